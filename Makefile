@@ -1,0 +1,59 @@
+# Wraps CMake: `make run` and `make test` set up everything they need first.
+BUILD_DIR      ?= build
+SANITIZE_DIR   ?= build-sanitize
+FUZZ_DIR       ?= build-fuzz
+BUILD_TYPE     ?= RelWithDebInfo
+JOBS           ?= $(shell nproc)
+FUZZ_SECONDS   ?= 60
+
+.PHONY: all deps configure build run test test-sanitize fuzz fuzz-run bench format-check tidy package clean
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	./$(BUILD_DIR)/railpin
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DRAILPIN_SANITIZE=ON > /dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen RAILPIN_AUTO_CASES=10000 \
+		ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer targets, built with clang and the sanitizers.
+fuzz: deps
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+		-DRAILPIN_FUZZ=ON -DBUILD_TESTING=OFF > /dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_measurement_text
+
+# Runs every fuzz target for FUZZ_SECONDS; any crash fails.
+fuzz-run: fuzz
+	./scripts/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+bench: build
+	./bench/run-benchmarks.sh $(BUILD_DIR)
+
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+tidy: build
+	git ls-files '*.cpp' | xargs clang-tidy -p $(BUILD_DIR) --quiet
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+clean:
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -1,0 +1,168 @@
+#include "frm_main.h"
+
+#include "error_report.h"
+#include "frm_about.h"
+#include "print_screen.h"
+#include "ui_frm_main.h"
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QScreen>
+#include <QSignalBlocker>
+
+namespace {
+
+// A font requested by family name; where the family is missing, the
+// default sans family at the same size stands in.
+QFont namedFont(const QString &family, qreal points)
+{
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
+// The dialog font of this program for controls without a font of their own:
+// an Arial-metric sans at a size at which every caption fits its label.
+QFont dialogFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(7.5);
+    return font;
+}
+
+struct Increment
+{
+    const char *text;
+    qint32 denominator;
+};
+
+constexpr Increment kIncrements[] = {{"Quarter", 4}, {"Eighth", 8}, {"Sixteenth", 16}, {"Thirty Second", 32}};
+constexpr int kSixteenthIndex = 2;
+
+}  // namespace
+
+frmMain::frmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>())
+{
+    ui->setupUi(this);
+    applyFontsAndFrame();
+    connectHandlers();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::applyFontsAndFrame()
+{
+    setFont(dialogFont());
+    ui->cmdAdd->setFont(namedFont(QStringLiteral("MS Sans Serif"), 9.75));
+    ui->cmdSubtract->setFont(namedFont(QStringLiteral("MS Sans Serif"), 9.75));
+    ui->Label5->setFont(namedFont(QStringLiteral("Small Fonts"), 6.75));
+    ui->mnuFileSep1->setSeparator(true);
+
+    // A fixed dialog frame without minimise and maximise boxes, the client
+    // area exactly as laid out, centred on the screen.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    const QSize clientArea(436, 193);
+    ui->centralwidget->setFixedSize(clientArea);
+    setFixedSize(clientArea.width(), clientArea.height() + menuBar()->sizeHint().height());
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void frmMain::connectHandlers()
+{
+    connect(ui->cboIncrement, &QComboBox::currentIndexChanged, this, &frmMain::cboIncrement_Click);
+    // A list-only combo box never edits its text, so this never fires from user input.
+    connect(ui->cboIncrement, &QComboBox::editTextChanged, this, &frmMain::cboIncrement_Change);
+
+    connect(ui->cmdAdd, &QPushButton::clicked, this, &frmMain::cmdAdd_Click);
+    connect(ui->cmdSubtract, &QPushButton::clicked, this, &frmMain::cmdSubtract_Click);
+    connect(ui->cmdAuto, &QPushButton::clicked, this, &frmMain::cmdAuto_Click);
+
+    connect(ui->txtLength, &QLineEdit::textChanged, this, &frmMain::txtLength_Change);
+    connect(ui->txtWidth, &QLineEdit::textChanged, this, &frmMain::txtWidth_Change);
+    connect(ui->txtMaximumGap, &QLineEdit::textChanged, this, &frmMain::txtMaximumGap_Change);
+    for (QLineEdit *field : {ui->txtLength, ui->txtWidth, ui->txtMaximumGap})
+        field->installEventFilter(this);
+
+    connect(ui->mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
+    connect(ui->mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    connect(ui->mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
+}
+
+// Focus handlers of the three input fields. A click that focuses a field
+// would place the caret on release, so the whole text is selected after it.
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    if (field == nullptr)
+        return QMainWindow::eventFilter(watched, event);
+
+    if (event->type() == QEvent::FocusIn) {
+        if (static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason)
+            pendingClickFocus = field;
+        if (field == ui->txtLength)
+            txtLength_GotFocus();
+        else if (field == ui->txtWidth)
+            txtWidth_GotFocus();
+        else if (field == ui->txtMaximumGap)
+            txtMaximumGap_GotFocus();
+    } else if (event->type() == QEvent::MouseButtonRelease && pendingClickFocus == field) {
+        pendingClickFocus = nullptr;
+        if (!field->hasSelectedText())  // keep a selection the user dragged
+            SelectAllText();
+    } else if (event->type() == QEvent::FocusOut && pendingClickFocus == field) {
+        pendingClickFocus = nullptr;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::Form_Load()
+{
+    runTrapped(this, "Form_Load", [this] {
+        for (const Increment &increment : kIncrements) {
+            // Appending is not a selection: the list stays without one until
+            // the default is chosen below.
+            const QSignalBlocker quiet(ui->cboIncrement);
+            ui->cboIncrement->addItem(QString::fromLatin1(increment.text));
+            ui->cboIncrement->setItemData(ui->cboIncrement->count() - 1, increment.denominator);
+            ui->cboIncrement->setCurrentIndex(-1);
+        }
+        // Raises the selection notification: cboIncrement_Click calculates.
+        ui->cboIncrement->setCurrentIndex(kSixteenthIndex);
+    });
+}
+
+void frmMain::cboIncrement_Click()
+{
+    runTrapped(this, "cboIncrement_Click", [this] { Calculate(); });
+}
+
+void frmMain::cboIncrement_Change()
+{
+    runTrapped(this, "cboIncrement_Change", [this] { Calculate(); });
+}
+
+void frmMain::mnuFilePrint_Click()
+{
+    runTrapped(this, "mnuFilePrint_Click", [this] { printScreen(*this); });
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    QCoreApplication::exit(0);
+}
+
+void frmMain::mnuHelpAbout_Click()
+{
+    std::unique_ptr<frmAbout> about;
+    runTrapped(this, "mnuHelpAbout_Click", [this, &about] {
+        about = std::make_unique<frmAbout>(this);
+        about->exec();
+    });
+    about.reset();  // the exit step: no About window outlives the command
+}

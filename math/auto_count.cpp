@@ -1,0 +1,76 @@
+#include "auto_count.h"
+
+#include "mod_math.h"
+#include "number_text.h"
+#include "run_time_error.h"
+#include "spacing.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace auto_count {
+
+namespace {
+
+// Double rounding can, in rare cases, make the computed gap of a count a
+// hair smaller than that of the next one. The binary search below assumes a
+// monotone gap, so its answer is checked against this many counts below it.
+constexpr double kRoundingWindow = 64;
+
+double firstStopBelow(const Inputs &inputs, double found)
+{
+    double first = found;
+    for (double n = found - 2; n >= 1 && n >= first - kRoundingWindow; --n)
+        if (stopsAt(inputs, n))
+            first = n;
+    return first;
+}
+
+}  // namespace
+
+bool stopsAt(const Inputs &inputs, double count)
+{
+    try {
+        const float gap = spacing::gap(inputs.length, inputs.width, count);
+        const QString shown = number_text::decimalText(double(gap), number_text::kSingleDigits, inputs.decimalPoint);
+        modMath::DecimalToFraction(gap, inputs.denominator);
+        const float outer = spacing::outerOnCentre(inputs.width, gap);
+        const float inner = spacing::innerOnCentre(inputs.width, gap);
+        modMath::DecimalToFraction(outer, inputs.denominator);
+        modMath::DecimalToFraction(inner, inputs.denominator);
+        const float reRead = spacing::reReadGap(shown, inputs.decimalPoint);
+        return spacing::gapWithinMaximum(inputs.maximumGap, reRead);
+    } catch (const RunTimeError &) {
+        return true;
+    }
+}
+
+Result find(const Inputs &inputs)
+{
+    if (stopsAt(inputs, 1))
+        return {Verdict::Found, 1};
+
+    // G(n) = (L + W) / (n + 1) - W: it shrinks with n only when L + W > 0
+    // (the sum of two singles is exact in double). Otherwise no later count
+    // does better than the first.
+    if (double(inputs.length) + double(inputs.width) <= 0)
+        return {Verdict::GapNeverShrinks, 0};
+
+    if (!stopsAt(inputs, kLargestCount)) {
+        const float limit = -inputs.width;
+        const float shownLimit = spacing::reReadGap(number_text::decimalText(double(limit), number_text::kSingleDigits, inputs.decimalPoint),
+                                                    inputs.decimalPoint);
+        // A maximum above the limit is reached, only past the largest count.
+        return {inputs.maximumGap > shownLimit ? Verdict::CountTooLarge : Verdict::GapNeverReachesMaximum, 0};
+    }
+
+    double below = 1;  // does not stop
+    double atOrAbove = kLargestCount;  // stops
+    while (atOrAbove - below > 1) {
+        const double middle = std::floor((below + atOrAbove) / 2);
+        (stopsAt(inputs, middle) ? atOrAbove : below) = middle;
+    }
+    return {Verdict::Found, firstStopBelow(inputs, atOrAbove)};
+}
+
+}  // namespace auto_count
