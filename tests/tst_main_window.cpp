@@ -79,27 +79,6 @@ private slots:
         QCOMPARE(shown, text);
     }
 
-    // Every caption is drawn in full inside its control.
-    void captionsFit()
-    {
-        const MainWindowFixture app;
-        for (const QLabel *label : app.window->findChildren<QLabel *>()) {
-            const int needed = label->fontMetrics().horizontalAdvance(label->text());
-            QVERIFY2(needed <= label->contentsRect().width(),
-                     qPrintable(QStringLiteral("%1 needs %2 px, has %3")
-                                    .arg(label->objectName())
-                                    .arg(needed)
-                                    .arg(label->contentsRect().width())));
-            QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(label->objectName()));
-        }
-        for (const QPushButton *button : app.window->findChildren<QPushButton *>())
-            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(),
-                     qPrintable(button->objectName()));
-        const QComboBox *list = app.increments();
-        for (int i = 0; i < list->count(); ++i)
-            QVERIFY(list->fontMetrics().horizontalAdvance(list->itemText(i)) < list->width() - 20);
-    }
-
     void window()
     {
         const MainWindowFixture app;
