@@ -6,7 +6,7 @@ BUILD_TYPE     ?= RelWithDebInfo
 JOBS           ?= $(shell nproc)
 FUZZ_SECONDS   ?= 60
 
-.PHONY: all deps configure build run test test-sanitize fuzz fuzz-run bench format-check tidy package clean
+.PHONY: all deps configure build run test test-sanitize fuzz fuzz-run bench format-check tidy package package-check clean
 
 all: build
 
@@ -54,6 +54,11 @@ tidy: build
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
+
+# Builds the .deb, installs it, validates what it installed, starts the
+# installed program once and removes the package again.
+package-check:
+	BUILD_DIR=$(BUILD_DIR) ./scripts/check-package.sh
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

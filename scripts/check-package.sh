@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it, checks that what it installed is a
+# well-formed desktop application, starts the installed program once, and
+# removes the package again so that the check can run any number of times.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir=${BUILD_DIR:-build}
+package=railpin-calculator
+app_id=org.railpin.RailpinCalculator
+prefix=/usr
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# A package left from an earlier version would be taken for this one.
+rm -f "$build_dir"/"$package"_*.deb
+make package BUILD_DIR="$build_dir"
+
+debs=("$build_dir"/"$package"_*.deb)
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+    echo "FAIL: expected exactly one $package package in $build_dir, found: ${debs[*]}" >&2
+    exit 1
+fi
+deb=${debs[0]}
+echo "Checking $deb"
+
+# An empty Depends means the Qt libraries were not found in the binary, and the
+# package would install on machines where the program cannot start.
+depends=$(dpkg-deb -f "$deb" Depends)
+if [[ "$depends" != *libqt6widgets6* ]]; then
+    fail "Depends does not name the Qt widgets library: '$depends'"
+fi
+
+purge() {
+    "${sudo[@]}" dpkg --purge "$package" > /dev/null || true
+}
+trap purge EXIT
+"${sudo[@]}" dpkg -i "$deb"
+
+desktop_file=$prefix/share/applications/$app_id.desktop
+metainfo_file=$prefix/share/metainfo/$app_id.metainfo.xml
+
+if desktop-file-validate "$desktop_file"; then
+    echo "ok: $desktop_file"
+else
+    fail "desktop entry $desktop_file"
+fi
+if appstreamcli validate --no-net "$metainfo_file"; then
+    echo "ok: $metainfo_file"
+else
+    fail "metainfo $metainfo_file"
+fi
+
+# The desktop entry must name the installed program and icon, and the metainfo
+# must name the desktop entry, or the three are not tied together.
+if ! grep -qx "Exec=railpin" "$desktop_file" || [ ! -x "$prefix/bin/railpin" ]; then
+    fail "desktop entry does not start the installed $prefix/bin/railpin"
+fi
+if ! grep -qx "Icon=$app_id" "$desktop_file"; then
+    fail "desktop entry does not name the icon $app_id"
+fi
+if ! grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo_file"; then
+    fail "metainfo does not launch $app_id.desktop"
+fi
+
+icon_dir=$prefix/share/icons/hicolor
+check_icon() {
+    local path=$1 expected=$2
+    local kind
+    kind=$(file -b "$path" 2>&1)
+    if [[ "$kind" == *"$expected"* ]]; then
+        echo "ok: $path"
+    else
+        fail "$path is '$kind', expected '$expected'"
+    fi
+}
+check_icon "$icon_dir/scalable/apps/$app_id.svg" "SVG Scalable Vector Graphics image"
+for size in 32 48 64 128; do
+    check_icon "$icon_dir/${size}x${size}/apps/$app_id.png" "PNG image data, $size x $size"
+done
+
+# The program runs until it is closed, so still running when the timeout
+# stops it (exit 124) is success; any earlier exit is a failed start.
+set +e
+QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/railpin"
+status=$?
+set -e
+if [ "$status" -eq 124 ]; then
+    echo "ok: $prefix/bin/railpin started and kept running"
+else
+    fail "$prefix/bin/railpin exited with status $status within 3 seconds"
+fi
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures package check(s) failed" >&2
+    exit 1
+fi
+echo "All package checks passed"
