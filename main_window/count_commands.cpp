@@ -87,7 +87,8 @@ void frmMain::tellNoCountFits(auto_count::Verdict verdict, float maximumGap, flo
     QString why;
     switch (verdict) {
     case auto_count::Verdict::GapNeverShrinks:
-        why = QStringLiteral("with this section length and railpin width, adding railpins never makes the gap smaller.");
+        why =
+            QStringLiteral("with this section length and railpin width, adding railpins never makes the gap smaller.");
         break;
     case auto_count::Verdict::GapNeverReachesMaximum:
         why = QStringLiteral("however many railpins are added, the gap only comes closer to %1 inches "

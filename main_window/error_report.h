@@ -17,8 +17,7 @@ void ReportError(QWidget *parent, const QString &procedure, const RunTimeError &
 // The error trap of the main window's procedures: runs the body; a
 // RunTimeError abandons the rest of it, is reported under the procedure's
 // name, and the procedure returns normally.
-template <typename Body>
-void runTrapped(QWidget *parent, const char *procedure, Body &&body)
+template <typename Body> void runTrapped(QWidget *parent, const char *procedure, Body &&body)
 {
     try {
         body();

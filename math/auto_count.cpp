@@ -58,13 +58,14 @@ Result find(const Inputs &inputs)
 
     if (!stopsAt(inputs, kLargestCount)) {
         const float limit = -inputs.width;
-        const float shownLimit = spacing::reReadGap(number_text::decimalText(double(limit), number_text::kSingleDigits, inputs.decimalPoint),
-                                                    inputs.decimalPoint);
+        const float shownLimit =
+            spacing::reReadGap(number_text::decimalText(double(limit), number_text::kSingleDigits, inputs.decimalPoint),
+                               inputs.decimalPoint);
         // A maximum above the limit is reached, only past the largest count.
         return {inputs.maximumGap > shownLimit ? Verdict::CountTooLarge : Verdict::GapNeverReachesMaximum, 0};
     }
 
-    double below = 1;  // does not stop
+    double below = 1;                  // does not stop
     double atOrAbove = kLargestCount;  // stops
     while (atOrAbove - below > 1) {
         const double middle = std::floor((below + atOrAbove) / 2);

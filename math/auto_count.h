@@ -10,7 +10,7 @@ struct Inputs
     float length = 0;
     float width = 0;
     float maximumGap = 0;
-    qint32 denominator = 0;  // 0 when no increment is selected
+    qint32 denominator = 0;     // 0 when no increment is selected
     QChar decimalPoint = u'.';  // the separator the window writes and re-reads
 };
 

@@ -147,8 +147,8 @@ QString decimalText(double value, int significantDigits, QChar decimalPoint)
     // Scientific form gives the correctly rounded significant digits and the
     // exponent of the rounded number ("9.999999e+06" vs "1.000000e+07").
     char buffer[64];
-    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value,
-                                      std::chars_format::scientific, significantDigits - 1);
+    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::scientific,
+                                      significantDigits - 1);
     const std::string scientific(buffer, result.ptr);
     const bool negative = scientific.front() == '-';
     const std::size_t ePos = scientific.find('e');
@@ -191,8 +191,8 @@ std::optional<double> localeNumber(const QString &text)
     const QLocale locale;
     const QString trimmed = text.trimmed();
     NumberScanner scanner{trimmed, localeDecimalPoint(), false};
-    const std::string scanned = scanner.scan(QStringLiteral("-") + locale.negativeSign(),
-                                                QStringLiteral("+") + locale.positiveSign());
+    const std::string scanned =
+        scanner.scan(QStringLiteral("-") + locale.negativeSign(), QStringLiteral("+") + locale.positiveSign());
     if (scanned.empty() || scanner.pos != trimmed.size())
         return std::nullopt;
     return parseScanned(scanned);

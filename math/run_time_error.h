@@ -25,10 +25,10 @@ inline constexpr qint32 kPrinterError = 482;
 // Every error of ours names the project as its source.
 inline const char *const kSource = "Railpin";
 
-RunTimeError invalidCall();     // an invalid operation or argument (NaN, a denominator below 1)
-RunTimeError overflow();        // a result outside the range of its type
-RunTimeError divisionByZero();  // a division whose divisor is zero
-RunTimeError invalidIndex();    // a list read without a selected entry
+RunTimeError invalidCall();                        // an invalid operation or argument (NaN, a denominator below 1)
+RunTimeError overflow();                           // a result outside the range of its type
+RunTimeError divisionByZero();                     // a division whose divisor is zero
+RunTimeError invalidIndex();                       // a list read without a selected entry
 RunTimeError printerError(const QString &detail);  // no printer, or the job failed
 
 }  // namespace runtime_errors

@@ -23,8 +23,7 @@ public:
         active = QTest::qWaitForWindowActive(window.get());
     }
 
-    template <typename T = QWidget>
-    T *get(const char *name) const
+    template <typename T = QWidget> T *get(const char *name) const
     {
         return window->findChild<T *>(QString::fromLatin1(name));
     }

@@ -35,9 +35,11 @@ private slots:
 
     void enterAndEscapeClose_data()
     {
+        // clang-format off
         QTest::addColumn<int>("key");
         QTest::newRow("Enter") << int(Qt::Key_Return);
         QTest::newRow("Esc") << int(Qt::Key_Escape);
+        // clang-format on
     }
     void enterAndEscapeClose()
     {

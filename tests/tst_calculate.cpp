@@ -4,8 +4,8 @@
 
 namespace {
 
-const char *const kResultFields[] = {"txtActualGap", "txtActualGapFraction", "txtOCenter",
-                                     "txtOCenterFraction", "txtICenter", "txtICenterFraction"};
+const char *const kResultFields[] = {"txtActualGap",       "txtActualGapFraction", "txtOCenter",
+                                     "txtOCenterFraction", "txtICenter",           "txtICenterFraction"};
 
 }  // namespace
 
@@ -18,6 +18,7 @@ private slots:
 
     void results_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("maximumGap");
@@ -60,6 +61,7 @@ private slots:
         QTest::newRow("thirty seconds")
             << "36" << "1 3/8" << "4" << 3 << "6"
             << QStringList{"3.964286", "3 31/32", "5.339286", "5 11/32", "4.651786", "4 21/32"} << "100";
+        // clang-format on
     }
     void results()
     {

@@ -11,6 +11,7 @@ private slots:
 
     void autoFindsTheSmallestCount_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("maximumGap");
@@ -23,6 +24,7 @@ private slots:
         QTest::newRow("42 within 3.5") << "42" << "1.5" << "3.5" << 2 << "0" << "8" << "3.333333";
         QTest::newRow("lowers a larger count") << "36" << "1 3/8" << "4" << 2 << "25" << "6" << "3.964286";
         QTest::newRow("never zero") << "3" << "1 3/8" << "4" << 2 << "0" << "1" << "0.8125";
+        // clang-format on
     }
     void autoFindsTheSmallestCount()
     {
@@ -50,6 +52,7 @@ private slots:
 
     void autoWhenNoCountFits_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("maximumGap");
@@ -58,6 +61,7 @@ private slots:
         QTest::newRow("no width, no gap") << "36" << "0" << "0" << "closer to 0 inches";
         QTest::newRow("negative length") << "-36" << "1" << "-40" << "never makes the gap smaller";
         QTest::newRow("too many railpins") << "1E9" << "0" << "1E-7" << "more than 999999999999999 railpins";
+        // clang-format on
     }
     void autoWhenNoCountFits()
     {

@@ -10,6 +10,7 @@ class TestErrorReport : public QObject
 private slots:
     void text_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("procedure");
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("source");
@@ -25,6 +26,7 @@ private slots:
                                            << "Error 482 occured in Railpin.frmMain.mnuFilePrint_Click:Railpin, ";
         QTest::newRow("no grouping") << "txtWidth_Change" << 1234567 << "a" << "b"
                                      << "Error 1234567 occured in Railpin.frmMain.txtWidth_Change:a, b";
+        // clang-format on
     }
     void text()
     {
@@ -54,7 +56,8 @@ private slots:
         QCOMPARE(box.title, QStringLiteral("Application Error"));
         QCOMPARE(box.icon, QMessageBox::Warning);
         QCOMPARE(box.buttonCount, 1);
-        QCOMPARE(box.text, QStringLiteral("Error 11 occured in Railpin.frmMain.cmdAuto_Click:Railpin, Division by zero"));
+        QCOMPARE(box.text,
+                 QStringLiteral("Error 11 occured in Railpin.frmMain.cmdAuto_Click:Railpin, Division by zero"));
     }
 
     void nestedTrapReportsOnlyInnermost()

@@ -16,6 +16,7 @@ private slots:
 
     void decimalToFraction_data()
     {
+        // clang-format off
         QTest::addColumn<float>("value");
         QTest::addColumn<int>("denominator");
         QTest::addColumn<QString>("expected");
@@ -49,6 +50,7 @@ private slots:
         QTest::newRow("negative tie toward zero") << -0.0625F << 8 << "0";
         QTest::newRow("smallest whole") << -2147483648.0F << 32 << "-2147483648";
         QTest::newRow("tiny") << 1e-30F << 32 << "0";
+        // clang-format on
     }
     void decimalToFraction()
     {
@@ -64,6 +66,7 @@ private slots:
 
     void decimalToFractionFailures_data()
     {
+        // clang-format off
         QTest::addColumn<float>("value");
         QTest::addColumn<int>("denominator");
         QTest::addColumn<int>("errorNumber");
@@ -73,6 +76,7 @@ private slots:
         QTest::newRow("not a number") << NAN << 16 << runtime_errors::kInvalidCall;
         QTest::newRow("denominator 0") << 1.5F << 0 << runtime_errors::kInvalidCall;
         QTest::newRow("negative denominator") << 1.5F << -4 << runtime_errors::kInvalidCall;
+        // clang-format on
     }
     void decimalToFractionFailures()
     {
@@ -91,6 +95,7 @@ private slots:
 
     void greatestCommonDivisor_data()
     {
+        // clang-format off
         QTest::addColumn<int>("a");
         QTest::addColumn<int>("b");
         QTest::addColumn<int>("expected");
@@ -101,6 +106,7 @@ private slots:
         QTest::newRow("both zero") << 0 << 0 << 0;
         QTest::newRow("remainder takes the dividend's sign") << -6 << 4 << -2;
         QTest::newRow("negative divisor") << 6 << -4 << 2;
+        // clang-format on
     }
     void greatestCommonDivisor()
     {
@@ -133,7 +139,8 @@ private slots:
                          qPrintable(QStringLiteral("%1 at %2 gave %3").arg(double(value), 0, 'g', 9).arg(d).arg(text)));
                 const qsizetype slash = text.indexOf(u'/');
                 if (slash >= 0) {
-                    const qint32 numerator = text.mid(text.lastIndexOf(u' ') + 1, slash - text.lastIndexOf(u' ') - 1).toInt();
+                    const qint32 numerator =
+                        text.mid(text.lastIndexOf(u' ') + 1, slash - text.lastIndexOf(u' ') - 1).toInt();
                     const qint32 denominator = text.mid(slash + 1).toInt();
                     QVERIFY2(modMath::GreatestCommonDivisor(numerator, denominator) == 1, qPrintable(text));
                     QVERIFY(numerator > 0 && numerator < denominator);

@@ -22,8 +22,8 @@ namespace {
 using number_text::decimalText;
 
 const char *const kInputs[] = {"txtLength", "txtWidth", "txtMaximumGap"};
-const char *const kResults[] = {"txtActualGap", "txtActualGapFraction", "txtOCenter",
-                                "txtOCenterFraction", "txtICenter", "txtICenterFraction"};
+const char *const kResults[] = {"txtActualGap",       "txtActualGapFraction", "txtOCenter",
+                                "txtOCenterFraction", "txtICenter",           "txtICenterFraction"};
 
 // What the window should show: the six result texts and the three button states.
 struct ShownResults
@@ -43,7 +43,7 @@ ShownResults afterEdit(const QString &length)
 // The display a recalculation gives for the shown fields, or nothing where
 // the recalculation fails part-way (its error box is counted instead).
 std::optional<ShownResults> afterRecalculation(const QString &length, const QString &width, const QString &maximum,
-                                          const QString &count, qint32 denominator)
+                                               const QString &count, qint32 denominator)
 {
     try {
         ShownResults display;
@@ -72,9 +72,10 @@ std::optional<ShownResults> afterRecalculation(const QString &length, const QStr
 // Texts a user might type or paste, odd ones included.
 QString oddText(QRandomGenerator &random)
 {
-    static const QStringList samples{"1 3/8", "3/8", "36", "-1 3/8", "1E39", "1e-40", "5/", "/8", "1/0", "2 1/0",
-                                     "NaN", "inf", "0x10", "1,5", "1.2.3", "99999999999 1/2", "  7  ", "\t3",
-                                     "½", "٣", "1 3/8 in", "--4", "+5", "1E10", "-1E38", "0.0000001"};
+    static const QStringList samples{
+        "1 3/8",    "3/8", "36",   "-1 3/8", "1E39",  "1e-40",           "5/",    "/8",  "1/0", "2 1/0",
+        "NaN",      "inf", "0x10", "1,5",    "1.2.3", "99999999999 1/2", "  7  ", "\t3", "½",   "٣",
+        "1 3/8 in", "--4", "+5",   "1E10",   "-1E38", "0.0000001"};
     static const QString alphabet = QStringLiteral("0123456789 /.,-+Eeabc\t½€");
     if (random.bounded(3) == 0)
         return samples[random.bounded(samples.size())];
@@ -181,7 +182,7 @@ private slots:
             bool recalculated = false;
             edited = false;
             const int action = int(random.bounded(10));
-            static const char *const kNames[] = {"type", "backspace", "clear", "paste", "undo",
+            static const char *const kNames[] = {"type", "backspace", "clear", "paste",     "undo",
                                                  "+",    "-",         "Auto",  "increment", "focus or About"};
             hangDetector.starting(step, kNames[action]);
             QLineEdit *field = app.field(kInputs[random.bounded(3)]);
@@ -248,11 +249,12 @@ private slots:
                 }
             }
 
-            const QString context = QStringLiteral("seed %1, action %2 (%3): length \"%4\" width \"%5\" maximum \"%6\" count \"%7\"")
-                                        .arg(seed)
-                                        .arg(step)
-                                        .arg(QLatin1String(kNames[action]), app.text("txtLength"), app.text("txtWidth"),
-                                             app.text("txtMaximumGap"), app.text("txtRailpinCount"));
+            const QString context =
+                QStringLiteral("seed %1, action %2 (%3): length \"%4\" width \"%5\" maximum \"%6\" count \"%7\"")
+                    .arg(seed)
+                    .arg(step)
+                    .arg(QLatin1String(kNames[action]), app.text("txtLength"), app.text("txtWidth"),
+                         app.text("txtMaximumGap"), app.text("txtRailpinCount"));
             QVERIFY2(QApplication::overrideCursor() == nullptr, qPrintable(context));
             QVERIFY2(app.watcher->unexpectedDialogs.isEmpty(), qPrintable(context));
             const QString countText = app.text("txtRailpinCount");
@@ -262,17 +264,17 @@ private slots:
             if (edited)
                 expected = afterEdit(app.text("txtLength"));
             else if (recalculated)
-                expected = failed ? std::nullopt
-                                  : afterRecalculation(app.text("txtLength"), app.text("txtWidth"),
-                                                       app.text("txtMaximumGap"), countText,
-                                                       app.increments()->currentData().toInt());
+                expected =
+                    failed ? std::nullopt
+                           : afterRecalculation(app.text("txtLength"), app.text("txtWidth"), app.text("txtMaximumGap"),
+                                                countText, app.increments()->currentData().toInt());
             if (!expected)
                 continue;  // a failed recalculation leaves a part-written display until the next one
             for (int i = 0; i < 6; ++i)
                 QVERIFY2(app.text(kResults[i]) == expected->results[i],
-                         qPrintable(context + QStringLiteral(": %1 shows \"%2\", expected \"%3\"")
-                                                  .arg(QLatin1String(kResults[i]), app.text(kResults[i]),
-                                                       expected->results[i])));
+                         qPrintable(context +
+                                    QStringLiteral(": %1 shows \"%2\", expected \"%3\"")
+                                        .arg(QLatin1String(kResults[i]), app.text(kResults[i]), expected->results[i])));
             QVERIFY2(app.button("cmdSubtract")->isEnabled() == expected->subtract, qPrintable(context));
             QVERIFY2(app.button("cmdAdd")->isEnabled() == expected->add, qPrintable(context));
             QVERIFY2(app.button("cmdAuto")->isEnabled() == expected->autoCount, qPrintable(context));

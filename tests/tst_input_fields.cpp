@@ -27,6 +27,7 @@ private slots:
 
     void edits_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("fieldName");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("gap");
@@ -36,6 +37,7 @@ private slots:
         QTest::newRow("width shows the length") << "txtWidth" << "2" << "36" << "36";
         QTest::newRow("maximum shows the length") << "txtMaximumGap" << "100" << "36" << "36";
         QTest::newRow("decimal length") << "txtLength" << "41.25" << "41.25" << "41.25";
+        // clang-format on
     }
     void edits()
     {
@@ -83,9 +85,11 @@ private slots:
 
     void focusSelectsTheWholeText_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("byMouse");
         QTest::newRow("by Tab") << false;
         QTest::newRow("by mouse") << true;
+        // clang-format on
     }
     void focusSelectsTheWholeText()
     {

@@ -13,6 +13,7 @@ private slots:
     // What a screen reader speaks for each control.
     void accessibleTexts_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("spokenName");
         QTest::addColumn<QString>("descriptionPart");
@@ -32,6 +33,7 @@ private slots:
         QTest::newRow("cmdAuto") << "cmdAuto" << "Auto" << "smallest railpin count";
         QTest::newRow("cmdAdd") << "cmdAdd" << "Add a railpin" << "Add one";
         QTest::newRow("cmdSubtract") << "cmdSubtract" << "Remove a railpin" << "Remove one";
+        // clang-format on
     }
     void accessibleTexts()
     {
@@ -46,9 +48,8 @@ private slots:
         if (qobject_cast<QComboBox *>(widget) != nullptr) {
             // A list speaks its choice as its name; its caption comes through the label relation.
             const auto labels = accessible->relations(QAccessible::Label);
-            QVERIFY(std::any_of(labels.begin(), labels.end(), [&](const auto &relation) {
-                return relation.first->object() == app.get("Label8");
-            }));
+            QVERIFY(std::any_of(labels.begin(), labels.end(),
+                                [&](const auto &relation) { return relation.first->object() == app.get("Label8"); }));
         } else {
             QCOMPARE(accessible->text(QAccessible::Name), spokenName);
         }
@@ -61,9 +62,9 @@ private slots:
     {
         const MainWindowFixture app;
         const QList<std::pair<const char *, const char *>> pairs{
-            {"Label1", "txtLength"},  {"Label6", "txtWidth"},   {"Label4", "txtMaximumGap"},
-            {"Label8", "cboIncrement"}, {"Label3", "txtActualGap"}, {"Label7", "txtOCenter"},
-            {"Label9", "txtICenter"}, {"Label2", "txtRailpinCount"}};
+            {"Label1", "txtLength"},    {"Label6", "txtWidth"},       {"Label4", "txtMaximumGap"},
+            {"Label8", "cboIncrement"}, {"Label3", "txtActualGap"},   {"Label7", "txtOCenter"},
+            {"Label9", "txtICenter"},   {"Label2", "txtRailpinCount"}};
         for (const auto &[label, field] : pairs)
             QCOMPARE(app.get<QLabel>(label)->buddy(), app.get(field));
     }
@@ -75,8 +76,8 @@ private slots:
         app.setInputs(QStringLiteral("36"), QStringLiteral("1 3/8"), QStringLiteral("4"));
         app.calculateAtCount(QStringLiteral("5"));  // all three count buttons enabled
         app.field("txtLength")->setFocus();
-        const QStringList order{"txtWidth", "txtMaximumGap", "cboIncrement", "cmdAuto",
-                                "cmdSubtract", "cmdAdd", "txtLength"};
+        const QStringList order{"txtWidth",    "txtMaximumGap", "cboIncrement", "cmdAuto",
+                                "cmdSubtract", "cmdAdd",        "txtLength"};
         for (const QString &expected : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), expected);

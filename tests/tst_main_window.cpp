@@ -12,6 +12,7 @@ class TestMainWindow : public QObject
 private slots:
     void layout_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("container");
         QTest::addColumn<QRect>("geometry");
@@ -48,6 +49,7 @@ private slots:
         row("txtICenterFraction", "fraResult", {168, 64, 73, 21}, "0", "Inner Railpin on Center", false);
         row("txtICenter", "fraResult", {168, 40, 73, 21}, "0", "Inner Railpin on Center", false);
         row("Label9", "fraResult", {168, 24, 73, 17}, "I On Center", "Inner Railpin on Center", true);
+        // clang-format on
     }
     void layout()
     {
@@ -133,6 +135,7 @@ private slots:
     // Tab visits the inputs, the list and the enabled count buttons, in that order.
     void tabOrder_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("afterEdit");
         QTest::addColumn<QStringList>("order");
         QTest::newRow("at start-up") << false
@@ -140,6 +143,7 @@ private slots:
         QTest::newRow("after an edit") << true
                                        << QStringList{"txtWidth", "txtMaximumGap", "cboIncrement", "cmdAuto", "cmdAdd",
                                                       "txtLength"};
+        // clang-format on
     }
     void tabOrder()
     {
@@ -175,7 +179,6 @@ private slots:
         for (const QAction *action : app.window->findChildren<QAction *>())
             QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->objectName()));
     }
-
 };
 
 QTEST_MAIN(TestMainWindow)

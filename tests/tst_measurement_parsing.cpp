@@ -12,6 +12,7 @@ private slots:
 
     void isFraction_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("expected");
         QTest::newRow("mixed") << "1 3/8" << true;
@@ -24,6 +25,7 @@ private slots:
         QTest::newRow("empty") << "" << false;
         QTest::newRow("lone slash") << "/" << false;
         QTest::newRow("first slash decides") << "1/2/" << true;
+        // clang-format on
     }
     void isFraction()
     {
@@ -34,6 +36,7 @@ private slots:
 
     void fractionToDecimal_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<float>("expected");
         QTest::newRow("mixed") << "1 3/8" << 1.375F;
@@ -78,6 +81,7 @@ private slots:
         QTest::newRow("smallest whole") << "-2147483648 0/1" << -2147483648.0F;
         QTest::newRow("largest single") << "3.4028234E38" << 3.4028234E38F;
         QTest::newRow("rounds to largest single") << "3.40282356E38" << 3.4028235E38F;
+        // clang-format on
     }
     void fractionToDecimal()
     {
@@ -90,12 +94,14 @@ private slots:
 
     void localeDecimalSeparator_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<float>("expected");
         QTest::newRow("comma decimal") << "3,5" << 3.5F;
         QTest::newRow("point is no decimal") << "3.5" << 0.0F;
         QTest::newRow("comma numerator") << "1 2,5/4" << 1.5F;
         QTest::newRow("mixed") << "1 3/8" << 1.375F;
+        // clang-format on
     }
     void localeDecimalSeparator()
     {

@@ -18,6 +18,7 @@ private slots:
 
     void singleText_data()
     {
+        // clang-format off
         QTest::addColumn<float>("value");
         QTest::addColumn<QString>("expected");
         QTest::newRow("gap") << 3.964286F << "3.964286";
@@ -37,6 +38,7 @@ private slots:
         QTest::newRow("smallest denormal") << std::numeric_limits<float>::denorm_min() << "1.401298E-45";
         QTest::newRow("negative exponent form") << -2.5e9F << "-2.5E+09";
         QTest::newRow("re-read case") << 11.083333F << "11.08333";
+        // clang-format on
     }
     void singleText()
     {
@@ -47,6 +49,7 @@ private slots:
 
     void doubleText_data()
     {
+        // clang-format off
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("expected");
         QTest::newRow("count") << 6.0 << "6";
@@ -56,6 +59,7 @@ private slots:
         QTest::newRow("small") << 0.00001 << "1E-05";
         QTest::newRow("negative one") << -1.0 << "-1";
         QTest::newRow("fifteen significant") << 1.0 / 3 << "0.333333333333333";
+        // clang-format on
     }
     void doubleText()
     {
@@ -75,6 +79,7 @@ private slots:
 
     void leadingNumber_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("expected");
         QTest::newRow("plain") << "6" << 6.0;
@@ -101,6 +106,7 @@ private slots:
         QTest::newRow("beyond double range") << "1E400" << 0.0;
         QTest::newRow("below double range") << "1E-400" << 0.0;
         QTest::newRow("long digits") << QString(300, u'9').prepend(u'.') << 1.0;
+        // clang-format on
     }
     void leadingNumber()
     {

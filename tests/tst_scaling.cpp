@@ -33,11 +33,10 @@ private slots:
         const MainWindowFixture app;
         for (const QLabel *label : app.window->findChildren<QLabel *>()) {
             const int needed = label->fontMetrics().horizontalAdvance(label->text());
-            QVERIFY2(needed <= label->contentsRect().width(),
-                     qPrintable(QStringLiteral("%1 needs %2 px, has %3")
-                                    .arg(label->objectName())
-                                    .arg(needed)
-                                    .arg(label->contentsRect().width())));
+            QVERIFY2(needed <= label->contentsRect().width(), qPrintable(QStringLiteral("%1 needs %2 px, has %3")
+                                                                             .arg(label->objectName())
+                                                                             .arg(needed)
+                                                                             .arg(label->contentsRect().width())));
             QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(label->objectName()));
         }
         for (const QPushButton *button : app.window->findChildren<QPushButton *>())
@@ -52,11 +51,13 @@ private slots:
 
     void resultTextsFit_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("count");
         QTest::newRow("six railpins") << "36" << "6";
         QTest::newRow("negative gap") << "36" << "30";
         QTest::newRow("exponent form") << "24691360" << "1";
+        // clang-format on
     }
     void resultTextsFit()
     {
