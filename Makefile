@@ -37,7 +37,7 @@ test-sanitize: deps
 fuzz: deps
 	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
 		-DRAILPIN_FUZZ=ON -DBUILD_TESTING=OFF > /dev/null
-	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_measurement_text
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
 
 # Runs every fuzz target for FUZZ_SECONDS; any crash fails.
 fuzz-run: fuzz

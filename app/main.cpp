@@ -1,4 +1,5 @@
 #include "app_info.h"
+#include "first_frame_report.h"
 #include "frm_main.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/railpin/railpin.png")));
 
     frmMain window;
+    if (qEnvironmentVariableIsSet("RAILPIN_BENCH_FIRST_FRAME"))
+        reportFirstFrame(window);
     window.show();
     return QApplication::exec();
 }
