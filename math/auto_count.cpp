@@ -50,13 +50,14 @@ Result find(const Inputs &inputs)
     if (stopsAt(inputs, 1))
         return {Verdict::Found, 1};
 
-    // G(n) = (L + W) / (n + 1) - W: it shrinks with n only when L + W > 0
-    // (the sum of two singles is exact in double). Otherwise no later count
-    // does better than the first.
-    if (double(inputs.length) + double(inputs.width) <= 0)
-        return {Verdict::GapNeverShrinks, 0};
-
+    // G(n) = (L + W) / (n + 1) - W moves monotonically towards -W, so once
+    // the first count neither fits nor fails, whether a count stops the
+    // counting only changes once, from no to yes. A huge gap that fails the
+    // recalculation stops it too, even where the gap never shrinks.
     if (!stopsAt(inputs, kLargestCount)) {
+        // The sum of two singles is exact in double.
+        if (double(inputs.length) + double(inputs.width) <= 0)
+            return {Verdict::GapNeverShrinks, 0};
         const float limit = -inputs.width;
         const float shownLimit =
             spacing::reReadGap(number_text::decimalText(double(limit), number_text::kSingleDigits, inputs.decimalPoint),

@@ -51,6 +51,7 @@ private slots:
         QTest::newRow("re-read equals maximum") << 36.0F << 1.375F << 11.08333F << 16 << 2.0;
         QTest::newRow("failure stops at once") << 1e10F << 1.0F << 4.0F << 16 << 1.0;
         QTest::newRow("no increment selected stops at once") << 36.0F << 1.375F << 4.0F << 0 << 1.0;
+        QTest::newRow("growing gap fails the recalculation") << 0.0F << -2164212220.0F << 0.0F << 16 << 129.0;
         // clang-format on
     }
     void knownCounts()
