@@ -29,7 +29,7 @@ test: build
 test-sanitize: deps
 	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DRAILPIN_SANITIZE=ON > /dev/null
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
-	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen RAILPIN_AUTO_CASES=10000 \
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen RAILPIN_AUTO_CASES=10000 RAILPIN_AUTO_FULL_CHECKS=2 \
 		ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
 
@@ -50,7 +50,7 @@ format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 tidy: build
-	git ls-files '*.cpp' | xargs clang-tidy -p $(BUILD_DIR) --quiet
+	./scripts/run-clang-tidy.sh $(BUILD_DIR)
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB

@@ -15,15 +15,16 @@ namespace {
 // Double rounding can, in rare cases, make the computed gap of a count a
 // hair smaller than that of the next one. The binary search below assumes a
 // monotone gap, so its answer is checked against this many counts below it.
-constexpr double kRoundingWindow = 64;
+constexpr qint64 kRoundingWindow = 64;
 
 double firstStopBelow(const Inputs &inputs, double found)
 {
-    double first = found;
-    for (double n = found - 2; n >= 1 && n >= first - kRoundingWindow; --n)
-        if (stopsAt(inputs, n))
+    // Counts up to kLargestCount are exact in both qint64 and double.
+    auto first = static_cast<qint64>(found);
+    for (qint64 n = first - 2; n >= 1 && n >= first - kRoundingWindow; --n)
+        if (stopsAt(inputs, double(n)))
             first = n;
-    return first;
+    return double(first);
 }
 
 }  // namespace

@@ -13,11 +13,11 @@ namespace {
 
 // What the plain Auto loop does: try 1, 2, 3, ... until a count stops it.
 // Returns 0 when no count up to the limit does.
-double literalLoop(const Inputs &inputs, double limit)
+double literalLoop(const Inputs &inputs, qint64 limit)
 {
-    for (double n = 1; n <= limit; ++n)
-        if (auto_count::stopsAt(inputs, n))
-            return n;
+    for (qint64 n = 1; n <= limit; ++n)
+        if (auto_count::stopsAt(inputs, double(n)))
+            return double(n);
     return 0;
 }
 
@@ -110,8 +110,8 @@ private slots:
         const int cases = qEnvironmentVariableIntValue("RAILPIN_AUTO_CASES") > 0
                               ? qEnvironmentVariableIntValue("RAILPIN_AUTO_CASES")
                               : 100000;
-        constexpr double kFullLimit = 1e6;
-        constexpr double kShortLimit = 1e3;
+        constexpr qint64 kFullLimit = 1'000'000;
+        constexpr qint64 kShortLimit = 1'000;
         // Each full check costs a million recalculations; the sanitizer build runs fewer.
         const int fullChecks = qEnvironmentVariableIsSet("RAILPIN_AUTO_FULL_CHECKS")
                                    ? qEnvironmentVariableIntValue("RAILPIN_AUTO_FULL_CHECKS")
@@ -143,7 +143,7 @@ private slots:
             } else {
                 if (full)
                     ++unfound;
-                QVERIFY2(result.verdict != Verdict::Found || result.count > (full ? kFullLimit : kShortLimit),
+                QVERIFY2(result.verdict != Verdict::Found || result.count > double(full ? kFullLimit : kShortLimit),
                          describe());
             }
         }
