@@ -149,7 +149,13 @@ void frmMain::cboIncrement_Change()
 
 void frmMain::mnuFilePrint_Click()
 {
-    runTrapped(this, "mnuFilePrint_Click", [this] { printScreen(*this); });
+    runTrapped(this, "mnuFilePrint_Click", [this] {
+        // The layout sheet follows the fields as they read now.
+        printScreen(*this, {ui->txtLength->text(), ui->txtWidth->text(), ui->txtMaximumGap->text(),
+                            ui->cboIncrement->currentText(), ui->cboIncrement->currentData().toInt(),
+                            ui->txtRailpinCount->text(), ui->txtActualGap->text(), ui->txtOCenter->text(),
+                            ui->txtICenter->text()});
+    });
 }
 
 void frmMain::mnuFileExit_Click()

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The layout sheet printed below the window: where each railpin's centre lies,
+// measured from the left post, so that a carpenter can mark the rail. Every
+// mark is rounded from its exact position, never by adding rounded steps, so
+// no error builds up along the rail.
+namespace layout_sheet {
+
+// At most this many railpins are listed; beyond it the sheet says so and gives
+// only the last railpin, so a huge count neither hangs nor fills the printer.
+inline constexpr int kListedRailpins = 200;
+
+// What the window shows when printing starts, read from its fields.
+struct WindowTexts
+{
+    QString length;  // the three inputs, exactly as typed
+    QString width;
+    QString maximumGap;
+    QString incrementName;   // the selected entry of the increment list
+    qint32 denominator = 0;  // its item data; 0 when no entry is selected
+    QString count;           // the railpin count field
+    QString actualGap;       // the decimal results that the window shows
+    QString outerOnCentre;
+    QString innerOnCentre;
+};
+
+// A distance from the left post: exact, and as the sheet writes it.
+struct Mark
+{
+    double inches = 0;
+    QString decimal;                  // decimal text to 7 significant digits
+    std::optional<QString> fraction;  // rounded to the increment; none when beyond the fraction range
+};
+
+struct Centre
+{
+    double railpin = 0;  // 1-based
+    Mark mark;
+};
+
+enum class Status {
+    Ready,       // the sheet below is filled in
+    NoRailpins,  // no count above 0 with a positive gap: nothing to lay out
+    NotCurrent,  // the results shown are not those of the count shown, e.g. after an input was edited
+};
+
+struct Sheet
+{
+    Status status = Status::NoRailpins;
+    double count = 0;            // the railpins in the section
+    std::vector<Centre> listed;  // railpins 1 to min(count, kListedRailpins)
+    Centre last;                 // the railpin at the right post's end
+    Mark lastToRightPost;        // from the last centre to the right post
+    bool complete() const { return double(listed.size()) == count; }
+};
+
+// Centre of railpin i (1-based) from the left post: i gaps and i - 1/2 widths.
+double centre(double railpin, double gap, double width);
+
+// The gap in double precision: the window's own expression before it rounds
+// the gap to single. Marks laid out with it close on the section length, so
+// the last centre's distance to the right post is the inner on-centre
+// distance again, whatever the count; the single-precision gap would be off
+// by count times its rounding at the last railpin.
+double exactGap(float length, float width, double count);
+
+// The position written as the window writes its results: decimal text to 7
+// significant digits, and the fraction rounded to 1/denominator.
+Mark mark(double inches, qint32 denominator);
+
+// The sheet for what the window shows. The results are recomputed from the
+// inputs exactly as the window computes them, and the sheet is made only when
+// they are the ones the window shows.
+Sheet make(const WindowTexts &texts, int listedRailpins = kListedRailpins);
+
+}  // namespace layout_sheet
