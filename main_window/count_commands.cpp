@@ -62,12 +62,13 @@ void frmMain::cmdAuto_Click()
         if (!ui->cmdAuto->isEnabled())
             return;
 
-        const int index = ui->cboIncrement->currentIndex();
+        // With no increment selected the denominator reads 0, which the search
+        // treats as a failing recalculation, as Calculate reports it.
         const auto_count::Inputs inputs{
             modMath::FractionToDecimal(ui->txtLength->text()),
             modMath::FractionToDecimal(ui->txtWidth->text()),
             modMath::FractionToDecimal(ui->txtMaximumGap->text()),
-            index < 0 ? 0 : ui->cboIncrement->itemData(index).toInt(),
+            ui->cboIncrement->currentData().toInt(),
             number_text::localeDecimalPoint(),
         };
         const auto_count::Result result = auto_count::find(inputs);
