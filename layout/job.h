@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// A railing job as the user describes it: plain values, no behaviour. Every
+// measurement is kept as the text the user typed (with "." as the decimal
+// separator), so that a half-finished cell survives a save and is flagged
+// again when the file is opened; reading it is the business of layOut().
+namespace layout {
+
+enum class Unit { Inches, Millimetres };
+
+// Where the end railpins stand: a full gap at each post, as the calculator
+// lays out, or half a gap at each post.
+enum class Ends { Full, Half };
+
+// The slope of a stair section: rise and run as measurements, or an angle in
+// degrees. Rise and run win when both are given.
+struct Stair
+{
+    QString rise;
+    QString run;
+    std::optional<double> angleDegrees;
+};
+
+struct Section
+{
+    QString name;
+    QString length;                     // along the rail, between the posts
+    std::optional<QString> railpinWidth;  // absent: the job's
+    std::optional<QString> maximumGap;    // absent: the job's
+    Ends ends = Ends::Full;
+    std::optional<qint64> count;  // absent: the fewest railpins whose gap is within the maximum
+    std::optional<Stair> stair;   // absent: a level section
+    QJsonObject unknownFields;    // kept from the file and written back
+};
+
+struct Job
+{
+    QString name;
+    Unit unit = Unit::Inches;
+    QString railpinWidth = QStringLiteral("1 3/8");
+    QString maximumGap = QStringLiteral("4");
+    qint32 increment = 16;        // inches: marks rounded to 1/increment (4, 8, 16 or 32)
+    double markStep = 1;          // millimetres: marks rounded to this step (1 or 0.5)
+    qint32 extraStockPercent = 10;
+    std::optional<qint32> packSize;
+    std::vector<Section> sections;
+    QJsonObject unknownFields;  // kept from the file and written back
+};
+
+// The width and maximum gap that apply to a section: its own where given.
+QString sectionRailpinWidth(const Job &job, const Section &section);
+QString sectionMaximumGap(const Job &job, const Section &section);
+
+}  // namespace layout

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "job.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The job file (.railpin): JSON with a format marker and version. Reading
+// refuses only what is not a job file at all (not JSON, no marker, wrong
+// structure, too large, a newer version); a measurement that cannot be read
+// is kept as typed and flagged later by layOut().
+namespace layout {
+
+inline constexpr qint64 kMaximumFileBytes = 1024 * 1024;
+inline constexpr int kMaximumSections = 1000;
+
+struct JobReadResult
+{
+    std::optional<Job> job;
+    QString error;  // when no job: the reason with the place ("sections[2].length: not a string")
+};
+
+// From the file's bytes; `fileName` is named in the error.
+JobReadResult parseJob(const QByteArray &bytes, const QString &fileName = QString());
+
+// Opens and parses; a missing or unreadable file or one over kMaximumFileBytes is an error.
+JobReadResult readJobFile(const QString &path);
+
+// The file's bytes: version 1 for an inch job, 2 for a metric one; unknown
+// fields of the job and its sections are written back.
+QByteArray serializeJob(const Job &job);
+
+// Writes through QSaveFile, so a failed save leaves any old file whole.
+// Returns an empty string on success, else the reason naming the path.
+QString writeJobFile(const Job &job, const QString &path);
+
+}  // namespace layout

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "job.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// Laying out one section of a job: how many railpins, the equal gap, and
+// where each railpin stands. Pure and total: every input gives a layout,
+// whose problems say in words what could not be done. Never throws.
+namespace layout {
+
+// One railpin's marks, measured along the rail (for a level section that is
+// the horizontal distance) in the job's unit, each exact: rounding to text is
+// done by markText() from these exact positions, never by adding steps.
+struct RailpinMarks
+{
+    qint64 railpin = 0;  // 1-based, from the left post
+    double leftEdge = 0;
+    double centre = 0;
+    double rightEdge = 0;
+    double centreFromRightPost = 0;
+};
+
+// More railpins than this in one section is refused as a problem: no real
+// railing needs them, and the marks list must stay finite.
+inline constexpr qint64 kMaximumRailpins = 10000;
+
+struct SectionLayout
+{
+    // Problems stop the layout (unreadable text, railpins that do not fit, a
+    // slope of 60 degrees or more); each is a full sentence naming the field
+    // and the text, e.g. "length \"abc\" is not a measurement". When any is
+    // present the numbers below are not meaningful and `marks` is empty.
+    QStringList problems;
+    // Warnings do not stop it: a given count whose gap exceeds the maximum,
+    // with both figures.
+    QStringList warnings;
+
+    bool laidOut() const { return problems.isEmpty(); }
+
+    // The inputs as read (job's unit).
+    float length = 0;  // along the rail
+    float railpinWidth = 0;
+    float maximumGap = 0;
+    Ends ends = Ends::Full;
+    bool countGiven = false;
+
+    // Stair geometry; for a level section slopeDegrees is 0 and cosine 1.
+    bool stair = false;
+    double slopeDegrees = 0;
+    double cosine = 1;
+    double horizontalRun = 0;  // length * cosine: the run the railpins share
+
+    qint64 count = 0;
+    float gap = 0;           // the horizontal gap, single precision as the calculator shows it
+    double exactGap = 0;     // the same before rounding to single: marks are laid out with it
+    float outerOnCentre = 0; // level full ends: as the calculator's "O On Center"
+    float innerOnCentre = 0; // level full ends: as the calculator's "I On Center"
+
+    // Marks along the rail, and for a stair also horizontally.
+    std::vector<RailpinMarks> marks;
+    std::vector<RailpinMarks> horizontalMarks;  // empty for a level section
+};
+
+// Lays out one section of the job, with the job's width, maximum gap,
+// increment and unit where the section gives none. Problems do not name the
+// section: callers that list several prefix "section 2: " themselves.
+SectionLayout layOut(const Job &job, const Section &section);
+
+struct Totals
+{
+    qint64 railpins = 0;          // the sum over laid-out sections
+    qint64 toOrder = 0;           // railpins plus the extra percent, rounded up, in whole numbers
+    std::optional<qint64> packs;  // whole packs to buy, when the job gives a pack size
+    int sectionsWithProblems = 0;
+};
+
+Totals totals(const Job &job, const std::vector<SectionLayout> &layouts);
+
+// The lines a sheet or the window shows for the totals: "Total railpins: 20",
+// "To order (10 % extra): 22", and "3 packs of 8" when a pack size is given.
+QStringList totalsLines(const Job &job, const Totals &totals);
+
+}  // namespace layout

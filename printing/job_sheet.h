@@ -1,0 +1,29 @@
+#pragma once
+
+#include "job.h"
+
+#include <QPageSize>
+#include <QString>
+
+class QPagedPaintDevice;
+
+// The job sheet taken to the site: for each section a block with its inputs
+// and results, a to-scale drawing and the marks table, then the job's totals.
+// Vector text and lines only, so every number can be searched and copied.
+namespace printing {
+
+// Paints the whole sheet on a paged device that is already set up (a
+// QPdfWriter or a QPrinter), starting new pages as needed. Returns an empty
+// string, or why it could not (a page that could not be started).
+QString paintJobSheet(QPagedPaintDevice &device, const layout::Job &job, QChar decimalPoint = u'.');
+
+// Letter or A4 from the user's paper setting (LC_PAPER, then LC_ALL and LANG):
+// Letter in the United States and Canada and where the setting says so.
+QPageSize defaultPaperSize();
+
+// Writes the sheet as a PDF to `path` through a temporary file renamed into
+// place only when complete, so a failure leaves nothing behind and an
+// existing file untouched. Returns an empty string, or the reason naming the path.
+QString writeJobPdf(const layout::Job &job, const QString &path, const QPageSize &paper, QChar decimalPoint = u'.');
+
+}  // namespace printing
