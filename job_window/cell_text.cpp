@@ -1,0 +1,83 @@
+#include "cell_text.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace cell_text {
+
+namespace {
+
+QString translate(const char *text)
+{
+    return QCoreApplication::translate("cell_text", text);
+}
+
+const QChar kDegree(0x00B0);
+
+}  // namespace
+
+QString shown(const QString &stored, QChar decimalPoint)
+{
+    QString text = stored;
+    if (decimalPoint != u'.')
+        text.replace(u'.', decimalPoint);
+    return text;
+}
+
+QString stored(const QString &typed, QChar decimalPoint)
+{
+    QString text = typed.trimmed();
+    if (decimalPoint != u'.')
+        text.replace(decimalPoint, u'.');
+    return text;
+}
+
+QString slopeShown(const std::optional<layout::Stair> &stair, QChar decimalPoint)
+{
+    if (!stair)
+        return {};
+    if (!stair->rise.isEmpty() || !stair->run.isEmpty() || !stair->angleDegrees)
+        return shown(stair->rise, decimalPoint) + QStringLiteral(" : ") + shown(stair->run, decimalPoint);
+    return shown(QString::number(*stair->angleDegrees, 'g', 12), decimalPoint) + kDegree;
+}
+
+SlopeEntry readSlope(const QString &typed, QChar decimalPoint)
+{
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return {};
+    if (const qsizetype colon = text.indexOf(u':'); colon >= 0) {
+        layout::Stair stair;
+        stair.rise = stored(text.left(colon), decimalPoint);
+        stair.run = stored(text.mid(colon + 1), decimalPoint);
+        return {stair, {}};
+    }
+    QString number = text;
+    if (number.endsWith(kDegree))
+        number.chop(1);
+    bool ok = false;
+    const double degrees = stored(number, decimalPoint).toDouble(&ok);
+    if (!ok || !std::isfinite(degrees))
+        return {std::nullopt, translate("Slope \"%1\" is neither an angle in degrees nor rise : run, such as 7 : 11")
+                                  .arg(text)};
+    layout::Stair stair;
+    stair.angleDegrees = degrees;
+    return {stair, {}};
+}
+
+CountEntry readCount(const QString &typed)
+{
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return {};
+    bool ok = false;
+    const qint64 count = text.toLongLong(&ok);
+    if (!ok || count < 0)
+        return {std::nullopt, translate("Count \"%1\" is not a whole number of railpins; leave it empty for the "
+                                        "fewest railpins within the maximum gap")
+                                  .arg(text)};
+    return {count, {}};
+}
+
+}  // namespace cell_text

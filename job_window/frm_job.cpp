@@ -1,0 +1,344 @@
+#include "frm_job.h"
+
+#include "cell_text.h"
+#include "ends_delegate.h"
+#include "marks_model.h"
+#include "measurement.h"
+#include "recent_files.h"
+#include "section_layout.h"
+#include "sections_model.h"
+#include "ui_frm_job.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLocale>
+#include <QStyle>
+
+namespace {
+
+struct Increment
+{
+    const char *text;
+    qint32 denominator;
+};
+
+constexpr Increment kIncrements[] = {{QT_TRANSLATE_NOOP("frmJob", "Quarter"), 4},
+                                     {QT_TRANSLATE_NOOP("frmJob", "Eighth"), 8},
+                                     {QT_TRANSLATE_NOOP("frmJob", "Sixteenth"), 16},
+                                     {QT_TRANSLATE_NOOP("frmJob", "Thirty Second"), 32}};
+
+// The same dark red on light red as a bad cell of the table.
+const QColor kProblemText(0xA0, 0x00, 0x00);
+const QColor kProblemBackground(0xFF, 0xE5, 0xE5);
+const char *const kProblemActionName = "problemIcon";
+
+QChar localeDecimalPoint()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 ? point.front() : QChar(u'.');
+}
+
+}  // namespace
+
+frmJob::frmJob(CalculatorFields calculatorFields, QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::frmJob>()),
+      sections(std::make_unique<SectionsModel>(undoStack, localeDecimalPoint())),
+      marks(std::make_unique<MarksModel>(*sections)), calculatorFields(std::move(calculatorFields))
+{
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setUpViews();
+    setUpActions();
+    connectHandlers();
+    layout::Job job;
+    job.sections.push_back({});
+    job.sections.front().name = tr("Section %1").arg(1);
+    showJob(job);
+}
+
+frmJob::~frmJob() = default;
+
+void frmJob::setUpViews()
+{
+    for (const Increment &increment : kIncrements)
+        ui->cboIncrement->addItem(tr(increment.text), increment.denominator);
+    ui->cboUnit->addItem(tr("Inches"), int(layout::Unit::Inches));
+    ui->cboUnit->addItem(tr("Millimetres"), int(layout::Unit::Millimetres));
+    const QChar point = localeDecimalPoint();
+    ui->cboMarkStep->addItem(tr("1 mm"), 1.0);
+    ui->cboMarkStep->addItem(tr("%1 mm").arg(cell_text::shown(QStringLiteral("0.5"), point)), 0.5);
+
+    ui->tblSections->setModel(sections.get());
+    ui->tblSections->setItemDelegateForColumn(SectionsModel::Ends, new EndsDelegate(ui->tblSections));
+    ui->tblSections->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ui->tblSections->horizontalHeader()->setSectionResizeMode(SectionsModel::Gap, QHeaderView::Stretch);
+    ui->tblSections->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ui->tblMarks->setModel(marks.get());
+    ui->tblMarks->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui->tblMarks->verticalHeader()->hide();
+    ui->tblMarks->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ui->splJob->setStretchFactor(0, 1);
+    ui->splJob->setStretchFactor(1, 2);
+    ui->splSection->setStretchFactor(0, 2);
+    ui->splSection->setStretchFactor(1, 3);
+
+    for (QLineEdit *field : {ui->txtRailpinWidth, ui->txtMaximumGap}) {
+        QAction *problem = field->addAction(style()->standardIcon(QStyle::SP_MessageBoxCritical),
+                                            QLineEdit::TrailingPosition);
+        problem->setObjectName(QString::fromLatin1(kProblemActionName));
+        problem->setVisible(false);
+    }
+    ui->btnMaximumGapPresets->setMenu(new QMenu(ui->btnMaximumGapPresets));
+    ui->btnMaximumGapPresets->menu()->setObjectName(QStringLiteral("mnuMaximumGapPresets"));
+}
+
+void frmJob::setUpActions()
+{
+    ui->mnuFileNew->setShortcuts(QKeySequence::New);
+    ui->mnuFileOpen->setShortcuts(QKeySequence::Open);
+    ui->mnuFileSave->setShortcuts(QKeySequence::Save);
+    ui->mnuFileSaveAs->setShortcuts(QKeySequence::SaveAs);
+    ui->mnuFilePrint->setShortcuts(QKeySequence::Print);
+    ui->mnuFileClose->setShortcuts(QKeySequence::Close);
+    ui->mnuEditUndo->setShortcuts(QKeySequence::Undo);
+    ui->mnuEditRedo->setShortcuts(QKeySequence::Redo);
+    ui->mnuEditAddSection->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
+    ui->mnuEditDuplicateSection->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    ui->mnuEditRemoveSection->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    ui->mnuEditMoveUp->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up));
+    ui->mnuEditMoveDown->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down));
+    ui->mnuEditAddFromCalculator->setEnabled(bool(calculatorFields));
+    ui->mnuEditUndo->setEnabled(false);
+    ui->mnuEditRedo->setEnabled(false);
+
+    // Ctrl+C in the marks copies the selected cells for a spreadsheet.
+    auto *copy = new QAction(tr("&Copy"), ui->tblMarks);
+    copy->setObjectName(QStringLiteral("actCopyMarks"));
+    copy->setShortcuts(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    ui->tblMarks->addAction(copy);
+    ui->tblMarks->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copy, &QAction::triggered, this, &frmJob::copyMarks);
+}
+
+void frmJob::connectHandlers()
+{
+    connect(ui->txtJobName, &QLineEdit::editingFinished, this, &frmJob::txtJobName_Change);
+    connect(ui->txtRailpinWidth, &QLineEdit::editingFinished, this, &frmJob::txtRailpinWidth_Change);
+    connect(ui->txtMaximumGap, &QLineEdit::editingFinished, this, &frmJob::txtMaximumGap_Change);
+    connect(ui->cboUnit, &QComboBox::activated, this, &frmJob::cboUnit_Click);
+    connect(ui->cboIncrement, &QComboBox::activated, this, &frmJob::cboIncrement_Click);
+    connect(ui->cboMarkStep, &QComboBox::activated, this, &frmJob::cboMarkStep_Click);
+    connect(ui->spnExtraStock, &QSpinBox::valueChanged, this, &frmJob::spnExtraStock_Change);
+
+    connect(ui->mnuFileNew, &QAction::triggered, this, &frmJob::mnuFileNew_Click);
+    connect(ui->mnuFileOpen, &QAction::triggered, this, &frmJob::mnuFileOpen_Click);
+    connect(ui->mnuFileOpenRecent, &QMenu::aboutToShow, this, &frmJob::rebuildRecentFiles);
+    connect(ui->mnuFileSave, &QAction::triggered, this, &frmJob::mnuFileSave_Click);
+    connect(ui->mnuFileSaveAs, &QAction::triggered, this, &frmJob::mnuFileSaveAs_Click);
+    connect(ui->mnuFilePrint, &QAction::triggered, this, &frmJob::mnuFilePrint_Click);
+    connect(ui->mnuFilePrintPreview, &QAction::triggered, this, &frmJob::mnuFilePrintPreview_Click);
+    connect(ui->mnuFileExportPdf, &QAction::triggered, this, &frmJob::mnuFileExportPdf_Click);
+    connect(ui->mnuFileClose, &QAction::triggered, this, &QWidget::close);
+
+    connect(ui->mnuEditUndo, &QAction::triggered, &undoStack, &QUndoStack::undo);
+    connect(ui->mnuEditRedo, &QAction::triggered, &undoStack, &QUndoStack::redo);
+    connect(&undoStack, &QUndoStack::canUndoChanged, ui->mnuEditUndo, &QAction::setEnabled);
+    connect(&undoStack, &QUndoStack::canRedoChanged, ui->mnuEditRedo, &QAction::setEnabled);
+    connect(&undoStack, &QUndoStack::undoTextChanged, this,
+            [this](const QString &text) { ui->mnuEditUndo->setText(text.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(text)); });
+    connect(&undoStack, &QUndoStack::redoTextChanged, this,
+            [this](const QString &text) { ui->mnuEditRedo->setText(text.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(text)); });
+    connect(&undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+
+    connect(ui->mnuEditAddSection, &QAction::triggered, this, &frmJob::mnuEditAddSection_Click);
+    connect(ui->mnuEditAddFromCalculator, &QAction::triggered, this, &frmJob::mnuEditAddFromCalculator_Click);
+    connect(ui->mnuEditDuplicateSection, &QAction::triggered, this, &frmJob::mnuEditDuplicateSection_Click);
+    connect(ui->mnuEditRemoveSection, &QAction::triggered, this, &frmJob::mnuEditRemoveSection_Click);
+    connect(ui->mnuEditMoveUp, &QAction::triggered, this, &frmJob::mnuEditMoveUp_Click);
+    connect(ui->mnuEditMoveDown, &QAction::triggered, this, &frmJob::mnuEditMoveDown_Click);
+    connect(ui->mnuEditConvert, &QAction::triggered, this, &frmJob::mnuEditConvert_Click);
+
+    // The views follow the model: the selection goes with an added or moved
+    // section, the marks, drawing and totals with every change.
+    connect(sections.get(), &SectionsModel::jobChanged, this, &frmJob::jobChanged);
+    connect(sections.get(), &SectionsModel::editRefused, this,
+            [this](const QString &reason) { statusBar()->showMessage(reason); });
+    connect(sections.get(), &QAbstractItemModel::dataChanged, this, [this] {
+        ui->drwSection->update();
+        showTotals();
+        showCellProblem();
+    });
+    connect(sections.get(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int) { selectSection(first); });
+    connect(sections.get(), &QAbstractItemModel::rowsMoved, this,
+            [this](const QModelIndex &, int start, int, const QModelIndex &, int destination) {
+                selectSection(destination > start ? destination - 1 : destination);
+            });
+    connect(sections.get(), &QAbstractItemModel::rowsRemoved, this, [this] {
+        showTotals();
+        updateEditActions();
+    });
+    connect(sections.get(), &QAbstractItemModel::modelReset, this, [this] { selectSection(0); });
+    connect(ui->tblSections->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &frmJob::currentSectionChanged);
+}
+
+const layout::Job &frmJob::job() const
+{
+    return sections->job();
+}
+
+void frmJob::showJob(const layout::Job &job)
+{
+    undoStack.clear();
+    sections->setJob(job);
+    path.clear();
+    updateTitle();
+}
+
+void frmJob::jobChanged()
+{
+    showJobFields();
+    rebuildPresets();
+    showTotals();
+    updateTitle();
+    ui->drwSection->update();
+    const bool metric = job().unit == layout::Unit::Millimetres;
+    ui->mnuEditConvert->setText(metric ? tr("Convert to &inches") : tr("Convert to &millimetres"));
+}
+
+void frmJob::showJobFields()
+{
+    const layout::Job &shown = job();
+    const QChar point = sections->decimalPoint();
+    const QSignalBlocker nameQuiet(ui->txtJobName);
+    const QSignalBlocker widthQuiet(ui->txtRailpinWidth);
+    const QSignalBlocker gapQuiet(ui->txtMaximumGap);
+    const QSignalBlocker unitQuiet(ui->cboUnit);
+    const QSignalBlocker incrementQuiet(ui->cboIncrement);
+    const QSignalBlocker stepQuiet(ui->cboMarkStep);
+    const QSignalBlocker stockQuiet(ui->spnExtraStock);
+    ui->txtJobName->setText(shown.name);
+    ui->txtRailpinWidth->setText(cell_text::shown(shown.railpinWidth, point));
+    ui->txtMaximumGap->setText(cell_text::shown(shown.maximumGap, point));
+    ui->cboUnit->setCurrentIndex(ui->cboUnit->findData(int(shown.unit)));
+    ui->cboIncrement->setCurrentIndex(ui->cboIncrement->findData(shown.increment));
+    ui->cboMarkStep->setCurrentIndex(shown.markStep == 0.5 ? 1 : 0);
+    ui->spnExtraStock->setValue(shown.extraStockPercent);
+    showFieldProblem(ui->txtRailpinWidth, shown.railpinWidth);
+    showFieldProblem(ui->txtMaximumGap, shown.maximumGap);
+}
+
+// A job field whose text cannot be read is marked as a bad cell is: colours,
+// an icon and the reason in its tooltip and the status bar.
+void frmJob::showFieldProblem(QLineEdit *field, const QString &stored)
+{
+    const QChar point = sections->decimalPoint();
+    const QString problem = layout::readMeasurement(cell_text::shown(stored, point), job().unit, point).problem;
+    QPalette colours = QApplication::palette(field);
+    if (!problem.isEmpty()) {
+        colours.setColor(QPalette::Text, kProblemText);
+        colours.setColor(QPalette::Base, kProblemBackground);
+        statusBar()->showMessage(problem);
+    }
+    field->setPalette(colours);
+    field->setToolTip(problem);
+    field->setAccessibleDescription(problem.isEmpty() ? QString() : problem);
+    if (auto *icon = field->findChild<QAction *>(QString::fromLatin1(kProblemActionName))) {
+        icon->setVisible(!problem.isEmpty());
+        icon->setToolTip(problem);
+    }
+}
+
+void frmJob::showTotals()
+{
+    const QStringList lines = layout::totalsLines(job(), layout::totals(job(), sections->sectionLayouts()));
+    ui->lblTotalRailpins->setText(lines.value(0));
+    ui->lblToOrder->setText(lines.mid(1).join(QStringLiteral("    ")));
+}
+
+void frmJob::updateTitle()
+{
+    QString name = job().name;
+    if (name.isEmpty())
+        name = QFileInfo(path).completeBaseName();
+    if (name.isEmpty())
+        name = tr("Untitled job");
+    setWindowTitle(tr("%1[*] - %2").arg(name, QApplication::applicationName()));
+    setWindowFilePath(path);
+    setWindowModified(!undoStack.isClean());
+}
+
+int frmJob::currentSectionRow() const
+{
+    const QModelIndex current = ui->tblSections->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void frmJob::selectSection(int row)
+{
+    if (row < 0 || row >= sections->rowCount()) {
+        marks->setSectionRow(-1);
+        ui->drwSection->showSection(sections.get(), -1);
+        updateEditActions();
+        showTotals();
+        return;
+    }
+    const int column = std::max(ui->tblSections->currentIndex().column(), 0);
+    ui->tblSections->setCurrentIndex(sections->index(row, column));
+    currentSectionChanged();
+    showTotals();
+}
+
+void frmJob::currentSectionChanged()
+{
+    const int row = currentSectionRow();
+    if (marks->sectionRow() != row)
+        marks->setSectionRow(row);
+    ui->drwSection->showSection(sections.get(), row);
+    updateEditActions();
+    showCellProblem();
+}
+
+void frmJob::showCellProblem()
+{
+    const QString problem = ui->tblSections->currentIndex().data(SectionsModel::ProblemRole).toString();
+    if (!problem.isEmpty())
+        statusBar()->showMessage(problem);
+    else
+        statusBar()->clearMessage();
+}
+
+void frmJob::updateEditActions()
+{
+    const int row = currentSectionRow();
+    const bool selected = row >= 0;
+    ui->mnuEditDuplicateSection->setEnabled(selected);
+    ui->mnuEditRemoveSection->setEnabled(selected);
+    ui->mnuEditMoveUp->setEnabled(selected && row > 0);
+    ui->mnuEditMoveDown->setEnabled(selected && row + 1 < sections->rowCount());
+}
+
+// The text of a field or cell being edited becomes a command before the job
+// is saved, printed or closed.
+void frmJob::commitPendingEdits()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (focus != nullptr && focus != ui->tblSections && ui->tblSections->isAncestorOf(focus))
+        ui->tblSections->setFocus();
+    txtJobName_Change();
+    txtRailpinWidth_Change();
+    txtMaximumGap_Change();
+}
+
+void frmJob::closeEvent(QCloseEvent *event)
+{
+    commitPendingEdits();
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}

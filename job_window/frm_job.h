@@ -1,0 +1,113 @@
+#pragma once
+
+#include "job.h"
+#include "layout_sheet.h"
+
+#include <QMainWindow>
+#include <QUndoStack>
+
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class frmJob;
+}
+class MarksModel;
+class QLineEdit;
+class QPrinter;
+class SectionsModel;
+
+// The job window: the sections of a railing in a table, the marks and a
+// to-scale drawing of the selected section, the totals, files, print and PDF.
+// Every change is a command on one undo stack, whose clean state is the
+// "saved" state of the window.
+class frmJob : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // What the calculator window shows, for Add from Calculator; a window
+    // opened without the calculator has none and the command is disabled.
+    using CalculatorFields = std::function<layout_sheet::WindowTexts()>;
+
+    explicit frmJob(CalculatorFields calculatorFields = {}, QWidget *parent = nullptr);
+    ~frmJob() override;
+
+    // Shows a job of its own (a new, unsaved one) without asking about changes.
+    void showJob(const layout::Job &job);
+    // Opens the job file without asking about changes; a file that cannot be
+    // read is reported in a message box and leaves the window as it was.
+    bool openFile(const QString &path);
+
+    const layout::Job &job() const;
+    QString filePath() const { return path; }
+    bool isModified() const { return !undoStack.isClean(); }
+
+    // Asks Save / Discard / Cancel when there are unsaved changes; true when
+    // the job may be closed or replaced.
+    bool maybeSave();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void setUpViews();
+    void setUpActions();
+    void connectHandlers();
+
+    // Showing the job.
+    void jobChanged();
+    void showJobFields();
+    void showFieldProblem(QLineEdit *field, const QString &stored);
+    void showTotals();
+    void updateTitle();
+    void currentSectionChanged();
+    void showCellProblem();
+    void rebuildPresets();
+    void rebuildRecentFiles();
+    int currentSectionRow() const;
+    void selectSection(int row);
+    void commitPendingEdits();
+
+    // Job fields.
+    void txtJobName_Change();
+    void txtRailpinWidth_Change();
+    void txtMaximumGap_Change();
+    void cboUnit_Click();
+    void cboIncrement_Click();
+    void cboMarkStep_Click();
+    void spnExtraStock_Change();
+    void setJobField(const std::function<void(layout::Job &)> &change, const QString &text, int mergeId = -1);
+
+    // File menu.
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void openRecent(const QString &recentPath);
+    bool mnuFileSave_Click();
+    bool mnuFileSaveAs_Click();
+    bool saveTo(const QString &target);
+    void mnuFilePrint_Click();
+    void mnuFilePrintPreview_Click();
+    void mnuFileExportPdf_Click();
+    bool printServerAnswers();
+    void paintSheet(QPrinter &printer);
+    QString suggestedFileName(const QString &suffix) const;
+
+    // Edit menu.
+    void mnuEditAddSection_Click();
+    void mnuEditAddFromCalculator_Click();
+    void mnuEditDuplicateSection_Click();
+    void mnuEditRemoveSection_Click();
+    void mnuEditMoveUp_Click();
+    void mnuEditMoveDown_Click();
+    void mnuEditConvert_Click();
+    void updateEditActions();
+    void copyMarks();
+
+    std::unique_ptr<Ui::frmJob> ui;
+    QUndoStack undoStack;
+    std::unique_ptr<SectionsModel> sections;
+    std::unique_ptr<MarksModel> marks;
+    CalculatorFields calculatorFields;
+    QString path;
+};

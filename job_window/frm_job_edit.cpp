@@ -1,0 +1,200 @@
+#include "frm_job.h"
+
+#include "calculator_section.h"
+#include "cell_text.h"
+#include "job_commands.h"
+#include "measurement.h"
+#include "sections_model.h"
+#include "tab_separated.h"
+#include "ui_frm_job.h"
+#include "unit_conversion.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+
+namespace {
+
+// Consecutive changes of the extra stock (each arrow press or digit typed)
+// are undone as one.
+constexpr int kExtraStockMergeId = 1;
+
+// The whole job before and after; consecutive commands with the same merge id
+// become one.
+class JobFieldCommand : public SetJobCommand
+{
+public:
+    JobFieldCommand(SectionsModel &model, layout::Job before, layout::Job after, const QString &text, int mergeId)
+        : SetJobCommand(model, std::move(before), std::move(after), text), mergeId(mergeId)
+    {
+    }
+    int id() const override { return mergeId; }
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        adoptAfter(*static_cast<const JobFieldCommand *>(other));
+        return true;
+    }
+
+private:
+    int mergeId;
+};
+
+struct Preset
+{
+    QString value;  // as stored, "." for the decimal separator
+    QString description;
+};
+
+}  // namespace
+
+void frmJob::setJobField(const std::function<void(layout::Job &)> &change, const QString &text, int mergeId)
+{
+    layout::Job after = job();
+    change(after);
+    undoStack.push(new JobFieldCommand(*sections, job(), after, text, mergeId));
+}
+
+void frmJob::txtJobName_Change()
+{
+    const QString name = ui->txtJobName->text().trimmed();
+    if (name != job().name)
+        setJobField([&name](layout::Job &changed) { changed.name = name; }, tr("Rename Job"));
+}
+
+void frmJob::txtRailpinWidth_Change()
+{
+    const QString width = cell_text::stored(ui->txtRailpinWidth->text(), sections->decimalPoint());
+    if (width != job().railpinWidth)
+        setJobField([&width](layout::Job &changed) { changed.railpinWidth = width; }, tr("Change Railpin Width"));
+}
+
+void frmJob::txtMaximumGap_Change()
+{
+    const QString gap = cell_text::stored(ui->txtMaximumGap->text(), sections->decimalPoint());
+    if (gap != job().maximumGap)
+        setJobField([&gap](layout::Job &changed) { changed.maximumGap = gap; }, tr("Change Maximum Gap"));
+}
+
+void frmJob::cboUnit_Click()
+{
+    const auto unit = layout::Unit(ui->cboUnit->currentData().toInt());
+    if (unit != job().unit)
+        setJobField([unit](layout::Job &changed) { changed.unit = unit; }, tr("Change Unit"));
+}
+
+void frmJob::cboIncrement_Click()
+{
+    const qint32 increment = ui->cboIncrement->currentData().toInt();
+    if (increment != job().increment)
+        setJobField([increment](layout::Job &changed) { changed.increment = increment; }, tr("Change Increment"));
+}
+
+void frmJob::cboMarkStep_Click()
+{
+    const double step = ui->cboMarkStep->currentData().toDouble();
+    if (step != job().markStep)
+        setJobField([step](layout::Job &changed) { changed.markStep = step; }, tr("Change Mark Step"));
+}
+
+void frmJob::spnExtraStock_Change()
+{
+    const qint32 percent = ui->spnExtraStock->value();
+    if (percent != job().extraStockPercent)
+        setJobField([percent](layout::Job &changed) { changed.extraStockPercent = percent; },
+                    tr("Change Extra Stock"), kExtraStockMergeId);
+}
+
+// The usual limits of building codes for the gap: in a metric job the
+// metric rule and the inch limits rounded down, so that no limit grows.
+void frmJob::rebuildPresets()
+{
+    const bool metric = job().unit == layout::Unit::Millimetres;
+    const std::vector<Preset> presets =
+        metric ? std::vector<Preset>{{QStringLiteral("100"), tr("the common metric rule")},
+                                     {QStringLiteral("101"), tr("4 in rounded down, the usual code limit for guards")},
+                                     {QStringLiteral("111"),
+                                      tr("4 3/8 in rounded down, the usual limit for guards on the open side of stairs")}}
+               : std::vector<Preset>{{QStringLiteral("4"), tr("the usual code limit for guards")},
+                                     {QStringLiteral("4 3/8"), tr("the usual limit for guards on the open side of stairs")},
+                                     {QStringLiteral("3.937"), tr("100 mm, where that is the rule")}};
+    QMenu *menu = ui->btnMaximumGapPresets->menu();
+    menu->clear();
+    const QString unit = layout::unitName(job().unit);
+    int number = 0;
+    for (const Preset &preset : presets) {
+        const QString shown = cell_text::shown(preset.value, sections->decimalPoint());
+        QAction *action = menu->addAction(tr("&%1  %2 %3: %4").arg(++number).arg(shown, unit, preset.description));
+        action->setObjectName(QStringLiteral("actMaximumGapPreset%1").arg(number));
+        const QString value = preset.value;
+        connect(action, &QAction::triggered, this, [this, value] {
+            if (value != job().maximumGap)
+                setJobField([&value](layout::Job &changed) { changed.maximumGap = value; }, tr("Change Maximum Gap"));
+        });
+    }
+}
+
+void frmJob::mnuEditAddSection_Click()
+{
+    layout::Section section;
+    section.name = tr("Section %1").arg(sections->rowCount() + 1);
+    const int row = currentSectionRow() + 1 > 0 ? currentSectionRow() + 1 : sections->rowCount();
+    undoStack.push(new InsertSectionsCommand(*sections, row, {section}, tr("Add Section")));
+    ui->tblSections->setCurrentIndex(sections->index(row, SectionsModel::Length));
+    ui->tblSections->setFocus();
+}
+
+void frmJob::mnuEditAddFromCalculator_Click()
+{
+    if (!calculatorFields)
+        return;
+    const layout::Section section =
+        calculator_section::section(calculatorFields(), job(), sections->decimalPoint());
+    undoStack.push(new InsertSectionsCommand(*sections, sections->rowCount(), {section}, tr("Add from Calculator")));
+}
+
+void frmJob::mnuEditDuplicateSection_Click()
+{
+    const int row = currentSectionRow();
+    if (row < 0)
+        return;
+    layout::Section copy = job().sections[size_t(row)];
+    copy.name = tr("%1 (copy)").arg(copy.name);
+    undoStack.push(new InsertSectionsCommand(*sections, row + 1, {copy}, tr("Duplicate Section")));
+}
+
+void frmJob::mnuEditRemoveSection_Click()
+{
+    const int row = currentSectionRow();
+    if (row >= 0)
+        undoStack.push(new RemoveSectionsCommand(*sections, row, 1, tr("Remove Section")));
+}
+
+void frmJob::mnuEditMoveUp_Click()
+{
+    const int row = currentSectionRow();
+    if (row > 0)
+        undoStack.push(new MoveSectionCommand(*sections, row, row - 1, tr("Move Section Up")));
+}
+
+void frmJob::mnuEditMoveDown_Click()
+{
+    const int row = currentSectionRow();
+    if (row >= 0 && row + 1 < sections->rowCount())
+        undoStack.push(new MoveSectionCommand(*sections, row, row + 1, tr("Move Section Down")));
+}
+
+void frmJob::mnuEditConvert_Click()
+{
+    commitPendingEdits();
+    const bool metric = job().unit == layout::Unit::Millimetres;
+    const layout::Job converted = layout::convertedTo(job(), metric ? layout::Unit::Inches : layout::Unit::Millimetres);
+    undoStack.push(new SetJobCommand(*sections, job(), converted,
+                                     metric ? tr("Convert to Inches") : tr("Convert to Millimetres")));
+}
+
+void frmJob::copyMarks()
+{
+    const QString text = tabSeparatedText(ui->tblMarks->selectionModel()->selectedIndexes());
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}

@@ -1,0 +1,253 @@
+#include "frm_job.h"
+
+#include "job_file.h"
+#include "job_sheet.h"
+#include "recent_files.h"
+#include "sections_model.h"
+#include "ui_frm_job.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace {
+
+QString jobFilter()
+{
+    return QCoreApplication::translate("frmJob", "Railpin jobs (*.railpin)");
+}
+
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+}  // namespace
+
+bool frmJob::maybeSave()
+{
+    commitPendingEdits();
+    if (undoStack.isClean())
+        return true;
+    QString name = job().name.isEmpty() ? QFileInfo(path).fileName() : job().name;
+    if (name.isEmpty())
+        name = tr("Untitled job");
+    QMessageBox box(QMessageBox::Warning, tr("Unsaved Changes"),
+                    tr("The job \"%1\" has changes that are not saved. Save them?").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("msgUnsavedChanges"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return mnuFileSave_Click();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmJob::mnuFileNew_Click()
+{
+    if (!maybeSave())
+        return;
+    layout::Job job;
+    job.sections.push_back({});
+    job.sections.front().name = tr("Section %1").arg(1);
+    showJob(job);
+}
+
+void frmJob::mnuFileOpen_Click()
+{
+    if (!maybeSave())
+        return;
+    QFileDialog dialog(this, tr("Open Job"), QFileInfo(path).absolutePath(), jobFilter());
+    dialog.setObjectName(QStringLiteral("dlgOpenJob"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        openFile(dialog.selectedFiles().constFirst());
+}
+
+bool frmJob::openFile(const QString &file)
+{
+    const layout::JobReadResult read = layout::readJobFile(file);
+    if (!read.job) {
+        QMessageBox box(QMessageBox::Warning, tr("Open Job"),
+                        tr("The job %1 could not be opened.\n\n%2").arg(nativePath(file), read.error), QMessageBox::Ok,
+                        this);
+        box.setObjectName(QStringLiteral("msgOpenFailed"));
+        box.exec();
+        return false;
+    }
+    showJob(*read.job);
+    path = QFileInfo(file).absoluteFilePath();
+    updateTitle();
+    recent_files::remember(path);
+    rebuildRecentFiles();
+    return true;
+}
+
+void frmJob::rebuildRecentFiles()
+{
+    ui->mnuFileOpenRecent->clear();
+    const QStringList paths = recent_files::list();
+    int number = 0;
+    for (const QString &recent : paths) {
+        QAction *action =
+            ui->mnuFileOpenRecent->addAction(tr("&%1 %2").arg(++number).arg(QFileInfo(recent).fileName()));
+        action->setObjectName(QStringLiteral("actRecentJob%1").arg(number));
+        action->setStatusTip(nativePath(recent));
+        action->setData(recent);
+        connect(action, &QAction::triggered, this, [this, recent] { openRecent(recent); });
+    }
+    if (paths.isEmpty())
+        ui->mnuFileOpenRecent->addAction(tr("No recent jobs"))->setEnabled(false);
+}
+
+void frmJob::openRecent(const QString &recentPath)
+{
+    if (!QFileInfo::exists(recentPath)) {
+        recent_files::forget(recentPath);
+        rebuildRecentFiles();
+        QMessageBox box(QMessageBox::Information, tr("Open Recent"),
+                        tr("The job %1 no longer exists. It has been removed from the recent jobs.")
+                            .arg(nativePath(recentPath)),
+                        QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("msgRecentMissing"));
+        box.exec();
+        return;
+    }
+    if (maybeSave())
+        openFile(recentPath);
+}
+
+bool frmJob::mnuFileSave_Click()
+{
+    commitPendingEdits();
+    if (path.isEmpty())
+        return mnuFileSaveAs_Click();
+    return saveTo(path);
+}
+
+QString frmJob::suggestedFileName(const QString &suffix) const
+{
+    const QString directory = path.isEmpty() ? QDir::homePath() : QFileInfo(path).absolutePath();
+    QString base = path.isEmpty() ? job().name : QFileInfo(path).completeBaseName();
+    base.replace(u'/', u'-');
+    if (base.isEmpty())
+        base = tr("job");
+    return QDir(directory).filePath(base + u'.' + suffix);
+}
+
+bool frmJob::mnuFileSaveAs_Click()
+{
+    commitPendingEdits();
+    QFileDialog dialog(this, tr("Save Job As"), QString(), jobFilter());
+    dialog.setObjectName(QStringLiteral("dlgSaveJob"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("railpin"));
+    dialog.selectFile(suggestedFileName(QStringLiteral("railpin")));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    return saveTo(dialog.selectedFiles().constFirst());
+}
+
+// A failed save says why and where, and changes nothing: the window keeps the
+// job and its unsaved mark, and the file on disk stays as it was.
+bool frmJob::saveTo(const QString &target)
+{
+    const QString error = layout::writeJobFile(job(), target);
+    if (!error.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, tr("Save Job"),
+                        tr("The job could not be saved to %1.\n\n%2").arg(nativePath(target), error), QMessageBox::Ok,
+                        this);
+        box.setObjectName(QStringLiteral("msgSaveFailed"));
+        box.exec();
+        return false;
+    }
+    path = QFileInfo(target).absoluteFilePath();
+    undoStack.setClean();
+    updateTitle();
+    recent_files::remember(path);
+    rebuildRecentFiles();
+    statusBar()->showMessage(tr("Saved to %1").arg(nativePath(path)), 5000);
+    return true;
+}
+
+// Every print command asks the print server first: Qt itself would wait on a
+// server that does not answer with no time limit.
+bool frmJob::printServerAnswers()
+{
+    return true;
+}
+
+void frmJob::paintSheet(QPrinter &printer)
+{
+    const QString error = printing::paintJobSheet(printer, job(), sections->decimalPoint());
+    if (!error.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, tr("Print"), tr("The job sheet could not be printed.\n\n%1").arg(error),
+                        QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("msgPrintFailed"));
+        box.exec();
+    }
+}
+
+void frmJob::mnuFilePrint_Click()
+{
+    commitPendingEdits();
+    if (!printServerAnswers())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(printing::defaultPaperSize());
+    printer.setDocName(windowTitle().remove(QStringLiteral("[*]")));
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("dlgPrint"));
+    if (dialog.exec() == QDialog::Accepted)
+        paintSheet(printer);
+}
+
+void frmJob::mnuFilePrintPreview_Click()
+{
+    commitPendingEdits();
+    if (!printServerAnswers())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(printing::defaultPaperSize());
+    printer.setDocName(windowTitle().remove(QStringLiteral("[*]")));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("dlgPrintPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *shown) {
+        printing::paintJobSheet(*shown, job(), sections->decimalPoint());
+    });
+    preview.exec();
+}
+
+void frmJob::mnuFileExportPdf_Click()
+{
+    commitPendingEdits();
+    QFileDialog dialog(this, tr("Export PDF"), QString(), tr("PDF files (*.pdf)"));
+    dialog.setObjectName(QStringLiteral("dlgExportPdf"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(suggestedFileName(QStringLiteral("pdf")));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString target = dialog.selectedFiles().constFirst();
+    const QString error =
+        printing::writeJobPdf(job(), target, printing::defaultPaperSize(), sections->decimalPoint());
+    if (!error.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, tr("Export PDF"),
+                        tr("The PDF could not be written to %1.\n\n%2").arg(nativePath(target), error),
+                        QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("msgExportFailed"));
+        box.exec();
+        return;
+    }
+    statusBar()->showMessage(tr("Exported to %1").arg(nativePath(target)), 5000);
+}

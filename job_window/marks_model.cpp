@@ -1,0 +1,86 @@
+#include "marks_model.h"
+
+#include "measurement.h"
+#include "sections_model.h"
+
+MarksModel::MarksModel(const SectionsModel &sections, QObject *parent) : QAbstractTableModel(parent), sections(sections)
+{
+    connect(&sections, &QAbstractItemModel::dataChanged, this, &MarksModel::sectionsChanged);
+    connect(&sections, &QAbstractItemModel::modelReset, this, [this] { setSectionRow(-1); });
+}
+
+bool MarksModel::valid() const
+{
+    return row >= 0 && row < sections.rowCount();
+}
+
+void MarksModel::setSectionRow(int sectionRow)
+{
+    beginResetModel();
+    row = sectionRow;
+    endResetModel();
+}
+
+void MarksModel::sectionsChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight)
+{
+    if (row >= topLeft.row() && row <= bottomRight.row())
+        setSectionRow(row);
+}
+
+int MarksModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid() || !valid())
+        return 0;
+    return int(sections.sectionLayout(row).marks.size());
+}
+
+int MarksModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant MarksModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount)
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return {};
+    const layout::RailpinMarks &marks = sections.sectionLayout(row).marks[size_t(index.row())];
+    const auto text = [this](double value) { return layout::markText(value, sections.job(), sections.decimalPoint()); };
+    switch (index.column()) {
+    case Railpin:
+        return QString::number(marks.railpin);
+    case LeftEdge:
+        return text(marks.leftEdge);
+    case Centre:
+        return text(marks.centre);
+    case RightEdge:
+        return text(marks.rightEdge);
+    case CentreFromRightPost:
+        return text(marks.centreFromRightPost);
+    default:
+        return {};
+    }
+}
+
+QVariant MarksModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+        return {};
+    switch (section) {
+    case Railpin:
+        return tr("Railpin");
+    case LeftEdge:
+        return tr("Left edge");
+    case Centre:
+        return tr("Centre");
+    case RightEdge:
+        return tr("Right edge");
+    case CentreFromRightPost:
+        return tr("Centre from right post");
+    default:
+        return {};
+    }
+}

@@ -1,0 +1,36 @@
+#include "section_drawing_view.h"
+
+#include "section_drawing.h"
+#include "sections_model.h"
+
+#include <QPainter>
+
+SectionDrawingView::SectionDrawingView(QWidget *parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+}
+
+void SectionDrawingView::showSection(const SectionsModel *sections, int sectionRow)
+{
+    model = sections;
+    row = sectionRow;
+    update();
+}
+
+void SectionDrawingView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (model == nullptr || row < 0 || row >= model->rowCount()) {
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, tr("Choose a section to see its drawing."));
+        scale.clear();
+        return;
+    }
+    const qreal margin = fontMetrics().height() / 2.0;
+    const QRectF area = QRectF(rect()).adjusted(margin, margin, -margin, -margin);
+    painter.setPen(palette().color(QPalette::Text));
+    scale = printing::drawSection(painter, area, model->job(), model->sectionLayout(row), model->decimalPoint()).text;
+    setAccessibleDescription(scale);
+}

@@ -1,0 +1,356 @@
+#include "sections_model.h"
+
+#include "cell_text.h"
+#include "job_commands.h"
+#include "measurement.h"
+
+#include <QApplication>
+#include <QBrush>
+#include <QFont>
+#include <QStyle>
+#include <QUndoStack>
+
+#include <algorithm>
+
+namespace {
+
+// Dark red on light red: a contrast of about 7 to 1.
+const QColor kProblemText(0xA0, 0x00, 0x00);
+const QColor kProblemBackground(0xFF, 0xE5, 0xE5);
+
+}  // namespace
+
+SectionsModel::SectionsModel(QUndoStack &undoStack, QChar decimalPoint, QObject *parent)
+    : QAbstractTableModel(parent), undoStack(undoStack), decimalPoint_(decimalPoint)
+{
+}
+
+int SectionsModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(job_.sections.size());
+}
+
+int SectionsModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString SectionsModel::measurementProblem(const QString &stored) const
+{
+    return layout::readMeasurement(cell_text::shown(stored, decimalPoint_), job_.unit, decimalPoint_).problem;
+}
+
+// Why the text of this cell cannot be read, or empty. Inherited widths and
+// gaps are the job's fields' business and are flagged there.
+QString SectionsModel::cellProblem(int row, int column) const
+{
+    const layout::Section &section = job_.sections[size_t(row)];
+    switch (column) {
+    case Length:
+        return measurementProblem(section.length);
+    case Width:
+        return section.railpinWidth ? measurementProblem(*section.railpinWidth) : QString();
+    case MaximumGap:
+        return section.maximumGap ? measurementProblem(*section.maximumGap) : QString();
+    case Slope:
+        if (section.stair && (!section.stair->rise.isEmpty() || !section.stair->run.isEmpty())) {
+            const QString rise = measurementProblem(section.stair->rise);
+            return rise.isEmpty() ? measurementProblem(section.stair->run) : rise;
+        }
+        return {};
+    case Gap:
+        return layouts[size_t(row)].problems.join(QStringLiteral("; "));
+    default:
+        return {};
+    }
+}
+
+QString SectionsModel::gapText(const layout::SectionLayout &sectionLayout) const
+{
+    const QString decimal = layout::decimalMarkText(sectionLayout.gap, job_, decimalPoint_);
+    if (job_.unit == layout::Unit::Millimetres)
+        return decimal;
+    return tr("%1 (%2)").arg(layout::markText(sectionLayout.gap, job_, decimalPoint_), decimal);
+}
+
+QVariant SectionsModel::displayText(int row, int column, bool forEditing) const
+{
+    const layout::Section &section = job_.sections[size_t(row)];
+    const layout::SectionLayout &sectionLayout = layouts[size_t(row)];
+    switch (column) {
+    case Name:
+        return section.name;
+    case Length:
+        return cell_text::shown(section.length, decimalPoint_);
+    case Ends:
+        if (forEditing)
+            return int(section.ends);
+        return section.ends == layout::Ends::Full ? tr("Full gap") : tr("Half gap");
+    case Slope:
+        if (!section.stair && !forEditing)
+            return tr("Level");
+        return cell_text::slopeShown(section.stair, decimalPoint_);
+    case Width:
+        if (forEditing && !section.railpinWidth)
+            return QString();
+        return cell_text::shown(layout::sectionRailpinWidth(job_, section), decimalPoint_);
+    case MaximumGap:
+        if (forEditing && !section.maximumGap)
+            return QString();
+        return cell_text::shown(layout::sectionMaximumGap(job_, section), decimalPoint_);
+    case Count:
+        if (section.count)
+            return QString::number(*section.count);
+        if (forEditing || !sectionLayout.laidOut())
+            return QString();
+        return QString::number(sectionLayout.count);
+    case Gap:
+        return sectionLayout.laidOut() ? gapText(sectionLayout) : QStringLiteral("\u2014");
+    default:
+        return {};
+    }
+}
+
+QVariant SectionsModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount)
+        return {};
+    const int row = index.row();
+    const int column = index.column();
+    const layout::Section &section = job_.sections[size_t(row)];
+    const layout::SectionLayout &sectionLayout = layouts[size_t(row)];
+    const bool inherited = (column == Width && !section.railpinWidth) ||
+                           (column == MaximumGap && !section.maximumGap) ||
+                           (column == Count && !section.count);
+
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return displayText(row, column, false);
+    case Qt::EditRole:
+        return displayText(row, column, true);
+    case ProblemRole:
+        return cellProblem(row, column);
+    case Qt::ForegroundRole:
+        return cellProblem(row, column).isEmpty() ? QVariant() : QVariant(QBrush(kProblemText));
+    case Qt::BackgroundRole:
+        return cellProblem(row, column).isEmpty() ? QVariant() : QVariant(QBrush(kProblemBackground));
+    case Qt::DecorationRole:
+        if (!cellProblem(row, column).isEmpty())
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
+        if (column == Gap && !sectionLayout.warnings.isEmpty())
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        return {};
+    case Qt::FontRole:
+        if (inherited) {
+            QFont font;
+            font.setItalic(true);
+            return font;
+        }
+        return {};
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole: {
+        if (const QString problem = cellProblem(row, column); !problem.isEmpty())
+            return problem;
+        if (column == Gap && !sectionLayout.warnings.isEmpty())
+            return sectionLayout.warnings.join(u'\n');
+        if (column == Width && inherited)
+            return tr("The job's railpin width; type a width for this section alone");
+        if (column == MaximumGap && inherited)
+            return tr("The job's maximum gap; type a maximum for this section alone");
+        if (column == Count && inherited)
+            return tr("The fewest railpins whose gap is within the maximum; type a count to fix it");
+        if (column == Slope)
+            return tr("Empty for a level section; rise : run (7 : 11) or an angle (35\u00B0) for a stair");
+        return {};
+    }
+    case Qt::TextAlignmentRole:
+        return column == Name || column == Ends || column == Slope ? QVariant()
+                                                                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+QVariant SectionsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    const QString unit = layout::unitName(job_.unit);
+    switch (section) {
+    case Name:
+        return tr("Name");
+    case Length:
+        return tr("Length (%1)").arg(unit);
+    case Ends:
+        return tr("Ends");
+    case Slope:
+        return tr("Slope");
+    case Width:
+        return tr("Width (%1)").arg(unit);
+    case MaximumGap:
+        return tr("Maximum gap (%1)").arg(unit);
+    case Count:
+        return tr("Count");
+    case Gap:
+        return tr("Gap (%1)").arg(unit);
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags SectionsModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    return index.column() == Gap ? flags : flags | Qt::ItemIsEditable;
+}
+
+// The section with one cell changed as typed, or nothing when the text cannot
+// be taken at all (a count or an angle that is no number).
+std::optional<layout::Section> SectionsModel::edited(const layout::Section &section, int column, const QVariant &value)
+{
+    layout::Section changed = section;
+    const QString text = value.toString();
+    const auto optionalMeasurement = [this, &text]() -> std::optional<QString> {
+        const QString stored = cell_text::stored(text, decimalPoint_);
+        return stored.isEmpty() ? std::nullopt : std::optional<QString>(stored);
+    };
+    switch (column) {
+    case Name:
+        changed.name = text.trimmed();
+        break;
+    case Length:
+        changed.length = cell_text::stored(text, decimalPoint_);
+        break;
+    case Ends:
+        changed.ends = value.toInt() == int(layout::Ends::Half) ? layout::Ends::Half : layout::Ends::Full;
+        break;
+    case Slope: {
+        const cell_text::SlopeEntry slope = cell_text::readSlope(text, decimalPoint_);
+        if (!slope.problem.isEmpty()) {
+            emit editRefused(slope.problem);
+            return std::nullopt;
+        }
+        changed.stair = slope.stair;
+        break;
+    }
+    case Width:
+        changed.railpinWidth = optionalMeasurement();
+        break;
+    case MaximumGap:
+        changed.maximumGap = optionalMeasurement();
+        break;
+    case Count: {
+        const cell_text::CountEntry count = cell_text::readCount(text);
+        if (!count.problem.isEmpty()) {
+            emit editRefused(count.problem);
+            return std::nullopt;
+        }
+        changed.count = count.count;
+        break;
+    }
+    default:
+        return std::nullopt;
+    }
+    return changed;
+}
+
+bool SectionsModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount() || index.column() == Gap)
+        return false;
+    if (data(index, Qt::EditRole) == value)
+        return true;
+    const layout::Section &before = job_.sections[size_t(index.row())];
+    const std::optional<layout::Section> after = edited(before, index.column(), value);
+    if (!after)
+        return false;
+    undoStack.push(new SetSectionCommand(*this, index.row(), before, *after,
+                                         tr("Edit %1").arg(headerData(index.column(), Qt::Horizontal).toString())));
+    return true;
+}
+
+void SectionsModel::relayOut(int first, int last)
+{
+    layouts.resize(job_.sections.size());
+    for (int row = first; row <= last; ++row)
+        layouts[size_t(row)] = layout::layOut(job_, job_.sections[size_t(row)]);
+}
+
+void SectionsModel::setJob(layout::Job job)
+{
+    beginResetModel();
+    job_ = std::move(job);
+    layouts.clear();
+    relayOut(0, rowCount() - 1);
+    endResetModel();
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    emit jobChanged();
+}
+
+void SectionsModel::replaceJob(const layout::Job &job)
+{
+    if (job.sections.size() != job_.sections.size()) {
+        setJob(job);
+        return;
+    }
+    job_ = job;
+    relayOut(0, rowCount() - 1);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    emit jobChanged();
+}
+
+void SectionsModel::replaceSection(int row, const layout::Section &section)
+{
+    job_.sections[size_t(row)] = section;
+    relayOut(row, row);
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+void SectionsModel::insertSections(int row, const std::vector<layout::Section> &sections)
+{
+    if (sections.empty())
+        return;
+    beginInsertRows(QModelIndex(), row, row + int(sections.size()) - 1);
+    job_.sections.insert(job_.sections.begin() + row, sections.begin(), sections.end());
+    std::vector<layout::SectionLayout> added;
+    added.reserve(sections.size());
+    for (const layout::Section &section : sections)
+        added.push_back(layout::layOut(job_, section));
+    layouts.insert(layouts.begin() + row, std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+    endInsertRows();
+}
+
+std::vector<layout::Section> SectionsModel::removeSections(int row, int count)
+{
+    beginRemoveRows(QModelIndex(), row, row + count - 1);
+    const auto first = job_.sections.begin() + row;
+    std::vector<layout::Section> removed(first, first + count);
+    job_.sections.erase(first, first + count);
+    layouts.erase(layouts.begin() + row, layouts.begin() + row + count);
+    endRemoveRows();
+    return removed;
+}
+
+void SectionsModel::moveSection(int from, int to)
+{
+    if (from == to)
+        return;
+    // Qt counts the destination before the move: one further when moving down.
+    beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
+    const auto rotateRange = [from, to](auto &items) {
+        if (from < to)
+            std::rotate(items.begin() + from, items.begin() + from + 1, items.begin() + to + 1);
+        else
+            std::rotate(items.begin() + to, items.begin() + from, items.begin() + from + 1);
+    };
+    rotateRange(job_.sections);
+    rotateRange(layouts);
+    endMoveRows();
+}

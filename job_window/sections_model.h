@@ -1,0 +1,65 @@
+#pragma once
+
+#include "job.h"
+#include "section_layout.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+class QUndoStack;
+
+// The job shown in the window: its sections one to a row, each with its
+// layout kept up to date. Edits made in the table become commands on the undo
+// stack; the commands change the job through the mutators below, which keep
+// the layouts current and tell the views.
+class SectionsModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { Name, Length, Ends, Slope, Width, MaximumGap, Count, Gap, ColumnCount };
+    // Why a cell cannot be used, or empty: for the status bar.
+    static constexpr int ProblemRole = Qt::UserRole + 1;
+
+    SectionsModel(QUndoStack &undoStack, QChar decimalPoint, QObject *parent = nullptr);
+
+    const layout::Job &job() const { return job_; }
+    const layout::SectionLayout &sectionLayout(int row) const { return layouts.at(size_t(row)); }
+    const std::vector<layout::SectionLayout> &sectionLayouts() const { return layouts; }
+    QChar decimalPoint() const { return decimalPoint_; }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
+    // Mutators for the undo commands; each tells the views.
+    void setJob(layout::Job job);  // a job of its own: a new or opened file
+    void replaceJob(const layout::Job &job);  // the same sections changed in place
+    void replaceSection(int row, const layout::Section &section);
+    void insertSections(int row, const std::vector<layout::Section> &sections);
+    std::vector<layout::Section> removeSections(int row, int count);
+    void moveSection(int from, int to);
+
+signals:
+    // A cell edit that could not be taken, with the reason.
+    void editRefused(const QString &reason);
+    // The job's own fields or its unit changed, or the job was replaced.
+    void jobChanged();
+
+private:
+    QString cellProblem(int row, int column) const;
+    QString measurementProblem(const QString &stored) const;
+    QString gapText(const layout::SectionLayout &sectionLayout) const;
+    QVariant displayText(int row, int column, bool forEditing) const;
+    std::optional<layout::Section> edited(const layout::Section &section, int column, const QVariant &value);
+    void relayOut(int first, int last);
+
+    QUndoStack &undoStack;
+    QChar decimalPoint_;
+    layout::Job job_;
+    std::vector<layout::SectionLayout> layouts;
+};
