@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools
+    cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libcups2-dev libxcb1-dev
     # fuzzing and the sanitizer build
     clang libclang-rt-dev
     # code style gates
