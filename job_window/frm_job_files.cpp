@@ -2,6 +2,7 @@
 
 #include "job_file.h"
 #include "job_sheet.h"
+#include "print_server.h"
 #include "recent_files.h"
 #include "sections_model.h"
 #include "ui_frm_job.h"
@@ -184,7 +185,14 @@ bool frmJob::saveTo(const QString &target)
 // server that does not answer with no time limit.
 bool frmJob::printServerAnswers()
 {
-    return true;
+    const QString problem = printing::printServerProblem(this);
+    if (problem.isEmpty())
+        return true;
+    QMessageBox box(QMessageBox::Warning, tr("Print"), tr("The job sheet cannot be printed: %1.").arg(problem),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("msgPrintServer"));
+    box.exec();
+    return false;
 }
 
 void frmJob::paintSheet(QPrinter &printer)

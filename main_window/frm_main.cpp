@@ -2,6 +2,7 @@
 
 #include "error_report.h"
 #include "frm_about.h"
+#include "job_windows.h"
 #include "print_screen.h"
 #include "ui_frm_main.h"
 
@@ -42,9 +43,20 @@ struct Increment
 constexpr Increment kIncrements[] = {{"Quarter", 4}, {"Eighth", 8}, {"Sixteenth", 16}, {"Thirty Second", 32}};
 constexpr int kSixteenthIndex = 2;
 
+// The fields and results as they read now, for the layout sheet and the job window.
+layout_sheet::WindowTexts shownTexts(const Ui::frmMain &ui)
+{
+    return {ui.txtLength->text(),           ui.txtWidth->text(),     ui.txtMaximumGap->text(),
+            ui.cboIncrement->currentText(), ui.cboIncrement->currentData().toInt(),
+            ui.txtRailpinCount->text(),     ui.txtActualGap->text(), ui.txtOCenter->text(),
+            ui.txtICenter->text()};
+}
+
 }  // namespace
 
-frmMain::frmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>())
+frmMain::frmMain(QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()),
+      jobWindows(std::make_unique<JobWindows>([this] { return shownTexts(*ui); }))
 {
     ui->setupUi(this);
     applyFontsAndFrame();
@@ -90,6 +102,8 @@ void frmMain::connectHandlers()
         field->installEventFilter(this);
 
     connect(ui->mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
+    connect(ui->mnuFileLayout, &QAction::triggered, this, &frmMain::mnuFileLayout_Click);
+    connect(ui->mnuFileOpenJob, &QAction::triggered, this, &frmMain::mnuFileOpenJob_Click);
     connect(ui->mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(ui->mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
@@ -151,15 +165,26 @@ void frmMain::mnuFilePrint_Click()
 {
     runTrapped(this, "mnuFilePrint_Click", [this] {
         // The layout sheet follows the fields as they read now.
-        printScreen(*this, {ui->txtLength->text(), ui->txtWidth->text(), ui->txtMaximumGap->text(),
-                            ui->cboIncrement->currentText(), ui->cboIncrement->currentData().toInt(),
-                            ui->txtRailpinCount->text(), ui->txtActualGap->text(), ui->txtOCenter->text(),
-                            ui->txtICenter->text()});
+        printScreen(*this, shownTexts(*ui));
     });
 }
 
+void frmMain::mnuFileLayout_Click()
+{
+    jobWindows->openFromCalculator();
+}
+
+void frmMain::mnuFileOpenJob_Click()
+{
+    jobWindows->chooseAndOpen(this);
+}
+
+// Ends the program at once, unless a job window holds unsaved work: each
+// such window asks first, and Cancel keeps everything open.
 void frmMain::mnuFileExit_Click()
 {
+    if (!jobWindows->readyToExit())
+        return;
     QCoreApplication::exit(0);
 }
 

@@ -9,6 +9,7 @@
 namespace Ui {
 class frmMain;
 }
+class JobWindows;
 
 // The calculator window. It is built from frm_main.ui, then Form_Load fills
 // the increment list and computes the first results. All values live in the
@@ -57,9 +58,12 @@ private:
 
     // Menu commands.
     void mnuFilePrint_Click();
+    void mnuFileLayout_Click();
+    void mnuFileOpenJob_Click();
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();
 
     std::unique_ptr<Ui::frmMain> ui;
+    std::unique_ptr<JobWindows> jobWindows;
     QWidget *pendingClickFocus = nullptr;  // a field that a mouse press has just focused
 };
