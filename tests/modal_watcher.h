@@ -35,6 +35,9 @@ public:
     // The next modal window that is no message box is handed to this function.
     void onNextDialog(std::function<void(QDialog *)> handler) { handlers.push_back(std::move(handler)); }
 
+    // The next message box is answered with this button instead of OK.
+    void answerNextMessage(QMessageBox::StandardButton button) { answers.push_back(button); }
+
     QList<Message> messages;
     QStringList unexpectedDialogs;
 
@@ -50,8 +53,13 @@ private:
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             messages.append({box->objectName(), box->windowTitle(), box->text(), box->icon(),
                              int(box->buttons().size()), QApplication::overrideCursor() != nullptr});
-            if (QAbstractButton *ok = box->button(QMessageBox::Ok))
-                ok->click();
+            QMessageBox::StandardButton answer = QMessageBox::Ok;
+            if (!answers.empty()) {
+                answer = answers.front();
+                answers.erase(answers.begin());
+            }
+            if (QAbstractButton *button = box->button(answer))
+                button->click();
             else
                 box->reject();
         } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
@@ -69,4 +77,5 @@ private:
     QTimer timer;
     QPointer<QWidget> lastAnswered;
     std::vector<std::function<void(QDialog *)>> handlers;
+    std::vector<QMessageBox::StandardButton> answers;
 };

@@ -165,8 +165,10 @@ private slots:
         const auto *help = app.get<QMenu>("mnuHelp");
         QCOMPARE(file->title(), QStringLiteral("&File"));
         QCOMPARE(help->title(), QStringLiteral("&Help"));
-        const QList<QAction *> fileActions = file->actions();
-        QCOMPARE(fileActions.size(), 3);
+        // The job window's two entries (tested with it) stand between Print Screen and the separator.
+        QList<QAction *> fileActions = file->actions();
+        QCOMPARE(fileActions.size(), 5);
+        fileActions.remove(1, 2);
         QCOMPARE(fileActions[0]->objectName(), QStringLiteral("mnuFilePrint"));
         QCOMPARE(fileActions[0]->text(), QStringLiteral("Print Screen"));
         QCOMPARE(fileActions[1]->objectName(), QStringLiteral("mnuFileSep1"));
@@ -176,7 +178,7 @@ private slots:
         QCOMPARE(help->actions().size(), 1);
         QCOMPARE(help->actions()[0]->objectName(), QStringLiteral("mnuHelpAbout"));
         QCOMPARE(help->actions()[0]->text(), QStringLiteral("&About"));
-        for (const QAction *action : app.window->findChildren<QAction *>())
+        for (const QAction *action : fileActions + help->actions())
             QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->objectName()));
     }
 };

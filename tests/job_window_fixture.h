@@ -1,0 +1,111 @@
+#pragma once
+
+#include "frm_job.h"
+#include "modal_watcher.h"
+#include "sections_model.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTableView>
+#include <QTest>
+
+#include <memory>
+
+// Job windows open now, newest last.
+inline QList<frmJob *> openJobWindows()
+{
+    QList<frmJob *> windows;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<frmJob *>(widget); window != nullptr && window->isVisible())
+            windows.append(window);
+    return windows;
+}
+
+// A level section and a stair, with a width of its own and half ends.
+inline layout::Job sampleJob()
+{
+    layout::Job job;
+    job.name = QStringLiteral("Porch");
+    layout::Section deck;
+    deck.name = QStringLiteral("Deck");
+    deck.length = QStringLiteral("36");
+    layout::Section stair;
+    stair.name = QStringLiteral("Stair");
+    stair.length = QStringLiteral("60");
+    stair.railpinWidth = QStringLiteral("1 1/2");
+    stair.ends = layout::Ends::Half;
+    stair.stair = layout::Stair{QStringLiteral("7"), QStringLiteral("11"), std::nullopt};
+    job.sections = {deck, stair};
+    return job;
+}
+
+// Accepts the next file dialog with this path.
+inline void chooseFileInNextDialog(ModalWatcher &watcher, const QString &path)
+{
+    watcher.onNextDialog([path](QDialog *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        if (files == nullptr) {
+            dialog->reject();
+            return;
+        }
+        files->selectFile(path);
+        files->accept();
+    });
+}
+
+// A job window of its own on the given job, shown and active, with a watcher
+// that answers its message boxes. Widgets are found by their objectName.
+class JobWindowFixture
+{
+public:
+    explicit JobWindowFixture(const layout::Job &job = sampleJob(), frmJob::CalculatorFields calculator = {})
+        : watcher(std::make_unique<ModalWatcher>()), window(new frmJob(std::move(calculator)))
+    {
+        window->showJob(job);
+        window->show();
+        window->activateWindow();
+        QApplication::setActiveWindow(window);
+        active = QTest::qWaitForWindowActive(window);
+    }
+    ~JobWindowFixture() { delete window.data(); }
+    JobWindowFixture(const JobWindowFixture &) = delete;
+    JobWindowFixture &operator=(const JobWindowFixture &) = delete;
+
+    template <typename T = QWidget> T *get(const char *name) const
+    {
+        return window->findChild<T *>(QString::fromLatin1(name));
+    }
+    QAction *action(const char *name) const { return get<QAction>(name); }
+    QTableView *table(const char *name = "tblSections") const { return get<QTableView>(name); }
+    QAbstractItemModel *sections() const { return table()->model(); }
+    QVariant cell(int row, int column, int role = Qt::DisplayRole) const
+    {
+        return sections()->index(row, column).data(role);
+    }
+    QStringList sectionNames() const
+    {
+        QStringList names;
+        for (int row = 0; row < sections()->rowCount(); ++row)
+            names.append(cell(row, SectionsModel::Name).toString());
+        return names;
+    }
+
+    // Edits a cell from the keyboard: F2, the text, Enter.
+    void editCell(int row, int column, const QString &text) const
+    {
+        table()->setFocus();
+        table()->setCurrentIndex(sections()->index(row, column));
+        QTest::keyClick(table(), Qt::Key_F2);
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(editor != nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
+
+    bool active = false;
+    std::unique_ptr<ModalWatcher> watcher;
+    QPointer<frmJob> window;
+};

@@ -1,0 +1,174 @@
+#include "calculator_section.h"
+#include "cell_text.h"
+#include "tab_separated.h"
+
+#include <QStandardItemModel>
+#include <QTest>
+
+Q_DECLARE_METATYPE(std::optional<qint64>)
+
+class TestJobCells : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void storedAndShown_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QChar>("decimalPoint");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("point") << " 36.5 " << QChar(u'.') << "36.5";
+        QTest::newRow("comma locale") << "36,5" << QChar(u',') << "36.5";
+        QTest::newRow("comma where the locale has a point") << "36,5" << QChar(u'.') << "36,5";
+        QTest::newRow("fraction") << "1 3/8" << QChar(u',') << "1 3/8";
+    }
+    void storedAndShown()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QChar, decimalPoint);
+        QFETCH(QString, stored);
+        QCOMPARE(cell_text::stored(typed, decimalPoint), stored);
+        if (decimalPoint == u',' || !typed.contains(u','))
+            QCOMPARE(cell_text::shown(stored, decimalPoint), typed.trimmed());
+    }
+
+    void slope_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("rise");
+        QTest::addColumn<QString>("run");
+        QTest::addColumn<double>("angle");  // 0: none
+        QTest::addColumn<bool>("level");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("level") << "  " << "" << "" << 0.0 << true << false << "";
+        QTest::newRow("rise and run") << "7 1/2:10,5" << "7 1/2" << "10.5" << 0.0 << false << false << "7 1/2 : 10,5";
+        QTest::newRow("unreadable rise kept") << "seven : 11" << "seven" << "11" << 0.0 << false << false
+                                              << "seven : 11";
+        QTest::newRow("angle") << "35" << "" << "" << 35.0 << false << false << "35\u00B0";
+        QTest::newRow("angle with a sign and comma") << "32,5\u00B0" << "" << "" << 32.5 << false << false
+                                                     << "32,5\u00B0";
+        QTest::newRow("words") << "steep" << "" << "" << 0.0 << false << true << "";
+    }
+    void slope()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, rise);
+        QFETCH(QString, run);
+        QFETCH(double, angle);
+        QFETCH(bool, level);
+        QFETCH(bool, refused);
+        QFETCH(QString, shown);
+        const cell_text::SlopeEntry entry = cell_text::readSlope(typed, u',');
+        QCOMPARE(!entry.problem.isEmpty(), refused);
+        if (refused) {
+            QVERIFY(entry.problem.contains(typed));
+            return;
+        }
+        QCOMPARE(!entry.stair.has_value(), level);
+        if (entry.stair) {
+            QCOMPARE(entry.stair->rise, rise);
+            QCOMPARE(entry.stair->run, run);
+            QCOMPARE(entry.stair->angleDegrees.value_or(0), angle);
+        }
+        QCOMPARE(cell_text::slopeShown(entry.stair, u','), shown);
+    }
+
+    void count_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<std::optional<qint64>>("count");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("empty is Auto") << "" << std::optional<qint64>() << false;
+        QTest::newRow("whole") << " 12 " << std::optional<qint64>(12) << false;
+        QTest::newRow("none") << "0" << std::optional<qint64>(0) << false;
+        QTest::newRow("negative") << "-1" << std::optional<qint64>() << true;
+        QTest::newRow("fraction") << "6.5" << std::optional<qint64>() << true;
+        QTest::newRow("words") << "six" << std::optional<qint64>() << true;
+    }
+    void count()
+    {
+        QFETCH(QString, typed);
+        QFETCH(std::optional<qint64>, count);
+        QFETCH(bool, refused);
+        const cell_text::CountEntry entry = cell_text::readCount(typed);
+        QCOMPARE(entry.count, count);
+        QCOMPARE(!entry.problem.isEmpty(), refused);
+    }
+
+    void tabSeparated_data()
+    {
+        QTest::addColumn<QList<QPoint>>("cells");  // column, row
+        QTest::addColumn<QString>("text");
+        QTest::newRow("nothing") << QList<QPoint>{} << "";
+        QTest::newRow("one cell") << QList<QPoint>{{1, 0}} << "b0\n";
+        QTest::newRow("a block in any order") << QList<QPoint>{{1, 1}, {0, 0}, {1, 0}, {0, 1}} << "a0\tb0\na1\tb1\n";
+        QTest::newRow("a gap inside the rectangle") << QList<QPoint>{{0, 0}, {2, 1}} << "a0\t\t\n\t\tc1\n";
+    }
+    void tabSeparated()
+    {
+        QFETCH(QList<QPoint>, cells);
+        QFETCH(QString, text);
+        QStandardItemModel model(3, 3);
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 3; ++column)
+                model.setItem(row, column, new QStandardItem(QChar(u'a' + column) + QString::number(row)));
+        QModelIndexList selected;
+        for (const QPoint &cell : cells)
+            selected.append(model.index(cell.y(), cell.x()));
+        QCOMPARE(tabSeparatedText(selected), text);
+    }
+
+    void fromCalculator_data()
+    {
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("gap");  // the results on screen
+        QTest::addColumn<std::optional<qint64>>("expected");
+        // 36 with 1 3/8 and 6 railpins gives a gap of 3.964286, outer 5.339286, inner 4.651786.
+        QTest::newRow("results on screen") << "36" << "6" << "3.964286" << std::optional<qint64>(6);
+        QTest::newRow("results of another length") << "40" << "6" << "3.964286" << std::optional<qint64>();
+        QTest::newRow("no count") << "36" << "0" << "36" << std::optional<qint64>();
+        QTest::newRow("unreadable length kept") << "36 1/" << "0" << "0" << std::optional<qint64>();
+    }
+    void fromCalculator()
+    {
+        QFETCH(QString, length);
+        QFETCH(QString, count);
+        QFETCH(QString, gap);
+        QFETCH(std::optional<qint64>, expected);
+        const layout_sheet::WindowTexts shown{length,   "1 3/8",      "4",         "Eighth",   8,
+                                              count,    gap,          "5.339286",  "4.651786"};
+        const layout::Job job = calculator_section::newJob(shown, u'.');
+        QCOMPARE(job.increment, 8);
+        QCOMPARE(job.railpinWidth, QStringLiteral("1 3/8"));
+        QCOMPARE(job.maximumGap, QStringLiteral("4"));
+        QCOMPARE(job.sections.size(), size_t(1));
+        QCOMPARE(job.sections[0].length, length);
+        QCOMPARE(job.sections[0].count, expected);
+        QVERIFY(!job.sections[0].railpinWidth && !job.sections[0].maximumGap);
+    }
+
+    void fromCalculatorIntoAnotherJob()
+    {
+        const layout_sheet::WindowTexts shown{"36", "1 1/2", "4", "Sixteenth", 16, "0", "36", "0", "0"};
+        layout::Job inches;
+        inches.sections.resize(2);
+        const layout::Section added = calculator_section::section(shown, inches, u'.');
+        QCOMPARE(added.name, QStringLiteral("Section 3"));
+        QCOMPARE(added.railpinWidth, std::optional<QString>(QStringLiteral("1 1/2")));
+        QCOMPARE(added.maximumGap, std::optional<QString>());
+
+        layout::Job metric;
+        metric.unit = layout::Unit::Millimetres;
+        metric.railpinWidth = QStringLiteral("38.1");
+        metric.maximumGap = QStringLiteral("100");
+        const layout::Section converted = calculator_section::section(shown, metric, u'.');
+        QCOMPARE(converted.length, QStringLiteral("914.4"));
+        QCOMPARE(converted.railpinWidth, std::optional<QString>());
+        QCOMPARE(converted.maximumGap, std::optional<QString>(QStringLiteral("101.6")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJobCells)
+#include "tst_job_cells.moc"

@@ -1,0 +1,286 @@
+#include "job_file.h"
+#include "job_window_fixture.h"
+#include "job_windows.h"
+#include "main_window_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestJobFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(settingsHome.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsHome.path()));
+    }
+
+    void saveAndReopen()
+    {
+        const QTemporaryDir folder;
+        const QString first = folder.filePath(QStringLiteral("porch.railpin"));
+        const QString second = folder.filePath(QStringLiteral("again.railpin"));
+        {
+            const JobWindowFixture job;
+            job.editCell(0, SectionsModel::Count, QStringLiteral("7"));
+            chooseFileInNextDialog(*job.watcher, first);
+            QTest::keyClick(job.window, Qt::Key_S, Qt::ControlModifier);
+            QVERIFY(job.watcher->unexpectedDialogs.isEmpty());
+            QVERIFY(!job.window->isModified());
+            QCOMPARE(job.window->filePath(), first);
+            QVERIFY(job.window->windowTitle().startsWith(QStringLiteral("Porch[*]")));
+        }
+        QVERIFY(QFileInfo::exists(first));
+
+        JobWindows windows;
+        frmJob *reopened = windows.openFile(first);
+        QVERIFY(reopened != nullptr);
+        QCOMPARE(reopened->job().sections.size(), size_t(2));
+        QCOMPARE(reopened->job().sections[0].count, std::optional<qint64>(7));
+        QCOMPARE(reopened->job().sections[1].stair->run, QStringLiteral("11"));
+        ModalWatcher watcher;
+        chooseFileInNextDialog(watcher, second);
+        reopened->findChild<QAction *>(QStringLiteral("mnuFileSaveAs"))->trigger();
+        QCOMPARE(contents(second), contents(first));
+        QVERIFY(!contents(first).isEmpty());
+    }
+
+    void unreadableCellSurvivesTheFile()
+    {
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("half.railpin"));
+        const JobWindowFixture job;
+        job.editCell(0, SectionsModel::Length, QStringLiteral("36 1/"));
+        chooseFileInNextDialog(*job.watcher, path);
+        job.action("mnuFileSave")->trigger();
+        JobWindows windows;
+        frmJob *reopened = windows.openFile(path);
+        QVERIFY(reopened != nullptr);
+        const QModelIndex length =
+            reopened->findChild<QTableView *>(QStringLiteral("tblSections"))->model()->index(0, SectionsModel::Length);
+        QCOMPARE(length.data().toString(), QStringLiteral("36 1/"));
+        QVERIFY(!length.data(SectionsModel::ProblemRole).toString().isEmpty());
+    }
+
+    void unsavedChangesOnClose_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << false;
+        QTest::newRow("discard") << int(QMessageBox::Discard) << true << false;
+        QTest::newRow("save") << int(QMessageBox::Save) << true << true;
+    }
+    void unsavedChangesOnClose()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QFETCH(bool, saved);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("job.railpin"));
+        QVERIFY(layout::writeJobFile(sampleJob(), path).isEmpty());
+        const QByteArray before = contents(path);
+        JobWindows windows;
+        QPointer<frmJob> window = windows.openFile(path);
+        ModalWatcher watcher;
+        window->findChild<QAction *>(QStringLiteral("mnuEditAddSection"))->trigger();
+        watcher.answerNextMessage(QMessageBox::StandardButton(answer));
+        window->findChild<QAction *>(QStringLiteral("mnuFileClose"))->trigger();
+        QCOMPARE(watcher.messages.size(), 1);
+        QCOMPARE(watcher.messages[0].objectName, QStringLiteral("msgUnsavedChanges"));
+        QCOMPARE(watcher.messages[0].buttonCount, 3);
+        if (closed)
+            QTRY_VERIFY(window.isNull());
+        else
+            QVERIFY(window->isVisible() && window->isModified());
+        QCOMPARE(contents(path) != before, saved);
+    }
+
+    void newAndOpenAskFirst()
+    {
+        const JobWindowFixture job;
+        job.action("mnuEditAddSection")->trigger();
+        job.watcher->answerNextMessage(QMessageBox::Cancel);
+        job.action("mnuFileNew")->trigger();
+        QCOMPARE(job.sections()->rowCount(), 3);
+        job.watcher->answerNextMessage(QMessageBox::Cancel);
+        job.action("mnuFileOpen")->trigger();
+        QCOMPARE(job.sections()->rowCount(), 3);
+        QVERIFY(job.watcher->unexpectedDialogs.isEmpty());  // no file dialog after Cancel
+        job.watcher->answerNextMessage(QMessageBox::Discard);
+        job.action("mnuFileNew")->trigger();
+        QCOMPARE(job.sections()->rowCount(), 1);
+        QVERIFY(!job.window->isModified());
+        QCOMPARE(job.watcher->messages.size(), 3);
+    }
+
+    // The folder of the saved file is gone and a file stands in its place.
+    void failedSaveLosesNothing()
+    {
+        const QTemporaryDir folder;
+        const QString site = folder.filePath(QStringLiteral("site"));
+        QVERIFY(QDir().mkpath(site));
+        const QString path = site + QStringLiteral("/porch.railpin");
+        const JobWindowFixture job;
+        chooseFileInNextDialog(*job.watcher, path);
+        job.action("mnuFileSaveAs")->trigger();
+        QVERIFY(!job.window->isModified());
+        const QByteArray saved = contents(path);
+        QVERIFY(QDir().rename(site, folder.filePath(QStringLiteral("moved"))));
+        QFile blocker(site);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        job.editCell(0, SectionsModel::Length, QStringLiteral("40"));
+        job.action("mnuFileSave")->trigger();
+        QCOMPARE(job.watcher->messages.size(), 1);
+        QCOMPARE(job.watcher->messages[0].objectName, QStringLiteral("msgSaveFailed"));
+        QVERIFY(job.watcher->messages[0].text.contains(path));
+        QVERIFY(job.window->isModified());
+        QCOMPARE(job.window->filePath(), path);
+        QCOMPARE(job.window->job().sections[0].length, QStringLiteral("40"));
+        QCOMPARE(contents(folder.filePath(QStringLiteral("moved/porch.railpin"))), saved);
+        QCOMPARE(contents(site), QByteArray());
+    }
+
+    void recentFiles()
+    {
+        const QTemporaryDir folder;
+        JobWindows windows;
+        QStringList paths;
+        for (int number = 1; number <= 9; ++number) {
+            paths.append(folder.filePath(QStringLiteral("job%1.railpin").arg(number)));
+            QVERIFY(layout::writeJobFile(sampleJob(), paths.back()).isEmpty());
+            QVERIFY(windows.openFile(paths.back()) != nullptr);
+        }
+        frmJob *window = windows.windows().back();
+        auto *recent = window->findChild<QMenu *>(QStringLiteral("mnuFileOpenRecent"));
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions().size(), 8);
+        QCOMPARE(recent->actions().front()->data().toString(), paths[8]);
+        QCOMPARE(recent->actions().back()->data().toString(), paths[1]);
+
+        QVERIFY(QFile::remove(paths[5]));
+        ModalWatcher watcher;
+        window->findChild<QAction *>(QStringLiteral("actRecentJob4"))->trigger();
+        QCOMPARE(watcher.messages.size(), 1);
+        QCOMPARE(watcher.messages[0].objectName, QStringLiteral("msgRecentMissing"));
+        QVERIFY(watcher.messages[0].text.contains(QDir::toNativeSeparators(paths[5])));
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions().size(), 7);
+        for (const QAction *action : recent->actions())
+            QVERIFY(action->data().toString() != paths[5]);
+        QCOMPARE(window->filePath(), paths[8]);
+    }
+
+    void unreadableFileIsReported()
+    {
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("notes.railpin"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("shopping list");
+        file.close();
+        ModalWatcher watcher;
+        JobWindows windows;
+        QCOMPARE(windows.openFile(path), nullptr);
+        QCOMPARE(watcher.messages.size(), 1);
+        QCOMPARE(watcher.messages[0].objectName, QStringLiteral("msgOpenFailed"));
+        QVERIFY(watcher.messages[0].text.contains(path));
+        QVERIFY(windows.windows().isEmpty());
+    }
+
+    void exitAsksModifiedJobs_data()
+    {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("exits");
+        QTest::newRow("nothing unsaved") << false << int(QMessageBox::Cancel) << true;
+        QTest::newRow("cancel") << true << int(QMessageBox::Cancel) << false;
+        QTest::newRow("discard") << true << int(QMessageBox::Discard) << true;
+    }
+    void exitAsksModifiedJobs()
+    {
+        QFETCH(bool, modified);
+        QFETCH(int, answer);
+        QFETCH(bool, exits);
+        const MainWindowFixture app;
+        QTest::keyClick(app.window.get(), Qt::Key_L, Qt::ControlModifier);
+        QPointer<frmJob> window = openJobWindows().constFirst();
+        if (modified)
+            window->findChild<QAction *>(QStringLiteral("mnuEditAddSection"))->trigger();
+        app.watcher->answerNextMessage(QMessageBox::StandardButton(answer));
+        // Exit runs inside the event loop it ends; a second timer ends a loop
+        // that Exit left running.
+        QTimer exit;
+        exit.setSingleShot(true);
+        connect(&exit, &QTimer::timeout, app.window.get(),
+                [&app] { app.window->findChild<QAction *>(QStringLiteral("mnuFileExit"))->trigger(); });
+        QTimer giveUp;
+        giveUp.setSingleShot(true);
+        connect(&giveUp, &QTimer::timeout, this, [] { QCoreApplication::exit(42); });
+        exit.start(0);
+        giveUp.start(1000);
+        const int code = QApplication::exec();
+        giveUp.stop();
+        QCOMPARE(code, exits ? 0 : 42);
+        QCOMPARE(app.watcher->messages.size(), modified ? 1 : 0);
+        QVERIFY(!window.isNull());
+        QCOMPARE(window->isModified(), modified);
+    }
+
+    // Two hundred sections: opened, laid out, edited and reordered.
+    void manySections()
+    {
+        layout::Job big;
+        big.extraStockPercent = 10;
+        for (int number = 1; number <= 200; ++number) {
+            layout::Section section;
+            section.name = QStringLiteral("Section %1").arg(number);
+            section.length = QString::number(30 + number % 40);
+            big.sections.push_back(section);
+        }
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("big.railpin"));
+        QVERIFY(layout::writeJobFile(big, path).isEmpty());
+        JobWindows windows;
+        frmJob *window = windows.openFile(path);
+        QVERIFY(window != nullptr);
+        auto *table = window->findChild<QTableView *>(QStringLiteral("tblSections"));
+        QCOMPARE(table->model()->rowCount(), 200);
+        table->setCurrentIndex(table->model()->index(199, SectionsModel::Name));
+        QVERIFY(window->findChild<QTableView *>(QStringLiteral("tblMarks"))->model()->rowCount() > 0);
+        qint64 railpins = 0;
+        for (int row = 0; row < 200; ++row)
+            railpins += table->model()->index(row, SectionsModel::Count).data().toLongLong();
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblTotalRailpins"))->text(),
+                 QStringLiteral("Total railpins: %1").arg(railpins));
+        window->findChild<QAction *>(QStringLiteral("mnuEditMoveUp"))->trigger();
+        QCOMPARE(table->model()->index(198, 0).data().toString(), QStringLiteral("Section 200"));
+        window->findChild<QAction *>(QStringLiteral("mnuEditConvert"))->trigger();
+        QCOMPARE(window->job().unit, layout::Unit::Millimetres);
+        QCOMPARE(table->model()->rowCount(), 200);
+    }
+
+private:
+    QTemporaryDir settingsHome;
+};
+
+QTEST_MAIN(TestJobFiles)
+#include "tst_job_files.moc"

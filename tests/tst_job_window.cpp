@@ -1,0 +1,375 @@
+#include "job_window_fixture.h"
+#include "main_window_fixture.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolButton>
+
+namespace {
+
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor &first, const QColor &second)
+{
+    const double lighter = std::max(luminance(first), luminance(second));
+    const double darker = std::min(luminance(first), luminance(second));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+}  // namespace
+
+class TestJobWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(settingsHome.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsHome.path()));
+    }
+
+    void calculatorMenu()
+    {
+        const MainWindowFixture app;
+        const QList<QAction *> actions = app.get<QMenu>("mnuFile")->actions();
+        QStringList names;
+        for (const QAction *action : actions)
+            names.append(action->objectName());
+        QCOMPARE(names, QStringList({"mnuFilePrint", "mnuFileLayout", "mnuFileOpenJob", "mnuFileSep1", "mnuFileExit"}));
+        QCOMPARE(actions[1]->text(), QStringLiteral("&Layout Sheet…"));
+        QCOMPARE(actions[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+        QCOMPARE(actions[2]->text(), QStringLiteral("&Open Job…"));
+        QCOMPARE(actions[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        for (const QAction *action : {actions[0], actions[4]})
+            QVERIFY(action->shortcut().isEmpty());
+    }
+
+    void openFromCalculator_data()
+    {
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<bool>("pressAuto");
+        QTest::addColumn<bool>("editAfterwards");
+        QTest::addColumn<QString>("count");  // as the count cell takes it; empty: Auto's
+        QTest::addColumn<bool>("flagged");
+        QTest::newRow("results of the fields") << "36" << true << false << "6" << false;
+        QTest::newRow("count from a length edited since") << "36" << true << true << "" << false;
+        QTest::newRow("no count yet") << "36" << false << false << "" << false;
+        QTest::newRow("unreadable length") << "3 6/" << false << false << "" << true;
+    }
+    void openFromCalculator()
+    {
+        QFETCH(QString, length);
+        QFETCH(bool, pressAuto);
+        QFETCH(bool, editAfterwards);
+        QFETCH(QString, count);
+        QFETCH(bool, flagged);
+        const MainWindowFixture app;
+        app.setInputs(length, QStringLiteral("1 3/8"), QStringLiteral("4"));
+        if (pressAuto)
+            QTest::mouseClick(app.button("cmdAuto"), Qt::LeftButton);
+        if (editAfterwards)
+            QTest::keyClicks(app.field("txtLength"), QStringLiteral("0"));
+        const QString expectedLength = app.text("txtLength");
+        QTest::keyClick(app.window.get(), Qt::Key_L, Qt::ControlModifier);
+
+        const QList<frmJob *> windows = openJobWindows();
+        QCOMPARE(windows.size(), 1);
+        QTableView *table = windows.front()->findChild<QTableView *>(QStringLiteral("tblSections"));
+        const QAbstractItemModel *sections = table->model();
+        QCOMPARE(sections->rowCount(), 1);
+        QCOMPARE(sections->index(0, SectionsModel::Length).data().toString(), expectedLength);
+        QCOMPARE(sections->index(0, SectionsModel::Width).data().toString(), QStringLiteral("1 3/8"));
+        QCOMPARE(sections->index(0, SectionsModel::MaximumGap).data().toString(), QStringLiteral("4"));
+        QCOMPARE(sections->index(0, SectionsModel::Count).data(Qt::EditRole).toString(), count);
+        QCOMPARE(!sections->index(0, SectionsModel::Length).data(SectionsModel::ProblemRole).toString().isEmpty(),
+                 flagged);
+        QCOMPARE(windows.front()->job().increment, 16);
+        QVERIFY(!windows.front()->isModified());
+        QVERIFY(app.watcher->messages.isEmpty());
+    }
+
+    void addFromCalculator()
+    {
+        const MainWindowFixture app;
+        app.setInputs(QStringLiteral("48"), QStringLiteral("1 1/2"), QStringLiteral("4"));
+        QTest::mouseClick(app.button("cmdAuto"), Qt::LeftButton);
+        const QString autoCount = app.text("txtRailpinCount");
+        app.window->findChild<QAction *>(QStringLiteral("mnuFileLayout"))->trigger();
+        frmJob *window = openJobWindows().constFirst();
+        app.setInputs(QStringLiteral("30"), QStringLiteral("1 3/8"), QStringLiteral("4"));
+        window->findChild<QAction *>(QStringLiteral("mnuEditAddFromCalculator"))->trigger();
+        const QAbstractItemModel *sections = window->findChild<QTableView *>(QStringLiteral("tblSections"))->model();
+        QCOMPARE(sections->rowCount(), 2);
+        QCOMPARE(sections->index(0, SectionsModel::Count).data(Qt::EditRole).toString(), autoCount);
+        QCOMPARE(sections->index(1, SectionsModel::Length).data().toString(), QStringLiteral("30"));
+        // The second section's width differs from the job's and is its own.
+        QCOMPARE(sections->index(1, SectionsModel::Width).data(Qt::EditRole).toString(), QStringLiteral("1 3/8"));
+        QCOMPARE(sections->index(1, SectionsModel::MaximumGap).data(Qt::EditRole).toString(), QString());
+        QVERIFY(window->isModified());
+        window->findChild<QAction *>(QStringLiteral("mnuEditUndo"))->trigger();
+        QCOMPARE(sections->rowCount(), 1);
+        QVERIFY(!window->isModified());
+    }
+
+    void editCell_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("flagged");
+        QTest::newRow("whole inches") << "en_US" << "48" << "48" << false;
+        QTest::newRow("mixed number") << "en_US" << "47 1/2" << "47 1/2" << false;
+        QTest::newRow("decimal point") << "en_US" << "47.5" << "47.5" << false;
+        QTest::newRow("decimal comma where the locale uses it") << "de_DE" << "47,5" << "47.5" << false;
+        QTest::newRow("decimal comma elsewhere") << "en_US" << "47,5" << "47,5" << true;
+        QTest::newRow("half a fraction") << "en_US" << "47 1/" << "47 1/" << true;
+        QTest::newRow("letters") << "en_US" << "forty" << "forty" << true;
+    }
+    void editCell()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(bool, flagged);
+        QLocale::setDefault(QLocale(locale));
+        const JobWindowFixture job;
+        QLocale::setDefault(QLocale::c());
+        const int marksBefore = job.table("tblMarks")->model()->rowCount();
+        job.editCell(0, SectionsModel::Length, typed);
+
+        QCOMPARE(job.window->job().sections[0].length, stored);
+        QCOMPARE(job.cell(0, SectionsModel::Length).toString(), typed);
+        QVERIFY(job.window->isModified());
+        QVERIFY(job.window->isWindowModified());
+        const QString problem = job.cell(0, SectionsModel::Length, SectionsModel::ProblemRole).toString();
+        QCOMPARE(!problem.isEmpty(), flagged);
+        QCOMPARE(job.cell(0, SectionsModel::Length, Qt::ToolTipRole).toString(), problem);
+        QCOMPARE(job.cell(0, SectionsModel::Length, Qt::ForegroundRole).isValid(), flagged);
+        if (flagged) {
+            QCOMPARE(job.window->statusBar()->currentMessage(), problem);
+            QCOMPARE(job.table("tblMarks")->model()->rowCount(), 0);
+            QVERIFY(job.cell(0, SectionsModel::Length).toString().contains(typed));
+        } else {
+            QVERIFY(job.table("tblMarks")->model()->rowCount() > marksBefore);
+        }
+        QVERIFY(job.watcher->messages.isEmpty());
+    }
+
+    void refusedCount()
+    {
+        const JobWindowFixture job;
+        job.editCell(0, SectionsModel::Count, QStringLiteral("six"));
+        QVERIFY(!job.window->isModified());
+        QVERIFY(job.window->statusBar()->currentMessage().contains(QStringLiteral("six")));
+        job.editCell(0, SectionsModel::Count, QStringLiteral("9"));
+        QCOMPARE(job.window->job().sections[0].count, std::optional<qint64>(9));
+        QCOMPARE(job.table("tblMarks")->model()->rowCount(), 9);
+    }
+
+    void addRemoveMoveUndo()
+    {
+        const JobWindowFixture job;
+        const QStringList original{"Deck", "Stair"};
+        job.table()->setCurrentIndex(job.sections()->index(1, 0));
+        job.action("mnuEditDuplicateSection")->trigger();
+        QCOMPARE(job.sectionNames(), QStringList({"Deck", "Stair", "Stair (copy)"}));
+        QCOMPARE(job.table()->currentIndex().row(), 2);
+        job.action("mnuEditMoveUp")->trigger();
+        job.action("mnuEditMoveUp")->trigger();
+        QCOMPARE(job.sectionNames(), QStringList({"Stair (copy)", "Deck", "Stair"}));
+        QCOMPARE(job.table()->currentIndex().row(), 0);
+        QVERIFY(!job.action("mnuEditMoveUp")->isEnabled());
+        job.action("mnuEditMoveDown")->trigger();
+        QCOMPARE(job.sectionNames(), QStringList({"Deck", "Stair (copy)", "Stair"}));
+        job.action("mnuEditRemoveSection")->trigger();
+        QCOMPARE(job.sectionNames(), QStringList({"Deck", "Stair"}));
+        job.action("mnuEditAddSection")->trigger();
+        QCOMPARE(job.sections()->rowCount(), 3);
+
+        for (int step = 0; step < 6; ++step)
+            QTest::keyClick(job.window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(job.sectionNames(), original);
+        QVERIFY(!job.window->isModified());
+        QVERIFY(!job.action("mnuEditUndo")->isEnabled());
+        for (int step = 0; step < 6; ++step)
+            QTest::keyClick(job.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(job.sections()->rowCount(), 3);
+        QCOMPARE(job.sectionNames().mid(0, 2), original);
+        QVERIFY(job.window->isModified());
+    }
+
+    void jobFieldsAreUndoable()
+    {
+        const JobWindowFixture job;
+        auto *width = job.get<QLineEdit>("txtRailpinWidth");
+        width->setFocus();
+        width->selectAll();
+        QTest::keyClicks(width, QStringLiteral("1 1/4"));
+        QTest::keyClick(width, Qt::Key_Tab);
+        QCOMPARE(job.window->job().railpinWidth, QStringLiteral("1 1/4"));
+        // The deck has no width of its own: it follows the job's, in italics.
+        QCOMPARE(job.cell(0, SectionsModel::Width).toString(), QStringLiteral("1 1/4"));
+        QVERIFY(job.cell(0, SectionsModel::Width, Qt::FontRole).value<QFont>().italic());
+        auto *name = job.get<QLineEdit>("txtJobName");
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("Harbour House"));
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY(job.window->windowTitle().startsWith(QStringLiteral("Harbour House[*]")));
+        job.action("mnuEditUndo")->trigger();
+        job.action("mnuEditUndo")->trigger();
+        QCOMPARE(width->text(), QStringLiteral("1 3/8"));
+        QCOMPARE(name->text(), QStringLiteral("Porch"));
+        QVERIFY(!job.window->isModified());
+    }
+
+    void badJobFieldIsMarked()
+    {
+        const JobWindowFixture job;
+        auto *gap = job.get<QLineEdit>("txtMaximumGap");
+        gap->setFocus();
+        gap->selectAll();
+        QTest::keyClicks(gap, QStringLiteral("4 3/"));
+        QTest::keyClick(gap, Qt::Key_Return);
+        QVERIFY(!gap->toolTip().isEmpty());
+        QCOMPARE(job.window->statusBar()->currentMessage(), gap->toolTip());
+        QVERIFY(contrast(gap->palette().color(QPalette::Text), gap->palette().color(QPalette::Base)) >= 4.5);
+        QCOMPARE(job.sections()->index(0, SectionsModel::Gap).data().toString(), QStringLiteral("\u2014"));
+        QVERIFY(job.watcher->messages.isEmpty());
+    }
+
+    void copyMarks()
+    {
+        layout::Job single;
+        single.sections.push_back({});
+        single.sections[0].name = QStringLiteral("Deck");
+        single.sections[0].length = QStringLiteral("36");
+        const JobWindowFixture job(single);
+        QTableView *marks = job.table("tblMarks");
+        QCOMPARE(marks->model()->rowCount(), 6);
+        marks->setFocus();
+        marks->selectionModel()->select(QItemSelection(marks->model()->index(0, 0), marks->model()->index(1, 4)),
+                                        QItemSelectionModel::ClearAndSelect);
+        QTest::keySequence(marks, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("1\t3 15/16\t4 5/8\t5 5/16\t31 3/8\n2\t9 5/16\t10\t10 11/16\t26\n"));
+
+        marks->selectionModel()->select(marks->model()->index(0, 1), QItemSelectionModel::ClearAndSelect);
+        marks->selectionModel()->select(marks->model()->index(1, 3), QItemSelectionModel::Select);
+        QTest::keySequence(marks, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("3 15/16\t\t\n\t\t10 11/16\n"));
+    }
+
+    void convertThereAndBack()
+    {
+        const JobWindowFixture job;
+        QAction *convert = job.action("mnuEditConvert");
+        convert->trigger();
+        const layout::Job &metric = job.window->job();
+        QCOMPARE(metric.unit, layout::Unit::Millimetres);
+        QCOMPARE(metric.sections[0].length, QStringLiteral("914.4"));
+        QCOMPARE(metric.railpinWidth, QStringLiteral("34.925"));
+        QCOMPARE(metric.maximumGap, QStringLiteral("101.6"));
+        QCOMPARE(job.get<QComboBox>("cboUnit")->currentText(), QStringLiteral("Millimetres"));
+        QVERIFY(job.sections()->headerData(SectionsModel::Length, Qt::Horizontal).toString().contains("mm"));
+        QCOMPARE(job.cell(0, SectionsModel::Count).toString(), QStringLiteral("6"));
+        convert->trigger();
+        const layout::Job &inches = job.window->job();
+        QCOMPARE(inches.unit, layout::Unit::Inches);
+        QCOMPARE(inches.sections[0].length, QStringLiteral("36"));
+        QCOMPARE(inches.railpinWidth, QStringLiteral("1 3/8"));
+        QCOMPARE(inches.maximumGap, QStringLiteral("4"));
+        job.action("mnuEditUndo")->trigger();
+        QCOMPARE(job.window->job().unit, layout::Unit::Millimetres);
+        job.action("mnuEditUndo")->trigger();
+        QCOMPARE(job.window->job().unit, layout::Unit::Inches);
+        QVERIFY(!job.window->isModified());
+    }
+
+    void maximumGapPresets_data()
+    {
+        QTest::addColumn<bool>("metric");
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("inches") << false << QStringList{"4", "4 3/8", "3.937"};
+        QTest::newRow("millimetres") << true << QStringList{"100", "101", "111"};
+    }
+    void maximumGapPresets()
+    {
+        QFETCH(bool, metric);
+        QFETCH(QStringList, values);
+        layout::Job start = sampleJob();
+        start.unit = metric ? layout::Unit::Millimetres : layout::Unit::Inches;
+        start.maximumGap = QStringLiteral("90");
+        const JobWindowFixture job(start);
+        const QList<QAction *> presets = job.get<QToolButton>("btnMaximumGapPresets")->menu()->actions();
+        QCOMPARE(presets.size(), values.size());
+        for (qsizetype preset = 0; preset < values.size(); ++preset) {
+            presets[preset]->trigger();
+            QCOMPARE(job.window->job().maximumGap, values[preset]);
+            QCOMPARE(job.get<QLineEdit>("txtMaximumGap")->text(), values[preset]);
+        }
+        job.action("mnuEditUndo")->trigger();
+        QCOMPARE(job.window->job().maximumGap, values[values.size() - 2]);
+    }
+
+    void accessibility()
+    {
+        const JobWindowFixture job;
+        for (const QWidget *widget : job.window->findChildren<QWidget *>()) {
+            if (widget->focusPolicy() & Qt::TabFocus && widget->isVisible())
+                QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+        }
+        for (const QLabel *label : job.window->findChildren<QLabel *>())
+            if (label->text().contains(u'&'))
+                QVERIFY2(label->buddy() != nullptr, qPrintable(label->objectName()));
+        job.editCell(0, SectionsModel::Length, QStringLiteral("x"));
+        const QModelIndex bad = job.sections()->index(0, SectionsModel::Length);
+        QVERIFY(contrast(bad.data(Qt::ForegroundRole).value<QBrush>().color(),
+                         bad.data(Qt::BackgroundRole).value<QBrush>().color()) >= 4.5);
+    }
+
+    void tabOrder()
+    {
+        const JobWindowFixture job;
+        job.get("txtJobName")->setFocus();
+        const QStringList order{"cboUnit",      "spnExtraStock", "txtRailpinWidth", "txtMaximumGap", "btnMaximumGapPresets",
+                                "cboIncrement", "cboMarkStep",   "tblSections",     "tblMarks",      "txtJobName"};
+        for (const QString &expected : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), expected);
+        }
+    }
+
+    // Run again at the desktop scale factors 1.5 and 2.
+    void fitsOnScreen()
+    {
+        const JobWindowFixture job;
+        job.window->resize(job.window->sizeHint());
+        QTest::qWait(0);
+        for (const char *name : {"txtJobName", "txtRailpinWidth", "txtMaximumGap", "cboIncrement", "cboMarkStep",
+                                 "cboUnit", "spnExtraStock", "tblSections", "tblMarks", "drwSection"}) {
+            const QWidget *widget = job.get(name);
+            QVERIFY2(widget->isVisible() && widget->width() > 0 && widget->height() > 0, name);
+            QVERIFY2(widget->width() >= widget->minimumSizeHint().width(), name);
+        }
+        const QSize available = job.window->screen()->availableSize();
+        QVERIFY(job.window->minimumSizeHint().width() <= available.width());
+        QVERIFY(job.window->minimumSizeHint().height() <= available.height());
+    }
+
+private:
+    QTemporaryDir settingsHome;
+};
+
+QTEST_MAIN(TestJobWindow)
+#include "tst_job_window.moc"
