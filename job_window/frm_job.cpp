@@ -73,16 +73,18 @@ void frmJob::setUpViews()
     ui->tblSections->setModel(sections.get());
     ui->tblSections->setItemDelegateForColumn(SectionsModel::Ends, new EndsDelegate(ui->tblSections));
     ui->tblSections->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    ui->tblSections->horizontalHeader()->setSectionResizeMode(SectionsModel::Gap, QHeaderView::Stretch);
+    const int rowHeight = fontMetrics().height() + fontMetrics().height() / 2;
     ui->tblSections->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ui->tblSections->verticalHeader()->setDefaultSectionSize(rowHeight);
     ui->tblMarks->setModel(marks.get());
-    ui->tblMarks->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui->tblMarks->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->tblMarks->verticalHeader()->hide();
     ui->tblMarks->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ui->tblMarks->verticalHeader()->setDefaultSectionSize(rowHeight);
     ui->splJob->setStretchFactor(0, 1);
     ui->splJob->setStretchFactor(1, 2);
-    ui->splSection->setStretchFactor(0, 2);
-    ui->splSection->setStretchFactor(1, 3);
+    ui->splSection->setStretchFactor(0, 1);
+    ui->splSection->setStretchFactor(1, 1);
 
     for (QLineEdit *field : {ui->txtRailpinWidth, ui->txtMaximumGap}) {
         QAction *problem = field->addAction(style()->standardIcon(QStyle::SP_MessageBoxCritical),

@@ -51,7 +51,7 @@ inline void chooseFileInNextDialog(ModalWatcher &watcher, const QString &path)
             return;
         }
         files->selectFile(path);
-        files->accept();
+        dialog->accept();  // QFileDialog::accept, through the public QDialog one
     });
 }
 
@@ -95,6 +95,7 @@ public:
     // Edits a cell from the keyboard: F2, the text, Enter.
     void editCell(int row, int column, const QString &text) const
     {
+        QApplication::setActiveWindow(window);  // a dialog closed since may have left none active
         table()->setFocus();
         table()->setCurrentIndex(sections()->index(row, column));
         QTest::keyClick(table(), Qt::Key_F2);
@@ -103,6 +104,7 @@ public:
         editor->selectAll();
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();  // the delegate commits on Enter through a queued call
     }
 
     bool active = false;

@@ -326,7 +326,9 @@ private slots:
     {
         const JobWindowFixture job;
         for (const QWidget *widget : job.window->findChildren<QWidget *>()) {
-            if (widget->focusPolicy() & Qt::TabFocus && widget->isVisible())
+            // Qt's own parts of a control (the line edit of a spin box) speak through the control.
+            if (widget->focusPolicy() & Qt::TabFocus && widget->isVisible() &&
+                !widget->objectName().startsWith(QStringLiteral("qt_")))
                 QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
         }
         for (const QLabel *label : job.window->findChildren<QLabel *>())
