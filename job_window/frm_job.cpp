@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QMenu>
 #include <QLocale>
 #include <QStyle>
 
@@ -33,6 +34,7 @@ constexpr Increment kIncrements[] = {{QT_TRANSLATE_NOOP("frmJob", "Quarter"), 4}
 const QColor kProblemText(0xA0, 0x00, 0x00);
 const QColor kProblemBackground(0xFF, 0xE5, 0xE5);
 const char *const kProblemActionName = "problemIcon";
+constexpr int kMaximumGapPresets = 3;
 
 QChar localeDecimalPoint()
 {
@@ -92,8 +94,14 @@ void frmJob::setUpViews()
         problem->setObjectName(QString::fromLatin1(kProblemActionName));
         problem->setVisible(false);
     }
-    ui->btnMaximumGapPresets->setMenu(new QMenu(ui->btnMaximumGapPresets));
-    ui->btnMaximumGapPresets->menu()->setObjectName(QStringLiteral("mnuMaximumGapPresets"));
+    auto *presets = new QMenu(ui->btnMaximumGapPresets);
+    presets->setObjectName(QStringLiteral("mnuMaximumGapPresets"));
+    for (int number = 1; number <= kMaximumGapPresets; ++number) {
+        QAction *preset = presets->addAction(QString());
+        preset->setObjectName(QStringLiteral("actMaximumGapPreset%1").arg(number));
+        connect(preset, &QAction::triggered, this, [this, preset] { maximumGapPreset_Click(preset); });
+    }
+    ui->btnMaximumGapPresets->setMenu(presets);
 }
 
 void frmJob::setUpActions()

@@ -77,6 +77,7 @@ private:
     void cboIncrement_Click();
     void cboMarkStep_Click();
     void spnExtraStock_Change();
+    void maximumGapPreset_Click(const QAction *preset);
     void setJobField(const std::function<void(layout::Job &)> &change, const QString &text, int mergeId = -1);
 
     // File menu.

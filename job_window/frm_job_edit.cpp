@@ -108,29 +108,46 @@ void frmJob::spnExtraStock_Change()
 // metric rule and the inch limits rounded down, so that no limit grows.
 void frmJob::rebuildPresets()
 {
-    const bool metric = job().unit == layout::Unit::Millimetres;
-    const std::vector<Preset> presets =
-        metric ? std::vector<Preset>{{QStringLiteral("100"), tr("the common metric rule")},
-                                     {QStringLiteral("101"), tr("4 in rounded down, the usual code limit for guards")},
-                                     {QStringLiteral("111"),
-                                      tr("4 3/8 in rounded down, the usual limit for guards on the open side of stairs")}}
-               : std::vector<Preset>{{QStringLiteral("4"), tr("the usual code limit for guards")},
-                                     {QStringLiteral("4 3/8"), tr("the usual limit for guards on the open side of stairs")},
-                                     {QStringLiteral("3.937"), tr("100 mm, where that is the rule")}};
-    QMenu *menu = ui->btnMaximumGapPresets->menu();
-    menu->clear();
-    const QString unit = layout::unitName(job().unit);
-    int number = 0;
-    for (const Preset &preset : presets) {
-        const QString shown = cell_text::shown(preset.value, sections->decimalPoint());
-        QAction *action = menu->addAction(tr("&%1  %2 %3: %4").arg(++number).arg(shown, unit, preset.description));
-        action->setObjectName(QStringLiteral("actMaximumGapPreset%1").arg(number));
-        const QString value = preset.value;
-        connect(action, &QAction::triggered, this, [this, value] {
-            if (value != job().maximumGap)
-                setJobField([&value](layout::Job &changed) { changed.maximumGap = value; }, tr("Change Maximum Gap"));
-        });
+    const QStringList inchValues{QStringLiteral("4"), QStringLiteral("4 3/8")};
+    const QStringList inchReasons{tr("the usual code limit for guards"),
+                                  tr("the usual limit for guards on the open side of stairs")};
+    std::vector<Preset> presets;
+    if (job().unit == layout::Unit::Millimetres) {
+        const QStringList metricValues = layout::metricMaximumGapPresets(inchValues);
+        for (qsizetype index = 0; index < metricValues.size(); ++index) {
+            const qsizetype inch = index - (metricValues.size() - inchValues.size());
+            presets.push_back({metricValues[index], inch < 0 ? tr("the common metric rule")
+                                                             : tr("%1 in rounded down, %2")
+                                                                   .arg(inchValues[inch], inchReasons[inch])});
+        }
+    } else {
+        for (qsizetype index = 0; index < inchValues.size(); ++index)
+            presets.push_back({inchValues[index], inchReasons[index]});
+        presets.push_back({QStringLiteral("3.937"), tr("100 mm, where that is the rule")});
     }
+    // The menu's actions stay (one of them may be the one being triggered);
+    // only their texts and values follow the unit.
+    const QList<QAction *> actions = ui->btnMaximumGapPresets->menu()->actions();
+    const QString unit = layout::unitName(job().unit);
+    for (qsizetype index = 0; index < actions.size(); ++index) {
+        const bool shown = size_t(index) < presets.size();
+        actions[index]->setVisible(shown);
+        if (!shown)
+            continue;
+        const Preset &preset = presets[size_t(index)];
+        actions[index]->setText(tr("&%1  %2 %3: %4")
+                                    .arg(index + 1)
+                                    .arg(cell_text::shown(preset.value, sections->decimalPoint()), unit,
+                                         preset.description));
+        actions[index]->setData(preset.value);
+    }
+}
+
+void frmJob::maximumGapPreset_Click(const QAction *preset)
+{
+    const QString value = preset->data().toString();
+    if (value != job().maximumGap)
+        setJobField([&value](layout::Job &changed) { changed.maximumGap = value; }, tr("Change Maximum Gap"));
 }
 
 void frmJob::mnuEditAddSection_Click()

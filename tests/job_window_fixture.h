@@ -36,7 +36,9 @@ inline layout::Job sampleJob()
     stair.length = QStringLiteral("60");
     stair.railpinWidth = QStringLiteral("1 1/2");
     stair.ends = layout::Ends::Half;
-    stair.stair = layout::Stair{QStringLiteral("7"), QStringLiteral("11"), std::nullopt};
+    stair.stair = layout::Stair();
+    stair.stair->rise = QStringLiteral("7");
+    stair.stair->run = QStringLiteral("11");
     job.sections = {deck, stair};
     return job;
 }
