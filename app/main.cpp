@@ -19,9 +19,9 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QApplication::translate("main", "Lays out the railpins of a railing."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("jobs"),
-                                 QApplication::translate("main", "Job files (.railpin) to open without the calculator."),
-                                 QStringLiteral("[JOB.railpin...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("jobs"), QApplication::translate("main", "Job files (.railpin) to open without the calculator."),
+        QStringLiteral("[JOB.railpin...]"));
     parser.process(application);
 
     // Job files named on the command line, as a file manager passes them,

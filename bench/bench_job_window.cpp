@@ -74,13 +74,13 @@ int main(int argc, char *argv[])
         times.push_back(milliseconds);
     }
     std::sort(times.begin(), times.end());
-    const double median = runs % 2 ? times[size_t(runs / 2)] : (times[size_t(runs / 2 - 1)] + times[size_t(runs / 2)]) / 2;
+    const double median =
+        runs % 2 ? times[size_t(runs / 2)] : (times[size_t(runs / 2 - 1)] + times[size_t(runs / 2)]) / 2;
     std::printf("Job window from File > Layout Sheet to its first painted drawing, offscreen, %d runs after one "
                 "warm-up (goal: under 50 ms)\n\n",
                 runs);
     std::printf("| %-28s | %8s | %8s | %8s |\n", "measure", "median", "min", "max");
     std::printf("|------------------------------|----------|----------|----------|\n");
-    std::printf("| %-28s | %8.1f | %8.1f | %8.1f |\n", "open to first frame (ms)", median, times.front(),
-                times.back());
+    std::printf("| %-28s | %8.1f | %8.1f | %8.1f |\n", "open to first frame (ms)", median, times.front(), times.back());
     return 0;
 }

@@ -59,8 +59,8 @@ SlopeEntry readSlope(const QString &typed, QChar decimalPoint)
     bool ok = false;
     const double degrees = stored(number, decimalPoint).toDouble(&ok);
     if (!ok || !std::isfinite(degrees))
-        return {std::nullopt, translate("Slope \"%1\" is neither an angle in degrees nor rise : run, such as 7 : 11")
-                                  .arg(text)};
+        return {std::nullopt,
+                translate("Slope \"%1\" is neither an angle in degrees nor rise : run, such as 7 : 11").arg(text)};
     layout::Stair stair;
     stair.angleDegrees = degrees;
     return {stair, {}};

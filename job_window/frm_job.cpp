@@ -13,8 +13,8 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QMenu>
 #include <QLocale>
+#include <QMenu>
 #include <QStyle>
 
 namespace {
@@ -89,8 +89,8 @@ void frmJob::setUpViews()
     ui->splSection->setStretchFactor(1, 1);
 
     for (QLineEdit *field : {ui->txtRailpinWidth, ui->txtMaximumGap}) {
-        QAction *problem = field->addAction(style()->standardIcon(QStyle::SP_MessageBoxCritical),
-                                            QLineEdit::TrailingPosition);
+        QAction *problem =
+            field->addAction(style()->standardIcon(QStyle::SP_MessageBoxCritical), QLineEdit::TrailingPosition);
         problem->setObjectName(QString::fromLatin1(kProblemActionName));
         problem->setVisible(false);
     }
@@ -157,10 +157,12 @@ void frmJob::connectHandlers()
     connect(ui->mnuEditRedo, &QAction::triggered, &undoStack, &QUndoStack::redo);
     connect(&undoStack, &QUndoStack::canUndoChanged, ui->mnuEditUndo, &QAction::setEnabled);
     connect(&undoStack, &QUndoStack::canRedoChanged, ui->mnuEditRedo, &QAction::setEnabled);
-    connect(&undoStack, &QUndoStack::undoTextChanged, this,
-            [this](const QString &text) { ui->mnuEditUndo->setText(text.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(text)); });
-    connect(&undoStack, &QUndoStack::redoTextChanged, this,
-            [this](const QString &text) { ui->mnuEditRedo->setText(text.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(text)); });
+    connect(&undoStack, &QUndoStack::undoTextChanged, this, [this](const QString &text) {
+        ui->mnuEditUndo->setText(text.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(text));
+    });
+    connect(&undoStack, &QUndoStack::redoTextChanged, this, [this](const QString &text) {
+        ui->mnuEditRedo->setText(text.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(text));
+    });
     connect(&undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
 
     connect(ui->mnuEditAddSection, &QAction::triggered, this, &frmJob::mnuEditAddSection_Click);

@@ -100,8 +100,8 @@ void frmJob::spnExtraStock_Change()
 {
     const qint32 percent = ui->spnExtraStock->value();
     if (percent != job().extraStockPercent)
-        setJobField([percent](layout::Job &changed) { changed.extraStockPercent = percent; },
-                    tr("Change Extra Stock"), kExtraStockMergeId);
+        setJobField([percent](layout::Job &changed) { changed.extraStockPercent = percent; }, tr("Change Extra Stock"),
+                    kExtraStockMergeId);
 }
 
 // The usual limits of building codes for the gap: in a metric job the
@@ -116,9 +116,9 @@ void frmJob::rebuildPresets()
         const QStringList metricValues = layout::metricMaximumGapPresets(inchValues);
         for (qsizetype index = 0; index < metricValues.size(); ++index) {
             const qsizetype inch = index - (metricValues.size() - inchValues.size());
-            presets.push_back({metricValues[index], inch < 0 ? tr("the common metric rule")
-                                                             : tr("%1 in rounded down, %2")
-                                                                   .arg(inchValues[inch], inchReasons[inch])});
+            presets.push_back({metricValues[index],
+                               inch < 0 ? tr("the common metric rule")
+                                        : tr("%1 in rounded down, %2").arg(inchValues[inch], inchReasons[inch])});
         }
     } else {
         for (qsizetype index = 0; index < inchValues.size(); ++index)
@@ -135,10 +135,10 @@ void frmJob::rebuildPresets()
         if (!shown)
             continue;
         const Preset &preset = presets[size_t(index)];
-        actions[index]->setText(tr("&%1  %2 %3: %4")
-                                    .arg(index + 1)
-                                    .arg(cell_text::shown(preset.value, sections->decimalPoint()), unit,
-                                         preset.description));
+        actions[index]->setText(
+            tr("&%1  %2 %3: %4")
+                .arg(index + 1)
+                .arg(cell_text::shown(preset.value, sections->decimalPoint()), unit, preset.description));
         actions[index]->setData(preset.value);
     }
 }
@@ -164,8 +164,7 @@ void frmJob::mnuEditAddFromCalculator_Click()
 {
     if (!calculatorFields)
         return;
-    const layout::Section section =
-        calculator_section::section(calculatorFields(), job(), sections->decimalPoint());
+    const layout::Section section = calculator_section::section(calculatorFields(), job(), sections->decimalPoint());
     undoStack.push(new InsertSectionsCommand(*sections, sections->rowCount(), {section}, tr("Add from Calculator")));
 }
 

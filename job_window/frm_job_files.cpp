@@ -116,10 +116,10 @@ void frmJob::openRecent(const QString &recentPath)
     if (!QFileInfo::exists(recentPath)) {
         recent_files::forget(recentPath);
         rebuildRecentFiles();
-        QMessageBox box(QMessageBox::Information, tr("Open Recent"),
-                        tr("The job %1 no longer exists. It has been removed from the recent jobs.")
-                            .arg(nativePath(recentPath)),
-                        QMessageBox::Ok, this);
+        QMessageBox box(
+            QMessageBox::Information, tr("Open Recent"),
+            tr("The job %1 no longer exists. It has been removed from the recent jobs.").arg(nativePath(recentPath)),
+            QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("msgRecentMissing"));
         box.exec();
         return;
@@ -230,9 +230,8 @@ void frmJob::mnuFilePrintPreview_Click()
     printer.setDocName(windowTitle().remove(QStringLiteral("[*]")));
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("dlgPrintPreview"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *shown) {
-        printing::paintJobSheet(*shown, job(), sections->decimalPoint());
-    });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter *shown) { printing::paintJobSheet(*shown, job(), sections->decimalPoint()); });
     preview.exec();
 }
 
@@ -247,12 +246,11 @@ void frmJob::mnuFileExportPdf_Click()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString target = dialog.selectedFiles().constFirst();
-    const QString error =
-        printing::writeJobPdf(job(), target, printing::defaultPaperSize(), sections->decimalPoint());
+    const QString error = printing::writeJobPdf(job(), target, printing::defaultPaperSize(), sections->decimalPoint());
     if (!error.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, tr("Export PDF"),
-                        tr("The PDF could not be written to %1.\n\n%2").arg(nativePath(target), error),
-                        QMessageBox::Ok, this);
+                        tr("The PDF could not be written to %1.\n\n%2").arg(nativePath(target), error), QMessageBox::Ok,
+                        this);
         box.setObjectName(QStringLiteral("msgExportFailed"));
         box.exec();
         return;

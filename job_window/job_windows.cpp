@@ -9,9 +9,7 @@
 #include <QLocale>
 #include <QMessageBox>
 
-JobWindows::JobWindows(frmJob::CalculatorFields calculatorFields) : calculatorFields(std::move(calculatorFields))
-{
-}
+JobWindows::JobWindows(frmJob::CalculatorFields calculatorFields) : calculatorFields(std::move(calculatorFields)) {}
 
 JobWindows::~JobWindows()
 {

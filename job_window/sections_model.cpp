@@ -120,8 +120,7 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
     const layout::Section &section = job_.sections[size_t(row)];
     const layout::SectionLayout &sectionLayout = layouts[size_t(row)];
     const bool inherited = (column == Width && !section.railpinWidth) ||
-                           (column == MaximumGap && !section.maximumGap) ||
-                           (column == Count && !section.count);
+                           (column == MaximumGap && !section.maximumGap) || (column == Count && !section.count);
 
     switch (role) {
     case Qt::DisplayRole:
@@ -166,7 +165,7 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
     }
     case Qt::TextAlignmentRole:
         return column == Name || column == Ends || column == Slope ? QVariant()
-                                                                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+                                                                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     default:
         return {};
     }

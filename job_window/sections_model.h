@@ -37,7 +37,7 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
     // Mutators for the undo commands; each tells the views.
-    void setJob(layout::Job job);  // a job of its own: a new or opened file
+    void setJob(layout::Job job);             // a job of its own: a new or opened file
     void replaceJob(const layout::Job &job);  // the same sections changed in place
     void replaceSection(int row, const layout::Section &section);
     void insertSections(int row, const std::vector<layout::Section> &sections);

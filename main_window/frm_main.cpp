@@ -46,9 +46,14 @@ constexpr int kSixteenthIndex = 2;
 // The fields and results as they read now, for the layout sheet and the job window.
 layout_sheet::WindowTexts shownTexts(const Ui::frmMain &ui)
 {
-    return {ui.txtLength->text(),           ui.txtWidth->text(),     ui.txtMaximumGap->text(),
-            ui.cboIncrement->currentText(), ui.cboIncrement->currentData().toInt(),
-            ui.txtRailpinCount->text(),     ui.txtActualGap->text(), ui.txtOCenter->text(),
+    return {ui.txtLength->text(),
+            ui.txtWidth->text(),
+            ui.txtMaximumGap->text(),
+            ui.cboIncrement->currentText(),
+            ui.cboIncrement->currentData().toInt(),
+            ui.txtRailpinCount->text(),
+            ui.txtActualGap->text(),
+            ui.txtOCenter->text(),
             ui.txtICenter->text()};
 }
 

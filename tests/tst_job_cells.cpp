@@ -41,14 +41,24 @@ private slots:
         QTest::addColumn<bool>("level");
         QTest::addColumn<bool>("refused");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("level") << "  " << "" << "" << 0.0 << true << false << "";
-        QTest::newRow("rise and run") << "7 1/2:10,5" << "7 1/2" << "10.5" << 0.0 << false << false << "7 1/2 : 10,5";
-        QTest::newRow("unreadable rise kept") << "seven : 11" << "seven" << "11" << 0.0 << false << false
-                                              << "seven : 11";
-        QTest::newRow("angle") << "35" << "" << "" << 35.0 << false << false << "35\u00B0";
-        QTest::newRow("angle with a sign and comma") << "32,5\u00B0" << "" << "" << 32.5 << false << false
-                                                     << "32,5\u00B0";
-        QTest::newRow("words") << "steep" << "" << "" << 0.0 << false << true << "";
+        QTest::newRow("level") << "  "
+                               << ""
+                               << "" << 0.0 << true << false << "";
+        QTest::newRow("rise and run") << "7 1/2:10,5"
+                                      << "7 1/2"
+                                      << "10.5" << 0.0 << false << false << "7 1/2 : 10,5";
+        QTest::newRow("unreadable rise kept") << "seven : 11"
+                                              << "seven"
+                                              << "11" << 0.0 << false << false << "seven : 11";
+        QTest::newRow("angle") << "35"
+                               << ""
+                               << "" << 35.0 << false << false << "35\u00B0";
+        QTest::newRow("angle with a sign and comma") << "32,5\u00B0"
+                                                     << ""
+                                                     << "" << 32.5 << false << false << "32,5\u00B0";
+        QTest::newRow("words") << "steep"
+                               << ""
+                               << "" << 0.0 << false << true << "";
     }
     void slope()
     {
@@ -126,10 +136,18 @@ private slots:
         QTest::addColumn<QString>("gap");  // the results on screen
         QTest::addColumn<std::optional<qint64>>("expected");
         // 36 with 1 3/8 and 6 railpins gives a gap of 3.964286, outer 5.339286, inner 4.651786.
-        QTest::newRow("results on screen") << "36" << "6" << "3.964286" << std::optional<qint64>(6);
-        QTest::newRow("results of another length") << "40" << "6" << "3.964286" << std::optional<qint64>();
-        QTest::newRow("no count") << "36" << "0" << "36" << std::optional<qint64>();
-        QTest::newRow("unreadable length kept") << "36 1/" << "0" << "0" << std::optional<qint64>();
+        QTest::newRow("results on screen") << "36"
+                                           << "6"
+                                           << "3.964286" << std::optional<qint64>(6);
+        QTest::newRow("results of another length") << "40"
+                                                   << "6"
+                                                   << "3.964286" << std::optional<qint64>();
+        QTest::newRow("no count") << "36"
+                                  << "0"
+                                  << "36" << std::optional<qint64>();
+        QTest::newRow("unreadable length kept") << "36 1/"
+                                                << "0"
+                                                << "0" << std::optional<qint64>();
     }
     void fromCalculator()
     {
@@ -137,8 +155,7 @@ private slots:
         QFETCH(QString, count);
         QFETCH(QString, gap);
         QFETCH(std::optional<qint64>, expected);
-        const layout_sheet::WindowTexts shown{length,   "1 3/8",      "4",         "Eighth",   8,
-                                              count,    gap,          "5.339286",  "4.651786"};
+        const layout_sheet::WindowTexts shown{length, "1 3/8", "4", "Eighth", 8, count, gap, "5.339286", "4.651786"};
         const layout::Job job = calculator_section::newJob(shown, u'.');
         QCOMPARE(job.increment, 8);
         QCOMPARE(job.railpinWidth, QStringLiteral("1 3/8"));
