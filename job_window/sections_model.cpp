@@ -67,7 +67,7 @@ QString SectionsModel::cellProblem(int row, int column) const
 
 QString SectionsModel::gapText(const layout::SectionLayout &sectionLayout) const
 {
-    const QString decimal = layout::decimalMarkText(sectionLayout.gap, job_, decimalPoint_);
+    QString decimal = layout::decimalMarkText(sectionLayout.gap, job_, decimalPoint_);
     if (job_.unit == layout::Unit::Millimetres)
         return decimal;
     return tr("%1 (%2)").arg(layout::markText(sectionLayout.gap, job_, decimalPoint_), decimal);

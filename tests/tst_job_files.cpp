@@ -24,6 +24,8 @@ class TestJobFiles : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir settingsHome;  // the recent jobs are kept here, not in the user's settings
+
 private slots:
     void initTestCase()
     {
@@ -277,9 +279,6 @@ private slots:
         QCOMPARE(window->job().unit, layout::Unit::Millimetres);
         QCOMPARE(table->model()->rowCount(), 200);
     }
-
-private:
-    QTemporaryDir settingsHome;
 };
 
 QTEST_MAIN(TestJobFiles)

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 namespace {
@@ -30,6 +31,8 @@ double contrast(const QColor &first, const QColor &second)
 class TestJobWindow : public QObject
 {
     Q_OBJECT
+
+    QTemporaryDir settingsHome;  // the recent jobs are kept here, not in the user's settings
 
 private slots:
     void initTestCase()
@@ -390,9 +393,6 @@ private slots:
             QVERIFY2(widget->height() >= widget->minimumSizeHint().height(), name);
         }
     }
-
-private:
-    QTemporaryDir settingsHome;
 };
 
 QTEST_MAIN(TestJobWindow)
