@@ -313,6 +313,32 @@ private slots:
         QVERIFY(!job.window->isModified());
     }
 
+    // 914 mm, width 35, maximum 100: 7 railpins with a gap of 83.6, so the
+    // first left edge is 83.6 mm from the post.
+    void metricMarkStep()
+    {
+        layout::Job metric;
+        metric.unit = layout::Unit::Millimetres;
+        metric.railpinWidth = QStringLiteral("35");
+        metric.maximumGap = QStringLiteral("100");
+        metric.sections.push_back({});
+        metric.sections[0].length = QStringLiteral("914");
+        const JobWindowFixture job(metric);
+        const QAbstractItemModel *marks = job.table("tblMarks")->model();
+        QCOMPARE(marks->rowCount(), 7);
+        QCOMPARE(job.cell(0, SectionsModel::Gap).toString(), QStringLiteral("83.6"));
+        QCOMPARE(marks->index(0, 1).data().toString(), QStringLiteral("84"));
+        QCOMPARE(marks->index(0, 2).data().toString(), QStringLiteral("101"));
+        auto *step = job.get<QComboBox>("cboMarkStep");
+        step->setFocus();
+        QTest::keyClick(step, Qt::Key_Down);
+        QCOMPARE(job.window->job().markStep, 0.5);
+        QCOMPARE(marks->index(0, 1).data().toString(), QStringLiteral("83.5"));
+        job.action("mnuEditUndo")->trigger();
+        QCOMPARE(step->currentIndex(), 0);
+        QCOMPARE(marks->index(0, 1).data().toString(), QStringLiteral("84"));
+    }
+
     void maximumGapPresets_data()
     {
         QTest::addColumn<bool>("metric");
