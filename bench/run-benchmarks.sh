@@ -24,3 +24,5 @@ echo
 "$build_dir/bench/bench_startup" "$build_dir/railpin" "$start_up_runs"
 echo
 "$build_dir/bench/bench_auto" "$auto_repeats"
+echo
+"$build_dir/bench/bench_job_sheet"
