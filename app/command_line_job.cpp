@@ -83,14 +83,14 @@ std::optional<Failure> readSlope(const CommandLineOptions &options, layout::Sect
         return Failure{command_line::kBadArguments,
                        CommandLine::tr("a slope is --rise and --run or --angle, not both")};
     if (rise) {
-        section.stair = layout::Stair{parser.value(options.rise), parser.value(options.run), std::nullopt};
+        section.stair = layout::Stair{parser.value(options.rise), parser.value(options.run), std::nullopt, {}};
     } else if (angle) {
         const QString text = parser.value(options.angle);
         bool number = false;
         const double degrees = text.toDouble(&number);
         if (!number || !std::isfinite(degrees))
             return badValue(options.angle, text, CommandLine::tr("not a number of degrees"));
-        section.stair = layout::Stair{QString(), QString(), degrees};
+        section.stair = layout::Stair{QString(), QString(), degrees, {}};
     }
     return std::nullopt;
 }

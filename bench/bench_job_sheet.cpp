@@ -29,7 +29,7 @@ layout::Job twentySections()
         if (index % 4 == 1)
             section.ends = layout::Ends::Half;
         if (index % 4 == 3) {
-            section.stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt};
+            section.stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt, {}};
             section.railpinWidth = QStringLiteral("1 1/2");
         }
         job.sections.push_back(section);

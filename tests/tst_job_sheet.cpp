@@ -28,7 +28,7 @@ layout::Job barDeck()
     job.sections.push_back(section(QStringLiteral("Front"), QStringLiteral("36")));
     layout::Section stair = section(QStringLiteral("Stair"), QStringLiteral("48"));
     stair.railpinWidth = QStringLiteral("1 1/2");
-    stair.stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt};
+    stair.stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt, {}};
     job.sections.push_back(stair);
     layout::Section side = section(QStringLiteral("Side"), QStringLiteral("36"));
     side.ends = layout::Ends::Half;

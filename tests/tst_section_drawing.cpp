@@ -67,7 +67,7 @@ private slots:
         QTest::addColumn<int>("dpi");
 
         const QSize sheet(9000, 2600);  // a sheet's drawing box at 1200 dpi
-        const layout::Stair rake{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt};
+        const layout::Stair rake{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt, {}};
         QTest::newRow("level, full ends")
             << jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("36")) << sheet << 1200;
         QTest::newRow("level, half ends")
@@ -77,14 +77,15 @@ private slots:
             << jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("10")) << QSize(2000, 6000) << 1200;
         QTest::newRow("stair by rise and run")
             << jobOf(layout::Unit::Inches, "1 1/2", "4", sectionOf("48", layout::Ends::Full, rake)) << sheet << 1200;
-        QTest::newRow("steep stair by angle") << jobOf(layout::Unit::Inches, "1 1/2", "4",
-                                                       sectionOf("96", layout::Ends::Full, layout::Stair{{}, {}, 45.0}))
-                                              << sheet << 1200;
+        QTest::newRow("steep stair by angle")
+            << jobOf(layout::Unit::Inches, "1 1/2", "4",
+                     sectionOf("96", layout::Ends::Full, layout::Stair{{}, {}, 45.0, {}}))
+            << sheet << 1200;
         QTest::newRow("millimetres") << jobOf(layout::Unit::Millimetres, "35", "100", sectionOf("914")) << sheet
                                      << 1200;
         QTest::newRow("millimetre stair")
             << jobOf(layout::Unit::Millimetres, "35", "100",
-                     sectionOf("2400", layout::Ends::Half, layout::Stair{"180", "250", std::nullopt}))
+                     sectionOf("2400", layout::Ends::Half, layout::Stair{"180", "250", std::nullopt, {}}))
             << sheet << 1200;
         QTest::newRow("a window at 96 dpi")
             << jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("71 1/2")) << QSize(700, 260) << 96;
@@ -176,8 +177,8 @@ private slots:
         QTest::addColumn<layout::Job>("job");
         QTest::newRow("unreadable length") << jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("abc"));
         QTest::newRow("railpins do not fit") << jobOf(layout::Unit::Inches, "5", "4", sectionOf("3"));
-        QTest::newRow("slope of 60 degrees") << jobOf(layout::Unit::Inches, "1 3/8", "4",
-                                                      sectionOf("48", layout::Ends::Full, layout::Stair{{}, {}, 60.0}));
+        QTest::newRow("slope of 60 degrees") << jobOf(
+            layout::Unit::Inches, "1 3/8", "4", sectionOf("48", layout::Ends::Full, layout::Stair{{}, {}, 60.0, {}}));
     }
 
     void problemDrawnAsText()
