@@ -180,6 +180,10 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return fail(err, program, *laidOut.failure);
 
     if (request.marks) {
+        // The marks have no place for a warning; the sheet shows it beside the section.
+        for (const QString &warning : laidOut.warnings)
+            err << program << ": " << CommandLine::tr("warning: %1").arg(warning) << '\n';
+        err.flush();
         out << marksText(job, laidOut.sections, !request.jobFile.isEmpty(), request.decimals);
         out.flush();
         if (out.status() != QTextStream::Ok)

@@ -153,23 +153,26 @@ JobFromOptions jobFromOptions(const CommandLineOptions &options)
 
 LaidOutJob layOutJob(const layout::Job &job, const QString &jobFile)
 {
+    // Messages about a job file's sections name the file and the section.
+    const auto named = [&job, &jobFile](std::size_t index, const QString &message) {
+        if (jobFile.isEmpty())
+            return message;
+        return CommandLine::tr("%1: section %2 \"%3\": %4")
+            .arg(QDir::toNativeSeparators(jobFile))
+            .arg(index + 1)
+            .arg(job.sections[index].name, message);
+    };
     LaidOutJob result;
     result.sections.reserve(job.sections.size());
     for (std::size_t index = 0; index < job.sections.size(); ++index) {
         result.sections.push_back(layout::layOut(job, job.sections[index]));
         const layout::SectionLayout &section = result.sections.back();
-        if (section.laidOut())
-            continue;
-        const QString &problem = section.problems.constFirst();
-        if (jobFile.isEmpty()) {
-            result.failure = Failure{kBadArguments, problem};
-        } else {
-            result.failure = Failure{kBadArguments, CommandLine::tr("%1: section %2 \"%3\": %4")
-                                                        .arg(QDir::toNativeSeparators(jobFile))
-                                                        .arg(index + 1)
-                                                        .arg(job.sections[index].name, problem)};
+        if (!section.laidOut()) {
+            result.failure = Failure{kBadArguments, named(index, section.problems.constFirst())};
+            return result;
         }
-        return result;
+        for (const QString &warning : section.warnings)
+            result.warnings << named(index, warning);
     }
     return result;
 }

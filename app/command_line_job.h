@@ -31,6 +31,7 @@ struct LaidOutJob
 {
     std::vector<layout::SectionLayout> sections;
     std::optional<Failure> failure;  // the first section that cannot be laid out
+    QStringList warnings;            // every section's, named as the failure would be
 };
 
 // Lays out every section; `jobFile` names a job read from a file in the failure.

@@ -225,16 +225,22 @@ private slots:
                                              "6\t30 11/16\t31 3/8\t32 1/16\t4 5/8\n"
                                           << 7;
         QTest::newRow("level, decimals") << QStringList{"--length", "36",      "--width", "1 3/8",     "--max-gap",
-                                                        "4",        "--count", "1",       "--decimals"}
+                                                        "20",       "--count", "1",       "--decimals"}
                                          << "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
                                             "1\t17.3125\t18\t18.6875\t18\n"
                                          << 2;
-        // Along the rail; its later marks lie exactly halfway between sixteenths, so
-        // only the first line, clear of any tie, is compared here.
+        // Along the rail; several marks lie exactly halfway between sixteenths
+        // (10.59375) and go to the lower one.
         QTest::newRow("stair, along the rail")
             << QStringList{"--length", "48", "--width", "1 1/2", "--max-gap", "4", "--rise", "7 1/2", "--run", "10"}
             << "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
                "1\t4 3/8\t5 5/16\t6 1/4\t42 11/16\n"
+               "2\t10 9/16\t11 1/2\t12 7/16\t36 7/16\n"
+               "3\t16 13/16\t17 3/4\t18 11/16\t30 1/4\n"
+               "4\t23 1/16\t24\t24 15/16\t24\n"
+               "5\t29 5/16\t30 1/4\t31 3/16\t17 3/4\n"
+               "6\t35 1/2\t36 7/16\t37 3/8\t11 1/2\n"
+               "7\t41 3/4\t42 11/16\t43 5/8\t5 5/16\n"
             << 8;
         QTest::newRow("millimetres")
             << QStringList{"--unit", "mm", "--length", "914", "--width", "35", "--max-gap", "100"}
@@ -249,7 +255,7 @@ private slots:
             << 8;
         QTest::newRow("millimetres to the half")
             << QStringList{"--unit",  "mm", "--mark-step", "0.5", "--length", "914",
-                           "--width", "35", "--max-gap",   "100", "--count",  "1"}
+                           "--width", "35", "--max-gap",   "500", "--count",  "1"}
             << "Railpin\tLeft edge (mm)\tCentre (mm)\tRight edge (mm)\tCentre from right post (mm)\n"
                "1\t439.5\t457\t474.5\t457\n"
             << 2;
@@ -265,6 +271,17 @@ private slots:
         QCOMPARE(outcome.exitCode, 0);
         QCOMPARE(outcome.out.left(expected.size()), expected);
         QCOMPARE(outcome.out.count(u'\n'), lines);
+    }
+
+    // Marks have no place for a warning: it goes to standard error, and the marks are written.
+    void marksWithAWarning()
+    {
+        const Outcome outcome =
+            runCommandLine({"--marks", "--length", "36", "--width", "1 3/8", "--max-gap", "4", "--count", "2"});
+        QCOMPARE(outcome.exitCode, 0);
+        QCOMPARE(outcome.out.count(u'\n'), 3);
+        QCOMPARE(outcome.err.count(u'\n'), 1);
+        QVERIFY2(outcome.err.startsWith(QStringLiteral("railpin: warning: ")), qPrintable(outcome.err));
     }
 
     void marksOfAJob()
@@ -360,6 +377,10 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(variable));
+        // A login session has its runtime folder; without one Qt warns about it on
+        // standard error before the program runs, which is not the program's output.
+        if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR")))
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(RAILPIN_PROGRAM), arguments);
