@@ -25,7 +25,9 @@ struct Stair
     QString rise;
     QString run;
     std::optional<double> angleDegrees;
-    QJsonObject unknownFields;  // kept from the file and written back
+    // Kept from the file and written back; initialised here so that
+    // Stair{rise, run, angle} stays complete.
+    QJsonObject unknownFields = {};
 };
 
 struct Section
