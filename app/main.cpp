@@ -1,4 +1,5 @@
 #include "app_info.h"
+#include "command_line.h"
 #include "first_frame_report.h"
 #include "frm_main.h"
 #include "job_windows.h"
@@ -9,23 +10,19 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> exitCode = command_line::runIfAsked(argc, argv))
+        return *exitCode;
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(app_info::kTitle));
     QApplication::setApplicationVersion(app_info::versionNumbers());
     QApplication::setDesktopFileName(QString::fromUtf8(app_info::kApplicationId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/railpin/railpin.png")));
 
+    // Job files named on the command line, as a file manager passes them (one
+    // or several), open in job windows of their own; the calculator is not shown.
     QCommandLineParser parser;
-    parser.setApplicationDescription(QApplication::translate("main", "Lays out the railpins of a railing."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("jobs"), QApplication::translate("main", "Job files (.railpin) to open without the calculator."),
-        QStringLiteral("[JOB.railpin...]"));
-    parser.process(application);
-
-    // Job files named on the command line, as a file manager passes them,
-    // open in job windows of their own; the calculator is not shown.
+    parser.parse(QApplication::arguments());
     if (const QStringList jobFiles = parser.positionalArguments(); !jobFiles.isEmpty()) {
         JobWindows jobs;
         for (const QString &file : jobFiles)

@@ -27,4 +27,6 @@ echo
 echo
 "$build_dir/bench/bench_job_file"
 echo
+"$build_dir/bench/bench_job_sheet"
+echo
 "$build_dir/bench/bench_job_window" "$start_up_runs"

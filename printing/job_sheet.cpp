@@ -25,7 +25,7 @@ struct JobSheet
     Q_DECLARE_TR_FUNCTIONS(JobSheet)
 };
 
-const std::vector<double> kMarkColumns{0.12, 0.22, 0.22, 0.22, 0.22};
+const std::vector<double> kMarkColumns{0.08, 0.2, 0.2, 0.2, 0.32};
 
 // How tall the drawing of a section is on the sheet, in inches of paper.
 constexpr double kLevelDrawingInches = 2.2;
@@ -49,12 +49,18 @@ private:
     QString decimal(double value) const { return layout::decimalMarkText(value, job, decimalPoint); }
     QString withUnit(const QString &value) const { return JobSheet::tr("%1 %2").arg(value, unit); }
     // An exact length: the mark (a fraction in inches) and the decimal behind it.
-    QString both(double value) const { return JobSheet::tr("%1 (%2)").arg(withUnit(mark(value)), decimal(value)); }
+    QString both(double value) const { return JobSheet::tr("%1 (%2)").arg(mark(value), decimal(value)); }
 
     void inputs(const Section &section, const SectionLayout &laidOut);
     void results(const SectionLayout &laidOut);
     void marksTable(const QString &title, const std::vector<RailpinMarks> &marks, const QString &continued);
     QString heading(const char *plain) const;
+    // How the marks tables name their unit, the exact decimals beside the marks.
+    QString unitPhrase() const
+    {
+        return job.unit == layout::Unit::Millimetres ? JobSheet::tr("in millimetres, exact in brackets")
+                                                     : JobSheet::tr("in inches, exact in brackets");
+    }
 
     SheetPages &pages;
     const Job &job;
@@ -91,11 +97,13 @@ void SheetContent::section(const Section &section, const SectionLayout &laidOut,
 
     const QString continued = JobSheet::tr("%1 \u2014 %2, continued").arg(jobName, name);
     if (laidOut.stair) {
-        marksTable(JobSheet::tr("Marks along the rail, from the left post:"), laidOut.marks, continued);
+        marksTable(JobSheet::tr("Marks along the rail, from the left post, %1:").arg(unitPhrase()), laidOut.marks,
+                   continued);
         pages.skip(0.5);
-        marksTable(JobSheet::tr("Horizontal marks, from the left post:"), laidOut.horizontalMarks, continued);
+        marksTable(JobSheet::tr("Horizontal marks, from the left post, %1:").arg(unitPhrase()), laidOut.horizontalMarks,
+                   continued);
     } else {
-        marksTable(JobSheet::tr("Marks from the left post:"), laidOut.marks, continued);
+        marksTable(JobSheet::tr("Marks from the left post, %1:").arg(unitPhrase()), laidOut.marks, continued);
     }
 }
 
@@ -108,12 +116,13 @@ void SheetContent::inputs(const Section &section, const SectionLayout &laidOut)
             laidOut.laidOut() ? JobSheet::tr(" (%1\u00b0)").arg(typed(QString::number(laidOut.slopeDegrees, 'f', 2)))
                               : QString();
         if (!stair.rise.isEmpty() || !stair.run.isEmpty())
-            pages.line(JobSheet::tr("Slope: rise %1 in run %2%3")
+            pages.line(JobSheet::tr("Slope: rise %1, run %2%3")
                            .arg(withUnit(typed(stair.rise)), withUnit(typed(stair.run)), angle));
         else if (stair.angleDegrees)
             pages.line(JobSheet::tr("Slope: %1\u00b0").arg(typed(QString::number(*stair.angleDegrees, 'g', 6))));
         if (laidOut.laidOut())
-            pages.line(JobSheet::tr("Horizontal run: %1").arg(both(laidOut.horizontalRun)));
+            pages.line(JobSheet::tr("Horizontal run: %1 (%2)")
+                           .arg(withUnit(mark(laidOut.horizontalRun)), decimal(laidOut.horizontalRun)));
     } else {
         pages.line(JobSheet::tr("Length: %1").arg(withUnit(typed(section.length))));
     }
@@ -140,10 +149,10 @@ void SheetContent::results(const SectionLayout &laidOut)
 
 void SheetContent::marksTable(const QString &title, const std::vector<RailpinMarks> &marks, const QString &continued)
 {
-    const QStringList headings{
-        heading(QT_TRANSLATE_NOOP("JobSheet", "Railpin")), heading(QT_TRANSLATE_NOOP("JobSheet", "Left edge")),
-        heading(QT_TRANSLATE_NOOP("JobSheet", "Centre")), heading(QT_TRANSLATE_NOOP("JobSheet", "Right edge")),
-        heading(QT_TRANSLATE_NOOP("JobSheet", "Centre from right post"))};
+    const QStringList headings{JobSheet::tr("Railpin"), heading(QT_TRANSLATE_NOOP("JobSheet", "Left edge")),
+                               heading(QT_TRANSLATE_NOOP("JobSheet", "Centre")),
+                               heading(QT_TRANSLATE_NOOP("JobSheet", "Right edge")),
+                               heading(QT_TRANSLATE_NOOP("JobSheet", "Centre from right post"))};
     pages.line(title, true);
     pages.row(headings, kMarkColumns, true);
     pages.setContinuation([this, headings, continued, title] {

@@ -23,8 +23,8 @@ QFont sheetFont(double points, bool bold)
 
 SheetPages::SheetPages(QPainter &painter, QPagedPaintDevice &device, QString footer)
     : painter(painter), device(device), footer(std::move(footer)), dpi(device.logicalDpiY()), body(sheetFont(9, false)),
-      bold(sheetFont(9, true)), title(sheetFont(12, true)),
-      lineHeight(QFontMetricsF(body, &device).lineSpacing() * 1.25)
+      bold(sheetFont(9, true)), title(sheetFont(12, true)), bodyMetrics(body, &device), boldMetrics(bold, &device),
+      titleMetrics(title, &device), lineHeight(bodyMetrics.lineSpacing() * 1.25)
 {
     // The footer's line is kept free at the bottom of every page.
     content = QRectF(0, 0, device.width(), device.height() - 1.5 * lineHeight);
@@ -34,11 +34,12 @@ SheetPages::SheetPages(QPainter &painter, QPagedPaintDevice &device, QString foo
 
 void SheetPages::heading(const QString &text)
 {
-    const double height = QFontMetricsF(title, &device).lineSpacing() * 1.4;
+    const double height = titleMetrics.lineSpacing() * 1.4;
     // A heading is not left alone at the foot of a page.
     if (!makeRoom(height + 3 * lineHeight))
         return;
-    drawText(QRectF(content.left(), y, content.width(), height), text, title, Qt::AlignLeft | Qt::AlignVCenter);
+    drawText(QRectF(content.left(), y, content.width(), height), text, title, titleMetrics,
+             Qt::AlignLeft | Qt::AlignVCenter);
     y += height;
 }
 
@@ -47,7 +48,7 @@ void SheetPages::line(const QString &text, bool isBold)
     if (!makeRoom(lineHeight))
         return;
     drawText(QRectF(content.left(), y, content.width(), lineHeight), text, isBold ? bold : body,
-             Qt::AlignLeft | Qt::AlignVCenter);
+             isBold ? boldMetrics : bodyMetrics, Qt::AlignLeft | Qt::AlignVCenter);
     y += lineHeight;
 }
 
@@ -64,7 +65,7 @@ void SheetPages::row(const QStringList &cells, const std::vector<double> &column
     for (qsizetype column = 0; column < cells.size() && std::size_t(column) < columnWidths.size(); ++column) {
         const double width = columnWidths[std::size_t(column)] * content.width();
         drawText(QRectF(x, y, width, lineHeight), cells[column], isBold ? bold : body,
-                 Qt::AlignLeft | Qt::AlignVCenter);
+                 isBold ? boldMetrics : bodyMetrics, Qt::AlignLeft | Qt::AlignVCenter);
         x += width;
     }
     y += lineHeight;
@@ -125,13 +126,22 @@ bool SheetPages::startPage()
 void SheetPages::drawFooter()
 {
     const QString text = QCoreApplication::translate("SheetPages", "%1 \u2014 page %2").arg(footer).arg(page);
-    drawText(QRectF(content.left(), device.height() - lineHeight, content.width(), lineHeight), text, body,
+    drawText(QRectF(content.left(), device.height() - lineHeight, content.width(), lineHeight), text, body, bodyMetrics,
              Qt::AlignRight | Qt::AlignVCenter);
 }
 
-void SheetPages::drawText(const QRectF &rect, const QString &text, const QFont &font, Qt::Alignment alignment)
+void SheetPages::drawText(const QRectF &rect, const QString &text, const QFont &font, const QFontMetricsF &metrics,
+                          Qt::Alignment alignment)
 {
-    painter.setFont(font);
-    const QString fitting = QFontMetricsF(font, &device).elidedText(text, Qt::ElideRight, rect.width());
-    painter.drawText(rect, int(alignment), fitting);
+    if (painter.font() != font)
+        painter.setFont(font);
+    // Eliding measures the text again; most texts fit and are drawn as they are.
+    const double width = metrics.horizontalAdvance(text);
+    const QString fitting = width <= rect.width() ? text : metrics.elidedText(text, Qt::ElideRight, rect.width());
+    // Drawn at a computed baseline rather than laid out in the rectangle: a
+    // sheet has thousands of cells and a text layout for each is slow.
+    const double x =
+        alignment.testFlag(Qt::AlignRight) ? rect.right() - metrics.horizontalAdvance(fitting) : rect.left();
+    const double baseline = rect.top() + (rect.height() + metrics.ascent() - metrics.descent()) / 2;
+    painter.drawText(QPointF(x, baseline), fitting);
 }

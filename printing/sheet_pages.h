@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -46,7 +47,8 @@ private:
     bool makeRoom(double height);
     bool startPage();
     void drawFooter();
-    void drawText(const QRectF &rect, const QString &text, const QFont &font, Qt::Alignment alignment);
+    void drawText(const QRectF &rect, const QString &text, const QFont &font, const QFontMetricsF &metrics,
+                  Qt::Alignment alignment);
 
     QPainter &painter;
     QPagedPaintDevice &device;
@@ -55,6 +57,9 @@ private:
     QFont body;
     QFont bold;
     QFont title;
+    QFontMetricsF bodyMetrics;
+    QFontMetricsF boldMetrics;
+    QFontMetricsF titleMetrics;
     double lineHeight;
     QRectF content;
     double y;
