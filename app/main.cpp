@@ -1,5 +1,6 @@
 #include "app_info.h"
 #include "command_line.h"
+#include "display_check.h"
 #include "first_frame_report.h"
 #include "frm_main.h"
 #include "job_windows.h"
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
 {
     if (const std::optional<int> exitCode = command_line::runIfAsked(argc, argv))
         return *exitCode;
+    if (!displayAvailable(argc, argv))
+        return 1;
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(app_info::kTitle));

@@ -2,12 +2,14 @@
 
 #include "calculator_section.h"
 #include "job_file.h"
+#include "window_placement.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QScreen>
 
 JobWindows::JobWindows(frmJob::CalculatorFields calculatorFields) : calculatorFields(std::move(calculatorFields)) {}
 
@@ -30,6 +32,9 @@ frmJob *JobWindows::create()
 {
     opened.removeAll(nullptr);
     auto *window = new frmJob(calculatorFields);
+    if (const QScreen *screen = window->screen())
+        window->resize(window->size().boundedTo(screen->availableSize()));
+    centreOnScreen(*window);
     opened.append(window);
     return window;
 }

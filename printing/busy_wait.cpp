@@ -92,6 +92,7 @@ void waitBusy(QWidget *window, const QFuture<void> &work, std::chrono::milliseco
     QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
     QTimer deadline;
     deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);  // a coarse timer may end the wait early
     QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
 
     const InputBlocker blocker(window);

@@ -9,7 +9,6 @@
 
 #include <cups/cups.h>
 
-#include <cerrno>
 #include <thread>
 
 namespace printing {
@@ -57,7 +56,9 @@ bool staysSilent(const Server &server, std::chrono::milliseconds limit)
     if (connection == nullptr) {
         // Refused or missing is quick, and the printer look-up that follows
         // reports it; a connection that never completes is a silent server.
-        return errno == ETIMEDOUT || clock.hasExpired(limit.count());
+        // libcups leaves no telling errno after its time limit, so the time
+        // taken tells them apart.
+        return clock.elapsed() >= limit.count() / 2;
     }
 
     bool timedOut = false;

@@ -108,19 +108,37 @@ private slots:
     // and the printer look-up after it reports the missing printer itself.
     void serverProblem_data()
     {
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("answers");
-        QTest::newRow("accepts and never answers") << false;
-        QTest::newRow("refuses the connection") << true;
+        QTest::newRow("accepts and never answers") << QStringLiteral("silent") << false;
+        QTest::newRow("never completes the connection") << QStringLiteral("full") << false;
+        QTest::newRow("refuses the connection") << QStringLiteral("closed") << true;
     }
     void serverProblem()
     {
+        QFETCH(QString, kind);
         QFETCH(bool, answers);
-        QString server = QStringLiteral("127.0.0.1:%1").arg(silent.serverPort());
-        if (answers) {
-            QTcpServer closed;
-            QVERIFY(closed.listen(QHostAddress::LocalHost));
-            server = QStringLiteral("127.0.0.1:%1").arg(closed.serverPort());
+        quint16 port = silent.serverPort();
+        QTcpServer other;
+        std::vector<std::unique_ptr<QTcpSocket>> queue;
+        if (kind == QLatin1String("closed")) {
+            QVERIFY(other.listen(QHostAddress::LocalHost));
+            port = other.serverPort();
+            other.close();
+        } else if (kind == QLatin1String("full")) {
+            // A queue of waiting connections that is full: the kernel drops
+            // the next one's handshake, as with a server behind a dead link.
+            other.setListenBacklogSize(0);
+            QVERIFY(other.listen(QHostAddress::LocalHost));
+            other.pauseAccepting();
+            port = other.serverPort();
+            for (int i = 0; i < 3; ++i) {
+                queue.push_back(std::make_unique<QTcpSocket>());
+                queue.back()->connectToHost(QHostAddress::LocalHost, port);
+            }
+            QTest::qWait(200);
         }
+        const QString server = QStringLiteral("127.0.0.1:%1").arg(port);
         useServer(server);
 
         QElapsedTimer clock;
