@@ -161,6 +161,39 @@ private slots:
         QCOMPARE(contents(site), QByteArray());
     }
 
+    void exportPdf_data()
+    {
+        QTest::addColumn<bool>("parentIsAFile");
+        QTest::newRow("written") << false;
+        QTest::newRow("folder is a file") << true;
+    }
+    void exportPdf()
+    {
+        QFETCH(bool, parentIsAFile);
+        const QTemporaryDir folder;
+        QString path = folder.filePath(QStringLiteral("porch.pdf"));
+        if (parentIsAFile) {
+            QFile blocker(folder.filePath(QStringLiteral("site")));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            blocker.close();
+            path = folder.filePath(QStringLiteral("site/porch.pdf"));
+        }
+        const JobWindowFixture job;
+        chooseFileInNextDialog(*job.watcher, path);
+        job.action("mnuFileExportPdf")->trigger();
+        QVERIFY(job.watcher->unexpectedDialogs.isEmpty());
+        if (parentIsAFile) {
+            QCOMPARE(job.watcher->messages.size(), 1);
+            QCOMPARE(job.watcher->messages[0].objectName, QStringLiteral("msgExportFailed"));
+            QVERIFY(job.watcher->messages[0].text.contains(path));
+            QVERIFY(!QFileInfo::exists(path));
+        } else {
+            QVERIFY(job.watcher->messages.isEmpty());
+            QVERIFY(contents(path).startsWith("%PDF-"));
+        }
+        QVERIFY(!job.window->isModified());
+    }
+
     void recentFiles()
     {
         const QTemporaryDir folder;
