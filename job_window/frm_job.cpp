@@ -35,6 +35,7 @@ const QColor kProblemText(0xA0, 0x00, 0x00);
 const QColor kProblemBackground(0xFF, 0xE5, 0xE5);
 const char *const kProblemActionName = "problemIcon";
 constexpr int kMaximumGapPresets = 3;
+const char *const kOwnDescription = "ownAccessibleDescription";
 
 QChar localeDecimalPoint()
 {
@@ -258,7 +259,11 @@ void frmJob::showFieldProblem(QLineEdit *field, const QString &stored)
     }
     field->setPalette(colours);
     field->setToolTip(problem);
-    field->setAccessibleDescription(problem.isEmpty() ? QString() : problem);
+    // The field's own description comes back once its text can be read.
+    const QVariant ownDescription = field->property(kOwnDescription);
+    if (!ownDescription.isValid())
+        field->setProperty(kOwnDescription, field->accessibleDescription());
+    field->setAccessibleDescription(problem.isEmpty() ? field->property(kOwnDescription).toString() : problem);
     if (auto *icon = field->findChild<QAction *>(QString::fromLatin1(kProblemActionName))) {
         icon->setVisible(!problem.isEmpty());
         icon->setToolTip(problem);

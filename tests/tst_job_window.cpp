@@ -262,6 +262,13 @@ private slots:
         QCOMPARE(job.window->statusBar()->currentMessage(), gap->toolTip());
         QVERIFY(contrast(gap->palette().color(QPalette::Text), gap->palette().color(QPalette::Base)) >= 4.5);
         QCOMPARE(job.sections()->index(0, SectionsModel::Gap).data().toString(), QStringLiteral("\u2014"));
+        QCOMPARE(gap->accessibleDescription(), gap->toolTip());
+        gap->setFocus();
+        gap->selectAll();
+        QTest::keyClicks(gap, QStringLiteral("4 3/8"));
+        QTest::keyClick(gap, Qt::Key_Return);
+        QVERIFY(gap->toolTip().isEmpty());
+        QVERIFY(gap->accessibleDescription().startsWith(QStringLiteral("The largest gap")));
         QVERIFY(job.watcher->messages.isEmpty());
     }
 
