@@ -61,7 +61,15 @@ frmJob::frmJob(CalculatorFields calculatorFields, QWidget *parent)
     showJob(job);
 }
 
-frmJob::~frmJob() = default;
+// Taking the window down takes the focus from a field, whose editingFinished
+// must not reach a window whose models and undo stack are already gone.
+frmJob::~frmJob()
+{
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
+    sections->disconnect(this);
+    undoStack.disconnect(this);
+}
 
 void frmJob::setUpViews()
 {
@@ -312,9 +320,9 @@ void frmJob::selectSection(int row)
 
 void frmJob::currentSectionChanged()
 {
+    // Always anew: after a move the same row may hold another section.
     const int row = currentSectionRow();
-    if (marks->sectionRow() != row)
-        marks->setSectionRow(row);
+    marks->setSectionRow(row);
     ui->drwSection->showSection(sections.get(), row);
     updateEditActions();
     showCellProblem();
