@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
@@ -65,6 +66,15 @@ frmJob *JobWindows::chooseAndOpen(QWidget *parent)
 
 frmJob *JobWindows::openFile(const QString &path)
 {
+    // A job already open is brought forward rather than opened twice.
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (frmJob *open : windows()) {
+        if (open->filePath() == absolute) {
+            open->raise();
+            open->activateWindow();
+            return open;
+        }
+    }
     frmJob *window = create();
     if (!window->openFile(path)) {
         delete window;

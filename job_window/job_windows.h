@@ -23,8 +23,8 @@ public:
     // Asks for a job file and opens it; nothing when the user cancels or the
     // file cannot be read (which is reported).
     frmJob *chooseAndOpen(QWidget *parent);
-    // Opens the file in a window of its own; a file that cannot be read is
-    // reported and gives no window.
+    // Opens the file in a window of its own, or brings forward the window that
+    // has it open; a file that cannot be read is reported and gives no window.
     frmJob *openFile(const QString &path);
 
     // Asks each job window with unsaved changes Save / Discard / Cancel; false

@@ -53,6 +53,8 @@ private slots:
         JobWindows windows;
         frmJob *reopened = windows.openFile(first);
         QVERIFY(reopened != nullptr);
+        QCOMPARE(windows.openFile(first), reopened);
+        QCOMPARE(windows.windows().size(), 1);
         QCOMPARE(reopened->job().sections.size(), size_t(2));
         QCOMPARE(reopened->job().sections[0].count, std::optional<qint64>(7));
         QCOMPARE(reopened->job().sections[1].stair->run, QStringLiteral("11"));
