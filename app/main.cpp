@@ -1,6 +1,7 @@
 #include "app_info.h"
 #include "first_frame_report.h"
 #include "frm_main.h"
+#include "translator_setup.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(app_info::versionNumbers());
     QApplication::setDesktopFileName(QString::fromUtf8(app_info::kApplicationId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/railpin/railpin.png")));
+    translations::install(application);
 
     frmMain window;
     if (qEnvironmentVariableIsSet("RAILPIN_BENCH_FIRST_FRAME"))

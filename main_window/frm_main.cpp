@@ -39,7 +39,10 @@ struct Increment
     qint32 denominator;
 };
 
-constexpr Increment kIncrements[] = {{"Quarter", 4}, {"Eighth", 8}, {"Sixteenth", 16}, {"Thirty Second", 32}};
+constexpr Increment kIncrements[] = {{QT_TRANSLATE_NOOP("frmMain", "Quarter"), 4},
+                                     {QT_TRANSLATE_NOOP("frmMain", "Eighth"), 8},
+                                     {QT_TRANSLATE_NOOP("frmMain", "Sixteenth"), 16},
+                                     {QT_TRANSLATE_NOOP("frmMain", "Thirty Second"), 32}};
 constexpr int kSixteenthIndex = 2;
 
 }  // namespace
@@ -128,7 +131,7 @@ void frmMain::Form_Load()
             // Appending is not a selection: the list stays without one until
             // the default is chosen below.
             const QSignalBlocker quiet(ui->cboIncrement);
-            ui->cboIncrement->addItem(QString::fromLatin1(increment.text));
+            ui->cboIncrement->addItem(tr(increment.text));
             ui->cboIncrement->setItemData(ui->cboIncrement->count() - 1, increment.denominator);
             ui->cboIncrement->setCurrentIndex(-1);
         }

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     # build
     cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools
+    # translations: lupdate and lrelease with their CMake functions, and Qt's own texts
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # fuzzing and the sanitizer build
     clang libclang-rt-dev
     # code style gates
