@@ -22,6 +22,10 @@ struct Reading
 // `decimalPoint` is "." in files and on the command line, the locale's in the window.
 Reading readMeasurement(const QString &text, Unit unit, QChar decimalPoint = u'.');
 
+// The value the same text stands for, before rounding to single precision;
+// conversions between units work from it. Nothing when it cannot be read.
+std::optional<double> measurementValue(const QString &text, Unit unit, QChar decimalPoint = u'.');
+
 // A position or length as a mark is written: inches as a fraction rounded to
 // 1/increment with the calculator's rules ("4 5/8"), millimetres rounded to the
 // mark step, halves down ("101", "101.5"). Rounded from the exact value given.

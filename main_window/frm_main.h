@@ -35,7 +35,6 @@ private:
 
     // The recalculation, and what it and the input fields share.
     void Calculate();
-    qint32 selectedDenominator() const;
     void showNoRailpins();
 
     // Count commands.

@@ -1,8 +1,7 @@
 #include "auto_count.h"
 
-#include "mod_math.h"
+#include "calculator_results.h"
 #include "number_text.h"
-#include "run_time_error.h"
 #include "spacing.h"
 
 #include <algorithm>
@@ -31,19 +30,9 @@ double firstStopBelow(const Inputs &inputs, double found)
 
 bool stopsAt(const Inputs &inputs, double count)
 {
-    try {
-        const float gap = spacing::gap(inputs.length, inputs.width, count);
-        const QString shown = number_text::decimalText(double(gap), number_text::kSingleDigits, inputs.decimalPoint);
-        modMath::DecimalToFraction(gap, inputs.denominator);
-        const float outer = spacing::outerOnCentre(inputs.width, gap);
-        const float inner = spacing::innerOnCentre(inputs.width, gap);
-        modMath::DecimalToFraction(outer, inputs.denominator);
-        modMath::DecimalToFraction(inner, inputs.denominator);
-        const float reRead = spacing::reReadGap(shown, inputs.decimalPoint);
-        return spacing::gapWithinMaximum(inputs.maximumGap, reRead);
-    } catch (const RunTimeError &) {
-        return true;
-    }
+    const calculator_results::Results results = calculator_results::compute(
+        {inputs.length, inputs.width, inputs.maximumGap, count, inputs.denominator, inputs.decimalPoint, {}});
+    return results.failure || !results.addAndAutoEnabled.value_or(false);
 }
 
 Result find(const Inputs &inputs)

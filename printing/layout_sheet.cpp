@@ -1,39 +1,14 @@
 #include "layout_sheet.h"
 
+#include "calculator_results.h"
 #include "mod_math.h"
 #include "number_text.h"
 #include "run_time_error.h"
-#include "spacing.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace layout_sheet {
-
-namespace {
-
-// The decimal results the window writes for this count, or nothing where the
-// window itself could not have computed them.
-struct Results
-{
-    float gap = 0;
-    QString gapText;
-    QString outerText;
-    QString innerText;
-};
-
-std::optional<Results> compute(float length, float width, double count)
-{
-    try {
-        const float gap = spacing::gap(length, width, count);
-        return Results{gap, number_text::decimalText(gap), number_text::decimalText(spacing::outerOnCentre(width, gap)),
-                       number_text::decimalText(spacing::innerOnCentre(width, gap))};
-    } catch (const RunTimeError &) {
-        return std::nullopt;
-    }
-}
-
-}  // namespace
 
 double centre(double railpin, double gap, double width)
 {
@@ -77,13 +52,17 @@ Sheet make(const WindowTexts &texts, int listedRailpins)
     // behind the window's fields.
     const float width = modMath::FractionToDecimal(texts.width);
     const float length = modMath::FractionToDecimal(texts.length);
-    const std::optional<Results> results = compute(length, width, count);
-    if (!results || texts.denominator < 1 || texts.actualGap != results->gapText ||
-        texts.outerOnCentre != results->outerText || texts.innerOnCentre != results->innerText) {
+    const calculator_results::Results results =
+        calculator_results::compute({length, width, modMath::FractionToDecimal(texts.maximumGap), count,
+                                     texts.denominator, number_text::localeDecimalPoint(), texts.length});
+    // The window writes the three decimal results only when the gap, its
+    // fraction and both distances could be computed.
+    if (!results.outerText || !results.innerText || texts.denominator < 1 || texts.actualGap != *results.gapText ||
+        texts.outerOnCentre != *results.outerText || texts.innerOnCentre != *results.innerText) {
         sheet.status = Status::NotCurrent;
         return sheet;
     }
-    if (!(results->gap > 0))
+    if (!(*results.gap > 0))
         return sheet;
 
     sheet.status = Status::Ready;

@@ -1,0 +1,233 @@
+#include "measurement.h"
+
+#include "mod_math.h"
+#include "number_text.h"
+#include "run_time_error.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace layout {
+
+namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("layout", text);
+}
+
+QString notAMeasurement(const QString &text)
+{
+    return translated("\"%1\" is not a measurement").arg(text);
+}
+
+QString escaped(QChar decimalPoint)
+{
+    return QRegularExpression::escape(QString(decimalPoint));
+}
+
+// A decimal number with the given separator: "36", "36.5", ".5", "36.".
+QString decimalPattern(QChar decimalPoint)
+{
+    const QString point = escaped(decimalPoint);
+    return QStringLiteral(R"(\d+(?:%1\d*)?|%1\d+)").arg(point);
+}
+
+// Feet and inches: an optional foot part, then inches as a decimal, a mixed
+// number or a bare fraction, with an optional inch mark. Blanks may stand
+// around the marks, and a hyphen may part feet from inches (12'-3").
+QRegularExpression inchPattern(QChar decimalPoint)
+{
+    const QString decimal = decimalPattern(decimalPoint);
+    return QRegularExpression(
+        QStringLiteral(R"(^[ \t]*(?<sign>-)?(?:(?<feet>%1)[ \t]*['′’][ \t]*(?<hyphen>-)?[ \t]*)?)"
+                       R"((?:(?:(?:(?<whole>\d+)[ \t]+)?(?<numerator>\d+)/(?<denominator>\d+)|(?<decimal>%1)))"
+                       R"([ \t]*(?<mark>["″”])?)?[ \t]*$)")
+            .arg(decimal));
+}
+
+QRegularExpression millimetrePattern(QChar decimalPoint)
+{
+    return QRegularExpression(
+        QStringLiteral(R"(^[ \t]*(?<sign>-)?(?<decimal>%1)[ \t]*$)").arg(decimalPattern(decimalPoint)));
+}
+
+// The digits of a decimal number in C form; nothing beyond double range.
+std::optional<double> decimalValue(QString digits, QChar decimalPoint)
+{
+    digits.replace(decimalPoint, u'.');
+    const std::string text = digits.toStdString();
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// A piece of a fraction; the calculator holds these as 32-bit integers.
+std::optional<qint32> integerPiece(const QString &digits)
+{
+    bool ok = false;
+    const qint32 value = digits.toInt(&ok);
+    return ok ? std::optional<qint32>(value) : std::nullopt;
+}
+
+struct Parsed
+{
+    std::optional<double> value;
+    QString problem;
+};
+
+Parsed failed(const QString &problem)
+{
+    return {std::nullopt, problem};
+}
+
+Parsed parseInches(const QString &text, QChar decimalPoint)
+{
+    static const QRegularExpression withPoint = inchPattern(u'.');
+    const QRegularExpression pattern = decimalPoint == u'.' ? withPoint : inchPattern(decimalPoint);
+    const QRegularExpressionMatch match = pattern.match(text);
+    const bool hasFeet = match.hasMatch() && match.hasCaptured(u"feet");
+    const bool hasFraction = match.hasMatch() && match.hasCaptured(u"denominator");
+    const bool hasInches = hasFraction || (match.hasMatch() && match.hasCaptured(u"decimal"));
+    const bool negative = match.hasMatch() && match.hasCaptured(u"sign");
+    // A sign goes only with plain inches, where it means what the calculator
+    // reads; a hyphen after the feet needs inches after it.
+    if (!match.hasMatch() || !(hasFeet || hasInches) || (negative && (hasFeet || match.hasCaptured(u"whole"))) ||
+        (match.hasCaptured(u"hyphen") && !hasInches))
+        return failed(notAMeasurement(text));
+
+    double inches = 0;
+    if (hasFraction) {
+        const std::optional<qint32> whole =
+            match.hasCaptured(u"whole") ? integerPiece(match.captured(u"whole")) : std::optional<qint32>(0);
+        const std::optional<qint32> numerator = integerPiece(match.captured(u"numerator"));
+        const std::optional<qint32> denominator = integerPiece(match.captured(u"denominator"));
+        if (!whole || !numerator || !denominator)
+            return failed(translated("\"%1\" has a number too large to be read").arg(text));
+        if (*denominator == 0)
+            return failed(translated("\"%1\" divides by zero").arg(text));
+        inches = double(*whole) + double(*numerator) / double(*denominator);
+    } else if (hasInches) {
+        const std::optional<double> value = decimalValue(match.captured(u"decimal"), decimalPoint);
+        if (!value)
+            return failed(translated("\"%1\" is too large to be a measurement").arg(text));
+        inches = *value;
+    }
+    if (hasFeet) {
+        const std::optional<double> feet = decimalValue(match.captured(u"feet"), decimalPoint);
+        if (!feet)
+            return failed(translated("\"%1\" is too large to be a measurement").arg(text));
+        inches += *feet * 12;
+    }
+    return {negative ? -inches : inches, {}};
+}
+
+Parsed parseMillimetres(const QString &text, QChar decimalPoint)
+{
+    const QRegularExpressionMatch match = millimetrePattern(decimalPoint).match(text);
+    if (!match.hasMatch()) {
+        if (text.contains(u'/'))
+            return failed(translated("\"%1\" is a fraction: fractions are not used in millimetre jobs, type a whole or "
+                                     "decimal number of millimetres")
+                              .arg(text));
+        return failed(notAMeasurement(text));
+    }
+    const std::optional<double> value = decimalValue(match.captured(u"decimal"), decimalPoint);
+    if (!value)
+        return failed(translated("\"%1\" is too large to be a measurement").arg(text));
+    return {match.hasCaptured(u"sign") ? -*value : *value, {}};
+}
+
+Parsed parse(const QString &text, Unit unit, QChar decimalPoint)
+{
+    if (text.trimmed().isEmpty())
+        return failed(translated("no measurement is typed"));
+    return unit == Unit::Millimetres ? parseMillimetres(text, decimalPoint) : parseInches(text, decimalPoint);
+}
+
+// The nearest multiple of 1 / stepsPerUnit, a halfway value going down, as
+// the calculator rounds its fractions. A value within a billionth of a step
+// of a halfway point counts as on it: a position that is halfway in decimal
+// arithmetic may land a hair to either side of it in binary.
+double roundedToStep(double value, double stepsPerUnit)
+{
+    const double steps = value * stepsPerUnit;
+    const double below = std::floor(steps);
+    const double above = steps - below;
+    const double rounded = std::abs(above - 0.5) < 1e-9 || above < 0.5 ? below : below + 1;
+    return rounded / stepsPerUnit;
+}
+
+QString fixedText(double value, int decimals, QChar decimalPoint)
+{
+    if (!std::isfinite(value))
+        return number_text::decimalText(value, number_text::kSingleDigits, decimalPoint);
+    QString text = QString::number(value, 'f', decimals);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    if (text == u"-0")
+        text = QStringLiteral("0");
+    text.replace(u'.', decimalPoint);
+    return text;
+}
+
+}  // namespace
+
+std::optional<double> measurementValue(const QString &text, Unit unit, QChar decimalPoint)
+{
+    return parse(text, unit, decimalPoint).value;
+}
+
+Reading readMeasurement(const QString &text, Unit unit, QChar decimalPoint)
+{
+    const Parsed parsed = parse(text, unit, decimalPoint);
+    if (!parsed.value)
+        return {std::nullopt, parsed.problem};
+    const std::optional<float> single = number_text::toSingle(*parsed.value);
+    if (!single)
+        return {std::nullopt, translated("\"%1\" is too large to be a measurement").arg(text)};
+    return {single, {}};
+}
+
+QString markText(double value, const Job &job, QChar decimalPoint)
+{
+    if (job.unit == Unit::Millimetres) {
+        const double step = job.markStep > 0 ? job.markStep : 1;
+        return fixedText(roundedToStep(value, 1 / step), step < 1 ? 1 : 0, decimalPoint);
+    }
+    // The calculator holds every value in single precision and rounds that.
+    const std::optional<float> single = number_text::toSingle(value);
+    if (single) {
+        try {
+            return modMath::DecimalToFraction(*single, job.increment);
+        } catch (const RunTimeError &) {
+            // Beyond what a fraction can be written with: the decimal stands.
+        }
+    }
+    return decimalMarkText(value, job, decimalPoint);
+}
+
+QString decimalMarkText(double value, const Job &job, QChar decimalPoint)
+{
+    if (job.unit == Unit::Millimetres)
+        return fixedText(roundedToStep(value, 10), 1, decimalPoint);
+    return number_text::decimalText(value, number_text::kSingleDigits, decimalPoint);
+}
+
+QString unitName(Unit unit)
+{
+    return unit == Unit::Millimetres ? translated("mm") : translated("in");
+}
+
+}  // namespace layout
