@@ -1,0 +1,266 @@
+#include "section_layout.h"
+
+#include "calculator_results.h"
+#include "measurement.h"
+#include "number_text.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+#include <numbers>
+
+namespace layout {
+
+namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("layout", text);
+}
+
+// Stairs steeper than this are refused: no stair rail is, and the marks
+// along the rail grow without bound as the slope nears 90 degrees.
+constexpr double kSteepestSlopeDegrees = 60;
+
+const QList<qint32> kIncrements{4, 8, 16, 32};
+
+// A measurement of a section that must be read and be above zero.
+std::optional<float> readPositive(const QString &field, const QString &text, Unit unit, QStringList &problems)
+{
+    if (text.trimmed().isEmpty()) {
+        problems << translated("%1 is missing").arg(field);
+        return std::nullopt;
+    }
+    const Reading reading = readMeasurement(text, unit);
+    if (!reading.value) {
+        problems << translated("%1 %2").arg(field, reading.problem);
+        return std::nullopt;
+    }
+    if (!(*reading.value > 0)) {
+        problems << translated("%1 \"%2\" must be more than 0").arg(field, text);
+        return std::nullopt;
+    }
+    return reading.value;
+}
+
+QString degreesText(double degrees)
+{
+    return number_text::decimalText(degrees, 4, u'.');
+}
+
+// Fills in the slope of a stair section, or says why it cannot be used.
+void readSlope(const Stair &stair, Unit unit, SectionLayout &out)
+{
+    out.stair = true;
+    const bool riseAndRun = !stair.rise.trimmed().isEmpty() || !stair.run.trimmed().isEmpty();
+    if (riseAndRun) {
+        const std::optional<float> rise = readPositive(translated("rise"), stair.rise, unit, out.problems);
+        const std::optional<float> run = readPositive(translated("run"), stair.run, unit, out.problems);
+        if (!rise || !run)
+            return;
+        out.slopeDegrees = std::atan2(double(*rise), double(*run)) * 180 / std::numbers::pi;
+        out.cosine = double(*run) / std::hypot(double(*rise), double(*run));
+        if (out.slopeDegrees >= kSteepestSlopeDegrees)
+            out.problems << translated("a rise of %1 in a run of %2 is a slope of %3°: a stair must be less steep "
+                                       "than 60°")
+                                .arg(stair.rise, stair.run, degreesText(out.slopeDegrees));
+        return;
+    }
+    if (!stair.angleDegrees) {
+        out.problems << translated("the stair's slope is missing: give its rise and run or its angle");
+        return;
+    }
+    const double angle = *stair.angleDegrees;
+    if (!std::isfinite(angle) || angle <= 0)
+        out.problems
+            << translated("a slope of %1° is not a stair: the angle must be more than 0°").arg(degreesText(angle));
+    else if (angle >= kSteepestSlopeDegrees)
+        out.problems
+            << translated("a slope of %1° is too steep: a stair must be less steep than 60°").arg(degreesText(angle));
+    if (!out.problems.isEmpty())
+        return;
+    out.slopeDegrees = angle;
+    out.cosine = std::cos(angle * std::numbers::pi / 180);
+}
+
+// The exact gap of n railpins across the horizontal run.
+double exactGapOf(const SectionLayout &out, qint64 n)
+{
+    const auto count = double(n);
+    const auto width = double(out.railpinWidth);
+    if (out.ends == Ends::Half)
+        return out.horizontalRun / count - width;
+    return (out.horizontalRun - width * count) / (count + 1);
+}
+
+// The fewest railpins, at least one, whose exact gap is within the maximum;
+// nothing when it would take more than kMaximumRailpins.
+std::optional<qint64> fewestRailpins(const SectionLayout &out)
+{
+    const double maximum = out.maximumGap;
+    const double pitch = double(out.railpinWidth) + maximum;
+    // The gap shrinks as railpins are added, so the answer lies where the
+    // gap meets the maximum; the walk below settles the rounding.
+    const double estimate = out.ends == Ends::Half ? out.horizontalRun / pitch : (out.horizontalRun - maximum) / pitch;
+    if (!(estimate <= double(kMaximumRailpins + 2)))
+        return std::nullopt;
+    qint64 n = std::max<qint64>(1, qint64(std::ceil(estimate)) - 2);
+    while (n > 1 && exactGapOf(out, n - 1) <= maximum)
+        --n;
+    while (exactGapOf(out, n) > maximum)
+        if (++n > kMaximumRailpins)
+            return std::nullopt;
+    return n;
+}
+
+RailpinMarks marksOf(const SectionLayout &out, qint64 railpin)
+{
+    const auto k = double(railpin);
+    const auto width = double(out.railpinWidth);
+    RailpinMarks marks;
+    marks.railpin = railpin;
+    if (out.ends == Ends::Half) {
+        marks.centre = (k - 0.5) * out.horizontalRun / double(out.count);
+        marks.leftEdge = marks.centre - width / 2;
+        marks.rightEdge = marks.centre + width / 2;
+    } else {
+        marks.leftEdge = k * out.exactGap + (k - 1) * width;
+        marks.centre = k * out.exactGap + (k - 0.5) * width;
+        marks.rightEdge = k * (out.exactGap + width);
+    }
+    marks.centreFromRightPost = out.horizontalRun - marks.centre;
+    return marks;
+}
+
+RailpinMarks alongTheRail(const RailpinMarks &horizontal, const SectionLayout &out)
+{
+    RailpinMarks along = horizontal;
+    along.leftEdge = horizontal.leftEdge / out.cosine;
+    along.centre = horizontal.centre / out.cosine;
+    along.rightEdge = horizontal.rightEdge / out.cosine;
+    along.centreFromRightPost = double(out.length) - along.centre;
+    return along;
+}
+
+// The count, gap and on-centre distances; false with a problem when the
+// numbers are beyond what can be laid out.
+bool computeSpacing(const Job &job, const Section &section, SectionLayout &out)
+{
+    out.exactGap = exactGapOf(out, out.count);
+    const bool levelFullEnds = !out.stair && out.ends == Ends::Full;
+    if (levelFullEnds && job.unit == Unit::Inches) {
+        // Exactly the calculator's results, character for character.
+        const calculator_results::Results results = calculator_results::compute(
+            {out.length, out.railpinWidth, out.maximumGap, double(out.count), job.increment, u'.', section.length});
+        if (!results.failure) {
+            out.gap = *results.gap;
+            out.outerOnCentre = *results.outerOnCentre;
+            out.innerOnCentre = *results.innerOnCentre;
+            return true;
+        }
+    } else {
+        const auto width = double(out.railpinWidth);
+        const double firstCentre = out.ends == Ends::Half ? (out.exactGap + width) / 2 : out.exactGap + width / 2;
+        const std::optional<float> gap = number_text::toSingle(out.exactGap);
+        const std::optional<float> outer = number_text::toSingle(out.exactGap + width);
+        const std::optional<float> inner = number_text::toSingle(firstCentre);
+        if (gap && outer && inner) {
+            out.gap = *gap;
+            out.outerOnCentre = *outer;
+            out.innerOnCentre = *inner;
+            return true;
+        }
+    }
+    out.problems << translated("length \"%1\" is too large to lay out").arg(section.length);
+    return false;
+}
+
+QString gapFigure(const Job &job, const SectionLayout &out)
+{
+    const QString decimal = decimalMarkText(out.gap, job);
+    if (job.unit == Unit::Millimetres)
+        return decimal;
+    return translated("%1 (%2)").arg(decimal, markText(out.gap, job));
+}
+
+// The given count, or the fewest railpins; false with a problem when no
+// count can be laid out.
+bool settleCount(const Job &job, const Section &section, SectionLayout &out)
+{
+    const QString width = sectionRailpinWidth(job, section);
+    if (section.count) {
+        const qint64 given = *section.count;
+        if (given < 1)
+            out.problems << translated("a count of %1 railpins is not possible: give at least 1").arg(given);
+        else if (given > kMaximumRailpins)
+            out.problems << translated("a count of %1 railpins is more than the %2 a section can have")
+                                .arg(given)
+                                .arg(kMaximumRailpins);
+        else if (!(exactGapOf(out, given) > 0))
+            out.problems << translated("%1 railpins %2 wide do not fit in a length of %3")
+                                .arg(QString::number(given), width, section.length);
+        out.count = given;
+        return out.problems.isEmpty();
+    }
+    const std::optional<qint64> fewest = fewestRailpins(out);
+    if (!fewest) {
+        out.problems << translated("more than %1 railpins would be needed to keep the gaps within %2")
+                            .arg(QString::number(kMaximumRailpins), sectionMaximumGap(job, section));
+        return false;
+    }
+    if (!(exactGapOf(out, *fewest) > 0)) {
+        out.problems << translated("railpins %1 wide do not fit in a length of %2 with gaps of at most %3")
+                            .arg(width, section.length, sectionMaximumGap(job, section));
+        return false;
+    }
+    out.count = *fewest;
+    return true;
+}
+
+}  // namespace
+
+SectionLayout layOut(const Job &job, const Section &section)
+{
+    SectionLayout out;
+    out.ends = section.ends;
+    out.countGiven = section.count.has_value();
+
+    const std::optional<float> length = readPositive(translated("length"), section.length, job.unit, out.problems);
+    const std::optional<float> width =
+        readPositive(translated("railpin width"), sectionRailpinWidth(job, section), job.unit, out.problems);
+    const std::optional<float> maximumGap =
+        readPositive(translated("maximum gap"), sectionMaximumGap(job, section), job.unit, out.problems);
+    if (section.stair)
+        readSlope(*section.stair, job.unit, out);
+    if (job.unit == Unit::Inches && !kIncrements.contains(job.increment))
+        out.problems << translated("an increment of 1/%1 is not one of 1/4, 1/8, 1/16 or 1/32").arg(job.increment);
+    if (!out.problems.isEmpty())
+        return out;
+
+    out.length = *length;
+    out.railpinWidth = *width;
+    out.maximumGap = *maximumGap;
+    out.horizontalRun = out.stair ? double(out.length) * out.cosine : double(out.length);
+
+    if (!settleCount(job, section, out) || !computeSpacing(job, section, out))
+        return out;
+    if (out.countGiven && out.exactGap > double(out.maximumGap))
+        out.warnings << translated("the gap of %1 with %2 railpins is wider than the maximum gap of %3")
+                            .arg(gapFigure(job, out), QString::number(out.count), sectionMaximumGap(job, section));
+
+    out.marks.reserve(size_t(out.count));
+    if (out.stair)
+        out.horizontalMarks.reserve(size_t(out.count));
+    for (qint64 railpin = 1; railpin <= out.count; ++railpin) {
+        const RailpinMarks horizontal = marksOf(out, railpin);
+        if (out.stair) {
+            out.horizontalMarks.push_back(horizontal);
+            out.marks.push_back(alongTheRail(horizontal, out));
+        } else {
+            out.marks.push_back(horizontal);
+        }
+    }
+    return out;
+}
+
+}  // namespace layout

@@ -1,0 +1,309 @@
+#include "auto_count.h"
+#include "measurement.h"
+#include "mod_math.h"
+#include "section_layout.h"
+
+#include <QTest>
+
+using layout::Ends;
+using layout::Job;
+using layout::Section;
+using layout::SectionLayout;
+using layout::Unit;
+
+namespace {
+
+// One section in a job of its own; the slope "rise/run" or "angle" when given.
+struct Case
+{
+    Job job;
+    Section section;
+};
+
+Case makeCase(Unit unit, const QString &length, const QString &width, const QString &maximumGap, Ends ends,
+              qint64 count = 0, const QString &rise = {}, const QString &run = {}, double angle = 0)
+{
+    Case c;
+    c.job.unit = unit;
+    c.job.railpinWidth = width;
+    c.job.maximumGap = maximumGap;
+    c.section.length = length;
+    c.section.ends = ends;
+    if (count != 0)
+        c.section.count = count;
+    if (!rise.isEmpty() || !run.isEmpty() || angle != 0)
+        c.section.stair = layout::Stair{rise, run, angle != 0 ? std::optional<double>(angle) : std::nullopt};
+    return c;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Case)
+
+class TestSectionLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void geometries_data()
+    {
+        QTest::addColumn<Case>("c");
+        QTest::addColumn<qint64>("count");
+        QTest::addColumn<QString>("gap");
+        QTest::addColumn<QString>("firstCentre");      // decimal, along the rail
+        QTest::addColumn<QString>("firstCentreMark");  // along the rail
+        QTest::addColumn<QString>("lastCentreMark");
+        QTest::addColumn<QString>("firstHorizontal");  // stairs only: decimal and mark
+        QTest::addColumn<QString>("firstHorizontalMark");
+        const Unit in = Unit::Inches;
+        const Unit mm = Unit::Millimetres;
+        // clang-format off
+        QTest::newRow("level, full ends")
+            << makeCase(in, "36", "1 3/8", "4", Ends::Full) << qint64(6) << "3.964286" << "4.651786" << "4 5/8"
+            << "31 3/8" << "" << "";
+        QTest::newRow("level, half-gap ends")
+            << makeCase(in, "36", "1 3/8", "4", Ends::Half) << qint64(7) << "3.767857" << "2.571429" << "2 9/16"
+            << "33 7/16" << "" << "";
+        QTest::newRow("stair by rise and run")
+            << makeCase(in, "48", "1 1/2", "4", Ends::Full, 0, "7 1/2", "10") << qint64(7) << "3.4875" << "5.296875"
+            << "5 5/16" << "42 11/16" << "4.2375" << "4 1/4";
+        QTest::newRow("stair by angle")
+            << makeCase(in, "48", "1 1/2", "4", Ends::Full, 0, {}, {}, 36.87) << qint64(7) << "3.487494"
+            << "5.296874" << "5 5/16" << "42 11/16" << "4.237494" << "4 1/4";
+        QTest::newRow("stair in feet and inches")
+            << makeCase(in, "4'", "1 1/2", "4", Ends::Full, 0, "7 1/2\"", "10\"") << qint64(7) << "3.4875"
+            << "5.296875" << "5 5/16" << "42 11/16" << "4.2375" << "4 1/4";
+        QTest::newRow("given count")
+            << makeCase(in, "36", "1 3/8", "4", Ends::Full, 8) << qint64(8) << "2.777778" << "3.465278" << "3 7/16"
+            << "32 9/16" << "" << "";
+        QTest::newRow("metric, full ends")
+            << makeCase(mm, "914", "35", "100", Ends::Full) << qint64(7) << "83.6" << "101.1" << "101" << "813"
+            << "" << "";
+        QTest::newRow("metric, half-gap ends")
+            << makeCase(mm, "914", "35", "100", Ends::Half) << qint64(7) << "95.6" << "65.3" << "65" << "849"
+            << "" << "";
+        QTest::newRow("metric stair")
+            << makeCase(mm, "1200", "40", "100", Ends::Full, 0, "180", "240") << qint64(7) << "85" << "131.2"
+            << "131" << "1069" << "105" << "105";
+        // clang-format on
+    }
+    void geometries()
+    {
+        QFETCH(Case, c);
+        QFETCH(qint64, count);
+        QFETCH(QString, gap);
+        QFETCH(QString, firstCentre);
+        QFETCH(QString, firstCentreMark);
+        QFETCH(QString, lastCentreMark);
+        QFETCH(QString, firstHorizontal);
+        QFETCH(QString, firstHorizontalMark);
+
+        const SectionLayout laid = layout::layOut(c.job, c.section);
+        QVERIFY2(laid.laidOut(), qPrintable(laid.problems.join(u'\n')));
+        QCOMPARE(laid.count, count);
+        QCOMPARE(qint64(laid.marks.size()), count);
+        QCOMPARE(layout::decimalMarkText(laid.gap, c.job), gap);
+        QCOMPARE(layout::decimalMarkText(laid.marks.front().centre, c.job), firstCentre);
+        QCOMPARE(layout::markText(laid.marks.front().centre, c.job), firstCentreMark);
+        QCOMPARE(layout::markText(laid.marks.back().centre, c.job), lastCentreMark);
+        QCOMPARE(laid.stair, !firstHorizontal.isEmpty());
+        if (laid.stair) {
+            QCOMPARE(qint64(laid.horizontalMarks.size()), count);
+            QCOMPARE(layout::decimalMarkText(laid.horizontalMarks.front().centre, c.job), firstHorizontal);
+            QCOMPARE(layout::markText(laid.horizontalMarks.front().centre, c.job), firstHorizontalMark);
+        } else {
+            QVERIFY(laid.horizontalMarks.empty());
+        }
+        QVERIFY(laid.warnings.isEmpty() || c.section.count);
+    }
+
+    void levelCentres()
+    {
+        const Case c = makeCase(Unit::Inches, "36", "1 3/8", "4", Ends::Full);
+        const SectionLayout laid = layout::layOut(c.job, c.section);
+        QStringList fromLeft;
+        QStringList fromRight;
+        for (const layout::RailpinMarks &marks : laid.marks) {
+            fromLeft << layout::markText(marks.centre, c.job);
+            fromRight << layout::markText(marks.centreFromRightPost, c.job);
+        }
+        const QStringList expected{"4 5/8", "10", "15 5/16", "20 11/16", "26", "31 3/8"};
+        QCOMPARE(fromLeft, expected);
+        QStringList reversed(expected.rbegin(), expected.rend());
+        QCOMPARE(fromRight, reversed);
+        QCOMPARE(layout::markText(laid.marks.front().leftEdge, c.job), QStringLiteral("3 15/16"));
+        QCOMPARE(layout::markText(laid.marks.front().rightEdge, c.job), QStringLiteral("5 5/16"));
+        QCOMPARE(layout::markText(laid.outerOnCentre, c.job), QStringLiteral("5 5/16"));
+        QCOMPARE(layout::markText(laid.innerOnCentre, c.job), QStringLiteral("4 5/8"));
+    }
+
+    // Every mark from the right post is the mark of its mirror railpin from the left.
+    void marksMirror_data() { geometries_data(); }
+    void marksMirror()
+    {
+        QFETCH(Case, c);
+        const SectionLayout laid = layout::layOut(c.job, c.section);
+        QVERIFY(laid.laidOut());
+        const auto n = qsizetype(laid.marks.size());
+        for (qsizetype k = 0; k < n; ++k) {
+            const layout::RailpinMarks &marks = laid.marks[size_t(k)];
+            const layout::RailpinMarks &mirror = laid.marks[size_t(n - 1 - k)];
+            QCOMPARE(layout::markText(marks.centreFromRightPost, c.job), layout::markText(mirror.centre, c.job));
+            QCOMPARE(marks.railpin, k + 1);
+            QVERIFY(marks.leftEdge < marks.centre && marks.centre < marks.rightEdge);
+        }
+    }
+
+    // Forty railpins of 1 1/2 in 240 with a gap of 180/41: each centre is the
+    // nearest sixteenth of its exact position, worked out here in whole numbers.
+    void noDriftOverFortyRailpins()
+    {
+        const qint64 n = 40;
+        const Case c = makeCase(Unit::Inches, "240", "1 1/2", "4 1/2", Ends::Full, n);
+        const SectionLayout laid = layout::layOut(c.job, c.section);
+        QVERIFY(laid.laidOut());
+        QCOMPARE(qint64(laid.marks.size()), n);
+        for (qint64 k = 1; k <= n; ++k) {
+            // centre = k * 180 / 41 + (k - 1/2) * 3/2, in sixteenths: (2880 k + 12 (2k - 1) 41) / 41.
+            const qint64 numerator = 2880 * k + 12 * (2 * k - 1) * 41;
+            const qint64 denominator = 41;
+            qint64 sixteenths = numerator / denominator;
+            if (2 * (numerator % denominator) > denominator)
+                ++sixteenths;
+            const QString expected = modMath::DecimalToFraction(float(double(sixteenths) / 16), 16);
+            QCOMPARE(layout::markText(laid.marks[size_t(k - 1)].centre, c.job), expected);
+        }
+        // Adding the rounded on-centre distances instead (5 1/8, then 5 7/8
+        // each) would put the last mark more than half an inch off.
+        const double added = 5.125 + 39 * 5.875;
+        QCOMPARE(layout::markText(laid.innerOnCentre, c.job), QStringLiteral("5 1/8"));
+        QCOMPARE(layout::markText(laid.outerOnCentre, c.job), QStringLiteral("5 7/8"));
+        QVERIFY(std::abs(added - laid.marks.back().centre) > 0.5);
+    }
+
+    // The calculator compares the 7-digit text of the gap; a job the exact gap.
+    void exactGapDecidesTheCount()
+    {
+        const Case c = makeCase(Unit::Inches, "36", "1 3/8", "11.08333", Ends::Full);
+        const auto calculator = auto_count::find({36.0F, 1.375F, 11.08333F, 16});
+        QCOMPARE(calculator.count, 2.0);
+        QCOMPARE(layout::layOut(c.job, c.section).count, qint64(3));
+    }
+
+    void givenCountOverTheMaximum()
+    {
+        const Case c = makeCase(Unit::Inches, "36", "1 3/8", "4", Ends::Full, 5);
+        const SectionLayout laid = layout::layOut(c.job, c.section);
+        QVERIFY(laid.laidOut());
+        QCOMPARE(laid.count, qint64(5));
+        QCOMPARE(laid.warnings,
+                 QStringList{"the gap of 4.854167 (4 7/8) with 5 railpins is wider than the maximum gap of 4"});
+        const Case metric = makeCase(Unit::Millimetres, "914", "35", "100", Ends::Full, 6);
+        QCOMPARE(layout::layOut(metric.job, metric.section).warnings,
+                 QStringList{"the gap of 100.6 with 6 railpins is wider than the maximum gap of 100"});
+    }
+
+    void problemsInWords_data()
+    {
+        QTest::addColumn<Case>("c");
+        QTest::addColumn<QStringList>("problems");
+        const Unit in = Unit::Inches;
+        const Ends full = Ends::Full;
+        // clang-format off
+        QTest::newRow("length not a measurement") << makeCase(in, "abc", "1 3/8", "4", full)
+            << QStringList{"length \"abc\" is not a measurement"};
+        QTest::newRow("three at once") << makeCase(in, "", "0", "-4", full)
+            << QStringList{"length is missing", "railpin width \"0\" must be more than 0",
+                           "maximum gap \"-4\" must be more than 0"};
+        QTest::newRow("fraction in millimetres") << makeCase(Unit::Millimetres, "914", "1 3/8", "100", full)
+            << QStringList{"railpin width \"1 3/8\" is a fraction: fractions are not used in millimetre jobs, type "
+                           "a whole or decimal number of millimetres"};
+        QTest::newRow("given count does not fit") << makeCase(in, "36", "1 3/8", "4", full, 30)
+            << QStringList{"30 railpins 1 3/8 wide do not fit in a length of 36"};
+        QTest::newRow("no count fits") << makeCase(in, "10", "9", "0.1", full)
+            << QStringList{"railpins 9 wide do not fit in a length of 10 with gaps of at most 0.1"};
+        QTest::newRow("railpin wider than the section") << makeCase(in, "1", "2", "4", Ends::Half)
+            << QStringList{"railpins 2 wide do not fit in a length of 1 with gaps of at most 4"};
+        QTest::newRow("count zero") << makeCase(in, "36", "1 3/8", "4", full, -1)
+            << QStringList{"a count of -1 railpins is not possible: give at least 1"};
+        QTest::newRow("count too large") << makeCase(in, "36", "1 3/8", "4", full, 10001)
+            << QStringList{"a count of 10001 railpins is more than the 10000 a section can have"};
+        QTest::newRow("too many railpins needed") << makeCase(in, "1000000", "1", "1", full)
+            << QStringList{"more than 10000 railpins would be needed to keep the gaps within 1"};
+        QTest::newRow("steep rise and run") << makeCase(in, "48", "1 1/2", "4", full, 0, "10", "5")
+            << QStringList{"a rise of 10 in a run of 5 is a slope of 63.43°: a stair must be less steep than 60°"};
+        QTest::newRow("angle of 60") << makeCase(in, "48", "1 1/2", "4", full, 0, {}, {}, 60)
+            << QStringList{"a slope of 60° is too steep: a stair must be less steep than 60°"};
+        QTest::newRow("negative angle") << makeCase(in, "48", "1 1/2", "4", full, 0, {}, {}, -5)
+            << QStringList{"a slope of -5° is not a stair: the angle must be more than 0°"};
+        QTest::newRow("zero rise") << makeCase(in, "48", "1 1/2", "4", full, 0, "0", "10")
+            << QStringList{"rise \"0\" must be more than 0"};
+        QTest::newRow("run unreadable") << makeCase(in, "48", "1 1/2", "4", full, 0, "7", "ten")
+            << QStringList{"run \"ten\" is not a measurement"};
+        // clang-format on
+        Case noSlope = makeCase(in, "48", "1 1/2", "4", full);
+        noSlope.section.stair = layout::Stair{};
+        QTest::newRow("stair without a slope")
+            << noSlope << QStringList{"the stair's slope is missing: give its rise and run or its angle"};
+        Case badIncrement = makeCase(in, "36", "1 3/8", "4", full);
+        badIncrement.job.increment = 0;
+        QTest::newRow("increment not in the list")
+            << badIncrement << QStringList{"an increment of 1/0 is not one of 1/4, 1/8, 1/16 or 1/32"};
+        Case ownWidth = makeCase(in, "36", "1 3/8", "4", full);
+        ownWidth.section.railpinWidth = QStringLiteral("wide");
+        QTest::newRow("section's own width") << ownWidth << QStringList{"railpin width \"wide\" is not a measurement"};
+    }
+    void problemsInWords()
+    {
+        QFETCH(Case, c);
+        QFETCH(QStringList, problems);
+        const SectionLayout laid = layout::layOut(c.job, c.section);
+        QCOMPARE(laid.problems, problems);
+        QVERIFY(!laid.laidOut());
+        QVERIFY(laid.marks.empty());
+    }
+
+    void totals_data()
+    {
+        QTest::addColumn<QList<qint64>>("counts");  // 0: a section with a problem
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<int>("packSize");  // 0: none
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("withProblems");
+        QTest::newRow("ten percent of twenty is two")
+            << QList<qint64>{6, 7, 7} << 10 << 8
+            << QStringList{"Total railpins: 20", "To order (10 % extra): 22", "3 packs of 8"} << 0;
+        QTest::newRow("rounded up") << QList<qint64>{21} << 10 << 0
+                                    << QStringList{"Total railpins: 21", "To order (10 % extra): 24"} << 0;
+        QTest::newRow("no extra") << QList<qint64>{20} << 0 << 25
+                                  << QStringList{"Total railpins: 20", "To order (0 % extra): 20", "1 pack of 25"} << 0;
+        QTest::newRow("a section with a problem counts nothing")
+            << QList<qint64>{6, 0} << 10 << 0 << QStringList{"Total railpins: 6", "To order (10 % extra): 7"} << 1;
+    }
+    void totals()
+    {
+        QFETCH(QList<qint64>, counts);
+        QFETCH(int, percent);
+        QFETCH(int, packSize);
+        QFETCH(QStringList, lines);
+        QFETCH(int, withProblems);
+        Job job;
+        job.extraStockPercent = percent;
+        if (packSize > 0)
+            job.packSize = packSize;
+        std::vector<SectionLayout> layouts;
+        for (const qint64 count : counts) {
+            SectionLayout laid;
+            laid.count = count;
+            if (count == 0)
+                laid.problems << QStringLiteral("length is missing");
+            layouts.push_back(laid);
+        }
+        const layout::Totals totals = layout::totals(job, layouts);
+        QCOMPARE(layout::totalsLines(job, totals), lines);
+        QCOMPARE(totals.sectionsWithProblems, withProblems);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSectionLayout)
+#include "tst_section_layout.moc"
