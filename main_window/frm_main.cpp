@@ -2,6 +2,7 @@
 
 #include "error_report.h"
 #include "frm_about.h"
+#include "input_cue.h"
 #include "print_screen.h"
 #include "ui_frm_main.h"
 
@@ -89,8 +90,10 @@ void frmMain::connectHandlers()
     connect(ui->txtLength, &QLineEdit::textChanged, this, &frmMain::txtLength_Change);
     connect(ui->txtWidth, &QLineEdit::textChanged, this, &frmMain::txtWidth_Change);
     connect(ui->txtMaximumGap, &QLineEdit::textChanged, this, &frmMain::txtMaximumGap_Change);
-    for (QLineEdit *field : {ui->txtLength, ui->txtWidth, ui->txtMaximumGap})
+    for (QLineEdit *field : {ui->txtLength, ui->txtWidth, ui->txtMaximumGap}) {
         field->installEventFilter(this);
+        input_cue::attach(*field);
+    }
 
     connect(ui->mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
     connect(ui->mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);

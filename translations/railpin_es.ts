@@ -221,5 +221,13 @@
         <source>Thirty Second</source>
         <translation>Treintaidosavo</translation>
     </message>
+    <message>
+        <source>Read as %1: write %2</source>
+        <translation>Leído como %1: escriba %2</translation>
+    </message>
+    <message>
+        <source>Read as %1: write 36, %2 or 36 1/2</source>
+        <translation>Leído como %1: escriba 36, %2 o 36 1/2</translation>
+    </message>
 </context>
 </TS>

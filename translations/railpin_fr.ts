@@ -221,5 +221,13 @@
         <source>Thirty Second</source>
         <translation>Trente-deuxième</translation>
     </message>
+    <message>
+        <source>Read as %1: write %2</source>
+        <translation>Lu comme %1&#xa0;: écrivez %2</translation>
+    </message>
+    <message>
+        <source>Read as %1: write 36, %2 or 36 1/2</source>
+        <translation>Lu comme %1&#xa0;: écrivez 36, %2 ou 36 1/2</translation>
+    </message>
 </context>
 </TS>
