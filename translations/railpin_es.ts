@@ -230,4 +230,23 @@
         <translation>Leído como %1: escriba 36, %2 o 36 1/2</translation>
     </message>
 </context>
+<context>
+    <name>layout</name>
+    <message>
+        <source>Total railpins: %1</source>
+        <translation>Total de balaustres: %1</translation>
+    </message>
+    <message>
+        <source>To order (%1 % extra): %2</source>
+        <translation>A pedir (%1&#xa0;% de más): %2</translation>
+    </message>
+    <message>
+        <source>1 pack of %1</source>
+        <translation>1 paquete de %1</translation>
+    </message>
+    <message>
+        <source>%1 packs of %2</source>
+        <translation>%1 paquetes de %2</translation>
+    </message>
+</context>
 </TS>

@@ -230,4 +230,23 @@
         <translation>Lu comme %1&#xa0;: écrivez 36, %2 ou 36 1/2</translation>
     </message>
 </context>
+<context>
+    <name>layout</name>
+    <message>
+        <source>Total railpins: %1</source>
+        <translation>Total de barreaux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>To order (%1 % extra): %2</source>
+        <translation>À commander (%1&#xa0;% en plus)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>1 pack of %1</source>
+        <translation>1 paquet de %1</translation>
+    </message>
+    <message>
+        <source>%1 packs of %2</source>
+        <translation>%1 paquets de %2</translation>
+    </message>
+</context>
 </TS>
