@@ -74,6 +74,7 @@ void input_cue::attach(QLineEdit &field)
     const QString ownDescription = field.accessibleDescription();
     const auto update = [&field, cue, ownDescription] {
         const QString said = cueText(field.text());
+        cue->setText(said);  // the icon's name for screen readers
         cue->setToolTip(said);
         cue->setVisible(!said.isEmpty());
         field.setAccessibleDescription(said.isEmpty() ? ownDescription : ownDescription + QStringLiteral(". ") + said);
