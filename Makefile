@@ -1,17 +1,23 @@
 # Wraps CMake: `make run` and `make test` set up everything they need first.
+# Each target installs the set of Debian packages it needs (scripts/install-deps.sh):
+# run to build and run, test for the test suite, dev for the CI gates.
 BUILD_DIR      ?= build
 SANITIZE_DIR   ?= build-sanitize
 FUZZ_DIR       ?= build-fuzz
 BUILD_TYPE     ?= RelWithDebInfo
 JOBS           ?= $(shell nproc)
 FUZZ_SECONDS   ?= 60
+DEPS           ?= run
 
-.PHONY: all deps configure build run test test-sanitize fuzz fuzz-run bench format-check tidy package package-check clean
+.PHONY: all deps configure build run test test-all test-sanitize fuzz fuzz-run bench format-check tidy package package-check clean
 
 all: build
 
+test test-all: DEPS = test
+test-sanitize fuzz fuzz-run format-check tidy package package-check: DEPS = dev
+
 deps:
-	@./scripts/install-deps.sh
+	@./scripts/install-deps.sh $(DEPS)
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null
@@ -22,7 +28,12 @@ build: configure
 run: build
 	./$(BUILD_DIR)/railpin
 
+# Everything but the long tests: under a minute on two cores.
 test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE long
+
+# Every test, the long ones included, as CI runs them.
+test-all: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.

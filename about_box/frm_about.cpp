@@ -2,6 +2,7 @@
 
 #include "app_info.h"
 #include "ui_frm_about.h"
+#include "window_placement.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -12,8 +13,12 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::f
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
-    if (parent != nullptr)
+    if (parent != nullptr) {
         setFont(parent->font());  // the dialog font of the window that opens it
+        centreOver(*this, *parent);
+    } else {
+        centreOnScreen(*this);
+    }
 
     QFont titleFont(QStringLiteral("MS Sans Serif"));
     titleFont.setStyleHint(QFont::SansSerif);

@@ -1,4 +1,5 @@
 #include "app_info.h"
+#include "display_check.h"
 #include "first_frame_report.h"
 #include "frm_main.h"
 #include "translator_setup.h"
@@ -8,6 +9,9 @@
 
 int main(int argc, char *argv[])
 {
+    if (!displayAvailable(argc, argv))
+        return 1;
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(app_info::kTitle));
     QApplication::setApplicationVersion(app_info::versionNumbers());

@@ -11,7 +11,6 @@ set(CPACK_PACKAGE_DESCRIPTION
 deck or balcony rail evenly between two posts. It takes inches as decimals or
 fractions, finds the smallest count that keeps every gap within a maximum, and
 gives the gap and the on-centre distances as decimals and as rounded fractions.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://railpin.org/")
 set(CPACK_PACKAGE_CONTACT "The Railpin Calculator developers <developers@railpin.org>")
 set(CPACK_STRIP_FILES ON)
 

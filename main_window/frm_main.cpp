@@ -5,10 +5,10 @@
 #include "input_cue.h"
 #include "print_screen.h"
 #include "ui_frm_main.h"
+#include "window_placement.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>
-#include <QScreen>
 #include <QSignalBlocker>
 
 namespace {
@@ -67,14 +67,13 @@ void frmMain::applyFontsAndFrame()
     ui->mnuFileSep1->setSeparator(true);
 
     // A fixed dialog frame without minimise and maximise boxes, the client
-    // area exactly as laid out, centred on the screen.
+    // area exactly as laid out, centred on the screen where it fits.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     const QSize clientArea(436, 193);
     ui->centralwidget->setFixedSize(clientArea);
     setFixedSize(clientArea.width(), clientArea.height() + menuBar()->sizeHint().height());
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 }
 
 void frmMain::connectHandlers()

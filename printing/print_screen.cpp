@@ -2,6 +2,7 @@
 
 #include "layout_sheet_page.h"
 #include "opaque_print_device.h"
+#include "print_server.h"
 #include "run_time_error.h"
 
 #include <QPainter>
@@ -44,6 +45,11 @@ qreal drawWindowImage(QPainter &painter, QWidget &window, const QRectF &content)
 
 void printScreen(QWidget &window, const layout_sheet::WindowTexts &shown)
 {
+    // Qt's printer look-up waits without limit on a server that never answers.
+    const QString serverProblem = printing::printServerProblem(&window);
+    if (!serverProblem.isEmpty())
+        throw runtime_errors::printerError(serverProblem);
+
     const layout_sheet::Sheet sheet = layout_sheet::make(shown);
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull())

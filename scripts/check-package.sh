@@ -72,6 +72,19 @@ if ! grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$me
     fail "metainfo does not launch $app_id.desktop"
 fi
 
+# The licence: the package's copyright file and the metainfo declare the same one.
+copyright_file=$prefix/share/doc/$package/copyright
+licence=LicenseRef-proprietary
+if grep -q "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" "$copyright_file" &&
+    grep -qx "License: $licence" "$copyright_file"; then
+    echo "ok: $copyright_file"
+else
+    fail "$copyright_file is missing or does not declare $licence"
+fi
+if ! grep -q "<project_license>$licence</project_license>" "$metainfo_file"; then
+    fail "metainfo does not declare $licence"
+fi
+
 icon_dir=$prefix/share/icons/hicolor
 check_icon() {
     local path=$1 expected=$2

@@ -1,24 +1,52 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing Railpin
-# Calculator needs. Safe to run again: it installs only what is missing.
+# Installs the Debian packages that one kind of work on Railpin Calculator
+# needs, chosen by the first argument (default: dev, everything):
+#   run   build the program and run it
+#   test  run, and everything the test suite needs
+#   dev   test, and fuzzing, the style gates and the packaging checks of CI
+# Safe to run again: it installs only what is missing.
 set -euo pipefail
 
-packages=(
-    # build
+set=${1:-dev}
+
+run=(
+    # compiler, build system and Qt
     cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools
+    # libcups, to ask the print server with a time limit; libxcb, to look for a display
+    libcups2-dev libxcb1-dev
     # translations: lupdate and lrelease with their CMake functions, and Qt's own texts
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    # fonts the windows and sheets are drawn with
+    fonts-dejavu-core fonts-liberation2
+)
+
+test=(
+    "${run[@]}"
+    # a display for tests without one
+    xvfb xauth
+    # printing through a private CUPS server, and reading the PDFs back
+    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+)
+
+dev=(
+    "${test[@]}"
     # fuzzing and the sanitizer build
     clang libclang-rt-dev
     # code style gates
     clang-format clang-tidy
-    # a display for people and tests without one, and fonts to draw with
-    xvfb xauth fonts-dejavu-core fonts-liberation2
-    # printing through a real CUPS server, and reading the PDFs back
-    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     # packaging checks
     desktop-file-utils appstream dpkg-dev file
 )
+
+case $set in
+run) packages=("${run[@]}") ;;
+test) packages=("${test[@]}") ;;
+dev) packages=("${dev[@]}") ;;
+*)
+    echo "usage: $0 [run|test|dev]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
