@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>display_check</name>
+    <message>
+        <source>railpin: no display found (%1). To write a layout sheet without a display, use: railpin --pdf OUT.pdf --length L --width W --max-gap G</source>
+        <translation>railpin: no se encontró ninguna pantalla (%1). Para escribir una hoja de replanteo sin pantalla, use: railpin --pdf OUT.pdf --length L --width W --max-gap G</translation>
+    </message>
+    <message>
+        <source>WAYLAND_DISPLAY is not set</source>
+        <translation>WAYLAND_DISPLAY no está definida</translation>
+    </message>
+    <message>
+        <source>the display %1 does not answer</source>
+        <translation>la pantalla %1 no responde</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>DISPLAY no está definida</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About Railpin Calculator</source>

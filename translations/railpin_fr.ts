@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>display_check</name>
+    <message>
+        <source>railpin: no display found (%1). To write a layout sheet without a display, use: railpin --pdf OUT.pdf --length L --width W --max-gap G</source>
+        <translation>railpin&#xa0;: aucun affichage trouvé (%1). Pour écrire une feuille de traçage sans affichage, utilisez&#xa0;: railpin --pdf OUT.pdf --length L --width W --max-gap G</translation>
+    </message>
+    <message>
+        <source>WAYLAND_DISPLAY is not set</source>
+        <translation>WAYLAND_DISPLAY n’est pas définie</translation>
+    </message>
+    <message>
+        <source>the display %1 does not answer</source>
+        <translation>l’affichage %1 ne répond pas</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>DISPLAY n’est pas définie</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About Railpin Calculator</source>
