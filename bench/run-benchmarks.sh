@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Prints the start-up and Auto figures of a build (make bench). These are
+# Prints the start-up, Auto and job file figures of a build (make bench). These are
 # measurements, not tests: nothing here passes or fails on a time.
 #
 # usage: bench/run-benchmarks.sh BUILD_DIR [START_UP_RUNS] [AUTO_REPEATS]
@@ -24,3 +24,5 @@ echo
 "$build_dir/bench/bench_startup" "$build_dir/railpin" "$start_up_runs"
 echo
 "$build_dir/bench/bench_auto" "$auto_repeats"
+echo
+"$build_dir/bench/bench_job_file"

@@ -25,12 +25,15 @@ struct Stair
     QString rise;
     QString run;
     std::optional<double> angleDegrees;
+    // Kept from the file and written back; initialised here so that
+    // Stair{rise, run, angle} stays complete.
+    QJsonObject unknownFields = {};
 };
 
 struct Section
 {
     QString name;
-    QString length;                     // along the rail, between the posts
+    QString length;                       // along the rail, between the posts
     std::optional<QString> railpinWidth;  // absent: the job's
     std::optional<QString> maximumGap;    // absent: the job's
     Ends ends = Ends::Full;
@@ -45,8 +48,8 @@ struct Job
     Unit unit = Unit::Inches;
     QString railpinWidth = QStringLiteral("1 3/8");
     QString maximumGap = QStringLiteral("4");
-    qint32 increment = 16;        // inches: marks rounded to 1/increment (4, 8, 16 or 32)
-    double markStep = 1;          // millimetres: marks rounded to this step (1 or 0.5)
+    qint32 increment = 16;  // inches: marks rounded to 1/increment (4, 8, 16 or 32)
+    double markStep = 1;    // millimetres: marks rounded to this step (1 or 0.5)
     qint32 extraStockPercent = 10;
     std::optional<qint32> packSize;
     std::vector<Section> sections;

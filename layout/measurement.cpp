@@ -131,7 +131,9 @@ Parsed parseInches(const QString &text, QChar decimalPoint)
 
 Parsed parseMillimetres(const QString &text, QChar decimalPoint)
 {
-    const QRegularExpressionMatch match = millimetrePattern(decimalPoint).match(text);
+    static const QRegularExpression withPoint = millimetrePattern(u'.');
+    const QRegularExpressionMatch match =
+        (decimalPoint == u'.' ? withPoint : millimetrePattern(decimalPoint)).match(text);
     if (!match.hasMatch()) {
         if (text.contains(u'/'))
             return failed(translated("\"%1\" is a fraction: fractions are not used in millimetre jobs, type a whole or "

@@ -177,7 +177,7 @@ bool computeSpacing(const Job &job, const Section &section, SectionLayout &out)
 
 QString gapFigure(const Job &job, const SectionLayout &out)
 {
-    const QString decimal = decimalMarkText(out.gap, job);
+    QString decimal = decimalMarkText(out.gap, job);
     if (job.unit == Unit::Millimetres)
         return decimal;
     return translated("%1 (%2)").arg(decimal, markText(out.gap, job));

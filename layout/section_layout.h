@@ -56,10 +56,10 @@ struct SectionLayout
     double horizontalRun = 0;  // length * cosine: the run the railpins share
 
     qint64 count = 0;
-    float gap = 0;           // the horizontal gap, single precision as the calculator shows it
-    double exactGap = 0;     // the same before rounding to single: marks are laid out with it
-    float outerOnCentre = 0; // level full ends: as the calculator's "O On Center"
-    float innerOnCentre = 0; // level full ends: as the calculator's "I On Center"
+    float gap = 0;            // the horizontal gap, single precision as the calculator shows it
+    double exactGap = 0;      // the same before rounding to single: marks are laid out with it
+    float outerOnCentre = 0;  // level full ends: as the calculator's "O On Center"
+    float innerOnCentre = 0;  // level full ends: as the calculator's "I On Center"
 
     // Marks along the rail, and for a stair also horizontally.
     std::vector<RailpinMarks> marks;

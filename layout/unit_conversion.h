@@ -2,6 +2,11 @@
 
 #include "job.h"
 
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
 // Converting a whole job between inches and millimetres. To millimetres
 // exactly (1/32 in is 0.79375 mm, up to 5 decimals); back to inches rounded
 // to the job's increment. A maximum gap is always rounded down: a limit must
@@ -9,5 +14,17 @@
 namespace layout {
 
 Job convertedTo(const Job &job, Unit unit);
+
+enum class Rounding { Nearest, Down };
+
+// One measurement text in the other unit, written with "." ("34.925",
+// "1 3/8"); nothing when the text cannot be read in its own unit or the
+// value is beyond what can be written.
+std::optional<QString> convertedMeasurement(const QString &text, Unit from, Unit to, Rounding rounding,
+                                            qint32 increment);
+
+// The maximum-gap choices of a metric job: the common metric rule of 100 mm,
+// then each inch choice in whole millimetres rounded down (4 in is 101 mm).
+QStringList metricMaximumGapPresets(const QStringList &inchPresets);
 
 }  // namespace layout

@@ -1,0 +1,273 @@
+#include "job_file.h"
+
+#include "job_file_keys.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+#include <cmath>
+
+namespace layout {
+
+namespace keys = job_file_keys;
+
+namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("layout", text);
+}
+
+// Where in the file a value stands, as a user would name it.
+QString topPlace(QLatin1StringView key)
+{
+    return translated("\"%1\"").arg(key);
+}
+
+QString sectionPlace(qsizetype index, QLatin1StringView key)
+{
+    return translated("section %1, \"%2\"").arg(index + 1).arg(key);
+}
+
+QString stairPlace(qsizetype index, QLatin1StringView key)
+{
+    return translated("section %1, stair, \"%2\"").arg(index + 1).arg(key);
+}
+
+// The first problem found ends the reading; it is kept here with its place.
+class Reader
+{
+public:
+    bool failed() const { return !problem.isEmpty(); }
+
+    void fail(const QString &place, const QString &what)
+    {
+        if (!failed())
+            problem = translated("%1: %2").arg(place, what);
+    }
+
+    // A measurement: text as typed, or a number written without quotes by hand.
+    std::optional<QString> measurement(const QJsonObject &object, QLatin1StringView key, const QString &place)
+    {
+        const QJsonValue value = object.value(key);
+        if (value.isUndefined() || value.isNull())
+            return std::nullopt;
+        if (value.isString())
+            return value.toString();
+        if (value.isDouble() && std::isfinite(value.toDouble()))
+            return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+        fail(place, translated("must be a measurement in quotes, such as \"1 3/8\""));
+        return std::nullopt;
+    }
+
+    std::optional<QString> text(const QJsonObject &object, QLatin1StringView key, const QString &place)
+    {
+        const QJsonValue value = object.value(key);
+        if (value.isUndefined() || value.isNull())
+            return std::nullopt;
+        if (value.isString())
+            return value.toString();
+        fail(place, translated("must be a text in quotes"));
+        return std::nullopt;
+    }
+
+    // A whole number within [lowest, highest].
+    std::optional<qint64> whole(const QJsonObject &object, QLatin1StringView key, const QString &place, qint64 lowest,
+                                qint64 highest)
+    {
+        const QJsonValue value = object.value(key);
+        if (value.isUndefined() || value.isNull())
+            return std::nullopt;
+        const double number = value.toDouble(std::nan(""));
+        if (!value.isDouble() || !(number >= double(lowest) && number <= double(highest)) ||
+            std::floor(number) != number) {
+            fail(place, translated("must be a whole number from %1 to %2").arg(lowest).arg(highest));
+            return std::nullopt;
+        }
+        return qint64(number);
+    }
+
+    QString problem;
+};
+
+// Counts beyond this are refused as the wrong structure: no double above it
+// is guaranteed to be a whole number, and no section holds so many railpins.
+constexpr qint64 kLargestCount = 1'000'000'000;
+
+void readStair(Reader &reader, const QJsonValue &value, qsizetype index, Section &section)
+{
+    if (value.isUndefined() || value.isNull())
+        return;
+    if (!value.isObject()) {
+        reader.fail(sectionPlace(index, keys::kStair),
+                    translated("must be an object with \"rise\" and \"run\" or with \"angle\""));
+        return;
+    }
+    const QJsonObject object = value.toObject();
+    Stair stair;
+    stair.rise = reader.measurement(object, keys::kRise, stairPlace(index, keys::kRise)).value_or(QString());
+    stair.run = reader.measurement(object, keys::kRun, stairPlace(index, keys::kRun)).value_or(QString());
+    const QJsonValue angle = object.value(keys::kAngle);
+    if (angle.isDouble())
+        stair.angleDegrees = angle.toDouble();
+    else if (!angle.isUndefined() && !angle.isNull())
+        reader.fail(stairPlace(index, keys::kAngle), translated("must be a number of degrees"));
+    stair.unknownFields = object;
+    for (const QLatin1StringView key : {keys::kRise, keys::kRun, keys::kAngle})
+        stair.unknownFields.remove(key);
+    section.stair = stair;
+}
+
+Section readSection(Reader &reader, const QJsonValue &value, qsizetype index)
+{
+    Section section;
+    if (!value.isObject()) {
+        reader.fail(translated("section %1").arg(index + 1), translated("must be an object"));
+        return section;
+    }
+    const QJsonObject object = value.toObject();
+    section.name = reader.text(object, keys::kName, sectionPlace(index, keys::kName)).value_or(QString());
+    section.length = reader.measurement(object, keys::kLength, sectionPlace(index, keys::kLength)).value_or(QString());
+    section.railpinWidth = reader.measurement(object, keys::kRailpinWidth, sectionPlace(index, keys::kRailpinWidth));
+    section.maximumGap = reader.measurement(object, keys::kMaximumGap, sectionPlace(index, keys::kMaximumGap));
+    const std::optional<QString> ends = reader.text(object, keys::kEnds, sectionPlace(index, keys::kEnds));
+    if (ends == keys::kHalf)
+        section.ends = Ends::Half;
+    else if (ends && *ends != keys::kFull)
+        reader.fail(sectionPlace(index, keys::kEnds), translated("must be \"full\" or \"half\""));
+    section.count =
+        reader.whole(object, keys::kCount, sectionPlace(index, keys::kCount), -kLargestCount, kLargestCount);
+    readStair(reader, object.value(keys::kStair), index, section);
+
+    section.unknownFields = object;
+    for (const QLatin1StringView key :
+         {keys::kName, keys::kLength, keys::kRailpinWidth, keys::kMaximumGap, keys::kEnds, keys::kCount, keys::kStair})
+        section.unknownFields.remove(key);
+    return section;
+}
+
+// The settings of the job itself, each optional with the model's default.
+void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
+{
+    job.name = reader.text(object, keys::kName, topPlace(keys::kName)).value_or(QString());
+    const std::optional<QString> unit = reader.text(object, keys::kUnit, topPlace(keys::kUnit));
+    if (unit == keys::kMillimetres)
+        job.unit = Unit::Millimetres;
+    else if (unit && *unit != keys::kInches)
+        reader.fail(topPlace(keys::kUnit), translated("must be \"mm\" or \"in\""));
+    if (const auto width = reader.measurement(object, keys::kRailpinWidth, topPlace(keys::kRailpinWidth)))
+        job.railpinWidth = *width;
+    if (const auto gap = reader.measurement(object, keys::kMaximumGap, topPlace(keys::kMaximumGap)))
+        job.maximumGap = *gap;
+    const QJsonValue increment = object.value(keys::kIncrement);
+    if (!increment.isUndefined()) {
+        const int denominator = increment.toInt(0);
+        if (!increment.isDouble() || increment.toDouble() != double(denominator) ||
+            !QList<int>{4, 8, 16, 32}.contains(denominator))
+            reader.fail(topPlace(keys::kIncrement), translated("must be 4, 8, 16 or 32"));
+        job.increment = denominator;
+    }
+    const QJsonValue markStep = object.value(keys::kMarkStep);
+    if (!markStep.isUndefined()) {
+        if (!markStep.isDouble() || (markStep.toDouble() != 1 && markStep.toDouble() != 0.5))
+            reader.fail(topPlace(keys::kMarkStep), translated("must be 1 or 0.5"));
+        job.markStep = markStep.toDouble();
+    }
+    if (const auto percent =
+            reader.whole(object, keys::kExtraStockPercent, topPlace(keys::kExtraStockPercent), 0, 1000))
+        job.extraStockPercent = qint32(*percent);
+    if (const auto pack = reader.whole(object, keys::kPackSize, topPlace(keys::kPackSize), 1, 1'000'000))
+        job.packSize = qint32(*pack);
+}
+
+QString parseProblemPlace(const QByteArray &bytes, int offset)
+{
+    const QByteArray before = bytes.left(offset);
+    const qsizetype line = before.count('\n') + 1;
+    const qsizetype column = before.size() - (before.lastIndexOf('\n') + 1) + 1;
+    return translated("line %1, column %2").arg(line).arg(column);
+}
+
+JobReadResult refused(const QString &fileName, const QString &problem)
+{
+    return {std::nullopt, fileName.isEmpty() ? problem : translated("%1: %2").arg(fileName, problem)};
+}
+
+}  // namespace
+
+JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
+{
+    if (bytes.size() > kMaximumFileBytes)
+        return refused(fileName, translated("the file is larger than 1 MiB, more than any job needs"));
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        return refused(
+            fileName,
+            translated("not a job file: %1 at %2").arg(error.errorString(), parseProblemPlace(bytes, error.offset)));
+    const QJsonObject object = document.object();
+    if (!document.isObject() || object.value(keys::kFormat).toString() != keys::kFormatMarker)
+        return refused(fileName, translated("not a job file: it does not begin with \"format\": \"railpin-job\""));
+
+    Reader reader;
+    const std::optional<qint64> version =
+        reader.whole(object, keys::kVersion, topPlace(keys::kVersion), 1, std::numeric_limits<qint32>::max());
+    if (reader.failed() || !version)
+        return refused(fileName,
+                       reader.failed() ? reader.problem : translated("%1: is missing").arg(topPlace(keys::kVersion)));
+    if (*version > keys::kNewestVersion)
+        return refused(fileName, translated("the job file is of version %1, written by a newer version of this "
+                                            "program, which this one cannot read (it reads versions up to %2); "
+                                            "open it with the newer version")
+                                     .arg(*version)
+                                     .arg(keys::kNewestVersion));
+
+    Job job;
+    readJobSettings(reader, object, job);
+    const QJsonValue sections = object.value(keys::kSections);
+    if (!sections.isArray())
+        reader.fail(topPlace(keys::kSections), translated("must be a list of sections in [ ]"));
+    else if (sections.toArray().size() > kMaximumSections)
+        reader.fail(topPlace(keys::kSections), translated("has %1 sections, more than the %2 a job can have")
+                                                   .arg(sections.toArray().size())
+                                                   .arg(kMaximumSections));
+    const QJsonArray list = sections.toArray();
+    for (qsizetype index = 0; index < list.size() && !reader.failed(); ++index)
+        job.sections.push_back(readSection(reader, list.at(index), index));
+    if (reader.failed())
+        return refused(fileName, reader.problem);
+
+    job.unknownFields = object;
+    for (const QLatin1StringView key :
+         {keys::kFormat, keys::kVersion, keys::kName, keys::kUnit, keys::kRailpinWidth, keys::kMaximumGap,
+          keys::kIncrement, keys::kMarkStep, keys::kExtraStockPercent, keys::kPackSize, keys::kSections})
+        job.unknownFields.remove(key);
+    return {job, {}};
+}
+
+JobReadResult readJobFile(const QString &path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return refused(shown, translated("the file does not exist"));
+    if (!info.isFile())
+        return refused(shown, translated("not a file"));
+    if (info.size() > kMaximumFileBytes)
+        return refused(shown, translated("the file is larger than 1 MiB, more than any job needs"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(shown, translated("the file cannot be read: %1").arg(file.errorString()));
+    // Read one byte past the limit, so that a file that grew meanwhile is still refused.
+    const QByteArray bytes = file.read(kMaximumFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refused(shown, translated("the file cannot be read: %1").arg(file.errorString()));
+    return parseJob(bytes, shown);
+}
+
+}  // namespace layout

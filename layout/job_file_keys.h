@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QLatin1StringView>
+
+// The names and values the job file uses, shared by its reader and writer.
+namespace layout::job_file_keys {
+
+inline constexpr QLatin1StringView kFormatMarker("railpin-job");
+inline constexpr int kInchVersion = 1;
+inline constexpr int kMetricVersion = 2;  // the first version with millimetres
+inline constexpr int kNewestVersion = kMetricVersion;
+
+inline constexpr QLatin1StringView kFormat("format");
+inline constexpr QLatin1StringView kVersion("version");
+inline constexpr QLatin1StringView kName("name");
+inline constexpr QLatin1StringView kUnit("unit");
+inline constexpr QLatin1StringView kRailpinWidth("railpinWidth");
+inline constexpr QLatin1StringView kMaximumGap("maximumGap");
+inline constexpr QLatin1StringView kIncrement("increment");
+inline constexpr QLatin1StringView kMarkStep("markStep");
+inline constexpr QLatin1StringView kExtraStockPercent("extraStockPercent");
+inline constexpr QLatin1StringView kPackSize("packSize");
+inline constexpr QLatin1StringView kSections("sections");
+inline constexpr QLatin1StringView kLength("length");
+inline constexpr QLatin1StringView kEnds("ends");
+inline constexpr QLatin1StringView kCount("count");
+inline constexpr QLatin1StringView kStair("stair");
+inline constexpr QLatin1StringView kRise("rise");
+inline constexpr QLatin1StringView kRun("run");
+inline constexpr QLatin1StringView kAngle("angle");
+
+inline constexpr QLatin1StringView kMillimetres("mm");
+inline constexpr QLatin1StringView kInches("in");
+inline constexpr QLatin1StringView kFull("full");
+inline constexpr QLatin1StringView kHalf("half");
+
+}  // namespace layout::job_file_keys

@@ -1,0 +1,94 @@
+#include "job_file.h"
+
+#include "job_file_keys.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+namespace layout {
+
+namespace keys = job_file_keys;
+
+namespace {
+
+QJsonObject stairObject(const Stair &stair)
+{
+    QJsonObject object = stair.unknownFields;
+    if (!stair.rise.isEmpty())
+        object.insert(keys::kRise, stair.rise);
+    if (!stair.run.isEmpty())
+        object.insert(keys::kRun, stair.run);
+    if (stair.angleDegrees)
+        object.insert(keys::kAngle, *stair.angleDegrees);
+    return object;
+}
+
+QJsonObject sectionObject(const Section &section)
+{
+    QJsonObject object = section.unknownFields;
+    object.insert(keys::kName, section.name);
+    object.insert(keys::kLength, section.length);
+    if (section.railpinWidth)
+        object.insert(keys::kRailpinWidth, *section.railpinWidth);
+    if (section.maximumGap)
+        object.insert(keys::kMaximumGap, *section.maximumGap);
+    object.insert(keys::kEnds, section.ends == Ends::Half ? keys::kHalf : keys::kFull);
+    if (section.count)
+        object.insert(keys::kCount, *section.count);
+    if (section.stair)
+        object.insert(keys::kStair, stairObject(*section.stair));
+    return object;
+}
+
+}  // namespace
+
+QByteArray serializeJob(const Job &job)
+{
+    QJsonObject object = job.unknownFields;
+    const bool metric = job.unit == Unit::Millimetres;
+    object.insert(keys::kFormat, keys::kFormatMarker);
+    // A metric job is of a newer version, so that a build that knows only
+    // inches refuses it instead of reading millimetres as inches.
+    object.insert(keys::kVersion, metric ? keys::kMetricVersion : keys::kInchVersion);
+    object.insert(keys::kName, job.name);
+    if (metric)
+        object.insert(keys::kUnit, keys::kMillimetres);
+    object.insert(keys::kRailpinWidth, job.railpinWidth);
+    object.insert(keys::kMaximumGap, job.maximumGap);
+    object.insert(keys::kIncrement, job.increment);
+    if (metric || job.markStep != 1)
+        object.insert(keys::kMarkStep, job.markStep);
+    object.insert(keys::kExtraStockPercent, job.extraStockPercent);
+    if (job.packSize)
+        object.insert(keys::kPackSize, *job.packSize);
+    QJsonArray sections;
+    for (const Section &section : job.sections)
+        sections.append(sectionObject(section));
+    object.insert(keys::kSections, sections);
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+QString writeJobFile(const Job &job, const QString &path)
+{
+    const auto failure = [&path](const QString &reason) {
+        return QCoreApplication::translate("layout", "Could not save %1: %2")
+            .arg(QDir::toNativeSeparators(path), reason);
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(file.errorString());
+    const QByteArray bytes = serializeJob(job);
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failure(reason);
+    }
+    if (!file.commit())
+        return failure(file.errorString());
+    return {};
+}
+
+}  // namespace layout

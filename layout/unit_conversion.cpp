@@ -1,0 +1,121 @@
+#include "unit_conversion.h"
+
+#include "measurement.h"
+#include "mod_math.h"
+#include "run_time_error.h"
+
+#include <cmath>
+
+namespace layout {
+
+namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
+constexpr double kMillimetreDecimals = 1e5;  // 1/32 in = 0.79375 mm needs five
+
+// The value in whole steps of 1 / stepsPerUnit. A value a hair from a whole
+// step is on it: 4 in is 101.6 mm exactly, which binary arithmetic holds as
+// 101.5999...; a halfway value rounds down, as the calculator's fractions.
+std::optional<qint64> wholeSteps(double value, double stepsPerUnit, Rounding rounding)
+{
+    const double scaled = value * stepsPerUnit;
+    const double nearest = std::round(scaled);
+    double steps = 0;
+    if (std::abs(scaled - nearest) <= 1e-9 * std::max(1.0, std::abs(scaled)))
+        steps = nearest;
+    else
+        steps = rounding == Rounding::Down ? std::floor(scaled) : std::ceil(scaled - 0.5);
+    if (!(std::abs(steps) < 1e15))
+        return std::nullopt;
+    return qint64(steps);
+}
+
+QString millimetreText(qint64 hundredThousandths)
+{
+    const qint64 magnitude = std::abs(hundredThousandths);
+    QString text = QString::number(magnitude / qint64(kMillimetreDecimals));
+    QString decimals = QString::number(magnitude % qint64(kMillimetreDecimals)).rightJustified(5, u'0');
+    while (decimals.endsWith(u'0'))
+        decimals.chop(1);
+    if (!decimals.isEmpty())
+        text += u'.' + decimals;
+    return hundredThousandths < 0 ? u'-' + text : text;
+}
+
+void convert(QString &text, Unit from, Unit to, Rounding rounding, qint32 increment)
+{
+    if (const std::optional<QString> converted = convertedMeasurement(text, from, to, rounding, increment))
+        text = *converted;
+}
+
+void convert(std::optional<QString> &text, Unit from, Unit to, Rounding rounding, qint32 increment)
+{
+    if (text)
+        convert(*text, from, to, rounding, increment);
+}
+
+}  // namespace
+
+std::optional<QString> convertedMeasurement(const QString &text, Unit from, Unit to, Rounding rounding,
+                                            qint32 increment)
+{
+    if (from == to)
+        return text;
+    const std::optional<double> value = measurementValue(text, from);
+    if (!value || !std::isfinite(*value))
+        return std::nullopt;
+    if (to == Unit::Millimetres) {
+        const std::optional<qint64> steps = wholeSteps(*value * kMillimetresPerInch, kMillimetreDecimals, rounding);
+        return steps ? std::optional<QString>(millimetreText(*steps)) : std::nullopt;
+    }
+    if (increment < 1)
+        return std::nullopt;
+    const std::optional<qint64> steps = wholeSteps(*value / kMillimetresPerInch, increment, rounding);
+    if (!steps)
+        return std::nullopt;
+    try {
+        // A whole number of increments is exact in single precision at any
+        // size a fraction can be written with.
+        return modMath::DecimalToFraction(float(double(*steps) / increment), increment);
+    } catch (const RunTimeError &) {
+        return std::nullopt;
+    }
+}
+
+Job convertedTo(const Job &job, Unit unit)
+{
+    Job converted = job;
+    if (job.unit == unit)
+        return converted;
+    const Unit from = job.unit;
+    const qint32 increment = job.increment;
+    convert(converted.railpinWidth, from, unit, Rounding::Nearest, increment);
+    convert(converted.maximumGap, from, unit, Rounding::Down, increment);
+    for (Section &section : converted.sections) {
+        convert(section.length, from, unit, Rounding::Nearest, increment);
+        convert(section.railpinWidth, from, unit, Rounding::Nearest, increment);
+        convert(section.maximumGap, from, unit, Rounding::Down, increment);
+        if (section.stair) {
+            convert(section.stair->rise, from, unit, Rounding::Nearest, increment);
+            convert(section.stair->run, from, unit, Rounding::Nearest, increment);
+        }
+    }
+    converted.unit = unit;
+    return converted;
+}
+
+QStringList metricMaximumGapPresets(const QStringList &inchPresets)
+{
+    QStringList presets{QStringLiteral("100")};
+    for (const QString &inches : inchPresets) {
+        const std::optional<double> value = measurementValue(inches, Unit::Inches);
+        if (!value)
+            continue;
+        const std::optional<qint64> millimetres = wholeSteps(*value * kMillimetresPerInch, 1, Rounding::Down);
+        if (millimetres && *millimetres > 0 && !presets.contains(QString::number(*millimetres)))
+            presets << QString::number(*millimetres);
+    }
+    return presets;
+}
+
+}  // namespace layout

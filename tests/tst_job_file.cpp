@@ -1,0 +1,291 @@
+#include "job_file.h"
+#include "section_layout.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using layout::Ends;
+using layout::Job;
+using layout::Unit;
+
+namespace {
+
+const QByteArray kExample = R"({"format": "railpin-job", "version": 1, "name": "Bar deck",
+ "railpinWidth": "1 3/8", "maximumGap": "4", "increment": 16, "extraStockPercent": 10,
+ "sections": [{"name": "Front", "length": "36", "ends": "full"},
+   {"name": "Stair", "length": "48", "railpinWidth": "1 1/2", "stair": {"rise": "7 1/2", "run": "10"}},
+   {"name": "Side", "length": "36", "ends": "half", "count": 7}]})";
+
+// A job with every field set, unknown ones included.
+Job fullJob(Unit unit)
+{
+    Job job;
+    job.name = QStringLiteral("Bar deck «north»");
+    job.unit = unit;
+    job.railpinWidth = unit == Unit::Inches ? QStringLiteral("1 3/8") : QStringLiteral("35");
+    job.maximumGap = unit == Unit::Inches ? QStringLiteral("4") : QStringLiteral("100");
+    job.increment = 32;
+    job.markStep = unit == Unit::Inches ? 1 : 0.5;
+    job.extraStockPercent = 15;
+    job.packSize = 8;
+    job.unknownFields.insert(QStringLiteral("customer"), QStringLiteral("Smith"));
+    job.unknownFields.insert(QStringLiteral("colours"), QJsonArray({QStringLiteral("white"), 3}));
+
+    layout::Section front;
+    front.name = QStringLiteral("Front");
+    front.length = QStringLiteral("12' 3 1/2\"");
+    front.unknownFields.insert(QStringLiteral("note"), QStringLiteral("by the door"));
+    layout::Section stair;
+    stair.name = QStringLiteral("Stair");
+    stair.length = QStringLiteral("48.25");
+    stair.railpinWidth = QStringLiteral("1 1/2");
+    stair.maximumGap = QStringLiteral("3 7/8");
+    stair.stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), 36.87, {}};
+    stair.stair->unknownFields.insert(QStringLiteral("treads"), 12);
+    layout::Section side;
+    side.name = QStringLiteral("Side");
+    side.length = QStringLiteral("abc");  // a half-finished cell survives the save
+    side.ends = Ends::Half;
+    side.count = 7;
+    job.sections = {front, stair, side};
+    return job;
+}
+
+void compareJobs(const Job &actual, const Job &expected)
+{
+    QCOMPARE(actual.name, expected.name);
+    QCOMPARE(actual.unit, expected.unit);
+    QCOMPARE(actual.railpinWidth, expected.railpinWidth);
+    QCOMPARE(actual.maximumGap, expected.maximumGap);
+    QCOMPARE(actual.increment, expected.increment);
+    QCOMPARE(actual.markStep, expected.markStep);
+    QCOMPARE(actual.extraStockPercent, expected.extraStockPercent);
+    QCOMPARE(actual.packSize, expected.packSize);
+    QCOMPARE(actual.unknownFields, expected.unknownFields);
+    QCOMPARE(actual.sections.size(), expected.sections.size());
+    for (size_t i = 0; i < actual.sections.size(); ++i) {
+        const layout::Section &a = actual.sections[i];
+        const layout::Section &e = expected.sections[i];
+        QCOMPARE(a.name, e.name);
+        QCOMPARE(a.length, e.length);
+        QCOMPARE(a.railpinWidth, e.railpinWidth);
+        QCOMPARE(a.maximumGap, e.maximumGap);
+        QCOMPARE(a.ends, e.ends);
+        QCOMPARE(a.count, e.count);
+        QCOMPARE(a.unknownFields, e.unknownFields);
+        QCOMPARE(a.stair.has_value(), e.stair.has_value());
+        if (a.stair) {
+            QCOMPARE(a.stair->rise, e.stair->rise);
+            QCOMPARE(a.stair->run, e.stair->run);
+            QCOMPARE(a.stair->angleDegrees, e.stair->angleDegrees);
+            QCOMPARE(a.stair->unknownFields, e.stair->unknownFields);
+        }
+    }
+}
+
+QByteArray withSections(const QByteArray &sections, const QByteArray &settings = {})
+{
+    return R"({"format": "railpin-job", "version": 1, )" + settings + R"("sections": )" + sections + "}";
+}
+
+}  // namespace
+
+class TestJobFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<int>("version");
+        QTest::newRow("inches") << int(Unit::Inches) << 1;
+        QTest::newRow("millimetres") << int(Unit::Millimetres) << 2;
+    }
+    void roundTrip()
+    {
+        QFETCH(int, unit);
+        QFETCH(int, version);
+        const Job job = fullJob(Unit(unit));
+        const QByteArray bytes = layout::serializeJob(job);
+        const QJsonObject written = QJsonDocument::fromJson(bytes).object();
+        QCOMPARE(written.value(QStringLiteral("version")).toInt(), version);
+        QCOMPARE(written.value(QStringLiteral("unit")).toString(), Unit(unit) == Unit::Millimetres ? "mm" : "");
+        QCOMPARE(written.value(QStringLiteral("customer")).toString(), QStringLiteral("Smith"));
+
+        const layout::JobReadResult read = layout::parseJob(bytes, QStringLiteral("job.railpin"));
+        QVERIFY2(read.job.has_value(), qPrintable(read.error));
+        compareJobs(*read.job, job);
+        QCOMPARE(layout::serializeJob(*read.job), bytes);
+    }
+
+    void example()
+    {
+        const layout::JobReadResult read = layout::parseJob(kExample);
+        QVERIFY2(read.job.has_value(), qPrintable(read.error));
+        const Job &job = *read.job;
+        QCOMPARE(job.name, QStringLiteral("Bar deck"));
+        QCOMPARE(job.unit, Unit::Inches);
+        QCOMPARE(job.sections.size(), size_t(3));
+        QCOMPARE(job.sections[1].stair->rise, QStringLiteral("7 1/2"));
+        QCOMPARE(job.sections[2].ends, Ends::Half);
+        QCOMPARE(job.sections[2].count, qint64(7));
+        std::vector<layout::SectionLayout> layouts;
+        for (const layout::Section &section : job.sections)
+            layouts.push_back(layout::layOut(job, section));
+        QCOMPARE(layouts[0].count + layouts[1].count + layouts[2].count, qint64(20));
+        QCOMPARE(layout::totalsLines(job, layout::totals(job, layouts)),
+                 (QStringList{"Total railpins: 20", "To order (10 % extra): 22"}));
+    }
+
+    void unreadableMeasurementIsKept()
+    {
+        const layout::JobReadResult read = layout::parseJob(withSections(R"([{"length": "3 ft"}, {"length": 36.5}])"));
+        QVERIFY2(read.job.has_value(), qPrintable(read.error));
+        QCOMPARE(read.job->sections[0].length, QStringLiteral("3 ft"));
+        QCOMPARE(read.job->sections[1].length, QStringLiteral("36.5"));
+        QCOMPARE(layout::layOut(*read.job, read.job->sections[0]).problems,
+                 QStringList{"length \"3 ft\" is not a measurement"});
+    }
+
+    void badFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        const QString start = QStringLiteral("job.railpin: ");
+        // clang-format off
+        QTest::newRow("not JSON") << QByteArray("{\"format\": \"railpin-job\",\n \"version\": 1,,}")
+            << start + "not a job file: unterminated object at line 2, column 16";
+        QTest::newRow("no marker") << QByteArray(R"({"format": "other", "version": 1, "sections": []})")
+            << start + "not a job file: it does not begin with \"format\": \"railpin-job\"";
+        QTest::newRow("a list, not an object") << QByteArray("[1, 2]")
+            << start + "not a job file: it does not begin with \"format\": \"railpin-job\"";
+        QTest::newRow("newer version") << QByteArray(R"({"format": "railpin-job", "version": 3, "sections": []})")
+            << start + "the job file is of version 3, written by a newer version of this program, which this one "
+                       "cannot read (it reads versions up to 2); open it with the newer version";
+        QTest::newRow("version as text") << QByteArray(R"({"format": "railpin-job", "version": "1", "sections": []})")
+            << start + "\"version\": must be a whole number from 1 to 2147483647";
+        QTest::newRow("no version") << QByteArray(R"({"format": "railpin-job", "sections": []})")
+            << start + "\"version\": is missing";
+        QTest::newRow("no sections") << QByteArray(R"({"format": "railpin-job", "version": 1})")
+            << start + "\"sections\": must be a list of sections in [ ]";
+        QTest::newRow("section not an object") << withSections(R"([{"length": "36"}, 36])")
+            << start + "section 2: must be an object";
+        QTest::newRow("length a list") << withSections(R"([{"length": "36"}, {"length": [36]}])")
+            << start + "section 2, \"length\": must be a measurement in quotes, such as \"1 3/8\"";
+        QTest::newRow("ends unknown") << withSections(R"([{"length": "36", "ends": "both"}])")
+            << start + "section 1, \"ends\": must be \"full\" or \"half\"";
+        QTest::newRow("count not whole") << withSections(R"([{"length": "36", "count": 7.5}])")
+            << start + "section 1, \"count\": must be a whole number from -1000000000 to 1000000000";
+        QTest::newRow("stair angle as text") << withSections(R"([{"length": "36", "stair": {"angle": "steep"}}])")
+            << start + "section 1, stair, \"angle\": must be a number of degrees";
+        QTest::newRow("stair a number") << withSections(R"([{"length": "36", "stair": 30}])")
+            << start + "section 1, \"stair\": must be an object with \"rise\" and \"run\" or with \"angle\"";
+        QTest::newRow("increment") << withSections("[]", R"("increment": 10, )")
+            << start + "\"increment\": must be 4, 8, 16 or 32";
+        QTest::newRow("unit") << withSections("[]", R"("unit": "cm", )")
+            << start + "\"unit\": must be \"mm\" or \"in\"";
+        QTest::newRow("mark step") << withSections("[]", R"("markStep": 0.25, )")
+            << start + "\"markStep\": must be 1 or 0.5";
+        QTest::newRow("negative extra stock") << withSections("[]", R"("extraStockPercent": -5, )")
+            << start + "\"extraStockPercent\": must be a whole number from 0 to 1000";
+        QTest::newRow("name a number") << withSections("[]", R"("name": 5, )")
+            << start + "\"name\": must be a text in quotes";
+        // clang-format on
+        QByteArray many = "[";
+        for (int i = 0; i <= layout::kMaximumSections; ++i)
+            many += i == 0 ? "{}" : ",{}";
+        QTest::newRow("too many sections")
+            << withSections(many + "]") << start + "\"sections\": has 1001 sections, more than the 1000 a job can have";
+        QTest::newRow("too large") << withSections("[]",
+                                                   "\"pad\": \"" + QByteArray(layout::kMaximumFileBytes, 'x') + "\", ")
+                                   << start + "the file is larger than 1 MiB, more than any job needs";
+    }
+    void badFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        const layout::JobReadResult read = layout::parseJob(bytes, QStringLiteral("job.railpin"));
+        QVERIFY(!read.job.has_value());
+        QCOMPARE(read.error, error);
+    }
+
+    void filesOnDisk()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("deck.railpin"));
+        const Job job = fullJob(Unit::Inches);
+        QCOMPARE(layout::writeJobFile(job, path), QString());
+        const layout::JobReadResult read = layout::readJobFile(path);
+        QVERIFY2(read.job.has_value(), qPrintable(read.error));
+        compareJobs(*read.job, job);
+
+        const QString missing = dir.filePath(QStringLiteral("missing.railpin"));
+        QCOMPARE(layout::readJobFile(missing).error, missing + ": the file does not exist");
+        QCOMPARE(layout::readJobFile(dir.path()).error, dir.path() + ": not a file");
+        const QString large = dir.filePath(QStringLiteral("large.railpin"));
+        QFile file(large);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(layout::kMaximumFileBytes + 1));
+        file.close();
+        QCOMPARE(layout::readJobFile(large).error, large + ": the file is larger than 1 MiB, more than any job needs");
+    }
+
+    // A folder that is a file cannot hold the job: the reason names the path, nothing is made.
+    void saveIntoAFile()
+    {
+        QTemporaryDir dir;
+        const QString parent = dir.filePath(QStringLiteral("plain"));
+        QFile file(parent);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString path = parent + QStringLiteral("/deck.railpin");
+        const QString error = layout::writeJobFile(fullJob(Unit::Inches), path);
+        QVERIFY2(error.startsWith(QStringLiteral("Could not save %1: ").arg(path)), qPrintable(error));
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(QFile(parent).size(), qint64(0));
+    }
+
+    // A save that fails while writing (the file size limit is reached, which
+    // binds root too) leaves the old file as it was.
+    void failedSaveKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("deck.railpin"));
+        Job small;
+        small.name = QStringLiteral("old");
+        QCOMPARE(layout::writeJobFile(small, path), QString());
+        QFile oldFile(path);
+        QVERIFY(oldFile.open(QIODevice::ReadOnly));
+        const QByteArray old = oldFile.readAll();
+        oldFile.close();
+
+        Job large = fullJob(Unit::Inches);
+        large.sections.resize(200, large.sections.front());
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit limited = saved;
+        limited.rlim_cur = rlim_t(old.size() + 16);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const QString error = layout::writeJobFile(large, path);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QVERIFY2(error.startsWith(QStringLiteral("Could not save %1: ").arg(path)), qPrintable(error));
+        QVERIFY(oldFile.open(QIODevice::ReadOnly));
+        QCOMPARE(oldFile.readAll(), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"deck.railpin"});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJobFile)
+#include "tst_job_file.moc"
