@@ -1,4 +1,5 @@
 #include "app_info.h"
+#include "command_line.h"
 #include "display_check.h"
 #include "first_frame_report.h"
 #include "frm_main.h"
@@ -9,6 +10,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> exitCode = command_line::runIfAsked(argc, argv))
+        return *exitCode;
     if (!displayAvailable(argc, argv))
         return 1;
 

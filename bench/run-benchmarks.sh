@@ -26,3 +26,5 @@ echo
 "$build_dir/bench/bench_auto" "$auto_repeats"
 echo
 "$build_dir/bench/bench_job_file"
+echo
+"$build_dir/bench/bench_job_sheet"

@@ -18,8 +18,14 @@ namespace printing {
 QString paintJobSheet(QPagedPaintDevice &device, const layout::Job &job, QChar decimalPoint = u'.');
 
 // Letter or A4 from the user's paper setting (LC_PAPER, then LC_ALL and LANG):
-// Letter in the United States and Canada and where the setting says so.
+// Letter in the United States and Canada and where the setting says so. With
+// none of them set, A4.
 QPageSize defaultPaperSize();
+
+// The paper of a locale name such as "en_US.UTF-8" or "fr_CA": Letter for the
+// territories whose locales use it (the Americas' Letter countries and the
+// Philippines), A4 for every other, and for C and POSIX, whose paper is A4.
+QPageSize paperSizeForLocale(const QString &localeName);
 
 // Writes the sheet as a PDF to `path` through a temporary file renamed into
 // place only when complete, so a failure leaves nothing behind and an

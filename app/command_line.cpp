@@ -1,0 +1,228 @@
+#include "command_line.h"
+
+#include "app_info.h"
+#include "command_line_job.h"
+#include "command_line_options.h"
+#include "job_file.h"
+#include "job_sheet.h"
+#include "marks_text.h"
+#include "number_text.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+
+struct CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+QString programName(const QStringList &arguments)
+{
+    const QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
+    return name.isEmpty() ? QStringLiteral("railpin") : name;
+}
+
+std::optional<QPageSize> paperNamed(const QString &name)
+{
+    if (name.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0)
+        return QPageSize(QPageSize::Letter);
+    if (name.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0)
+        return QPageSize(QPageSize::A4);
+    return std::nullopt;
+}
+
+bool sameFile(const QString &first, const QString &second)
+{
+    const QFileInfo a(first);
+    const QFileInfo b(second);
+    return a.exists() && b.exists() && a.canonicalFilePath() == b.canonicalFilePath();
+}
+
+// What the options ask for, checked before anything is read or written.
+struct Request
+{
+    bool pdf = false;
+    QString pdfPath;
+    QPageSize paper;
+    bool marks = false;
+    bool decimals = false;
+    QString jobFile;
+};
+
+std::optional<command_line::Failure> checkRequest(const CommandLineOptions &options, Request &request)
+{
+    using command_line::Failure;
+    const QCommandLineParser &parser = options.parser;
+    request.pdf = parser.isSet(options.pdf);
+    request.marks = parser.isSet(options.marks);
+    request.decimals = parser.isSet(options.decimals);
+    if (!request.pdf && !request.marks)
+        return Failure{command_line::kBadArguments, CommandLine::tr("nothing to do: give --pdf FILE or --marks")};
+    if (request.pdf && request.marks)
+        return Failure{command_line::kBadArguments, CommandLine::tr("--pdf and --marks cannot be used together")};
+    if (request.decimals && !request.marks)
+        return Failure{command_line::kBadArguments, CommandLine::tr("--decimals is used with --marks")};
+    if (parser.isSet(options.paper) && !request.pdf)
+        return Failure{command_line::kBadArguments, CommandLine::tr("--paper is used with --pdf")};
+
+    if (request.pdf) {
+        request.pdfPath = parser.value(options.pdf);
+        if (request.pdfPath.isEmpty())
+            return Failure{command_line::kBadArguments, CommandLine::tr("--pdf needs a file name")};
+        if (parser.isSet(options.paper)) {
+            const std::optional<QPageSize> paper = paperNamed(parser.value(options.paper));
+            if (!paper)
+                return Failure{
+                    command_line::kBadArguments,
+                    CommandLine::tr("--paper \"%1\" is neither letter nor a4").arg(parser.value(options.paper))};
+            request.paper = *paper;
+        } else {
+            request.paper = printing::defaultPaperSize();
+        }
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1)
+        return Failure{
+            command_line::kBadArguments,
+            CommandLine::tr("one job file at most, not \"%1\" and \"%2\"").arg(positional[0], positional[1])};
+    if (!positional.isEmpty()) {
+        request.jobFile = positional.first();
+        const auto sectionOptions = options.sectionOptions();
+        const auto given = std::find_if(sectionOptions.begin(), sectionOptions.end(),
+                                        [&parser](const QCommandLineOption *option) { return parser.isSet(*option); });
+        if (given != sectionOptions.end())
+            return Failure{command_line::kBadArguments,
+                           CommandLine::tr("--%1 cannot be used with a job file").arg((*given)->names().constFirst())};
+        if (request.pdf && sameFile(request.pdfPath, request.jobFile))
+            return Failure{command_line::kBadArguments,
+                           CommandLine::tr("--pdf \"%1\" would overwrite the job file").arg(request.pdfPath)};
+    }
+    return std::nullopt;
+}
+
+int fail(QTextStream &err, const QString &program, const command_line::Failure &failure)
+{
+    err << program << ": " << failure.message << '\n';
+    err.flush();
+    return failure.exitCode;
+}
+
+}  // namespace
+
+namespace command_line {
+
+bool asksForCommandLine(const QStringList &arguments)
+{
+    CommandLineOptions options;
+    options.parser.parse(arguments);
+    const QCommandLineParser &parser = options.parser;
+    if (parser.isSet(options.pdf) || parser.isSet(options.marks) || parser.isSet(options.help) ||
+        parser.isSet(options.version) || parser.isSet(options.decimals) || parser.isSet(options.paper))
+        return true;
+    const auto sectionOptions = options.sectionOptions();
+    return std::any_of(sectionOptions.begin(), sectionOptions.end(),
+                       [&parser](const QCommandLineOption *option) { return parser.isSet(*option); });
+}
+
+QString jobFileToOpen(const QStringList &arguments)
+{
+    if (asksForCommandLine(arguments))
+        return {};
+    CommandLineOptions options;
+    options.parser.parse(arguments);
+    const QStringList positional = options.parser.positionalArguments();
+    return positional.size() == 1 ? positional.first() : QString();
+}
+
+int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const QString program = programName(arguments);
+    CommandLineOptions options;
+    if (!options.parser.parse(arguments))
+        return fail(err, program, {kBadArguments, options.parser.errorText()});
+    if (options.parser.isSet(options.help)) {
+        out << options.parser.helpText();
+        out.flush();
+        return kWritten;
+    }
+    if (options.parser.isSet(options.version)) {
+        out << QString::fromUtf8(app_info::kTitle) << ' ' << app_info::versionNumbers() << '\n';
+        out.flush();
+        return kWritten;
+    }
+
+    Request request;
+    if (const std::optional<Failure> failure = checkRequest(options, request))
+        return fail(err, program, *failure);
+
+    layout::Job job;
+    if (request.jobFile.isEmpty()) {
+        JobFromOptions fromOptions = jobFromOptions(options);
+        if (fromOptions.failure)
+            return fail(err, program, *fromOptions.failure);
+        job = std::move(*fromOptions.job);
+    } else {
+        layout::JobReadResult read = layout::readJobFile(request.jobFile);
+        if (!read.job)
+            return fail(err, program, {kCannotReadOrWrite, read.error});
+        job = std::move(*read.job);
+    }
+
+    LaidOutJob laidOut = layOutJob(job, request.jobFile);
+    if (laidOut.failure)
+        return fail(err, program, *laidOut.failure);
+
+    if (request.marks) {
+        // The marks have no place for a warning; the sheet shows it beside the section.
+        for (const QString &warning : laidOut.warnings)
+            err << program << ": " << CommandLine::tr("warning: %1").arg(warning) << '\n';
+        err.flush();
+        out << marksText(job, laidOut.sections, !request.jobFile.isEmpty(), request.decimals);
+        out.flush();
+        if (out.status() != QTextStream::Ok)
+            return fail(err, program, {kCannotReadOrWrite, CommandLine::tr("cannot write to standard output")});
+        return kWritten;
+    }
+    const QString failure =
+        printing::writeJobPdf(job, request.pdfPath, request.paper, number_text::localeDecimalPoint());
+    if (!failure.isEmpty())
+        return fail(err, program, {kCannotReadOrWrite, failure});
+    return kWritten;
+}
+
+std::optional<int> runIfAsked(int &argc, char **argv)
+{
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments << QString::fromLocal8Bit(argv[index]);
+    if (!asksForCommandLine(arguments))
+        return std::nullopt;
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const auto identify = [] {
+        QCoreApplication::setApplicationName(QString::fromUtf8(app_info::kTitle));
+        QCoreApplication::setApplicationVersion(app_info::versionNumbers());
+    };
+    CommandLineOptions options;
+    options.parser.parse(arguments);
+    if (!options.parser.isSet(options.pdf)) {
+        QCoreApplication application(argc, argv);
+        identify();
+        return run(arguments, out, err);
+    }
+    // Painting a PDF needs fonts and a GUI application, but never a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    identify();
+    return run(arguments, out, err);
+}
+
+}  // namespace command_line

@@ -1,0 +1,180 @@
+#include "command_line_job.h"
+
+#include "command_line.h"
+#include "command_line_options.h"
+#include "measurement.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cmath>
+
+namespace {
+
+struct CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+using command_line::Failure;
+
+Failure badValue(const QCommandLineOption &option, const QString &value, const QString &why)
+{
+    return {command_line::kBadArguments,
+            CommandLine::tr("--%1 \"%2\": %3").arg(option.names().constFirst(), value, why)};
+}
+
+// A measurement option, read strictly in the job's unit with "." as the separator.
+std::optional<Failure> checkMeasurement(const CommandLineOptions &options, const QCommandLineOption &option,
+                                        layout::Unit unit)
+{
+    if (!options.parser.isSet(option))
+        return std::nullopt;
+    const layout::Reading reading = layout::readMeasurement(options.parser.value(option), unit);
+    if (reading.value)
+        return std::nullopt;
+    return Failure{command_line::kBadArguments,
+                   CommandLine::tr("--%1: %2").arg(option.names().constFirst(), reading.problem)};
+}
+
+std::optional<Failure> readUnit(const CommandLineOptions &options, layout::Job &job)
+{
+    const QCommandLineParser &parser = options.parser;
+    if (parser.isSet(options.unit)) {
+        const QString unit = parser.value(options.unit);
+        if (unit == QLatin1String("mm"))
+            job.unit = layout::Unit::Millimetres;
+        else if (unit != QLatin1String("in"))
+            return badValue(options.unit, unit, CommandLine::tr("the unit is in or mm"));
+    }
+    if (parser.isSet(options.increment)) {
+        const QString text = parser.value(options.increment);
+        if (job.unit == layout::Unit::Millimetres)
+            return badValue(options.increment, text, CommandLine::tr("a millimetre job rounds with --mark-step"));
+        bool number = false;
+        const int increment = text.toInt(&number);
+        if (!number || (increment != 4 && increment != 8 && increment != 16 && increment != 32))
+            return badValue(options.increment, text, CommandLine::tr("the increment is 4, 8, 16 or 32"));
+        job.increment = increment;
+    }
+    if (parser.isSet(options.markStep)) {
+        const QString text = parser.value(options.markStep);
+        if (job.unit != layout::Unit::Millimetres)
+            return badValue(options.markStep, text, CommandLine::tr("the mark step is for --unit mm"));
+        if (text == QLatin1String("1"))
+            job.markStep = 1;
+        else if (text == QLatin1String("0.5"))
+            job.markStep = 0.5;
+        else
+            return badValue(options.markStep, text, CommandLine::tr("the mark step is 1 or 0.5"));
+    }
+    return std::nullopt;
+}
+
+std::optional<Failure> readSlope(const CommandLineOptions &options, layout::Section &section)
+{
+    const QCommandLineParser &parser = options.parser;
+    const bool rise = parser.isSet(options.rise);
+    const bool run = parser.isSet(options.run);
+    const bool angle = parser.isSet(options.angle);
+    if (rise != run)
+        return Failure{command_line::kBadArguments, CommandLine::tr("--rise and --run are given together")};
+    if (angle && rise)
+        return Failure{command_line::kBadArguments,
+                       CommandLine::tr("a slope is --rise and --run or --angle, not both")};
+    if (rise) {
+        section.stair = layout::Stair{parser.value(options.rise), parser.value(options.run), std::nullopt, {}};
+    } else if (angle) {
+        const QString text = parser.value(options.angle);
+        bool number = false;
+        const double degrees = text.toDouble(&number);
+        if (!number || !std::isfinite(degrees))
+            return badValue(options.angle, text, CommandLine::tr("not a number of degrees"));
+        section.stair = layout::Stair{QString(), QString(), degrees, {}};
+    }
+    return std::nullopt;
+}
+
+std::optional<Failure> readSection(const CommandLineOptions &options, layout::Section &section)
+{
+    const QCommandLineParser &parser = options.parser;
+    section.length = parser.value(options.length);
+    if (parser.isSet(options.ends)) {
+        const QString ends = parser.value(options.ends);
+        if (ends == QLatin1String("half"))
+            section.ends = layout::Ends::Half;
+        else if (ends != QLatin1String("full"))
+            return badValue(options.ends, ends, CommandLine::tr("the ends are full or half"));
+    }
+    if (parser.isSet(options.count)) {
+        const QString text = parser.value(options.count);
+        bool number = false;
+        const qint64 count = text.toLongLong(&number);
+        if (!number || count < 1)
+            return badValue(options.count, text, CommandLine::tr("the count is a whole number of 1 or more"));
+        section.count = count;
+    }
+    return readSlope(options, section);
+}
+
+}  // namespace
+
+namespace command_line {
+
+JobFromOptions jobFromOptions(const CommandLineOptions &options)
+{
+    const QCommandLineParser &parser = options.parser;
+    for (const QCommandLineOption *required : {&options.length, &options.width, &options.maximumGap}) {
+        if (!parser.isSet(*required))
+            return {
+                std::nullopt,
+                Failure{kBadArguments,
+                        CommandLine::tr("--%1 is required without a job file").arg(required->names().constFirst())}};
+    }
+
+    layout::Job job;
+    job.name = parser.isSet(options.name) ? parser.value(options.name) : CommandLine::tr("Railing section");
+    job.railpinWidth = parser.value(options.width);
+    job.maximumGap = parser.value(options.maximumGap);
+    if (std::optional<Failure> failure = readUnit(options, job))
+        return {std::nullopt, failure};
+
+    layout::Section section;
+    if (std::optional<Failure> failure = readSection(options, section))
+        return {std::nullopt, failure};
+    for (const QCommandLineOption *measurement :
+         {&options.length, &options.width, &options.maximumGap, &options.rise, &options.run}) {
+        if (std::optional<Failure> failure = checkMeasurement(options, *measurement, job.unit))
+            return {std::nullopt, failure};
+    }
+    job.sections.push_back(section);
+    return {job, std::nullopt};
+}
+
+LaidOutJob layOutJob(const layout::Job &job, const QString &jobFile)
+{
+    // Messages about a job file's sections name the file and the section.
+    const auto named = [&job, &jobFile](std::size_t index, const QString &message) {
+        if (jobFile.isEmpty())
+            return message;
+        return CommandLine::tr("%1: section %2 \"%3\": %4")
+            .arg(QDir::toNativeSeparators(jobFile))
+            .arg(index + 1)
+            .arg(job.sections[index].name, message);
+    };
+    LaidOutJob result;
+    result.sections.reserve(job.sections.size());
+    for (std::size_t index = 0; index < job.sections.size(); ++index) {
+        result.sections.push_back(layout::layOut(job, job.sections[index]));
+        const layout::SectionLayout &section = result.sections.back();
+        if (!section.laidOut()) {
+            result.failure = Failure{kBadArguments, named(index, section.problems.constFirst())};
+            return result;
+        }
+        for (const QString &warning : section.warnings)
+            result.warnings << named(index, warning);
+    }
+    return result;
+}
+
+}  // namespace command_line

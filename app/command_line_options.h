@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+// The options of the command line, registered on one parser.
+struct CommandLineOptions
+{
+    CommandLineOptions();
+
+    // The options that describe a single section on the command line.
+    QList<const QCommandLineOption *> sectionOptions() const;
+
+    QCommandLineParser parser;
+    QCommandLineOption help;
+    QCommandLineOption version;
+    QCommandLineOption pdf;
+    QCommandLineOption marks;
+    QCommandLineOption decimals;
+    QCommandLineOption paper;
+    QCommandLineOption length;
+    QCommandLineOption width;
+    QCommandLineOption maximumGap;
+    QCommandLineOption increment;
+    QCommandLineOption count;
+    QCommandLineOption ends;
+    QCommandLineOption rise;
+    QCommandLineOption run;
+    QCommandLineOption angle;
+    QCommandLineOption name;
+    QCommandLineOption unit;
+    QCommandLineOption markStep;
+};

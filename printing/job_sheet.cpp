@@ -1,0 +1,245 @@
+#include "job_sheet.h"
+
+#include "measurement.h"
+#include "section_drawing.h"
+#include "section_layout.h"
+#include "sheet_pages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <vector>
+
+using layout::Job;
+using layout::RailpinMarks;
+using layout::Section;
+using layout::SectionLayout;
+
+namespace {
+
+struct JobSheet
+{
+    Q_DECLARE_TR_FUNCTIONS(JobSheet)
+};
+
+const std::vector<double> kMarkColumns{0.08, 0.2, 0.2, 0.2, 0.32};
+
+// How tall the drawing of a section is on the sheet, in inches of paper.
+constexpr double kLevelDrawingInches = 2.2;
+constexpr double kStairDrawingInches = 3.2;
+
+class SheetContent
+{
+public:
+    SheetContent(SheetPages &pages, const Job &job, QChar decimalPoint)
+        : pages(pages), job(job), decimalPoint(decimalPoint), unit(layout::unitName(job.unit))
+    {
+    }
+
+    void section(const Section &section, const SectionLayout &laidOut, const QString &jobName, QPainter &painter);
+    void totalsBlock(const std::vector<SectionLayout> &layouts);
+
+private:
+    // Typed measurements are kept with "."; the sheet writes the locale's separator.
+    QString typed(const QString &text) const { return QString(text).replace(u'.', decimalPoint); }
+    QString mark(double value) const { return layout::markText(value, job, decimalPoint); }
+    QString decimal(double value) const { return layout::decimalMarkText(value, job, decimalPoint); }
+    QString withUnit(const QString &value) const { return JobSheet::tr("%1 %2").arg(value, unit); }
+    // An exact length: the mark (a fraction in inches) and the decimal behind it.
+    QString both(double value) const { return JobSheet::tr("%1 (%2)").arg(mark(value), decimal(value)); }
+
+    void inputs(const Section &section, const SectionLayout &laidOut);
+    void results(const SectionLayout &laidOut);
+    void marksTable(const QString &title, const std::vector<RailpinMarks> &marks, const QString &continued);
+    QString heading(const char *plain) const;
+    // How the marks tables name their unit, the exact decimals beside the marks.
+    QString unitPhrase() const
+    {
+        return job.unit == layout::Unit::Millimetres ? JobSheet::tr("in millimetres, exact in brackets")
+                                                     : JobSheet::tr("in inches, exact in brackets");
+    }
+
+    SheetPages &pages;
+    const Job &job;
+    QChar decimalPoint;
+    QString unit;
+};
+
+QString SheetContent::heading(const char *plain) const
+{
+    const QString text = JobSheet::tr(plain);
+    return job.unit == layout::Unit::Millimetres ? JobSheet::tr("%1 (%2)").arg(text, unit) : text;
+}
+
+void SheetContent::section(const Section &section, const SectionLayout &laidOut, const QString &jobName,
+                           QPainter &painter)
+{
+    const QString name = section.name.isEmpty() ? JobSheet::tr("Unnamed section") : section.name;
+    pages.heading(JobSheet::tr("%1 \u2014 %2").arg(jobName, name));
+    inputs(section, laidOut);
+    if (!laidOut.laidOut()) {
+        for (const QString &problem : laidOut.problems)
+            pages.line(JobSheet::tr("Problem: %1").arg(problem), true);
+        pages.line(JobSheet::tr("This section is not laid out until the problem is mended."));
+        return;
+    }
+    results(laidOut);
+
+    pages.skip(0.4);
+    const double height = (laidOut.stair ? kStairDrawingInches : kLevelDrawingInches) * pages.inch();
+    if (const std::optional<QRectF> area = pages.block(height)) {
+        printing::drawSection(painter, *area, job, laidOut, decimalPoint);
+    }
+    pages.skip(0.4);
+
+    const QString continued = JobSheet::tr("%1 \u2014 %2, continued").arg(jobName, name);
+    if (laidOut.stair) {
+        marksTable(JobSheet::tr("Marks along the rail, from the left post, %1:").arg(unitPhrase()), laidOut.marks,
+                   continued);
+        pages.skip(0.5);
+        marksTable(JobSheet::tr("Horizontal marks, from the left post, %1:").arg(unitPhrase()), laidOut.horizontalMarks,
+                   continued);
+    } else {
+        marksTable(JobSheet::tr("Marks from the left post, %1:").arg(unitPhrase()), laidOut.marks, continued);
+    }
+}
+
+void SheetContent::inputs(const Section &section, const SectionLayout &laidOut)
+{
+    if (section.stair) {
+        pages.line(JobSheet::tr("Length along the rail: %1").arg(withUnit(typed(section.length))));
+        const layout::Stair &stair = *section.stair;
+        const QString angle =
+            laidOut.laidOut() ? JobSheet::tr(" (%1\u00b0)").arg(typed(QString::number(laidOut.slopeDegrees, 'f', 2)))
+                              : QString();
+        if (!stair.rise.isEmpty() || !stair.run.isEmpty())
+            pages.line(JobSheet::tr("Slope: rise %1, run %2%3")
+                           .arg(withUnit(typed(stair.rise)), withUnit(typed(stair.run)), angle));
+        else if (stair.angleDegrees)
+            pages.line(JobSheet::tr("Slope: %1\u00b0").arg(typed(QString::number(*stair.angleDegrees, 'g', 6))));
+        if (laidOut.laidOut())
+            pages.line(JobSheet::tr("Horizontal run: %1 (%2)")
+                           .arg(withUnit(mark(laidOut.horizontalRun)), decimal(laidOut.horizontalRun)));
+    } else {
+        pages.line(JobSheet::tr("Length: %1").arg(withUnit(typed(section.length))));
+    }
+    pages.line(section.ends == layout::Ends::Half ? JobSheet::tr("Ends: half a gap at each post")
+                                                  : JobSheet::tr("Ends: a full gap at each post"));
+    pages.line(JobSheet::tr("Railpin width: %1").arg(withUnit(typed(layout::sectionRailpinWidth(job, section)))));
+    pages.line(JobSheet::tr("Maximum gap: %1").arg(withUnit(typed(layout::sectionMaximumGap(job, section)))));
+}
+
+void SheetContent::results(const SectionLayout &laidOut)
+{
+    const QString count = QString::number(laidOut.count);
+    pages.line(laidOut.countGiven ? JobSheet::tr("Railpins: %1 (as given)").arg(count)
+                                  : JobSheet::tr("Railpins: %1 (the fewest within the maximum gap)").arg(count),
+               true);
+    const QString gap = job.unit == layout::Unit::Inches
+                            ? JobSheet::tr("%1 (%2)").arg(withUnit(decimal(laidOut.exactGap)), mark(laidOut.exactGap))
+                            : withUnit(decimal(laidOut.exactGap));
+    pages.line(laidOut.stair ? JobSheet::tr("Gap, measured level: %1").arg(gap) : JobSheet::tr("Gap: %1").arg(gap),
+               true);
+    for (const QString &warning : laidOut.warnings)
+        pages.line(JobSheet::tr("Warning: %1").arg(warning), true);
+}
+
+void SheetContent::marksTable(const QString &title, const std::vector<RailpinMarks> &marks, const QString &continued)
+{
+    const QStringList headings{JobSheet::tr("Railpin"), heading(QT_TRANSLATE_NOOP("JobSheet", "Left edge")),
+                               heading(QT_TRANSLATE_NOOP("JobSheet", "Centre")),
+                               heading(QT_TRANSLATE_NOOP("JobSheet", "Right edge")),
+                               heading(QT_TRANSLATE_NOOP("JobSheet", "Centre from right post"))};
+    pages.line(title, true);
+    pages.row(headings, kMarkColumns, true);
+    pages.setContinuation([this, headings, continued, title] {
+        pages.line(continued, true);
+        pages.line(title, true);
+        pages.row(headings, kMarkColumns, true);
+    });
+    for (const RailpinMarks &railpin : marks) {
+        pages.row({QString::number(railpin.railpin), both(railpin.leftEdge), both(railpin.centre),
+                   both(railpin.rightEdge), both(railpin.centreFromRightPost)},
+                  kMarkColumns);
+    }
+    pages.setContinuation({});
+}
+
+void SheetContent::totalsBlock(const std::vector<SectionLayout> &layouts)
+{
+    pages.skip(0.5);
+    pages.heading(JobSheet::tr("Totals"));
+    for (std::size_t index = 0; index < layouts.size(); ++index) {
+        const QString &name = job.sections[index].name;
+        pages.line(layouts[index].laidOut() ? JobSheet::tr("%1: %2 railpins").arg(name).arg(layouts[index].count)
+                                            : JobSheet::tr("%1: not laid out (see its problem)").arg(name));
+    }
+    for (const QString &line : layout::totalsLines(job, layout::totals(job, layouts)))
+        pages.line(line, true);
+}
+
+}  // namespace
+
+namespace printing {
+
+QString paintJobSheet(QPagedPaintDevice &device, const Job &job, QChar decimalPoint)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return JobSheet::tr("the sheet could not be started");
+    const QString jobName = job.name.isEmpty() ? JobSheet::tr("Untitled job") : job.name;
+    SheetPages pages(painter, device, jobName);
+    SheetContent content(pages, job, decimalPoint);
+
+    std::vector<SectionLayout> layouts;
+    layouts.reserve(job.sections.size());
+    for (const Section &section : job.sections) {
+        layouts.push_back(layout::layOut(job, section));
+        if (layouts.size() > 1)
+            pages.skip(1);
+        content.section(section, layouts.back(), jobName, painter);
+    }
+    if (job.sections.empty()) {
+        pages.heading(jobName);
+        pages.line(JobSheet::tr("This job has no sections."));
+    }
+    content.totalsBlock(layouts);
+
+    if (!painter.end() && pages.error().isEmpty())
+        return JobSheet::tr("the sheet could not be finished");
+    return pages.error();
+}
+
+QString writeJobPdf(const Job &job, const QString &path, const QPageSize &paper, QChar decimalPoint)
+{
+    const QString shownPath = QDir::toNativeSeparators(path);
+    // QSaveFile writes a temporary file beside the target and renames it only
+    // on commit: a failure leaves no partial PDF and any old file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return JobSheet::tr("cannot write %1: %2").arg(shownPath, file.errorString());
+
+    QString failure;
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(paper);
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setTitle(job.name);
+        writer.setCreator(QCoreApplication::applicationName());
+        failure = paintJobSheet(writer, job, decimalPoint);
+    }
+    if (failure.isEmpty() && file.error() != QFileDevice::NoError)
+        failure = file.errorString();
+    if (!failure.isEmpty()) {
+        file.cancelWriting();
+        return JobSheet::tr("cannot write %1: %2").arg(shownPath, failure);
+    }
+    if (!file.commit())
+        return JobSheet::tr("cannot write %1: %2").arg(shownPath, file.errorString());
+    return {};
+}
+
+}  // namespace printing

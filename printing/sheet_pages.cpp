@@ -1,0 +1,147 @@
+#include "sheet_pages.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <utility>
+
+namespace {
+
+QFont sheetFont(double points, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace
+
+SheetPages::SheetPages(QPainter &painter, QPagedPaintDevice &device, QString footer)
+    : painter(painter), device(device), footer(std::move(footer)), dpi(device.logicalDpiY()), body(sheetFont(9, false)),
+      bold(sheetFont(9, true)), title(sheetFont(12, true)), bodyMetrics(body, &device), boldMetrics(bold, &device),
+      titleMetrics(title, &device), lineHeight(bodyMetrics.lineSpacing() * 1.25)
+{
+    // The footer's line is kept free at the bottom of every page.
+    content = QRectF(0, 0, device.width(), device.height() - 1.5 * lineHeight);
+    y = content.top();
+    drawFooter();
+}
+
+void SheetPages::heading(const QString &text)
+{
+    const double height = titleMetrics.lineSpacing() * 1.4;
+    // A heading is not left alone at the foot of a page.
+    if (!makeRoom(height + 3 * lineHeight))
+        return;
+    drawText(QRectF(content.left(), y, content.width(), height), text, title, titleMetrics,
+             Qt::AlignLeft | Qt::AlignVCenter);
+    y += height;
+}
+
+void SheetPages::line(const QString &text, bool isBold)
+{
+    if (!makeRoom(lineHeight))
+        return;
+    drawText(QRectF(content.left(), y, content.width(), lineHeight), text, isBold ? bold : body,
+             isBold ? boldMetrics : bodyMetrics, Qt::AlignLeft | Qt::AlignVCenter);
+    y += lineHeight;
+}
+
+void SheetPages::skip(double lines)
+{
+    y += lines * lineHeight;
+}
+
+void SheetPages::row(const QStringList &cells, const std::vector<double> &columnWidths, bool isBold)
+{
+    if (!makeRoom(lineHeight))
+        return;
+    double x = content.left();
+    for (qsizetype column = 0; column < cells.size() && std::size_t(column) < columnWidths.size(); ++column) {
+        const double width = columnWidths[std::size_t(column)] * content.width();
+        drawText(QRectF(x, y, width, lineHeight), cells[column], isBold ? bold : body,
+                 isBold ? boldMetrics : bodyMetrics, Qt::AlignLeft | Qt::AlignVCenter);
+        x += width;
+    }
+    y += lineHeight;
+}
+
+void SheetPages::setContinuation(std::function<void()> next)
+{
+    continuation = std::move(next);
+}
+
+std::optional<QRectF> SheetPages::block(double height)
+{
+    if (!makeRoom(std::min(height, content.height())))
+        return std::nullopt;
+    const QRectF room(content.left(), y, content.width(), std::min(height, content.bottom() - y));
+    y += room.height();
+    return room;
+}
+
+void SheetPages::pageBreak()
+{
+    if (!pageEmpty)
+        startPage();
+}
+
+bool SheetPages::makeRoom(double height)
+{
+    if (!failure.isEmpty())
+        return false;
+    if (y + height > content.bottom() && !pageEmpty && !startPage())
+        return false;
+    pageEmpty = false;
+    return true;
+}
+
+bool SheetPages::startPage()
+{
+    if (!failure.isEmpty())
+        return false;
+    if (!device.newPage()) {
+        failure = QCoreApplication::translate("SheetPages", "page %1 could not be started").arg(page + 1);
+        return false;
+    }
+    ++page;
+    y = content.top();
+    pageEmpty = true;
+    drawFooter();
+    // The continuation writes through this object itself; it must not recurse
+    // into another page break.
+    if (continuation && !inContinuation) {
+        inContinuation = true;
+        continuation();
+        inContinuation = false;
+    }
+    return true;
+}
+
+void SheetPages::drawFooter()
+{
+    const QString text = QCoreApplication::translate("SheetPages", "%1 \u2014 page %2").arg(footer).arg(page);
+    drawText(QRectF(content.left(), device.height() - lineHeight, content.width(), lineHeight), text, body, bodyMetrics,
+             Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void SheetPages::drawText(const QRectF &rect, const QString &text, const QFont &font, const QFontMetricsF &metrics,
+                          Qt::Alignment alignment)
+{
+    if (painter.font() != font)
+        painter.setFont(font);
+    // Eliding measures the text again; most texts fit and are drawn as they are.
+    const double width = metrics.horizontalAdvance(text);
+    const QString fitting = width <= rect.width() ? text : metrics.elidedText(text, Qt::ElideRight, rect.width());
+    // Drawn at a computed baseline rather than laid out in the rectangle: a
+    // sheet has thousands of cells and a text layout for each is slow.
+    const double x =
+        alignment.testFlag(Qt::AlignRight) ? rect.right() - metrics.horizontalAdvance(fitting) : rect.left();
+    const double baseline = rect.top() + (rect.height() + metrics.ascent() - metrics.descent()) / 2;
+    painter.drawText(QPointF(x, baseline), fitting);
+}

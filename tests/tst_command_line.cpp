@@ -1,0 +1,405 @@
+#include "command_line.h"
+#include "pdf_text.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+const QByteArray kBarDeck = R"({"format": "railpin-job", "version": 1, "name": "Bar deck",
+ "railpinWidth": "1 3/8", "maximumGap": "4", "increment": 16, "extraStockPercent": 10,
+ "sections": [{"name": "Front", "length": "36", "ends": "full"},
+   {"name": "Stair", "length": "48", "railpinWidth": "1 1/2", "stair": {"rise": "7 1/2", "run": "10"}},
+   {"name": "Side", "length": "36", "ends": "half", "count": 7}]})";
+
+const QByteArray kUnreadableSection = R"({"format": "railpin-job", "version": 1, "name": "Half done",
+ "railpinWidth": "1 3/8", "maximumGap": "4", "increment": 16,
+ "sections": [{"name": "Front", "length": "36"}, {"name": "Back", "length": "abc"}]})";
+
+struct Outcome
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Outcome runCommandLine(const QStringList &arguments)
+{
+    Outcome outcome;
+    QTextStream out(&outcome.out);
+    QTextStream err(&outcome.err);
+    outcome.exitCode = command_line::run(QStringList{QStringLiteral("railpin")} + arguments, out, err);
+    return outcome;
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+}  // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir jobs;
+
+    QString placed(QString argument, const QString &out) const
+    {
+        argument.replace(QLatin1String("OUT"), out);
+        argument.replace(QLatin1String("JOBS"), jobs.path());
+        return argument;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(jobs.isValid());
+        const QList<std::pair<QString, QByteArray>> files{
+            {"deck.railpin", kBarDeck},
+            {"half-done.railpin", kUnreadableSection},
+            {"not-json.railpin", "this is not JSON"},
+            {"no-marker.railpin", R"({"name": "Bar deck", "sections": []})"},
+        };
+        for (const auto &[name, bytes] : files) {
+            QFile file(jobs.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(bytes), bytes.size());
+        }
+    }
+
+    void exitCodes_data()
+    {
+        QTest::addColumn<QStringList>("arguments");  // OUT: the output file; JOBS: the job files' folder
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("named");  // what the one line on standard error names
+
+        const QStringList section{"--length", "36", "--width", "1 3/8", "--max-gap", "4"};
+        const QStringList pdf{"--pdf", "OUT"};
+        // Written.
+        QTest::newRow("level section") << pdf + section << 0 << "";
+        QTest::newRow("every option") << pdf + section + QStringList{"--increment", "32", "--ends", "half",
+                                                                     "--count",     "8",  "--name", "Deck",
+                                                                     "--paper",     "a4"}
+                                      << 0 << "";
+        QTest::newRow("stair by rise and run")
+            << pdf +
+                   QStringList{"--length", "48", "--width", "1 1/2", "--max-gap", "4", "--rise", "7 1/2", "--run", "10"}
+            << 0 << "";
+        QTest::newRow("stair by angle") << pdf + section + QStringList{"--angle", "36.87"} << 0 << "";
+        QTest::newRow("feet and inches") << pdf + QStringList{"--length",  "12' 3 1/2\"", "--width", "1 3/8",
+                                                              "--max-gap", "4",           "--paper", "Letter"}
+                                         << 0 << "";
+        QTest::newRow("millimetres") << pdf + QStringList{"--unit", "mm",      "--mark-step", "0.5",       "--length",
+                                                          "914",    "--width", "35",          "--max-gap", "100"}
+                                     << 0 << "";
+        QTest::newRow("count over the maximum is written with its warning")
+            << pdf + section + QStringList{"--count", "2"} << 0 << "";
+        QTest::newRow("job file") << pdf + QStringList{"JOBS/deck.railpin"} << 0 << "";
+
+        // A bad option or value, or a section that cannot be laid out.
+        QTest::newRow("unknown option") << pdf + section + QStringList{"--colour", "red"} << 2 << "colour";
+        QTest::newRow("option without its value") << section + QStringList{"--pdf"} << 2 << "pdf";
+        QTest::newRow("nothing asked") << section << 2 << "--pdf";
+        QTest::newRow("pdf and marks") << pdf + section + QStringList{"--marks"} << 2 << "--marks";
+        QTest::newRow("decimals without marks") << pdf + section + QStringList{"--decimals"} << 2 << "--decimals";
+        QTest::newRow("unknown paper") << pdf + section + QStringList{"--paper", "b5"} << 2 << "b5";
+        QTest::newRow("length missing") << pdf + QStringList{"--width", "1 3/8", "--max-gap", "4"} << 2 << "--length";
+        QTest::newRow("unreadable length")
+            << pdf + QStringList{"--length", "abc", "--width", "1 3/8", "--max-gap", "4"} << 2 << "abc";
+        QTest::newRow("zero width") << pdf + QStringList{"--length", "36", "--width", "0", "--max-gap", "4"} << 2
+                                    << "width";
+        QTest::newRow("increment of 5") << pdf + section + QStringList{"--increment", "5"} << 2 << "--increment";
+        QTest::newRow("ends in the middle") << pdf + section + QStringList{"--ends", "middle"} << 2 << "middle";
+        QTest::newRow("count of none") << pdf + section + QStringList{"--count", "0"} << 2 << "--count";
+        QTest::newRow("count in words") << pdf + section + QStringList{"--count", "six"} << 2 << "six";
+        QTest::newRow("rise without run") << pdf + section + QStringList{"--rise", "7"} << 2 << "--run";
+        QTest::newRow("rise, run and angle")
+            << pdf + section + QStringList{"--rise", "7", "--run", "10", "--angle", "30"} << 2 << "--angle";
+        QTest::newRow("angle not a number") << pdf + section + QStringList{"--angle", "steep"} << 2 << "steep";
+        QTest::newRow("slope of 60 degrees") << pdf + section + QStringList{"--angle", "60"} << 2 << "60";
+        QTest::newRow("railpins do not fit")
+            << pdf + QStringList{"--length", "3", "--width", "4", "--max-gap", "4"} << 2 << "";
+        QTest::newRow("unknown unit") << pdf + section + QStringList{"--unit", "ft"} << 2 << "ft";
+        QTest::newRow("fraction in millimetres")
+            << pdf + QStringList{"--unit", "mm", "--length", "914", "--width", "1 3/8", "--max-gap", "100"} << 2
+            << "--width";
+        QTest::newRow("mark step for inches")
+            << pdf + section + QStringList{"--mark-step", "0.5"} << 2 << "--mark-step";
+        QTest::newRow("mark step of a quarter")
+            << pdf + QStringList{"--unit", "mm",      "--mark-step", "0.25",      "--length",
+                                 "914",    "--width", "35",          "--max-gap", "100"}
+            << 2 << "0.25";
+        QTest::newRow("section options with a job file")
+            << pdf + QStringList{"JOBS/deck.railpin", "--length", "36"} << 2 << "--length";
+        QTest::newRow("two job files") << pdf + QStringList{"JOBS/deck.railpin", "JOBS/deck.railpin"} << 2
+                                       << "deck.railpin";
+        QTest::newRow("output over the job file")
+            << QStringList{"--pdf", "JOBS/deck.railpin", "JOBS/deck.railpin"} << 2 << "deck.railpin";
+        QTest::newRow("job with a section that cannot be laid out")
+            << pdf + QStringList{"JOBS/half-done.railpin"} << 2 << "section 2 \"Back\"";
+
+        // A job file that cannot be read, an output that cannot be written.
+        QTest::newRow("missing job file") << pdf + QStringList{"JOBS/missing.railpin"} << 1 << "missing.railpin";
+        QTest::newRow("job file not JSON") << pdf + QStringList{"JOBS/not-json.railpin"} << 1 << "not-json.railpin";
+        QTest::newRow("job file without its marker")
+            << pdf + QStringList{"JOBS/no-marker.railpin"} << 1 << "no-marker.railpin";
+        QTest::newRow("output folder missing")
+            << QStringList{"--pdf", "OUT/missing/deck.pdf"} + section << 1 << "deck.pdf";
+        QTest::newRow("output is a folder")
+            << QStringList{"--pdf", "JOBS"} + section << 1 << QDir::toNativeSeparators(jobs.path());
+    }
+
+    void exitCodes()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, named);
+        QTemporaryDir folder;
+        const QString out = folder.filePath(QStringLiteral("sheet.pdf"));
+        for (QString &argument : arguments)
+            argument = placed(argument, out);
+        const QStringList jobsBefore = filesIn(jobs.path());
+
+        const Outcome outcome = runCommandLine(arguments);
+        QCOMPARE(outcome.exitCode, exitCode);
+        QVERIFY(outcome.out.isEmpty());
+        if (exitCode == 0) {
+            QCOMPARE(outcome.err, QString());
+            QCOMPARE(filesIn(folder.path()), QStringList{"sheet.pdf"});
+            QFile written(out);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            QVERIFY(written.readAll().startsWith("%PDF-"));
+        } else {
+            QCOMPARE(outcome.err.count(u'\n'), 1);
+            QVERIFY2(outcome.err.startsWith(QStringLiteral("railpin: ")), qPrintable(outcome.err));
+            QVERIFY2(outcome.err.contains(named), qPrintable(outcome.err));
+            QCOMPARE(filesIn(folder.path()), QStringList());
+        }
+        QCOMPARE(filesIn(jobs.path()), jobsBefore);
+    }
+
+    // A failure leaves a file already at the output as it was.
+    void failureKeepsAnExistingFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("bad value") << QStringList{"--length", "abc", "--width", "1 3/8", "--max-gap", "4"};
+        QTest::newRow("unlayable job") << QStringList{"JOBS/half-done.railpin"};
+        QTest::newRow("unreadable job") << QStringList{"JOBS/not-json.railpin"};
+    }
+
+    void failureKeepsAnExistingFile()
+    {
+        QFETCH(QStringList, arguments);
+        QTemporaryDir folder;
+        const QString out = folder.filePath(QStringLiteral("sheet.pdf"));
+        QFile existing(out);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("yesterday's sheet");
+        existing.close();
+        for (QString &argument : arguments)
+            argument = placed(argument, out);
+
+        QVERIFY(runCommandLine(QStringList{"--pdf", out} + arguments).exitCode != 0);
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll(), QByteArray("yesterday's sheet"));
+        QCOMPARE(filesIn(folder.path()), QStringList{"sheet.pdf"});
+    }
+
+    void marks_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");  // the output, or its first lines
+        QTest::addColumn<int>("lines");
+        QTest::newRow("level, fractions") << QStringList{"--length", "36", "--width", "1 3/8", "--max-gap", "4"}
+                                          << "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+                                             "1\t3 15/16\t4 5/8\t5 5/16\t31 3/8\n"
+                                             "2\t9 5/16\t10\t10 11/16\t26\n"
+                                             "3\t14 5/8\t15 5/16\t16\t20 11/16\n"
+                                             "4\t20\t20 11/16\t21 3/8\t15 5/16\n"
+                                             "5\t25 5/16\t26\t26 11/16\t10\n"
+                                             "6\t30 11/16\t31 3/8\t32 1/16\t4 5/8\n"
+                                          << 7;
+        QTest::newRow("level, decimals") << QStringList{"--length", "36",      "--width", "1 3/8",     "--max-gap",
+                                                        "20",       "--count", "1",       "--decimals"}
+                                         << "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+                                            "1\t17.3125\t18\t18.6875\t18\n"
+                                         << 2;
+        // Along the rail; several marks lie exactly halfway between sixteenths
+        // (10.59375) and go to the lower one.
+        QTest::newRow("stair, along the rail")
+            << QStringList{"--length", "48", "--width", "1 1/2", "--max-gap", "4", "--rise", "7 1/2", "--run", "10"}
+            << "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+               "1\t4 3/8\t5 5/16\t6 1/4\t42 11/16\n"
+               "2\t10 9/16\t11 1/2\t12 7/16\t36 7/16\n"
+               "3\t16 13/16\t17 3/4\t18 11/16\t30 1/4\n"
+               "4\t23 1/16\t24\t24 15/16\t24\n"
+               "5\t29 5/16\t30 1/4\t31 3/16\t17 3/4\n"
+               "6\t35 1/2\t36 7/16\t37 3/8\t11 1/2\n"
+               "7\t41 3/4\t42 11/16\t43 5/8\t5 5/16\n"
+            << 8;
+        QTest::newRow("millimetres")
+            << QStringList{"--unit", "mm", "--length", "914", "--width", "35", "--max-gap", "100"}
+            << "Railpin\tLeft edge (mm)\tCentre (mm)\tRight edge (mm)\tCentre from right post (mm)\n"
+               "1\t84\t101\t119\t813\n"
+               "2\t202\t220\t237\t694\n"
+               "3\t321\t338\t356\t576\n"
+               "4\t439\t457\t474\t457\n"
+               "5\t558\t576\t593\t338\n"
+               "6\t677\t694\t712\t220\n"
+               "7\t795\t813\t830\t101\n"
+            << 8;
+        QTest::newRow("millimetres to the half")
+            << QStringList{"--unit",  "mm", "--mark-step", "0.5", "--length", "914",
+                           "--width", "35", "--max-gap",   "500", "--count",  "1"}
+            << "Railpin\tLeft edge (mm)\tCentre (mm)\tRight edge (mm)\tCentre from right post (mm)\n"
+               "1\t439.5\t457\t474.5\t457\n"
+            << 2;
+    }
+
+    void marks()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        QFETCH(int, lines);
+        const Outcome outcome = runCommandLine(QStringList{"--marks"} + arguments);
+        QCOMPARE(outcome.err, QString());
+        QCOMPARE(outcome.exitCode, 0);
+        QCOMPARE(outcome.out.left(expected.size()), expected);
+        QCOMPARE(outcome.out.count(u'\n'), lines);
+    }
+
+    // Marks have no place for a warning: it goes to standard error, and the marks are written.
+    void marksWithAWarning()
+    {
+        const Outcome outcome =
+            runCommandLine({"--marks", "--length", "36", "--width", "1 3/8", "--max-gap", "4", "--count", "2"});
+        QCOMPARE(outcome.exitCode, 0);
+        QCOMPARE(outcome.out.count(u'\n'), 3);
+        QCOMPARE(outcome.err.count(u'\n'), 1);
+        QVERIFY2(outcome.err.startsWith(QStringLiteral("railpin: warning: ")), qPrintable(outcome.err));
+    }
+
+    void marksOfAJob()
+    {
+        const Outcome outcome = runCommandLine({QStringLiteral("--marks"), jobs.filePath("deck.railpin")});
+        QCOMPARE(outcome.exitCode, 0);
+        const QStringList blocks = outcome.out.split(QStringLiteral("\n\n"));
+        QCOMPARE(blocks.size(), 4);  // three sections, each ending in a blank line
+        QCOMPARE(blocks[3], QString());
+        const QString heading = QStringLiteral("Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post");
+        const QStringList names{"Front", "Stair", "Side"};
+        const QList<int> counts{6, 7, 7};
+        for (int index = 0; index < 3; ++index) {
+            const QStringList lines = blocks[index].split(u'\n');
+            QCOMPARE(lines[0], QStringLiteral("Section\t") + names[index]);
+            QCOMPARE(lines[1], heading);
+            QCOMPARE(lines.size(), counts[index] + 2);
+        }
+        QVERIFY(blocks[0].contains(QStringLiteral("\n1\t3 15/16\t4 5/8\t5 5/16\t31 3/8\n")));
+        QVERIFY(blocks[2].contains(QStringLiteral("\n1\t1 7/8\t2 9/16\t3 1/4\t33 7/16")));
+    }
+
+    void helpAndVersion_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("help") << "--help"
+                              << "--pdf";
+        QTest::newRow("short help") << "-h"
+                                    << "--mark-step";
+        QTest::newRow("version") << "--version"
+                                 << "Railpin Calculator ";
+    }
+
+    void helpAndVersion()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, expected);
+        const Outcome outcome = runCommandLine({option});
+        QCOMPARE(outcome.exitCode, 0);
+        QCOMPARE(outcome.err, QString());
+        QVERIFY2(outcome.out.contains(expected), qPrintable(outcome.out));
+    }
+
+    // Which arguments leave the windows to open: none, Qt's own options, a job file.
+    void windowsOrCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("commandLine");
+        QTest::addColumn<QString>("jobToOpen");
+        QTest::newRow("nothing") << QStringList{} << false << "";
+        QTest::newRow("Qt's platform option") << QStringList{"-platform", "offscreen"} << false << "offscreen";
+        QTest::newRow("Qt's style sheet option") << QStringList{"-stylesheet", "a.qss"} << false << "a.qss";
+        QTest::newRow("a job file") << QStringList{"deck.railpin"} << false << "deck.railpin";
+        QTest::newRow("pdf") << QStringList{"--pdf", "a.pdf", "deck.railpin"} << true << "";
+        QTest::newRow("marks") << QStringList{"--marks", "deck.railpin"} << true << "";
+        QTest::newRow("help") << QStringList{"--help"} << true << "";
+        QTest::newRow("version") << QStringList{"--version"} << true << "";
+        QTest::newRow("a section option alone") << QStringList{"--length", "36"} << true << "";
+    }
+
+    void windowsOrCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, commandLine);
+        QFETCH(QString, jobToOpen);
+        arguments.prepend(QStringLiteral("railpin"));
+        QCOMPARE(command_line::asksForCommandLine(arguments), commandLine);
+        QCOMPARE(command_line::jobFileToOpen(arguments), jobToOpen);
+    }
+
+    // The program itself, with no display of any kind.
+    void programWithoutDisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("pdf") << QStringList{"--pdf", "OUT", "--length", "36", "--width", "1 3/8", "--max-gap", "4"}
+                             << "";
+        QTest::newRow("marks") << QStringList{"--marks", "--length", "36", "--width", "1 3/8", "--max-gap", "4"}
+                               << "1\t3 15/16\t4 5/8\t5 5/16\t31 3/8\n";
+        QTest::newRow("help") << QStringList{"--help"} << "--marks";
+    }
+
+    void programWithoutDisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, output);
+        QTemporaryDir folder;
+        const QString out = folder.filePath(QStringLiteral("sheet.pdf"));
+        for (QString &argument : arguments)
+            argument = placed(argument, out);
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(variable));
+        // A login session has its runtime folder; without one Qt warns about it on
+        // standard error before the program runs, which is not the program's output.
+        if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR")))
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(RAILPIN_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(60000));
+        const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(program.exitCode() == 0, qPrintable(err));
+        QCOMPARE(err, QString());
+        QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).contains(output));
+        if (arguments.first() == QLatin1String("--pdf")) {
+            QFile written(out);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            const QByteArray pdf = written.readAll();
+            QVERIFY(pdf.startsWith("%PDF-"));
+            if (havePdfToText())
+                QVERIFY(pdfText(pdf).value_or(QString()).contains(QStringLiteral("4 5/8")));
+        }
+    }
+};
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_command_line.moc"

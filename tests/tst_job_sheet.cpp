@@ -1,0 +1,285 @@
+#include "job_sheet.h"
+#include "measurement.h"
+#include "pdf_text.h"
+#include "section_layout.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(layout::Job)
+
+namespace {
+
+layout::Section section(const QString &name, const QString &length)
+{
+    layout::Section result;
+    result.name = name;
+    result.length = length;
+    return result;
+}
+
+layout::Job barDeck()
+{
+    layout::Job job;
+    job.name = QStringLiteral("Bar deck");
+    job.sections.push_back(section(QStringLiteral("Front"), QStringLiteral("36")));
+    layout::Section stair = section(QStringLiteral("Stair"), QStringLiteral("48"));
+    stair.railpinWidth = QStringLiteral("1 1/2");
+    stair.stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt, {}};
+    job.sections.push_back(stair);
+    layout::Section side = section(QStringLiteral("Side"), QStringLiteral("36"));
+    side.ends = layout::Ends::Half;
+    side.count = 7;
+    job.sections.push_back(side);
+    return job;
+}
+
+layout::Job metricJob()
+{
+    layout::Job job;
+    job.name = QStringLiteral("Terrasse");
+    job.unit = layout::Unit::Millimetres;
+    job.railpinWidth = QStringLiteral("35");
+    job.maximumGap = QStringLiteral("100");
+    job.sections.push_back(section(QStringLiteral("Garde-corps"), QStringLiteral("914")));
+    return job;
+}
+
+QByteArray sheetPdf(const layout::Job &job, const QPageSize &paper = QPageSize(QPageSize::Letter))
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(paper);
+    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    const QString failure = printing::paintJobSheet(writer, job);
+    return failure.isEmpty() ? buffer.data() : QByteArray();
+}
+
+// The sheet's text with runs of blanks made single, so that columns read as words.
+QString sheetText(const layout::Job &job)
+{
+    const QByteArray pdf = sheetPdf(job);
+    if (pdf.isEmpty())
+        return {};
+    return pdfText(pdf).value_or(QString()).replace(QRegularExpression(QStringLiteral("[ \\t]+")), QStringLiteral(" "));
+}
+
+}  // namespace
+
+class TestJobSheet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (!havePdfToText())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+
+    void sheetShowsEverySection_data()
+    {
+        QTest::addColumn<layout::Job>("job");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("level, stair and half ends")
+            << barDeck()
+            << QStringList{"Bar deck \u2014 Front", "Length: 36 in", "Ends: a full gap at each post",
+                           "Railpin width: 1 3/8 in", "Maximum gap: 4 in", "Railpins: 6", "Gap: 3.964286 in (3 15/16)",
+                           // The marks table of the level section, first and last railpin.
+                           "Railpin Left edge Centre Right edge Centre from right post",
+                           "1 3 15/16 (3.964286) 4 5/8 (4.651786) 5 5/16 (5.339286) 31 3/8 (31.34821)",
+                           "Marks from the left post, in inches", "6 30 11/16 (30.66071)",
+                           // The stair: slope, run, both sets of marks, labelled.
+                           "Bar deck \u2014 Stair", "Length along the rail: 48 in",
+                           "Slope: rise 7 1/2 in, run 10 in (36.87\u00b0)", "Horizontal run: 38 3/8 in (38.4)",
+                           "Gap, measured level: 3.4875 in", "Marks along the rail, from the left post, in inches",
+                           "Horizontal marks, from the left post, in inches", "5 5/16 (5.296875)", "4 1/4 (4.2375)",
+                           // Half-gap ends with a given count.
+                           "Bar deck \u2014 Side", "Ends: half a gap at each post", "Railpins: 7 (as given)",
+                           "Gap: 3.767857 in (3 3/4)", "2 9/16 (2.571429)",
+                           // Totals.
+                           "Totals", "Front: 6 railpins", "Stair: 7 railpins", "Side: 7 railpins",
+                           // Drawings.
+                           "Scale 1:"};
+        const QString metricHeading =
+            QStringLiteral("Railpin Left edge (mm) Centre (mm) Right edge (mm) Centre from right post (mm)");
+        QTest::newRow("millimetres") << metricJob()
+                                     << QStringList{"Terrasse \u2014 Garde-corps",
+                                                    "Length: 914 mm",
+                                                    "Gap: 83.6 mm",
+                                                    metricHeading,
+                                                    "Marks from the left post, in millimetres",
+                                                    "1 84 (83.6) 101 (101.1)",
+                                                    "813 (812.9)"};
+    }
+
+    void sheetShowsEverySection()
+    {
+        QFETCH(layout::Job, job);
+        QFETCH(QStringList, expected);
+        const QString text = sheetText(job);
+        QVERIFY(!text.isEmpty());
+        for (const QString &line : expected)
+            QVERIFY2(text.contains(line), qPrintable(QStringLiteral("missing \"%1\" in:\n%2").arg(line, text)));
+
+        std::vector<layout::SectionLayout> layouts;
+        for (const layout::Section &each : job.sections)
+            layouts.push_back(layout::layOut(job, each));
+        for (const QString &line : layout::totalsLines(job, layout::totals(job, layouts)))
+            QVERIFY2(text.contains(line), qPrintable(line));
+    }
+
+    void warningsAndProblemsInWords()
+    {
+        layout::Job job = barDeck();
+        job.sections[0].count = 2;  // a gap far over the maximum
+        job.sections[1].length = QStringLiteral("abc");
+        const QString text = sheetText(job);
+        const layout::SectionLayout tooFew = layout::layOut(job, job.sections[0]);
+        const layout::SectionLayout unreadable = layout::layOut(job, job.sections[1]);
+        QVERIFY(!tooFew.warnings.isEmpty());
+        QVERIFY(!unreadable.problems.isEmpty());
+        QVERIFY2(text.contains(QStringLiteral("Warning: ") + tooFew.warnings.constFirst().simplified()),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Problem: ") + unreadable.problems.constFirst().simplified()),
+                 qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Stair: not laid out")));
+    }
+
+    // A long section's table goes on over pages, its heading written again on each.
+    void tableContinuesWithItsHeading()
+    {
+        layout::Job job;
+        job.name = QStringLiteral("Long");
+        job.sections.push_back(section(QStringLiteral("Fence"), QStringLiteral("1200")));
+        const layout::SectionLayout laidOut = layout::layOut(job, job.sections.front());
+        QVERIFY(laidOut.count > 200);
+
+        const QString text = sheetText(job);
+        const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
+        QVERIFY2(pages.size() >= 4, qPrintable(QString::number(pages.size())));
+        for (qsizetype page = 1; page + 1 < pages.size(); ++page) {
+            QVERIFY2(pages[page].contains(QStringLiteral("Long \u2014 Fence, continued")), qPrintable(pages[page]));
+            QVERIFY(pages[page].contains(QStringLiteral("Railpin Left edge Centre Right edge Centre from right post")));
+        }
+        // Every railpin is listed once, the last with its mark.
+        const layout::RailpinMarks &last = laidOut.marks.back();
+        QVERIFY(text.contains(QStringLiteral("\n %1 ").arg(last.railpin)) ||
+                text.contains(QStringLiteral("\n%1 ").arg(last.railpin)));
+        QVERIFY(text.contains(layout::markText(last.centre, job) + QStringLiteral(" (")));
+    }
+
+    void writtenPdfReplacesOnlyWhenComplete()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath(QStringLiteral("deck.pdf"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old sheet");
+        old.close();
+
+        QCOMPARE(printing::writeJobPdf(barDeck(), path, QPageSize(QPageSize::A4)), QString());
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray pdf = written.readAll();
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QVERIFY(pdfText(pdf).value_or(QString()).contains(QStringLiteral("Bar deck")));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"deck.pdf"});
+    }
+
+    void failedWriteLeavesNothing_data()
+    {
+        QTest::addColumn<QString>("relativePath");
+        QTest::newRow("missing folder") << "no such folder/deck.pdf";
+        QTest::newRow("a folder in the way") << "folder";
+        QTest::newRow("empty name") << "";
+    }
+
+    void failedWriteLeavesNothing()
+    {
+        QFETCH(QString, relativePath);
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder")));
+        const QString path = relativePath.isEmpty() ? QString() : folder.filePath(relativePath);
+
+        const QString failure = printing::writeJobPdf(barDeck(), path, QPageSize(QPageSize::A4));
+        QVERIFY(!failure.isEmpty());
+        QVERIFY2(failure.contains(QDir::toNativeSeparators(path)), qPrintable(failure));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(QFileInfo(folder.filePath(QStringLiteral("folder"))).isDir());
+    }
+
+    void paperFromTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QPageSize::PageSizeId>("paper");
+        QTest::newRow("United States") << "en_US.UTF-8" << QPageSize::Letter;
+        QTest::newRow("Spanish in the United States") << "es_US.UTF-8" << QPageSize::Letter;
+        QTest::newRow("English Canada") << "en_CA.UTF-8" << QPageSize::Letter;
+        QTest::newRow("French Canada") << "fr_CA" << QPageSize::Letter;
+        QTest::newRow("Mexico") << "es_MX.UTF-8" << QPageSize::Letter;
+        QTest::newRow("Philippines") << "fil_PH.UTF-8" << QPageSize::Letter;
+        QTest::newRow("Puerto Rico") << "es_PR" << QPageSize::Letter;
+        QTest::newRow("with a modifier") << "en_US.UTF-8@euro" << QPageSize::Letter;
+        QTest::newRow("United Kingdom") << "en_GB.UTF-8" << QPageSize::A4;
+        QTest::newRow("France") << "fr_FR.UTF-8" << QPageSize::A4;
+        QTest::newRow("Spain") << "es_ES.UTF-8" << QPageSize::A4;
+        QTest::newRow("Australia") << "en_AU.UTF-8" << QPageSize::A4;
+        QTest::newRow("Serbian, Latin") << "sr_RS@latin" << QPageSize::A4;
+        QTest::newRow("C") << "C" << QPageSize::A4;
+        QTest::newRow("C.UTF-8") << "C.UTF-8" << QPageSize::A4;
+        QTest::newRow("POSIX") << "POSIX" << QPageSize::A4;
+        QTest::newRow("not a locale") << "USA" << QPageSize::A4;
+    }
+
+    void paperFromTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QPageSize::PageSizeId, paper);
+        QCOMPARE(printing::paperSizeForLocale(locale).id(), paper);
+    }
+
+    void paperSettingFirst_data()
+    {
+        QTest::addColumn<QByteArray>("lcPaper");
+        QTest::addColumn<QByteArray>("lcAll");
+        QTest::addColumn<QByteArray>("lang");
+        QTest::addColumn<QPageSize::PageSizeId>("paper");
+        QTest::newRow("paper setting over the language")
+            << QByteArray("en_US.UTF-8") << QByteArray() << QByteArray("de_DE.UTF-8") << QPageSize::Letter;
+        QTest::newRow("paper setting over LC_ALL")
+            << QByteArray("fr_CA.UTF-8") << QByteArray("C") << QByteArray() << QPageSize::Letter;
+        QTest::newRow("LC_ALL over the language")
+            << QByteArray() << QByteArray("en_GB.UTF-8") << QByteArray("en_US.UTF-8") << QPageSize::A4;
+        QTest::newRow("language alone") << QByteArray() << QByteArray() << QByteArray("en_CA.UTF-8")
+                                        << QPageSize::Letter;
+        QTest::newRow("empty counts as unset")
+            << QByteArray("") << QByteArray("") << QByteArray("es_US.UTF-8") << QPageSize::Letter;
+        QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray() << QPageSize::A4;
+    }
+
+    void paperSettingFirst()
+    {
+        QFETCH(QByteArray, lcPaper);
+        QFETCH(QByteArray, lcAll);
+        QFETCH(QByteArray, lang);
+        QFETCH(QPageSize::PageSizeId, paper);
+        const QByteArray saved[] = {qgetenv("LC_PAPER"), qgetenv("LC_ALL"), qgetenv("LANG")};
+        const char *names[] = {"LC_PAPER", "LC_ALL", "LANG"};
+        const QByteArray values[] = {lcPaper, lcAll, lang};
+        for (int index = 0; index < 3; ++index)
+            qputenv(names[index], values[index]);
+        const QPageSize::PageSizeId chosen = printing::defaultPaperSize().id();
+        for (int index = 0; index < 3; ++index)
+            qputenv(names[index], saved[index]);
+        QCOMPARE(chosen, paper);
+    }
+};
+
+QTEST_MAIN(TestJobSheet)
+#include "tst_job_sheet.moc"

@@ -1,0 +1,202 @@
+#include "measurement.h"
+#include "recording_paint_device.h"
+#include "section_drawing.h"
+#include "section_layout.h"
+
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+Q_DECLARE_METATYPE(layout::Job)
+
+namespace {
+
+constexpr double kTolerance = 0.005;  // drawn lengths within 0.5 % of the stated scale
+
+layout::Job jobOf(layout::Unit unit, const QString &width, const QString &maximumGap, layout::Section section)
+{
+    layout::Job job;
+    job.name = QStringLiteral("Deck");
+    job.unit = unit;
+    job.railpinWidth = width;
+    job.maximumGap = maximumGap;
+    job.sections.push_back(std::move(section));
+    return job;
+}
+
+layout::Section sectionOf(const QString &length, layout::Ends ends = layout::Ends::Full,
+                          std::optional<layout::Stair> stair = std::nullopt)
+{
+    layout::Section section;
+    section.name = QStringLiteral("Front");
+    section.length = length;
+    section.ends = ends;
+    section.stair = std::move(stair);
+    return section;
+}
+
+double minX(const QPolygonF &shape)
+{
+    return shape.boundingRect().left();
+}
+
+double maxX(const QPolygonF &shape)
+{
+    return shape.boundingRect().right();
+}
+
+bool near(double drawn, double expected)
+{
+    return std::abs(drawn - expected) <= kTolerance * std::abs(expected) + 1e-9;
+}
+
+}  // namespace
+
+class TestSectionDrawing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void drawnToTheStatedScale_data()
+    {
+        QTest::addColumn<layout::Job>("job");
+        QTest::addColumn<QSize>("device");
+        QTest::addColumn<int>("dpi");
+
+        const QSize sheet(9000, 2600);  // a sheet's drawing box at 1200 dpi
+        const layout::Stair rake{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt, {}};
+        QTest::newRow("level, full ends")
+            << jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("36")) << sheet << 1200;
+        QTest::newRow("level, half ends")
+            << jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("36", layout::Ends::Half)) << sheet << 1200;
+        QTest::newRow("long deck side") << jobOf(layout::Unit::Inches, "1 1/2", "4", sectionOf("480")) << sheet << 1200;
+        QTest::newRow("short section in a tall area")
+            << jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("10")) << QSize(2000, 6000) << 1200;
+        QTest::newRow("stair by rise and run")
+            << jobOf(layout::Unit::Inches, "1 1/2", "4", sectionOf("48", layout::Ends::Full, rake)) << sheet << 1200;
+        QTest::newRow("steep stair by angle")
+            << jobOf(layout::Unit::Inches, "1 1/2", "4",
+                     sectionOf("96", layout::Ends::Full, layout::Stair{{}, {}, 45.0, {}}))
+            << sheet << 1200;
+        QTest::newRow("millimetres") << jobOf(layout::Unit::Millimetres, "35", "100", sectionOf("914")) << sheet
+                                     << 1200;
+        QTest::newRow("millimetre stair")
+            << jobOf(layout::Unit::Millimetres, "35", "100",
+                     sectionOf("2400", layout::Ends::Half, layout::Stair{"180", "250", std::nullopt, {}}))
+            << sheet << 1200;
+        QTest::newRow("a window at 96 dpi")
+            << jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("71 1/2")) << QSize(700, 260) << 96;
+    }
+
+    void drawnToTheStatedScale()
+    {
+        QFETCH(layout::Job, job);
+        QFETCH(QSize, device);
+        QFETCH(int, dpi);
+        const layout::SectionLayout laidOut = layout::layOut(job, job.sections.front());
+        QVERIFY2(laidOut.laidOut(), qPrintable(laidOut.problems.join(u'\n')));
+
+        RecordingPaintDevice paper(device, dpi);
+        const QRectF area(QPointF(0, 0), QSizeF(device));
+        QPainter painter(&paper);
+        const printing::DrawingScale scale = printing::drawSection(painter, area, job, laidOut);
+        painter.end();
+        const RecordingPaintDevice::Recording &drawn = paper.recording();
+
+        // The scale stated is the scale drawn.
+        const QRegularExpressionMatch stated = QRegularExpression(QStringLiteral("^Scale 1:(\\d+)$")).match(scale.text);
+        QVERIFY2(stated.hasMatch(), qPrintable(scale.text));
+        QVERIFY(drawn.texts.contains(scale.text));
+        const double unitsPerPaperUnit = job.unit == layout::Unit::Millimetres ? dpi / 25.4 : dpi;
+        const double s = unitsPerPaperUnit / stated.captured(1).toDouble();
+        QVERIFY2(near(scale.devicePerUnit, s), qPrintable(QString::number(scale.devicePerUnit)));
+
+        // Two posts and a shape per railpin, all within the area.
+        std::vector<QPolygonF> shapes = drawn.shapes;
+        QCOMPARE(qint64(shapes.size()), laidOut.count + 2);
+        for (const QPolygonF &shape : shapes) {
+            for (const QPointF &point : shape)
+                QVERIFY(area.adjusted(-1, -1, 1, 1).contains(point));
+        }
+        std::sort(shapes.begin(), shapes.end(),
+                  [](const QPolygonF &a, const QPolygonF &b) { return minX(a) < minX(b); });
+        const double leftFace = maxX(shapes.front());
+        const double rightFace = minX(shapes.back());
+        const double run = laidOut.stair ? laidOut.horizontalRun : laidOut.length;
+        QVERIFY2(near(rightFace - leftFace, run * s), qPrintable(QString::number((rightFace - leftFace) / s)));
+
+        // Each railpin as wide as it is and where its marks put it.
+        const auto &marks = laidOut.stair ? laidOut.horizontalMarks : laidOut.marks;
+        for (std::size_t index = 0; index < marks.size(); ++index) {
+            const QPolygonF &railpin = shapes[index + 1];
+            QVERIFY(near(maxX(railpin) - minX(railpin), laidOut.railpinWidth * s));
+            QVERIFY(near(minX(railpin) - leftFace, marks[index].leftEdge * s));
+            QVERIFY(near(maxX(railpin) - leftFace, marks[index].rightEdge * s));
+            if (!laidOut.stair) {
+                // Level railpins are upright rectangles: every corner on the bounding box's corners.
+                const QRectF box = railpin.boundingRect();
+                for (const QPointF &corner : railpin) {
+                    QVERIFY(corner.x() == box.left() || corner.x() == box.right());
+                    QVERIFY(corner.y() == box.top() || corner.y() == box.bottom());
+                }
+            }
+        }
+
+        // A stair's rail: as long as the section along the rail, at its slope,
+        // so the scale is the same in both directions.
+        if (laidOut.stair) {
+            const auto rail =
+                std::max_element(drawn.lines.begin(), drawn.lines.end(),
+                                 [](const QLineF &a, const QLineF &b) { return a.length() < b.length(); });
+            QVERIFY(rail != drawn.lines.end());
+            QVERIFY2(near(rail->length(), laidOut.length * s), qPrintable(QString::number(rail->length() / s)));
+            const double slope = std::abs(rail->dy() / rail->dx());
+            QVERIFY(near(slope, std::tan(laidOut.slopeDegrees * M_PI / 180)));
+        }
+
+        // A level section is drawn at the largest familiar scale that fits its
+        // width; those scales lie at most 2.5 times apart.
+        if (!laidOut.stair) {
+            const double drawnWidth = maxX(shapes.back()) - minX(shapes.front());
+            QVERIFY2(drawnWidth >= area.width() / 2.5, qPrintable(QString::number(drawnWidth / area.width())));
+        }
+
+        // The first gap is dimensioned with its mark.
+        const double gapSize = marks.size() > 1 ? marks[1].leftEdge - marks[0].rightEdge : marks[0].leftEdge;
+        const QString gapText = layout::markText(gapSize, job);
+        QVERIFY2(std::any_of(drawn.texts.begin(), drawn.texts.end(),
+                             [&gapText](const QString &text) { return text.startsWith(gapText + u' '); }),
+                 qPrintable(drawn.texts.join(u'|')));
+    }
+
+    void problemDrawnAsText_data()
+    {
+        QTest::addColumn<layout::Job>("job");
+        QTest::newRow("unreadable length") << jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("abc"));
+        QTest::newRow("railpins do not fit") << jobOf(layout::Unit::Inches, "5", "4", sectionOf("3"));
+        QTest::newRow("slope of 60 degrees") << jobOf(
+            layout::Unit::Inches, "1 3/8", "4", sectionOf("48", layout::Ends::Full, layout::Stair{{}, {}, 60.0, {}}));
+    }
+
+    void problemDrawnAsText()
+    {
+        QFETCH(layout::Job, job);
+        const layout::SectionLayout laidOut = layout::layOut(job, job.sections.front());
+        QVERIFY(!laidOut.laidOut());
+
+        RecordingPaintDevice paper(QSize(9000, 2600));
+        QPainter painter(&paper);
+        const printing::DrawingScale scale = printing::drawSection(painter, QRectF(0, 0, 9000, 2600), job, laidOut);
+        painter.end();
+        QCOMPARE(scale.devicePerUnit, 0.0);
+        QVERIFY(paper.recording().shapes.empty());
+        // Word wrapping may split the sentence into lines; together they are the problem.
+        QCOMPARE(paper.recording().texts.join(u' ').simplified(), laidOut.problems.constFirst().simplified());
+    }
+};
+
+QTEST_MAIN(TestSectionDrawing)
+#include "tst_section_drawing.moc"
