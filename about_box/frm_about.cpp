@@ -4,6 +4,7 @@
 #include "ui_frm_about.h"
 #include "window_placement.h"
 
+#include <QCoreApplication>
 #include <QFont>
 
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmAbout>())
@@ -42,8 +43,9 @@ frmAbout::~frmAbout() = default;
 
 void frmAbout::Form_Load()
 {
-    ui->lblTitle->setText(QString::fromUtf8(app_info::kTitle));
-    ui->lblVersion->setText(QStringLiteral("Version ") + app_info::versionNumbers());
+    // The title in the user's language, as the main window's caption shows it.
+    ui->lblTitle->setText(QCoreApplication::translate("frmMain", app_info::kTitle));
+    ui->lblVersion->setText(tr("Version %1").arg(app_info::versionNumbers()));
     ui->lblCopyright->setText(QString::fromUtf8(app_info::kCopyright));
 }
 

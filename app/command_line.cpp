@@ -7,6 +7,7 @@
 #include "job_sheet.h"
 #include "marks_text.h"
 #include "number_text.h"
+#include "translator_setup.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -207,21 +208,23 @@ std::optional<int> runIfAsked(int &argc, char **argv)
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const auto identify = [] {
+    // Help and messages in the user's language; the marks stay as they are.
+    const auto identify = [](QCoreApplication &application) {
         QCoreApplication::setApplicationName(QString::fromUtf8(app_info::kTitle));
         QCoreApplication::setApplicationVersion(app_info::versionNumbers());
+        translations::install(application);
     };
     CommandLineOptions options;
     options.parser.parse(arguments);
     if (!options.parser.isSet(options.pdf)) {
         QCoreApplication application(argc, argv);
-        identify();
+        identify(application);
         return run(arguments, out, err);
     }
     // Painting a PDF needs fonts and a GUI application, but never a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    identify();
+    identify(application);
     return run(arguments, out, err);
 }
 

@@ -4,6 +4,7 @@
 #include "first_frame_report.h"
 #include "frm_main.h"
 #include "job_windows.h"
+#include "translator_setup.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(app_info::versionNumbers());
     QApplication::setDesktopFileName(QString::fromUtf8(app_info::kApplicationId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/railpin/railpin.png")));
+    translations::install(application);
 
     // Job files named on the command line, as a file manager passes them (one
     // or several), open in job windows of their own; the calculator is not shown.

@@ -19,6 +19,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "math")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # The Qt and C++ runtime dependencies are read from the binary itself.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own translations, for the buttons of its standard dialogs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # railpin-calculator_1.0.2_amd64.deb
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 

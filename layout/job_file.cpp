@@ -18,25 +18,20 @@ namespace keys = job_file_keys;
 
 namespace {
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("layout", text);
-}
-
 // Where in the file a value stands, as a user would name it.
 QString topPlace(QLatin1StringView key)
 {
-    return translated("\"%1\"").arg(key);
+    return QCoreApplication::translate("layout", "\"%1\"").arg(key);
 }
 
 QString sectionPlace(qsizetype index, QLatin1StringView key)
 {
-    return translated("section %1, \"%2\"").arg(index + 1).arg(key);
+    return QCoreApplication::translate("layout", "section %1, \"%2\"").arg(index + 1).arg(key);
 }
 
 QString stairPlace(qsizetype index, QLatin1StringView key)
 {
-    return translated("section %1, stair, \"%2\"").arg(index + 1).arg(key);
+    return QCoreApplication::translate("layout", "section %1, stair, \"%2\"").arg(index + 1).arg(key);
 }
 
 // The first problem found ends the reading; it is kept here with its place.
@@ -48,7 +43,7 @@ public:
     void fail(const QString &place, const QString &what)
     {
         if (!failed())
-            problem = translated("%1: %2").arg(place, what);
+            problem = QCoreApplication::translate("layout", "%1: %2").arg(place, what);
     }
 
     // A measurement: text as typed, or a number written without quotes by hand.
@@ -61,7 +56,7 @@ public:
             return value.toString();
         if (value.isDouble() && std::isfinite(value.toDouble()))
             return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
-        fail(place, translated("must be a measurement in quotes, such as \"1 3/8\""));
+        fail(place, QCoreApplication::translate("layout", "must be a measurement in quotes, such as \"1 3/8\""));
         return std::nullopt;
     }
 
@@ -72,7 +67,7 @@ public:
             return std::nullopt;
         if (value.isString())
             return value.toString();
-        fail(place, translated("must be a text in quotes"));
+        fail(place, QCoreApplication::translate("layout", "must be a text in quotes"));
         return std::nullopt;
     }
 
@@ -86,7 +81,9 @@ public:
         const double number = value.toDouble(std::nan(""));
         if (!value.isDouble() || !(number >= double(lowest) && number <= double(highest)) ||
             std::floor(number) != number) {
-            fail(place, translated("must be a whole number from %1 to %2").arg(lowest).arg(highest));
+            fail(
+                place,
+                QCoreApplication::translate("layout", "must be a whole number from %1 to %2").arg(lowest).arg(highest));
             return std::nullopt;
         }
         return qint64(number);
@@ -104,8 +101,9 @@ void readStair(Reader &reader, const QJsonValue &value, qsizetype index, Section
     if (value.isUndefined() || value.isNull())
         return;
     if (!value.isObject()) {
-        reader.fail(sectionPlace(index, keys::kStair),
-                    translated("must be an object with \"rise\" and \"run\" or with \"angle\""));
+        reader.fail(
+            sectionPlace(index, keys::kStair),
+            QCoreApplication::translate("layout", "must be an object with \"rise\" and \"run\" or with \"angle\""));
         return;
     }
     const QJsonObject object = value.toObject();
@@ -116,7 +114,8 @@ void readStair(Reader &reader, const QJsonValue &value, qsizetype index, Section
     if (angle.isDouble())
         stair.angleDegrees = angle.toDouble();
     else if (!angle.isUndefined() && !angle.isNull())
-        reader.fail(stairPlace(index, keys::kAngle), translated("must be a number of degrees"));
+        reader.fail(stairPlace(index, keys::kAngle),
+                    QCoreApplication::translate("layout", "must be a number of degrees"));
     stair.unknownFields = object;
     for (const QLatin1StringView key : {keys::kRise, keys::kRun, keys::kAngle})
         stair.unknownFields.remove(key);
@@ -127,7 +126,8 @@ Section readSection(Reader &reader, const QJsonValue &value, qsizetype index)
 {
     Section section;
     if (!value.isObject()) {
-        reader.fail(translated("section %1").arg(index + 1), translated("must be an object"));
+        reader.fail(QCoreApplication::translate("layout", "section %1").arg(index + 1),
+                    QCoreApplication::translate("layout", "must be an object"));
         return section;
     }
     const QJsonObject object = value.toObject();
@@ -139,7 +139,8 @@ Section readSection(Reader &reader, const QJsonValue &value, qsizetype index)
     if (ends == keys::kHalf)
         section.ends = Ends::Half;
     else if (ends && *ends != keys::kFull)
-        reader.fail(sectionPlace(index, keys::kEnds), translated("must be \"full\" or \"half\""));
+        reader.fail(sectionPlace(index, keys::kEnds),
+                    QCoreApplication::translate("layout", "must be \"full\" or \"half\""));
     section.count =
         reader.whole(object, keys::kCount, sectionPlace(index, keys::kCount), -kLargestCount, kLargestCount);
     readStair(reader, object.value(keys::kStair), index, section);
@@ -159,7 +160,7 @@ void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
     if (unit == keys::kMillimetres)
         job.unit = Unit::Millimetres;
     else if (unit && *unit != keys::kInches)
-        reader.fail(topPlace(keys::kUnit), translated("must be \"mm\" or \"in\""));
+        reader.fail(topPlace(keys::kUnit), QCoreApplication::translate("layout", "must be \"mm\" or \"in\""));
     if (const auto width = reader.measurement(object, keys::kRailpinWidth, topPlace(keys::kRailpinWidth)))
         job.railpinWidth = *width;
     if (const auto gap = reader.measurement(object, keys::kMaximumGap, topPlace(keys::kMaximumGap)))
@@ -169,13 +170,13 @@ void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
         const int denominator = increment.toInt(0);
         if (!increment.isDouble() || increment.toDouble() != double(denominator) ||
             !QList<int>{4, 8, 16, 32}.contains(denominator))
-            reader.fail(topPlace(keys::kIncrement), translated("must be 4, 8, 16 or 32"));
+            reader.fail(topPlace(keys::kIncrement), QCoreApplication::translate("layout", "must be 4, 8, 16 or 32"));
         job.increment = denominator;
     }
     const QJsonValue markStep = object.value(keys::kMarkStep);
     if (!markStep.isUndefined()) {
         if (!markStep.isDouble() || (markStep.toDouble() != 1 && markStep.toDouble() != 0.5))
-            reader.fail(topPlace(keys::kMarkStep), translated("must be 1 or 0.5"));
+            reader.fail(topPlace(keys::kMarkStep), QCoreApplication::translate("layout", "must be 1 or 0.5"));
         job.markStep = markStep.toDouble();
     }
     if (const auto percent =
@@ -190,12 +191,13 @@ QString parseProblemPlace(const QByteArray &bytes, int offset)
     const QByteArray before = bytes.left(offset);
     const qsizetype line = before.count('\n') + 1;
     const qsizetype column = before.size() - (before.lastIndexOf('\n') + 1) + 1;
-    return translated("line %1, column %2").arg(line).arg(column);
+    return QCoreApplication::translate("layout", "line %1, column %2").arg(line).arg(column);
 }
 
 JobReadResult refused(const QString &fileName, const QString &problem)
 {
-    return {std::nullopt, fileName.isEmpty() ? problem : translated("%1: %2").arg(fileName, problem)};
+    return {std::nullopt,
+            fileName.isEmpty() ? problem : QCoreApplication::translate("layout", "%1: %2").arg(fileName, problem)};
 }
 
 }  // namespace
@@ -203,27 +205,31 @@ JobReadResult refused(const QString &fileName, const QString &problem)
 JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
 {
     if (bytes.size() > kMaximumFileBytes)
-        return refused(fileName, translated("the file is larger than 1 MiB, more than any job needs"));
+        return refused(fileName,
+                       QCoreApplication::translate("layout", "the file is larger than 1 MiB, more than any job needs"));
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        return refused(
-            fileName,
-            translated("not a job file: %1 at %2").arg(error.errorString(), parseProblemPlace(bytes, error.offset)));
+        return refused(fileName, QCoreApplication::translate("layout", "not a job file: %1 at %2")
+                                     .arg(error.errorString(), parseProblemPlace(bytes, error.offset)));
     const QJsonObject object = document.object();
     if (!document.isObject() || object.value(keys::kFormat).toString() != keys::kFormatMarker)
-        return refused(fileName, translated("not a job file: it does not begin with \"format\": \"railpin-job\""));
+        return refused(fileName, QCoreApplication::translate(
+                                     "layout", "not a job file: it does not begin with \"format\": \"railpin-job\""));
 
     Reader reader;
     const std::optional<qint64> version =
         reader.whole(object, keys::kVersion, topPlace(keys::kVersion), 1, std::numeric_limits<qint32>::max());
     if (reader.failed() || !version)
         return refused(fileName,
-                       reader.failed() ? reader.problem : translated("%1: is missing").arg(topPlace(keys::kVersion)));
+                       reader.failed()
+                           ? reader.problem
+                           : QCoreApplication::translate("layout", "%1: is missing").arg(topPlace(keys::kVersion)));
     if (*version > keys::kNewestVersion)
-        return refused(fileName, translated("the job file is of version %1, written by a newer version of this "
-                                            "program, which this one cannot read (it reads versions up to %2); "
-                                            "open it with the newer version")
+        return refused(fileName, QCoreApplication::translate(
+                                     "layout", "the job file is of version %1, written by a newer version of this "
+                                               "program, which this one cannot read (it reads versions up to %2); "
+                                               "open it with the newer version")
                                      .arg(*version)
                                      .arg(keys::kNewestVersion));
 
@@ -231,11 +237,13 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
     readJobSettings(reader, object, job);
     const QJsonValue sections = object.value(keys::kSections);
     if (!sections.isArray())
-        reader.fail(topPlace(keys::kSections), translated("must be a list of sections in [ ]"));
+        reader.fail(topPlace(keys::kSections),
+                    QCoreApplication::translate("layout", "must be a list of sections in [ ]"));
     else if (sections.toArray().size() > kMaximumSections)
-        reader.fail(topPlace(keys::kSections), translated("has %1 sections, more than the %2 a job can have")
-                                                   .arg(sections.toArray().size())
-                                                   .arg(kMaximumSections));
+        reader.fail(topPlace(keys::kSections),
+                    QCoreApplication::translate("layout", "has %1 sections, more than the %2 a job can have")
+                        .arg(sections.toArray().size())
+                        .arg(kMaximumSections));
     const QJsonArray list = sections.toArray();
     for (qsizetype index = 0; index < list.size() && !reader.failed(); ++index)
         job.sections.push_back(readSection(reader, list.at(index), index));
@@ -255,18 +263,21 @@ JobReadResult readJobFile(const QString &path)
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (!info.exists())
-        return refused(shown, translated("the file does not exist"));
+        return refused(shown, QCoreApplication::translate("layout", "the file does not exist"));
     if (!info.isFile())
-        return refused(shown, translated("not a file"));
+        return refused(shown, QCoreApplication::translate("layout", "not a file"));
     if (info.size() > kMaximumFileBytes)
-        return refused(shown, translated("the file is larger than 1 MiB, more than any job needs"));
+        return refused(shown,
+                       QCoreApplication::translate("layout", "the file is larger than 1 MiB, more than any job needs"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refused(shown, translated("the file cannot be read: %1").arg(file.errorString()));
+        return refused(shown,
+                       QCoreApplication::translate("layout", "the file cannot be read: %1").arg(file.errorString()));
     // Read one byte past the limit, so that a file that grew meanwhile is still refused.
     const QByteArray bytes = file.read(kMaximumFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return refused(shown, translated("the file cannot be read: %1").arg(file.errorString()));
+        return refused(shown,
+                       QCoreApplication::translate("layout", "the file cannot be read: %1").arg(file.errorString()));
     return parseJob(bytes, shown);
 }
 

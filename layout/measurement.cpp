@@ -16,14 +16,9 @@ namespace layout {
 
 namespace {
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("layout", text);
-}
-
 QString notAMeasurement(const QString &text)
 {
-    return translated("\"%1\" is not a measurement").arg(text);
+    return QCoreApplication::translate("layout", "\"%1\" is not a measurement").arg(text);
 }
 
 QString escaped(QChar decimalPoint)
@@ -110,20 +105,20 @@ Parsed parseInches(const QString &text, QChar decimalPoint)
         const std::optional<qint32> numerator = integerPiece(match.captured(u"numerator"));
         const std::optional<qint32> denominator = integerPiece(match.captured(u"denominator"));
         if (!whole || !numerator || !denominator)
-            return failed(translated("\"%1\" has a number too large to be read").arg(text));
+            return failed(QCoreApplication::translate("layout", "\"%1\" has a number too large to be read").arg(text));
         if (*denominator == 0)
-            return failed(translated("\"%1\" divides by zero").arg(text));
+            return failed(QCoreApplication::translate("layout", "\"%1\" divides by zero").arg(text));
         inches = double(*whole) + double(*numerator) / double(*denominator);
     } else if (hasInches) {
         const std::optional<double> value = decimalValue(match.captured(u"decimal"), decimalPoint);
         if (!value)
-            return failed(translated("\"%1\" is too large to be a measurement").arg(text));
+            return failed(QCoreApplication::translate("layout", "\"%1\" is too large to be a measurement").arg(text));
         inches = *value;
     }
     if (hasFeet) {
         const std::optional<double> feet = decimalValue(match.captured(u"feet"), decimalPoint);
         if (!feet)
-            return failed(translated("\"%1\" is too large to be a measurement").arg(text));
+            return failed(QCoreApplication::translate("layout", "\"%1\" is too large to be a measurement").arg(text));
         inches += *feet * 12;
     }
     return {negative ? -inches : inches, {}};
@@ -136,21 +131,23 @@ Parsed parseMillimetres(const QString &text, QChar decimalPoint)
         (decimalPoint == u'.' ? withPoint : millimetrePattern(decimalPoint)).match(text);
     if (!match.hasMatch()) {
         if (text.contains(u'/'))
-            return failed(translated("\"%1\" is a fraction: fractions are not used in millimetre jobs, type a whole or "
-                                     "decimal number of millimetres")
+            return failed(QCoreApplication::translate(
+                              "layout",
+                              "\"%1\" is a fraction: fractions are not used in millimetre jobs, type a whole or "
+                              "decimal number of millimetres")
                               .arg(text));
         return failed(notAMeasurement(text));
     }
     const std::optional<double> value = decimalValue(match.captured(u"decimal"), decimalPoint);
     if (!value)
-        return failed(translated("\"%1\" is too large to be a measurement").arg(text));
+        return failed(QCoreApplication::translate("layout", "\"%1\" is too large to be a measurement").arg(text));
     return {match.hasCaptured(u"sign") ? -*value : *value, {}};
 }
 
 Parsed parse(const QString &text, Unit unit, QChar decimalPoint)
 {
     if (text.trimmed().isEmpty())
-        return failed(translated("no measurement is typed"));
+        return failed(QCoreApplication::translate("layout", "no measurement is typed"));
     return unit == Unit::Millimetres ? parseMillimetres(text, decimalPoint) : parseInches(text, decimalPoint);
 }
 
@@ -198,7 +195,8 @@ Reading readMeasurement(const QString &text, Unit unit, QChar decimalPoint)
         return {std::nullopt, parsed.problem};
     const std::optional<float> single = number_text::toSingle(*parsed.value);
     if (!single)
-        return {std::nullopt, translated("\"%1\" is too large to be a measurement").arg(text)};
+        return {std::nullopt,
+                QCoreApplication::translate("layout", "\"%1\" is too large to be a measurement").arg(text)};
     return {single, {}};
 }
 
@@ -229,7 +227,8 @@ QString decimalMarkText(double value, const Job &job, QChar decimalPoint)
 
 QString unitName(Unit unit)
 {
-    return unit == Unit::Millimetres ? translated("mm") : translated("in");
+    return unit == Unit::Millimetres ? QCoreApplication::translate("layout", "mm")
+                                     : QCoreApplication::translate("layout", "in");
 }
 
 }  // namespace layout

@@ -13,11 +13,6 @@ namespace layout {
 
 namespace {
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("layout", text);
-}
-
 // Stairs steeper than this are refused: no stair rail is, and the marks
 // along the rail grow without bound as the slope nears 90 degrees.
 constexpr double kSteepestSlopeDegrees = 60;
@@ -28,16 +23,16 @@ const QList<qint32> kIncrements{4, 8, 16, 32};
 std::optional<float> readPositive(const QString &field, const QString &text, Unit unit, QStringList &problems)
 {
     if (text.trimmed().isEmpty()) {
-        problems << translated("%1 is missing").arg(field);
+        problems << QCoreApplication::translate("layout", "%1 is missing").arg(field);
         return std::nullopt;
     }
     const Reading reading = readMeasurement(text, unit);
     if (!reading.value) {
-        problems << translated("%1 %2").arg(field, reading.problem);
+        problems << QCoreApplication::translate("layout", "%1 %2").arg(field, reading.problem);
         return std::nullopt;
     }
     if (!(*reading.value > 0)) {
-        problems << translated("%1 \"%2\" must be more than 0").arg(field, text);
+        problems << QCoreApplication::translate("layout", "%1 \"%2\" must be more than 0").arg(field, text);
         return std::nullopt;
     }
     return reading.value;
@@ -54,29 +49,35 @@ void readSlope(const Stair &stair, Unit unit, SectionLayout &out)
     out.stair = true;
     const bool riseAndRun = !stair.rise.trimmed().isEmpty() || !stair.run.trimmed().isEmpty();
     if (riseAndRun) {
-        const std::optional<float> rise = readPositive(translated("rise"), stair.rise, unit, out.problems);
-        const std::optional<float> run = readPositive(translated("run"), stair.run, unit, out.problems);
+        const std::optional<float> rise =
+            readPositive(QCoreApplication::translate("layout", "rise"), stair.rise, unit, out.problems);
+        const std::optional<float> run =
+            readPositive(QCoreApplication::translate("layout", "run"), stair.run, unit, out.problems);
         if (!rise || !run)
             return;
         out.slopeDegrees = std::atan2(double(*rise), double(*run)) * 180 / std::numbers::pi;
         out.cosine = double(*run) / std::hypot(double(*rise), double(*run));
         if (out.slopeDegrees >= kSteepestSlopeDegrees)
-            out.problems << translated("a rise of %1 in a run of %2 is a slope of %3°: a stair must be less steep "
-                                       "than 60°")
+            out.problems << QCoreApplication::translate(
+                                "layout", "a rise of %1 in a run of %2 is a slope of %3°: a stair must be less steep "
+                                          "than 60°")
                                 .arg(stair.rise, stair.run, degreesText(out.slopeDegrees));
         return;
     }
     if (!stair.angleDegrees) {
-        out.problems << translated("the stair's slope is missing: give its rise and run or its angle");
+        out.problems << QCoreApplication::translate("layout",
+                                                    "the stair's slope is missing: give its rise and run or its angle");
         return;
     }
     const double angle = *stair.angleDegrees;
     if (!std::isfinite(angle) || angle <= 0)
-        out.problems
-            << translated("a slope of %1° is not a stair: the angle must be more than 0°").arg(degreesText(angle));
+        out.problems << QCoreApplication::translate("layout",
+                                                    "a slope of %1° is not a stair: the angle must be more than 0°")
+                            .arg(degreesText(angle));
     else if (angle >= kSteepestSlopeDegrees)
-        out.problems
-            << translated("a slope of %1° is too steep: a stair must be less steep than 60°").arg(degreesText(angle));
+        out.problems << QCoreApplication::translate("layout",
+                                                    "a slope of %1° is too steep: a stair must be less steep than 60°")
+                            .arg(degreesText(angle));
     if (!out.problems.isEmpty())
         return;
     out.slopeDegrees = angle;
@@ -171,7 +172,7 @@ bool computeSpacing(const Job &job, const Section &section, SectionLayout &out)
             return true;
         }
     }
-    out.problems << translated("length \"%1\" is too large to lay out").arg(section.length);
+    out.problems << QCoreApplication::translate("layout", "length \"%1\" is too large to lay out").arg(section.length);
     return false;
 }
 
@@ -180,7 +181,7 @@ QString gapFigure(const Job &job, const SectionLayout &out)
     QString decimal = decimalMarkText(out.gap, job);
     if (job.unit == Unit::Millimetres)
         return decimal;
-    return translated("%1 (%2)").arg(decimal, markText(out.gap, job));
+    return QCoreApplication::translate("layout", "%1 (%2)").arg(decimal, markText(out.gap, job));
 }
 
 // The given count, or the fewest railpins; false with a problem when no
@@ -191,25 +192,30 @@ bool settleCount(const Job &job, const Section &section, SectionLayout &out)
     if (section.count) {
         const qint64 given = *section.count;
         if (given < 1)
-            out.problems << translated("a count of %1 railpins is not possible: give at least 1").arg(given);
+            out.problems << QCoreApplication::translate("layout",
+                                                        "a count of %1 railpins is not possible: give at least 1")
+                                .arg(given);
         else if (given > kMaximumRailpins)
-            out.problems << translated("a count of %1 railpins is more than the %2 a section can have")
+            out.problems << QCoreApplication::translate("layout",
+                                                        "a count of %1 railpins is more than the %2 a section can have")
                                 .arg(given)
                                 .arg(kMaximumRailpins);
         else if (!(exactGapOf(out, given) > 0))
-            out.problems << translated("%1 railpins %2 wide do not fit in a length of %3")
+            out.problems << QCoreApplication::translate("layout", "%1 railpins %2 wide do not fit in a length of %3")
                                 .arg(QString::number(given), width, section.length);
         out.count = given;
         return out.problems.isEmpty();
     }
     const std::optional<qint64> fewest = fewestRailpins(out);
     if (!fewest) {
-        out.problems << translated("more than %1 railpins would be needed to keep the gaps within %2")
+        out.problems << QCoreApplication::translate("layout",
+                                                    "more than %1 railpins would be needed to keep the gaps within %2")
                             .arg(QString::number(kMaximumRailpins), sectionMaximumGap(job, section));
         return false;
     }
     if (!(exactGapOf(out, *fewest) > 0)) {
-        out.problems << translated("railpins %1 wide do not fit in a length of %2 with gaps of at most %3")
+        out.problems << QCoreApplication::translate(
+                            "layout", "railpins %1 wide do not fit in a length of %2 with gaps of at most %3")
                             .arg(width, section.length, sectionMaximumGap(job, section));
         return false;
     }
@@ -225,15 +231,18 @@ SectionLayout layOut(const Job &job, const Section &section)
     out.ends = section.ends;
     out.countGiven = section.count.has_value();
 
-    const std::optional<float> length = readPositive(translated("length"), section.length, job.unit, out.problems);
-    const std::optional<float> width =
-        readPositive(translated("railpin width"), sectionRailpinWidth(job, section), job.unit, out.problems);
-    const std::optional<float> maximumGap =
-        readPositive(translated("maximum gap"), sectionMaximumGap(job, section), job.unit, out.problems);
+    const std::optional<float> length =
+        readPositive(QCoreApplication::translate("layout", "length"), section.length, job.unit, out.problems);
+    const std::optional<float> width = readPositive(QCoreApplication::translate("layout", "railpin width"),
+                                                    sectionRailpinWidth(job, section), job.unit, out.problems);
+    const std::optional<float> maximumGap = readPositive(QCoreApplication::translate("layout", "maximum gap"),
+                                                         sectionMaximumGap(job, section), job.unit, out.problems);
     if (section.stair)
         readSlope(*section.stair, job.unit, out);
     if (job.unit == Unit::Inches && !kIncrements.contains(job.increment))
-        out.problems << translated("an increment of 1/%1 is not one of 1/4, 1/8, 1/16 or 1/32").arg(job.increment);
+        out.problems << QCoreApplication::translate("layout",
+                                                    "an increment of 1/%1 is not one of 1/4, 1/8, 1/16 or 1/32")
+                            .arg(job.increment);
     if (!out.problems.isEmpty())
         return out;
 
@@ -245,7 +254,8 @@ SectionLayout layOut(const Job &job, const Section &section)
     if (!settleCount(job, section, out) || !computeSpacing(job, section, out))
         return out;
     if (out.countGiven && out.exactGap > double(out.maximumGap))
-        out.warnings << translated("the gap of %1 with %2 railpins is wider than the maximum gap of %3")
+        out.warnings << QCoreApplication::translate(
+                            "layout", "the gap of %1 with %2 railpins is wider than the maximum gap of %3")
                             .arg(gapFigure(job, out), QString::number(out.count), sectionMaximumGap(job, section));
 
     out.marks.reserve(size_t(out.count));

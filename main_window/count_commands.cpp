@@ -88,24 +88,23 @@ void frmMain::tellNoCountFits(auto_count::Verdict verdict, float maximumGap, flo
     QString why;
     switch (verdict) {
     case auto_count::Verdict::GapNeverShrinks:
-        why =
-            QStringLiteral("with this section length and railpin width, adding railpins never makes the gap smaller.");
+        why = tr("with this section length and railpin width, adding railpins never makes the gap smaller.");
         break;
     case auto_count::Verdict::GapNeverReachesMaximum:
-        why = QStringLiteral("however many railpins are added, the gap only comes closer to %1 inches "
-                             "(minus the railpin width) and never gets down to the maximum.")
+        why = tr("however many railpins are added, the gap only comes closer to %1 inches "
+                 "(minus the railpin width) and never gets down to the maximum.")
                   .arg(decimalText(-width));
         break;
     case auto_count::Verdict::CountTooLarge:
-        why = QStringLiteral("it would take more than %1 railpins.").arg(decimalText(auto_count::kLargestCount));
+        why = tr("it would take more than %1 railpins.").arg(decimalText(auto_count::kLargestCount));
         break;
     case auto_count::Verdict::Found:
         return;
     }
-    QMessageBox box(QMessageBox::Information, windowTitle(),
-                    QStringLiteral("No railpin count keeps the gap within the maximum gap of %1 inches: %2")
-                        .arg(decimalText(maximumGap), why),
-                    QMessageBox::Ok, this);
+    QMessageBox box(
+        QMessageBox::Information, windowTitle(),
+        tr("No railpin count keeps the gap within the maximum gap of %1 inches: %2").arg(decimalText(maximumGap), why),
+        QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("NoCountFits"));
     box.exec();
 }

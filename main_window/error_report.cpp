@@ -1,5 +1,6 @@
 #include "error_report.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {
@@ -8,6 +9,7 @@ const char *const kModulePath = "Railpin.frmMain";
 
 }  // namespace
 
+// The report line stays English in every language: callers and logs match it.
 QString errorReportText(const QString &procedure, const RunTimeError &error)
 {
     // The three fields are read once, in this order, before the text is built.
@@ -20,8 +22,8 @@ QString errorReportText(const QString &procedure, const RunTimeError &error)
 
 void ReportError(QWidget *parent, const QString &procedure, const RunTimeError &error)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Application Error"), errorReportText(procedure, error),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("frmMain", "Application Error"),
+                    errorReportText(procedure, error), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("ApplicationError"));
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -2,6 +2,7 @@
 
 #include "error_report.h"
 #include "frm_about.h"
+#include "input_cue.h"
 #include "job_windows.h"
 #include "print_screen.h"
 #include "ui_frm_main.h"
@@ -40,7 +41,10 @@ struct Increment
     qint32 denominator;
 };
 
-constexpr Increment kIncrements[] = {{"Quarter", 4}, {"Eighth", 8}, {"Sixteenth", 16}, {"Thirty Second", 32}};
+constexpr Increment kIncrements[] = {{QT_TRANSLATE_NOOP("frmMain", "Quarter"), 4},
+                                     {QT_TRANSLATE_NOOP("frmMain", "Eighth"), 8},
+                                     {QT_TRANSLATE_NOOP("frmMain", "Sixteenth"), 16},
+                                     {QT_TRANSLATE_NOOP("frmMain", "Thirty Second"), 32}};
 constexpr int kSixteenthIndex = 2;
 
 // The fields and results as they read now, for the layout sheet and the job window.
@@ -102,8 +106,10 @@ void frmMain::connectHandlers()
     connect(ui->txtLength, &QLineEdit::textChanged, this, &frmMain::txtLength_Change);
     connect(ui->txtWidth, &QLineEdit::textChanged, this, &frmMain::txtWidth_Change);
     connect(ui->txtMaximumGap, &QLineEdit::textChanged, this, &frmMain::txtMaximumGap_Change);
-    for (QLineEdit *field : {ui->txtLength, ui->txtWidth, ui->txtMaximumGap})
+    for (QLineEdit *field : {ui->txtLength, ui->txtWidth, ui->txtMaximumGap}) {
         field->installEventFilter(this);
+        input_cue::attach(*field);
+    }
 
     connect(ui->mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
     connect(ui->mnuFileLayout, &QAction::triggered, this, &frmMain::mnuFileLayout_Click);
@@ -146,7 +152,7 @@ void frmMain::Form_Load()
             // Appending is not a selection: the list stays without one until
             // the default is chosen below.
             const QSignalBlocker quiet(ui->cboIncrement);
-            ui->cboIncrement->addItem(QString::fromLatin1(increment.text));
+            ui->cboIncrement->addItem(tr(increment.text));
             ui->cboIncrement->setItemData(ui->cboIncrement->count() - 1, increment.denominator);
             ui->cboIncrement->setCurrentIndex(-1);
         }

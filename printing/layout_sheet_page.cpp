@@ -3,6 +3,7 @@
 #include "number_text.h"
 #include "run_time_error.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -27,7 +28,7 @@ QFont sheetFont(bool bold)
 
 QString fractionText(const Mark &mark)
 {
-    return mark.fraction.value_or(QStringLiteral("(too large for a fraction)"));
+    return mark.fraction.value_or(QCoreApplication::translate("LayoutSheet", "(too large for a fraction)"));
 }
 
 // Lines of text down the page, going on to a new page when one is full.
@@ -92,26 +93,31 @@ private:
 
 void writeSheet(PageWriter &page, const Sheet &sheet, const layout_sheet::WindowTexts &shown)
 {
-    page.line(QStringLiteral("Layout sheet"), true);
-    page.line(QStringLiteral("Section length: ") + shown.length);
-    page.line(QStringLiteral("Railpin width: ") + shown.width);
-    page.line(QStringLiteral("Maximum gap: ") + shown.maximumGap);
-    page.line(QStringLiteral("Calculate to nearest: ") + shown.incrementName);
+    page.line(QCoreApplication::translate("LayoutSheet", "Layout sheet"), true);
+    page.line(QCoreApplication::translate("LayoutSheet", "Section length: %1").arg(shown.length));
+    page.line(QCoreApplication::translate("LayoutSheet", "Railpin width: %1").arg(shown.width));
+    page.line(QCoreApplication::translate("LayoutSheet", "Maximum gap: %1").arg(shown.maximumGap));
+    page.line(QCoreApplication::translate("LayoutSheet", "Calculate to nearest: %1").arg(shown.incrementName));
     const QString count = number_text::decimalText(sheet.count);
     page.line(sheet.complete()
-                  ? QStringLiteral("%1 railpins; each centre measured from the left post, in inches:").arg(count)
-                  : QStringLiteral("%1 railpins; the first %2 and the last are listed, each centre measured from "
-                                   "the left post, in inches:")
+                  ? QCoreApplication::translate("LayoutSheet",
+                                                "%1 railpins; each centre measured from the left post, in inches:")
+                        .arg(count)
+                  : QCoreApplication::translate(
+                        "LayoutSheet", "%1 railpins; the first %2 and the last are listed, each centre measured from "
+                                       "the left post, in inches:")
                         .arg(count)
                         .arg(sheet.listed.size()));
     page.skip(0.3);
 
     const auto heading = [&page] {
-        page.row(QStringLiteral("Railpin"), QStringLiteral("Decimal"), QStringLiteral("Fraction"), true);
+        page.row(QCoreApplication::translate("LayoutSheet", "Railpin"),
+                 QCoreApplication::translate("LayoutSheet", "Decimal"),
+                 QCoreApplication::translate("LayoutSheet", "Fraction"), true);
     };
     heading();
     page.setPageHeading([&page, heading] {
-        page.line(QStringLiteral("Layout sheet, continued"), true);
+        page.line(QCoreApplication::translate("LayoutSheet", "Layout sheet, continued"), true);
         heading();
     });
     for (const layout_sheet::Centre &centre : sheet.listed)
@@ -119,7 +125,8 @@ void writeSheet(PageWriter &page, const Sheet &sheet, const layout_sheet::Window
     if (!sheet.complete()) {
         const double firstUnlisted = double(sheet.listed.size()) + 1;
         if (firstUnlisted < sheet.count)
-            page.line(QStringLiteral("Railpins %1 to %2 are not listed: the sheet stops at %3 railpins.")
+            page.line(QCoreApplication::translate("LayoutSheet",
+                                                  "Railpins %1 to %2 are not listed: the sheet stops at %3 railpins.")
                           .arg(number_text::decimalText(firstUnlisted), number_text::decimalText(sheet.count - 1))
                           .arg(sheet.listed.size()));
         page.row(number_text::decimalText(sheet.last.railpin), sheet.last.mark.decimal, fractionText(sheet.last.mark));
@@ -127,7 +134,7 @@ void writeSheet(PageWriter &page, const Sheet &sheet, const layout_sheet::Window
     page.setPageHeading({});
 
     page.skip(0.3);
-    page.line(QStringLiteral("From the centre of railpin %1 to the right post: %2 (%3)")
+    page.line(QCoreApplication::translate("LayoutSheet", "From the centre of railpin %1 to the right post: %2 (%3)")
                   .arg(number_text::decimalText(sheet.last.railpin), sheet.lastToRightPost.decimal,
                        fractionText(sheet.lastToRightPost)));
 }
@@ -143,8 +150,9 @@ void drawLayoutSheet(QPainter &painter, QPrinter &printer, const Sheet &sheet, c
         writeSheet(page, sheet, shown);
         break;
     case layout_sheet::Status::NotCurrent:
-        page.line(QStringLiteral("No layout sheet: the results shown are not those of the railpin count. "
-                                 "Press +, - or Auto, then print again."));
+        page.line(QCoreApplication::translate("LayoutSheet",
+                                              "No layout sheet: the results shown are not those of the railpin count. "
+                                              "Press +, - or Auto, then print again."));
         break;
     case layout_sheet::Status::NoRailpins:
         break;

@@ -2,7 +2,6 @@
 
 #include "busy_wait.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFuture>
 #include <QPromise>
@@ -95,7 +94,8 @@ QString printServerProblem(QWidget *window)
     waitBusy(window, QFuture<void>(silent), limit);
     if (silent.isResultReadyAt(0) && !silent.result())
         return {};
-    return QCoreApplication::translate("printing", "the print server %1 does not answer").arg(server.name());
+    // Part of the error report's line, which stays English in every language.
+    return QStringLiteral("the print server %1 does not answer").arg(server.name());
 }
 
 }  // namespace printing

@@ -67,11 +67,6 @@ double painterUnitsPerPaperInch(const QPainter &painter)
     return zoom > 0 ? dpi / zoom : dpi;
 }
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("SectionDrawing", text);
-}
-
 // Maps the section's real coordinates (x along the horizontal from the left
 // post's face, y up from the foot of the left railpin line) to the painter.
 class Plan
@@ -146,7 +141,9 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
     const double fit =
         std::min(drawing.width() / (run + 2 * post), (drawing.height() - smallestRailpin) / (rise + cap));
     if (!(fit > 0) || !std::isfinite(fit) || !(run > 0)) {
-        drawProblem(painter, area, translated("The area is too small for a drawing of this section."));
+        drawProblem(
+            painter, area,
+            QCoreApplication::translate("SectionDrawing", "The area is too small for a drawing of this section."));
         painter.restore();
         return {};
     }

@@ -14,6 +14,8 @@ run=(
     cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools
     # libcups, to ask the print server with a time limit; libxcb, to look for a display
     libcups2-dev libxcb1-dev
+    # translations: lupdate and lrelease with their CMake functions, and Qt's own texts
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # fonts the windows and sheets are drawn with
     fonts-dejavu-core fonts-liberation2
 )

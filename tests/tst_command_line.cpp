@@ -399,6 +399,59 @@ private slots:
                 QVERIFY(pdfText(pdf).value_or(QString()).contains(QStringLiteral("4 5/8")));
         }
     }
+
+    // The program's help and messages follow LANG; the marks, read by
+    // scripts, stay English in every language.
+    void inTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QStringList level{"--width", "1 3/8", "--max-gap", "4"};
+        QTest::newRow("help, English") << "C" << QStringList{"--help"} << 0 << "Shows this help and exits."
+                                       << "";
+        QTest::newRow("help, Spanish") << "es_ES.UTF-8" << QStringList{"--help"} << 0 << "Muestra esta ayuda y termina."
+                                       << "";
+        QTest::newRow("help, French") << "fr_FR.UTF-8" << QStringList{"-h"} << 0 << "Affiche cette aide et quitte."
+                                      << "";
+        QTest::newRow("missing option, Spanish")
+            << "es_ES.UTF-8" << QStringList{"--marks"} + level << command_line::kBadArguments << ""
+            << "railpin: --length es obligatorio sin archivo de obra\n";
+        QTest::newRow("section that does not fit, French")
+            << "fr_FR.UTF-8" << QStringList{"--marks", "--length", "36", "--width", "40", "--max-gap", "4"}
+            << command_line::kBadArguments << ""
+            << "railpin: des barreaux de 40 de large ne tiennent pas dans une longueur de 36 avec des écarts "
+               "d\u2019au plus 4\n";
+        QTest::newRow("marks, Spanish") << "es_ES.UTF-8" << QStringList{"--marks", "--length", "36"} + level << 0
+                                        << "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+                                           "1\t3 15/16\t4 5/8\t5 5/16\t31 3/8\n"
+                                        << "";
+    }
+
+    void inTheUsersLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            environment.remove(QString::fromLatin1(variable));
+        environment.insert(QStringLiteral("LANG"), language);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(RAILPIN_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(60000));
+        const QString standardError = QString::fromUtf8(program.readAllStandardError());
+        const QString standardOutput = QString::fromUtf8(program.readAllStandardOutput());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), exitCode);
+        QVERIFY2(standardOutput.contains(out), qPrintable(standardOutput));
+        QCOMPARE(standardError, err);
+    }
 };
 
 QTEST_MAIN(TestCommandLine)

@@ -1,0 +1,994 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>nothing to do: give --pdf FILE or --marks</source>
+        <translation>nada que hacer: indique --pdf ARCHIVO o --marks</translation>
+    </message>
+    <message>
+        <source>--pdf and --marks cannot be used together</source>
+        <translation>--pdf y --marks no se pueden usar juntos</translation>
+    </message>
+    <message>
+        <source>--decimals is used with --marks</source>
+        <translation>--decimals se usa con --marks</translation>
+    </message>
+    <message>
+        <source>--paper is used with --pdf</source>
+        <translation>--paper se usa con --pdf</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name</source>
+        <translation>--pdf necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--paper &quot;%1&quot; is neither letter nor a4</source>
+        <translation>--paper &quot;%1&quot; no es ni letter ni a4</translation>
+    </message>
+    <message>
+        <source>one job file at most, not &quot;%1&quot; and &quot;%2&quot;</source>
+        <translation>como mucho un archivo de obra, no &quot;%1&quot; y &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--%1 cannot be used with a job file</source>
+        <translation>--%1 no se puede usar con un archivo de obra</translation>
+    </message>
+    <message>
+        <source>--pdf &quot;%1&quot; would overwrite the job file</source>
+        <translation>--pdf &quot;%1&quot; sobrescribiría el archivo de obra</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>advertencia: %1</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output</source>
+        <translation>no se puede escribir en la salida estándar</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot;: %3</source>
+        <translation>--%1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>--%1: %2</source>
+        <translation>--%1: %2</translation>
+    </message>
+    <message>
+        <source>the unit is in or mm</source>
+        <translation>la unidad es in o mm</translation>
+    </message>
+    <message>
+        <source>a millimetre job rounds with --mark-step</source>
+        <translation>una obra en milímetros se redondea con --mark-step</translation>
+    </message>
+    <message>
+        <source>the increment is 4, 8, 16 or 32</source>
+        <translation>el redondeo es 4, 8, 16 o 32</translation>
+    </message>
+    <message>
+        <source>the mark step is for --unit mm</source>
+        <translation>el paso de las marcas es para --unit mm</translation>
+    </message>
+    <message>
+        <source>the mark step is 1 or 0.5</source>
+        <translation>el paso de las marcas es 1 o 0.5</translation>
+    </message>
+    <message>
+        <source>--rise and --run are given together</source>
+        <translation>--rise y --run se indican juntos</translation>
+    </message>
+    <message>
+        <source>a slope is --rise and --run or --angle, not both</source>
+        <translation>una pendiente se da con --rise y --run o con --angle, no con ambos</translation>
+    </message>
+    <message>
+        <source>not a number of degrees</source>
+        <translation>no es un número de grados</translation>
+    </message>
+    <message>
+        <source>the ends are full or half</source>
+        <translation>los extremos son full o half</translation>
+    </message>
+    <message>
+        <source>the count is a whole number of 1 or more</source>
+        <translation>el número es un entero de 1 o más</translation>
+    </message>
+    <message>
+        <source>--%1 is required without a job file</source>
+        <translation>--%1 es obligatorio sin archivo de obra</translation>
+    </message>
+    <message>
+        <source>Railing section</source>
+        <translation>Tramo de barandilla</translation>
+    </message>
+    <message>
+        <source>%1: section %2 &quot;%3&quot;: %4</source>
+        <translation>%1: tramo %2 &quot;%3&quot;: %4</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Muestra la versión y termina.</translation>
+    </message>
+    <message>
+        <source>Writes the sheet as a PDF to FILE.</source>
+        <translation>Escribe la hoja en PDF en ARCHIVO.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Prints the marks, tab-separated, on standard output.</source>
+        <translation>Escribe las marcas, separadas por tabuladores, en la salida estándar.</translation>
+    </message>
+    <message>
+        <source>With --marks: decimals instead of fractions.</source>
+        <translation>Con --marks: decimales en lugar de fracciones.</translation>
+    </message>
+    <message>
+        <source>The paper of the PDF: letter or a4 (default: from the locale).</source>
+        <translation>El papel del PDF: letter o a4 (por omisión: según la configuración regional).</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>TAMAÑO</translation>
+    </message>
+    <message>
+        <source>The section&apos;s length between the posts, along the rail.</source>
+        <translation>El largo del tramo entre los postes, medido a lo largo del pasamanos.</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>The width of one railpin.</source>
+        <translation>El ancho de un balaustre.</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>The largest gap allowed between railpins.</source>
+        <translation>El mayor hueco permitido entre balaustres.</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>Inches: marks rounded to 1/N, N of 4, 8, 16 or 32 (default 16).</source>
+        <translation>Pulgadas: marcas redondeadas a 1/N, con N de 4, 8, 16 o 32 (por omisión 16).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>The railpin count (default: the fewest within the maximum gap).</source>
+        <translation>El número de balaustres (por omisión: el menor que respeta el hueco máximo).</translation>
+    </message>
+    <message>
+        <source>A full gap (full) or half a gap (half) at each post (default full).</source>
+        <translation>Un hueco completo (full) o medio hueco (half) junto a cada poste (por omisión full).</translation>
+    </message>
+    <message>
+        <source>ENDS</source>
+        <translation>EXTREMOS</translation>
+    </message>
+    <message>
+        <source>A stair&apos;s rise, with --run.</source>
+        <translation>La contrahuella de una escalera, con --run.</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>A stair&apos;s run, with --rise.</source>
+        <translation>La huella de una escalera, con --rise.</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>A stair&apos;s slope in degrees.</source>
+        <translation>La pendiente de una escalera, en grados.</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>The name on the sheet.</source>
+        <translation>El nombre que figura en la hoja.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXTO</translation>
+    </message>
+    <message>
+        <source>The unit of every length: in or mm (default in).</source>
+        <translation>La unidad de todas las longitudes: in o mm (por omisión in).</translation>
+    </message>
+    <message>
+        <source>UNIT</source>
+        <translation>UNIDAD</translation>
+    </message>
+    <message>
+        <source>Millimetres: marks rounded to 1 or 0.5 mm (default 1).</source>
+        <translation>Milímetros: marcas redondeadas a 1 o 0.5 mm (por omisión 1).</translation>
+    </message>
+    <message>
+        <source>STEP</source>
+        <translation>PASO</translation>
+    </message>
+    <message>
+        <source>Lays out the railpins of a railing. With --pdf or --marks it writes a job&apos;s sheet or marks without opening a window; without them it opens the calculator.</source>
+        <translation>Replantea los balaustres de una barandilla. Con --pdf o --marks escribe la hoja o las marcas de una obra sin abrir ninguna ventana; sin ellas abre la calculadora.</translation>
+    </message>
+    <message>
+        <source>JOB</source>
+        <translation>OBRA</translation>
+    </message>
+    <message>
+        <source>A job file (.railpin) instead of a section given by options.</source>
+        <translation>Un archivo de obra (.railpin) en lugar de un tramo dado con opciones.</translation>
+    </message>
+    <message>
+        <source>[JOB.railpin]</source>
+        <translation>[OBRA.railpin]</translation>
+    </message>
+</context>
+<context>
+    <name>JobSheet</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>in millimetres, exact in brackets</source>
+        <translation>en milímetros, valor exacto entre paréntesis</translation>
+    </message>
+    <message>
+        <source>in inches, exact in brackets</source>
+        <translation>en pulgadas, valor exacto entre paréntesis</translation>
+    </message>
+    <message>
+        <source>Unnamed section</source>
+        <translation>Tramo sin nombre</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Problem: %1</source>
+        <translation>Problema: %1</translation>
+    </message>
+    <message>
+        <source>This section is not laid out until the problem is mended.</source>
+        <translation>Este tramo no se replantea hasta que se corrija el problema.</translation>
+    </message>
+    <message>
+        <source>%1 — %2, continued</source>
+        <translation>%1 — %2 (continuación)</translation>
+    </message>
+    <message>
+        <source>Marks along the rail, from the left post, %1:</source>
+        <translation>Marcas a lo largo del pasamanos, desde el poste izquierdo, %1:</translation>
+    </message>
+    <message>
+        <source>Horizontal marks, from the left post, %1:</source>
+        <translation>Marcas en horizontal, desde el poste izquierdo, %1:</translation>
+    </message>
+    <message>
+        <source>Marks from the left post, %1:</source>
+        <translation>Marcas desde el poste izquierdo, %1:</translation>
+    </message>
+    <message>
+        <source>Length along the rail: %1</source>
+        <translation>Largo medido sobre el pasamanos: %1</translation>
+    </message>
+    <message>
+        <source> (%1°)</source>
+        <translation> (%1°)</translation>
+    </message>
+    <message>
+        <source>Slope: rise %1, run %2%3</source>
+        <translation>Pendiente: contrahuella %1, huella %2%3</translation>
+    </message>
+    <message>
+        <source>Slope: %1°</source>
+        <translation>Pendiente: %1°</translation>
+    </message>
+    <message>
+        <source>Horizontal run: %1 (%2)</source>
+        <translation>Proyección horizontal: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Length: %1</source>
+        <translation>Largo: %1</translation>
+    </message>
+    <message>
+        <source>Ends: half a gap at each post</source>
+        <translation>Extremos: medio hueco junto a cada poste</translation>
+    </message>
+    <message>
+        <source>Ends: a full gap at each post</source>
+        <translation>Extremos: un hueco completo junto a cada poste</translation>
+    </message>
+    <message>
+        <source>Railpin width: %1</source>
+        <translation>Ancho del balaustre: %1</translation>
+    </message>
+    <message>
+        <source>Maximum gap: %1</source>
+        <translation>Hueco máximo: %1</translation>
+    </message>
+    <message>
+        <source>Railpins: %1 (as given)</source>
+        <translation>Balaustres: %1 (número indicado)</translation>
+    </message>
+    <message>
+        <source>Railpins: %1 (the fewest within the maximum gap)</source>
+        <translation>Balaustres: %1 (el menor número que respeta el hueco máximo)</translation>
+    </message>
+    <message>
+        <source>Gap, measured level: %1</source>
+        <translation>Hueco, medido en horizontal: %1</translation>
+    </message>
+    <message>
+        <source>Gap: %1</source>
+        <translation>Hueco: %1</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Advertencia: %1</translation>
+    </message>
+    <message>
+        <source>Railpin</source>
+        <translation>Nº</translation>
+    </message>
+    <message>
+        <source>Left edge</source>
+        <translation>Borde izquierdo</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Eje</translation>
+    </message>
+    <message>
+        <source>Right edge</source>
+        <translation>Borde derecho</translation>
+    </message>
+    <message>
+        <source>Centre from right post</source>
+        <translation>Eje al poste derecho</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totales</translation>
+    </message>
+    <message>
+        <source>%1: %2 railpins</source>
+        <translation>%1: %2 balaustres</translation>
+    </message>
+    <message>
+        <source>%1: not laid out (see its problem)</source>
+        <translation>%1: sin replantear (vea su problema)</translation>
+    </message>
+    <message>
+        <source>the sheet could not be started</source>
+        <translation>no se pudo empezar la hoja</translation>
+    </message>
+    <message>
+        <source>Untitled job</source>
+        <translation>Obra sin título</translation>
+    </message>
+    <message>
+        <source>This job has no sections.</source>
+        <translation>Esta obra no tiene tramos.</translation>
+    </message>
+    <message>
+        <source>the sheet could not be finished</source>
+        <translation>no se pudo terminar la hoja</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutSheet</name>
+    <message>
+        <source>(too large for a fraction)</source>
+        <translation>(demasiado grande para una fracción)</translation>
+    </message>
+    <message>
+        <source>Layout sheet</source>
+        <translation>Hoja de replanteo</translation>
+    </message>
+    <message>
+        <source>Section length: %1</source>
+        <translation>Largo del tramo: %1</translation>
+    </message>
+    <message>
+        <source>Railpin width: %1</source>
+        <translation>Ancho del balaustre: %1</translation>
+    </message>
+    <message>
+        <source>Maximum gap: %1</source>
+        <translation>Hueco máximo: %1</translation>
+    </message>
+    <message>
+        <source>Calculate to nearest: %1</source>
+        <translation>Redondear al más próximo: %1</translation>
+    </message>
+    <message>
+        <source>%1 railpins; each centre measured from the left post, in inches:</source>
+        <translation>%1 balaustres; cada eje medido desde el poste izquierdo, en pulgadas:</translation>
+    </message>
+    <message>
+        <source>%1 railpins; the first %2 and the last are listed, each centre measured from the left post, in inches:</source>
+        <translation>%1 balaustres; se indican los %2 primeros y el último, cada eje medido desde el poste izquierdo, en pulgadas:</translation>
+    </message>
+    <message>
+        <source>Railpin</source>
+        <translation>Balaustre</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Decimal</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Fracción</translation>
+    </message>
+    <message>
+        <source>Layout sheet, continued</source>
+        <translation>Hoja de replanteo (continuación)</translation>
+    </message>
+    <message>
+        <source>Railpins %1 to %2 are not listed: the sheet stops at %3 railpins.</source>
+        <translation>Los balaustres %1 a %2 no se indican: la hoja se detiene en %3 balaustres.</translation>
+    </message>
+    <message>
+        <source>From the centre of railpin %1 to the right post: %2 (%3)</source>
+        <translation>Del eje del balaustre %1 al poste derecho: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No layout sheet: the results shown are not those of the railpin count. Press +, - or Auto, then print again.</source>
+        <translation>Sin hoja de replanteo: los resultados mostrados no corresponden al número de balaustres. Pulse +, - o Auto y vuelva a imprimir.</translation>
+    </message>
+</context>
+<context>
+    <name>SectionDrawing</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Scale 1:%1</source>
+        <translation>Escala 1:%1</translation>
+    </message>
+    <message>
+        <source>The area is too small for a drawing of this section.</source>
+        <translation>El espacio es demasiado pequeño para dibujar este tramo.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetPages</name>
+    <message>
+        <source>page %1 could not be started</source>
+        <translation>no se pudo empezar la página %1</translation>
+    </message>
+    <message>
+        <source>%1 — page %2</source>
+        <translation>%1 — página %2</translation>
+    </message>
+</context>
+<context>
+    <name>display_check</name>
+    <message>
+        <source>railpin: no display found (%1). To write a layout sheet without a display, use: railpin --pdf OUT.pdf --length L --width W --max-gap G</source>
+        <translation>railpin: no se encontró ninguna pantalla (%1). Para escribir una hoja de replanteo sin pantalla, use: railpin --pdf OUT.pdf --length L --width W --max-gap G</translation>
+    </message>
+    <message>
+        <source>WAYLAND_DISPLAY is not set</source>
+        <translation>WAYLAND_DISPLAY no está definida</translation>
+    </message>
+    <message>
+        <source>the display %1 does not answer</source>
+        <translation>la pantalla %1 no responde</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>DISPLAY no está definida</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Railpin Calculator</source>
+        <translation>Acerca de la Calculadora de balaustres</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Notice: this calculator and its documentation are protected by copyright law and by international treaties.  Copying, selling or passing on this program, in whole or in part, without the written consent of its authors is not permitted and may lead to claims for damages, or prosecution.</source>
+        <translation>Aviso: esta calculadora y su documentación están protegidas por la ley de propiedad intelectual y por tratados internacionales.  Su copia, venta o cesión, total o parcial, sin el consentimiento por escrito de sus autores está prohibida y puede dar lugar a reclamaciones por daños y perjuicios o a acciones penales.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Railpin Calculator</source>
+        <translation>Calculadora de balaustres</translation>
+    </message>
+    <message>
+        <source>Section Length</source>
+        <translation>Largo del tramo</translation>
+    </message>
+    <message>
+        <source>The clear distance between the posts, in inches: decimals or fractions such as 1 3/8</source>
+        <translation>La distancia libre entre los postes, en pulgadas: decimales o fracciones como 1 3/8</translation>
+    </message>
+    <message>
+        <source>Railpin Width</source>
+        <translation>Ancho del balaustre</translation>
+    </message>
+    <message>
+        <source>The width of one railpin, in inches: decimals or fractions such as 1 3/8</source>
+        <translation>El ancho de un balaustre, en pulgadas: decimales o fracciones como 1 3/8</translation>
+    </message>
+    <message>
+        <source>Maximum Gap</source>
+        <translation>Hueco máximo</translation>
+    </message>
+    <message>
+        <source>The largest gap allowed between railpins, in inches</source>
+        <translation>El mayor hueco permitido entre balaustres, en pulgadas</translation>
+    </message>
+    <message>
+        <source>Section Length</source>
+        <comment>short caption over its field</comment>
+        <translation>Largo del tramo</translation>
+    </message>
+    <message>
+        <source>Railpin Width</source>
+        <comment>short caption over its field</comment>
+        <translation>Ancho balaustre</translation>
+    </message>
+    <message>
+        <source>* You must use inches, decimals or fractions permitted.</source>
+        <translation>* Use solo pulgadas; se admiten decimales o fracciones.</translation>
+    </message>
+    <message>
+        <source>Calculate to Nearest</source>
+        <translation>Redondear al más próximo</translation>
+    </message>
+    <message>
+        <source>The increment that fraction results are rounded to</source>
+        <translation>La fracción de pulgada a la que se redondean los resultados</translation>
+    </message>
+    <message>
+        <source> Results </source>
+        <translation> Resultados </translation>
+    </message>
+    <message>
+        <source>Outer Railpin on Center</source>
+        <translation>Distancia exterior entre ejes</translation>
+    </message>
+    <message>
+        <source>O On Center</source>
+        <translation>Entre ejes ext.</translation>
+    </message>
+    <message>
+        <source>Outer Railpin on Center, as a decimal</source>
+        <translation>Distancia exterior entre ejes, en decimal</translation>
+    </message>
+    <message>
+        <source>Actual Gap</source>
+        <translation>Hueco real</translation>
+    </message>
+    <message>
+        <source>Actual Gap, as a decimal</source>
+        <translation>Hueco real, en decimal</translation>
+    </message>
+    <message>
+        <source>Railpin Count</source>
+        <translation>Número de balaustres</translation>
+    </message>
+    <message>
+        <source>Railpin Count</source>
+        <comment>short caption over its field</comment>
+        <translation>Nº balaustres</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Find the smallest railpin count whose gap is within the maximum gap</source>
+        <translation>Busca el menor número de balaustres cuyo hueco no supere el hueco máximo</translation>
+    </message>
+    <message>
+        <source>Remove a railpin</source>
+        <translation>Quitar un balaustre</translation>
+    </message>
+    <message>
+        <source>Remove one railpin</source>
+        <translation>Quita un balaustre</translation>
+    </message>
+    <message>
+        <source>Add a railpin</source>
+        <translation>Añadir un balaustre</translation>
+    </message>
+    <message>
+        <source>Add one railpin</source>
+        <translation>Añade un balaustre</translation>
+    </message>
+    <message>
+        <source>Actual Gap fraction</source>
+        <translation>Hueco real, fracción</translation>
+    </message>
+    <message>
+        <source>Actual Gap, as a fraction</source>
+        <translation>Hueco real, en fracción</translation>
+    </message>
+    <message>
+        <source>O On Center fraction</source>
+        <translation>Entre ejes ext., fracción</translation>
+    </message>
+    <message>
+        <source>Outer Railpin on Center, as a fraction</source>
+        <translation>Distancia exterior entre ejes, en fracción</translation>
+    </message>
+    <message>
+        <source>Inner Railpin on Center</source>
+        <translation>Distancia interior entre ejes</translation>
+    </message>
+    <message>
+        <source>I On Center fraction</source>
+        <translation>Entre ejes int., fracción</translation>
+    </message>
+    <message>
+        <source>Inner Railpin on Center, as a fraction</source>
+        <translation>Distancia interior entre ejes, en fracción</translation>
+    </message>
+    <message>
+        <source>I On Center</source>
+        <translation>Entre ejes int.</translation>
+    </message>
+    <message>
+        <source>Inner Railpin on Center, as a decimal</source>
+        <translation>Distancia interior entre ejes, en decimal</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>Imprimir pantalla</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>with this section length and railpin width, adding railpins never makes the gap smaller.</source>
+        <translation>con este largo de tramo y este ancho de balaustre, añadir balaustres nunca reduce el hueco.</translation>
+    </message>
+    <message>
+        <source>however many railpins are added, the gap only comes closer to %1 inches (minus the railpin width) and never gets down to the maximum.</source>
+        <translation>por muchos balaustres que se añadan, el hueco solo se acerca a %1 pulgadas (menos el ancho del balaustre) y nunca baja hasta el máximo.</translation>
+    </message>
+    <message>
+        <source>it would take more than %1 railpins.</source>
+        <translation>harían falta más de %1 balaustres.</translation>
+    </message>
+    <message>
+        <source>No railpin count keeps the gap within the maximum gap of %1 inches: %2</source>
+        <translation>Ningún número de balaustres deja el hueco dentro del hueco máximo de %1 pulgadas: %2</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Error de la aplicación</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Cuarto</translation>
+    </message>
+    <message>
+        <source>Eighth</source>
+        <translation>Octavo</translation>
+    </message>
+    <message>
+        <source>Sixteenth</source>
+        <translation>Dieciseisavo</translation>
+    </message>
+    <message>
+        <source>Thirty Second</source>
+        <translation>Treintaidosavo</translation>
+    </message>
+    <message>
+        <source>Read as %1: write %2</source>
+        <translation>Leído como %1: escriba %2</translation>
+    </message>
+    <message>
+        <source>Read as %1: write 36, %2 or 36 1/2</source>
+        <translation>Leído como %1: escriba 36, %2 o 36 1/2</translation>
+    </message>
+</context>
+<context>
+    <name>layout</name>
+    <message>
+        <source>Total railpins: %1</source>
+        <translation>Total de balaustres: %1</translation>
+    </message>
+    <message>
+        <source>To order (%1 % extra): %2</source>
+        <translation>A pedir (%1&#xa0;% de más): %2</translation>
+    </message>
+    <message>
+        <source>1 pack of %1</source>
+        <translation>1 paquete de %1</translation>
+    </message>
+    <message>
+        <source>%1 packs of %2</source>
+        <translation>%1 paquetes de %2</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>section %1, &quot;%2&quot;</source>
+        <translation>tramo %1, &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>section %1, stair, &quot;%2&quot;</source>
+        <translation>tramo %1, escalera, &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>must be a measurement in quotes, such as &quot;1 3/8&quot;</source>
+        <translation>debe ser una medida entre comillas, como &quot;1 3/8&quot;</translation>
+    </message>
+    <message>
+        <source>must be a text in quotes</source>
+        <translation>debe ser un texto entre comillas</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>debe ser un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>must be an object with &quot;rise&quot; and &quot;run&quot; or with &quot;angle&quot;</source>
+        <translation>debe ser un objeto con &quot;rise&quot; y &quot;run&quot; o con &quot;angle&quot;</translation>
+    </message>
+    <message>
+        <source>must be a number of degrees</source>
+        <translation>debe ser un número de grados</translation>
+    </message>
+    <message>
+        <source>section %1</source>
+        <translation>tramo %1</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>debe ser un objeto</translation>
+    </message>
+    <message>
+        <source>must be &quot;full&quot; or &quot;half&quot;</source>
+        <translation>debe ser &quot;full&quot; o &quot;half&quot;</translation>
+    </message>
+    <message>
+        <source>must be &quot;mm&quot; or &quot;in&quot;</source>
+        <translation>debe ser &quot;mm&quot; o &quot;in&quot;</translation>
+    </message>
+    <message>
+        <source>must be 4, 8, 16 or 32</source>
+        <translation>debe ser 4, 8, 16 o 32</translation>
+    </message>
+    <message>
+        <source>must be 1 or 0.5</source>
+        <translation>debe ser 1 o 0.5</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>línea %1, columna %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB, more than any job needs</source>
+        <translation>el archivo ocupa más de 1 MiB, más de lo que necesita cualquier obra</translation>
+    </message>
+    <message>
+        <source>not a job file: %1 at %2</source>
+        <translation>no es un archivo de obra: %1 en %2</translation>
+    </message>
+    <message>
+        <source>not a job file: it does not begin with &quot;format&quot;: &quot;railpin-job&quot;</source>
+        <translation>no es un archivo de obra: no empieza por &quot;format&quot;: &quot;railpin-job&quot;</translation>
+    </message>
+    <message>
+        <source>%1: is missing</source>
+        <translation>%1: falta</translation>
+    </message>
+    <message>
+        <source>the job file is of version %1, written by a newer version of this program, which this one cannot read (it reads versions up to %2); open it with the newer version</source>
+        <translation>el archivo de obra es de la versión %1, escrito por una versión más reciente de este programa, que esta no puede leer (lee hasta la versión %2); ábralo con la versión más reciente</translation>
+    </message>
+    <message>
+        <source>must be a list of sections in [ ]</source>
+        <translation>debe ser una lista de tramos entre [ ]</translation>
+    </message>
+    <message>
+        <source>has %1 sections, more than the %2 a job can have</source>
+        <translation>tiene %1 tramos, más de los %2 que puede tener una obra</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>no se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a measurement</source>
+        <translation>&quot;%1&quot; no es una medida</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a number too large to be read</source>
+        <translation>&quot;%1&quot; tiene un número demasiado grande para leerlo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; divides by zero</source>
+        <translation>&quot;%1&quot; divide entre cero</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large to be a measurement</source>
+        <translation>&quot;%1&quot; es demasiado grande para ser una medida</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a fraction: fractions are not used in millimetre jobs, type a whole or decimal number of millimetres</source>
+        <translation>&quot;%1&quot; es una fracción: en las obras en milímetros no se usan fracciones; escriba un número entero o decimal de milímetros</translation>
+    </message>
+    <message>
+        <source>no measurement is typed</source>
+        <translation>no se ha escrito ninguna medida</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>pulg.</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; must be more than 0</source>
+        <translation>%1 &quot;%2&quot; debe ser mayor que 0</translation>
+    </message>
+    <message>
+        <source>rise</source>
+        <translation>la contrahuella</translation>
+    </message>
+    <message>
+        <source>run</source>
+        <translation>la huella</translation>
+    </message>
+    <message>
+        <source>a rise of %1 in a run of %2 is a slope of %3°: a stair must be less steep than 60°</source>
+        <translation>una contrahuella de %1 con una huella de %2 da una pendiente de %3°: una escalera debe tener menos de 60° de pendiente</translation>
+    </message>
+    <message>
+        <source>the stair&apos;s slope is missing: give its rise and run or its angle</source>
+        <translation>falta la pendiente de la escalera: indique su contrahuella y su huella, o su ángulo</translation>
+    </message>
+    <message>
+        <source>a slope of %1° is not a stair: the angle must be more than 0°</source>
+        <translation>una pendiente de %1° no es una escalera: el ángulo debe ser mayor que 0°</translation>
+    </message>
+    <message>
+        <source>a slope of %1° is too steep: a stair must be less steep than 60°</source>
+        <translation>una pendiente de %1° es demasiado empinada: una escalera debe tener menos de 60° de pendiente</translation>
+    </message>
+    <message>
+        <source>length &quot;%1&quot; is too large to lay out</source>
+        <translation>el largo &quot;%1&quot; es demasiado grande para replantearlo</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>a count of %1 railpins is not possible: give at least 1</source>
+        <translation>no se pueden poner %1 balaustres: indique al menos 1</translation>
+    </message>
+    <message>
+        <source>a count of %1 railpins is more than the %2 a section can have</source>
+        <translation>%1 balaustres son más de los %2 que puede tener un tramo</translation>
+    </message>
+    <message>
+        <source>%1 railpins %2 wide do not fit in a length of %3</source>
+        <translation>%1 balaustres de %2 de ancho no caben en un largo de %3</translation>
+    </message>
+    <message>
+        <source>more than %1 railpins would be needed to keep the gaps within %2</source>
+        <translation>harían falta más de %1 balaustres para que los huecos no superen %2</translation>
+    </message>
+    <message>
+        <source>railpins %1 wide do not fit in a length of %2 with gaps of at most %3</source>
+        <translation>los balaustres de %1 de ancho no caben en un largo de %2 con huecos de %3 como máximo</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>el largo</translation>
+    </message>
+    <message>
+        <source>railpin width</source>
+        <translation>el ancho del balaustre</translation>
+    </message>
+    <message>
+        <source>maximum gap</source>
+        <translation>el hueco máximo</translation>
+    </message>
+    <message>
+        <source>an increment of 1/%1 is not one of 1/4, 1/8, 1/16 or 1/32</source>
+        <translation>el redondeo a 1/%1 no es ninguno de 1/4, 1/8, 1/16 o 1/32</translation>
+    </message>
+    <message>
+        <source>the gap of %1 with %2 railpins is wider than the maximum gap of %3</source>
+        <translation>el hueco de %1 con %2 balaustres supera el hueco máximo de %3</translation>
+    </message>
+</context>
+</TS>

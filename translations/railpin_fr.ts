@@ -1,0 +1,994 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>nothing to do: give --pdf FILE or --marks</source>
+        <translation>rien à faire : indiquez --pdf FICHIER ou --marks</translation>
+    </message>
+    <message>
+        <source>--pdf and --marks cannot be used together</source>
+        <translation>--pdf et --marks ne peuvent pas être utilisés ensemble</translation>
+    </message>
+    <message>
+        <source>--decimals is used with --marks</source>
+        <translation>--decimals s’utilise avec --marks</translation>
+    </message>
+    <message>
+        <source>--paper is used with --pdf</source>
+        <translation>--paper s’utilise avec --pdf</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name</source>
+        <translation>--pdf demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>--paper &quot;%1&quot; is neither letter nor a4</source>
+        <translation>--paper &quot;%1&quot; n’est ni letter ni a4</translation>
+    </message>
+    <message>
+        <source>one job file at most, not &quot;%1&quot; and &quot;%2&quot;</source>
+        <translation>un seul fichier de chantier au plus, pas &quot;%1&quot; et &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--%1 cannot be used with a job file</source>
+        <translation>--%1 ne peut pas être utilisé avec un fichier de chantier</translation>
+    </message>
+    <message>
+        <source>--pdf &quot;%1&quot; would overwrite the job file</source>
+        <translation>--pdf &quot;%1&quot; écraserait le fichier de chantier</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>avertissement : %1</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output</source>
+        <translation>impossible d’écrire sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot;: %3</source>
+        <translation>--%1 &quot;%2&quot; : %3</translation>
+    </message>
+    <message>
+        <source>--%1: %2</source>
+        <translation>--%1 : %2</translation>
+    </message>
+    <message>
+        <source>the unit is in or mm</source>
+        <translation>l’unité est in ou mm</translation>
+    </message>
+    <message>
+        <source>a millimetre job rounds with --mark-step</source>
+        <translation>un chantier en millimètres s’arrondit avec --mark-step</translation>
+    </message>
+    <message>
+        <source>the increment is 4, 8, 16 or 32</source>
+        <translation>l’arrondi est 4, 8, 16 ou 32</translation>
+    </message>
+    <message>
+        <source>the mark step is for --unit mm</source>
+        <translation>le pas des repères est pour --unit mm</translation>
+    </message>
+    <message>
+        <source>the mark step is 1 or 0.5</source>
+        <translation>le pas des repères est 1 ou 0.5</translation>
+    </message>
+    <message>
+        <source>--rise and --run are given together</source>
+        <translation>--rise et --run s’indiquent ensemble</translation>
+    </message>
+    <message>
+        <source>a slope is --rise and --run or --angle, not both</source>
+        <translation>une pente se donne par --rise et --run ou par --angle, pas les deux</translation>
+    </message>
+    <message>
+        <source>not a number of degrees</source>
+        <translation>ce n’est pas un nombre de degrés</translation>
+    </message>
+    <message>
+        <source>the ends are full or half</source>
+        <translation>les extrémités sont full ou half</translation>
+    </message>
+    <message>
+        <source>the count is a whole number of 1 or more</source>
+        <translation>le nombre est un entier de 1 ou plus</translation>
+    </message>
+    <message>
+        <source>--%1 is required without a job file</source>
+        <translation>--%1 est obligatoire sans fichier de chantier</translation>
+    </message>
+    <message>
+        <source>Railing section</source>
+        <translation>Travée de garde-corps</translation>
+    </message>
+    <message>
+        <source>%1: section %2 &quot;%3&quot;: %4</source>
+        <translation>%1 : travée %2 &quot;%3&quot; : %4</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>Writes the sheet as a PDF to FILE.</source>
+        <translation>Écrit la feuille en PDF dans FICHIER.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Prints the marks, tab-separated, on standard output.</source>
+        <translation>Écrit les repères, séparés par des tabulations, sur la sortie standard.</translation>
+    </message>
+    <message>
+        <source>With --marks: decimals instead of fractions.</source>
+        <translation>Avec --marks : décimales au lieu de fractions.</translation>
+    </message>
+    <message>
+        <source>The paper of the PDF: letter or a4 (default: from the locale).</source>
+        <translation>Le papier du PDF : letter ou a4 (par défaut : selon les paramètres régionaux).</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>The section&apos;s length between the posts, along the rail.</source>
+        <translation>La longueur de la travée entre les poteaux, mesurée le long de la lisse.</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>The width of one railpin.</source>
+        <translation>La largeur d’un barreau.</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>The largest gap allowed between railpins.</source>
+        <translation>Le plus grand écart permis entre barreaux.</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>Inches: marks rounded to 1/N, N of 4, 8, 16 or 32 (default 16).</source>
+        <translation>Pouces : repères arrondis à 1/N, N valant 4, 8, 16 ou 32 (par défaut 16).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>The railpin count (default: the fewest within the maximum gap).</source>
+        <translation>Le nombre de barreaux (par défaut : le plus petit qui respecte l’écart maximal).</translation>
+    </message>
+    <message>
+        <source>A full gap (full) or half a gap (half) at each post (default full).</source>
+        <translation>Un écart complet (full) ou un demi-écart (half) contre chaque poteau (par défaut full).</translation>
+    </message>
+    <message>
+        <source>ENDS</source>
+        <translation>EXTRÉMITÉS</translation>
+    </message>
+    <message>
+        <source>A stair&apos;s rise, with --run.</source>
+        <translation>La hauteur de marche d’un escalier, avec --run.</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>A stair&apos;s run, with --rise.</source>
+        <translation>Le giron d’un escalier, avec --rise.</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>A stair&apos;s slope in degrees.</source>
+        <translation>La pente d’un escalier, en degrés.</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>The name on the sheet.</source>
+        <translation>Le nom inscrit sur la feuille.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXTE</translation>
+    </message>
+    <message>
+        <source>The unit of every length: in or mm (default in).</source>
+        <translation>L’unité de toutes les longueurs : in ou mm (par défaut in).</translation>
+    </message>
+    <message>
+        <source>UNIT</source>
+        <translation>UNITÉ</translation>
+    </message>
+    <message>
+        <source>Millimetres: marks rounded to 1 or 0.5 mm (default 1).</source>
+        <translation>Millimètres : repères arrondis à 1 ou 0.5 mm (par défaut 1).</translation>
+    </message>
+    <message>
+        <source>STEP</source>
+        <translation>PAS</translation>
+    </message>
+    <message>
+        <source>Lays out the railpins of a railing. With --pdf or --marks it writes a job&apos;s sheet or marks without opening a window; without them it opens the calculator.</source>
+        <translation>Trace l’implantation des barreaux d’un garde-corps. Avec --pdf ou --marks, il écrit la feuille ou les repères d’un chantier sans ouvrir de fenêtre ; sans eux, il ouvre le calculateur.</translation>
+    </message>
+    <message>
+        <source>JOB</source>
+        <translation>CHANTIER</translation>
+    </message>
+    <message>
+        <source>A job file (.railpin) instead of a section given by options.</source>
+        <translation>Un fichier de chantier (.railpin) au lieu d’une travée donnée par des options.</translation>
+    </message>
+    <message>
+        <source>[JOB.railpin]</source>
+        <translation>[CHANTIER.railpin]</translation>
+    </message>
+</context>
+<context>
+    <name>JobSheet</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>in millimetres, exact in brackets</source>
+        <translation>en millimètres, valeur exacte entre parenthèses</translation>
+    </message>
+    <message>
+        <source>in inches, exact in brackets</source>
+        <translation>en pouces, valeur exacte entre parenthèses</translation>
+    </message>
+    <message>
+        <source>Unnamed section</source>
+        <translation>Travée sans nom</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Problem: %1</source>
+        <translation>Problème : %1</translation>
+    </message>
+    <message>
+        <source>This section is not laid out until the problem is mended.</source>
+        <translation>Cette travée ne sera pas tracée tant que le problème ne sera pas corrigé.</translation>
+    </message>
+    <message>
+        <source>%1 — %2, continued</source>
+        <translation>%1 — %2 (suite)</translation>
+    </message>
+    <message>
+        <source>Marks along the rail, from the left post, %1:</source>
+        <translation>Repères le long de la lisse, depuis le poteau gauche, %1 :</translation>
+    </message>
+    <message>
+        <source>Horizontal marks, from the left post, %1:</source>
+        <translation>Repères à l’horizontale, depuis le poteau gauche, %1 :</translation>
+    </message>
+    <message>
+        <source>Marks from the left post, %1:</source>
+        <translation>Repères depuis le poteau gauche, %1 :</translation>
+    </message>
+    <message>
+        <source>Length along the rail: %1</source>
+        <translation>Longueur le long de la lisse : %1</translation>
+    </message>
+    <message>
+        <source> (%1°)</source>
+        <translation> (%1°)</translation>
+    </message>
+    <message>
+        <source>Slope: rise %1, run %2%3</source>
+        <translation>Pente : hauteur de marche %1, giron %2%3</translation>
+    </message>
+    <message>
+        <source>Slope: %1°</source>
+        <translation>Pente : %1°</translation>
+    </message>
+    <message>
+        <source>Horizontal run: %1 (%2)</source>
+        <translation>Longueur à l’horizontale : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Length: %1</source>
+        <translation>Longueur : %1</translation>
+    </message>
+    <message>
+        <source>Ends: half a gap at each post</source>
+        <translation>Extrémités : un demi-écart contre chaque poteau</translation>
+    </message>
+    <message>
+        <source>Ends: a full gap at each post</source>
+        <translation>Extrémités : un écart complet contre chaque poteau</translation>
+    </message>
+    <message>
+        <source>Railpin width: %1</source>
+        <translation>Largeur du barreau : %1</translation>
+    </message>
+    <message>
+        <source>Maximum gap: %1</source>
+        <translation>Écart maximal : %1</translation>
+    </message>
+    <message>
+        <source>Railpins: %1 (as given)</source>
+        <translation>Barreaux : %1 (nombre indiqué)</translation>
+    </message>
+    <message>
+        <source>Railpins: %1 (the fewest within the maximum gap)</source>
+        <translation>Barreaux : %1 (le plus petit nombre qui respecte l’écart maximal)</translation>
+    </message>
+    <message>
+        <source>Gap, measured level: %1</source>
+        <translation>Écart, mesuré à l’horizontale : %1</translation>
+    </message>
+    <message>
+        <source>Gap: %1</source>
+        <translation>Écart : %1</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Avertissement : %1</translation>
+    </message>
+    <message>
+        <source>Railpin</source>
+        <translation>Barreau</translation>
+    </message>
+    <message>
+        <source>Left edge</source>
+        <translation>Bord gauche</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Axe</translation>
+    </message>
+    <message>
+        <source>Right edge</source>
+        <translation>Bord droit</translation>
+    </message>
+    <message>
+        <source>Centre from right post</source>
+        <translation>Axe au poteau droit</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>%1: %2 railpins</source>
+        <translation>%1 : %2 barreaux</translation>
+    </message>
+    <message>
+        <source>%1: not laid out (see its problem)</source>
+        <translation>%1 : non tracée (voir son problème)</translation>
+    </message>
+    <message>
+        <source>the sheet could not be started</source>
+        <translation>la feuille n’a pas pu être commencée</translation>
+    </message>
+    <message>
+        <source>Untitled job</source>
+        <translation>Chantier sans titre</translation>
+    </message>
+    <message>
+        <source>This job has no sections.</source>
+        <translation>Ce chantier n’a aucune travée.</translation>
+    </message>
+    <message>
+        <source>the sheet could not be finished</source>
+        <translation>la feuille n’a pas pu être terminée</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutSheet</name>
+    <message>
+        <source>(too large for a fraction)</source>
+        <translation>(trop grand pour une fraction)</translation>
+    </message>
+    <message>
+        <source>Layout sheet</source>
+        <translation>Feuille de traçage</translation>
+    </message>
+    <message>
+        <source>Section length: %1</source>
+        <translation>Longueur de la travée : %1</translation>
+    </message>
+    <message>
+        <source>Railpin width: %1</source>
+        <translation>Largeur du barreau : %1</translation>
+    </message>
+    <message>
+        <source>Maximum gap: %1</source>
+        <translation>Écart maximal : %1</translation>
+    </message>
+    <message>
+        <source>Calculate to nearest: %1</source>
+        <translation>Arrondir au plus proche : %1</translation>
+    </message>
+    <message>
+        <source>%1 railpins; each centre measured from the left post, in inches:</source>
+        <translation>%1 barreaux ; chaque axe mesuré depuis le poteau gauche, en pouces :</translation>
+    </message>
+    <message>
+        <source>%1 railpins; the first %2 and the last are listed, each centre measured from the left post, in inches:</source>
+        <translation>%1 barreaux ; les %2 premiers et le dernier sont indiqués, chaque axe mesuré depuis le poteau gauche, en pouces :</translation>
+    </message>
+    <message>
+        <source>Railpin</source>
+        <translation>Barreau</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Décimal</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Fraction</translation>
+    </message>
+    <message>
+        <source>Layout sheet, continued</source>
+        <translation>Feuille de traçage (suite)</translation>
+    </message>
+    <message>
+        <source>Railpins %1 to %2 are not listed: the sheet stops at %3 railpins.</source>
+        <translation>Les barreaux %1 à %2 ne sont pas indiqués : la feuille s’arrête à %3 barreaux.</translation>
+    </message>
+    <message>
+        <source>From the centre of railpin %1 to the right post: %2 (%3)</source>
+        <translation>De l’axe du barreau %1 au poteau droit : %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No layout sheet: the results shown are not those of the railpin count. Press +, - or Auto, then print again.</source>
+        <translation>Pas de feuille de traçage : les résultats affichés ne correspondent pas au nombre de barreaux. Appuyez sur +, - ou Auto, puis imprimez de nouveau.</translation>
+    </message>
+</context>
+<context>
+    <name>SectionDrawing</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Scale 1:%1</source>
+        <translation>Échelle 1:%1</translation>
+    </message>
+    <message>
+        <source>The area is too small for a drawing of this section.</source>
+        <translation>La place est trop petite pour dessiner cette travée.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetPages</name>
+    <message>
+        <source>page %1 could not be started</source>
+        <translation>la page %1 n’a pas pu être commencée</translation>
+    </message>
+    <message>
+        <source>%1 — page %2</source>
+        <translation>%1 — page %2</translation>
+    </message>
+</context>
+<context>
+    <name>display_check</name>
+    <message>
+        <source>railpin: no display found (%1). To write a layout sheet without a display, use: railpin --pdf OUT.pdf --length L --width W --max-gap G</source>
+        <translation>railpin&#xa0;: aucun affichage trouvé (%1). Pour écrire une feuille de traçage sans affichage, utilisez&#xa0;: railpin --pdf OUT.pdf --length L --width W --max-gap G</translation>
+    </message>
+    <message>
+        <source>WAYLAND_DISPLAY is not set</source>
+        <translation>WAYLAND_DISPLAY n’est pas définie</translation>
+    </message>
+    <message>
+        <source>the display %1 does not answer</source>
+        <translation>l’affichage %1 ne répond pas</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>DISPLAY n’est pas définie</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Railpin Calculator</source>
+        <translation>À propos du Calculateur de barreaux</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Notice: this calculator and its documentation are protected by copyright law and by international treaties.  Copying, selling or passing on this program, in whole or in part, without the written consent of its authors is not permitted and may lead to claims for damages, or prosecution.</source>
+        <translation>Avertissement&#xa0;: ce calculateur et sa documentation sont protégés par le droit d’auteur et par les traités internationaux.  Toute copie, vente ou cession de ce programme, en tout ou en partie, sans l’accord écrit de ses auteurs est interdite et peut donner lieu à des demandes de dommages et intérêts ou à des poursuites pénales.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Railpin Calculator</source>
+        <translation>Calculateur de barreaux</translation>
+    </message>
+    <message>
+        <source>Section Length</source>
+        <translation>Longueur de la travée</translation>
+    </message>
+    <message>
+        <source>The clear distance between the posts, in inches: decimals or fractions such as 1 3/8</source>
+        <translation>La distance libre entre les poteaux, en pouces&#xa0;: décimales ou fractions comme 1 3/8</translation>
+    </message>
+    <message>
+        <source>Railpin Width</source>
+        <translation>Largeur du barreau</translation>
+    </message>
+    <message>
+        <source>The width of one railpin, in inches: decimals or fractions such as 1 3/8</source>
+        <translation>La largeur d’un barreau, en pouces&#xa0;: décimales ou fractions comme 1 3/8</translation>
+    </message>
+    <message>
+        <source>Maximum Gap</source>
+        <translation>Écart maximal</translation>
+    </message>
+    <message>
+        <source>The largest gap allowed between railpins, in inches</source>
+        <translation>Le plus grand écart permis entre barreaux, en pouces</translation>
+    </message>
+    <message>
+        <source>Section Length</source>
+        <comment>short caption over its field</comment>
+        <translation>Long. travée</translation>
+    </message>
+    <message>
+        <source>Railpin Width</source>
+        <comment>short caption over its field</comment>
+        <translation>Larg. barreau</translation>
+    </message>
+    <message>
+        <source>* You must use inches, decimals or fractions permitted.</source>
+        <translation>* En pouces uniquement, décimales ou fractions acceptées.</translation>
+    </message>
+    <message>
+        <source>Calculate to Nearest</source>
+        <translation>Arrondir au plus proche</translation>
+    </message>
+    <message>
+        <source>The increment that fraction results are rounded to</source>
+        <translation>La fraction de pouce à laquelle les résultats sont arrondis</translation>
+    </message>
+    <message>
+        <source> Results </source>
+        <translation> Résultats </translation>
+    </message>
+    <message>
+        <source>Outer Railpin on Center</source>
+        <translation>Entraxe extérieur des barreaux</translation>
+    </message>
+    <message>
+        <source>O On Center</source>
+        <translation>Entraxe ext.</translation>
+    </message>
+    <message>
+        <source>Outer Railpin on Center, as a decimal</source>
+        <translation>Entraxe extérieur des barreaux, en décimal</translation>
+    </message>
+    <message>
+        <source>Actual Gap</source>
+        <translation>Écart réel</translation>
+    </message>
+    <message>
+        <source>Actual Gap, as a decimal</source>
+        <translation>Écart réel, en décimal</translation>
+    </message>
+    <message>
+        <source>Railpin Count</source>
+        <translation>Nombre de barreaux</translation>
+    </message>
+    <message>
+        <source>Railpin Count</source>
+        <comment>short caption over its field</comment>
+        <translation>Nb de barreaux</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Find the smallest railpin count whose gap is within the maximum gap</source>
+        <translation>Cherche le plus petit nombre de barreaux dont l’écart ne dépasse pas l’écart maximal</translation>
+    </message>
+    <message>
+        <source>Remove a railpin</source>
+        <translation>Retirer un barreau</translation>
+    </message>
+    <message>
+        <source>Remove one railpin</source>
+        <translation>Retire un barreau</translation>
+    </message>
+    <message>
+        <source>Add a railpin</source>
+        <translation>Ajouter un barreau</translation>
+    </message>
+    <message>
+        <source>Add one railpin</source>
+        <translation>Ajoute un barreau</translation>
+    </message>
+    <message>
+        <source>Actual Gap fraction</source>
+        <translation>Écart réel, fraction</translation>
+    </message>
+    <message>
+        <source>Actual Gap, as a fraction</source>
+        <translation>Écart réel, en fraction</translation>
+    </message>
+    <message>
+        <source>O On Center fraction</source>
+        <translation>Entraxe ext., fraction</translation>
+    </message>
+    <message>
+        <source>Outer Railpin on Center, as a fraction</source>
+        <translation>Entraxe extérieur des barreaux, en fraction</translation>
+    </message>
+    <message>
+        <source>Inner Railpin on Center</source>
+        <translation>Entraxe intérieur des barreaux</translation>
+    </message>
+    <message>
+        <source>I On Center fraction</source>
+        <translation>Entraxe int., fraction</translation>
+    </message>
+    <message>
+        <source>Inner Railpin on Center, as a fraction</source>
+        <translation>Entraxe intérieur des barreaux, en fraction</translation>
+    </message>
+    <message>
+        <source>I On Center</source>
+        <translation>Entraxe int.</translation>
+    </message>
+    <message>
+        <source>Inner Railpin on Center, as a decimal</source>
+        <translation>Entraxe intérieur des barreaux, en décimal</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>Imprimer l’écran</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>with this section length and railpin width, adding railpins never makes the gap smaller.</source>
+        <translation>avec cette longueur de travée et cette largeur de barreau, ajouter des barreaux ne réduit jamais l’écart.</translation>
+    </message>
+    <message>
+        <source>however many railpins are added, the gap only comes closer to %1 inches (minus the railpin width) and never gets down to the maximum.</source>
+        <translation>quel que soit le nombre de barreaux ajoutés, l’écart ne fait que se rapprocher de %1 pouces (moins la largeur du barreau) sans jamais descendre jusqu’au maximum.</translation>
+    </message>
+    <message>
+        <source>it would take more than %1 railpins.</source>
+        <translation>il faudrait plus de %1 barreaux.</translation>
+    </message>
+    <message>
+        <source>No railpin count keeps the gap within the maximum gap of %1 inches: %2</source>
+        <translation>Aucun nombre de barreaux ne ramène l’écart sous l’écart maximal de %1 pouces&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Erreur de l’application</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Quart</translation>
+    </message>
+    <message>
+        <source>Eighth</source>
+        <translation>Huitième</translation>
+    </message>
+    <message>
+        <source>Sixteenth</source>
+        <translation>Seizième</translation>
+    </message>
+    <message>
+        <source>Thirty Second</source>
+        <translation>Trente-deuxième</translation>
+    </message>
+    <message>
+        <source>Read as %1: write %2</source>
+        <translation>Lu comme %1&#xa0;: écrivez %2</translation>
+    </message>
+    <message>
+        <source>Read as %1: write 36, %2 or 36 1/2</source>
+        <translation>Lu comme %1&#xa0;: écrivez 36, %2 ou 36 1/2</translation>
+    </message>
+</context>
+<context>
+    <name>layout</name>
+    <message>
+        <source>Total railpins: %1</source>
+        <translation>Total de barreaux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>To order (%1 % extra): %2</source>
+        <translation>À commander (%1&#xa0;% en plus)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>1 pack of %1</source>
+        <translation>1 paquet de %1</translation>
+    </message>
+    <message>
+        <source>%1 packs of %2</source>
+        <translation>%1 paquets de %2</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d’enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>section %1, &quot;%2&quot;</source>
+        <translation>travée %1, &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>section %1, stair, &quot;%2&quot;</source>
+        <translation>travée %1, escalier, &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>must be a measurement in quotes, such as &quot;1 3/8&quot;</source>
+        <translation>doit être une mesure entre guillemets, comme &quot;1 3/8&quot;</translation>
+    </message>
+    <message>
+        <source>must be a text in quotes</source>
+        <translation>doit être un texte entre guillemets</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>doit être un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>must be an object with &quot;rise&quot; and &quot;run&quot; or with &quot;angle&quot;</source>
+        <translation>doit être un objet avec &quot;rise&quot; et &quot;run&quot; ou avec &quot;angle&quot;</translation>
+    </message>
+    <message>
+        <source>must be a number of degrees</source>
+        <translation>doit être un nombre de degrés</translation>
+    </message>
+    <message>
+        <source>section %1</source>
+        <translation>travée %1</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>doit être un objet</translation>
+    </message>
+    <message>
+        <source>must be &quot;full&quot; or &quot;half&quot;</source>
+        <translation>doit être &quot;full&quot; ou &quot;half&quot;</translation>
+    </message>
+    <message>
+        <source>must be &quot;mm&quot; or &quot;in&quot;</source>
+        <translation>doit être &quot;mm&quot; ou &quot;in&quot;</translation>
+    </message>
+    <message>
+        <source>must be 4, 8, 16 or 32</source>
+        <translation>doit être 4, 8, 16 ou 32</translation>
+    </message>
+    <message>
+        <source>must be 1 or 0.5</source>
+        <translation>doit être 1 ou 0.5</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB, more than any job needs</source>
+        <translation>le fichier dépasse 1 Mio, plus que ce qu’exige un chantier</translation>
+    </message>
+    <message>
+        <source>not a job file: %1 at %2</source>
+        <translation>ce n’est pas un fichier de chantier : %1 à %2</translation>
+    </message>
+    <message>
+        <source>not a job file: it does not begin with &quot;format&quot;: &quot;railpin-job&quot;</source>
+        <translation>ce n’est pas un fichier de chantier : il ne commence pas par &quot;format&quot;: &quot;railpin-job&quot;</translation>
+    </message>
+    <message>
+        <source>%1: is missing</source>
+        <translation>%1 : manquant</translation>
+    </message>
+    <message>
+        <source>the job file is of version %1, written by a newer version of this program, which this one cannot read (it reads versions up to %2); open it with the newer version</source>
+        <translation>le fichier de chantier est de la version %1, écrit par une version plus récente de ce programme, que celle-ci ne peut pas lire (elle lit jusqu’à la version %2) ; ouvrez-le avec la version plus récente</translation>
+    </message>
+    <message>
+        <source>must be a list of sections in [ ]</source>
+        <translation>doit être une liste de travées entre [ ]</translation>
+    </message>
+    <message>
+        <source>has %1 sections, more than the %2 a job can have</source>
+        <translation>contient %1 travées, plus que les %2 qu’un chantier peut avoir</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ce n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>impossible de lire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a measurement</source>
+        <translation>&quot;%1&quot; n’est pas une mesure</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a number too large to be read</source>
+        <translation>&quot;%1&quot; contient un nombre trop grand pour être lu</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; divides by zero</source>
+        <translation>&quot;%1&quot; divise par zéro</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large to be a measurement</source>
+        <translation>&quot;%1&quot; est trop grand pour être une mesure</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a fraction: fractions are not used in millimetre jobs, type a whole or decimal number of millimetres</source>
+        <translation>&quot;%1&quot; est une fraction : les chantiers en millimètres n’emploient pas de fractions, tapez un nombre entier ou décimal de millimètres</translation>
+    </message>
+    <message>
+        <source>no measurement is typed</source>
+        <translation>aucune mesure n’est saisie</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>po</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>il manque %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; must be more than 0</source>
+        <translation>%1 &quot;%2&quot; doit dépasser 0</translation>
+    </message>
+    <message>
+        <source>rise</source>
+        <translation>la hauteur de marche</translation>
+    </message>
+    <message>
+        <source>run</source>
+        <translation>le giron</translation>
+    </message>
+    <message>
+        <source>a rise of %1 in a run of %2 is a slope of %3°: a stair must be less steep than 60°</source>
+        <translation>une hauteur de marche de %1 pour un giron de %2 donne une pente de %3° : la pente d’un escalier doit rester sous 60°</translation>
+    </message>
+    <message>
+        <source>the stair&apos;s slope is missing: give its rise and run or its angle</source>
+        <translation>la pente de l’escalier manque : donnez sa hauteur de marche et son giron, ou son angle</translation>
+    </message>
+    <message>
+        <source>a slope of %1° is not a stair: the angle must be more than 0°</source>
+        <translation>une pente de %1° n’est pas un escalier : l’angle doit dépasser 0°</translation>
+    </message>
+    <message>
+        <source>a slope of %1° is too steep: a stair must be less steep than 60°</source>
+        <translation>une pente de %1° est trop raide : la pente d’un escalier doit rester sous 60°</translation>
+    </message>
+    <message>
+        <source>length &quot;%1&quot; is too large to lay out</source>
+        <translation>la longueur &quot;%1&quot; est trop grande pour être tracée</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>a count of %1 railpins is not possible: give at least 1</source>
+        <translation>un nombre de %1 barreaux est impossible : indiquez au moins 1</translation>
+    </message>
+    <message>
+        <source>a count of %1 railpins is more than the %2 a section can have</source>
+        <translation>un nombre de %1 barreaux dépasse les %2 qu’une travée peut avoir</translation>
+    </message>
+    <message>
+        <source>%1 railpins %2 wide do not fit in a length of %3</source>
+        <translation>%1 barreaux de %2 de large ne tiennent pas dans une longueur de %3</translation>
+    </message>
+    <message>
+        <source>more than %1 railpins would be needed to keep the gaps within %2</source>
+        <translation>il faudrait plus de %1 barreaux pour que les écarts ne dépassent pas %2</translation>
+    </message>
+    <message>
+        <source>railpins %1 wide do not fit in a length of %2 with gaps of at most %3</source>
+        <translation>des barreaux de %1 de large ne tiennent pas dans une longueur de %2 avec des écarts d’au plus %3</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>la longueur</translation>
+    </message>
+    <message>
+        <source>railpin width</source>
+        <translation>la largeur du barreau</translation>
+    </message>
+    <message>
+        <source>maximum gap</source>
+        <translation>l’écart maximal</translation>
+    </message>
+    <message>
+        <source>an increment of 1/%1 is not one of 1/4, 1/8, 1/16 or 1/32</source>
+        <translation>l’arrondi à 1/%1 n’est pas l’un de 1/4, 1/8, 1/16 ou 1/32</translation>
+    </message>
+    <message>
+        <source>the gap of %1 with %2 railpins is wider than the maximum gap of %3</source>
+        <translation>l’écart de %1 avec %2 barreaux dépasse l’écart maximal de %3</translation>
+    </message>
+</context>
+</TS>
