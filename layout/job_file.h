@@ -13,7 +13,7 @@
 // is kept as typed and flagged later by layOut().
 namespace layout {
 
-inline constexpr qint64 kMaximumFileBytes = 1024 * 1024;
+inline constexpr qint64 kMaximumFileBytes = qint64{1024} * 1024;
 inline constexpr int kMaximumSections = 1000;
 
 struct JobReadResult
