@@ -8,11 +8,6 @@ namespace cell_text {
 
 namespace {
 
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("cell_text", text);
-}
-
 const QChar kDegree(0x00B0);
 
 }  // namespace
@@ -60,7 +55,9 @@ SlopeEntry readSlope(const QString &typed, QChar decimalPoint)
     const double degrees = stored(number, decimalPoint).toDouble(&ok);
     if (!ok || !std::isfinite(degrees))
         return {std::nullopt,
-                translate("Slope \"%1\" is neither an angle in degrees nor rise : run, such as 7 : 11").arg(text)};
+                QCoreApplication::translate(
+                    "cell_text", "Slope \"%1\" is neither an angle in degrees nor rise : run, such as 7 : 11")
+                    .arg(text)};
     layout::Stair stair;
     stair.angleDegrees = degrees;
     return {stair, {}};
@@ -74,9 +71,10 @@ CountEntry readCount(const QString &typed)
     bool ok = false;
     const qint64 count = text.toLongLong(&ok);
     if (!ok || count < 0)
-        return {std::nullopt, translate("Count \"%1\" is not a whole number of railpins; leave it empty for the "
-                                        "fewest railpins within the maximum gap")
-                                  .arg(text)};
+        return {std::nullopt,
+                QCoreApplication::translate("cell_text", "Count \"%1\" is not a whole number of railpins; leave it "
+                                                         "empty for the fewest railpins within the maximum gap")
+                    .arg(text)};
     return {count, {}};
 }
 

@@ -1,5 +1,6 @@
 #include "frm_job.h"
 
+#include "app_info.h"
 #include "cell_text.h"
 #include "ends_delegate.h"
 #include "marks_model.h"
@@ -292,7 +293,8 @@ void frmJob::updateTitle()
         name = QFileInfo(path).completeBaseName();
     if (name.isEmpty())
         name = tr("Untitled job");
-    setWindowTitle(tr("%1[*] - %2").arg(name, QApplication::applicationName()));
+    // The program's name as the calculator's title shows it, in the user's language.
+    setWindowTitle(tr("%1[*] - %2").arg(name, QCoreApplication::translate("frmMain", app_info::kTitle)));
     setWindowFilePath(path);
     setWindowModified(!undoStack.isClean());
 }

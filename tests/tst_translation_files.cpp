@@ -66,13 +66,14 @@ private slots:
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("translation");
         QTest::addColumn<bool>("finished");
+        QTest::addColumn<bool>("french");
         const QString folder = QStringLiteral(RAILPIN_TRANSLATIONS_DIR);
         for (const char *language : {"es", "fr"}) {
             const QList<Message> messages = readMessages(folder + QStringLiteral("/railpin_%1.ts").arg(language));
             QVERIFY(messages.size() > 40);
             for (const Message &message : messages)
                 QTest::addRow("%s %s: %s", language, qPrintable(message.context), qPrintable(message.source.left(40)))
-                    << message.source << message.translation << message.finished;
+                    << message.source << message.translation << message.finished << (qstrcmp(language, "fr") == 0);
         }
     }
     void messages()
@@ -80,6 +81,7 @@ private slots:
         QFETCH(QString, source);
         QFETCH(QString, translation);
         QFETCH(bool, finished);
+        QFETCH(bool, french);
         QVERIFY2(finished && !translation.isEmpty(), "not translated");
         QCOMPARE(placeholders(translation), placeholders(source));
         QCOMPARE(accessKeys(translation), accessKeys(source));
@@ -89,6 +91,14 @@ private slots:
         // A sentence stays one, so that messages composed of pieces read right.
         if (source.endsWith(u'.'))
             QVERIFY(translation.endsWith(u'.'));
+        // French sets ":", ";", "?" and "!" off with a non-breaking space, which
+        // keeps them on the line of their word; a plain one only where the
+        // English has it too (the "7 : 11" that a user types).
+        if (french)
+            for (const char *plain : {" :", " ;", " ?", " !"}) {
+                const QLatin1String mark(plain);
+                QVERIFY2(translation.count(mark) <= source.count(mark), plain);
+            }
     }
 };
 

@@ -1,16 +1,21 @@
 #include "error_report.h"
 #include "frm_about.h"
+#include "job_window_fixture.h"
 #include "main_window_fixture.h"
 #include "translator_setup.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
 
 // Run once per LANG (C, es_ES.UTF-8, fr_CA.UTF-8): the program installs the
-// translation of the user's language, both windows show it in their own
-// geometry, and no caption is wider than the widget that shows it.
+// translation of the user's language, the windows show it in their own
+// geometry, no caption is wider than the widget that shows it, and no two
+// entries of a menu share an access key.
 class TestTranslations : public QObject
 {
     Q_OBJECT
@@ -27,6 +32,21 @@ class TestTranslations : public QObject
         return {};
     }
 
+    // A label with a buddy draws its "&" as the underline of the next letter.
+    static QString shownText(const QLabel &label)
+    {
+        if (label.buddy() == nullptr)
+            return label.text();
+        QString shown;
+        const QString text = label.text();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u'&' && i + 1 < text.size())
+                ++i;
+            shown.append(text[i]);
+        }
+        return shown;
+    }
+
     // Every caption of a window must fit its widget: single-line labels in
     // width, word-wrapped ones in height at their width.
     static void verifyCaptionsFit(const QWidget &window)
@@ -39,13 +59,23 @@ class TestTranslations : public QObject
                 QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(what));
                 continue;
             }
-            const int needed = label->fontMetrics().horizontalAdvance(label->text());
+            const int needed = label->fontMetrics().horizontalAdvance(shownText(*label));
             QVERIFY2(needed <= label->contentsRect().width(),
                      qPrintable(QStringLiteral("%1 needs %2 px, has %3").arg(what).arg(needed).arg(label->width())));
         }
         for (const QPushButton *button : window.findChildren<QPushButton *>())
             QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(),
                      qPrintable(button->objectName() + u' ' + button->text()));
+        // A tool button's hint holds its text, margins and menu arrow.
+        for (const QToolButton *button : window.findChildren<QToolButton *>()) {
+            if (!button->isVisible() || button->text().isEmpty())
+                continue;
+            QVERIFY2(button->sizeHint().width() <= button->width(),
+                     qPrintable(QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+                                    .arg(button->objectName(), button->text())
+                                    .arg(button->sizeHint().width())
+                                    .arg(button->width())));
+        }
         for (const QGroupBox *frame : window.findChildren<QGroupBox *>())
             QVERIFY2(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width(),
                      qPrintable(frame->title()));
@@ -53,6 +83,35 @@ class TestTranslations : public QObject
             for (int i = 0; i < list->count(); ++i)
                 QVERIFY2(list->fontMetrics().horizontalAdvance(list->itemText(i)) < list->width() - 20,
                          qPrintable(list->itemText(i)));
+    }
+
+    // The keys that the entries' "&" letters give, each once.
+    static void verifyUniqueAccessKeys(const QString &where, const QStringList &texts)
+    {
+        QHash<QKeySequence, QString> taken;
+        for (const QString &text : texts) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (key.isEmpty())
+                continue;
+            QVERIFY2(!taken.contains(key), qPrintable(QStringLiteral("%1: \"%2\" and \"%3\" share %4")
+                                                          .arg(where, taken.value(key), text, key.toString())));
+            taken.insert(key, text);
+        }
+    }
+
+    static QStringList entryTexts(const QMenu &menu)
+    {
+        QStringList texts;
+        for (const QAction *action : menu.actions())
+            if (!action->isSeparator())
+                texts.append(action->text());
+        return texts;
+    }
+
+    static QString expectedIn(const QString &language, const QString &english, const QString &spanish,
+                              const QString &french)
+    {
+        return language == u"es" ? spanish : language == u"fr" ? french : english;
     }
 
 private slots:
@@ -94,7 +153,7 @@ private slots:
         QFETCH(QString, english);
         QFETCH(QString, spanish);
         QFETCH(QString, french);
-        const QString expected = language == u"es" ? spanish : language == u"fr" ? french : english;
+        const QString expected = expectedIn(language, english, spanish, french);
 
         const MainWindowFixture app;
         const QString object = name.section(u'.', 0, 0);
@@ -147,6 +206,129 @@ private slots:
                  QCoreApplication::translate("frmMain", "Railpin Calculator"));
         QVERIFY(about.findChild<QLabel *>("lblVersion")->text().endsWith(QStringLiteral(" 1.0.2")));
         verifyCaptionsFit(about);
+    }
+
+    // The calculator's File menu, its two job entries among the original
+    // ones: each entry keeps a key of its own in every language.
+    void calculatorFileMenuKeepsUniqueAccessKeys()
+    {
+        const MainWindowFixture app;
+        const auto *file = app.get<QMenu>("mnuFile");
+        QVERIFY(file != nullptr);
+        const QStringList texts = entryTexts(*file);
+        QCOMPARE(texts.size(), 4);
+        QCOMPARE(app.get<QAction>("mnuFileLayout")->text(),
+                 expectedIn(language, "&Layout Sheet…", "&Hoja de replanteo…", "&Feuille de traçage…"));
+        QCOMPARE(app.get<QAction>("mnuFileOpenJob")->text(),
+                 expectedIn(language, "&Open Job…", "&Abrir obra…", "&Ouvrir un chantier…"));
+        verifyUniqueAccessKeys(QStringLiteral("frmMain File"), texts);
+    }
+
+    void jobWindowTexts_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("spanish");
+        QTest::addColumn<QString>("french");
+        QTest::newRow("title") << "frmJob" << "Porch[*] - Railpin Calculator"
+                               << "Porch[*] - Calculadora de balaustres" << "Porch[*] - Calculateur de barreaux";
+        QTest::newRow("job name") << "lblJobName" << "Job &name:" << "Nombre de la &obra:"
+                                  << "&Nom du chantier\u00A0:";
+        QTest::newRow("maximum gap") << "lblMaximumGap" << "&Maximum gap:" << "&Hueco máximo:"
+                                     << "Écart &maximal\u00A0:";
+        QTest::newRow("extra stock") << "spnExtraStock.accessibleName" << "Extra stock" << "Merma" << "Surplus";
+        QTest::newRow("file menu") << "mnuFile" << "&File" << "&Archivo" << "&Fichier";
+        QTest::newRow("save as") << "mnuFileSaveAs" << "Save &As…" << "Guardar c&omo…" << "Enregistrer &sous…";
+        QTest::newRow("add section") << "mnuEditAddSection" << "&Add Section" << "&Añadir tramo"
+                                     << "A&jouter une travée";
+        QTest::newRow("length column") << "tblSections.1" << "Length (in)" << "Largo (pulg.)" << "Longueur (po)";
+        QTest::newRow("centre column") << "tblMarks.2" << "Centre" << "Eje" << "Axe";
+        QTest::newRow("level slope") << "tblSections.0.3" << "Level" << "Horizontal" << "De niveau";
+        QTest::newRow("stair ends") << "tblSections.1.2" << "Half gap" << "Medio hueco" << "Demi-écart";
+        // clang-format on
+    }
+    void jobWindowTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, english);
+        QFETCH(QString, spanish);
+        QFETCH(QString, french);
+        const JobWindowFixture job;
+        const QStringList parts = name.split(u'.');
+        QString shown;
+        if (parts[0] == u"frmJob") {
+            shown = job.window->windowTitle();
+        } else if (const auto *table = job.get<QTableView>(qPrintable(parts[0])); table != nullptr) {
+            const QAbstractItemModel *model = table->model();
+            shown = parts.size() == 2 ? model->headerData(parts[1].toInt(), Qt::Horizontal).toString()
+                                      : model->index(parts[1].toInt(), parts[2].toInt()).data().toString();
+        } else if (parts.size() == 2) {
+            shown = job.get(qPrintable(parts[0]))->property(qPrintable(parts[1])).toString();
+        } else if (const auto *label = job.get<QLabel>(qPrintable(parts[0]))) {
+            shown = label->text();
+        } else if (const auto *menu = job.get<QMenu>(qPrintable(parts[0]))) {
+            shown = menu->title();
+        } else {
+            QVERIFY2(job.action(qPrintable(parts[0])) != nullptr, qPrintable(name));
+            shown = job.action(qPrintable(parts[0]))->text();
+        }
+        QCOMPARE(shown, expectedIn(language, english, spanish, french));
+    }
+
+    // The undo entry names the command in the user's language.
+    void jobWindowUndoNamesTheCommand()
+    {
+        const JobWindowFixture job;
+        job.window->findChild<QAction *>(QStringLiteral("mnuEditAddSection"))->trigger();
+        QCOMPARE(job.action("mnuEditUndo")->text(), expectedIn(language, "&Undo Add Section", "&Deshacer: Añadir tramo",
+                                                               QStringLiteral("&Annuler\u00A0: Ajouter une travée")));
+    }
+
+    // In its opening size and squeezed to its smallest, the job window shows
+    // every caption whole, on a screen of 1280 x 720 (1920 x 1080 at 150 %).
+    void jobWindowCaptionsFit()
+    {
+        const JobWindowFixture job;
+        QVERIFY(job.active);
+        QVERIFY2(job.window->minimumSizeHint().width() <= 1280,
+                 qPrintable(QString::number(job.window->minimumSizeHint().width())));
+        QVERIFY(job.window->minimumSizeHint().height() <= 720);
+        verifyCaptionsFit(*job.window);
+        if (QTest::currentTestFailed())
+            return;
+        job.window->resize(job.window->minimumSizeHint());
+        QTest::qWait(0);
+        verifyCaptionsFit(*job.window);
+    }
+
+    // No two entries of a menu share a key, nor two captions or menus of the
+    // window its Alt keys.
+    void jobWindowKeepsUniqueAccessKeys()
+    {
+        const JobWindowFixture job;
+        for (const char *name : {"mnuFile", "mnuEdit"}) {
+            const auto *menu = job.get<QMenu>(name);
+            QVERIFY(menu != nullptr);
+            verifyUniqueAccessKeys(QString::fromLatin1(name), entryTexts(*menu));
+        }
+        // With the texts Undo and Redo take once there is something to undo.
+        job.action("mnuEditAddSection")->trigger();
+        job.action("mnuEditUndo")->trigger();
+        QVERIFY(job.action("mnuEditRedo")->isEnabled());
+        job.action("mnuEditRemoveSection")->trigger();
+        verifyUniqueAccessKeys(QStringLiteral("mnuEdit with undo and redo"), entryTexts(*job.get<QMenu>("mnuEdit")));
+
+        QStringList windowKeys;
+        for (const QLabel *label : job.window->findChildren<QLabel *>())
+            if (label->buddy() != nullptr)
+                windowKeys.append(label->text());
+        for (const QAbstractButton *button : job.window->findChildren<QAbstractButton *>())
+            windowKeys.append(button->text());
+        for (const QAction *menu : job.get<QMenuBar>("menubar")->actions())
+            windowKeys.append(menu->text());
+        QVERIFY(windowKeys.size() >= 12);
+        verifyUniqueAccessKeys(QStringLiteral("frmJob"), windowKeys);
     }
 
     // The box title is translated; the report line stays English for the

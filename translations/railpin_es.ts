@@ -249,6 +249,29 @@
     </message>
 </context>
 <context>
+    <name>EndsDelegate</name>
+    <message>
+        <source>Ends</source>
+        <translation>Extremos</translation>
+    </message>
+    <message>
+        <source>Full gap</source>
+        <translation>Hueco completo</translation>
+    </message>
+    <message>
+        <source>Half gap</source>
+        <translation>Medio hueco</translation>
+    </message>
+    <message>
+        <source>A full gap between each post and the railpin next to it</source>
+        <translation>Un hueco completo entre cada poste y el balaustre más próximo</translation>
+    </message>
+    <message>
+        <source>Half a gap between each post and the railpin next to it</source>
+        <translation>Medio hueco entre cada poste y el balaustre más próximo</translation>
+    </message>
+</context>
+<context>
     <name>JobSheet</name>
     <message>
         <source>%1 %2</source>
@@ -412,6 +435,17 @@
     </message>
 </context>
 <context>
+    <name>JobWindows</name>
+    <message>
+        <source>Open Job</source>
+        <translation>Abrir obra</translation>
+    </message>
+    <message>
+        <source>Railpin jobs (*.railpin)</source>
+        <translation>Archivos de obra (*.railpin)</translation>
+    </message>
+</context>
+<context>
     <name>LayoutSheet</name>
     <message>
         <source>(too large for a fraction)</source>
@@ -475,6 +509,29 @@
     </message>
 </context>
 <context>
+    <name>MarksModel</name>
+    <message>
+        <source>Railpin</source>
+        <translation>Balaustre</translation>
+    </message>
+    <message>
+        <source>Left edge</source>
+        <translation>Borde izquierdo</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Eje</translation>
+    </message>
+    <message>
+        <source>Right edge</source>
+        <translation>Borde derecho</translation>
+    </message>
+    <message>
+        <source>Centre from right post</source>
+        <translation>Eje al poste derecho</translation>
+    </message>
+</context>
+<context>
     <name>SectionDrawing</name>
     <message>
         <source>%1 %2</source>
@@ -490,6 +547,84 @@
     </message>
 </context>
 <context>
+    <name>SectionDrawingView</name>
+    <message>
+        <source>Choose a section to see its drawing.</source>
+        <translation>Elija un tramo para ver su dibujo.</translation>
+    </message>
+</context>
+<context>
+    <name>SectionsModel</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Full gap</source>
+        <translation>Hueco completo</translation>
+    </message>
+    <message>
+        <source>Half gap</source>
+        <translation>Medio hueco</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>The job&apos;s railpin width; type a width for this section alone</source>
+        <translation>El ancho de balaustre de la obra; escriba un ancho solo para este tramo</translation>
+    </message>
+    <message>
+        <source>The job&apos;s maximum gap; type a maximum for this section alone</source>
+        <translation>El hueco máximo de la obra; escriba un máximo solo para este tramo</translation>
+    </message>
+    <message>
+        <source>The fewest railpins whose gap is within the maximum; type a count to fix it</source>
+        <translation>El menor número de balaustres cuyo hueco no supera el máximo; escriba un número para fijarlo</translation>
+    </message>
+    <message>
+        <source>Empty for a level section; rise : run (7 : 11) or an angle (35°) for a stair</source>
+        <translation>Vacío para un tramo horizontal; contrahuella : huella (7 : 11) o un ángulo (35°) para una escalera</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Length (%1)</source>
+        <translation>Largo (%1)</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation>Extremos</translation>
+    </message>
+    <message>
+        <source>Slope</source>
+        <translation>Pendiente</translation>
+    </message>
+    <message>
+        <source>Width (%1)</source>
+        <translation>Ancho (%1)</translation>
+    </message>
+    <message>
+        <source>Maximum gap (%1)</source>
+        <translation>Hueco máximo (%1)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nº balaustres</translation>
+    </message>
+    <message>
+        <source>Gap (%1)</source>
+        <translation>Hueco (%1)</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Editar &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>SheetPages</name>
     <message>
         <source>page %1 could not be started</source>
@@ -498,6 +633,24 @@
     <message>
         <source>%1 — page %2</source>
         <translation>%1 — página %2</translation>
+    </message>
+</context>
+<context>
+    <name>calculator_section</name>
+    <message>
+        <source>Section %1</source>
+        <translation>Tramo %1</translation>
+    </message>
+</context>
+<context>
+    <name>cell_text</name>
+    <message>
+        <source>Slope &quot;%1&quot; is neither an angle in degrees nor rise : run, such as 7 : 11</source>
+        <translation>La pendiente &quot;%1&quot; no es ni un ángulo en grados ni contrahuella : huella, como 7 : 11</translation>
+    </message>
+    <message>
+        <source>Count &quot;%1&quot; is not a whole number of railpins; leave it empty for the fewest railpins within the maximum gap</source>
+        <translation>El número de balaustres &quot;%1&quot; no es un entero; déjelo vacío para usar el menor número que respeta el hueco máximo</translation>
     </message>
 </context>
 <context>
@@ -536,6 +689,549 @@
     <message>
         <source>Version %1</source>
         <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmJob</name>
+    <message>
+        <source>Job &amp;name:</source>
+        <translation>Nombre de la &amp;obra:</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nombre de la obra</translation>
+    </message>
+    <message>
+        <source>The job&apos;s name, shown in the title and on the sheet</source>
+        <translation>El nombre de la obra, que aparece en el título y en la hoja</translation>
+    </message>
+    <message>
+        <source>Untitled job</source>
+        <translation>Obra sin título</translation>
+    </message>
+    <message>
+        <source>&amp;Unit:</source>
+        <translation>&amp;Unidad:</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>The unit of every length in this job; Convert in the Edit menu converts the lengths too</source>
+        <translation>La unidad de todas las medidas de esta obra; Convertir, en el menú Editar, convierte también las medidas</translation>
+    </message>
+    <message>
+        <source>The unit of every length in this job. To convert the lengths as well, use Edit &gt; Convert.</source>
+        <translation>La unidad de todas las medidas de esta obra. Para convertir también las medidas, use Editar &gt; Convertir.</translation>
+    </message>
+    <message>
+        <source>Extra s&amp;tock:</source>
+        <translation>&amp;Merma:</translation>
+    </message>
+    <message>
+        <source>Extra stock</source>
+        <translation>Merma</translation>
+    </message>
+    <message>
+        <source>Railpins to order beyond the count, as a percentage</source>
+        <translation>Balaustres que pedir además de los contados, en porcentaje</translation>
+    </message>
+    <message>
+        <source>Railpins to order beyond those counted, for cutting and mistakes</source>
+        <translation>Balaustres que pedir además de los contados, por cortes y errores</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Railpin &amp;width:</source>
+        <translation>A&amp;ncho de balaustre:</translation>
+    </message>
+    <message>
+        <source>Railpin width</source>
+        <translation>Ancho de balaustre</translation>
+    </message>
+    <message>
+        <source>The width of one railpin, for every section without a width of its own</source>
+        <translation>El ancho de un balaustre, para todos los tramos que no tengan uno propio</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum gap:</source>
+        <translation>&amp;Hueco máximo:</translation>
+    </message>
+    <message>
+        <source>Maximum gap</source>
+        <translation>Hueco máximo</translation>
+    </message>
+    <message>
+        <source>The largest gap allowed between railpins, for every section without a maximum of its own</source>
+        <translation>El mayor hueco permitido entre balaustres, para todos los tramos que no tengan uno propio</translation>
+    </message>
+    <message>
+        <source>Maximum gap presets</source>
+        <translation>Valores predefinidos del hueco máximo</translation>
+    </message>
+    <message>
+        <source>Usual limits of building codes for the maximum gap</source>
+        <translation>Límites habituales de las normas de edificación para el hueco máximo</translation>
+    </message>
+    <message>
+        <source>Usual limits of building codes</source>
+        <translation>Límites habituales de las normas de edificación</translation>
+    </message>
+    <message>
+        <source>&amp;Presets</source>
+        <translation>&amp;Predefinidos</translation>
+    </message>
+    <message>
+        <source>&amp;Increment:</source>
+        <translation>&amp;Redondeo:</translation>
+    </message>
+    <message>
+        <source>Increment</source>
+        <translation>Redondeo</translation>
+    </message>
+    <message>
+        <source>The fraction of an inch that marks are rounded to</source>
+        <translation>La fracción de pulgada a la que se redondean las marcas</translation>
+    </message>
+    <message>
+        <source>Millimetre mar&amp;k step:</source>
+        <translation>Pa&amp;so de marcas en mm:</translation>
+    </message>
+    <message>
+        <source>Millimetre mark step</source>
+        <translation>Paso de las marcas en milímetros</translation>
+    </message>
+    <message>
+        <source>What the marks of a metric job are rounded to</source>
+        <translation>El valor al que se redondean las marcas de una obra en milímetros</translation>
+    </message>
+    <message>
+        <source>Se&amp;ctions:</source>
+        <translation>&amp;Tramos:</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Tramos</translation>
+    </message>
+    <message>
+        <source>One row per section of the railing; press F2 or type to edit a cell</source>
+        <translation>Una fila por tramo de la barandilla; pulse F2 o escriba para editar una celda</translation>
+    </message>
+    <message>
+        <source>M&amp;arks of the selected section:</source>
+        <translation>Mar&amp;cas del tramo seleccionado:</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marcas</translation>
+    </message>
+    <message>
+        <source>Where each railpin stands, measured from the left post and from the right post; Ctrl+C copies the selected cells</source>
+        <translation>Dónde va cada balaustre, medido desde el poste izquierdo y desde el poste derecho; Ctrl+C copia las celdas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Drawing to scale:</source>
+        <translation>Dibujo a escala:</translation>
+    </message>
+    <message>
+        <source>Drawing of the selected section</source>
+        <translation>Dibujo del tramo seleccionado</translation>
+    </message>
+    <message>
+        <source>Total railpins</source>
+        <translation>Total de balaustres</translation>
+    </message>
+    <message>
+        <source>To order</source>
+        <translation>A pedir</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>Start a new job</source>
+        <translation>Empezar una obra nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>Open a job file</source>
+        <translation>Abrir un archivo de obra</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save the job</source>
+        <translation>Guardar la obra</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Guardar c&amp;omo…</translation>
+    </message>
+    <message>
+        <source>Save the job under a new name</source>
+        <translation>Guardar la obra con otro nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>Print the job sheet</source>
+        <translation>Imprimir la hoja de la obra</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>See the job sheet as it will print</source>
+        <translation>Ver la hoja de la obra tal como se imprimirá</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF…</source>
+        <translation>&amp;Exportar PDF…</translation>
+    </message>
+    <message>
+        <source>Write the job sheet as a PDF file</source>
+        <translation>Guardar la hoja de la obra como archivo PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Close this job window</source>
+        <translation>Cerrar esta ventana de obra</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Add Section</source>
+        <translation>&amp;Añadir tramo</translation>
+    </message>
+    <message>
+        <source>Add a section after the selected one</source>
+        <translation>Añadir un tramo después del seleccionado</translation>
+    </message>
+    <message>
+        <source>Add from &amp;Calculator</source>
+        <translation>Añadir desde la &amp;calculadora</translation>
+    </message>
+    <message>
+        <source>Add a section with the calculator&apos;s length, width, maximum gap and count</source>
+        <translation>Añadir un tramo con el largo, el ancho, el hueco máximo y el número de balaustres de la calculadora</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate Section</source>
+        <translation>D&amp;uplicar tramo</translation>
+    </message>
+    <message>
+        <source>Add a copy of the selected section after it</source>
+        <translation>Añadir una copia del tramo seleccionado a continuación</translation>
+    </message>
+    <message>
+        <source>R&amp;emove Section</source>
+        <translation>E&amp;liminar tramo</translation>
+    </message>
+    <message>
+        <source>Remove the selected section</source>
+        <translation>Eliminar el tramo seleccionado</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Move the selected section up</source>
+        <translation>Subir el tramo seleccionado</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>Move the selected section down</source>
+        <translation>Bajar el tramo seleccionado</translation>
+    </message>
+    <message>
+        <source>Convert to &amp;millimetres</source>
+        <translation>Convertir a &amp;milímetros</translation>
+    </message>
+    <message>
+        <source>Convert every length of the job to the other unit</source>
+        <translation>Convertir todas las medidas de la obra a la otra unidad</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Cuarto</translation>
+    </message>
+    <message>
+        <source>Eighth</source>
+        <translation>Octavo</translation>
+    </message>
+    <message>
+        <source>Sixteenth</source>
+        <translation>Dieciseisavo</translation>
+    </message>
+    <message>
+        <source>Thirty Second</source>
+        <translation>Treintaidosavo</translation>
+    </message>
+    <message>
+        <source>Section %1</source>
+        <translation>Tramo %1</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Pulgadas</translation>
+    </message>
+    <message>
+        <source>Millimetres</source>
+        <translation>Milímetros</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>Convert to &amp;inches</source>
+        <translation>Convertir a &amp;pulgadas</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>Rename Job</source>
+        <translation>Cambiar el nombre de la obra</translation>
+    </message>
+    <message>
+        <source>Change Railpin Width</source>
+        <translation>Cambiar el ancho de balaustre</translation>
+    </message>
+    <message>
+        <source>Change Maximum Gap</source>
+        <translation>Cambiar el hueco máximo</translation>
+    </message>
+    <message>
+        <source>Change Unit</source>
+        <translation>Cambiar la unidad</translation>
+    </message>
+    <message>
+        <source>Change Increment</source>
+        <translation>Cambiar el redondeo</translation>
+    </message>
+    <message>
+        <source>Change Mark Step</source>
+        <translation>Cambiar el paso de las marcas</translation>
+    </message>
+    <message>
+        <source>Change Extra Stock</source>
+        <translation>Cambiar la merma</translation>
+    </message>
+    <message>
+        <source>the usual code limit for guards</source>
+        <translation>el límite habitual de las normas para barandillas de protección</translation>
+    </message>
+    <message>
+        <source>the usual limit for guards on the open side of stairs</source>
+        <translation>el límite habitual para barandillas en el lado abierto de una escalera</translation>
+    </message>
+    <message>
+        <source>the common metric rule</source>
+        <translation>la norma métrica habitual</translation>
+    </message>
+    <message>
+        <source>%1 in rounded down, %2</source>
+        <translation>%1 pulg. redondeado a la baja, %2</translation>
+    </message>
+    <message>
+        <source>100 mm, where that is the rule</source>
+        <translation>100 mm, donde esa es la norma</translation>
+    </message>
+    <message>
+        <source>&amp;%1  %2 %3: %4</source>
+        <translation>&amp;%1  %2 %3: %4</translation>
+    </message>
+    <message>
+        <source>Add Section</source>
+        <translation>Añadir tramo</translation>
+    </message>
+    <message>
+        <source>Add from Calculator</source>
+        <translation>Añadir desde la calculadora</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <translation>%1 (copia)</translation>
+    </message>
+    <message>
+        <source>Duplicate Section</source>
+        <translation>Duplicar tramo</translation>
+    </message>
+    <message>
+        <source>Remove Section</source>
+        <translation>Eliminar tramo</translation>
+    </message>
+    <message>
+        <source>Move Section Up</source>
+        <translation>Subir tramo</translation>
+    </message>
+    <message>
+        <source>Move Section Down</source>
+        <translation>Bajar tramo</translation>
+    </message>
+    <message>
+        <source>Convert to Inches</source>
+        <translation>Convertir a pulgadas</translation>
+    </message>
+    <message>
+        <source>Convert to Millimetres</source>
+        <translation>Convertir a milímetros</translation>
+    </message>
+    <message>
+        <source>Railpin jobs (*.railpin)</source>
+        <translation>Archivos de obra (*.railpin)</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>The job &quot;%1&quot; has changes that are not saved. Save them?</source>
+        <translation>La obra &quot;%1&quot; tiene cambios sin guardar. ¿Desea guardarlos?</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Abrir obra</translation>
+    </message>
+    <message>
+        <source>The job %1 could not be opened.
+
+%2</source>
+        <translation>No se pudo abrir la obra %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>No recent jobs</source>
+        <translation>No hay obras recientes</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Abrir reciente</translation>
+    </message>
+    <message>
+        <source>The job %1 no longer exists. It has been removed from the recent jobs.</source>
+        <translation>La obra %1 ya no existe. Se ha quitado de las obras recientes.</translation>
+    </message>
+    <message>
+        <source>job</source>
+        <translation>obra</translation>
+    </message>
+    <message>
+        <source>Save Job As</source>
+        <translation>Guardar obra como</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Guardar obra</translation>
+    </message>
+    <message>
+        <source>The job could not be saved to %1.
+
+%2</source>
+        <translation>No se pudo guardar la obra en %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Guardada en %1</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>The job sheet cannot be printed: %1.</source>
+        <translation>No se puede imprimir la hoja de la obra: %1.</translation>
+    </message>
+    <message>
+        <source>The job sheet could not be printed.
+
+%1</source>
+        <translation>No se pudo imprimir la hoja de la obra.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exportar PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to %1.
+
+%2</source>
+        <translation>No se pudo escribir el PDF en %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exportado a %1</translation>
     </message>
 </context>
 <context>
@@ -746,6 +1442,22 @@
     <message>
         <source>Read as %1: write 36, %2 or 36 1/2</source>
         <translation>Leído como %1: escriba 36, %2 o 36 1/2</translation>
+    </message>
+    <message>
+        <source>&amp;Layout Sheet…</source>
+        <translation>&amp;Hoja de replanteo…</translation>
+    </message>
+    <message>
+        <source>Open a railing job with this section, to add sections, save and print it</source>
+        <translation>Abrir una obra de barandilla con este tramo, para añadirle tramos, guardarla e imprimirla</translation>
+    </message>
+    <message>
+        <source>&amp;Open Job…</source>
+        <translation>&amp;Abrir obra…</translation>
+    </message>
+    <message>
+        <source>Open a saved railing job</source>
+        <translation>Abrir una obra de barandilla guardada</translation>
     </message>
 </context>
 <context>

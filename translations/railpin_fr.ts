@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>nothing to do: give --pdf FILE or --marks</source>
-        <translation>rien à faire : indiquez --pdf FICHIER ou --marks</translation>
+        <translation>rien à faire&#xa0;: indiquez --pdf FICHIER ou --marks</translation>
     </message>
     <message>
         <source>--pdf and --marks cannot be used together</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>warning: %1</source>
-        <translation>avertissement : %1</translation>
+        <translation>avertissement&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>--%1 &quot;%2&quot;: %3</source>
-        <translation>--%1 &quot;%2&quot; : %3</translation>
+        <translation>--%1 &quot;%2&quot;&#xa0;: %3</translation>
     </message>
     <message>
         <source>--%1: %2</source>
-        <translation>--%1 : %2</translation>
+        <translation>--%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the unit is in or mm</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>%1: section %2 &quot;%3&quot;: %4</source>
-        <translation>%1 : travée %2 &quot;%3&quot; : %4</translation>
+        <translation>%1&#xa0;: travée %2 &quot;%3&quot;&#xa0;: %4</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>With --marks: decimals instead of fractions.</source>
-        <translation>Avec --marks : décimales au lieu de fractions.</translation>
+        <translation>Avec --marks&#xa0;: décimales au lieu de fractions.</translation>
     </message>
     <message>
         <source>The paper of the PDF: letter or a4 (default: from the locale).</source>
-        <translation>Le papier du PDF : letter ou a4 (par défaut : selon les paramètres régionaux).</translation>
+        <translation>Le papier du PDF&#xa0;: letter ou a4 (par défaut&#xa0;: selon les paramètres régionaux).</translation>
     </message>
     <message>
         <source>SIZE</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Inches: marks rounded to 1/N, N of 4, 8, 16 or 32 (default 16).</source>
-        <translation>Pouces : repères arrondis à 1/N, N valant 4, 8, 16 ou 32 (par défaut 16).</translation>
+        <translation>Pouces&#xa0;: repères arrondis à 1/N, N valant 4, 8, 16 ou 32 (par défaut 16).</translation>
     </message>
     <message>
         <source>N</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>The railpin count (default: the fewest within the maximum gap).</source>
-        <translation>Le nombre de barreaux (par défaut : le plus petit qui respecte l’écart maximal).</translation>
+        <translation>Le nombre de barreaux (par défaut&#xa0;: le plus petit qui respecte l’écart maximal).</translation>
     </message>
     <message>
         <source>A full gap (full) or half a gap (half) at each post (default full).</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>The unit of every length: in or mm (default in).</source>
-        <translation>L’unité de toutes les longueurs : in ou mm (par défaut in).</translation>
+        <translation>L’unité de toutes les longueurs&#xa0;: in ou mm (par défaut in).</translation>
     </message>
     <message>
         <source>UNIT</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Millimetres: marks rounded to 1 or 0.5 mm (default 1).</source>
-        <translation>Millimètres : repères arrondis à 1 ou 0.5 mm (par défaut 1).</translation>
+        <translation>Millimètres&#xa0;: repères arrondis à 1 ou 0.5&#xa0;mm (par défaut 1).</translation>
     </message>
     <message>
         <source>STEP</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Lays out the railpins of a railing. With --pdf or --marks it writes a job&apos;s sheet or marks without opening a window; without them it opens the calculator.</source>
-        <translation>Trace l’implantation des barreaux d’un garde-corps. Avec --pdf ou --marks, il écrit la feuille ou les repères d’un chantier sans ouvrir de fenêtre ; sans eux, il ouvre le calculateur.</translation>
+        <translation>Trace l’implantation des barreaux d’un garde-corps. Avec --pdf ou --marks, il écrit la feuille ou les repères d’un chantier sans ouvrir de fenêtre&#xa0;; sans eux, il ouvre le calculateur.</translation>
     </message>
     <message>
         <source>JOB</source>
@@ -249,10 +249,33 @@
     </message>
 </context>
 <context>
+    <name>EndsDelegate</name>
+    <message>
+        <source>Ends</source>
+        <translation>Extrémités</translation>
+    </message>
+    <message>
+        <source>Full gap</source>
+        <translation>Écart complet</translation>
+    </message>
+    <message>
+        <source>Half gap</source>
+        <translation>Demi-écart</translation>
+    </message>
+    <message>
+        <source>A full gap between each post and the railpin next to it</source>
+        <translation>Un écart complet entre chaque poteau et le barreau voisin</translation>
+    </message>
+    <message>
+        <source>Half a gap between each post and the railpin next to it</source>
+        <translation>Un demi-écart entre chaque poteau et le barreau voisin</translation>
+    </message>
+</context>
+<context>
     <name>JobSheet</name>
     <message>
         <source>%1 %2</source>
-        <translation>%1 %2</translation>
+        <translation>%1&#xa0;%2</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -276,7 +299,7 @@
     </message>
     <message>
         <source>Problem: %1</source>
-        <translation>Problème : %1</translation>
+        <translation>Problème&#xa0;: %1</translation>
     </message>
     <message>
         <source>This section is not laid out until the problem is mended.</source>
@@ -288,19 +311,19 @@
     </message>
     <message>
         <source>Marks along the rail, from the left post, %1:</source>
-        <translation>Repères le long de la lisse, depuis le poteau gauche, %1 :</translation>
+        <translation>Repères le long de la lisse, depuis le poteau gauche, %1&#xa0;:</translation>
     </message>
     <message>
         <source>Horizontal marks, from the left post, %1:</source>
-        <translation>Repères à l’horizontale, depuis le poteau gauche, %1 :</translation>
+        <translation>Repères à l’horizontale, depuis le poteau gauche, %1&#xa0;:</translation>
     </message>
     <message>
         <source>Marks from the left post, %1:</source>
-        <translation>Repères depuis le poteau gauche, %1 :</translation>
+        <translation>Repères depuis le poteau gauche, %1&#xa0;:</translation>
     </message>
     <message>
         <source>Length along the rail: %1</source>
-        <translation>Longueur le long de la lisse : %1</translation>
+        <translation>Longueur le long de la lisse&#xa0;: %1</translation>
     </message>
     <message>
         <source> (%1°)</source>
@@ -308,55 +331,55 @@
     </message>
     <message>
         <source>Slope: rise %1, run %2%3</source>
-        <translation>Pente : hauteur de marche %1, giron %2%3</translation>
+        <translation>Pente&#xa0;: hauteur de marche %1, giron %2%3</translation>
     </message>
     <message>
         <source>Slope: %1°</source>
-        <translation>Pente : %1°</translation>
+        <translation>Pente&#xa0;: %1°</translation>
     </message>
     <message>
         <source>Horizontal run: %1 (%2)</source>
-        <translation>Longueur à l’horizontale : %1 (%2)</translation>
+        <translation>Longueur à l’horizontale&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>Length: %1</source>
-        <translation>Longueur : %1</translation>
+        <translation>Longueur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Ends: half a gap at each post</source>
-        <translation>Extrémités : un demi-écart contre chaque poteau</translation>
+        <translation>Extrémités&#xa0;: un demi-écart contre chaque poteau</translation>
     </message>
     <message>
         <source>Ends: a full gap at each post</source>
-        <translation>Extrémités : un écart complet contre chaque poteau</translation>
+        <translation>Extrémités&#xa0;: un écart complet contre chaque poteau</translation>
     </message>
     <message>
         <source>Railpin width: %1</source>
-        <translation>Largeur du barreau : %1</translation>
+        <translation>Largeur du barreau&#xa0;: %1</translation>
     </message>
     <message>
         <source>Maximum gap: %1</source>
-        <translation>Écart maximal : %1</translation>
+        <translation>Écart maximal&#xa0;: %1</translation>
     </message>
     <message>
         <source>Railpins: %1 (as given)</source>
-        <translation>Barreaux : %1 (nombre indiqué)</translation>
+        <translation>Barreaux&#xa0;: %1 (nombre indiqué)</translation>
     </message>
     <message>
         <source>Railpins: %1 (the fewest within the maximum gap)</source>
-        <translation>Barreaux : %1 (le plus petit nombre qui respecte l’écart maximal)</translation>
+        <translation>Barreaux&#xa0;: %1 (le plus petit nombre qui respecte l’écart maximal)</translation>
     </message>
     <message>
         <source>Gap, measured level: %1</source>
-        <translation>Écart, mesuré à l’horizontale : %1</translation>
+        <translation>Écart, mesuré à l’horizontale&#xa0;: %1</translation>
     </message>
     <message>
         <source>Gap: %1</source>
-        <translation>Écart : %1</translation>
+        <translation>Écart&#xa0;: %1</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation>Avertissement : %1</translation>
+        <translation>Avertissement&#xa0;: %1</translation>
     </message>
     <message>
         <source>Railpin</source>
@@ -384,11 +407,11 @@
     </message>
     <message>
         <source>%1: %2 railpins</source>
-        <translation>%1 : %2 barreaux</translation>
+        <translation>%1&#xa0;: %2 barreaux</translation>
     </message>
     <message>
         <source>%1: not laid out (see its problem)</source>
-        <translation>%1 : non tracée (voir son problème)</translation>
+        <translation>%1&#xa0;: non tracée (voir son problème)</translation>
     </message>
     <message>
         <source>the sheet could not be started</source>
@@ -408,7 +431,18 @@
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d’écrire %1 : %2</translation>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>JobWindows</name>
+    <message>
+        <source>Open Job</source>
+        <translation>Ouvrir un chantier</translation>
+    </message>
+    <message>
+        <source>Railpin jobs (*.railpin)</source>
+        <translation>Fichiers de chantier (*.railpin)</translation>
     </message>
 </context>
 <context>
@@ -423,27 +457,27 @@
     </message>
     <message>
         <source>Section length: %1</source>
-        <translation>Longueur de la travée : %1</translation>
+        <translation>Longueur de la travée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Railpin width: %1</source>
-        <translation>Largeur du barreau : %1</translation>
+        <translation>Largeur du barreau&#xa0;: %1</translation>
     </message>
     <message>
         <source>Maximum gap: %1</source>
-        <translation>Écart maximal : %1</translation>
+        <translation>Écart maximal&#xa0;: %1</translation>
     </message>
     <message>
         <source>Calculate to nearest: %1</source>
-        <translation>Arrondir au plus proche : %1</translation>
+        <translation>Arrondir au plus proche&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 railpins; each centre measured from the left post, in inches:</source>
-        <translation>%1 barreaux ; chaque axe mesuré depuis le poteau gauche, en pouces :</translation>
+        <translation>%1 barreaux&#xa0;; chaque axe mesuré depuis le poteau gauche, en pouces&#xa0;:</translation>
     </message>
     <message>
         <source>%1 railpins; the first %2 and the last are listed, each centre measured from the left post, in inches:</source>
-        <translation>%1 barreaux ; les %2 premiers et le dernier sont indiqués, chaque axe mesuré depuis le poteau gauche, en pouces :</translation>
+        <translation>%1 barreaux&#xa0;; les %2 premiers et le dernier sont indiqués, chaque axe mesuré depuis le poteau gauche, en pouces&#xa0;:</translation>
     </message>
     <message>
         <source>Railpin</source>
@@ -463,22 +497,45 @@
     </message>
     <message>
         <source>Railpins %1 to %2 are not listed: the sheet stops at %3 railpins.</source>
-        <translation>Les barreaux %1 à %2 ne sont pas indiqués : la feuille s’arrête à %3 barreaux.</translation>
+        <translation>Les barreaux %1 à %2 ne sont pas indiqués&#xa0;: la feuille s’arrête à %3 barreaux.</translation>
     </message>
     <message>
         <source>From the centre of railpin %1 to the right post: %2 (%3)</source>
-        <translation>De l’axe du barreau %1 au poteau droit : %2 (%3)</translation>
+        <translation>De l’axe du barreau %1 au poteau droit&#xa0;: %2 (%3)</translation>
     </message>
     <message>
         <source>No layout sheet: the results shown are not those of the railpin count. Press +, - or Auto, then print again.</source>
-        <translation>Pas de feuille de traçage : les résultats affichés ne correspondent pas au nombre de barreaux. Appuyez sur +, - ou Auto, puis imprimez de nouveau.</translation>
+        <translation>Pas de feuille de traçage&#xa0;: les résultats affichés ne correspondent pas au nombre de barreaux. Appuyez sur +, - ou Auto, puis imprimez de nouveau.</translation>
+    </message>
+</context>
+<context>
+    <name>MarksModel</name>
+    <message>
+        <source>Railpin</source>
+        <translation>Barreau</translation>
+    </message>
+    <message>
+        <source>Left edge</source>
+        <translation>Bord gauche</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Axe</translation>
+    </message>
+    <message>
+        <source>Right edge</source>
+        <translation>Bord droit</translation>
+    </message>
+    <message>
+        <source>Centre from right post</source>
+        <translation>Axe au poteau droit</translation>
     </message>
 </context>
 <context>
     <name>SectionDrawing</name>
     <message>
         <source>%1 %2</source>
-        <translation>%1 %2</translation>
+        <translation>%1&#xa0;%2</translation>
     </message>
     <message>
         <source>Scale 1:%1</source>
@@ -490,6 +547,84 @@
     </message>
 </context>
 <context>
+    <name>SectionDrawingView</name>
+    <message>
+        <source>Choose a section to see its drawing.</source>
+        <translation>Choisissez une travée pour en voir le dessin.</translation>
+    </message>
+</context>
+<context>
+    <name>SectionsModel</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Full gap</source>
+        <translation>Écart complet</translation>
+    </message>
+    <message>
+        <source>Half gap</source>
+        <translation>Demi-écart</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>De niveau</translation>
+    </message>
+    <message>
+        <source>The job&apos;s railpin width; type a width for this section alone</source>
+        <translation>La largeur de barreau du chantier&#xa0;; tapez une largeur propre à cette travée</translation>
+    </message>
+    <message>
+        <source>The job&apos;s maximum gap; type a maximum for this section alone</source>
+        <translation>L’écart maximal du chantier&#xa0;; tapez un maximum propre à cette travée</translation>
+    </message>
+    <message>
+        <source>The fewest railpins whose gap is within the maximum; type a count to fix it</source>
+        <translation>Le plus petit nombre de barreaux dont l’écart respecte le maximum&#xa0;; tapez un nombre pour le fixer</translation>
+    </message>
+    <message>
+        <source>Empty for a level section; rise : run (7 : 11) or an angle (35°) for a stair</source>
+        <translation>Vide pour une travée de niveau&#xa0;; hauteur de marche : giron (7 : 11) ou un angle (35°) pour un escalier</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Length (%1)</source>
+        <translation>Longueur (%1)</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation>Extrémités</translation>
+    </message>
+    <message>
+        <source>Slope</source>
+        <translation>Pente</translation>
+    </message>
+    <message>
+        <source>Width (%1)</source>
+        <translation>Largeur (%1)</translation>
+    </message>
+    <message>
+        <source>Maximum gap (%1)</source>
+        <translation>Écart maximal (%1)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nb de barreaux</translation>
+    </message>
+    <message>
+        <source>Gap (%1)</source>
+        <translation>Écart (%1)</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Modifier &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>SheetPages</name>
     <message>
         <source>page %1 could not be started</source>
@@ -498,6 +633,24 @@
     <message>
         <source>%1 — page %2</source>
         <translation>%1 — page %2</translation>
+    </message>
+</context>
+<context>
+    <name>calculator_section</name>
+    <message>
+        <source>Section %1</source>
+        <translation>Travée %1</translation>
+    </message>
+</context>
+<context>
+    <name>cell_text</name>
+    <message>
+        <source>Slope &quot;%1&quot; is neither an angle in degrees nor rise : run, such as 7 : 11</source>
+        <translation>La pente &quot;%1&quot; n’est ni un angle en degrés ni hauteur de marche : giron, comme 7 : 11</translation>
+    </message>
+    <message>
+        <source>Count &quot;%1&quot; is not a whole number of railpins; leave it empty for the fewest railpins within the maximum gap</source>
+        <translation>Le nombre de barreaux &quot;%1&quot; n’est pas un entier&#xa0;; laissez-le vide pour le plus petit nombre qui respecte l’écart maximal</translation>
     </message>
 </context>
 <context>
@@ -536,6 +689,549 @@
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmJob</name>
+    <message>
+        <source>Job &amp;name:</source>
+        <translation>&amp;Nom du chantier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nom du chantier</translation>
+    </message>
+    <message>
+        <source>The job&apos;s name, shown in the title and on the sheet</source>
+        <translation>Le nom du chantier, affiché dans le titre et sur la feuille</translation>
+    </message>
+    <message>
+        <source>Untitled job</source>
+        <translation>Chantier sans titre</translation>
+    </message>
+    <message>
+        <source>&amp;Unit:</source>
+        <translation>&amp;Unité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>The unit of every length in this job; Convert in the Edit menu converts the lengths too</source>
+        <translation>L’unité de toutes les longueurs de ce chantier&#xa0;; Convertir, dans le menu Édition, convertit aussi les longueurs</translation>
+    </message>
+    <message>
+        <source>The unit of every length in this job. To convert the lengths as well, use Edit &gt; Convert.</source>
+        <translation>L’unité de toutes les longueurs de ce chantier. Pour convertir aussi les longueurs, utilisez Édition &gt; Convertir.</translation>
+    </message>
+    <message>
+        <source>Extra s&amp;tock:</source>
+        <translation>&amp;Surplus&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Extra stock</source>
+        <translation>Surplus</translation>
+    </message>
+    <message>
+        <source>Railpins to order beyond the count, as a percentage</source>
+        <translation>Barreaux à commander en plus du compte, en pourcentage</translation>
+    </message>
+    <message>
+        <source>Railpins to order beyond those counted, for cutting and mistakes</source>
+        <translation>Barreaux à commander en plus de ceux comptés, pour les coupes et les erreurs</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Railpin &amp;width:</source>
+        <translation>&amp;Largeur du barreau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Railpin width</source>
+        <translation>Largeur du barreau</translation>
+    </message>
+    <message>
+        <source>The width of one railpin, for every section without a width of its own</source>
+        <translation>La largeur d’un barreau, pour toutes les travées qui n’en ont pas une propre</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum gap:</source>
+        <translation>Écart &amp;maximal&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Maximum gap</source>
+        <translation>Écart maximal</translation>
+    </message>
+    <message>
+        <source>The largest gap allowed between railpins, for every section without a maximum of its own</source>
+        <translation>Le plus grand écart permis entre barreaux, pour toutes les travées qui n’en ont pas un propre</translation>
+    </message>
+    <message>
+        <source>Maximum gap presets</source>
+        <translation>Valeurs usuelles de l’écart maximal</translation>
+    </message>
+    <message>
+        <source>Usual limits of building codes for the maximum gap</source>
+        <translation>Limites usuelles des codes du bâtiment pour l’écart maximal</translation>
+    </message>
+    <message>
+        <source>Usual limits of building codes</source>
+        <translation>Limites usuelles des codes du bâtiment</translation>
+    </message>
+    <message>
+        <source>&amp;Presets</source>
+        <translation>&amp;Valeurs usuelles</translation>
+    </message>
+    <message>
+        <source>&amp;Increment:</source>
+        <translation>&amp;Arrondi&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Increment</source>
+        <translation>Arrondi</translation>
+    </message>
+    <message>
+        <source>The fraction of an inch that marks are rounded to</source>
+        <translation>La fraction de pouce à laquelle les repères sont arrondis</translation>
+    </message>
+    <message>
+        <source>Millimetre mar&amp;k step:</source>
+        <translation>Pas des &amp;repères en mm&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Millimetre mark step</source>
+        <translation>Pas des repères en millimètres</translation>
+    </message>
+    <message>
+        <source>What the marks of a metric job are rounded to</source>
+        <translation>La valeur à laquelle les repères d’un chantier métrique sont arrondis</translation>
+    </message>
+    <message>
+        <source>Se&amp;ctions:</source>
+        <translation>&amp;Travées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Travées</translation>
+    </message>
+    <message>
+        <source>One row per section of the railing; press F2 or type to edit a cell</source>
+        <translation>Une ligne par travée du garde-corps&#xa0;; appuyez sur F2 ou tapez pour modifier une cellule</translation>
+    </message>
+    <message>
+        <source>M&amp;arks of the selected section:</source>
+        <translation>Repères &amp;de la travée sélectionnée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Repères</translation>
+    </message>
+    <message>
+        <source>Where each railpin stands, measured from the left post and from the right post; Ctrl+C copies the selected cells</source>
+        <translation>L’emplacement de chaque barreau, mesuré depuis le poteau gauche et depuis le poteau droit&#xa0;; Ctrl+C copie les cellules sélectionnées</translation>
+    </message>
+    <message>
+        <source>Drawing to scale:</source>
+        <translation>Dessin à l’échelle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Drawing of the selected section</source>
+        <translation>Dessin de la travée sélectionnée</translation>
+    </message>
+    <message>
+        <source>Total railpins</source>
+        <translation>Total de barreaux</translation>
+    </message>
+    <message>
+        <source>To order</source>
+        <translation>À commander</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un chantier &amp;récent</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>Start a new job</source>
+        <translation>Commencer un nouveau chantier</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Open a job file</source>
+        <translation>Ouvrir un fichier de chantier</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save the job</source>
+        <translation>Enregistrer le chantier</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>Save the job under a new name</source>
+        <translation>Enregistrer le chantier sous un autre nom</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Print the job sheet</source>
+        <translation>Imprimer la feuille du chantier</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>See the job sheet as it will print</source>
+        <translation>Voir la feuille du chantier telle qu’elle sera imprimée</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF…</source>
+        <translation>E&amp;xporter en PDF…</translation>
+    </message>
+    <message>
+        <source>Write the job sheet as a PDF file</source>
+        <translation>Enregistrer la feuille du chantier en fichier PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Close this job window</source>
+        <translation>Fermer cette fenêtre de chantier</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Add Section</source>
+        <translation>A&amp;jouter une travée</translation>
+    </message>
+    <message>
+        <source>Add a section after the selected one</source>
+        <translation>Ajouter une travée après celle qui est sélectionnée</translation>
+    </message>
+    <message>
+        <source>Add from &amp;Calculator</source>
+        <translation>Ajouter depuis le &amp;calculateur</translation>
+    </message>
+    <message>
+        <source>Add a section with the calculator&apos;s length, width, maximum gap and count</source>
+        <translation>Ajouter une travée avec la longueur, la largeur, l’écart maximal et le nombre de barreaux du calculateur</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate Section</source>
+        <translation>&amp;Dupliquer la travée</translation>
+    </message>
+    <message>
+        <source>Add a copy of the selected section after it</source>
+        <translation>Ajouter une copie de la travée sélectionnée juste après elle</translation>
+    </message>
+    <message>
+        <source>R&amp;emove Section</source>
+        <translation>&amp;Supprimer la travée</translation>
+    </message>
+    <message>
+        <source>Remove the selected section</source>
+        <translation>Supprimer la travée sélectionnée</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move the selected section up</source>
+        <translation>Monter la travée sélectionnée</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>D&amp;escendre</translation>
+    </message>
+    <message>
+        <source>Move the selected section down</source>
+        <translation>Descendre la travée sélectionnée</translation>
+    </message>
+    <message>
+        <source>Convert to &amp;millimetres</source>
+        <translation>C&amp;onvertir en millimètres</translation>
+    </message>
+    <message>
+        <source>Convert every length of the job to the other unit</source>
+        <translation>Convertir toutes les longueurs du chantier dans l’autre unité</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Quart</translation>
+    </message>
+    <message>
+        <source>Eighth</source>
+        <translation>Huitième</translation>
+    </message>
+    <message>
+        <source>Sixteenth</source>
+        <translation>Seizième</translation>
+    </message>
+    <message>
+        <source>Thirty Second</source>
+        <translation>Trente-deuxième</translation>
+    </message>
+    <message>
+        <source>Section %1</source>
+        <translation>Travée %1</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Pouces</translation>
+    </message>
+    <message>
+        <source>Millimetres</source>
+        <translation>Millimètres</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1&#xa0;mm</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1&#xa0;mm</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Convert to &amp;inches</source>
+        <translation>C&amp;onvertir en pouces</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>Rename Job</source>
+        <translation>Renommer le chantier</translation>
+    </message>
+    <message>
+        <source>Change Railpin Width</source>
+        <translation>Modifier la largeur du barreau</translation>
+    </message>
+    <message>
+        <source>Change Maximum Gap</source>
+        <translation>Modifier l’écart maximal</translation>
+    </message>
+    <message>
+        <source>Change Unit</source>
+        <translation>Changer d’unité</translation>
+    </message>
+    <message>
+        <source>Change Increment</source>
+        <translation>Modifier l’arrondi</translation>
+    </message>
+    <message>
+        <source>Change Mark Step</source>
+        <translation>Modifier le pas des repères</translation>
+    </message>
+    <message>
+        <source>Change Extra Stock</source>
+        <translation>Modifier le surplus</translation>
+    </message>
+    <message>
+        <source>the usual code limit for guards</source>
+        <translation>la limite usuelle des codes pour les garde-corps</translation>
+    </message>
+    <message>
+        <source>the usual limit for guards on the open side of stairs</source>
+        <translation>la limite usuelle pour les garde-corps du côté ouvert d’un escalier</translation>
+    </message>
+    <message>
+        <source>the common metric rule</source>
+        <translation>la règle métrique courante</translation>
+    </message>
+    <message>
+        <source>%1 in rounded down, %2</source>
+        <translation>%1&#xa0;po arrondi à l’inférieur, %2</translation>
+    </message>
+    <message>
+        <source>100 mm, where that is the rule</source>
+        <translation>100&#xa0;mm, là où c’est la règle</translation>
+    </message>
+    <message>
+        <source>&amp;%1  %2 %3: %4</source>
+        <translation>&amp;%1  %2&#xa0;%3&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>Add Section</source>
+        <translation>Ajouter une travée</translation>
+    </message>
+    <message>
+        <source>Add from Calculator</source>
+        <translation>Ajouter depuis le calculateur</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <translation>%1 (copie)</translation>
+    </message>
+    <message>
+        <source>Duplicate Section</source>
+        <translation>Dupliquer la travée</translation>
+    </message>
+    <message>
+        <source>Remove Section</source>
+        <translation>Supprimer la travée</translation>
+    </message>
+    <message>
+        <source>Move Section Up</source>
+        <translation>Monter la travée</translation>
+    </message>
+    <message>
+        <source>Move Section Down</source>
+        <translation>Descendre la travée</translation>
+    </message>
+    <message>
+        <source>Convert to Inches</source>
+        <translation>Convertir en pouces</translation>
+    </message>
+    <message>
+        <source>Convert to Millimetres</source>
+        <translation>Convertir en millimètres</translation>
+    </message>
+    <message>
+        <source>Railpin jobs (*.railpin)</source>
+        <translation>Fichiers de chantier (*.railpin)</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>The job &quot;%1&quot; has changes that are not saved. Save them?</source>
+        <translation>Le chantier &quot;%1&quot; contient des modifications non enregistrées. Voulez-vous les enregistrer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Ouvrir un chantier</translation>
+    </message>
+    <message>
+        <source>The job %1 could not be opened.
+
+%2</source>
+        <translation>Le chantier %1 n’a pas pu être ouvert.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>No recent jobs</source>
+        <translation>Aucun chantier récent</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Ouvrir un chantier récent</translation>
+    </message>
+    <message>
+        <source>The job %1 no longer exists. It has been removed from the recent jobs.</source>
+        <translation>Le chantier %1 n’existe plus. Il a été retiré des chantiers récents.</translation>
+    </message>
+    <message>
+        <source>job</source>
+        <translation>chantier</translation>
+    </message>
+    <message>
+        <source>Save Job As</source>
+        <translation>Enregistrer le chantier sous</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Enregistrer le chantier</translation>
+    </message>
+    <message>
+        <source>The job could not be saved to %1.
+
+%2</source>
+        <translation>Le chantier n’a pas pu être enregistré dans %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>The job sheet cannot be printed: %1.</source>
+        <translation>La feuille du chantier ne peut pas être imprimée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The job sheet could not be printed.
+
+%1</source>
+        <translation>La feuille du chantier n’a pas pu être imprimée.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to %1.
+
+%2</source>
+        <translation>Le PDF n’a pas pu être écrit dans %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exporté dans %1</translation>
     </message>
 </context>
 <context>
@@ -747,6 +1443,22 @@
         <source>Read as %1: write 36, %2 or 36 1/2</source>
         <translation>Lu comme %1&#xa0;: écrivez 36, %2 ou 36 1/2</translation>
     </message>
+    <message>
+        <source>&amp;Layout Sheet…</source>
+        <translation>&amp;Feuille de traçage…</translation>
+    </message>
+    <message>
+        <source>Open a railing job with this section, to add sections, save and print it</source>
+        <translation>Ouvrir un chantier de garde-corps avec cette travée, pour y ajouter des travées, l’enregistrer et l’imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Open Job…</source>
+        <translation>&amp;Ouvrir un chantier…</translation>
+    </message>
+    <message>
+        <source>Open a saved railing job</source>
+        <translation>Ouvrir un chantier de garde-corps enregistré</translation>
+    </message>
 </context>
 <context>
     <name>layout</name>
@@ -768,7 +1480,7 @@
     </message>
     <message>
         <source>Could not save %1: %2</source>
-        <translation>Impossible d’enregistrer %1 : %2</translation>
+        <translation>Impossible d’enregistrer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
@@ -784,7 +1496,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>must be a measurement in quotes, such as &quot;1 3/8&quot;</source>
@@ -836,23 +1548,23 @@
     </message>
     <message>
         <source>the file is larger than 1 MiB, more than any job needs</source>
-        <translation>le fichier dépasse 1 Mio, plus que ce qu’exige un chantier</translation>
+        <translation>le fichier dépasse 1&#xa0;Mio, plus que ce qu’exige un chantier</translation>
     </message>
     <message>
         <source>not a job file: %1 at %2</source>
-        <translation>ce n’est pas un fichier de chantier : %1 à %2</translation>
+        <translation>ce n’est pas un fichier de chantier&#xa0;: %1 à %2</translation>
     </message>
     <message>
         <source>not a job file: it does not begin with &quot;format&quot;: &quot;railpin-job&quot;</source>
-        <translation>ce n’est pas un fichier de chantier : il ne commence pas par &quot;format&quot;: &quot;railpin-job&quot;</translation>
+        <translation>ce n’est pas un fichier de chantier&#xa0;: il ne commence pas par &quot;format&quot;: &quot;railpin-job&quot;</translation>
     </message>
     <message>
         <source>%1: is missing</source>
-        <translation>%1 : manquant</translation>
+        <translation>%1&#xa0;: manquant</translation>
     </message>
     <message>
         <source>the job file is of version %1, written by a newer version of this program, which this one cannot read (it reads versions up to %2); open it with the newer version</source>
-        <translation>le fichier de chantier est de la version %1, écrit par une version plus récente de ce programme, que celle-ci ne peut pas lire (elle lit jusqu’à la version %2) ; ouvrez-le avec la version plus récente</translation>
+        <translation>le fichier de chantier est de la version %1, écrit par une version plus récente de ce programme, que celle-ci ne peut pas lire (elle lit jusqu’à la version %2)&#xa0;; ouvrez-le avec la version plus récente</translation>
     </message>
     <message>
         <source>must be a list of sections in [ ]</source>
@@ -872,7 +1584,7 @@
     </message>
     <message>
         <source>the file cannot be read: %1</source>
-        <translation>impossible de lire le fichier : %1</translation>
+        <translation>impossible de lire le fichier&#xa0;: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a measurement</source>
@@ -892,7 +1604,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is a fraction: fractions are not used in millimetre jobs, type a whole or decimal number of millimetres</source>
-        <translation>&quot;%1&quot; est une fraction : les chantiers en millimètres n’emploient pas de fractions, tapez un nombre entier ou décimal de millimètres</translation>
+        <translation>&quot;%1&quot; est une fraction&#xa0;: les chantiers en millimètres n’emploient pas de fractions, tapez un nombre entier ou décimal de millimètres</translation>
     </message>
     <message>
         <source>no measurement is typed</source>
@@ -928,19 +1640,19 @@
     </message>
     <message>
         <source>a rise of %1 in a run of %2 is a slope of %3°: a stair must be less steep than 60°</source>
-        <translation>une hauteur de marche de %1 pour un giron de %2 donne une pente de %3° : la pente d’un escalier doit rester sous 60°</translation>
+        <translation>une hauteur de marche de %1 pour un giron de %2 donne une pente de %3°&#xa0;: la pente d’un escalier doit rester sous 60°</translation>
     </message>
     <message>
         <source>the stair&apos;s slope is missing: give its rise and run or its angle</source>
-        <translation>la pente de l’escalier manque : donnez sa hauteur de marche et son giron, ou son angle</translation>
+        <translation>la pente de l’escalier manque&#xa0;: donnez sa hauteur de marche et son giron, ou son angle</translation>
     </message>
     <message>
         <source>a slope of %1° is not a stair: the angle must be more than 0°</source>
-        <translation>une pente de %1° n’est pas un escalier : l’angle doit dépasser 0°</translation>
+        <translation>une pente de %1° n’est pas un escalier&#xa0;: l’angle doit dépasser 0°</translation>
     </message>
     <message>
         <source>a slope of %1° is too steep: a stair must be less steep than 60°</source>
-        <translation>une pente de %1° est trop raide : la pente d’un escalier doit rester sous 60°</translation>
+        <translation>une pente de %1° est trop raide&#xa0;: la pente d’un escalier doit rester sous 60°</translation>
     </message>
     <message>
         <source>length &quot;%1&quot; is too large to lay out</source>
@@ -952,7 +1664,7 @@
     </message>
     <message>
         <source>a count of %1 railpins is not possible: give at least 1</source>
-        <translation>un nombre de %1 barreaux est impossible : indiquez au moins 1</translation>
+        <translation>un nombre de %1 barreaux est impossible&#xa0;: indiquez au moins 1</translation>
     </message>
     <message>
         <source>a count of %1 railpins is more than the %2 a section can have</source>
