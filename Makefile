@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Wraps CMake: `make run` and `make test` set up everything they need first.
 # Each target installs the set of Debian packages it needs (scripts/install-deps.sh):
 # run to build and run, test for the test suite, dev for the CI gates.

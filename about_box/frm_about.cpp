@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "frm_about.h"
 
 #include "app_info.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "command_line_job.h"
 
 #include "command_line.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "command_line_options.h"
 
 #include <QCoreApplication>

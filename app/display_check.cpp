@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "display_check.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "first_frame_report.h"
 
 #include <QCoreApplication>

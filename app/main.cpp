@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "app_info.h"
 #include "command_line.h"
 #include "display_check.h"

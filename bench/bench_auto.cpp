@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Auto: how long the count search takes for answers from a handful of
 // railpins to a billion, alone and as one press of "Auto" on the real window
 // (offscreen), next to one press of "-", which is a single recalculation.

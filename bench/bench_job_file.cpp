@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // The job file: how long a job of 1,000 sections takes to write to bytes,
 // to read back, and to save to and open from a file.
 //

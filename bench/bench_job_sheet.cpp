@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // The job sheet: how long a 20-section job takes from the model to a PDF in
 // memory, laying out, drawing and writing every page.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Opening the job window from the calculator's menu: the time from choosing
 // File > Layout Sheet until the new window has painted its drawing, offscreen.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Start-up: launches the program offscreen again and again and measures, from
 // just before the process is created, the time until it reports its first
 // frame, and the peak resident memory of the whole process.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Prints the start-up, Auto and job file figures of a build (make bench). These are
 # measurements, not tests: nothing here passes or fails on a time.
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: LicenseRef-proprietary
 # A Debian package of everything `cmake --install` puts in place, built with
 # `cpack -G DEB` (see `make package`).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // The Auto search on any three floats: it ends quickly, and its answer is the
 // count at which counting up one railpin at a time would stop.
 #include "auto_count.h"

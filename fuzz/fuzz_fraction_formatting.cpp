@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Writing inches as fraction text: every float bit pattern (NaN, infinities,
 // denormals) against every 32-bit denominator, and the exact rounding at the
 // increments the window offers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Reading job files: any bytes are refused with a reason or read as a job
 // that writes back to bytes reading as the same job, and every section of
 // it lays out or says why not.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Reading measurement texts: any text a field can hold, in a locale with a
 // decimal point and in one with a decimal comma.
 #include "fuzz_input.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Number texts as the fields show them and read them back: every float and
 // double bit pattern, with a decimal point and with a decimal comma.
 #include "fuzz_input.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "cell_text.h"
 
 #include <QCoreApplication>

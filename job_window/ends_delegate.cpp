@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "ends_delegate.h"
 
 #include "job.h"

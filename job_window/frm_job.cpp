@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "frm_job.h"
 
 #include "app_info.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_commands.h"
 
 #include "sections_model.h"

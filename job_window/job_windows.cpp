@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_windows.h"
 
 #include "calculator_section.h"

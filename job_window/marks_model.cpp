@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "marks_model.h"
 
 #include "measurement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "recent_files.h"
 
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "section_drawing_view.h"
 
 #include "section_drawing.h"

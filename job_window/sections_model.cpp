@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "sections_model.h"
 
 #include "cell_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "tab_separated.h"
 
 #include <QAbstractItemModel>

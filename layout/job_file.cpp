@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_file.h"
 
 #include "job_file_keys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "measurement.h"
 
 #include "mod_math.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "section_layout.h"
 
 #include <QCoreApplication>

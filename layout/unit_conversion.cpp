@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "unit_conversion.h"
 
 #include "measurement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "error_report.h"
 
 #include <QCoreApplication>

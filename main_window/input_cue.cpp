@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "input_cue.h"
 
 #include "measurement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "frm_main.h"
 
 #include "error_report.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "calculator_results.h"
 
 #include "mod_math.h"

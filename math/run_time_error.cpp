@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "run_time_error.h"
 
 namespace runtime_errors {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "busy_wait.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_sheet.h"
 
 #include "measurement.h"

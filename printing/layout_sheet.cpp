@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "layout_sheet.h"
 
 #include "calculator_results.h"

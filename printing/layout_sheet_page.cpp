@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "layout_sheet_page.h"
 
 #include "number_text.h"

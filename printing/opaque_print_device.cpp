@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "opaque_print_device.h"
 
 #include <QPaintEngine>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "print_screen.h"
 
 #include "layout_sheet_page.h"

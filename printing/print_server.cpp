@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "print_server.h"
 
 #include "busy_wait.h"

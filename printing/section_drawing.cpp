@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "section_drawing.h"
 
 #include "measurement.h"

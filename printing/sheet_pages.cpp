@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "sheet_pages.h"
 
 #include <QCoreApplication>

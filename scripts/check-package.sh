@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Builds the Debian package, installs it, checks that what it installed is a
 # well-formed desktop application, starts the installed program once, and
 # removes the package again so that the check can run any number of times.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Installs the Debian packages that one kind of work on Railpin Calculator
 # needs, chosen by the first argument (default: dev, everything):
 #   run   build the program and run it

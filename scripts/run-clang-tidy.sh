@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Runs clang-tidy over every C++ source of the tree that the given build
 # compiles, two files at a time; any finding fails (WarningsAsErrors in
 # .clang-tidy). The fuzz targets build only with clang in their own folder

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Runs every libFuzzer target of a fuzz build (make fuzz) for SECONDS each.
 # Each starts from its seeds in fuzz/corpus/<target>/, copied to a scratch
 # folder so that the committed seeds stay small. A crash, a violated

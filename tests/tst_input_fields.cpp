@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "main_window_fixture.h"
 
 #include <QClipboard>

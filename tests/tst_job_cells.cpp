@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "calculator_section.h"
 #include "cell_text.h"
 #include "tab_separated.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_file.h"
 #include "job_window_fixture.h"
 #include "job_windows.h"

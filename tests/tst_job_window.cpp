@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_window_fixture.h"
 #include "main_window_fixture.h"
 

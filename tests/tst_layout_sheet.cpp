@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "layout_sheet.h"
 
 #include "mod_math.h"

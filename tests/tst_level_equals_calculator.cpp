@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // A level section with full ends is the calculator: the real window, typed
 // into and driven by "Auto", shows the count, gap and fractions that the
 // job engine lays out, for thousands of random inputs that a job accepts.

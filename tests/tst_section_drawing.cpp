@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "measurement.h"
 #include "recording_paint_device.h"
 #include "section_drawing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>

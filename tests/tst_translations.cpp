@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "error_report.h"
 #include "frm_about.h"
 #include "job_window_fixture.h"

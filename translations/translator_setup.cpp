@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "translator_setup.h"
 
 #include <QCoreApplication>
