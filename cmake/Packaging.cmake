@@ -5,14 +5,17 @@
 set(CPACK_PACKAGE_NAME "railpin-calculator")
 set(CPACK_PACKAGE_VENDOR "The Railpin Calculator developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-# The long description, in lines short enough for package tools to show as is.
 set(CPACK_PACKAGE_DESCRIPTION
 "A small desktop calculator that spaces the railpins (balusters) of a stair,
 deck or balcony rail evenly between two posts. It takes inches as decimals or
 fractions, finds the smallest count that keeps every gap within a maximum, and
-gives the gap and the on-centre distances as decimals and as rounded fractions.")
-set(CPACK_PACKAGE_CONTACT "The Railpin Calculator developers <developers@railpin.org>")
+gives the gap and the on-centre distances as decimals and as rounded fractions.
+Railing jobs of several level and stair sections, in inches or millimetres,
+are laid out in a job window, saved as .railpin files and printed or written
+as PDF sheets with a to-scale drawing and the marks from both posts.")
+# The project has no public address yet; .invalid says so instead of
+# inventing one.
+set(CPACK_PACKAGE_CONTACT "The Railpin Calculator developers <developers@railpin.invalid>")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
