@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "display_check.h"
 
+#include "translator_setup.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -107,9 +109,11 @@ bool displayAvailable(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const QString message = missingDisplayMessage(arguments);
-    if (message.isEmpty())
+    if (missingDisplayMessage(arguments).isEmpty())
         return true;
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    // A console application object is enough to say it in the user's language.
+    QCoreApplication console(argc, argv);
+    translations::install(console);
+    std::fprintf(stderr, "%s\n", missingDisplayMessage(arguments).toLocal8Bit().constData());
     return false;
 }

@@ -13,6 +13,6 @@
 // read for Qt's own -platform and -display options.
 QString missingDisplayMessage(const QStringList &arguments);
 
-// Writes missingDisplayMessage() to standard error when there is one and
-// returns whether the windows can open.
+// Writes missingDisplayMessage(), in the user's language, to standard error
+// when there is one and returns whether the windows can open.
 bool displayAvailable(int argc, char *argv[]);

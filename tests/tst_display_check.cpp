@@ -122,18 +122,29 @@ private slots:
     void startWithoutDisplay_data()
     {
         QTest::addColumn<QString>("display");  // null: unset
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("DISPLAY unset") << QString() << QStringLiteral("DISPLAY is not set");
-        QTest::newRow("DISPLAY unreachable")
-            << QStringLiteral(":99999") << QStringLiteral("the display :99999 does not answer");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("DISPLAY unset") << QString() << QStringLiteral("C")
+                                       << noDisplayLine(QStringLiteral("DISPLAY is not set"));
+        QTest::newRow("DISPLAY unreachable") << QStringLiteral(":99999") << QStringLiteral("C")
+                                             << noDisplayLine(QStringLiteral("the display :99999 does not answer"));
+        QTest::newRow("in Spanish")
+            << QString() << QStringLiteral("es_ES.UTF-8")
+            << QStringLiteral("railpin: no se encontró ninguna pantalla (DISPLAY no está definida). Para escribir "
+                              "una hoja de replanteo sin pantalla, use: railpin --pdf OUT.pdf --length L --width W "
+                              "--max-gap G");
     }
     void startWithoutDisplay()
     {
         QFETCH(QString, display);
-        QFETCH(QString, reason);
+        QFETCH(QString, language);
+        QFETCH(QString, line);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *variable : kVariables)
             environment.remove(QString::fromLatin1(variable));
+        for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            environment.remove(QString::fromLatin1(variable));
+        environment.insert(QStringLiteral("LANG"), language);
         if (!display.isNull())
             environment.insert(QStringLiteral("DISPLAY"), display);
 
@@ -143,7 +154,7 @@ private slots:
         QVERIFY(railpin.waitForFinished(10000));
         QCOMPARE(railpin.exitStatus(), QProcess::NormalExit);  // no abort, no core dump
         QCOMPARE(railpin.exitCode(), 1);
-        QCOMPARE(QString::fromLocal8Bit(railpin.readAllStandardError()), noDisplayLine(reason) + u'\n');
+        QCOMPARE(QString::fromLocal8Bit(railpin.readAllStandardError()), line + u'\n');
         QCOMPARE(railpin.readAllStandardOutput(), QByteArray());
     }
 };
