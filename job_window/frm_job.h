@@ -92,6 +92,7 @@ private:
     void mnuFilePrintPreview_Click();
     void mnuFileExportPdf_Click();
     bool printServerAnswers();
+    void setUpPrinter(QPrinter &printer) const;
     void paintSheet(QPrinter &printer);
     QString suggestedFileName(const QString &suffix) const;
 

@@ -196,6 +196,13 @@ bool frmJob::printServerAnswers()
     return false;
 }
 
+// The user's paper and the job's name, for the print dialog and the preview alike.
+void frmJob::setUpPrinter(QPrinter &printer) const
+{
+    printer.setPageSize(printing::defaultPaperSize());
+    printer.setDocName(windowTitle().remove(QStringLiteral("[*]")));
+}
+
 void frmJob::paintSheet(QPrinter &printer)
 {
     const QString error = printing::paintJobSheet(printer, job(), sections->decimalPoint());
@@ -213,8 +220,7 @@ void frmJob::mnuFilePrint_Click()
     if (!printServerAnswers())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(printing::defaultPaperSize());
-    printer.setDocName(windowTitle().remove(QStringLiteral("[*]")));
+    setUpPrinter(printer);
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("dlgPrint"));
     if (dialog.exec() == QDialog::Accepted)
@@ -227,8 +233,7 @@ void frmJob::mnuFilePrintPreview_Click()
     if (!printServerAnswers())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(printing::defaultPaperSize());
-    printer.setDocName(windowTitle().remove(QStringLiteral("[*]")));
+    setUpPrinter(printer);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("dlgPrintPreview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
