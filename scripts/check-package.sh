@@ -63,8 +63,19 @@ fi
 
 # The desktop entry must name the installed program and icon, and the metainfo
 # must name the desktop entry, or the three are not tied together.
-if ! grep -qx "Exec=railpin" "$desktop_file" || [ ! -x "$prefix/bin/railpin" ]; then
-    fail "desktop entry does not start the installed $prefix/bin/railpin"
+if ! grep -qx "Exec=railpin %F" "$desktop_file" || [ ! -x "$prefix/bin/railpin" ]; then
+    fail "desktop entry does not start the installed $prefix/bin/railpin with the files given"
+fi
+
+# Job files open with the program: the entry claims their MIME type, and the
+# installed shared-mime-info database knows *.railpin as that type.
+job_type=application/x-railpin-job
+if grep -qx "MimeType=$job_type;" "$desktop_file" &&
+    grep -q "<mime-type type=\"$job_type\">" "$prefix/share/mime/packages/$app_id.xml" &&
+    grep -q "^$job_type:\*\.railpin$" "$prefix/share/mime/globs"; then
+    echo "ok: $job_type for *.railpin"
+else
+    fail "job files are not registered as $job_type"
 fi
 if ! grep -qx "Icon=$app_id" "$desktop_file"; then
     fail "desktop entry does not name the icon $app_id"
