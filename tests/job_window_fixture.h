@@ -6,13 +6,29 @@
 #include "sections_model.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+// Keeps the recent jobs of a test run in a folder of its own, never in the
+// user's settings. Set up in initTestCase, before any window reads them.
+struct PrivateSettingsHome
+{
+    QTemporaryDir folder;
+    bool install() const
+    {
+        if (!folder.isValid())
+            return false;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+        return true;
+    }
+};
 
 // Job windows open now, newest last.
 inline QList<frmJob *> openJobWindows()

@@ -33,14 +33,10 @@ class TestJobWindow : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir settingsHome;  // the recent jobs are kept here, not in the user's settings
+    PrivateSettingsHome settingsHome;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(settingsHome.isValid());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsHome.path()));
-    }
+    void initTestCase() { QVERIFY(settingsHome.install()); }
 
     void calculatorMenu()
     {
