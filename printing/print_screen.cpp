@@ -64,7 +64,10 @@ void printScreen(QWidget &window, const layout_sheet::WindowTexts &shown)
         throw runtime_errors::printerError(QStringLiteral("the printer could not start the job"));
     const QRectF content = contentRect(printer);
     const qreal imageHeight = drawWindowImage(painter, window, content);
-    drawLayoutSheet(painter, printer, sheet, shown, content, content.top() + imageHeight + printer.resolution() / 4.0);
+    const QString sheetProblem = drawLayoutSheet(painter, printer, sheet, shown, content,
+                                                 content.top() + imageHeight + printer.resolution() / 4.0);
+    if (!sheetProblem.isEmpty())
+        throw runtime_errors::printerError(QStringLiteral("the printer could not start a new page"));
     if (!painter.end())
         throw runtime_errors::printerError(QStringLiteral("the job could not be finished"));
 }

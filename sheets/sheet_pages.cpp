@@ -22,15 +22,31 @@ QFont sheetFont(double points, bool bold)
 
 }  // namespace
 
+SheetPages::SheetPages(QPainter &painter, QPagedPaintDevice &device, QString footer, Style style)
+    : painter(painter), device(device), footer(std::move(footer)), dpi(device.logicalDpiY()),
+      body(sheetFont(style.bodyPoints, false)), bold(sheetFont(style.bodyPoints, true)), title(sheetFont(12, true)),
+      bodyMetrics(body, &device), boldMetrics(bold, &device), titleMetrics(title, &device),
+      lineHeight(bodyMetrics.lineSpacing() * style.lineSpacing)
+{
+}
+
 SheetPages::SheetPages(QPainter &painter, QPagedPaintDevice &device, QString footer)
-    : painter(painter), device(device), footer(std::move(footer)), dpi(device.logicalDpiY()), body(sheetFont(9, false)),
-      bold(sheetFont(9, true)), title(sheetFont(12, true)), bodyMetrics(body, &device), boldMetrics(bold, &device),
-      titleMetrics(title, &device), lineHeight(bodyMetrics.lineSpacing() * 1.25)
+    : SheetPages(painter, device, std::move(footer), Style{})
 {
     // The footer's line is kept free at the bottom of every page.
     content = QRectF(0, 0, device.width(), device.height() - 1.5 * lineHeight);
     y = content.top();
     drawFooter();
+}
+
+SheetPages::SheetPages(QPainter &painter, QPagedPaintDevice &device, const QRectF &content, double top, Style style)
+    : SheetPages(painter, device, QString(), style)
+{
+    this->content = content;
+    y = top;
+    // Something is already on this page: a line that does not fit below it
+    // goes on to the next.
+    pageEmpty = false;
 }
 
 void SheetPages::heading(const QString &text)
@@ -60,14 +76,24 @@ void SheetPages::skip(double lines)
 
 void SheetPages::row(const QStringList &cells, const std::vector<double> &columnWidths, bool isBold)
 {
+    std::vector<Column> columns;
+    columns.reserve(columnWidths.size());
+    double left = 0;
+    for (const double part : columnWidths) {
+        columns.push_back({left, part * content.width(), Qt::AlignLeft});
+        left += part * content.width();
+    }
+    row(cells, columns, isBold);
+}
+
+void SheetPages::row(const QStringList &cells, const std::vector<Column> &columns, bool isBold)
+{
     if (!makeRoom(lineHeight))
         return;
-    double x = content.left();
-    for (qsizetype column = 0; column < cells.size() && std::size_t(column) < columnWidths.size(); ++column) {
-        const double width = columnWidths[std::size_t(column)] * content.width();
-        drawText(QRectF(x, y, width, lineHeight), cells[column], isBold ? bold : body,
-                 isBold ? boldMetrics : bodyMetrics, Qt::AlignLeft | Qt::AlignVCenter);
-        x += width;
+    for (qsizetype index = 0; index < cells.size() && std::size_t(index) < columns.size(); ++index) {
+        const Column &column = columns[std::size_t(index)];
+        drawText(QRectF(content.left() + column.left, y, column.width, lineHeight), cells[index], isBold ? bold : body,
+                 isBold ? boldMetrics : bodyMetrics, column.alignment | Qt::AlignVCenter);
     }
     y += lineHeight;
 }
@@ -84,12 +110,6 @@ std::optional<QRectF> SheetPages::block(double height)
     const QRectF room(content.left(), y, content.width(), std::min(height, content.bottom() - y));
     y += room.height();
     return room;
-}
-
-void SheetPages::pageBreak()
-{
-    if (!pageEmpty)
-        startPage();
 }
 
 bool SheetPages::makeRoom(double height)
@@ -126,6 +146,8 @@ bool SheetPages::startPage()
 
 void SheetPages::drawFooter()
 {
+    if (footer.isEmpty())
+        return;
     const QString text = QCoreApplication::translate("SheetPages", "%1 \u2014 page %2").arg(footer).arg(page);
     drawText(QRectF(content.left(), device.height() - lineHeight, content.width(), lineHeight), text, body, bodyMetrics,
              Qt::AlignRight | Qt::AlignVCenter);

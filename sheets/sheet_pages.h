@@ -15,12 +15,35 @@ class QPagedPaintDevice;
 class QPainter;
 
 // Lines, table rows and blocks written down the pages of a sheet, going on
-// to a new page when one is full, with a footer on every page. A page that
-// cannot be started stops all further painting and is reported by error().
+// to a new page when one is full. A page that cannot be started stops all
+// further painting and is reported by error().
 class SheetPages
 {
 public:
+    // The type of a sheet: its body size in points and its line spacing as a
+    // multiple of the font's.
+    struct Style
+    {
+        double bodyPoints = 9;
+        double lineSpacing = 1.25;
+    };
+
+    // One column of a table row, measured in device units from the content's
+    // left edge.
+    struct Column
+    {
+        double left = 0;
+        double width = 0;
+        Qt::Alignment alignment = Qt::AlignLeft;
+    };
+
+    // A sheet of whole pages with `footer` and the page number at the foot
+    // of every page.
     SheetPages(QPainter &painter, QPagedPaintDevice &device, QString footer);
+    // A sheet that goes on below what is already on the page: it starts at
+    // `top` within `content` (painter coordinates), every further page uses
+    // `content` whole, and there is no footer.
+    SheetPages(QPainter &painter, QPagedPaintDevice &device, const QRectF &content, double top, Style style);
 
     void heading(const QString &text);
     void line(const QString &text, bool bold = false);
@@ -28,6 +51,8 @@ public:
 
     // A table row: one cell per column, the columns' widths as parts of the page's.
     void row(const QStringList &cells, const std::vector<double> &columnWidths, bool bold = false);
+    // A table row in columns placed by the caller.
+    void row(const QStringList &cells, const std::vector<Column> &columns, bool bold = false);
 
     // Painted again at the top of every further page, e.g. a table's heading;
     // an empty function stops it.
@@ -37,14 +62,11 @@ public:
     // too little left; nothing when no page could be started.
     std::optional<QRectF> block(double height);
 
-    // Starts a new page unless the current one is still empty.
-    void pageBreak();
-
     double inch() const { return dpi; }
-    double contentWidth() const { return content.width(); }
     const QString &error() const { return failure; }
 
 private:
+    SheetPages(QPainter &painter, QPagedPaintDevice &device, QString footer, Style style);
     bool makeRoom(double height);
     bool startPage();
     void drawFooter();
@@ -63,7 +85,7 @@ private:
     QFontMetricsF titleMetrics;
     double lineHeight;
     QRectF content;
-    double y;
+    double y = 0;
     int page = 1;
     bool pageEmpty = true;
     bool inContinuation = false;

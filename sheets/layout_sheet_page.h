@@ -3,15 +3,18 @@
 
 #include "layout_sheet.h"
 
+#include <QString>
+
+class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 class QRectF;
 
-// Writes the layout sheet onto the printout, from `top` down within
+// Writes the layout sheet onto a printout, from `top` down within
 // `content` (painter coordinates), continuing on new pages as needed: the
 // inputs as typed, the increment, each listed railpin's centre from the left
 // post as decimal and fraction, and the last centre's distance to the right
 // post. A sheet that is not current gets a one-line note instead; one with no
-// railpins gets nothing. Throws RunTimeError when a new page cannot be started.
-void drawLayoutSheet(QPainter &painter, QPrinter &printer, const layout_sheet::Sheet &sheet,
-                     const layout_sheet::WindowTexts &shown, const QRectF &content, double top);
+// railpins gets nothing. Returns an empty string, or why a new page could not
+// be started.
+QString drawLayoutSheet(QPainter &painter, QPagedPaintDevice &device, const layout_sheet::Sheet &sheet,
+                        const layout_sheet::WindowTexts &shown, const QRectF &content, double top);
