@@ -33,7 +33,8 @@ JobReadResult readJobFile(const QString &path);
 // fields of the job and its sections are written back.
 QByteArray serializeJob(const Job &job);
 
-// Writes through QSaveFile, so a failed save leaves any old file whole.
+// Writes through the checked file writer, so a failed save leaves any old
+// file whole; a job whose file reading would refuse is not written at all.
 // Returns an empty string on success, else the reason naming the path.
 QString writeJobFile(const Job &job, const QString &path);
 
