@@ -2,6 +2,7 @@
 #pragma once
 
 #include "job.h"
+#include "job_limits.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,9 +14,6 @@
 // structure, too large, a newer version); a measurement that cannot be read
 // is kept as typed and flagged later by layOut().
 namespace layout {
-
-inline constexpr qint64 kMaximumFileBytes = qint64{1024} * 1024;
-inline constexpr int kMaximumSections = 1000;
 
 struct JobReadResult
 {

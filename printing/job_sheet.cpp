@@ -189,6 +189,9 @@ namespace printing {
 
 QString paintJobSheet(QPagedPaintDevice &device, const Job &job, QChar decimalPoint)
 {
+    // Over the work budget nothing is laid out: the sheet would take minutes and gigabytes.
+    if (const QString overBudget = layout::workBudgetProblem(job); !overBudget.isEmpty())
+        return overBudget;
     QPainter painter;
     if (!painter.begin(&device))
         return JobSheet::tr("the sheet could not be started");
