@@ -164,6 +164,14 @@ LaidOutJob layOutJob(const layout::Job &job, const QString &jobFile)
             .arg(job.sections[index].name, message);
     };
     LaidOutJob result;
+    // A job over the work budget is refused before any marks are made.
+    if (const QString overBudget = layout::workBudgetProblem(job); !overBudget.isEmpty()) {
+        result.failure =
+            Failure{kBadArguments, jobFile.isEmpty()
+                                       ? overBudget
+                                       : CommandLine::tr("%1: %2").arg(QDir::toNativeSeparators(jobFile), overBudget)};
+        return result;
+    }
     result.sections.reserve(job.sections.size());
     for (std::size_t index = 0; index < job.sections.size(); ++index) {
         result.sections.push_back(layout::layOut(job, job.sections[index]));

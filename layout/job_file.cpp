@@ -93,10 +93,6 @@ public:
     QString problem;
 };
 
-// Counts beyond this are refused as the wrong structure: no double above it
-// is guaranteed to be a whole number, and no section holds so many railpins.
-constexpr qint64 kLargestCount = 1'000'000'000;
-
 void readStair(Reader &reader, const QJsonValue &value, qsizetype index, Section &section)
 {
     if (value.isUndefined() || value.isNull())
@@ -195,6 +191,32 @@ QString parseProblemPlace(const QByteArray &bytes, int offset)
     return QCoreApplication::translate("layout", "line %1, column %2").arg(line).arg(column);
 }
 
+// Where brackets first nest deeper than kMaximumNesting, outside strings;
+// -1 when they never do. Checked before parsing, so that a small file cannot
+// make a deep tree.
+qsizetype tooDeepAt(const QByteArray &bytes)
+{
+    int depth = 0;
+    bool inString = false;
+    for (qsizetype index = 0; index < bytes.size(); ++index) {
+        const char byte = bytes.at(index);
+        if (inString) {
+            if (byte == '\\')
+                ++index;
+            else if (byte == '"')
+                inString = false;
+        } else if (byte == '"') {
+            inString = true;
+        } else if (byte == '{' || byte == '[') {
+            if (++depth > kMaximumNesting)
+                return index;
+        } else if (byte == '}' || byte == ']') {
+            --depth;
+        }
+    }
+    return -1;
+}
+
 JobReadResult refused(const QString &fileName, const QString &problem)
 {
     return {std::nullopt,
@@ -208,6 +230,10 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
     if (bytes.size() > kMaximumFileBytes)
         return refused(fileName,
                        QCoreApplication::translate("layout", "the file is larger than 1 MiB, more than any job needs"));
+    if (const qsizetype deep = tooDeepAt(bytes); deep >= 0)
+        return refused(fileName, QCoreApplication::translate("layout", "not a job file: nested more than %1 deep at %2")
+                                     .arg(kMaximumNesting)
+                                     .arg(parseProblemPlace(bytes, int(deep))));
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)

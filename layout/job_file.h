@@ -2,6 +2,7 @@
 #pragma once
 
 #include "job.h"
+#include "job_limits.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,9 +14,6 @@
 // structure, too large, a newer version); a measurement that cannot be read
 // is kept as typed and flagged later by layOut().
 namespace layout {
-
-inline constexpr qint64 kMaximumFileBytes = qint64{1024} * 1024;
-inline constexpr int kMaximumSections = 1000;
 
 struct JobReadResult
 {
@@ -33,7 +31,8 @@ JobReadResult readJobFile(const QString &path);
 // fields of the job and its sections are written back.
 QByteArray serializeJob(const Job &job);
 
-// Writes through QSaveFile, so a failed save leaves any old file whole.
+// Writes through the checked file writer, so a failed save leaves any old
+// file whole; a job whose file reading would refuse is not written at all.
 // Returns an empty string on success, else the reason naming the path.
 QString writeJobFile(const Job &job, const QString &path);
 

@@ -3,11 +3,12 @@
 
 #include "job_file_keys.h"
 
+#include "file_writer.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 namespace layout {
 
@@ -78,18 +79,13 @@ QString writeJobFile(const Job &job, const QString &path)
         return QCoreApplication::translate("layout", "Could not save %1: %2")
             .arg(QDir::toNativeSeparators(path), reason);
     };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(file.errorString());
     const QByteArray bytes = serializeJob(job);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return failure(reason);
-    }
-    if (!file.commit())
-        return failure(file.errorString());
-    return {};
+    // A save never leaves a file that opening would refuse.
+    if (const JobReadResult check = parseJob(bytes); !check.job)
+        return failure(QCoreApplication::translate("layout", "the job could not be opened again once saved (%1)")
+                           .arg(check.error));
+    const QString cause = file_writer::writeFileCause(path, bytes);
+    return cause.isEmpty() ? QString() : failure(cause);
 }
 
 }  // namespace layout

@@ -224,9 +224,8 @@ bool settleCount(const Job &job, const Section &section, SectionLayout &out)
     return true;
 }
 
-}  // namespace
-
-SectionLayout layOut(const Job &job, const Section &section)
+// Everything but the marks: the inputs as read, the count and the spacing.
+SectionLayout settledLayout(const Job &job, const Section &section)
 {
     SectionLayout out;
     out.ends = section.ends;
@@ -258,7 +257,16 @@ SectionLayout layOut(const Job &job, const Section &section)
         out.warnings << QCoreApplication::translate(
                             "layout", "the gap of %1 with %2 railpins is wider than the maximum gap of %3")
                             .arg(gapFigure(job, out), QString::number(out.count), sectionMaximumGap(job, section));
+    return out;
+}
 
+}  // namespace
+
+SectionLayout layOut(const Job &job, const Section &section)
+{
+    SectionLayout out = settledLayout(job, section);
+    if (!out.laidOut())
+        return out;
     out.marks.reserve(size_t(out.count));
     if (out.stair)
         out.horizontalMarks.reserve(size_t(out.count));
@@ -272,6 +280,25 @@ SectionLayout layOut(const Job &job, const Section &section)
         }
     }
     return out;
+}
+
+qint64 jobRailpins(const Job &job)
+{
+    qint64 railpins = 0;
+    for (const Section &section : job.sections)
+        if (const SectionLayout settled = settledLayout(job, section); settled.laidOut())
+            railpins += settled.count;
+    return railpins;
+}
+
+QString workBudgetProblem(const Job &job)
+{
+    const qint64 railpins = jobRailpins(job);
+    if (railpins <= kMaximumJobRailpins)
+        return {};
+    return QCoreApplication::translate("layout", "the job has %1 railpins, more than the %2 one job may lay out")
+        .arg(railpins)
+        .arg(kMaximumJobRailpins);
 }
 
 }  // namespace layout

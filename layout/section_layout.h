@@ -2,6 +2,7 @@
 #pragma once
 
 #include "job.h"
+#include "job_limits.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,10 +26,6 @@ struct RailpinMarks
     double rightEdge = 0;
     double centreFromRightPost = 0;
 };
-
-// More railpins than this in one section is refused as a problem: no real
-// railing needs them, and the marks list must stay finite.
-inline constexpr qint64 kMaximumRailpins = 10000;
 
 struct SectionLayout
 {
@@ -71,6 +68,14 @@ struct SectionLayout
 // increment and unit where the section gives none. Problems do not name the
 // section: callers that list several prefix "section 2: " themselves.
 SectionLayout layOut(const Job &job, const Section &section);
+
+// The railpins of every section that can be laid out, added up without
+// making any marks: what the work budget is checked against.
+qint64 jobRailpins(const Job &job);
+
+// Empty when the job is within kMaximumJobRailpins; else why it cannot be
+// laid out, naming the limit. Checked before any work that grows with it.
+QString workBudgetProblem(const Job &job);
 
 struct Totals
 {

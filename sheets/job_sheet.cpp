@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_sheet.h"
 
+#include "file_writer.h"
 #include "measurement.h"
 #include "section_drawing.h"
 #include "section_layout.h"
 #include "sheet_pages.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <vector>
 
@@ -188,6 +189,9 @@ namespace printing {
 
 QString paintJobSheet(QPagedPaintDevice &device, const Job &job, QChar decimalPoint)
 {
+    // Over the work budget nothing is laid out: the sheet would take minutes and gigabytes.
+    if (const QString overBudget = layout::workBudgetProblem(job); !overBudget.isEmpty())
+        return overBudget;
     QPainter painter;
     if (!painter.begin(&device))
         return JobSheet::tr("the sheet could not be started");
@@ -216,31 +220,23 @@ QString paintJobSheet(QPagedPaintDevice &device, const Job &job, QChar decimalPo
 
 QString writeJobPdf(const Job &job, const QString &path, const QPageSize &paper, QChar decimalPoint)
 {
-    const QString shownPath = QDir::toNativeSeparators(path);
-    // QSaveFile writes a temporary file beside the target and renames it only
-    // on commit: a failure leaves no partial PDF and any old file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return JobSheet::tr("cannot write %1: %2").arg(shownPath, file.errorString());
-
+    // The whole PDF is made in memory first: nothing reaches the target
+    // unless the sheet is complete, and the checked writer puts it in place.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QString failure;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageSize(paper);
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setTitle(job.name);
         writer.setCreator(QCoreApplication::applicationName());
         failure = paintJobSheet(writer, job, decimalPoint);
     }
-    if (failure.isEmpty() && file.error() != QFileDevice::NoError)
-        failure = file.errorString();
-    if (!failure.isEmpty()) {
-        file.cancelWriting();
-        return JobSheet::tr("cannot write %1: %2").arg(shownPath, failure);
-    }
-    if (!file.commit())
-        return JobSheet::tr("cannot write %1: %2").arg(shownPath, file.errorString());
-    return {};
+    if (!failure.isEmpty())
+        return file_writer::failureMessage(path, failure);
+    return file_writer::writeFile(path, bytes);
 }
 
 }  // namespace printing

@@ -28,9 +28,10 @@ QPageSize defaultPaperSize();
 // Philippines), A4 for every other, and for C and POSIX, whose paper is A4.
 QPageSize paperSizeForLocale(const QString &localeName);
 
-// Writes the sheet as a PDF to `path` through a temporary file renamed into
-// place only when complete, so a failure leaves nothing behind and an
-// existing file untouched. Returns an empty string, or the reason naming the path.
+// Makes the sheet as a PDF in memory and writes it to `path` through the
+// checked file writer ("-" is standard output), so a failure leaves nothing
+// behind and an existing file untouched. Returns an empty string, or one line
+// naming the path and the cause.
 QString writeJobPdf(const layout::Job &job, const QString &path, const QPageSize &paper, QChar decimalPoint = u'.');
 
 }  // namespace printing

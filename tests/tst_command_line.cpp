@@ -60,12 +60,17 @@ private slots:
     void initTestCase()
     {
         QVERIFY(jobs.isValid());
-        const QList<std::pair<QString, QByteArray>> files{
+        QList<std::pair<QString, QByteArray>> files{
             {"deck.railpin", kBarDeck},
             {"half-done.railpin", kUnreadableSection},
             {"not-json.railpin", "this is not JSON"},
             {"no-marker.railpin", R"({"name": "Bar deck", "sections": []})"},
         };
+        // 21 sections of 10,000 railpins: over the work budget of a job.
+        QByteArray overBudget = R"({"format": "railpin-job", "version": 1, "sections": [)";
+        for (int index = 0; index < 21; ++index)
+            overBudget += QByteArray(index == 0 ? "" : ",") + R"({"length": "120000", "count": 10000})";
+        files.append({"over-budget.railpin", overBudget + "]}"});
         for (const auto &[name, bytes] : files) {
             QFile file(jobs.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -123,6 +128,9 @@ private slots:
             << pdf + section + QStringList{"--rise", "7", "--run", "10", "--angle", "30"} << 2 << "--angle";
         QTest::newRow("angle not a number") << pdf + section + QStringList{"--angle", "steep"} << 2 << "steep";
         QTest::newRow("slope of 60 degrees") << pdf + section + QStringList{"--angle", "60"} << 2 << "60";
+        QTest::newRow("over the work budget") << pdf + QStringList{"JOBS/over-budget.railpin"} << 2 << "200000";
+        QTest::newRow("marks over the work budget")
+            << QStringList{"--marks", "JOBS/over-budget.railpin"} << 2 << "210000 railpins";
         QTest::newRow("railpins do not fit")
             << pdf + QStringList{"--length", "3", "--width", "4", "--max-gap", "4"} << 2 << "";
         QTest::newRow("unknown unit") << pdf + section + QStringList{"--unit", "ft"} << 2 << "ft";

@@ -16,6 +16,8 @@ using layout::Ends;
 using layout::Job;
 using layout::Unit;
 
+Q_DECLARE_METATYPE(layout::Job)
+
 namespace {
 
 const QByteArray kExample = R"({"format": "railpin-job", "version": 1, "name": "Bar deck",
@@ -209,6 +211,61 @@ private slots:
                                                    "\"pad\": \"" + QByteArray(layout::kMaximumFileBytes, 'x') + "\", ")
                                    << start + "the file is larger than 1 MiB, more than any job needs";
     }
+    // Brackets nested deeper than the limit are refused where they go too
+    // deep, in an unknown field too; a bracket inside a string does not count.
+    void nesting_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("as deep as allowed") << layout::kMaximumNesting - 3 << QString();
+        QTest::newRow("one too deep")
+            << layout::kMaximumNesting - 2
+            << QStringLiteral("job.railpin: not a job file: nested more than 64 deep at line 1, column 135");
+        QTest::newRow("a thousand deep")
+            << 1000 << QStringLiteral("job.railpin: not a job file: nested more than 64 deep at line 1, column 135");
+    }
+    void nesting()
+    {
+        QFETCH(int, depth);
+        QFETCH(QString, error);
+        // The job, the sections list and the section are three levels already.
+        const QByteArray bytes =
+            QByteArray("{\"format\": \"railpin-job\", \"version\": 1, \"sections\": [{\"x\": \"[[\", \"deep\": ") +
+            QByteArray(depth, '[') + QByteArray(depth, ']') + "}]}";
+        const layout::JobReadResult read = layout::parseJob(bytes, QStringLiteral("job.railpin"));
+        QCOMPARE(read.error, error);
+        if (error.isEmpty())
+            QCOMPARE(layout::parseJob(layout::serializeJob(*read.job)).error, QString());
+    }
+
+    // A job the window could make but reading would refuse is not written,
+    // and the message says why.
+    void saveRefusesWhatReadingRefuses_data()
+    {
+        QTest::addColumn<Job>("job");
+        QTest::addColumn<QString>("why");
+        Job count = fullJob(Unit::Inches);
+        count.sections.front().count = 99'999'999'999;
+        QTest::newRow("count beyond a billion") << count << "must be a whole number";
+        Job sections;
+        sections.sections.resize(layout::kMaximumSections + 1, fullJob(Unit::Inches).sections.front());
+        QTest::newRow("1,001 sections") << sections << "1001 sections";
+        Job large;
+        large.name = QString(int(layout::kMaximumFileBytes), u'x');
+        QTest::newRow("grows past 1 MiB") << large << "larger than 1 MiB";
+    }
+    void saveRefusesWhatReadingRefuses()
+    {
+        QFETCH(Job, job);
+        QFETCH(QString, why);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("deck.railpin"));
+        const QString error = layout::writeJobFile(job, path);
+        QVERIFY2(error.startsWith(QStringLiteral("Could not save %1: ").arg(path)) && error.contains(why),
+                 qPrintable(error));
+        QVERIFY(!QFile::exists(path));
+    }
+
     void badFiles()
     {
         QFETCH(QByteArray, bytes);

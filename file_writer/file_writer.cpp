@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "file_writer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace file_writer {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("file_writer", text);
+}
+
+// The cause of a failed call in the user's words; the system's own text for
+// the rare ones, never "Unknown error".
+QString causeOf(int error)
+{
+    switch (error) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return tr("the disk is full");
+    case EFBIG:
+        return tr("the file is larger than this disk or the system allows");
+    case EACCES:
+    case EPERM:
+        return tr("permission denied");
+    case EROFS:
+        return tr("the disk is read-only");
+    case ENOENT:
+        return tr("the folder does not exist");
+    case ENOTDIR:
+        return tr("a part of the path is not a folder");
+    case EISDIR:
+        return tr("it is a folder");
+    case ENAMETOOLONG:
+        return tr("the name is too long");
+    case EIO:
+        return tr("the disk reported an input/output error");
+    case 0:
+        return tr("the system gave no reason");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+// Why an existing target must not be replaced by a regular file, or an empty
+// string when it is one (or does not exist yet).
+QString refusalOf(const QString &path)
+{
+    struct stat status
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return errno == ENOENT ? QString() : causeOf(errno);
+    if (S_ISREG(status.st_mode))
+        return {};
+    if (S_ISDIR(status.st_mode))
+        return tr("it is a folder");
+    return tr("it is not a regular file (a device, a FIFO or a socket)");
+}
+
+QString writeAll(int descriptor, const QByteArray &bytes)
+{
+    const char *next = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(descriptor, next, size_t(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return causeOf(errno);
+        }
+        if (written == 0)
+            return causeOf(ENOSPC);
+        next += written;
+        left -= written;
+    }
+    return {};
+}
+
+QString writeStandardOutput(const QByteArray &bytes)
+{
+    // Whatever the C library still holds must come first.
+    std::fflush(stdout);
+    QString cause = writeAll(STDOUT_FILENO, bytes);
+    struct stat status
+    {
+    };
+    if (cause.isEmpty() && ::fstat(STDOUT_FILENO, &status) == 0 && S_ISREG(status.st_mode) &&
+        ::fsync(STDOUT_FILENO) != 0 && errno != EINVAL)
+        cause = causeOf(errno);
+    return cause;
+}
+
+// The file's mode, owner and group go to the new file before it replaces the
+// old one. Handing a file to another owner needs root; a user who may not do
+// that still saves, as the file's new owner.
+void keepOwnerAndMode(int descriptor, const struct stat &old)
+{
+    if (::fchown(descriptor, old.st_uid, old.st_gid) != 0)
+        (void)::fchown(descriptor, uid_t(-1), old.st_gid);
+    (void)::fchmod(descriptor, old.st_mode & 07777);
+}
+
+// Makes the rename itself durable. Some file systems cannot sync a folder
+// (EINVAL); only an error of the disk counts.
+QString syncFolder(const QString &filePath)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(filePath).absolutePath());
+    const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return {};
+    QString cause;
+    if (::fsync(descriptor) != 0 && errno == EIO)
+        cause = causeOf(errno);
+    ::close(descriptor);
+    return cause;
+}
+
+QString writeRegularFile(const QString &path, const QByteArray &bytes)
+{
+    if (path.isEmpty())
+        return tr("no file name was given");
+    if (const QString refusal = refusalOf(path); !refusal.isEmpty())
+        return refusal;
+
+    struct stat old
+    {
+    };
+    const bool replacing = ::stat(QFile::encodeName(path).constData(), &old) == 0;
+    if (replacing && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return causeOf(errno);
+
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const int error = errno;
+        return error != 0 ? causeOf(error) : file.errorString();
+    }
+    // Written straight to the descriptor, so that every failure is seen with
+    // its cause here, before anything is renamed.
+    const int descriptor = file.handle();
+    if (replacing)
+        keepOwnerAndMode(descriptor, old);
+    QString cause = writeAll(descriptor, bytes);
+    if (cause.isEmpty() && ::fsync(descriptor) != 0)
+        cause = causeOf(errno);
+    if (!cause.isEmpty()) {
+        file.cancelWriting();
+        return cause;
+    }
+    errno = 0;
+    if (!file.commit()) {
+        const int error = errno;
+        return error != 0 ? causeOf(error) : file.errorString();
+    }
+    return syncFolder(file.fileName());
+}
+
+}  // namespace
+
+QString failureMessage(const QString &path, const QString &cause)
+{
+    return tr("cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), cause);
+}
+
+QString writeFileCause(const QString &path, const QByteArray &bytes)
+{
+    if (path == QLatin1String("-"))
+        return writeStandardOutput(bytes);
+    return writeRegularFile(path, bytes);
+}
+
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    const QString cause = writeFileCause(path, bytes);
+    if (cause.isEmpty())
+        return {};
+    if (path == QLatin1String("-"))
+        return tr("cannot write to standard output: %1").arg(cause);
+    return failureMessage(path, cause);
+}
+
+}  // namespace file_writer

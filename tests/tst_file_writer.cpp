@@ -1,0 +1,306 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "file_writer.h"
+#include "job_file.h"
+#include "job_sheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace {
+
+// A small tmpfs of its own: the one honest way to see a disk fill up. Needs
+// root (or the right to mount), as on the CI machines.
+class SmallDisk
+{
+public:
+    SmallDisk()
+    {
+        const QByteArray options = "size=" + QByteArray::number(kSize);
+        if (folder.isValid() &&
+            ::mount("tmpfs", QFile::encodeName(folder.path()).constData(), "tmpfs", 0, options.constData()) == 0)
+            mounted = true;
+        else
+            problem = QString::fromLocal8Bit(std::strerror(errno));
+    }
+    ~SmallDisk()
+    {
+        if (mounted)
+            ::umount2(QFile::encodeName(folder.path()).constData(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk &) = delete;
+    SmallDisk &operator=(const SmallDisk &) = delete;
+
+    QString filePath(const QString &name) const { return folder.filePath(name); }
+
+    // Fills the disk with one file, then gives back `bytes` of it.
+    bool leaveFree(qint64 bytes)
+    {
+        const int descriptor = ::open(QFile::encodeName(filePath(kFiller)).constData(), O_WRONLY | O_CREAT, 0644);
+        if (descriptor < 0)
+            return false;
+        const QByteArray block(4096, 'x');
+        qint64 size = 0;
+        for (ssize_t written = 0; (written = ::write(descriptor, block.constData(), size_t(block.size()))) > 0;)
+            size += written;
+        const bool freed = ::ftruncate(descriptor, qMax<qint64>(0, size - bytes)) == 0;
+        ::close(descriptor);
+        return freed;
+    }
+
+    static constexpr qint64 kSize = 2 * 1024 * 1024;
+    static constexpr auto kFiller = "filler";
+    bool mounted = false;
+    QString problem;
+
+private:
+    QTemporaryDir folder;
+};
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Enough sections that the file is well over 16 KiB, the size a buffered
+// writer keeps to itself.
+layout::Job largeJob(int sections)
+{
+    layout::Job job;
+    job.name = QStringLiteral("Long porch");
+    for (int index = 0; index < sections; ++index) {
+        layout::Section section;
+        section.name = QStringLiteral("Section %1").arg(index + 1);
+        section.length = QStringLiteral("36 1/2");
+        job.sections.push_back(section);
+    }
+    return job;
+}
+
+// Writes the job file or its PDF, as Save and Export PDF do.
+QString writeOutput(const QString &kind, const QString &path)
+{
+    if (kind == QLatin1String("job"))
+        return layout::writeJobFile(largeJob(400), path);
+    return printing::writeJobPdf(largeJob(20), path, QPageSize(QPageSize::A4));
+}
+
+// How much a full write takes on the disk: its pages, and one to spare.
+qint64 pagesFor(qint64 bytes)
+{
+    return (bytes + 4095) / 4096 * 4096 + 4096;
+}
+
+// Runs the program itself with these arguments; it must finish.
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runProgram(const QStringList &arguments)
+{
+    QTemporaryDir runtime;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(RAILPIN_PROGRAM), arguments);
+    if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {program.exitCode(), program.readAllStandardOutput(), program.readAllStandardError()};
+}
+
+const QStringList kDeckOptions{"--length", "36", "--width", "1 3/8", "--max-gap", "4"};
+
+struct stat statusOf(const QString &path)
+{
+    struct stat status
+    {
+    };
+    ::lstat(QFile::encodeName(path).constData(), &status);
+    return status;
+}
+
+}  // namespace
+
+class TestFileWriter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<qint64>("freeBytes");  // -1: just enough for the new file
+        QTest::addColumn<bool>("written");
+        for (const char *name : {"job", "pdf"}) {
+            const QString kind = QString::fromLatin1(name);
+            QTest::newRow(QByteArray(name) + ", disk full") << kind << qint64(0) << false;
+            QTest::newRow(QByteArray(name) + ", 4 KiB free") << kind << qint64(4096) << false;
+            QTest::newRow(QByteArray(name) + ", 16 KiB free") << kind << qint64(16384) << false;
+            QTest::newRow(QByteArray(name) + ", just enough") << kind << qint64(-1) << true;
+        }
+    }
+
+    void fullDiskKeepsTheOldFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(qint64, freeBytes);
+        QFETCH(bool, written);
+        SmallDisk disk;
+        if (!disk.mounted)
+            QSKIP(qPrintable(
+                QStringLiteral("cannot mount a small tmpfs to fill up (%1); run as root").arg(disk.problem)));
+
+        // The size of the new file, measured on a roomy folder first.
+        QTemporaryDir roomy;
+        const QString measured = roomy.filePath(QStringLiteral("measured"));
+        QCOMPARE(writeOutput(kind, measured), QString());
+        const qint64 newSize = QFileInfo(measured).size();
+        QVERIFY2(newSize > 16384 + 4096, qPrintable(QString::number(newSize)));
+
+        const QString path = disk.filePath(QStringLiteral("out.") + kind);
+        const QByteArray old = "the old file, which must survive\n";
+        QCOMPARE(file_writer::writeFile(path, old), QString());
+        QVERIFY(disk.leaveFree(freeBytes < 0 ? pagesFor(newSize) : freeBytes));
+
+        const QString error = writeOutput(kind, path);
+        const QStringList left = QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        QCOMPARE(left, QStringList({QStringLiteral("filler"), QStringLiteral("out.") + kind}));
+        if (written) {
+            QCOMPARE(error, QString());
+            if (kind == QLatin1String("job"))
+                QCOMPARE(contents(path), contents(measured));
+            else
+                QVERIFY(contents(path).startsWith("%PDF-") && contents(path).trimmed().endsWith("%%EOF"));
+        } else {
+            QVERIFY2(error.contains(path) && error.contains(QStringLiteral("the disk is full")), qPrintable(error));
+            QCOMPARE(contents(path), old);
+        }
+    }
+
+    // A device, a FIFO or a folder at the target is never replaced by a file.
+    void nonRegularTargetsAreRefused_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("fifo") << int(S_IFIFO) << QStringLiteral("it is not a regular file");
+        QTest::newRow("character device") << int(S_IFCHR) << QStringLiteral("it is not a regular file");
+        QTest::newRow("folder") << int(S_IFDIR) << QStringLiteral("it is a folder");
+    }
+
+    void nonRegularTargetsAreRefused()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, cause);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("target"));
+        const QByteArray encoded = QFile::encodeName(path);
+        if (type == S_IFDIR)
+            QVERIFY(QDir().mkdir(path));
+        else if (::mknod(encoded.constData(), mode_t(type) | 0666, type == S_IFCHR ? makedev(1, 3) : 0) != 0)
+            QSKIP("cannot make the node here (a device needs root)");
+
+        const QString error = file_writer::writeFile(path, "bytes");
+        QVERIFY2(error.startsWith(QStringLiteral("cannot write \"%1\": %2").arg(path, cause)), qPrintable(error));
+        QCOMPARE(int(statusOf(path).st_mode & S_IFMT), type);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{"target"});
+
+        // The command line says so in one line and exits 1.
+        const Run run = runProgram(QStringList{"--pdf", path} + kDeckOptions);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(cause.toUtf8()) && run.err.count('\n') == 1, run.err.constData());
+        QCOMPARE(int(statusOf(path).st_mode & S_IFMT), type);
+    }
+
+    // A save over an existing file keeps who owns it and who may read it, as root too.
+    void saveKeepsModeOwnerAndGroup_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("otherOwner");
+        QTest::newRow("read-only") << 0444 << false;
+        QTest::newRow("private") << 0600 << false;
+        QTest::newRow("group writable, another owner") << 0664 << true;
+        QTest::newRow("read-only, another owner") << 0440 << true;
+    }
+
+    void saveKeepsModeOwnerAndGroup()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, otherOwner);
+        if (otherOwner && ::geteuid() != 0)
+            QSKIP("giving a file to another owner needs root");
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("deck.railpin"));
+        const QByteArray encoded = QFile::encodeName(path);
+        QCOMPARE(file_writer::writeFile(path, "old"), QString());
+        if (otherOwner)
+            QCOMPARE(::chown(encoded.constData(), 1234, 5678), 0);
+        QCOMPARE(::chmod(encoded.constData(), mode_t(mode)), 0);
+        const struct stat before = statusOf(path);
+
+        const QString error = file_writer::writeFile(path, "new");
+        if (::geteuid() != 0 && (mode & 0200) == 0) {
+            QVERIFY2(error.endsWith(QStringLiteral("permission denied")), qPrintable(error));
+            QCOMPARE(contents(path), QByteArray("old"));
+            return;
+        }
+        QCOMPARE(error, QString());
+        QCOMPARE(contents(path), QByteArray("new"));
+        const struct stat after = statusOf(path);
+        QCOMPARE(after.st_mode & 07777, before.st_mode & 07777);
+        QCOMPARE(after.st_uid, before.st_uid);
+        QCOMPARE(after.st_gid, before.st_gid);
+    }
+
+    // A folder that cannot be written and a missing folder name their cause.
+    void causesAreNamed_data()
+    {
+        QTest::addColumn<QString>("relativePath");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("missing folder") << "missing/out.pdf"
+                                        << "the folder does not exist";
+        QTest::newRow("a file as folder") << "plain/out.pdf"
+                                          << "a part of the path is not a folder";
+        QTest::newRow("empty name") << ""
+                                    << "no file name was given";
+    }
+
+    void causesAreNamed()
+    {
+        QFETCH(QString, relativePath);
+        QFETCH(QString, cause);
+        QTemporaryDir folder;
+        QCOMPARE(file_writer::writeFile(folder.filePath(QStringLiteral("plain")), "x"), QString());
+        const QString path = relativePath.isEmpty() ? QString() : folder.filePath(relativePath);
+        const QString error = file_writer::writeFile(path, "bytes");
+        QVERIFY2(error.endsWith(cause), qPrintable(error));
+        QVERIFY(!error.contains(QStringLiteral("Unknown error")));
+    }
+
+    // "-" sends the PDF to standard output, whole.
+    void pdfToStandardOutput()
+    {
+        const Run run = runProgram(QStringList{"--pdf", "-"} + kDeckOptions);
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith("%PDF-"));
+        QVERIFY(run.out.trimmed().endsWith("%%EOF"));
+        QVERIFY(!QFile::exists(QStringLiteral("-")));
+    }
+};
+
+QTEST_MAIN(TestFileWriter)
+#include "tst_file_writer.moc"
