@@ -111,6 +111,8 @@ private slots:
         QCOMPARE(field->accessibleDescription(), cue.isEmpty() ? ownDescription : ownDescription + ". " + cue);
 
         QCOMPARE(buttons.first()->isVisible(), !cue.isEmpty());
+        if (!cue.isEmpty())
+            QVERIFY(!buttons.first()->icon().isNull());
         field->clear();
         QVERIFY(!buttons.first()->isVisible());
         QCOMPARE(field->accessibleDescription(), ownDescription);
