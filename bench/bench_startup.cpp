@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
-// Start-up: launches the program offscreen again and again and measures, from
-// just before the process is created, the time until it reports its first
-// frame, and the peak resident memory of the whole process.
+// Start-up: launches the program again and again, offscreen or on the X
+// display in DISPLAY (xcb), and measures, from just before the process is
+// created, the time until it reports its first frame, and the peak resident
+// memory of the whole process.
 //
-// usage: bench_startup PROGRAM [RUNS]
+// usage: bench_startup PROGRAM [RUNS] [offscreen|xcb]
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -31,7 +32,7 @@ struct Launch
     double peakResidentMiB = 0;
 };
 
-std::vector<std::string> benchEnvironment()
+std::vector<std::string> benchEnvironment(const std::string &platform)
 {
     std::vector<std::string> variables;
     for (char **variable = environ; *variable != nullptr; ++variable) {
@@ -39,7 +40,7 @@ std::vector<std::string> benchEnvironment()
         if (text.rfind("QT_QPA_PLATFORM=", 0) != 0 && text.rfind("RAILPIN_BENCH_FIRST_FRAME=", 0) != 0)
             variables.push_back(text);
     }
-    variables.emplace_back("QT_QPA_PLATFORM=offscreen");
+    variables.push_back("QT_QPA_PLATFORM=" + platform);
     variables.emplace_back("RAILPIN_BENCH_FIRST_FRAME=1");
     return variables;
 }
@@ -60,7 +61,7 @@ bool awaitFirstLine(int fd, std::string &line)
     return true;
 }
 
-std::optional<Launch> launch(const char *program)
+std::optional<Launch> launch(const char *program, const std::string &platform)
 {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
@@ -70,7 +71,7 @@ std::optional<Launch> launch(const char *program)
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
 
-    std::vector<std::string> variables = benchEnvironment();
+    std::vector<std::string> variables = benchEnvironment(platform);
     std::vector<char *> envp;
     envp.reserve(variables.size() + 1);
     for (std::string &variable : variables)
@@ -120,26 +121,28 @@ double median(std::vector<double> values)
 
 int main(int argc, char *argv[])
 {
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s PROGRAM [RUNS]\n", argv[0]);
+    const std::string platform = argc == 4 ? argv[3] : "offscreen";
+    if (argc < 2 || argc > 4 || (platform != "offscreen" && platform != "xcb")) {
+        std::fprintf(stderr, "usage: %s PROGRAM [RUNS] [offscreen|xcb]\n", argv[0]);
         return 2;
     }
     const char *program = argv[1];
-    const int runs = argc == 3 ? std::max(1, std::atoi(argv[2])) : 20;
+    const int runs = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 20;
 
-    if (!launch(program))  // warms the file cache; not counted
+    if (!launch(program, platform))  // warms the file cache; not counted
         return 1;
     std::vector<double> times;
     std::vector<double> memory;
     for (int run = 0; run < runs; ++run) {
-        const std::optional<Launch> result = launch(program);
+        const std::optional<Launch> result = launch(program, platform);
         if (!result)
             return 1;
         times.push_back(result->firstFrameMilliseconds);
         memory.push_back(result->peakResidentMiB);
     }
 
-    std::printf("Start-up of %s, offscreen, %d runs after one warm-up\n\n", program, runs);
+    std::printf("Start-up of %s, %s, %d runs after one warm-up\n\n", program,
+                platform == "xcb" ? "under the X display in DISPLAY" : "offscreen", runs);
     std::printf("| %-38s | %8s | %8s | %8s |\n", "measure", "median", "min", "max");
     std::printf("|%s|%s|%s|%s|\n", std::string(40, '-').c_str(), std::string(10, '-').c_str(),
                 std::string(10, '-').c_str(), std::string(10, '-').c_str());

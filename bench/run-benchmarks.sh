@@ -3,6 +3,12 @@
 # Prints the start-up, Auto and job file figures of a build (make bench). These are
 # measurements, not tests: nothing here passes or fails on a time.
 #
+# Start-up is measured offscreen and under a private Xvfb. Where the start-up
+# yardstick sits next to the repository (../shared/perf), its floor programs
+# are built in this run and start-up is also given as ratios to them:
+# instructions to the first frame (callgrind, stable run to run), first frame
+# and peak memory. Elsewhere only the absolute figures are printed.
+#
 # usage: bench/run-benchmarks.sh BUILD_DIR [START_UP_RUNS] [AUTO_REPEATS]
 set -euo pipefail
 
@@ -23,6 +29,43 @@ fi
 echo "Machine: $(nproc) cores, $(uname -m), build $(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build_dir/CMakeCache.txt")"
 echo
 "$build_dir/bench/bench_startup" "$build_dir/railpin" "$start_up_runs"
+echo
+if command -v xvfb-run >/dev/null; then
+    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+        "$build_dir/bench/bench_startup" "$build_dir/railpin" "$start_up_runs" xcb
+else
+    echo "Start-up under a virtual X display skipped: xvfb-run is not installed"
+fi
+echo
+
+perf_dir="$(cd "$(dirname "$0")/.." && pwd)/../shared/perf"
+if [ -x "$perf_dir/startup.py" ] && [ -x "$perf_dir/build.sh" ] && command -v valgrind >/dev/null; then
+    export PERF_BUILD="$build_dir/perf-floor"
+    echo "Start-up against the floor programs of ../shared/perf (built now in $PERF_BUILD)"
+    "$perf_dir/build.sh" >/dev/null
+    for platform in offscreen xcb; do
+        echo
+        echo "== $platform: instructions to the first frame vs floor-fonts (goal <= 1.11x)"
+        "$perf_dir/startup.py" "$build_dir/railpin" --vs "$PERF_BUILD/floor/floor-fonts" --instructions \
+            --platform "$platform" | grep -E "instructions to first frame|^ratio instructions A/B"
+        echo "== $platform: first frame and peak memory vs floor, $start_up_runs interleaved pairs" \
+            "(goals: memory <= 1.06x; first frame under xcb <= 1.12x)"
+        "$perf_dir/startup.py" "$build_dir/railpin" --vs "$PERF_BUILD/floor/floor" --runs "$start_up_runs" \
+            --platform "$platform" | tail -n 1
+    done
+else
+    echo "Start-up ratios to the floor skipped: ../shared/perf (or valgrind) is absent; the absolute figures above stand alone"
+fi
+echo
+if command -v valgrind >/dev/null; then
+    # One section's marks on standard output: no window, no display.
+    marks_instructions=$(valgrind --tool=callgrind --callgrind-out-file=/dev/null \
+        "$build_dir/railpin" --marks --length 36 --width "1 3/8" --max-gap 4 2>&1 >/dev/null |
+        sed -n 's/.*Collected : \([0-9]*\).*/\1/p')
+    echo "railpin --marks for one section: ${marks_instructions:-?} instructions (goal <= 20 M)"
+else
+    echo "railpin --marks instructions skipped: valgrind is not installed"
+fi
 echo
 "$build_dir/bench/bench_auto" "$auto_repeats"
 echo

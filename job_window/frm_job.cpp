@@ -37,6 +37,10 @@ const QColor kProblemText(0xA0, 0x00, 0x00);
 const QColor kProblemBackground(0xFF, 0xE5, 0xE5);
 const char *const kProblemActionName = "problemIcon";
 constexpr int kMaximumGapPresets = 3;
+
+// How many rows of the sections table its columns are sized to: those in
+// view first, then their neighbours.
+constexpr int kSampledRows = 64;
 const char *const kOwnDescription = "ownAccessibleDescription";
 
 QChar localeDecimalPoint()
@@ -86,6 +90,9 @@ void frmJob::setUpViews()
     ui->tblSections->setModel(sections.get());
     ui->tblSections->setItemDelegateForColumn(SectionsModel::Ends, new EndsDelegate(ui->tblSections));
     ui->tblSections->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns fit the rows in view and a sample around them, not every row:
+    // a long job would otherwise measure all its cells again at each edit.
+    ui->tblSections->horizontalHeader()->setResizeContentsPrecision(kSampledRows);
     const int rowHeight = fontMetrics().height() + fontMetrics().height() / 2;
     ui->tblSections->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui->tblSections->verticalHeader()->setDefaultSectionSize(rowHeight);

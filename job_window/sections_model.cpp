@@ -112,6 +112,19 @@ QVariant SectionsModel::displayText(int row, int column, bool forEditing) const
     }
 }
 
+const SectionsModel::RowCells &SectionsModel::cellsOf(int row) const
+{
+    std::optional<RowCells> &rowCells = cells[size_t(row)];
+    if (!rowCells) {
+        rowCells.emplace();
+        for (int column = 0; column < ColumnCount; ++column) {
+            rowCells->shown[size_t(column)] = displayText(row, column, false).toString();
+            rowCells->problem[size_t(column)] = cellProblem(row, column);
+        }
+    }
+    return *rowCells;
+}
+
 QVariant SectionsModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount)
@@ -122,21 +135,23 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
     const layout::SectionLayout &sectionLayout = layouts[size_t(row)];
     const bool inherited = (column == Width && !section.railpinWidth) ||
                            (column == MaximumGap && !section.maximumGap) || (column == Count && !section.count);
+    const RowCells &rowCells = cellsOf(row);
+    const QString &problem = rowCells.problem[size_t(column)];
 
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return displayText(row, column, false);
+        return rowCells.shown[size_t(column)];
     case Qt::EditRole:
         return displayText(row, column, true);
     case ProblemRole:
-        return cellProblem(row, column);
+        return problem;
     case Qt::ForegroundRole:
-        return cellProblem(row, column).isEmpty() ? QVariant() : QVariant(QBrush(kProblemText));
+        return problem.isEmpty() ? QVariant() : QVariant(QBrush(kProblemText));
     case Qt::BackgroundRole:
-        return cellProblem(row, column).isEmpty() ? QVariant() : QVariant(QBrush(kProblemBackground));
+        return problem.isEmpty() ? QVariant() : QVariant(QBrush(kProblemBackground));
     case Qt::DecorationRole:
-        if (!cellProblem(row, column).isEmpty())
+        if (!problem.isEmpty())
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
         if (column == Gap && !sectionLayout.warnings.isEmpty())
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
@@ -150,7 +165,7 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
         return {};
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
-        if (const QString problem = cellProblem(row, column); !problem.isEmpty())
+        if (!problem.isEmpty())
             return problem;
         if (column == Gap && !sectionLayout.warnings.isEmpty())
             return sectionLayout.warnings.join(u'\n');
@@ -277,8 +292,11 @@ bool SectionsModel::setData(const QModelIndex &index, const QVariant &value, int
 void SectionsModel::relayOut(int first, int last)
 {
     layouts.resize(job_.sections.size());
-    for (int row = first; row <= last; ++row)
+    cells.resize(job_.sections.size());
+    for (int row = first; row <= last; ++row) {
         layouts[size_t(row)] = layout::layOut(job_, job_.sections[size_t(row)]);
+        cells[size_t(row)].reset();
+    }
 }
 
 void SectionsModel::setJob(layout::Job job)
@@ -286,6 +304,7 @@ void SectionsModel::setJob(layout::Job job)
     beginResetModel();
     job_ = std::move(job);
     layouts.clear();
+    cells.clear();
     relayOut(0, rowCount() - 1);
     endResetModel();
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
@@ -319,11 +338,9 @@ void SectionsModel::insertSections(int row, const std::vector<layout::Section> &
         return;
     beginInsertRows(QModelIndex(), row, row + int(sections.size()) - 1);
     job_.sections.insert(job_.sections.begin() + row, sections.begin(), sections.end());
-    std::vector<layout::SectionLayout> added;
-    added.reserve(sections.size());
-    for (const layout::Section &section : sections)
-        added.push_back(layout::layOut(job_, section));
-    layouts.insert(layouts.begin() + row, std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+    layouts.insert(layouts.begin() + row, sections.size(), layout::SectionLayout{});
+    cells.insert(cells.begin() + row, sections.size(), std::nullopt);
+    relayOut(row, row + int(sections.size()) - 1);
     endInsertRows();
 }
 
@@ -334,6 +351,7 @@ std::vector<layout::Section> SectionsModel::removeSections(int row, int count)
     std::vector<layout::Section> removed(first, first + count);
     job_.sections.erase(first, first + count);
     layouts.erase(layouts.begin() + row, layouts.begin() + row + count);
+    cells.erase(cells.begin() + row, cells.begin() + row + count);
     endRemoveRows();
     return removed;
 }
@@ -352,5 +370,6 @@ void SectionsModel::moveSection(int from, int to)
     };
     rotateRange(job_.sections);
     rotateRange(layouts);
+    rotateRange(cells);
     endMoveRows();
 }

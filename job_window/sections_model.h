@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 
+#include <array>
 #include <vector>
 
 class QUndoStack;
@@ -52,6 +53,16 @@ signals:
     void jobChanged();
 
 private:
+    // What a row's cells show and why any of them cannot be used, worked out
+    // when a view first asks after a change of the row: views ask for every
+    // role of a cell many times, and only for the rows they show or measure.
+    struct RowCells
+    {
+        std::array<QString, ColumnCount> shown;
+        std::array<QString, ColumnCount> problem;
+    };
+
+    const RowCells &cellsOf(int row) const;
     QString cellProblem(int row, int column) const;
     QString measurementProblem(const QString &stored) const;
     QString gapText(const layout::SectionLayout &sectionLayout) const;
@@ -63,4 +74,5 @@ private:
     QChar decimalPoint_;
     layout::Job job_;
     std::vector<layout::SectionLayout> layouts;
+    mutable std::vector<std::optional<RowCells>> cells;  // one per section; empty until asked for
 };

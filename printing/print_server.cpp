@@ -7,13 +7,70 @@
 #include <QFuture>
 #include <QPromise>
 
+// For the types only: libcups is loaded when the first check runs, so that
+// the program does not load it, and the libraries it needs, at every start.
 #include <cups/cups.h>
+
+#include <dlfcn.h>
 
 #include <thread>
 
 namespace printing {
 
 namespace {
+
+// The few libcups functions the check calls, found in the library once it is loaded.
+struct Cups
+{
+    decltype(&::cupsServer) server = nullptr;
+    decltype(&::ippPort) port = nullptr;
+    decltype(&::cupsEncryption) encryption = nullptr;
+    decltype(&::cupsSetPasswordCB2) setPasswordCallback = nullptr;
+    decltype(&::httpConnect2) connect = nullptr;
+    decltype(&::httpSetTimeout) setTimeout = nullptr;
+    decltype(&::httpClose) close = nullptr;
+    decltype(&::ippNewRequest) newRequest = nullptr;
+    decltype(&::cupsDoRequest) doRequest = nullptr;
+    decltype(&::ippDelete) deleteMessage = nullptr;
+    // Empty once every function is found, else why libcups cannot be used.
+    QString problem;
+};
+
+template <typename Function> bool resolve(void *library, const char *name, Function &function)
+{
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+Cups loadCups()
+{
+    Cups cups;
+    constexpr const char *kLibrary = "libcups.so.2";
+    void *library = dlopen(kLibrary, RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
+        cups.problem = QStringLiteral("the print server cannot be asked: %1").arg(QString::fromLocal8Bit(dlerror()));
+        return cups;
+    }
+    // Never unloaded: a detached check may outlive any caller.
+    const bool found =
+        resolve(library, "cupsServer", cups.server) && resolve(library, "ippPort", cups.port) &&
+        resolve(library, "cupsEncryption", cups.encryption) &&
+        resolve(library, "cupsSetPasswordCB2", cups.setPasswordCallback) &&
+        resolve(library, "httpConnect2", cups.connect) && resolve(library, "httpSetTimeout", cups.setTimeout) &&
+        resolve(library, "httpClose", cups.close) && resolve(library, "ippNewRequest", cups.newRequest) &&
+        resolve(library, "cupsDoRequest", cups.doRequest) && resolve(library, "ippDelete", cups.deleteMessage);
+    if (!found)
+        cups.problem = QStringLiteral("the print server cannot be asked: %1 lacks a function it needs: %2")
+                           .arg(QString::fromLatin1(kLibrary), QString::fromLocal8Bit(dlerror()));
+    return cups;
+}
+
+// Loaded on the first check, from whichever thread makes it, and only once.
+const Cups &loadedCups()
+{
+    static const Cups loaded = loadCups();
+    return loaded;
+}
 
 // The server as libcups on this thread, the one Qt prints from, has chosen it.
 struct Server
@@ -46,12 +103,12 @@ const char *noPassword(const char * /*prompt*/, http_t * /*connection*/, const c
 
 // Runs on a thread of its own and returns whether the server stayed silent:
 // it accepted no connection, or sent no answer to a request, in time.
-bool staysSilent(const Server &server, std::chrono::milliseconds limit)
+bool staysSilent(const Cups &cups, const Server &server, std::chrono::milliseconds limit)
 {
-    cupsSetPasswordCB2(noPassword, nullptr);  // libcups keeps it per thread
+    cups.setPasswordCallback(noPassword, nullptr);  // libcups keeps it per thread
     QElapsedTimer clock;
     clock.start();
-    http_t *connection = httpConnect2(server.host.constData(), server.port, nullptr, AF_UNSPEC, server.encryption, 1,
+    http_t *connection = cups.connect(server.host.constData(), server.port, nullptr, AF_UNSPEC, server.encryption, 1,
                                       static_cast<int>(limit.count()), nullptr);
     if (connection == nullptr) {
         // Refused or missing is quick, and the printer look-up that follows
@@ -62,10 +119,10 @@ bool staysSilent(const Server &server, std::chrono::milliseconds limit)
     }
 
     bool timedOut = false;
-    httpSetTimeout(connection, std::chrono::duration<double>(limit).count(), giveUp, &timedOut);
+    cups.setTimeout(connection, std::chrono::duration<double>(limit).count(), giveUp, &timedOut);
     // Any answer, an error status included, shows that the server is alive.
-    ippDelete(cupsDoRequest(connection, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/"));
-    httpClose(connection);
+    cups.deleteMessage(cups.doRequest(connection, cups.newRequest(IPP_OP_CUPS_GET_DEFAULT), "/"));
+    cups.close(connection);
     return timedOut;
 }
 
@@ -81,14 +138,17 @@ std::chrono::milliseconds printServerTimeout()
 QString printServerProblem(QWidget *window)
 {
     const std::chrono::milliseconds limit = printServerTimeout();
-    const Server server{cupsServer(), ippPort(), cupsEncryption()};
+    const Cups &cups = loadedCups();
+    if (!cups.problem.isEmpty())
+        return cups.problem;
+    const Server server{cups.server(), cups.port(), cups.encryption()};
     QPromise<bool> promise;
     const QFuture<bool> silent = promise.future();
     // Detached: should a name look-up outlast the limit, the window goes on
     // and the thread ends on its own later, touching nothing but the promise.
-    std::thread([promise = std::move(promise), server, limit]() mutable {
+    std::thread([promise = std::move(promise), &cups, server, limit]() mutable {
         promise.start();
-        promise.addResult(staysSilent(server, limit));
+        promise.addResult(staysSilent(cups, server, limit));
         promise.finish();
     }).detach();
 

@@ -46,6 +46,10 @@ private slots:
         QTest::newRow("decimal") << "C" << "36.5" << "";
         QTest::newRow("mixed number") << "C" << "1 3/8" << "";
         QTest::newRow("zero") << "C" << "0" << "";
+        QTest::newRow("bare fraction") << "C" << "3/8" << "";
+        QTest::newRow("seven digits") << "C" << "1234567" << "";
+        QTest::newRow("zero denominator") << "C" << "1/0" << anyNumber;
+        QTest::newRow("mixed number, zero denominator") << "C" << "2 1/0" << anyNumber;
         QTest::newRow("empty") << "C" << "" << "";
         QTest::newRow("blanks") << "C" << "   " << "";
         QTest::newRow("unit after the number") << "C" << "36 in" << anyNumber;
@@ -111,6 +115,8 @@ private slots:
         QCOMPARE(field->accessibleDescription(), cue.isEmpty() ? ownDescription : ownDescription + ". " + cue);
 
         QCOMPARE(buttons.first()->isVisible(), !cue.isEmpty());
+        if (!cue.isEmpty())
+            QVERIFY(!buttons.first()->icon().isNull());
         field->clear();
         QVERIFY(!buttons.first()->isVisible());
         QCOMPARE(field->accessibleDescription(), ownDescription);
