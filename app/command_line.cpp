@@ -11,11 +11,14 @@
 #include "translator_setup.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -181,6 +184,9 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (laidOut.failure)
         return fail(err, program, *laidOut.failure);
 
+    for (const QString &warning : laidOut.unusedFields)
+        err << program << ": " << CommandLine::tr("warning: %1").arg(warning) << '\n';
+    err.flush();
     if (request.marks) {
         // The marks have no place for a warning; the sheet shows it beside the section.
         for (const QString &warning : laidOut.warnings)
@@ -215,6 +221,14 @@ std::optional<int> runIfAsked(int &argc, char **argv)
         QCoreApplication::setApplicationVersion(app_info::versionNumbers());
         translations::install(application);
     };
+    // Without a login session Qt warns on standard error that it has no
+    // runtime folder; a private one for this run keeps the output clean.
+    std::optional<QTemporaryDir> runtimeFolder;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        runtimeFolder.emplace();
+        if (runtimeFolder->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
+    }
     CommandLineOptions options;
     options.parser.parse(arguments);
     if (!options.parser.isSet(options.pdf)) {

@@ -3,6 +3,7 @@
 
 #include "command_line.h"
 #include "command_line_options.h"
+#include "job_fields.h"
 #include "measurement.h"
 
 #include <QCoreApplication>
@@ -111,8 +112,8 @@ std::optional<Failure> readSection(const CommandLineOptions &options, layout::Se
         const QString text = parser.value(options.count);
         bool number = false;
         const qint64 count = text.toLongLong(&number);
-        if (!number || count < 1)
-            return badValue(options.count, text, CommandLine::tr("the count is a whole number of 1 or more"));
+        if (!number || count < 0)
+            return badValue(options.count, text, CommandLine::tr("the count is a whole number of 0 or more"));
         section.count = count;
     }
     return readSlope(options, section);
@@ -137,14 +138,16 @@ JobFromOptions jobFromOptions(const CommandLineOptions &options)
     job.name = parser.isSet(options.name) ? parser.value(options.name) : CommandLine::tr("Railing section");
     job.railpinWidth = parser.value(options.width);
     job.maximumGap = parser.value(options.maximumGap);
+    if (parser.isSet(options.maximumGapStairs))
+        job.maximumGapStairs = parser.value(options.maximumGapStairs);
     if (std::optional<Failure> failure = readUnit(options, job))
         return {std::nullopt, failure};
 
     layout::Section section;
     if (std::optional<Failure> failure = readSection(options, section))
         return {std::nullopt, failure};
-    for (const QCommandLineOption *measurement :
-         {&options.length, &options.width, &options.maximumGap, &options.rise, &options.run}) {
+    for (const QCommandLineOption *measurement : {&options.length, &options.width, &options.maximumGap,
+                                                  &options.maximumGapStairs, &options.rise, &options.run}) {
         if (std::optional<Failure> failure = checkMeasurement(options, *measurement, job.unit))
             return {std::nullopt, failure};
     }
@@ -164,13 +167,21 @@ LaidOutJob layOutJob(const layout::Job &job, const QString &jobFile)
             .arg(job.sections[index].name, message);
     };
     LaidOutJob result;
+    const QString file = QDir::toNativeSeparators(jobFile);
     // A job over the work budget is refused before any marks are made.
     if (const QString overBudget = layout::workBudgetProblem(job); !overBudget.isEmpty()) {
         result.failure =
-            Failure{kBadArguments, jobFile.isEmpty()
-                                       ? overBudget
-                                       : CommandLine::tr("%1: %2").arg(QDir::toNativeSeparators(jobFile), overBudget)};
+            Failure{kBadArguments, jobFile.isEmpty() ? overBudget : CommandLine::tr("%1: %2").arg(file, overBudget)};
         return result;
+    }
+    const QStringList misspelt = layout::misspeltFields(job.unknownFields, layout::FieldLevel::Job);
+    if (!misspelt.isEmpty()) {
+        result.failure = Failure{kBadArguments, CommandLine::tr("%1: %2").arg(file, misspelt.constFirst())};
+        return result;
+    }
+    for (const layout::UnusedField &field : layout::unusedFields(job)) {
+        result.unusedFields << (field.section ? named(*field.section, field.warning)
+                                              : CommandLine::tr("%1: %2").arg(file, field.warning));
     }
     result.sections.reserve(job.sections.size());
     for (std::size_t index = 0; index < job.sections.size(); ++index) {

@@ -33,6 +33,7 @@ struct LaidOutJob
     std::vector<layout::SectionLayout> sections;
     std::optional<Failure> failure;  // the first section that cannot be laid out
     QStringList warnings;            // every section's, named as the failure would be
+    QStringList unusedFields;        // fields of the file that are kept but not used: always on standard error
 };
 
 // Lays out every section; `jobFile` names a job read from a file in the failure.

@@ -33,6 +33,9 @@ CommandLineOptions::CommandLineOptions()
       width(valueOption(QStringLiteral("width"), CommandLine::tr("The width of one railpin."), CommandLine::tr("W"))),
       maximumGap(valueOption(QStringLiteral("max-gap"), CommandLine::tr("The largest gap allowed between railpins."),
                              CommandLine::tr("G"))),
+      maximumGapStairs(valueOption(QStringLiteral("max-gap-stairs"),
+                                   CommandLine::tr("The largest gap allowed on a stair (default: --max-gap)."),
+                                   CommandLine::tr("G"))),
       increment(valueOption(QStringLiteral("increment"),
                             CommandLine::tr("Inches: marks rounded to 1/N, N of 4, 8, 16 or 32 (default 16)."),
                             CommandLine::tr("N"))),
@@ -57,8 +60,8 @@ CommandLineOptions::CommandLineOptions()
                         "marks without opening a window; without them it opens the calculator."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const QCommandLineOption *option :
-         {&help, &version, &pdf, &marks, &decimals, &paper, &length, &width, &maximumGap, &increment, &count, &ends,
-          &rise, &run, &angle, &name, &unit, &markStep})
+         {&help, &version, &pdf, &marks, &decimals, &paper, &length, &width, &maximumGap, &maximumGapStairs, &increment,
+          &count, &ends, &rise, &run, &angle, &name, &unit, &markStep})
         parser.addOption(*option);
     parser.addPositionalArgument(CommandLine::tr("JOB"),
                                  CommandLine::tr("A job file (.railpin) instead of a section "
@@ -68,5 +71,6 @@ CommandLineOptions::CommandLineOptions()
 
 QList<const QCommandLineOption *> CommandLineOptions::sectionOptions() const
 {
-    return {&length, &width, &maximumGap, &increment, &count, &ends, &rise, &run, &angle, &name, &unit, &markStep};
+    return {&length, &width, &maximumGap, &maximumGapStairs, &increment, &count, &ends, &rise, &run,
+            &angle,  &name,  &unit,       &markStep};
 }

@@ -22,6 +22,7 @@ struct CommandLineOptions
     QCommandLineOption length;
     QCommandLineOption width;
     QCommandLineOption maximumGap;
+    QCommandLineOption maximumGapStairs;
     QCommandLineOption increment;
     QCommandLineOption count;
     QCommandLineOption ends;

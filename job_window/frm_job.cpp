@@ -106,7 +106,7 @@ void frmJob::setUpViews()
     ui->splSection->setStretchFactor(0, 1);
     ui->splSection->setStretchFactor(1, 1);
 
-    for (QLineEdit *field : {ui->txtRailpinWidth, ui->txtMaximumGap}) {
+    for (QLineEdit *field : {ui->txtRailpinWidth, ui->txtMaximumGap, ui->txtMaximumGapStairs}) {
         QAction *problem =
             field->addAction(style()->standardIcon(QStyle::SP_MessageBoxCritical), QLineEdit::TrailingPosition);
         problem->setObjectName(QString::fromLatin1(kProblemActionName));
@@ -156,6 +156,7 @@ void frmJob::connectHandlers()
     connect(ui->txtJobName, &QLineEdit::editingFinished, this, &frmJob::txtJobName_Change);
     connect(ui->txtRailpinWidth, &QLineEdit::editingFinished, this, &frmJob::txtRailpinWidth_Change);
     connect(ui->txtMaximumGap, &QLineEdit::editingFinished, this, &frmJob::txtMaximumGap_Change);
+    connect(ui->txtMaximumGapStairs, &QLineEdit::editingFinished, this, &frmJob::txtMaximumGapStairs_Change);
     connect(ui->cboUnit, &QComboBox::activated, this, &frmJob::cboUnit_Click);
     connect(ui->cboIncrement, &QComboBox::activated, this, &frmJob::cboIncrement_Click);
     connect(ui->cboMarkStep, &QComboBox::activated, this, &frmJob::cboMarkStep_Click);
@@ -247,6 +248,7 @@ void frmJob::showJobFields()
     const QSignalBlocker nameQuiet(ui->txtJobName);
     const QSignalBlocker widthQuiet(ui->txtRailpinWidth);
     const QSignalBlocker gapQuiet(ui->txtMaximumGap);
+    const QSignalBlocker stairsQuiet(ui->txtMaximumGapStairs);
     const QSignalBlocker unitQuiet(ui->cboUnit);
     const QSignalBlocker incrementQuiet(ui->cboIncrement);
     const QSignalBlocker stepQuiet(ui->cboMarkStep);
@@ -254,20 +256,24 @@ void frmJob::showJobFields()
     ui->txtJobName->setText(shown.name);
     ui->txtRailpinWidth->setText(cell_text::shown(shown.railpinWidth, point));
     ui->txtMaximumGap->setText(cell_text::shown(shown.maximumGap, point));
+    ui->txtMaximumGapStairs->setText(cell_text::shown(shown.maximumGapStairs.value_or(QString()), point));
     ui->cboUnit->setCurrentIndex(ui->cboUnit->findData(int(shown.unit)));
     ui->cboIncrement->setCurrentIndex(ui->cboIncrement->findData(shown.increment));
     ui->cboMarkStep->setCurrentIndex(shown.markStep == 0.5 ? 1 : 0);
     ui->spnExtraStock->setValue(shown.extraStockPercent);
     showFieldProblem(ui->txtRailpinWidth, shown.railpinWidth);
     showFieldProblem(ui->txtMaximumGap, shown.maximumGap);
+    showFieldProblem(ui->txtMaximumGapStairs, shown.maximumGapStairs.value_or(QString()), true);
 }
 
 // A job field whose text cannot be read is marked as a bad cell is: colours,
 // an icon and the reason in its tooltip and the status bar.
-void frmJob::showFieldProblem(QLineEdit *field, const QString &stored)
+void frmJob::showFieldProblem(QLineEdit *field, const QString &stored, bool emptyAllowed)
 {
     const QChar point = sections->decimalPoint();
-    const QString problem = layout::readMeasurement(cell_text::shown(stored, point), job().unit, point).problem;
+    const QString problem = emptyAllowed && stored.trimmed().isEmpty()
+                                ? QString()
+                                : layout::readMeasurement(cell_text::shown(stored, point), job().unit, point).problem;
     QPalette colours = QApplication::palette(field);
     if (!problem.isEmpty()) {
         colours.setColor(QPalette::Text, kProblemText);
@@ -367,6 +373,7 @@ void frmJob::commitPendingEdits()
     txtJobName_Change();
     txtRailpinWidth_Change();
     txtMaximumGap_Change();
+    txtMaximumGapStairs_Change();
 }
 
 void frmJob::closeEvent(QCloseEvent *event)

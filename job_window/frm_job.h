@@ -59,12 +59,13 @@ private:
     // Showing the job.
     void jobChanged();
     void showJobFields();
-    void showFieldProblem(QLineEdit *field, const QString &stored);
+    void showFieldProblem(QLineEdit *field, const QString &stored, bool emptyAllowed = false);
     void showTotals();
     void updateTitle();
     void currentSectionChanged();
     void showCellProblem();
     void rebuildPresets();
+    void showUnusedFields();
     void rebuildRecentFiles();
     int currentSectionRow() const;
     void selectSection(int row);
@@ -74,6 +75,7 @@ private:
     void txtJobName_Change();
     void txtRailpinWidth_Change();
     void txtMaximumGap_Change();
+    void txtMaximumGapStairs_Change();
     void cboUnit_Click();
     void cboIncrement_Click();
     void cboMarkStep_Click();

@@ -44,6 +44,7 @@ struct Preset
 {
     QString value;  // as stored, "." for the decimal separator
     QString description;
+    bool stairs;  // sets the maximum gap on stairs, else the level one
 };
 
 }  // namespace
@@ -76,6 +77,15 @@ void frmJob::txtMaximumGap_Change()
         setJobField([&gap](layout::Job &changed) { changed.maximumGap = gap; }, tr("Change Maximum Gap"));
 }
 
+void frmJob::txtMaximumGapStairs_Change()
+{
+    const QString gap = cell_text::stored(ui->txtMaximumGapStairs->text(), sections->decimalPoint()).trimmed();
+    const std::optional<QString> stairs = gap.isEmpty() ? std::nullopt : std::optional<QString>(gap);
+    if (stairs != (layout::hasStairsLimit(job()) ? job().maximumGapStairs : std::nullopt))
+        setJobField([&stairs](layout::Job &changed) { changed.maximumGapStairs = stairs; },
+                    tr("Change Maximum Gap on Stairs"));
+}
+
 void frmJob::cboUnit_Click()
 {
     const auto unit = layout::Unit(ui->cboUnit->currentData().toInt());
@@ -105,26 +115,30 @@ void frmJob::spnExtraStock_Change()
                     kExtraStockMergeId);
 }
 
-// The usual limits of building codes for the gap: in a metric job the
-// metric rule and the inch limits rounded down, so that no limit grows.
+// The usual limits of building codes for the gap, each naming the limit it
+// sets: in a metric job the metric rule and the inch limits rounded down, so
+// that no limit grows.
 void frmJob::rebuildPresets()
 {
     const QStringList inchValues{QStringLiteral("4"), QStringLiteral("4 3/8")};
-    const QStringList inchReasons{tr("the usual code limit for guards"),
-                                  tr("the usual limit for guards on the open side of stairs")};
+    const QStringList inchReasons{tr("guards"), tr("open side of stairs")};
+    const QList<bool> inchStairs{false, true};
     std::vector<Preset> presets;
     if (job().unit == layout::Unit::Millimetres) {
         const QStringList metricValues = layout::metricMaximumGapPresets(inchValues);
         for (qsizetype index = 0; index < metricValues.size(); ++index) {
             const qsizetype inch = index - (metricValues.size() - inchValues.size());
-            presets.push_back({metricValues[index],
-                               inch < 0 ? tr("the common metric rule")
-                                        : tr("%1 in rounded down, %2").arg(inchValues[inch], inchReasons[inch])});
+            if (inch < 0)
+                presets.push_back({metricValues[index], tr("the common metric rule"), false});
+            else
+                presets.push_back({metricValues[index],
+                                   tr("%1 in rounded down, %2").arg(inchValues[inch], inchReasons[inch]),
+                                   inchStairs[inch]});
         }
     } else {
         for (qsizetype index = 0; index < inchValues.size(); ++index)
-            presets.push_back({inchValues[index], inchReasons[index]});
-        presets.push_back({QStringLiteral("3.937"), tr("100 mm, where that is the rule")});
+            presets.push_back({inchValues[index], inchReasons[index], inchStairs[index]});
+        presets.push_back({QStringLiteral("3.937"), tr("100 mm, where that is the rule"), false});
     }
     // The menu's actions stay (one of them may be the one being triggered);
     // only their texts and values follow the unit.
@@ -136,19 +150,26 @@ void frmJob::rebuildPresets()
         if (!shown)
             continue;
         const Preset &preset = presets[size_t(index)];
+        const QString limit = preset.stairs ? tr("sets the maximum gap on stairs") : tr("sets the maximum gap");
         actions[index]->setText(
-            tr("&%1  %2 %3: %4")
+            tr("&%1  %2 %3 \u2014 %4 (%5)")
                 .arg(index + 1)
-                .arg(cell_text::shown(preset.value, sections->decimalPoint()), unit, preset.description));
-        actions[index]->setData(preset.value);
+                .arg(cell_text::shown(preset.value, sections->decimalPoint()), unit, preset.description, limit));
+        actions[index]->setData(QVariantList{preset.value, preset.stairs});
     }
 }
 
 void frmJob::maximumGapPreset_Click(const QAction *preset)
 {
-    const QString value = preset->data().toString();
-    if (value != job().maximumGap)
+    const QVariantList data = preset->data().toList();
+    const QString value = data.value(0).toString();
+    if (data.value(1).toBool()) {
+        if (value != job().maximumGapStairs)
+            setJobField([&value](layout::Job &changed) { changed.maximumGapStairs = value; },
+                        tr("Change Maximum Gap on Stairs"));
+    } else if (value != job().maximumGap) {
         setJobField([&value](layout::Job &changed) { changed.maximumGap = value; }, tr("Change Maximum Gap"));
+    }
 }
 
 void frmJob::mnuEditAddSection_Click()
@@ -204,9 +225,18 @@ void frmJob::mnuEditConvert_Click()
 {
     commitPendingEdits();
     const bool metric = job().unit == layout::Unit::Millimetres;
-    const layout::Job converted = layout::convertedTo(job(), metric ? layout::Unit::Inches : layout::Unit::Millimetres);
+    layout::ConversionReport report;
+    const layout::Job converted =
+        layout::convertedTo(job(), metric ? layout::Unit::Inches : layout::Unit::Millimetres, &report);
+    // The change is told in the unit the lengths were typed in, before it goes.
+    const QString change = tr("%1 %2").arg(
+        layout::decimalMarkText(report.largestChange, job(), sections->decimalPoint()), layout::unitName(job().unit));
     undoStack.push(new SetJobCommand(*sections, job(), converted,
                                      metric ? tr("Convert to Inches") : tr("Convert to Millimetres")));
+    if (report.rounded > 0)
+        statusBar()->showMessage(report.rounded == 1 ? tr("1 length was rounded to the increment, by %1").arg(change)
+                                                     : tr("%1 lengths were rounded to the increment, by at most %2")
+                                                           .arg(QString::number(report.rounded), change));
 }
 
 void frmJob::copyMarks()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "frm_job.h"
 
+#include "job_fields.h"
+
 #include "job_file.h"
 #include "job_sheet.h"
 #include "print_server.h"
@@ -90,9 +92,25 @@ bool frmJob::openFile(const QString &file)
     showJob(*read.job);
     path = QFileInfo(file).absoluteFilePath();
     updateTitle();
+    showUnusedFields();
     recent_files::remember(path);
     rebuildRecentFiles();
     return true;
+}
+
+// Fields of the file this program does not use are kept; the user hears of
+// them once, when the file is opened.
+void frmJob::showUnusedFields()
+{
+    QStringList warnings;
+    for (const layout::UnusedField &field : layout::unusedFields(job())) {
+        warnings << (field.section ? tr("section %1 \"%2\": %3")
+                                         .arg(*field.section + 1)
+                                         .arg(job().sections[*field.section].name, field.warning)
+                                   : field.warning);
+    }
+    if (!warnings.isEmpty())
+        statusBar()->showMessage(tr("Warning: %1").arg(warnings.join(QStringLiteral("; "))));
 }
 
 void frmJob::rebuildRecentFiles()

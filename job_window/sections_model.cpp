@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QBrush>
 #include <QFont>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QUndoStack>
 
@@ -20,6 +21,16 @@ const QColor kProblemText(0xA0, 0x00, 0x00);
 const QColor kProblemBackground(0xFF, 0xE5, 0xE5);
 
 }  // namespace
+
+// The layout's sentences write numbers with "."; the window shows them with
+// the user's decimal separator, as it shows the cells.
+QString SectionsModel::localised(const QString &sentence) const
+{
+    if (decimalPoint_ == u'.')
+        return sentence;
+    static const QRegularExpression point(QStringLiteral(R"((?<=\d)\.(?=\d))"));
+    return QString(sentence).replace(point, QString(decimalPoint_));
+}
 
 SectionsModel::SectionsModel(QUndoStack &undoStack, QChar decimalPoint, QObject *parent)
     : QAbstractTableModel(parent), undoStack(undoStack), decimalPoint_(decimalPoint)
@@ -60,7 +71,7 @@ QString SectionsModel::cellProblem(int row, int column) const
         }
         return {};
     case Gap:
-        return layouts[size_t(row)].problems.join(QStringLiteral("; "));
+        return localised(layouts[size_t(row)].problems.join(QStringLiteral("; ")));
     default:
         return {};
     }
@@ -168,11 +179,15 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
         if (!problem.isEmpty())
             return problem;
         if (column == Gap && !sectionLayout.warnings.isEmpty())
-            return sectionLayout.warnings.join(u'\n');
+            return localised(sectionLayout.warnings.join(u'\n'));
         if (column == Width && inherited)
             return tr("The job's railpin width; type a width for this section alone");
         if (column == MaximumGap && inherited)
-            return tr("The job's maximum gap; type a maximum for this section alone");
+            return layout::sectionGapLimit(job_, section) == layout::GapLimit::Stairs
+                       ? tr("The job's maximum gap on stairs; type a maximum for this section alone")
+                       : tr("The job's maximum gap; type a maximum for this section alone");
+        if (column == Count && inherited && sectionLayout.laidOut() && sectionLayout.count == 0)
+            return tr("No railpins needed: the whole length is within the maximum gap; type a count to fix it");
         if (column == Count && inherited)
             return tr("The fewest railpins whose gap is within the maximum; type a count to fix it");
         if (column == Slope)
@@ -251,6 +266,9 @@ std::optional<layout::Section> SectionsModel::edited(const layout::Section &sect
             return std::nullopt;
         }
         changed.stair = slope.stair;
+        // Fields of the stair this program does not know stay with it.
+        if (changed.stair && section.stair)
+            changed.stair->unknownFields = section.stair->unknownFields;
         break;
     }
     case Width:

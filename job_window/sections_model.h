@@ -65,6 +65,7 @@ private:
     const RowCells &cellsOf(int row) const;
     QString cellProblem(int row, int column) const;
     QString measurementProblem(const QString &stored) const;
+    QString localised(const QString &sentence) const;
     QString gapText(const layout::SectionLayout &sectionLayout) const;
     QVariant displayText(int row, int column, bool forEditing) const;
     std::optional<layout::Section> edited(const layout::Section &section, int column, const QVariant &value);

@@ -48,7 +48,9 @@ struct Job
     QString name;
     Unit unit = Unit::Inches;
     QString railpinWidth = QStringLiteral("1 3/8");
-    QString maximumGap = QStringLiteral("4");
+    QString maximumGap = QStringLiteral("4");  // level sections
+    // Stair sections; absent or empty: the same as the level one.
+    std::optional<QString> maximumGapStairs;
     qint32 increment = 16;  // inches: marks rounded to 1/increment (4, 8, 16 or 32)
     double markStep = 1;    // millimetres: marks rounded to this step (1 or 0.5)
     qint32 extraStockPercent = 10;
@@ -57,8 +59,23 @@ struct Job
     QJsonObject unknownFields;  // kept from the file and written back
 };
 
-// The width and maximum gap that apply to a section: its own where given.
+// Which limit a section's gap is checked against.
+enum class GapLimit {
+    Section,  // the section's own maximum gap
+    Level,    // the job's maximum gap
+    Stairs,   // the job's maximum gap on stairs
+};
+
+// The width and maximum gap that apply to a section: its own where given,
+// else the job's, for a stair the job's limit on stairs when it has one.
 QString sectionRailpinWidth(const Job &job, const Section &section);
 QString sectionMaximumGap(const Job &job, const Section &section);
+GapLimit sectionGapLimit(const Job &job, const Section &section);
+
+// True when the job gives a maximum gap on stairs of its own.
+bool hasStairsLimit(const Job &job);
+
+// Which limit, in words for a sheet or a tooltip: "the job's maximum gap on stairs".
+QString gapLimitName(GapLimit limit);
 
 }  // namespace layout

@@ -158,10 +158,12 @@ void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
         job.unit = Unit::Millimetres;
     else if (unit && *unit != keys::kInches)
         reader.fail(topPlace(keys::kUnit), QCoreApplication::translate("layout", "must be \"mm\" or \"in\""));
-    if (const auto width = reader.measurement(object, keys::kRailpinWidth, topPlace(keys::kRailpinWidth)))
-        job.railpinWidth = *width;
-    if (const auto gap = reader.measurement(object, keys::kMaximumGap, topPlace(keys::kMaximumGap)))
-        job.maximumGap = *gap;
+    // No default for a missing width or gap: a section that needs one says so
+    // rather than being laid out with a value nobody wrote.
+    job.railpinWidth =
+        reader.measurement(object, keys::kRailpinWidth, topPlace(keys::kRailpinWidth)).value_or(QString());
+    job.maximumGap = reader.measurement(object, keys::kMaximumGap, topPlace(keys::kMaximumGap)).value_or(QString());
+    job.maximumGapStairs = reader.measurement(object, keys::kMaximumGapStairs, topPlace(keys::kMaximumGapStairs));
     const QJsonValue increment = object.value(keys::kIncrement);
     if (!increment.isUndefined()) {
         const int denominator = increment.toInt(0);
@@ -278,9 +280,9 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
         return refused(fileName, reader.problem);
 
     job.unknownFields = object;
-    for (const QLatin1StringView key :
-         {keys::kFormat, keys::kVersion, keys::kName, keys::kUnit, keys::kRailpinWidth, keys::kMaximumGap,
-          keys::kIncrement, keys::kMarkStep, keys::kExtraStockPercent, keys::kPackSize, keys::kSections})
+    for (const QLatin1StringView key : {keys::kFormat, keys::kVersion, keys::kName, keys::kUnit, keys::kRailpinWidth,
+                                        keys::kMaximumGap, keys::kMaximumGapStairs, keys::kIncrement, keys::kMarkStep,
+                                        keys::kExtraStockPercent, keys::kPackSize, keys::kSections})
         job.unknownFields.remove(key);
     return {job, {}};
 }

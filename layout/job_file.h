@@ -27,8 +27,14 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName = QStrin
 // Opens and parses; a missing or unreadable file or one over kMaximumFileBytes is an error.
 JobReadResult readJobFile(const QString &path);
 
-// The file's bytes: version 1 for an inch job, 2 for a metric one; unknown
-// fields of the job and its sections are written back.
+// The lowest file version that describes the job, so that an older program
+// opens every file it can lay out alike and refuses the others: 1 for
+// inches, 2 for millimetres, 3 when the job holds a value an older program
+// would ignore (a maximum gap on stairs, a count of 0).
+int fileVersion(const Job &job);
+
+// The file's bytes, of fileVersion(); unknown fields of the job and its
+// sections are written back.
 QByteArray serializeJob(const Job &job);
 
 // Writes through the checked file writer, so a failed save leaves any old

@@ -9,7 +9,10 @@ namespace layout::job_file_keys {
 inline constexpr QLatin1StringView kFormatMarker("railpin-job");
 inline constexpr int kInchVersion = 1;
 inline constexpr int kMetricVersion = 2;  // the first version with millimetres
-inline constexpr int kNewestVersion = kMetricVersion;
+// The first version whose values an older program would ignore and so lay
+// out differently: a limit on stairs, a count of 0.
+inline constexpr int kStairsLimitVersion = 3;
+inline constexpr int kNewestVersion = kStairsLimitVersion;
 
 inline constexpr QLatin1StringView kFormat("format");
 inline constexpr QLatin1StringView kVersion("version");
@@ -17,6 +20,7 @@ inline constexpr QLatin1StringView kName("name");
 inline constexpr QLatin1StringView kUnit("unit");
 inline constexpr QLatin1StringView kRailpinWidth("railpinWidth");
 inline constexpr QLatin1StringView kMaximumGap("maximumGap");
+inline constexpr QLatin1StringView kMaximumGapStairs("maximumGapStairs");
 inline constexpr QLatin1StringView kIncrement("increment");
 inline constexpr QLatin1StringView kMarkStep("markStep");
 inline constexpr QLatin1StringView kExtraStockPercent("extraStockPercent");

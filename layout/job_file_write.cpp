@@ -10,6 +10,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
+
 namespace layout {
 
 namespace keys = job_file_keys;
@@ -47,6 +49,15 @@ QJsonObject sectionObject(const Section &section)
 
 }  // namespace
 
+int fileVersion(const Job &job)
+{
+    const bool countOfNone = std::any_of(job.sections.begin(), job.sections.end(),
+                                         [](const Section &section) { return section.count == 0; });
+    if (hasStairsLimit(job) || countOfNone)
+        return keys::kStairsLimitVersion;
+    return job.unit == Unit::Millimetres ? keys::kMetricVersion : keys::kInchVersion;
+}
+
 QByteArray serializeJob(const Job &job)
 {
     QJsonObject object = job.unknownFields;
@@ -54,12 +65,14 @@ QByteArray serializeJob(const Job &job)
     object.insert(keys::kFormat, keys::kFormatMarker);
     // A metric job is of a newer version, so that a build that knows only
     // inches refuses it instead of reading millimetres as inches.
-    object.insert(keys::kVersion, metric ? keys::kMetricVersion : keys::kInchVersion);
+    object.insert(keys::kVersion, fileVersion(job));
     object.insert(keys::kName, job.name);
     if (metric)
         object.insert(keys::kUnit, keys::kMillimetres);
     object.insert(keys::kRailpinWidth, job.railpinWidth);
     object.insert(keys::kMaximumGap, job.maximumGap);
+    if (hasStairsLimit(job))
+        object.insert(keys::kMaximumGapStairs, *job.maximumGapStairs);
     object.insert(keys::kIncrement, job.increment);
     if (metric || job.markStep != 1)
         object.insert(keys::kMarkStep, job.markStep);

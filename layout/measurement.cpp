@@ -17,9 +17,16 @@ namespace layout {
 
 namespace {
 
-QString notAMeasurement(const QString &text)
+// The reason names the forms that are read, as a builder would write them.
+QString notAMeasurement(const QString &text, Unit unit, QChar decimalPoint)
 {
-    return QCoreApplication::translate("layout", "\"%1\" is not a measurement").arg(text);
+    if (unit == Unit::Millimetres)
+        return QCoreApplication::translate("layout",
+                                           "\"%1\" is not a measurement: type millimetres as 914, %2 or 914 mm")
+            .arg(text, QStringLiteral("914") + decimalPoint + u'5');
+    return QCoreApplication::translate(
+               "layout", "\"%1\" is not a measurement: type inches as 36, %2, 1 3/8, 1-3/8, 1 3/8 in or 12' 3 1/2\"")
+        .arg(text, QStringLiteral("36") + decimalPoint + u'5');
 }
 
 QString escaped(QChar decimalPoint)
@@ -35,22 +42,23 @@ QString decimalPattern(QChar decimalPoint)
 }
 
 // Feet and inches: an optional foot part, then inches as a decimal, a mixed
-// number or a bare fraction, with an optional inch mark. Blanks may stand
-// around the marks, and a hyphen may part feet from inches (12'-3").
+// number or a bare fraction, with an optional inch mark or "in". Blanks may
+// stand around the marks, a hyphen may part feet from inches (12'-3") and the
+// whole inches from their fraction (1-3/8).
 QRegularExpression inchPattern(QChar decimalPoint)
 {
     const QString decimal = decimalPattern(decimalPoint);
     return QRegularExpression(
         QStringLiteral(R"(^[ \t]*(?<sign>-)?(?:(?<feet>%1)[ \t]*['′’][ \t]*(?<hyphen>-)?[ \t]*)?)"
-                       R"((?:(?:(?:(?<whole>\d+)[ \t]+)?(?<numerator>\d+)/(?<denominator>\d+)|(?<decimal>%1)))"
-                       R"([ \t]*(?<mark>["″”])?)?[ \t]*$)")
+                       R"((?:(?:(?:(?<whole>\d+)(?:[ \t]+|-))?(?<numerator>\d+)/(?<denominator>\d+)|(?<decimal>%1)))"
+                       R"([ \t]*(?<mark>["″”]|in)?)?[ \t]*$)")
             .arg(decimal));
 }
 
 QRegularExpression millimetrePattern(QChar decimalPoint)
 {
     return QRegularExpression(
-        QStringLiteral(R"(^[ \t]*(?<sign>-)?(?<decimal>%1)[ \t]*$)").arg(decimalPattern(decimalPoint)));
+        QStringLiteral(R"(^[ \t]*(?<sign>-)?(?<decimal>%1)(?:[ \t]*mm)?[ \t]*$)").arg(decimalPattern(decimalPoint)));
 }
 
 // The digits of a decimal number in C form; nothing beyond double range.
@@ -96,8 +104,15 @@ Parsed parseInches(const QString &text, QChar decimalPoint)
     // A sign goes only with plain inches, where it means what the calculator
     // reads; a hyphen after the feet needs inches after it.
     if (!match.hasMatch() || !(hasFeet || hasInches) || (negative && (hasFeet || match.hasCaptured(u"whole"))) ||
-        (match.hasCaptured(u"hyphen") && !hasInches))
-        return failed(notAMeasurement(text));
+        (match.hasCaptured(u"hyphen") && !hasInches)) {
+        static const QRegularExpression withPoint = millimetrePattern(u'.');
+        if (text.contains(QLatin1String("mm")) &&
+            (decimalPoint == u'.' ? withPoint : millimetrePattern(decimalPoint)).match(text).hasMatch())
+            return failed(QCoreApplication::translate(
+                              "layout", "\"%1\" is in millimetres: this job is in inches, type inches such as 1 3/8")
+                              .arg(text));
+        return failed(notAMeasurement(text, Unit::Inches, decimalPoint));
+    }
 
     double inches = 0;
     if (hasFraction) {
@@ -137,7 +152,11 @@ Parsed parseMillimetres(const QString &text, QChar decimalPoint)
                               "\"%1\" is a fraction: fractions are not used in millimetre jobs, type a whole or "
                               "decimal number of millimetres")
                               .arg(text));
-        return failed(notAMeasurement(text));
+        if (parseInches(text, decimalPoint).value)
+            return failed(QCoreApplication::translate(
+                              "layout", "\"%1\" is in inches: this job is in millimetres, type millimetres such as 35")
+                              .arg(text));
+        return failed(notAMeasurement(text, Unit::Millimetres, decimalPoint));
     }
     const std::optional<double> value = decimalValue(match.captured(u"decimal"), decimalPoint);
     if (!value)

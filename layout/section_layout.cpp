@@ -2,6 +2,7 @@
 #include "section_layout.h"
 
 #include "calculator_results.h"
+#include "job_fields.h"
 #include "measurement.h"
 #include "number_text.h"
 
@@ -88,6 +89,8 @@ void readSlope(const Stair &stair, Unit unit, SectionLayout &out)
 // The exact gap of n railpins across the horizontal run.
 double exactGapOf(const SectionLayout &out, qint64 n)
 {
+    if (n == 0)
+        return out.horizontalRun;  // post to post, whatever the ends
     const auto count = double(n);
     const auto width = double(out.railpinWidth);
     if (out.ends == Ends::Half)
@@ -95,11 +98,14 @@ double exactGapOf(const SectionLayout &out, qint64 n)
     return (out.horizontalRun - width * count) / (count + 1);
 }
 
-// The fewest railpins, at least one, whose exact gap is within the maximum;
-// nothing when it would take more than kMaximumRailpins.
+// The fewest railpins whose exact gap is within the maximum: none for a
+// section no longer than the maximum gap; nothing when it would take more
+// than kMaximumRailpins.
 std::optional<qint64> fewestRailpins(const SectionLayout &out)
 {
     const double maximum = out.maximumGap;
+    if (out.horizontalRun <= maximum)
+        return 0;
     const double pitch = double(out.railpinWidth) + maximum;
     // The gap shrinks as railpins are added, so the answer lies where the
     // gap meets the maximum; the walk below settles the rounding.
@@ -149,6 +155,16 @@ RailpinMarks alongTheRail(const RailpinMarks &horizontal, const SectionLayout &o
 bool computeSpacing(const Job &job, const Section &section, SectionLayout &out)
 {
     out.exactGap = exactGapOf(out, out.count);
+    if (out.count == 0) {
+        // One gap from post to post and no railpin to measure to.
+        if (const std::optional<float> gap = number_text::toSingle(out.exactGap)) {
+            out.gap = *gap;
+            return true;
+        }
+        out.problems
+            << QCoreApplication::translate("layout", "length \"%1\" is too large to lay out").arg(section.length);
+        return false;
+    }
     const bool levelFullEnds = !out.stair && out.ends == Ends::Full;
     if (levelFullEnds && job.unit == Unit::Inches) {
         // Exactly the calculator's results, character for character.
@@ -192,16 +208,16 @@ bool settleCount(const Job &job, const Section &section, SectionLayout &out)
     const QString width = sectionRailpinWidth(job, section);
     if (section.count) {
         const qint64 given = *section.count;
-        if (given < 1)
+        if (given < 0)
             out.problems << QCoreApplication::translate("layout",
-                                                        "a count of %1 railpins is not possible: give at least 1")
+                                                        "a count of %1 railpins is not possible: give 0 or more")
                                 .arg(given);
         else if (given > kMaximumRailpins)
             out.problems << QCoreApplication::translate("layout",
                                                         "a count of %1 railpins is more than the %2 a section can have")
                                 .arg(given)
                                 .arg(kMaximumRailpins);
-        else if (!(exactGapOf(out, given) > 0))
+        else if (given > 0 && !(exactGapOf(out, given) > 0))
             out.problems << QCoreApplication::translate("layout", "%1 railpins %2 wide do not fit in a length of %3")
                                 .arg(QString::number(given), width, section.length);
         out.count = given;
@@ -214,7 +230,7 @@ bool settleCount(const Job &job, const Section &section, SectionLayout &out)
                             .arg(QString::number(kMaximumRailpins), sectionMaximumGap(job, section));
         return false;
     }
-    if (!(exactGapOf(out, *fewest) > 0)) {
+    if (*fewest > 0 && !(exactGapOf(out, *fewest) > 0)) {
         out.problems << QCoreApplication::translate(
                             "layout", "railpins %1 wide do not fit in a length of %2 with gaps of at most %3")
                             .arg(width, section.length, sectionMaximumGap(job, section));
@@ -230,6 +246,8 @@ SectionLayout settledLayout(const Job &job, const Section &section)
     SectionLayout out;
     out.ends = section.ends;
     out.countGiven = section.count.has_value();
+    // A misspelt field would otherwise be laid out with a default in its place.
+    out.problems = misspeltFieldProblems(job, section);
 
     const std::optional<float> length =
         readPositive(QCoreApplication::translate("layout", "length"), section.length, job.unit, out.problems);

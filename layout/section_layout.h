@@ -83,12 +83,15 @@ struct Totals
     qint64 toOrder = 0;           // railpins plus the extra percent, rounded up, in whole numbers
     std::optional<qint64> packs;  // whole packs to buy, when the job gives a pack size
     int sectionsWithProblems = 0;
+    int sections = 0;
 };
 
 Totals totals(const Job &job, const std::vector<SectionLayout> &layouts);
 
 // The lines a sheet or the window shows for the totals: "Total railpins: 20",
 // "To order (10 % extra): 22", and "3 packs of 8" when a pack size is given.
+// When sections are not laid out every line says how many, so that a partial
+// total is never taken for the whole.
 QStringList totalsLines(const Job &job, const Totals &totals);
 
 }  // namespace layout

@@ -10,6 +10,7 @@ namespace layout {
 Totals totals(const Job &job, const std::vector<SectionLayout> &layouts)
 {
     Totals result;
+    result.sections = int(layouts.size());
     for (const SectionLayout &layout : layouts) {
         if (layout.laidOut())
             result.railpins += layout.count;
@@ -34,6 +35,13 @@ QStringList totalsLines(const Job &job, const Totals &totals)
         lines << (*totals.packs == 1 ? QCoreApplication::translate("layout", "1 pack of %1").arg(*job.packSize)
                                      : QCoreApplication::translate("layout", "%1 packs of %2")
                                            .arg(QString::number(*totals.packs), QString::number(*job.packSize)));
+    }
+    if (totals.sectionsWithProblems > 0) {
+        const QString missing = QCoreApplication::translate("layout", "%1 of %2 sections not laid out, not counted")
+                                    .arg(totals.sectionsWithProblems)
+                                    .arg(totals.sections);
+        for (QString &line : lines)
+            line = QCoreApplication::translate("layout", "%1 (%2)").arg(line, missing);
     }
     return lines;
 }

@@ -43,16 +43,31 @@ QString millimetreText(qint64 hundredThousandths)
     return hundredThousandths < 0 ? u'-' + text : text;
 }
 
-void convert(QString &text, Unit from, Unit to, Rounding rounding, qint32 increment)
+// Converts one text in place and notes in `report` how far rounding moved it.
+void convert(QString &text, Unit from, Unit to, Rounding rounding, qint32 increment, ConversionReport &report)
 {
-    if (const std::optional<QString> converted = convertedMeasurement(text, from, to, rounding, increment))
-        text = *converted;
+    const std::optional<QString> converted = convertedMeasurement(text, from, to, rounding, increment);
+    if (!converted)
+        return;
+    const std::optional<double> before = measurementValue(text, from);
+    const std::optional<double> after = measurementValue(*converted, to);
+    if (before && after) {
+        const double back = to == Unit::Inches ? *after * kMillimetresPerInch : *after / kMillimetresPerInch;
+        const double change = std::abs(back - *before);
+        // Beyond what the arithmetic alone leaves behind.
+        if (change > 1e-6 * std::max(1.0, std::abs(*before))) {
+            ++report.rounded;
+            report.largestChange = std::max(report.largestChange, change);
+        }
+    }
+    text = *converted;
 }
 
-void convert(std::optional<QString> &text, Unit from, Unit to, Rounding rounding, qint32 increment)
+void convert(std::optional<QString> &text, Unit from, Unit to, Rounding rounding, qint32 increment,
+             ConversionReport &report)
 {
     if (text)
-        convert(*text, from, to, rounding, increment);
+        convert(*text, from, to, rounding, increment, report);
 }
 
 }  // namespace
@@ -83,25 +98,30 @@ std::optional<QString> convertedMeasurement(const QString &text, Unit from, Unit
     }
 }
 
-Job convertedTo(const Job &job, Unit unit)
+Job convertedTo(const Job &job, Unit unit, ConversionReport *report)
 {
     Job converted = job;
     if (job.unit == unit)
         return converted;
     const Unit from = job.unit;
     const qint32 increment = job.increment;
-    convert(converted.railpinWidth, from, unit, Rounding::Nearest, increment);
-    convert(converted.maximumGap, from, unit, Rounding::Down, increment);
+    ConversionReport notes;
+    convert(converted.railpinWidth, from, unit, Rounding::Nearest, increment, notes);
+    convert(converted.maximumGap, from, unit, Rounding::Down, increment, notes);
+    if (hasStairsLimit(job))
+        convert(converted.maximumGapStairs, from, unit, Rounding::Down, increment, notes);
     for (Section &section : converted.sections) {
-        convert(section.length, from, unit, Rounding::Nearest, increment);
-        convert(section.railpinWidth, from, unit, Rounding::Nearest, increment);
-        convert(section.maximumGap, from, unit, Rounding::Down, increment);
+        convert(section.length, from, unit, Rounding::Nearest, increment, notes);
+        convert(section.railpinWidth, from, unit, Rounding::Nearest, increment, notes);
+        convert(section.maximumGap, from, unit, Rounding::Down, increment, notes);
         if (section.stair) {
-            convert(section.stair->rise, from, unit, Rounding::Nearest, increment);
-            convert(section.stair->run, from, unit, Rounding::Nearest, increment);
+            convert(section.stair->rise, from, unit, Rounding::Nearest, increment, notes);
+            convert(section.stair->run, from, unit, Rounding::Nearest, increment, notes);
         }
     }
     converted.unit = unit;
+    if (report != nullptr)
+        *report = notes;
     return converted;
 }
 

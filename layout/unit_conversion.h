@@ -14,7 +14,15 @@
 // never grow by a conversion. Text that cannot be read is left as typed.
 namespace layout {
 
-Job convertedTo(const Job &job, Unit unit);
+// How much a conversion rounded: the lengths that changed and the largest
+// change, in the unit converted from (2400 mm as 94 1/2 in is 2400.3 mm: 0.3).
+struct ConversionReport
+{
+    int rounded = 0;
+    double largestChange = 0;
+};
+
+Job convertedTo(const Job &job, Unit unit, ConversionReport *report = nullptr);
 
 enum class Rounding { Nearest, Down };
 

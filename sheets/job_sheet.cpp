@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 
 #include <vector>
 
@@ -26,6 +27,12 @@ struct JobSheet
 {
     Q_DECLARE_TR_FUNCTIONS(JobSheet)
 };
+
+// The name a section goes by on the sheet: its heading's and its totals line's.
+QString shownName(const Section &section)
+{
+    return section.name.isEmpty() ? JobSheet::tr("Unnamed section") : section.name;
+}
 
 const std::vector<double> kMarkColumns{0.08, 0.2, 0.2, 0.2, 0.32};
 
@@ -50,6 +57,7 @@ private:
     QString mark(double value) const { return layout::markText(value, job, decimalPoint); }
     QString decimal(double value) const { return layout::decimalMarkText(value, job, decimalPoint); }
     QString withUnit(const QString &value) const { return JobSheet::tr("%1 %2").arg(value, unit); }
+    QString measured(const QString &text) const;
     // An exact length: the mark (a fraction in inches) and the decimal behind it.
     QString both(double value) const { return JobSheet::tr("%1 (%2)").arg(mark(value), decimal(value)); }
 
@@ -79,7 +87,7 @@ QString SheetContent::heading(const char *plain) const
 void SheetContent::section(const Section &section, const SectionLayout &laidOut, const QString &jobName,
                            QPainter &painter)
 {
-    const QString name = section.name.isEmpty() ? JobSheet::tr("Unnamed section") : section.name;
+    const QString name = shownName(section);
     pages.heading(JobSheet::tr("%1 \u2014 %2").arg(jobName, name));
     inputs(section, laidOut);
     if (!laidOut.laidOut()) {
@@ -109,37 +117,54 @@ void SheetContent::section(const Section &section, const SectionLayout &laidOut,
     }
 }
 
+// A measurement as typed with its unit ("36 in"). One typed with marks or a
+// unit of its own keeps them and shows its value beside: 8' 2 1/2" (98 1/2 in).
+QString SheetContent::measured(const QString &text) const
+{
+    static const QRegularExpression ownUnit(QStringLiteral("['\"\u2032\u2033\u2019\u201d]|(in|mm)\\s*$"));
+    if (!text.contains(ownUnit))
+        return withUnit(typed(text));
+    const std::optional<double> value = layout::measurementValue(text, job.unit);
+    if (!value)
+        return typed(text);
+    return JobSheet::tr("%1 (%2)").arg(typed(text), withUnit(mark(*value)));
+}
+
 void SheetContent::inputs(const Section &section, const SectionLayout &laidOut)
 {
     if (section.stair) {
-        pages.line(JobSheet::tr("Length along the rail: %1").arg(withUnit(typed(section.length))));
+        pages.line(JobSheet::tr("Length along the rail: %1").arg(measured(section.length)));
         const layout::Stair &stair = *section.stair;
         const QString angle =
             laidOut.laidOut() ? JobSheet::tr(" (%1\u00b0)").arg(typed(QString::number(laidOut.slopeDegrees, 'f', 2)))
                               : QString();
         if (!stair.rise.isEmpty() || !stair.run.isEmpty())
-            pages.line(JobSheet::tr("Slope: rise %1, run %2%3")
-                           .arg(withUnit(typed(stair.rise)), withUnit(typed(stair.run)), angle));
+            pages.line(JobSheet::tr("Slope: rise %1, run %2%3").arg(measured(stair.rise), measured(stair.run), angle));
         else if (stair.angleDegrees)
             pages.line(JobSheet::tr("Slope: %1\u00b0").arg(typed(QString::number(*stair.angleDegrees, 'g', 6))));
         if (laidOut.laidOut())
             pages.line(JobSheet::tr("Horizontal run: %1 (%2)")
                            .arg(withUnit(mark(laidOut.horizontalRun)), decimal(laidOut.horizontalRun)));
     } else {
-        pages.line(JobSheet::tr("Length: %1").arg(withUnit(typed(section.length))));
+        pages.line(JobSheet::tr("Length: %1").arg(measured(section.length)));
     }
     pages.line(section.ends == layout::Ends::Half ? JobSheet::tr("Ends: half a gap at each post")
                                                   : JobSheet::tr("Ends: a full gap at each post"));
-    pages.line(JobSheet::tr("Railpin width: %1").arg(withUnit(typed(layout::sectionRailpinWidth(job, section)))));
-    pages.line(JobSheet::tr("Maximum gap: %1").arg(withUnit(typed(layout::sectionMaximumGap(job, section)))));
+    pages.line(JobSheet::tr("Railpin width: %1").arg(measured(layout::sectionRailpinWidth(job, section))));
+    pages.line(JobSheet::tr("Maximum gap: %1 (%2)")
+                   .arg(measured(layout::sectionMaximumGap(job, section)),
+                        layout::gapLimitName(layout::sectionGapLimit(job, section))));
 }
 
 void SheetContent::results(const SectionLayout &laidOut)
 {
     const QString count = QString::number(laidOut.count);
-    pages.line(laidOut.countGiven ? JobSheet::tr("Railpins: %1 (as given)").arg(count)
-                                  : JobSheet::tr("Railpins: %1 (the fewest within the maximum gap)").arg(count),
-               true);
+    if (laidOut.countGiven)
+        pages.line(JobSheet::tr("Railpins: %1 (as given)").arg(count), true);
+    else if (laidOut.count == 0)
+        pages.line(JobSheet::tr("Railpins: 0 (no railpins needed)"), true);
+    else
+        pages.line(JobSheet::tr("Railpins: %1 (the fewest within the maximum gap)").arg(count), true);
     const QString gap = job.unit == layout::Unit::Inches
                             ? JobSheet::tr("%1 (%2)").arg(withUnit(decimal(laidOut.exactGap)), mark(laidOut.exactGap))
                             : withUnit(decimal(laidOut.exactGap));
@@ -175,7 +200,7 @@ void SheetContent::totalsBlock(const std::vector<SectionLayout> &layouts)
     pages.skip(0.5);
     pages.heading(JobSheet::tr("Totals"));
     for (std::size_t index = 0; index < layouts.size(); ++index) {
-        const QString &name = job.sections[index].name;
+        const QString name = shownName(job.sections[index]);
         pages.line(layouts[index].laidOut() ? JobSheet::tr("%1: %2 railpins").arg(name).arg(layouts[index].count)
                                             : JobSheet::tr("%1: not laid out (see its problem)").arg(name));
     }

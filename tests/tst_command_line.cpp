@@ -20,6 +20,9 @@ const QByteArray kUnreadableSection = R"({"format": "railpin-job", "version": 1,
  "railpinWidth": "1 3/8", "maximumGap": "4", "increment": 16,
  "sections": [{"name": "Front", "length": "36"}, {"name": "Back", "length": "abc"}]})";
 
+const QByteArray kMisspelt = R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8", "maximumGap": "4",
+ "sections": [{"name": "S", "length": "48", "stiar": {"rise": "7 1/2", "run": "10"}}]})";
+
 struct Outcome
 {
     int exitCode = -1;
@@ -65,6 +68,13 @@ private slots:
             {"half-done.railpin", kUnreadableSection},
             {"not-json.railpin", "this is not JSON"},
             {"no-marker.railpin", R"({"name": "Bar deck", "sections": []})"},
+            {"misspelt.railpin", kMisspelt},
+            {"noted.railpin", R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8", "maximumGap": "4",
+              "sections": [{"name": "Front", "length": "11", "note": "by the door"}]})"},
+            {"no-width.railpin", R"({"format": "railpin-job", "version": 1, "maximumGap": "4",
+              "sections": [{"name": "Front", "length": "36"}]})"},
+            {"misspelt-unit.railpin", R"({"format": "railpin-job", "version": 1, "units": "mm",
+              "railpinWidth": "35", "maximumGap": "100", "sections": [{"name": "Front", "length": "914"}]})"},
         };
         // 21 sections of 10,000 railpins: over the work budget of a job.
         QByteArray overBudget = R"({"format": "railpin-job", "version": 1, "sections": [)";
@@ -121,7 +131,16 @@ private slots:
                                     << "width";
         QTest::newRow("increment of 5") << pdf + section + QStringList{"--increment", "5"} << 2 << "--increment";
         QTest::newRow("ends in the middle") << pdf + section + QStringList{"--ends", "middle"} << 2 << "middle";
-        QTest::newRow("count of none") << pdf + section + QStringList{"--count", "0"} << 2 << "--count";
+        QTest::newRow("count of none") << pdf + QStringList{"--length",  "3", "--width", "1",
+                                                            "--max-gap", "4", "--count", "0"}
+                                       << 0 << "";
+        QTest::newRow("limit on stairs") << pdf + section +
+                                                QStringList{"--rise", "7", "--run", "11", "--max-gap-stairs", "4 3/8"}
+                                         << 0 << "";
+        QTest::newRow("limit on stairs unreadable")
+            << pdf + section + QStringList{"--max-gap-stairs", "wide"} << 2 << "--max-gap-stairs";
+        QTest::newRow("builders' spelling")
+            << pdf + QStringList{"--length", "36 in", "--width", "1-3/8", "--max-gap", "4in"} << 0 << "";
         QTest::newRow("count in words") << pdf + section + QStringList{"--count", "six"} << 2 << "six";
         QTest::newRow("rise without run") << pdf + section + QStringList{"--rise", "7"} << 2 << "--run";
         QTest::newRow("rise, run and angle")
@@ -131,8 +150,8 @@ private slots:
         QTest::newRow("over the work budget") << pdf + QStringList{"JOBS/over-budget.railpin"} << 2 << "200000";
         QTest::newRow("marks over the work budget")
             << QStringList{"--marks", "JOBS/over-budget.railpin"} << 2 << "210000 railpins";
-        QTest::newRow("railpins do not fit")
-            << pdf + QStringList{"--length", "3", "--width", "4", "--max-gap", "4"} << 2 << "";
+        QTest::newRow("railpin wider than a section that needs one")
+            << pdf + QStringList{"--length", "5", "--width", "6", "--max-gap", "4"} << 2 << "";
         QTest::newRow("unknown unit") << pdf + section + QStringList{"--unit", "ft"} << 2 << "ft";
         QTest::newRow("fraction in millimetres")
             << pdf + QStringList{"--unit", "mm", "--length", "914", "--width", "1 3/8", "--max-gap", "100"} << 2
@@ -151,6 +170,14 @@ private slots:
             << QStringList{"--pdf", "JOBS/deck.railpin", "JOBS/deck.railpin"} << 2 << "deck.railpin";
         QTest::newRow("job with a section that cannot be laid out")
             << pdf + QStringList{"JOBS/half-done.railpin"} << 2 << "section 2 \"Back\"";
+        QTest::newRow("misspelt field")
+            << pdf + QStringList{"JOBS/misspelt.railpin"} << 2
+            << "misspelt.railpin: section 1 \"S\": unknown field \"stiar\" (did you mean \"stair\"?)";
+        QTest::newRow("misspelt field of the job")
+            << pdf + QStringList{"JOBS/misspelt-unit.railpin"} << 2
+            << "misspelt-unit.railpin: unknown field \"units\" (did you mean \"unit\"?)";
+        QTest::newRow("job without a width")
+            << pdf + QStringList{"JOBS/no-width.railpin"} << 2 << "railpin width is missing";
 
         // A job file that cannot be read, an output that cannot be written.
         QTest::newRow("missing job file") << pdf + QStringList{"JOBS/missing.railpin"} << 1 << "missing.railpin";
@@ -238,6 +265,12 @@ private slots:
                                          << "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
                                             "1\t17.3125\t18\t18.6875\t18\n"
                                          << 2;
+        QTest::newRow("no railpins needed") << QStringList{"--length", "3 1/2", "--width", "1 3/8", "--max-gap", "4"}
+                                            << "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+                                            << 1;
+        QTest::newRow("a count of 0") << QStringList{"--length", "2", "--width", "1", "--max-gap", "4", "--count", "0"}
+                                      << "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+                                      << 1;
         // Along the rail; several marks lie exactly halfway between sixteenths
         // (10.59375) and go to the lower one.
         QTest::newRow("stair, along the rail")
@@ -282,15 +315,38 @@ private slots:
         QCOMPARE(outcome.out.count(u'\n'), lines);
     }
 
-    // Marks have no place for a warning: it goes to standard error, and the marks are written.
+    // Marks have no place for a warning: it goes to standard error, and the
+    // marks are written. A field of the file that is not used is named there
+    // for the sheet too.
+    void marksWithAWarning_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<int>("lines");  // of the marks
+        QTest::newRow("count over the maximum")
+            << QStringList{"--marks", "--length", "36", "--width", "1 3/8", "--max-gap", "4", "--count", "2"}
+            << "wider than the maximum gap" << 3;
+        QTest::newRow("unknown field, marks")
+            << QStringList{"--marks", "JOBS/noted.railpin"}
+            << "noted.railpin: section 1 \"Front\": unknown field \"note\" is kept but not used" << 5;
+        QTest::newRow("unknown field, sheet")
+            << QStringList{"--pdf", "OUT", "JOBS/noted.railpin"}
+            << "noted.railpin: section 1 \"Front\": unknown field \"note\" is kept but not used" << 0;
+    }
     void marksWithAWarning()
     {
-        const Outcome outcome =
-            runCommandLine({"--marks", "--length", "36", "--width", "1 3/8", "--max-gap", "4", "--count", "2"});
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, warning);
+        QFETCH(int, lines);
+        QTemporaryDir folder;
+        for (QString &argument : arguments)
+            argument = placed(argument, folder.filePath(QStringLiteral("sheet.pdf")));
+        const Outcome outcome = runCommandLine(arguments);
         QCOMPARE(outcome.exitCode, 0);
-        QCOMPARE(outcome.out.count(u'\n'), 3);
+        QCOMPARE(outcome.out.count(u'\n'), lines);
         QCOMPARE(outcome.err.count(u'\n'), 1);
         QVERIFY2(outcome.err.startsWith(QStringLiteral("railpin: warning: ")), qPrintable(outcome.err));
+        QVERIFY2(outcome.err.contains(warning), qPrintable(outcome.err));
     }
 
     void marksOfAJob()
@@ -386,10 +442,8 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(variable));
-        // A login session has its runtime folder; without one Qt warns about it on
-        // standard error before the program runs, which is not the program's output.
-        if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR")))
-            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
+        // Nor a login session's runtime folder, which Qt would warn about.
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(RAILPIN_PROGRAM), arguments);

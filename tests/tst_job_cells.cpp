@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "calculator_section.h"
 #include "cell_text.h"
+#include "sections_model.h"
 #include "tab_separated.h"
 
 #include <QStandardItemModel>
 #include <QTest>
+#include <QUndoStack>
 
 Q_DECLARE_METATYPE(std::optional<qint64>)
 
@@ -185,6 +187,27 @@ private slots:
         QCOMPARE(converted.length, QStringLiteral("914.4"));
         QCOMPARE(converted.railpinWidth, std::optional<QString>());
         QCOMPARE(converted.maximumGap, std::optional<QString>(QStringLiteral("101.6")));
+    }
+
+    // What the window says of a section: numbers with the user's separator;
+    // a stair's unknown fields kept through an edit of its slope.
+    void sectionsModel()
+    {
+        QUndoStack undoStack;
+        SectionsModel model(undoStack, u',');
+        layout::Job job;
+        job.sections.resize(2);
+        job.sections[0].length = QStringLiteral("36");
+        job.sections[0].count = 5;
+        job.sections[1].length = QStringLiteral("48");
+        job.sections[1].stair = layout::Stair{QStringLiteral("7"), QStringLiteral("11"), std::nullopt};
+        job.sections[1].stair->unknownFields.insert(QStringLiteral("treads"), 12);
+        model.setJob(job);
+        QCOMPARE(model.index(0, SectionsModel::Gap).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("the gap of 4,854167 (4 7/8) with 5 railpins is wider than the maximum gap of 4"));
+        QVERIFY(model.setData(model.index(1, SectionsModel::Slope), QStringLiteral("8 : 10")));
+        QCOMPARE(model.job().sections[1].stair->rise, QStringLiteral("8"));
+        QCOMPARE(model.job().sections[1].stair->unknownFields.value(QStringLiteral("treads")).toInt(), 12);
     }
 };
 

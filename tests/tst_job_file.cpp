@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
+#include "job_fields.h"
 #include "job_file.h"
 #include "section_layout.h"
 
@@ -67,6 +68,7 @@ void compareJobs(const Job &actual, const Job &expected)
     QCOMPARE(actual.unit, expected.unit);
     QCOMPARE(actual.railpinWidth, expected.railpinWidth);
     QCOMPARE(actual.maximumGap, expected.maximumGap);
+    QCOMPARE(actual.maximumGapStairs, expected.maximumGapStairs);
     QCOMPARE(actual.increment, expected.increment);
     QCOMPARE(actual.markStep, expected.markStep);
     QCOMPARE(actual.extraStockPercent, expected.extraStockPercent);
@@ -95,7 +97,8 @@ void compareJobs(const Job &actual, const Job &expected)
 
 QByteArray withSections(const QByteArray &sections, const QByteArray &settings = {})
 {
-    return R"({"format": "railpin-job", "version": 1, )" + settings + R"("sections": )" + sections + "}";
+    return R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8", "maximumGap": "4", )" + settings +
+           R"("sections": )" + sections + "}";
 }
 
 }  // namespace
@@ -108,15 +111,26 @@ private slots:
     void roundTrip_data()
     {
         QTest::addColumn<int>("unit");
-        QTest::addColumn<int>("version");
-        QTest::newRow("inches") << int(Unit::Inches) << 1;
-        QTest::newRow("millimetres") << int(Unit::Millimetres) << 2;
+        QTest::addColumn<QString>("stairsLimit");  // empty: none
+        QTest::addColumn<qint64>("sideCount");
+        QTest::addColumn<int>("version");  // the lowest that describes the job
+        QTest::newRow("inches") << int(Unit::Inches) << "" << qint64(7) << 1;
+        QTest::newRow("millimetres") << int(Unit::Millimetres) << "" << qint64(7) << 2;
+        QTest::newRow("inches, stairs limit") << int(Unit::Inches) << "4 3/8" << qint64(7) << 3;
+        QTest::newRow("millimetres, stairs limit") << int(Unit::Millimetres) << "111" << qint64(7) << 3;
+        QTest::newRow("inches, count of 0") << int(Unit::Inches) << "" << qint64(0) << 3;
     }
     void roundTrip()
     {
         QFETCH(int, unit);
+        QFETCH(QString, stairsLimit);
+        QFETCH(qint64, sideCount);
         QFETCH(int, version);
-        const Job job = fullJob(Unit(unit));
+        Job job = fullJob(Unit(unit));
+        if (!stairsLimit.isEmpty())
+            job.maximumGapStairs = stairsLimit;
+        job.sections[2].count = sideCount;
+        QCOMPARE(layout::fileVersion(job), version);
         const QByteArray bytes = layout::serializeJob(job);
         const QJsonObject written = QJsonDocument::fromJson(bytes).object();
         QCOMPARE(written.value(QStringLiteral("version")).toInt(), version);
@@ -155,7 +169,72 @@ private slots:
         QCOMPARE(read.job->sections[0].length, QStringLiteral("3 ft"));
         QCOMPARE(read.job->sections[1].length, QStringLiteral("36.5"));
         QCOMPARE(layout::layOut(*read.job, read.job->sections[0]).problems,
-                 QStringList{"length \"3 ft\" is not a measurement"});
+                 QStringList{"length \"3 ft\" is not a measurement: type inches as 36, 36.5, 1 3/8, 1-3/8, 1 3/8 in or "
+                             "12' 3 1/2\""});
+    }
+
+    // A near miss of a known field stops the sections it touches; any other
+    // unknown field is kept with a warning; "x-" fields pass silently.
+    void unknownFields_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("problem");  // the section's first; empty: laid out
+        QTest::addColumn<QStringList>("warnings");
+        const auto file = [](const QByteArray &settings, const QByteArray &section) {
+            return R"({"format": "railpin-job", "version": 1, )" + settings + R"("sections": [{"name": "S", )" +
+                   section + R"("length": "36"}]})";
+        };
+        const QByteArray both = R"("railpinWidth": "1 3/8", "maximumGap": "4", )";
+        const QByteArray stair = R"("stair": {"rise": "7", "run": "11"}, )";
+        // clang-format off
+        QTest::newRow("swap of neighbours") << file(both, R"("stiar": {"rise": "7", "run": "11"}, )")
+            << R"(unknown field "stiar" (did you mean "stair"?))" << QStringList{};
+        QTest::newRow("short form at the job") << file(both + R"("units": "mm", )", "")
+            << R"(the job's unknown field "units" (did you mean "unit"?))" << QStringList{};
+        QTest::newRow("listed short form") << file(both + R"("maxGap": "5", )", "")
+            << R"(the job's unknown field "maxGap" (did you mean "maximumGap"?))" << QStringList{};
+        QTest::newRow("other case") << file(both, R"("Ends": "half", )")
+            << R"(unknown field "Ends" (did you mean "ends"?))" << QStringList{};
+        QTest::newRow("two edits of a long key") << file(both, R"("railpinWidht": "2", )")
+            << R"(unknown field "railpinWidht" (did you mean "railpinWidth"?))" << QStringList{};
+        QTest::newRow("one edit of a short key") << file(both, R"("cont": 3, )")
+            << R"(unknown field "cont" (did you mean "count"?))" << QStringList{};
+        QTest::newRow("known key at the wrong level") << file(both, R"("unit": "mm", )")
+            << R"(field "unit" belongs to the job, not to a section)" << QStringList{};
+        QTest::newRow("in a stair") << file(both, R"("stair": {"raise": "7", "run": "11"}, )")
+            << R"(stair: unknown field "raise" (did you mean "rise"?))" << QStringList{};
+        QTest::newRow("two edits of a short key") << file(both, R"("cnt": 3, )")
+            << "" << QStringList{R"(section 1: unknown field "cnt" is kept but not used)"};
+        QTest::newRow("short key, another first letter") << file(both, R"("rnds": "half", )")
+            << "" << QStringList{R"(section 1: unknown field "rnds" is kept but not used)"};
+        QTest::newRow("unknown field kept") << file(both + R"("customer": "Smith", )", stair)
+            << "" << QStringList{R"(unknown field "customer" is kept but not used)"};
+        QTest::newRow("own field") << file(both + R"("x-units": "mm", )", R"("x-stiar": 1, )") << ""
+            << QStringList{};
+        QTest::newRow("no width") << file(R"("maximumGap": "4", )", "") << "railpin width is missing"
+            << QStringList{};
+        QTest::newRow("no maximum gap") << file(R"("railpinWidth": "1 3/8", )", "") << "maximum gap is missing"
+            << QStringList{};
+        QTest::newRow("the section's own") << file("", R"("railpinWidth": "1", "maximumGap": "4", )") << ""
+            << QStringList{};
+        // clang-format on
+    }
+    void unknownFields()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        QFETCH(QStringList, warnings);
+        const layout::JobReadResult read = layout::parseJob(bytes);
+        QVERIFY2(read.job.has_value(), qPrintable(read.error));
+        const layout::SectionLayout laid = layout::layOut(*read.job, read.job->sections.front());
+        QCOMPARE(laid.problems.value(0), problem);
+        QStringList unused;
+        for (const layout::UnusedField &field : layout::unusedFields(*read.job))
+            unused << (field.section ? QStringLiteral("section %1: ").arg(*field.section + 1) : QString()) +
+                          field.warning;
+        QCOMPARE(unused, warnings);
+        // Kept when saved, the mistakes included.
+        QCOMPARE(layout::parseJob(layout::serializeJob(*read.job)).job->unknownFields, read.job->unknownFields);
     }
 
     void badFiles_data()
@@ -170,9 +249,9 @@ private slots:
             << start + "not a job file: it does not begin with \"format\": \"railpin-job\"";
         QTest::newRow("a list, not an object") << QByteArray("[1, 2]")
             << start + "not a job file: it does not begin with \"format\": \"railpin-job\"";
-        QTest::newRow("newer version") << QByteArray(R"({"format": "railpin-job", "version": 3, "sections": []})")
-            << start + "the job file is of version 3, written by a newer version of this program, which this one "
-                       "cannot read (it reads versions up to 2); open it with the newer version";
+        QTest::newRow("newer version") << QByteArray(R"({"format": "railpin-job", "version": 4, "sections": []})")
+            << start + "the job file is of version 4, written by a newer version of this program, which this one "
+                       "cannot read (it reads versions up to 3); open it with the newer version";
         QTest::newRow("version as text") << QByteArray(R"({"format": "railpin-job", "version": "1", "sections": []})")
             << start + "\"version\": must be a whole number from 1 to 2147483647";
         QTest::newRow("no version") << QByteArray(R"({"format": "railpin-job", "sections": []})")

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -77,6 +78,41 @@ private slots:
             reopened->findChild<QTableView *>(QStringLiteral("tblSections"))->model()->index(0, SectionsModel::Length);
         QCOMPARE(length.data().toString(), QStringLiteral("36 1/"));
         QVERIFY(!length.data(SectionsModel::ProblemRole).toString().isEmpty());
+    }
+
+    // A misspelt field flags its section, which is not laid out; a field that
+    // is merely unknown is named in the status bar and kept.
+    void unknownFieldsOnOpen_data()
+    {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("misspelt") << QByteArray(R"("stiar": {"rise": "7", "run": "11"})")
+                                  << R"(unknown field "stiar" (did you mean "stair"?))"
+                                  << "";
+        QTest::newRow("unknown") << QByteArray(R"("note": "by the door")") << ""
+                                 << R"(Warning: section 1 "S": unknown field "note" is kept but not used)";
+    }
+    void unknownFieldsOnOpen()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(QString, problem);
+        QFETCH(QString, status);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("typed.railpin"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8", "maximumGap": "4",
+                      "sections": [{"name": "S", "length": "36", )" +
+                   section + "}]}");
+        file.close();
+        JobWindows windows;
+        frmJob *window = windows.openFile(path);
+        QVERIFY(window != nullptr);
+        const QModelIndex gap =
+            window->findChild<QTableView *>(QStringLiteral("tblSections"))->model()->index(0, SectionsModel::Gap);
+        QCOMPARE(gap.data(SectionsModel::ProblemRole).toString(), problem);
+        QCOMPARE(window->statusBar()->currentMessage(), status);
     }
 
     void unsavedChangesOnClose_data()

@@ -89,7 +89,8 @@ private slots:
         QTest::newRow("level, stair and half ends")
             << barDeck()
             << QStringList{"Bar deck \u2014 Front", "Length: 36 in", "Ends: a full gap at each post",
-                           "Railpin width: 1 3/8 in", "Maximum gap: 4 in", "Railpins: 6", "Gap: 3.964286 in (3 15/16)",
+                           "Railpin width: 1 3/8 in", "Maximum gap: 4 in (the job's maximum gap)", "Railpins: 6",
+                           "Gap: 3.964286 in (3 15/16)",
                            // The marks table of the level section, first and last railpin.
                            "Railpin Left edge Centre Right edge Centre from right post",
                            "1 3 15/16 (3.964286) 4 5/8 (4.651786) 5 5/16 (5.339286) 31 3/8 (31.34821)",
@@ -106,6 +107,21 @@ private slots:
                            "Totals", "Front: 6 railpins", "Stair: 7 railpins", "Side: 7 railpins",
                            // Drawings.
                            "Scale 1:"};
+        // Each section names the limit it was checked against; a filler needs no
+        // railpins; a section without a name totals under its heading's name.
+        layout::Job limits = barDeck();
+        limits.maximumGapStairs = QStringLiteral("4 3/8");
+        limits.sections[2].maximumGap = QStringLiteral("5");
+        limits.sections.push_back(section(QString(), QStringLiteral("3")));
+        limits.sections[0].length = QStringLiteral("8' 2 1/2\"");
+        QTest::newRow("two limits") << limits
+                                    << QStringList{"Maximum gap: 4 3/8 in (the job's maximum gap on stairs)",
+                                                   "Maximum gap: 4 in (the job's maximum gap)",
+                                                   "Maximum gap: 5 in (this section's own maximum gap)",
+                                                   "Railpins: 0 (no railpins needed)",
+                                                   "Bar deck \u2014 Unnamed section",
+                                                   "Unnamed section: 0 railpins",
+                                                   "Length: 8' 2 1/2\" (98 1/2 in)"};
         const QString metricHeading =
             QStringLiteral("Railpin Left edge (mm) Centre (mm) Right edge (mm) Centre from right post (mm)");
         QTest::newRow("millimetres") << metricJob()
@@ -149,6 +165,8 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("Problem: ") + unreadable.problems.constFirst().simplified()),
                  qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Stair: not laid out")));
+        QVERIFY2(text.contains(QStringLiteral("Total railpins: 9 (1 of 3 sections not laid out, not counted)")),
+                 qPrintable(text));
     }
 
     // A long section's table goes on over pages, its heading written again on each.

@@ -354,13 +354,16 @@ private slots:
     {
         QTest::addColumn<bool>("metric");
         QTest::addColumn<QStringList>("values");
-        QTest::newRow("inches") << false << QStringList{"4", "4 3/8", "3.937"};
-        QTest::newRow("millimetres") << true << QStringList{"100", "101", "111"};
+        QTest::addColumn<QString>("limits");  // per preset: l sets the level limit, s the one on stairs
+        QTest::newRow("inches") << false << QStringList{"4", "4 3/8", "3.937"} << "lsl";
+        QTest::newRow("millimetres") << true << QStringList{"100", "101", "111"} << "lls";
     }
+    // Each preset sets only the limit it names; the other stays as it was.
     void maximumGapPresets()
     {
         QFETCH(bool, metric);
         QFETCH(QStringList, values);
+        QFETCH(QString, limits);
         layout::Job start = sampleJob();
         start.unit = metric ? layout::Unit::Millimetres : layout::Unit::Inches;
         start.maximumGap = QStringLiteral("90");
@@ -368,12 +371,42 @@ private slots:
         const QList<QAction *> presets = job.get<QToolButton>("btnMaximumGapPresets")->menu()->actions();
         QCOMPARE(presets.size(), values.size());
         for (qsizetype preset = 0; preset < values.size(); ++preset) {
+            const layout::Job before = job.window->job();
+            const bool stairs = limits[preset] == u's';
+            QVERIFY(presets[preset]->text().contains(stairs ? QStringLiteral("on stairs") : QStringLiteral("gap)")));
             presets[preset]->trigger();
-            QCOMPARE(job.window->job().maximumGap, values[preset]);
-            QCOMPARE(job.get<QLineEdit>("txtMaximumGap")->text(), values[preset]);
+            const layout::Job &after = job.window->job();
+            QCOMPARE(stairs ? after.maximumGapStairs.value_or(QString()) : after.maximumGap, values[preset]);
+            QCOMPARE(stairs ? after.maximumGap : after.maximumGapStairs.value_or(QString()),
+                     stairs ? before.maximumGap : before.maximumGapStairs.value_or(QString()));
+            QCOMPARE(job.get<QLineEdit>(stairs ? "txtMaximumGapStairs" : "txtMaximumGap")->text(), values[preset]);
         }
         job.action("mnuEditUndo")->trigger();
-        QCOMPARE(job.window->job().maximumGap, values[values.size() - 2]);
+        QCOMPARE(job.window->job().maximumGap, limits.back() == u's' ? values[1] : values[0]);
+        QCOMPARE(job.window->job().maximumGapStairs.value_or(QString()), limits.back() == u's' ? "" : values[1]);
+    }
+
+    // The stairs field lays out stair sections only and is undone as one change.
+    void maximumGapOnStairs()
+    {
+        const JobWindowFixture job(sampleJob());
+        const QString levelGap = job.cell(0, SectionsModel::Gap).toString();
+        const QString stairGap = job.cell(1, SectionsModel::Gap).toString();
+        auto *field = job.get<QLineEdit>("txtMaximumGapStairs");
+        field->setText(QStringLiteral("9"));
+        emit field->editingFinished();
+        QCOMPARE(job.window->job().maximumGapStairs, std::optional<QString>(QStringLiteral("9")));
+        QCOMPARE(job.cell(0, SectionsModel::Gap).toString(), levelGap);
+        QVERIFY(job.cell(1, SectionsModel::Gap).toString() != stairGap);
+        QVERIFY(job.sections()
+                    ->index(1, SectionsModel::MaximumGap)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .contains(QStringLiteral("on stairs")));
+        job.action("mnuEditUndo")->trigger();
+        QCOMPARE(job.window->job().maximumGapStairs, std::nullopt);
+        QCOMPARE(job.cell(1, SectionsModel::Gap).toString(), stairGap);
+        QCOMPARE(field->text(), QString());
     }
 
     void accessibility()
@@ -398,9 +431,17 @@ private slots:
     {
         const JobWindowFixture job;
         job.get("txtJobName")->setFocus();
-        const QStringList order{
-            "cboUnit",      "spnExtraStock", "txtRailpinWidth", "txtMaximumGap", "btnMaximumGapPresets",
-            "cboIncrement", "cboMarkStep",   "tblSections",     "tblMarks",      "txtJobName"};
+        const QStringList order{"cboUnit",
+                                "spnExtraStock",
+                                "txtRailpinWidth",
+                                "txtMaximumGap",
+                                "btnMaximumGapPresets",
+                                "txtMaximumGapStairs",
+                                "cboIncrement",
+                                "cboMarkStep",
+                                "tblSections",
+                                "tblMarks",
+                                "txtJobName"};
         for (const QString &expected : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), expected);
@@ -421,9 +462,9 @@ private slots:
         QVERIFY(job.window->width() <= logicalScreen.width() && job.window->height() <= logicalScreen.height());
         job.window->resize(job.window->minimumSizeHint());
         QTest::qWait(0);
-        for (const char *name :
-             {"txtJobName", "txtRailpinWidth", "txtMaximumGap", "btnMaximumGapPresets", "cboIncrement", "cboMarkStep",
-              "cboUnit", "spnExtraStock", "tblSections", "tblMarks", "drwSection", "lblTotalRailpins", "lblToOrder"}) {
+        for (const char *name : {"txtJobName", "txtRailpinWidth", "txtMaximumGap", "btnMaximumGapPresets",
+                                 "txtMaximumGapStairs", "cboIncrement", "cboMarkStep", "cboUnit", "spnExtraStock",
+                                 "tblSections", "tblMarks", "drwSection", "lblTotalRailpins", "lblToOrder"}) {
             const QWidget *widget = job.get(name);
             QVERIFY2(widget->isVisible(), name);
             QVERIFY2(widget->width() >= widget->minimumSizeHint().width(), name);

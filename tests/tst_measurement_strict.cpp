@@ -55,6 +55,11 @@ private slots:
         QTest::newRow("decimal feet") << "1.5'" << 18.0F;
         QTest::newRow("prime marks") << "2′ 1/4″" << 24.25F;
         QTest::newRow("typographic quotes") << "2’ 1”" << 25.0F;
+        QTest::newRow("hyphen in a mixed number") << "1-3/8" << 1.375F;
+        QTest::newRow("in after a fraction") << "1 3/8 in" << 1.375F;
+        QTest::newRow("in without a blank") << "1 3/8in" << 1.375F;
+        QTest::newRow("in after a whole") << "36 in" << 36.0F;
+        QTest::newRow("feet and a hyphenated fraction") << "8' 2-1/2\"" << 98.5F;
     }
     void feetAndInches()
     {
@@ -70,10 +75,14 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("problem");
-        const QString notMeasurement = QStringLiteral("\"%1\" is not a measurement");
-        for (const char *text : {"abc", "36abc", "1 3/", "/8", "3 / 8", "1-3/8", "1.5 3/8", "-1 3/8", "-12'", "12''",
-                                 "3\" 12'", "12'-", "36e1", "1,5", "36 mm", "1/2/3", "\"", "1 2"})
+        const QString notMeasurement = QStringLiteral(
+            "\"%1\" is not a measurement: type inches as 36, 36.5, 1 3/8, 1-3/8, 1 3/8 in or 12' 3 1/2\"");
+        for (const char *text : {"abc", "36abc", "1 3/", "/8", "3 / 8", "1.5 3/8", "-1 3/8", "-12'", "12''", "3\" 12'",
+                                 "12'-", "36e1", "1,5", "1/2/3", "\"", "1 2", "1--3/8", "36 inn", "in"})
             QTest::newRow(text) << QString::fromUtf8(text) << notMeasurement.arg(QString::fromUtf8(text));
+        QTest::newRow("millimetres in an inch job") << "36 mm"
+                                                    << "\"36 mm\" is in millimetres: this job is in inches, type "
+                                                       "inches such as 1 3/8";
         QTest::newRow("empty") << ""
                                << "no measurement is typed";
         QTest::newRow("blank") << "   "
@@ -120,8 +129,14 @@ private slots:
         QTest::newRow("mixed number") << "35 1/2" << false << 0.0F
                                       << "\"35 1/2\" is a fraction: fractions are not used in millimetre jobs, type a "
                                          "whole or decimal number of millimetres";
-        QTest::newRow("feet") << "3'" << false << 0.0F << "\"3'\" is not a measurement";
-        QTest::newRow("words") << "abc" << false << 0.0F << "\"abc\" is not a measurement";
+        QTest::newRow("with mm") << "35 mm" << true << 35.0F << "";
+        QTest::newRow("with mm, no blank") << "35mm" << true << 35.0F << "";
+        const QString inInches =
+            QStringLiteral("\"%1\" is in inches: this job is in millimetres, type millimetres such as 35");
+        QTest::newRow("feet") << "3'" << false << 0.0F << inInches.arg("3'");
+        QTest::newRow("inches") << "36 in" << false << 0.0F << inInches.arg("36 in");
+        QTest::newRow("words") << "abc" << false << 0.0F
+                               << "\"abc\" is not a measurement: type millimetres as 914, 914.5 or 914 mm";
     }
     void millimetres()
     {

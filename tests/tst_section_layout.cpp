@@ -37,6 +37,14 @@ Case makeCase(Unit unit, const QString &length, const QString &width, const QStr
     return c;
 }
 
+// The same case in a job whose stairs have a limit of their own.
+Case withStairsLimit(Case c, const QString &stairs, const std::optional<QString> &sectionsOwn = std::nullopt)
+{
+    c.job.maximumGapStairs = stairs;
+    c.section.maximumGap = sectionsOwn;
+    return c;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Case)
@@ -86,6 +94,18 @@ private slots:
         QTest::newRow("metric stair")
             << makeCase(mm, "1200", "40", "100", Ends::Full, 0, "180", "240") << qint64(7) << "85" << "131.2"
             << "131" << "1069" << "105" << "105";
+        QTest::newRow("stair on the stairs limit")
+            << withStairsLimit(makeCase(in, "48", "1 1/2", "4", Ends::Full, 0, "7 1/2", "10"), "4 3/8") << qint64(6)
+            << "4.2" << "6.1875" << "6 3/16" << "41 13/16" << "4.95" << "4 15/16";
+        QTest::newRow("stair with a limit of its own")
+            << withStairsLimit(makeCase(in, "48", "1 1/2", "5", Ends::Full, 0, "7 1/2", "10"), "4 3/8", "4")
+            << qint64(7) << "3.4875" << "5.296875" << "5 5/16" << "42 11/16" << "4.2375" << "4 1/4";
+        QTest::newRow("level ignores the stairs limit")
+            << withStairsLimit(makeCase(in, "36", "1 3/8", "4", Ends::Full), "4 3/8") << qint64(6) << "3.964286"
+            << "4.651786" << "4 5/8" << "31 3/8" << "" << "";
+        QTest::newRow("empty stairs limit is the level one")
+            << withStairsLimit(makeCase(in, "48", "1 1/2", "4", Ends::Full, 0, "7 1/2", "10"), " ") << qint64(7)
+            << "3.4875" << "5.296875" << "5 5/16" << "42 11/16" << "4.2375" << "4 1/4";
         // clang-format on
     }
     void geometries()
@@ -212,7 +232,7 @@ private slots:
         const Ends full = Ends::Full;
         // clang-format off
         QTest::newRow("length not a measurement") << makeCase(in, "abc", "1 3/8", "4", full)
-            << QStringList{"length \"abc\" is not a measurement"};
+            << QStringList{"length \"abc\" is not a measurement: type inches as 36, 36.5, 1 3/8, 1-3/8, 1 3/8 in or 12' 3 1/2\""};
         QTest::newRow("three at once") << makeCase(in, "", "0", "-4", full)
             << QStringList{"length is missing", "railpin width \"0\" must be more than 0",
                            "maximum gap \"-4\" must be more than 0"};
@@ -223,10 +243,10 @@ private slots:
             << QStringList{"30 railpins 1 3/8 wide do not fit in a length of 36"};
         QTest::newRow("no count fits") << makeCase(in, "10", "9", "0.1", full)
             << QStringList{"railpins 9 wide do not fit in a length of 10 with gaps of at most 0.1"};
-        QTest::newRow("railpin wider than the section") << makeCase(in, "1", "2", "4", Ends::Half)
-            << QStringList{"railpins 2 wide do not fit in a length of 1 with gaps of at most 4"};
-        QTest::newRow("count zero") << makeCase(in, "36", "1 3/8", "4", full, -1)
-            << QStringList{"a count of -1 railpins is not possible: give at least 1"};
+        QTest::newRow("railpin wider than a section that needs one") << makeCase(in, "5", "6", "4", Ends::Half)
+            << QStringList{"railpins 6 wide do not fit in a length of 5 with gaps of at most 4"};
+        QTest::newRow("negative count") << makeCase(in, "36", "1 3/8", "4", full, -1)
+            << QStringList{"a count of -1 railpins is not possible: give 0 or more"};
         QTest::newRow("count too large") << makeCase(in, "36", "1 3/8", "4", full, 10001)
             << QStringList{"a count of 10001 railpins is more than the 10000 a section can have"};
         QTest::newRow("too many railpins needed") << makeCase(in, "1000000", "1", "1", full)
@@ -240,7 +260,7 @@ private slots:
         QTest::newRow("zero rise") << makeCase(in, "48", "1 1/2", "4", full, 0, "0", "10")
             << QStringList{"rise \"0\" must be more than 0"};
         QTest::newRow("run unreadable") << makeCase(in, "48", "1 1/2", "4", full, 0, "7", "ten")
-            << QStringList{"run \"ten\" is not a measurement"};
+            << QStringList{"run \"ten\" is not a measurement: type inches as 36, 36.5, 1 3/8, 1-3/8, 1 3/8 in or 12' 3 1/2\""};
         // clang-format on
         Case noSlope = makeCase(in, "48", "1 1/2", "4", full);
         noSlope.section.stair = layout::Stair{};
@@ -252,7 +272,9 @@ private slots:
             << badIncrement << QStringList{"an increment of 1/0 is not one of 1/4, 1/8, 1/16 or 1/32"};
         Case ownWidth = makeCase(in, "36", "1 3/8", "4", full);
         ownWidth.section.railpinWidth = QStringLiteral("wide");
-        QTest::newRow("section's own width") << ownWidth << QStringList{"railpin width \"wide\" is not a measurement"};
+        QTest::newRow("section's own width") << ownWidth
+                                             << QStringList{"railpin width \"wide\" is not a measurement: type inches "
+                                                            "as 36, 36.5, 1 3/8, 1-3/8, 1 3/8 in or 12' 3 1/2\""};
     }
     void problemsInWords()
     {
@@ -279,7 +301,16 @@ private slots:
         QTest::newRow("no extra") << QList<qint64>{20} << 0 << 25
                                   << QStringList{"Total railpins: 20", "To order (0 % extra): 20", "1 pack of 25"} << 0;
         QTest::newRow("a section with a problem counts nothing")
-            << QList<qint64>{6, 0} << 10 << 0 << QStringList{"Total railpins: 6", "To order (10 % extra): 7"} << 1;
+            << QList<qint64>{6, 0} << 10 << 0
+            << QStringList{"Total railpins: 6 (1 of 2 sections not laid out, not counted)",
+                           "To order (10 % extra): 7 (1 of 2 sections not laid out, not counted)"}
+            << 1;
+        QTest::newRow("most sections with problems")
+            << QList<qint64>{6, 0, 0, 7} << 10 << 8
+            << QStringList{"Total railpins: 13 (2 of 4 sections not laid out, not counted)",
+                           "To order (10 % extra): 15 (2 of 4 sections not laid out, not counted)",
+                           "2 packs of 8 (2 of 4 sections not laid out, not counted)"}
+            << 2;
     }
     void totals()
     {

@@ -56,6 +56,7 @@ private slots:
         layout::Job job;
         job.railpinWidth = QStringLiteral("1 3/8");
         job.maximumGap = QStringLiteral("4 3/8");
+        job.maximumGapStairs = QStringLiteral("4");
         layout::Section level;
         level.length = QStringLiteral("36");
         level.count = 7;
@@ -67,8 +68,11 @@ private slots:
         halfTyped.length = QStringLiteral("3 ft");
         job.sections = {level, stair, halfTyped};
 
-        const layout::Job metric = layout::convertedTo(job, Unit::Millimetres);
+        layout::ConversionReport report;
+        const layout::Job metric = layout::convertedTo(job, Unit::Millimetres, &report);
+        QCOMPARE(report.rounded, 0);  // 3.9 in is 99.06 mm exactly
         QCOMPARE(metric.unit, Unit::Millimetres);
+        QCOMPARE(metric.maximumGapStairs, std::optional<QString>(QStringLiteral("101.6")));
         QCOMPARE(metric.railpinWidth, QStringLiteral("34.925"));
         QCOMPARE(metric.maximumGap, QStringLiteral("111.125"));
         QCOMPARE(metric.sections[0].length, QStringLiteral("914.4"));
@@ -82,7 +86,11 @@ private slots:
         // The same section lays out alike in both units.
         QCOMPARE(layout::layOut(metric, metric.sections[1]).count, layout::layOut(job, job.sections[1]).count);
 
-        const layout::Job back = layout::convertedTo(metric, Unit::Inches);
+        const layout::Job back = layout::convertedTo(metric, Unit::Inches, &report);
+        // Only 99.06 mm moved: to 3 7/8 in, which is 98.425 mm.
+        QCOMPARE(report.rounded, 1);
+        QVERIFY(qAbs(report.largestChange - 0.635) < 1e-9);
+        QCOMPARE(back.maximumGapStairs, std::optional<QString>(QStringLiteral("4")));
         QCOMPARE(back.unit, Unit::Inches);
         QCOMPARE(back.railpinWidth, QStringLiteral("1 3/8"));
         QCOMPARE(back.maximumGap, QStringLiteral("4 3/8"));
