@@ -93,12 +93,6 @@ double TemplatePlan::pageStart(int pageOfStrip) const
     return -lead + pageOfStrip * (span - overlap);
 }
 
-double TemplatePlan::pageInches(int stripIndex, int pageOfStrip, double position) const
-{
-    Q_UNUSED(stripIndex);
-    return (position - pageStart(pageOfStrip)) * unitInches;
-}
-
 void TemplatePlan::paintPage(QPainter &painter, int index) const
 {
     const auto stripAt = std::find_if(strips.begin(), strips.end(), [index](const Strip &strip) {

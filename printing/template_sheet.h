@@ -40,11 +40,7 @@ public:
     // device is one page of the paintable size given, at its own resolution.
     void paintPage(QPainter &painter, int index) const;
 
-    // Where a position along a strip lies on a page, in inches from the
-    // paintable area's left edge; for tests that measure what was painted.
-    double pageInches(int stripIndex, int pageOfStrip, double position) const;
-    // The first page of each strip.
-    int firstPage(int stripIndex) const { return strips[std::size_t(stripIndex)].firstPage; }
+    // How many strips: sections with the same layout share one.
     int stripCount() const { return int(strips.size()); }
 
 private:
@@ -57,6 +53,7 @@ private:
         int pageCount = 0;
     };
 
+    // Where page `pageOfStrip` of a strip begins, along the strip.
     double pageStart(int pageOfStrip) const;
 
     const layout::Job &job;
