@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -237,13 +238,19 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     const QString jobName = job.name.isEmpty() ? TemplateSheet::tr("Untitled job") : job.name;
     const QString sectionNames = strip.names.join(QStringLiteral(", "));
     painter.setFont(templateFont(11, true));
+    // Many sections may share a strip: their names are cut short to the page.
+    const auto fitted = [&painter](const QString &text, double width) {
+        return QFontMetricsF(painter.font(), painter.device()).elidedText(text, Qt::ElideRight, width);
+    };
     painter.drawText(QRectF(0, 0, right, y(0.3)), Qt::AlignLeft | Qt::AlignVCenter,
-                     TemplateSheet::tr("Full-size template: %1").arg(sectionNames));
+                     fitted(TemplateSheet::tr("Full-size template: %1").arg(sectionNames), right));
     painter.setFont(templateFont(8));
     const double bottom = page.height() * dpi;
-    painter.drawText(
-        QRectF(0, bottom - textLine * 1.5, right, textLine * 1.5), Qt::AlignLeft | Qt::AlignBottom,
-        TemplateSheet::tr("%1 \u2014 %2 \u2014 page %3 of %4").arg(jobName, sectionNames).arg(pageNumber).arg(pages));
+    painter.drawText(QRectF(0, bottom - textLine * 1.5, right, textLine * 1.5), Qt::AlignLeft | Qt::AlignBottom,
+                     TemplateSheet::tr("%1 \u2014 %2 \u2014 page %3 of %4")
+                         .arg(fitted(jobName, right / 4), fitted(sectionNames, right / 2))
+                         .arg(pageNumber)
+                         .arg(pages));
     painter.restore();
 }
 
