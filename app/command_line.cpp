@@ -4,10 +4,14 @@
 #include "app_info.h"
 #include "command_line_job.h"
 #include "command_line_options.h"
+#include "drawing_files.h"
+#include "file_writer.h"
 #include "job_file.h"
 #include "job_sheet.h"
+#include "marks_csv.h"
 #include "marks_text.h"
 #include "number_text.h"
+#include "template_sheet.h"
 #include "translator_setup.h"
 
 #include <QCoreApplication>
@@ -53,10 +57,14 @@ bool sameFile(const QString &first, const QString &second)
 struct Request
 {
     bool pdf = false;
-    QString pdfPath;
+    QString pdfPath;  // the file of --pdf, --template, --svg or --dxf
     QPageSize paper;
     bool marks = false;
     bool decimals = false;
+    bool csv = false;
+    bool templatePdf = false;
+    bool svg = false;
+    bool dxf = false;
     QString jobFile;
 };
 
@@ -67,19 +75,40 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
     request.pdf = parser.isSet(options.pdf);
     request.marks = parser.isSet(options.marks);
     request.decimals = parser.isSet(options.decimals);
-    if (!request.pdf && !request.marks)
-        return Failure{command_line::kBadArguments, CommandLine::tr("nothing to do: give --pdf FILE or --marks")};
-    if (request.pdf && request.marks)
-        return Failure{command_line::kBadArguments, CommandLine::tr("--pdf and --marks cannot be used together")};
+    request.csv = parser.isSet(options.csv);
+    request.templatePdf = parser.isSet(options.templatePdf);
+    request.svg = parser.isSet(options.svg);
+    request.dxf = parser.isSet(options.dxf);
+    QStringList outputs;
+    for (const QCommandLineOption *option : options.outputOptions()) {
+        if (parser.isSet(*option))
+            outputs << QStringLiteral("--") + option->names().constFirst();
+    }
+    if (outputs.isEmpty())
+        return Failure{command_line::kBadArguments,
+                       CommandLine::tr("nothing to do: give --pdf FILE, --marks, --template FILE, --svg FILE or "
+                                       "--dxf FILE")};
+    if (outputs.size() > 1)
+        return Failure{command_line::kBadArguments,
+                       CommandLine::tr("%1 and %2 cannot be used together").arg(outputs[0], outputs[1])};
     if (request.decimals && !request.marks)
         return Failure{command_line::kBadArguments, CommandLine::tr("--decimals is used with --marks")};
-    if (parser.isSet(options.paper) && !request.pdf)
-        return Failure{command_line::kBadArguments, CommandLine::tr("--paper is used with --pdf")};
+    if (request.csv && !request.marks)
+        return Failure{command_line::kBadArguments, CommandLine::tr("--csv is used with --marks")};
+    if (request.csv && request.decimals)
+        return Failure{command_line::kBadArguments,
+                       CommandLine::tr("--decimals cannot be used with --csv, which writes decimals and fractions")};
+    const bool paged = request.pdf || request.templatePdf;
+    if (parser.isSet(options.paper) && !paged)
+        return Failure{command_line::kBadArguments, CommandLine::tr("--paper is used with --pdf or --template")};
 
-    if (request.pdf) {
-        request.pdfPath = parser.value(options.pdf);
+    if (!request.marks) {
+        const QString name = outputs.constFirst();
+        request.pdfPath = parser.value(name.mid(2));
         if (request.pdfPath.isEmpty())
-            return Failure{command_line::kBadArguments, CommandLine::tr("--pdf needs a file name")};
+            return Failure{command_line::kBadArguments, CommandLine::tr("%1 needs a file name").arg(name)};
+    }
+    if (paged) {
         if (parser.isSet(options.paper)) {
             const std::optional<QPageSize> paper = paperNamed(parser.value(options.paper));
             if (!paper)
@@ -105,9 +134,10 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
         if (given != sectionOptions.end())
             return Failure{command_line::kBadArguments,
                            CommandLine::tr("--%1 cannot be used with a job file").arg((*given)->names().constFirst())};
-        if (request.pdf && sameFile(request.pdfPath, request.jobFile))
-            return Failure{command_line::kBadArguments,
-                           CommandLine::tr("--pdf \"%1\" would overwrite the job file").arg(request.pdfPath)};
+        if (!request.marks && sameFile(request.pdfPath, request.jobFile))
+            return Failure{
+                command_line::kBadArguments,
+                CommandLine::tr("%1 \"%2\" would overwrite the job file").arg(outputs.constFirst(), request.pdfPath)};
     }
     return std::nullopt;
 }
@@ -129,7 +159,9 @@ bool asksForCommandLine(const QStringList &arguments)
     options.parser.parse(arguments);
     const QCommandLineParser &parser = options.parser;
     if (parser.isSet(options.pdf) || parser.isSet(options.marks) || parser.isSet(options.help) ||
-        parser.isSet(options.version) || parser.isSet(options.decimals) || parser.isSet(options.paper))
+        parser.isSet(options.version) || parser.isSet(options.decimals) || parser.isSet(options.paper) ||
+        parser.isSet(options.csv) || parser.isSet(options.templatePdf) || parser.isSet(options.svg) ||
+        parser.isSet(options.dxf))
         return true;
     const auto sectionOptions = options.sectionOptions();
     return std::any_of(sectionOptions.begin(), sectionOptions.end(),
@@ -192,10 +224,29 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         for (const QString &warning : laidOut.warnings)
             err << program << ": " << CommandLine::tr("warning: %1").arg(warning) << '\n';
         err.flush();
-        out << marksText(job, laidOut.sections, !request.jobFile.isEmpty(), request.decimals);
+        if (request.csv)
+            out << QString::fromUtf8(exports::marksCsv(job, laidOut.sections));
+        else
+            out << marksText(job, laidOut.sections, !request.jobFile.isEmpty(), request.decimals);
         out.flush();
         if (out.status() != QTextStream::Ok)
             return fail(err, program, {kCannotReadOrWrite, CommandLine::tr("cannot write to standard output")});
+        return kWritten;
+    }
+    if (request.svg || request.dxf || request.templatePdf) {
+        QByteArray bytes;
+        if (request.templatePdf) {
+            const printing::TemplatePdf made = printing::templatePdf(job, laidOut.sections, request.paper);
+            if (!made.failure.isEmpty())
+                return fail(err, program, {made.tooLarge ? kBadArguments : kCannotReadOrWrite, made.failure});
+            bytes = made.bytes;
+        } else {
+            const exports::Elevation drawing = exports::elevation(job, laidOut.sections);
+            bytes = request.svg ? exports::drawingSvg(drawing, job.unit) : exports::drawingDxf(drawing, job.unit);
+        }
+        const QString failure = file_writer::writeFile(request.pdfPath, bytes);
+        if (!failure.isEmpty())
+            return fail(err, program, {kCannotReadOrWrite, failure});
         return kWritten;
     }
     const QString failure =
@@ -231,7 +282,7 @@ std::optional<int> runIfAsked(int &argc, char **argv)
     }
     CommandLineOptions options;
     options.parser.parse(arguments);
-    if (!options.parser.isSet(options.pdf)) {
+    if (!options.parser.isSet(options.pdf) && !options.parser.isSet(options.templatePdf)) {
         QCoreApplication application(argc, argv);
         identify(application);
         return run(arguments, out, err);

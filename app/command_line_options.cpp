@@ -27,6 +27,15 @@ CommandLineOptions::CommandLineOptions()
       paper(valueOption(QStringLiteral("paper"),
                         CommandLine::tr("The paper of the PDF: letter or a4 (default: from the locale)."),
                         CommandLine::tr("SIZE"))),
+      csv(QStringLiteral("csv"),
+          CommandLine::tr("With --marks: comma-separated values for a spreadsheet, exact decimals first.")),
+      templatePdf(valueOption(QStringLiteral("template"),
+                              CommandLine::tr("Writes a full-size template to lay on the rail as a PDF to FILE."),
+                              CommandLine::tr("FILE"))),
+      svg(valueOption(QStringLiteral("svg"), CommandLine::tr("Writes a full-size drawing as SVG to FILE."),
+                      CommandLine::tr("FILE"))),
+      dxf(valueOption(QStringLiteral("dxf"), CommandLine::tr("Writes a full-size drawing as DXF to FILE."),
+                      CommandLine::tr("FILE"))),
       length(valueOption(QStringLiteral("length"),
                          CommandLine::tr("The section's length between the posts, along the rail."),
                          CommandLine::tr("L"))),
@@ -63,10 +72,17 @@ CommandLineOptions::CommandLineOptions()
          {&help, &version, &pdf, &marks, &decimals, &paper, &length, &width, &maximumGap, &maximumGapStairs, &increment,
           &count, &ends, &rise, &run, &angle, &name, &unit, &markStep})
         parser.addOption(*option);
+    for (const QCommandLineOption *option : {&csv, &templatePdf, &svg, &dxf})
+        parser.addOption(*option);
     parser.addPositionalArgument(CommandLine::tr("JOB"),
                                  CommandLine::tr("A job file (.railpin) instead of a section "
                                                  "given by options."),
                                  CommandLine::tr("[JOB.railpin]"));
+}
+
+QList<const QCommandLineOption *> CommandLineOptions::outputOptions() const
+{
+    return {&pdf, &marks, &templatePdf, &svg, &dxf};
 }
 
 QList<const QCommandLineOption *> CommandLineOptions::sectionOptions() const

@@ -9,6 +9,9 @@ struct CommandLineOptions
 {
     CommandLineOptions();
 
+    // The options that each ask for one output; a run asks for exactly one.
+    QList<const QCommandLineOption *> outputOptions() const;
+
     // The options that describe a single section on the command line.
     QList<const QCommandLineOption *> sectionOptions() const;
 
@@ -19,6 +22,10 @@ struct CommandLineOptions
     QCommandLineOption marks;
     QCommandLineOption decimals;
     QCommandLineOption paper;
+    QCommandLineOption csv;
+    QCommandLineOption templatePdf;
+    QCommandLineOption svg;
+    QCommandLineOption dxf;
     QCommandLineOption length;
     QCommandLineOption width;
     QCommandLineOption maximumGap;

@@ -170,6 +170,10 @@ void frmJob::connectHandlers()
     connect(ui->mnuFilePrint, &QAction::triggered, this, &frmJob::mnuFilePrint_Click);
     connect(ui->mnuFilePrintPreview, &QAction::triggered, this, &frmJob::mnuFilePrintPreview_Click);
     connect(ui->mnuFileExportPdf, &QAction::triggered, this, &frmJob::mnuFileExportPdf_Click);
+    connect(ui->mnuFileExportMarksCsv, &QAction::triggered, this, &frmJob::mnuFileExportMarksCsv_Click);
+    connect(ui->mnuFileExportDrawing, &QAction::triggered, this, &frmJob::mnuFileExportDrawing_Click);
+    connect(ui->mnuFileExportTemplate, &QAction::triggered, this, &frmJob::mnuFileExportTemplate_Click);
+    connect(ui->mnuFilePrintTemplate, &QAction::triggered, this, &frmJob::mnuFilePrintTemplate_Click);
     connect(ui->mnuFileClose, &QAction::triggered, this, &QWidget::close);
 
     connect(ui->mnuEditUndo, &QAction::triggered, &undoStack, &QUndoStack::undo);

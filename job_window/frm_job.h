@@ -3,12 +3,15 @@
 
 #include "job.h"
 #include "layout_sheet.h"
+#include "section_layout.h"
 
 #include <QMainWindow>
 #include <QUndoStack>
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace Ui {
 class frmJob;
@@ -97,6 +100,16 @@ private:
     void setUpPrinter(QPrinter &printer) const;
     void paintSheet(QPrinter &printer);
     QString suggestedFileName(const QString &suffix) const;
+
+    // Exports for spreadsheets, drawing programs and the full-size template.
+    void mnuFileExportMarksCsv_Click();
+    void mnuFileExportDrawing_Click();
+    void mnuFileExportTemplate_Click();
+    void mnuFilePrintTemplate_Click();
+    std::optional<std::vector<layout::SectionLayout>> laidOutSections(const QString &title);
+    QString askExportPath(const QString &title, const QStringList &filters, QString *chosenFilter = nullptr);
+    void writeExport(const QString &title, const QString &target, const QByteArray &bytes);
+    void showExportFailure(const QString &title, const QString &text);
 
     // Edit menu.
     void mnuEditAddSection_Click();

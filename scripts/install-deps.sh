@@ -27,6 +27,8 @@ test=(
     xvfb xauth
     # printing through a private CUPS server, and reading the PDFs back
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+    # reading the exported DXF drawings back
+    python3-ezdxf
 )
 
 dev=(

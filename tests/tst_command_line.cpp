@@ -75,6 +75,11 @@ private slots:
               "sections": [{"name": "Front", "length": "36"}]})"},
             {"misspelt-unit.railpin", R"({"format": "railpin-job", "version": 1, "units": "mm",
               "railpinWidth": "35", "maximumGap": "100", "sections": [{"name": "Front", "length": "914"}]})"},
+            {"quoted.railpin", "{\"format\": \"railpin-job\", \"version\": 1, \"railpinWidth\": \"1 3/8\", "
+                               "\"maximumGap\": \"4\", \"sections\": ["
+                               "{\"name\": \"Deck, \\\"east\\\"\", \"length\": \"36\"}, {\"name\": \"Stair\", "
+                               "\"length\": \"48\", \"railpinWidth\": \"1 1/2\", "
+                               "\"stair\": {\"rise\": \"7 1/2\", \"run\": \"10\"}}]}"},
         };
         // 21 sections of 10,000 railpins: over the work budget of a job.
         QByteArray overBudget = R"({"format": "railpin-job", "version": 1, "sections": [)";
@@ -116,6 +121,11 @@ private slots:
         QTest::newRow("count over the maximum is written with its warning")
             << pdf + section + QStringList{"--count", "2"} << 0 << "";
         QTest::newRow("job file") << pdf + QStringList{"JOBS/deck.railpin"} << 0 << "";
+        QTest::newRow("template") << QStringList{"--template", "OUT"} + section << 0 << "";
+        QTest::newRow("template of a job on A4")
+            << QStringList{"--template", "OUT", "--paper", "a4", "JOBS/deck.railpin"} << 0 << "";
+        QTest::newRow("svg of a job") << QStringList{"--svg", "OUT", "JOBS/deck.railpin"} << 0 << "";
+        QTest::newRow("dxf") << QStringList{"--dxf", "OUT"} + section << 0 << "";
 
         // A bad option or value, or a section that cannot be laid out.
         QTest::newRow("unknown option") << pdf + section + QStringList{"--colour", "red"} << 2 << "colour";
@@ -124,6 +134,18 @@ private slots:
         QTest::newRow("pdf and marks") << pdf + section + QStringList{"--marks"} << 2 << "--marks";
         QTest::newRow("decimals without marks") << pdf + section + QStringList{"--decimals"} << 2 << "--decimals";
         QTest::newRow("unknown paper") << pdf + section + QStringList{"--paper", "b5"} << 2 << "b5";
+        QTest::newRow("svg and dxf") << QStringList{"--svg", "OUT", "--dxf", "OUT"} + section << 2 << "--dxf";
+        QTest::newRow("template and pdf") << pdf + QStringList{"--template", "OUT"} + section << 2 << "--template";
+        QTest::newRow("csv without marks") << pdf + section + QStringList{"--csv"} << 2 << "--csv";
+        QTest::newRow("csv with decimals")
+            << section + QStringList{"--marks", "--csv", "--decimals"} << 2 << "--decimals";
+        QTest::newRow("paper of a drawing") << QStringList{"--svg", "OUT", "--paper", "a4"} + section << 2 << "--paper";
+        QTest::newRow("template over 500 pages")
+            << QStringList{"--template", "OUT", "--length", "6000", "--width", "1", "--max-gap", "4"} << 2 << "500";
+        QTest::newRow("drawing over the job file")
+            << QStringList{"--dxf", "JOBS/deck.railpin", "JOBS/deck.railpin"} << 2 << "deck.railpin";
+        QTest::newRow("drawing to a missing folder")
+            << QStringList{"--svg", "OUT/missing/deck.svg"} + section << 1 << "deck.svg";
         QTest::newRow("length missing") << pdf + QStringList{"--width", "1 3/8", "--max-gap", "4"} << 2 << "--length";
         QTest::newRow("unreadable length")
             << pdf + QStringList{"--length", "abc", "--width", "1 3/8", "--max-gap", "4"} << 2 << "abc";
@@ -209,7 +231,11 @@ private slots:
             QCOMPARE(filesIn(folder.path()), QStringList{"sheet.pdf"});
             QFile written(out);
             QVERIFY(written.open(QIODevice::ReadOnly));
-            QVERIFY(written.readAll().startsWith("%PDF-"));
+            // Each output begins as its format says.
+            const QByteArray start = arguments.contains(QStringLiteral("--svg"))   ? QByteArray("<?xml")
+                                     : arguments.contains(QStringLiteral("--dxf")) ? QByteArray("  0\r\nSECTION")
+                                                                                   : QByteArray("%PDF-");
+            QVERIFY(written.readAll().startsWith(start));
         } else {
             QCOMPARE(outcome.err.count(u'\n'), 1);
             QVERIFY2(outcome.err.startsWith(QStringLiteral("railpin: ")), qPrintable(outcome.err));
@@ -301,6 +327,28 @@ private slots:
             << "Railpin\tLeft edge (mm)\tCentre (mm)\tRight edge (mm)\tCentre from right post (mm)\n"
                "1\t439.5\t457\t474.5\t457\n"
             << 2;
+        // Comma-separated: exact decimals, then the marks as fractions; a
+        // name with a comma or quotes is quoted.
+        QTest::newRow("csv, inches")
+            << QStringList{"--csv", "JOBS/quoted.railpin"}
+            << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
+               "Left edge (in) (fraction),Centre (in) (fraction),Right edge (in) (fraction),"
+               "Centre from right post (in) (fraction)\r\n"
+               "\"Deck, \"\"east\"\"\",1,3.964286,4.651786,5.339286,31.348214,3 15/16,4 5/8,5 5/16,31 3/8\r\n"
+            << 14;
+        QTest::newRow("csv, stair along the rail")
+            << QStringList{"--csv",  "--length", "48",    "--width", "1 1/2",  "--max-gap", "4",
+                           "--rise", "7 1/2",    "--run", "10",      "--name", "Stair"}
+            << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
+               "Left edge (in) (fraction),Centre (in) (fraction),Right edge (in) (fraction),"
+               "Centre from right post (in) (fraction)\r\n"
+               ",1,4.359375,5.296875,6.234375,42.703125,4 3/8,5 5/16,6 1/4,42 11/16\r\n"
+            << 8;
+        QTest::newRow("csv, millimetres")
+            << QStringList{"--csv", "--unit", "mm", "--length", "914", "--width", "35", "--max-gap", "100"}
+            << "Section,Railpin,Left edge (mm),Centre (mm),Right edge (mm),Centre from right post (mm)\r\n"
+               ",1,83.625,101.125,118.625,812.875\r\n"
+            << 8;
     }
 
     void marks()
@@ -308,6 +356,8 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, expected);
         QFETCH(int, lines);
+        for (QString &argument : arguments)
+            argument = placed(argument, QString());
         const Outcome outcome = runCommandLine(QStringList{"--marks"} + arguments);
         QCOMPARE(outcome.err, QString());
         QCOMPARE(outcome.exitCode, 0);

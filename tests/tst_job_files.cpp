@@ -196,26 +196,45 @@ private slots:
         QCOMPARE(contents(site), QByteArray());
     }
 
-    void exportPdf_data()
+    // Every export writes its file through the one checked writer, or says why not.
+    void exportFiles_data()
     {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("start");  // how the written file begins
         QTest::addColumn<bool>("parentIsAFile");
-        QTest::newRow("written") << false;
-        QTest::newRow("folder is a file") << true;
+        QTest::newRow("written") << "mnuFileExportPdf"
+                                 << "porch.pdf" << QByteArray("%PDF-") << false;
+        QTest::newRow("folder is a file") << "mnuFileExportPdf"
+                                          << "porch.pdf" << QByteArray() << true;
+        QTest::newRow("marks as CSV") << "mnuFileExportMarksCsv"
+                                      << "porch.csv" << QByteArray("Section,Railpin,") << false;
+        QTest::newRow("SVG drawing") << "mnuFileExportDrawing"
+                                     << "porch.svg" << QByteArray("<?xml") << false;
+        QTest::newRow("DXF drawing") << "mnuFileExportDrawing"
+                                     << "porch.dxf" << QByteArray("  0\r\nSECTION") << false;
+        QTest::newRow("template") << "mnuFileExportTemplate"
+                                  << "porch.pdf" << QByteArray("%PDF-") << false;
+        QTest::newRow("template, folder is a file") << "mnuFileExportTemplate"
+                                                    << "porch.pdf" << QByteArray() << true;
     }
-    void exportPdf()
+    void exportFiles()
     {
+        QFETCH(QString, action);
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, start);
         QFETCH(bool, parentIsAFile);
         const QTemporaryDir folder;
-        QString path = folder.filePath(QStringLiteral("porch.pdf"));
+        QString path = folder.filePath(fileName);
         if (parentIsAFile) {
             QFile blocker(folder.filePath(QStringLiteral("site")));
             QVERIFY(blocker.open(QIODevice::WriteOnly));
             blocker.close();
-            path = folder.filePath(QStringLiteral("site/porch.pdf"));
+            path = folder.filePath(QStringLiteral("site/") + fileName);
         }
         const JobWindowFixture job;
         chooseFileInNextDialog(*job.watcher, path);
-        job.action("mnuFileExportPdf")->trigger();
+        job.action(action.toLatin1())->trigger();
         QVERIFY(job.watcher->unexpectedDialogs.isEmpty());
         if (parentIsAFile) {
             QCOMPARE(job.watcher->messages.size(), 1);
@@ -224,7 +243,7 @@ private slots:
             QVERIFY(!QFileInfo::exists(path));
         } else {
             QVERIFY(job.watcher->messages.isEmpty());
-            QVERIFY(contents(path).startsWith("%PDF-"));
+            QVERIFY(contents(path).startsWith(start));
         }
         QVERIFY(!job.window->isModified());
     }

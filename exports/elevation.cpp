@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "elevation.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace exports {
+
+namespace {
+
+// Sizes of the drawing that the job does not give, in inches; a metric job
+// gets the same sizes in round millimetres.
+struct Sizes
+{
+    double margin;
+    double post;     // a post's width
+    double band;     // the railpins' height
+    double text;     // a label's height
+    double spacing;  // between sections
+};
+
+Sizes sizesFor(layout::Unit unit)
+{
+    if (unit == layout::Unit::Millimetres)
+        return {25, 89, 150, 12, 50};
+    return {1, 3.5, 6, 0.5, 2};
+}
+
+// A name on one line: a line break or other control character would break the
+// text entity it is written in.
+QString oneLine(const QString &text)
+{
+    static const QRegularExpression control(QStringLiteral("[\\x00-\\x1f\\x7f]"));
+    return QString(text).replace(control, QStringLiteral(" "));
+}
+
+}  // namespace
+
+QString layerName(Layer layer)
+{
+    switch (layer) {
+    case Layer::Posts:
+        return QStringLiteral("posts");
+    case Layer::Railpins:
+        return QStringLiteral("railpins");
+    case Layer::Centres:
+        return QStringLiteral("centres");
+    case Layer::Labels:
+        return QStringLiteral("labels");
+    }
+    return {};
+}
+
+Elevation elevation(const layout::Job &job, const std::vector<layout::SectionLayout> &sections)
+{
+    const Sizes size = sizesFor(job.unit);
+    Elevation out;
+    double y = size.margin;
+    double widest = 0;
+    for (std::size_t index = 0; index < sections.size() && index < job.sections.size(); ++index) {
+        const layout::SectionLayout &section = sections[index];
+        if (!section.laidOut())
+            continue;
+        const double length = section.horizontalRun / section.cosine;  // along the rail
+        widest = std::max(widest, length);
+
+        const QString name = job.sections[index].name.isEmpty()
+                                 ? QCoreApplication::translate("exports", "Unnamed section")
+                                 : oneLine(job.sections[index].name);
+        out.labels.push_back({QPointF(0, y + size.text), size.text, name});
+        y += size.text * 1.5;
+
+        out.rectangles.push_back({Layer::Posts, QRectF(-size.post, y, size.post, size.band)});
+        out.rectangles.push_back({Layer::Posts, QRectF(length, y, size.post, size.band)});
+        for (const layout::RailpinMarks &railpin : section.marks) {
+            out.rectangles.push_back(
+                {Layer::Railpins, QRectF(railpin.leftEdge, y, railpin.rightEdge - railpin.leftEdge, size.band)});
+            const double centre = railpin.centre;
+            out.lines.push_back({Layer::Centres, QLineF(centre, y, centre, y + size.band)});
+            out.labels.push_back({QPointF(railpin.leftEdge, y + size.band + size.text * 1.2), size.text * 0.8,
+                                  QString::number(railpin.railpin)});
+        }
+        y += size.band + size.text * 1.5 + size.spacing;
+    }
+    out.bounds = QRectF(-size.post - size.margin, 0, widest + 2 * (size.post + size.margin), y);
+    return out;
+}
+
+}  // namespace exports

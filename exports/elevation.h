@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#pragma once
+
+#include "job.h"
+#include "section_layout.h"
+
+#include <QLineF>
+#include <QRectF>
+#include <QString>
+
+#include <vector>
+
+// What a drawing for CAD shows, in the job's unit at full size: each section
+// laid flat along the rail (as a router drills it), one below the other with
+// its name, posts on both ends and every railpin with its centre line.
+// Coordinates grow rightwards and downwards; x is 0 at the left post's face,
+// so that a centre's x is its distance from the post.
+namespace exports {
+
+enum class Layer { Posts, Railpins, Centres, Labels };
+
+// The layer's name as drawings show it: "posts", "railpins", "centres", "labels".
+QString layerName(Layer layer);
+
+struct Elevation
+{
+    struct Rectangle
+    {
+        Layer layer;
+        QRectF rect;
+    };
+    struct Line
+    {
+        Layer layer;
+        QLineF line;
+    };
+    struct Label
+    {
+        QPointF baseline;  // the left end of the text's baseline
+        double height;
+        QString text;  // one line, without control characters
+    };
+
+    QRectF bounds;  // the whole drawing, margins included
+    std::vector<Rectangle> rectangles;
+    std::vector<Line> lines;  // the centres: one vertical line per railpin at its exact centre
+    std::vector<Label> labels;
+};
+
+// `sections` are the layouts of job.sections; sections not laid out are left out.
+Elevation elevation(const layout::Job &job, const std::vector<layout::SectionLayout> &sections);
+
+}  // namespace exports

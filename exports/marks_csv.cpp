@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "marks_csv.h"
+
+#include "measurement.h"
+
+#include <QStringList>
+
+namespace exports {
+
+namespace {
+
+// A field is quoted when it holds a separator, a quote or a line break; its
+// quotes are doubled.
+QString csvField(const QString &text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+QString csvRow(const QStringList &fields)
+{
+    QStringList quoted;
+    quoted.reserve(fields.size());
+    for (const QString &field : fields)
+        quoted << csvField(field);
+    return quoted.join(u',') + QStringLiteral("\r\n");
+}
+
+}  // namespace
+
+QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &sections)
+{
+    const bool inches = job.unit == layout::Unit::Inches;
+    // Like the tab-separated marks, the headings are read by programs and stay
+    // the same in every language.
+    const QString unit = inches ? QStringLiteral("in") : QStringLiteral("mm");
+    const QStringList positions{QStringLiteral("Left edge"), QStringLiteral("Centre"), QStringLiteral("Right edge"),
+                                QStringLiteral("Centre from right post")};
+    QStringList headings{QStringLiteral("Section"), QStringLiteral("Railpin")};
+    for (const QString &position : positions)
+        headings << QStringLiteral("%1 (%2)").arg(position, unit);
+    if (inches) {
+        for (const QString &position : positions)
+            headings << QStringLiteral("%1 (%2) (fraction)").arg(position, unit);
+    }
+
+    QString text = csvRow(headings);
+    const int places = inches ? 6 : 3;
+    for (std::size_t index = 0; index < sections.size() && index < job.sections.size(); ++index) {
+        for (const layout::RailpinMarks &railpin : sections[index].marks) {
+            const double values[] = {railpin.leftEdge, railpin.centre, railpin.rightEdge, railpin.centreFromRightPost};
+            QStringList row{job.sections[index].name, QString::number(railpin.railpin)};
+            for (const double value : values)
+                row << QString::number(value, 'f', places);
+            if (inches) {
+                for (const double value : values)
+                    row << layout::markText(value, job);
+            }
+            text += csvRow(row);
+        }
+    }
+    return text.toUtf8();
+}
+
+}  // namespace exports

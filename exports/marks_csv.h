@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#pragma once
+
+#include "job.h"
+#include "section_layout.h"
+
+#include <QByteArray>
+
+#include <vector>
+
+// The marks of a job as comma-separated values for a spreadsheet.
+namespace exports {
+
+// RFC 4180 text in UTF-8 without a byte-order mark, CRLF line ends: a heading
+// row, then one row per railpin of every laid-out section with its section's
+// name, the railpin's number and its exact positions along the rail as
+// decimals with "." (6 places in inches, 3 in millimetres); an inch job adds
+// the rounded marks as fractions. `sections` are the layouts of job.sections.
+QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &sections);
+
+}  // namespace exports

@@ -1,0 +1,308 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "template_sheet.h"
+
+#include "measurement.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <tuple>
+
+using layout::RailpinMarks;
+using layout::SectionLayout;
+
+namespace {
+
+struct TemplateSheet
+{
+    Q_DECLARE_TR_FUNCTIONS(TemplateSheet)
+};
+
+QFont templateFont(double points, bool bold = false)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Where things stand down a page, in inches from the paintable area's top.
+constexpr double kStripTop = 0.6;
+constexpr double kStripHeight = 2.4;
+constexpr double kStripBottom = kStripTop + kStripHeight;
+constexpr double kRulerNumbers = kStripBottom + 0.42;
+constexpr double kGlueArrows = kStripBottom + 0.75;
+constexpr double kCheckBarTop = kStripBottom + 1.3;
+constexpr double kCheckBarHeight = 0.12;
+
+// Sections that would be marked the same share one strip.
+using LayoutKey = std::tuple<float, float, int, double, qint64, double>;
+
+LayoutKey keyOf(const SectionLayout &layout)
+{
+    return {layout.length, layout.railpinWidth, int(layout.ends), layout.cosine, layout.count, layout.exactGap};
+}
+
+}  // namespace
+
+namespace printing {
+
+TemplatePlan::TemplatePlan(const layout::Job &job, const std::vector<SectionLayout> &sections, QSizeF page,
+                           QChar decimalPoint)
+    : job(job), page(page), decimalPoint(decimalPoint)
+{
+    const bool inches = job.unit == layout::Unit::Inches;
+    unitInches = inches ? 1 : 1 / 25.4;
+    overlap = inches ? 1 : 25;
+    lead = inches ? 0.75 : 20;
+    span = page.width() / unitInches;
+
+    std::map<LayoutKey, std::size_t> stripOf;
+    for (std::size_t index = 0; index < sections.size() && index < job.sections.size(); ++index) {
+        const SectionLayout &section = sections[index];
+        if (!section.laidOut())
+            continue;
+        const QString name =
+            job.sections[index].name.isEmpty() ? TemplateSheet::tr("Unnamed section") : job.sections[index].name;
+        const auto [found, added] = stripOf.try_emplace(keyOf(section), strips.size());
+        if (added)
+            strips.push_back({{}, &section, section.horizontalRun / section.cosine, 0, 0});
+        strips[found->second].names << name;
+    }
+    const double step = span - overlap;
+    for (Strip &strip : strips) {
+        // Pages past the limit are only counted, never laid out.
+        const double beyondFirst = std::max(0.0, 2 * lead + strip.length - span);
+        const double count = step > 0 ? 1 + std::ceil(beyondFirst / step) : double(kMaximumTemplatePages) + 1;
+        strip.firstPage = pages;
+        strip.pageCount = int(std::min(count, double(kMaximumTemplatePages) + 1));
+        pages = int(std::min(double(pages) + strip.pageCount, double(kMaximumTemplatePages) + 1));
+    }
+}
+
+double TemplatePlan::pageStart(int pageOfStrip) const
+{
+    return -lead + pageOfStrip * (span - overlap);
+}
+
+void TemplatePlan::paintPage(QPainter &painter, int index) const
+{
+    const auto stripAt = std::find_if(strips.begin(), strips.end(), [index](const Strip &strip) {
+        return index >= strip.firstPage && index < strip.firstPage + strip.pageCount;
+    });
+    if (stripAt == strips.end())
+        return;
+    const Strip &strip = *stripAt;
+    const int pageOfStrip = index - strip.firstPage;
+    const bool inches = job.unit == layout::Unit::Inches;
+    const double dpi = painter.device()->logicalDpiX();
+    const double start = pageStart(pageOfStrip);
+    const double end = start + span;
+    const auto x = [&](double position) { return (position - start) * unitInches * dpi; };
+    const auto y = [dpi](double inchesDown) { return inchesDown * dpi; };
+    const double right = page.width() * dpi;
+    const double stripTop = y(kStripTop);
+    const double stripBottom = y(kStripBottom);
+
+    painter.save();
+    const QPen thin(Qt::black, dpi / 150);
+    const QPen heavy(Qt::black, dpi / 40);
+    painter.setBrush(Qt::NoBrush);
+
+    // The strip's edges, between the post faces.
+    painter.setPen(thin);
+    const double stripLeft = std::max(0.0, x(0));
+    const double stripRight = std::min(right, x(strip.length));
+    painter.drawLine(QLineF(stripLeft, stripTop, stripRight, stripTop));
+    painter.drawLine(QLineF(stripLeft, stripBottom, stripRight, stripBottom));
+
+    // The post faces, heavy and labelled.
+    const QFont label = templateFont(9, true);
+    painter.setFont(label);
+    const double gapInches = 0.08 * dpi;
+    if (0 >= start && 0 <= end) {
+        painter.setPen(heavy);
+        painter.drawLine(QLineF(x(0), stripTop - y(0.2), x(0), stripBottom));
+        painter.setPen(thin);
+        painter.drawText(QRectF(0, stripTop, x(0) - gapInches, stripBottom - stripTop),
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, TemplateSheet::tr("left post"));
+    }
+    if (strip.length >= start && strip.length <= end) {
+        painter.setPen(heavy);
+        painter.drawLine(QLineF(x(strip.length), stripTop - y(0.2), x(strip.length), stripBottom));
+        painter.setPen(thin);
+        painter.drawText(QRectF(x(strip.length) + gapInches, stripTop, right, stripBottom - stripTop),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, TemplateSheet::tr("right post"));
+    }
+
+    // Every railpin on this page: its outline and centre line across the
+    // strip, its number, and its centre from either post as the sheet writes it.
+    const std::vector<RailpinMarks> &marks = strip.layout->marks;
+    auto railpin = std::lower_bound(marks.begin(), marks.end(), start,
+                                    [](const RailpinMarks &mark, double value) { return mark.rightEdge < value; });
+    const QFont small = templateFont(7);
+    const QFont number = templateFont(10, true);
+    const double textLine = y(0.14);
+    for (; railpin != marks.end() && railpin->leftEdge <= end; ++railpin) {
+        painter.setPen(thin);
+        painter.drawRect(QRectF(x(railpin->leftEdge), stripTop, x(railpin->rightEdge) - x(railpin->leftEdge),
+                                stripBottom - stripTop));
+        painter.drawLine(QLineF(x(railpin->centre), stripTop, x(railpin->centre), stripBottom));
+        painter.setFont(number);
+        painter.drawText(QRectF(x(railpin->leftEdge), stripTop + y(0.05), x(railpin->rightEdge) - x(railpin->leftEdge),
+                                textLine * 1.5),
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, QString::number(railpin->railpin));
+        painter.setFont(small);
+        const QString fromLeft = layout::markText(railpin->centre, job, decimalPoint);
+        const QString fromRight = layout::markText(railpin->centreFromRightPost, job, decimalPoint);
+        const double textLeft = x(railpin->rightEdge) + y(0.04);
+        painter.drawText(QRectF(textLeft, stripBottom - 2.4 * textLine, y(1.5), textLine),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
+                         TemplateSheet::tr("%1 from left").arg(fromLeft));
+        painter.drawText(QRectF(textLeft, stripBottom - 1.3 * textLine, y(1.5), textLine),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
+                         TemplateSheet::tr("%1 from right").arg(fromRight));
+    }
+
+    // The ruler under the strip from the left post face: sixteenths of an inch
+    // numbered in inches, or millimetres numbered in centimetres. No tick
+    // reaches a quarter inch, so the railpins' lines stand out.
+    painter.setPen(thin);
+    painter.setFont(small);
+    const int perNumber = inches ? 16 : 10;
+    const double tickSize = inches ? 1.0 / 16 : 1.0;
+    const auto firstTick = qint64(std::max(0.0, std::ceil(start / tickSize)));
+    const auto lastTick = qint64(std::floor(std::min(end, strip.length) / tickSize));
+    for (qint64 tick = firstTick; tick <= lastTick; ++tick) {
+        double length = 0.07;
+        if (tick % perNumber == 0)
+            length = 0.22;
+        else if (inches ? tick % 8 == 0 : tick % 5 == 0)
+            length = 0.16;
+        else if (inches && tick % 4 == 0)
+            length = 0.12;
+        else if (inches && tick % 2 == 0)
+            length = 0.09;
+        const double tickX = x(double(tick) * tickSize);
+        painter.drawLine(QLineF(tickX, stripBottom, tickX, stripBottom + y(length)));
+        if (tick % perNumber == 0 && tick > 0)
+            painter.drawText(QRectF(tickX - y(0.3), y(kRulerNumbers) - textLine, y(0.6), textLine),
+                             Qt::AlignHCenter | Qt::AlignVCenter, QString::number(tick / perNumber));
+    }
+    painter.drawText(QRectF(0, y(kRulerNumbers) + textLine * 0.2, right, textLine), Qt::AlignLeft | Qt::AlignVCenter,
+                     inches ? TemplateSheet::tr("inches from the left post")
+                            : TemplateSheet::tr("centimetres from the left post"));
+
+    // Where this page and its neighbours overlap: a glue line in the middle
+    // of the shared inch, marked the same on both pages.
+    const int pageNumber = index + 1;
+    const auto glueMark = [&](double position, int before) {
+        painter.setPen(QPen(Qt::black, dpi / 100, Qt::DashLine));
+        painter.drawLine(QLineF(x(position), stripTop - y(0.35), x(position), y(kGlueArrows)));
+        painter.setPen(thin);
+        painter.setFont(label);
+        painter.drawText(QRectF(x(position) - y(1.5), y(kGlueArrows), y(3), textLine * 2), Qt::AlignCenter,
+                         TemplateSheet::tr("page %1 \u25c2 \u25b8 page %2").arg(before).arg(before + 1));
+    };
+    if (pageOfStrip > 0)
+        glueMark(start + overlap / 2, pageNumber - 1);
+    if (pageOfStrip + 1 < strip.pageCount)
+        glueMark(pageStart(pageOfStrip + 1) + overlap / 2, pageNumber);
+
+    // The check bar: a fixed length whatever the paper, to prove the scale.
+    const double barLength = inches ? 6 * dpi : 150 / 25.4 * dpi;
+    const double barLeft = y(0.5);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawRect(QRectF(barLeft, y(kCheckBarTop), barLength, y(kCheckBarHeight)));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(thin);
+    painter.setFont(templateFont(9));
+    painter.drawText(QRectF(barLeft, y(kCheckBarTop + kCheckBarHeight + 0.05), right - barLeft, textLine * 2),
+                     Qt::AlignLeft | Qt::AlignTop,
+                     inches ? TemplateSheet::tr("This bar must measure exactly 6 in. Print at actual size (100 %), "
+                                                "not fit to page.")
+                            : TemplateSheet::tr("This bar must measure exactly 150 mm. Print at actual size (100 %), "
+                                                "not fit to page."));
+
+    // The heading and the footer name the job and every section of the strip.
+    const QString jobName = job.name.isEmpty() ? TemplateSheet::tr("Untitled job") : job.name;
+    const QString sectionNames = strip.names.join(QStringLiteral(", "));
+    painter.setFont(templateFont(11, true));
+    // Many sections may share a strip: their names are cut short to the page.
+    const auto fitted = [&painter](const QString &text, double width) {
+        return QFontMetricsF(painter.font(), painter.device()).elidedText(text, Qt::ElideRight, width);
+    };
+    painter.drawText(QRectF(0, 0, right, y(0.3)), Qt::AlignLeft | Qt::AlignVCenter,
+                     fitted(TemplateSheet::tr("Full-size template: %1").arg(sectionNames), right));
+    painter.setFont(templateFont(8));
+    const double bottom = page.height() * dpi;
+    painter.drawText(QRectF(0, bottom - textLine * 1.5, right, textLine * 1.5), Qt::AlignLeft | Qt::AlignBottom,
+                     TemplateSheet::tr("%1 \u2014 %2 \u2014 page %3 of %4")
+                         .arg(fitted(jobName, right / 4), fitted(sectionNames, right / 2))
+                         .arg(pageNumber)
+                         .arg(pages));
+    painter.restore();
+}
+
+QString paintTemplate(QPagedPaintDevice &device, const layout::Job &job, const std::vector<SectionLayout> &sections,
+                      QChar decimalPoint)
+{
+    const QSizeF page = device.pageLayout().paintRect(QPageLayout::Inch).size();
+    const TemplatePlan plan(job, sections, page, decimalPoint);
+    if (plan.pageCount() > kMaximumTemplatePages)
+        return TemplateSheet::tr("the template would need more than %1 pages").arg(kMaximumTemplatePages);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return TemplateSheet::tr("the template could not be started");
+    for (int index = 0; index < plan.pageCount(); ++index) {
+        if (index > 0 && !device.newPage()) {
+            painter.end();
+            return TemplateSheet::tr("page %1 of the template could not be started").arg(index + 1);
+        }
+        plan.paintPage(painter, index);
+    }
+    if (plan.pageCount() == 0)
+        painter.drawText(QRectF(0, 0, device.width(), device.height()), Qt::AlignCenter,
+                         TemplateSheet::tr("This job has no section to lay out."));
+    if (!painter.end())
+        return TemplateSheet::tr("the template could not be finished");
+    return {};
+}
+
+TemplatePdf templatePdf(const layout::Job &job, const std::vector<SectionLayout> &sections, const QPageSize &paper,
+                        QChar decimalPoint)
+{
+    TemplatePdf made;
+    QBuffer buffer(&made.bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(
+            QPageLayout(paper, QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        writer.setTitle(job.name);
+        writer.setCreator(QCoreApplication::applicationName());
+        const QSizeF page = writer.pageLayout().paintRect(QPageLayout::Inch).size();
+        if (TemplatePlan(job, sections, page, decimalPoint).pageCount() > kMaximumTemplatePages) {
+            made.tooLarge = true;
+            made.failure =
+                TemplateSheet::tr("the template would need more than %1 pages, the limit").arg(kMaximumTemplatePages);
+            return made;
+        }
+        made.failure = paintTemplate(writer, job, sections, decimalPoint);
+    }
+    if (!made.failure.isEmpty())
+        made.bytes.clear();
+    return made;
+}
+
+}  // namespace printing

@@ -1,0 +1,244 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "recording_paint_device.h"
+#include "section_layout.h"
+#include "template_sheet.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QTest>
+
+#include <cmath>
+
+using layout::Job;
+using layout::Section;
+using layout::SectionLayout;
+
+namespace {
+
+constexpr int kDpi = 1200;
+const double kMillimetre = kDpi / 25.4;
+
+// The paintable area of a landscape Letter page with 10 mm margins, in inches.
+QSizeF letterLandscape()
+{
+    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter)
+        .paintRect(QPageLayout::Inch)
+        .size();
+}
+
+std::vector<RecordingPaintDevice::Recording> paintAll(const printing::TemplatePlan &plan, QSizeF page)
+{
+    std::vector<RecordingPaintDevice::Recording> pages;
+    for (int index = 0; index < plan.pageCount(); ++index) {
+        RecordingPaintDevice device(QSize(int(page.width() * kDpi), int(page.height() * kDpi)), kDpi);
+        QPainter painter(&device);
+        plan.paintPage(painter, index);
+        painter.end();
+        pages.push_back(device.recording());
+    }
+    return pages;
+}
+
+// Upright lines at least an inch long: post faces, centre lines and glue
+// lines, never a ruler's tick.
+std::vector<double> longUprightLines(const RecordingPaintDevice::Recording &page)
+{
+    std::vector<double> found;
+    for (const QLineF &line : page.lines) {
+        if (std::abs(line.dx()) < 1e-6 && std::abs(line.dy()) >= kDpi)
+            found.push_back(line.x1());
+    }
+    return found;
+}
+
+// The left and right sides of every outlined shape at least an inch tall.
+std::vector<double> tallShapeSides(const RecordingPaintDevice::Recording &page)
+{
+    std::vector<double> found;
+    for (const QPolygonF &shape : page.shapes) {
+        const QRectF bounds = shape.boundingRect();
+        if (bounds.height() >= kDpi) {
+            found.push_back(bounds.left());
+            found.push_back(bounds.right());
+        }
+    }
+    return found;
+}
+
+bool near(const std::vector<double> &positions, double expected, double tolerance)
+{
+    return std::any_of(positions.begin(), positions.end(),
+                       [&](double position) { return std::abs(position - expected) <= tolerance; });
+}
+
+Section sectionOf(const QString &name, const QString &length)
+{
+    Section section;
+    section.name = name;
+    section.length = length;
+    return section;
+}
+
+}  // namespace
+
+class TestTemplateSheet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every post face, railpin edge and centre line lies within 0.2 mm of its
+    // exact place along the strip, on every page that shows it; pages follow
+    // each other overlapping by exactly an inch (25 mm); the check bar is
+    // within 0.1 mm on every page.
+    void drawnAtFullSize_data()
+    {
+        QTest::addColumn<bool>("metric");
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<bool>("halfEnds");
+        QTest::addColumn<QString>("rise");
+        QTest::addColumn<QString>("run");
+        QTest::newRow("level") << false << "36"
+                               << "1 3/8" << false << ""
+                               << "";
+        QTest::newRow("half gaps") << false << "36"
+                                   << "1 3/8" << true << ""
+                                   << "";
+        QTest::newRow("stair") << false << "48"
+                               << "1 1/2" << false << "7 1/2"
+                               << "10";
+        QTest::newRow("metric") << true << "914"
+                                << "35" << false << ""
+                                << "";
+        // Twenty pages: an error that grows from page to page would show.
+        QTest::newRow("long level") << false << "200 3/16"
+                                    << "1 3/8" << false << ""
+                                    << "";
+        QTest::newRow("long metric stair") << true << "5000"
+                                           << "35" << true << "180"
+                                           << "250";
+    }
+
+    void drawnAtFullSize()
+    {
+        QFETCH(bool, metric);
+        QFETCH(QString, length);
+        QFETCH(QString, width);
+        QFETCH(bool, halfEnds);
+        QFETCH(QString, rise);
+        QFETCH(QString, run);
+        Job job;
+        job.name = QStringLiteral("Deck");
+        job.unit = metric ? layout::Unit::Millimetres : layout::Unit::Inches;
+        job.maximumGap = metric ? QStringLiteral("100") : QStringLiteral("4");
+        Section section = sectionOf(QStringLiteral("Front"), length);
+        section.railpinWidth = width;
+        section.ends = halfEnds ? layout::Ends::Half : layout::Ends::Full;
+        if (!rise.isEmpty())
+            section.stair = layout::Stair{rise, run, std::nullopt};
+        job.sections = {section};
+        const std::vector<SectionLayout> layouts{layout::layOut(job, section)};
+        QVERIFY2(layouts[0].laidOut(), qPrintable(layouts[0].problems.join(u' ')));
+
+        const QSizeF page = letterLandscape();
+        const printing::TemplatePlan plan(job, layouts, page);
+        const std::vector<RecordingPaintDevice::Recording> pages = paintAll(plan, page);
+        QVERIFY(pages.size() > 1);
+
+        const double unit = metric ? kMillimetre : kDpi;  // device units per unit of the job
+        const double overlap = metric ? 25 * kMillimetre : kDpi;
+        const double step = page.width() * kDpi - overlap;
+        // The left post face: the first page's leftmost long line.
+        const std::vector<double> firstLines = longUprightLines(pages[0]);
+        QVERIFY(!firstLines.empty());
+        const double leftFace = *std::min_element(firstLines.begin(), firstLines.end());
+        QVERIFY(leftFace > 0);
+
+        const double tolerance = 0.2 * kMillimetre;
+        const double alongTheRail = layouts[0].horizontalRun / layouts[0].cosine;
+        const double lastPageWidth = page.width() * kDpi;
+        int rightFaces = 0;
+        for (std::size_t index = 0; index < pages.size(); ++index) {
+            const std::vector<double> lines = longUprightLines(pages[index]);
+            const std::vector<double> sides = tallShapeSides(pages[index]);
+            const auto onPage = [&](double position) { return leftFace + position * unit - double(index) * step; };
+            const auto shown = [&](double x) { return x >= 0 && x <= lastPageWidth; };
+            for (const layout::RailpinMarks &railpin : layouts[0].marks) {
+                if (!shown(onPage(railpin.leftEdge)) || !shown(onPage(railpin.rightEdge)))
+                    continue;
+                QVERIFY2(
+                    near(lines, onPage(railpin.centre), tolerance),
+                    qPrintable(QStringLiteral("centre of railpin %1 on page %2").arg(railpin.railpin).arg(index + 1)));
+                QVERIFY2(near(sides, onPage(railpin.leftEdge), tolerance),
+                         qPrintable(
+                             QStringLiteral("left edge of railpin %1 on page %2").arg(railpin.railpin).arg(index + 1)));
+                QVERIFY2(
+                    near(sides, onPage(railpin.rightEdge), tolerance),
+                    qPrintable(
+                        QStringLiteral("right edge of railpin %1 on page %2").arg(railpin.railpin).arg(index + 1)));
+            }
+            if (shown(onPage(alongTheRail))) {
+                QVERIFY2(near(lines, onPage(alongTheRail), tolerance),
+                         qPrintable(QStringLiteral("right post face on page %1").arg(index + 1)));
+                ++rightFaces;
+            }
+
+            const double bar = metric ? 150 * kMillimetre : 6.0 * kDpi;
+            QVERIFY2(std::any_of(pages[index].shapes.begin(), pages[index].shapes.end(),
+                                 [&](const QPolygonF &shape) {
+                                     return std::abs(shape.boundingRect().width() - bar) <= 0.1 * kMillimetre;
+                                 }),
+                     qPrintable(QStringLiteral("check bar on page %1").arg(index + 1)));
+            // Texts in more than one font come in pieces: they are joined as painted.
+            const QString texts = pages[index].texts.join(QString());
+            QVERIFY(texts.contains(QStringLiteral("page %1 of %2").arg(index + 1).arg(pages.size())));
+            QVERIFY(texts.contains(metric ? QStringLiteral("This bar must measure exactly 150 mm.")
+                                          : QStringLiteral("This bar must measure exactly 6 in.")));
+            // The glue arrows name this page and its neighbour on both pages.
+            if (index > 0)
+                QVERIFY(texts.contains(QStringLiteral("page %1 \u25c2 \u25b8 page %2").arg(index).arg(index + 1)));
+            if (index + 1 < pages.size())
+                QVERIFY(texts.contains(QStringLiteral("page %1 \u25c2 \u25b8 page %2").arg(index + 1).arg(index + 2)));
+        }
+        QVERIFY(rightFaces >= 1);
+        QVERIFY(pages.front().texts.contains(QStringLiteral("left post")));
+        QVERIFY(pages.back().texts.contains(QStringLiteral("right post")));
+    }
+
+    // Sections that would be marked the same share one strip naming all of
+    // them; a different one gets its own.
+    void sameLayoutsShareAStrip()
+    {
+        Job job;
+        job.sections = {sectionOf(QStringLiteral("Front"), QStringLiteral("36")),
+                        sectionOf(QStringLiteral("Stair"), QStringLiteral("36")),
+                        sectionOf(QStringLiteral("Back"), QStringLiteral("36"))};
+        job.sections[1].stair = layout::Stair{QStringLiteral("7"), QStringLiteral("11"), std::nullopt};
+        std::vector<SectionLayout> layouts;
+        for (const Section &section : job.sections)
+            layouts.push_back(layout::layOut(job, section));
+        const QSizeF page = letterLandscape();
+        const printing::TemplatePlan plan(job, layouts, page);
+        QCOMPARE(plan.stripCount(), 2);
+        const std::vector<RecordingPaintDevice::Recording> pages = paintAll(plan, page);
+        QVERIFY(pages.front().texts.join(u' ').contains(QStringLiteral("Front, Back")));
+        QVERIFY(!pages.front().texts.join(u' ').contains(QStringLiteral("Stair")));
+        QVERIFY(pages.back().texts.join(u' ').contains(QStringLiteral("Stair")));
+    }
+
+    // A template of more than 500 pages is refused as too large, not written.
+    void tooManyPagesRefused()
+    {
+        Job job;
+        job.sections = {sectionOf(QStringLiteral("Pier"), QStringLiteral("6000"))};
+        const printing::TemplatePdf made =
+            printing::templatePdf(job, {layout::layOut(job, job.sections[0])}, QPageSize(QPageSize::Letter));
+        QVERIFY(made.tooLarge);
+        QVERIFY(made.bytes.isEmpty());
+        QVERIFY2(made.failure.contains(QStringLiteral("500")), qPrintable(made.failure));
+    }
+};
+
+QTEST_MAIN(TestTemplateSheet)
+#include "tst_template_sheet.moc"
