@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "job.h"
 
+#include <QCoreApplication>
+
 namespace layout {
 
 QString sectionRailpinWidth(const Job &job, const Section &section)
@@ -11,6 +13,19 @@ QString sectionRailpinWidth(const Job &job, const Section &section)
 QString sectionMaximumGap(const Job &job, const Section &section)
 {
     return section.maximumGap.value_or(job.maximumGap);
+}
+
+QString numberedSectionName(qsizetype number)
+{
+    return QCoreApplication::translate("layout", "Section %1").arg(number);
+}
+
+Job newJob()
+{
+    Job job;
+    job.sections.push_back({});
+    job.sections.front().name = numberedSectionName(1);
+    return job;
 }
 
 }  // namespace layout

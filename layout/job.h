@@ -61,4 +61,10 @@ struct Job
 QString sectionRailpinWidth(const Job &job, const Section &section);
 QString sectionMaximumGap(const Job &job, const Section &section);
 
+// The name a section gets where it is added as the job's `number`th: "Section 3".
+QString numberedSectionName(qsizetype number);
+
+// A new job as New and a fresh window show it: one empty section, "Section 1".
+Job newJob();
+
 }  // namespace layout
