@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "command_line.h"
 
+#include "command_line_texts.h"
+
 #include "app_info.h"
 #include "command_line_job.h"
 #include "command_line_options.h"
@@ -25,11 +27,6 @@
 #include <optional>
 
 namespace {
-
-struct CommandLine
-{
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
-};
 
 QString programName(const QStringList &arguments)
 {
@@ -166,16 +163,6 @@ bool asksForCommandLine(const QStringList &arguments)
     const auto sectionOptions = options.sectionOptions();
     return std::any_of(sectionOptions.begin(), sectionOptions.end(),
                        [&parser](const QCommandLineOption *option) { return parser.isSet(*option); });
-}
-
-QString jobFileToOpen(const QStringList &arguments)
-{
-    if (asksForCommandLine(arguments))
-        return {};
-    CommandLineOptions options;
-    options.parser.parse(arguments);
-    const QStringList positional = options.parser.positionalArguments();
-    return positional.size() == 1 ? positional.first() : QString();
 }
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)

@@ -23,10 +23,6 @@ inline constexpr int kBadArguments = 2;       // a bad option or value, a sectio
 // takes its own (-platform, -style...).
 bool asksForCommandLine(const QStringList &arguments);
 
-// The job file the windows should open: the one positional argument when no
-// command-line work is asked for; empty when there is none.
-QString jobFileToOpen(const QStringList &arguments);
-
 // Does what the arguments ask and returns the exit code. Output goes to `out`,
 // failures as one line each to `err`; on any failure nothing is written.
 // Needs a QCoreApplication, and a QGuiApplication for --pdf.

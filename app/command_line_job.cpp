@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "command_line_job.h"
 
+#include "command_line_texts.h"
+
 #include "command_line.h"
 #include "command_line_options.h"
 #include "job_fields.h"
@@ -12,11 +14,6 @@
 #include <cmath>
 
 namespace {
-
-struct CommandLine
-{
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
-};
 
 using command_line::Failure;
 

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "command_line_options.h"
 
+#include "command_line_texts.h"
+
 #include <QCoreApplication>
 
 namespace {
-
-struct CommandLine
-{
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
-};
 
 QCommandLineOption valueOption(const QString &name, const QString &description, const QString &valueName)
 {

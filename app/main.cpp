@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "app_info.h"
+#include "calculator_job_windows.h"
 #include "command_line.h"
 #include "display_check.h"
 #include "first_frame_report.h"
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
     }
 
     frmMain window;
+    const std::unique_ptr<JobWindows> jobs = jobWindowsFor(window);
     if (qEnvironmentVariableIsSet("RAILPIN_BENCH_FIRST_FRAME"))
         reportFirstFrame(window);
     window.show();

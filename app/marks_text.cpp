@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "marks_text.h"
 
+#include "marks_headings.h"
 #include "measurement.h"
 
 #include <QRegularExpression>
@@ -12,8 +13,9 @@ QString marksText(const layout::Job &job, const std::vector<layout::SectionLayou
 {
     // The output is read by scripts as well as people: like its "." separator,
     // its headings stay the same in every language.
-    QStringList headings{QStringLiteral("Railpin"), QStringLiteral("Left edge"), QStringLiteral("Centre"),
-                         QStringLiteral("Right edge"), QStringLiteral("Centre from right post")};
+    QStringList headings;
+    for (const char *heading : marks_headings::kColumns)
+        headings.append(QString::fromLatin1(heading));
     if (job.unit == layout::Unit::Millimetres) {
         for (qsizetype column = 1; column < headings.size(); ++column)
             headings[column] += QStringLiteral(" (mm)");

@@ -2,54 +2,38 @@
 #include "calculator_section.h"
 
 #include "cell_text.h"
+#include "increments.h"
 #include "unit_conversion.h"
-
-#include <QCoreApplication>
 
 namespace calculator_section {
 
 namespace {
 
-std::optional<qint64> currentCount(const layout_sheet::WindowTexts &shown)
-{
-    // The sheet recomputes the results from the fields and compares them with
-    // those on screen: Ready means the count shown is the fields' own.
-    const layout_sheet::Sheet sheet = layout_sheet::make(shown, 0);
-    if (sheet.status != layout_sheet::Status::Ready)
-        return std::nullopt;
-    return qint64(sheet.count);
-}
-
-QString sectionName(qsizetype number)
-{
-    return QCoreApplication::translate("calculator_section", "Section %1").arg(number);
-}
-
 // The calculator's fields as an inch job of one section.
-layout::Job inchJob(const layout_sheet::WindowTexts &shown, QChar decimalPoint)
+layout::Job inchJob(const layout::CalculatorSnapshot &shown, QChar decimalPoint)
 {
     layout::Job job;
     job.unit = layout::Unit::Inches;
     job.railpinWidth = cell_text::stored(shown.width, decimalPoint);
     job.maximumGap = cell_text::stored(shown.maximumGap, decimalPoint);
-    if (shown.denominator == 4 || shown.denominator == 8 || shown.denominator == 16 || shown.denominator == 32)
+    if (increments::isIncrement(shown.denominator))
         job.increment = shown.denominator;
     layout::Section section;
-    section.name = sectionName(1);
+    section.name = layout::numberedSectionName(1);
     section.length = cell_text::stored(shown.length, decimalPoint);
-    section.count = currentCount(shown);
+    section.count = shown.count;
     job.sections.push_back(section);
     return job;
 }
 
 }  // namespace
 
-layout::Job newJob(const layout_sheet::WindowTexts &shown, QChar decimalPoint)
+layout::Job newJob(const layout::CalculatorSnapshot &shown, QChar decimalPoint)
 {
     return inchJob(shown, decimalPoint);
 }
 
-layout::Section section(const layout_sheet::WindowTexts &shown, const layout::Job &job, QChar decimalPoint)
+layout::Section section(const layout::CalculatorSnapshot &shown, const layout::Job &job, QChar decimalPoint)
 {
     // The calculator works in inches; a metric job gets the section converted.
     layout::Job calculator = inchJob(shown, decimalPoint);
@@ -59,7 +43,7 @@ layout::Section section(const layout_sheet::WindowTexts &shown, const layout::Jo
         calculator = layout::convertedTo(calculator, job.unit);
     }
     layout::Section section = calculator.sections.front();
-    section.name = sectionName(qsizetype(job.sections.size()) + 1);
+    section.name = layout::numberedSectionName(qsizetype(job.sections.size()) + 1);
     if (calculator.railpinWidth != job.railpinWidth)
         section.railpinWidth = calculator.railpinWidth;
     if (calculator.maximumGap != job.maximumGap)

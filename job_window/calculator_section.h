@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "calculator_snapshot.h"
 #include "job.h"
-#include "layout_sheet.h"
 
 // A section of a job made from what the calculator window shows: its length,
 // width, maximum gap and increment as typed, and its railpin count when the
@@ -12,10 +12,10 @@
 namespace calculator_section {
 
 // A new job holding one section from the calculator.
-layout::Job newJob(const layout_sheet::WindowTexts &shown, QChar decimalPoint);
+layout::Job newJob(const layout::CalculatorSnapshot &calculator, QChar decimalPoint);
 
 // A section for an existing job; it carries a width or maximum gap of its own
 // only where the calculator's differs from the job's.
-layout::Section section(const layout_sheet::WindowTexts &shown, const layout::Job &job, QChar decimalPoint);
+layout::Section section(const layout::CalculatorSnapshot &calculator, const layout::Job &job, QChar decimalPoint);
 
 }  // namespace calculator_section

@@ -4,8 +4,12 @@
 #include "app_info.h"
 #include "cell_text.h"
 #include "ends_delegate.h"
+#include "increments.h"
+#include "job_sheet.h"
 #include "marks_model.h"
 #include "measurement.h"
+#include "number_text.h"
+#include "problem_colours.h"
 #include "recent_files.h"
 #include "section_layout.h"
 #include "sections_model.h"
@@ -15,26 +19,11 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QLocale>
 #include <QMenu>
 #include <QStyle>
 
 namespace {
 
-struct Increment
-{
-    const char *text;
-    qint32 denominator;
-};
-
-constexpr Increment kIncrements[] = {{QT_TRANSLATE_NOOP("frmJob", "Quarter"), 4},
-                                     {QT_TRANSLATE_NOOP("frmJob", "Eighth"), 8},
-                                     {QT_TRANSLATE_NOOP("frmJob", "Sixteenth"), 16},
-                                     {QT_TRANSLATE_NOOP("frmJob", "Thirty Second"), 32}};
-
-// The same dark red on light red as a bad cell of the table.
-const QColor kProblemText(0xA0, 0x00, 0x00);
-const QColor kProblemBackground(0xFF, 0xE5, 0xE5);
 const char *const kProblemActionName = "problemIcon";
 constexpr int kMaximumGapPresets = 3;
 
@@ -43,17 +32,11 @@ constexpr int kMaximumGapPresets = 3;
 constexpr int kSampledRows = 64;
 const char *const kOwnDescription = "ownAccessibleDescription";
 
-QChar localeDecimalPoint()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 ? point.front() : QChar(u'.');
-}
-
 }  // namespace
 
 frmJob::frmJob(CalculatorFields calculatorFields, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmJob>()),
-      sections(std::make_unique<SectionsModel>(undoStack, localeDecimalPoint())),
+      sections(std::make_unique<SectionsModel>(undoStack, number_text::localeDecimalPoint())),
       marks(std::make_unique<MarksModel>(*sections)), calculatorFields(std::move(calculatorFields))
 {
     ui->setupUi(this);
@@ -61,10 +44,7 @@ frmJob::frmJob(CalculatorFields calculatorFields, QWidget *parent)
     setUpViews();
     setUpActions();
     connectHandlers();
-    layout::Job job;
-    job.sections.push_back({});
-    job.sections.front().name = tr("Section %1").arg(1);
-    showJob(job);
+    showJob(layout::newJob());
 }
 
 // Taking the window down takes the focus from a field, whose editingFinished
@@ -79,11 +59,11 @@ frmJob::~frmJob()
 
 void frmJob::setUpViews()
 {
-    for (const Increment &increment : kIncrements)
-        ui->cboIncrement->addItem(tr(increment.text), increment.denominator);
+    for (const increments::Increment &increment : increments::kAll)
+        ui->cboIncrement->addItem(increment.shownName(), increment.denominator);
     ui->cboUnit->addItem(tr("Inches"), int(layout::Unit::Inches));
     ui->cboUnit->addItem(tr("Millimetres"), int(layout::Unit::Millimetres));
-    const QChar point = localeDecimalPoint();
+    const QChar point = number_text::localeDecimalPoint();
     ui->cboMarkStep->addItem(tr("1 mm"), 1.0);
     ui->cboMarkStep->addItem(tr("%1 mm").arg(cell_text::shown(QStringLiteral("0.5"), point)), 0.5);
 
@@ -280,8 +260,8 @@ void frmJob::showFieldProblem(QLineEdit *field, const QString &stored, bool empt
                                 : layout::readMeasurement(cell_text::shown(stored, point), job().unit, point).problem;
     QPalette colours = QApplication::palette(field);
     if (!problem.isEmpty()) {
-        colours.setColor(QPalette::Text, kProblemText);
-        colours.setColor(QPalette::Base, kProblemBackground);
+        colours.setColor(QPalette::Text, problem_colours::kText);
+        colours.setColor(QPalette::Base, problem_colours::kBackground);
         statusBar()->showMessage(problem);
     }
     field->setPalette(colours);
@@ -310,7 +290,7 @@ void frmJob::updateTitle()
     if (name.isEmpty())
         name = QFileInfo(path).completeBaseName();
     if (name.isEmpty())
-        name = tr("Untitled job");
+        name = printing::untitledJobName();
     // The program's name as the calculator's title shows it, in the user's language.
     setWindowTitle(tr("%1[*] - %2").arg(name, QCoreApplication::translate("frmMain", app_info::kTitle)));
     setWindowFilePath(path);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "calculator_snapshot.h"
 #include "job.h"
-#include "layout_sheet.h"
 #include "section_layout.h"
 
 #include <QMainWindow>
@@ -32,7 +32,7 @@ class frmJob : public QMainWindow
 public:
     // What the calculator window shows, for Add from Calculator; a window
     // opened without the calculator has none and the command is disabled.
-    using CalculatorFields = std::function<layout_sheet::WindowTexts()>;
+    using CalculatorFields = std::function<layout::CalculatorSnapshot()>;
 
     explicit frmJob(CalculatorFields calculatorFields = {}, QWidget *parent = nullptr);
     ~frmJob() override;
@@ -50,6 +50,10 @@ public:
     // Asks Save / Discard / Cancel when there are unsaved changes; true when
     // the job may be closed or replaced.
     bool maybeSave();
+
+signals:
+    // The user asks for the calculator window; the program shows it.
+    void calculatorRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

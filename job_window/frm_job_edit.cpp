@@ -175,7 +175,7 @@ void frmJob::maximumGapPreset_Click(const QAction *preset)
 void frmJob::mnuEditAddSection_Click()
 {
     layout::Section section;
-    section.name = tr("Section %1").arg(sections->rowCount() + 1);
+    section.name = layout::numberedSectionName(sections->rowCount() + 1);
     const int row = currentSectionRow() + 1 > 0 ? currentSectionRow() + 1 : sections->rowCount();
     undoStack.push(new InsertSectionsCommand(*sections, row, {section}, tr("Add Section")));
     ui->tblSections->setCurrentIndex(sections->index(row, SectionsModel::Length));

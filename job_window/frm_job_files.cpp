@@ -5,6 +5,7 @@
 
 #include "job_file.h"
 #include "job_sheet.h"
+#include "open_job_dialog.h"
 #include "print_server.h"
 #include "recent_files.h"
 #include "sections_model.h"
@@ -20,11 +21,6 @@
 
 namespace {
 
-QString jobFilter()
-{
-    return QCoreApplication::translate("frmJob", "Railpin jobs (*.railpin)");
-}
-
 QString nativePath(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -39,7 +35,7 @@ bool frmJob::maybeSave()
         return true;
     QString name = job().name.isEmpty() ? QFileInfo(path).fileName() : job().name;
     if (name.isEmpty())
-        name = tr("Untitled job");
+        name = printing::untitledJobName();
     QMessageBox box(QMessageBox::Warning, tr("Unsaved Changes"),
                     tr("The job \"%1\" has changes that are not saved. Save them?").arg(name),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
@@ -60,29 +56,22 @@ void frmJob::mnuFileNew_Click()
 {
     if (!maybeSave())
         return;
-    layout::Job job;
-    job.sections.push_back({});
-    job.sections.front().name = tr("Section %1").arg(1);
-    showJob(job);
+    showJob(layout::newJob());
 }
 
 void frmJob::mnuFileOpen_Click()
 {
     if (!maybeSave())
         return;
-    QFileDialog dialog(this, tr("Open Job"), QFileInfo(path).absolutePath(), jobFilter());
-    dialog.setObjectName(QStringLiteral("dlgOpenJob"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        openFile(dialog.selectedFiles().constFirst());
+    if (const QString chosen = chooseJobFile(this, QFileInfo(path).absolutePath()); !chosen.isEmpty())
+        openFile(chosen);
 }
 
 bool frmJob::openFile(const QString &file)
 {
     const layout::JobReadResult read = layout::readJobFile(file);
     if (!read.job) {
-        QMessageBox box(QMessageBox::Warning, tr("Open Job"),
+        QMessageBox box(QMessageBox::Warning, openJobTitle(),
                         tr("The job %1 could not be opened.\n\n%2").arg(nativePath(file), read.error), QMessageBox::Ok,
                         this);
         box.setObjectName(QStringLiteral("msgOpenFailed"));
@@ -168,7 +157,7 @@ QString frmJob::suggestedFileName(const QString &suffix) const
 bool frmJob::mnuFileSaveAs_Click()
 {
     commitPendingEdits();
-    QFileDialog dialog(this, tr("Save Job As"), QString(), jobFilter());
+    QFileDialog dialog(this, tr("Save Job As"), QString(), jobFileFilter());
     dialog.setObjectName(QStringLiteral("dlgSaveJob"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("railpin"));

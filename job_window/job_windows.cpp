@@ -3,17 +3,19 @@
 
 #include "calculator_section.h"
 #include "job_file.h"
+#include "number_text.h"
+#include "open_job_dialog.h"
 #include "window_placement.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 
-JobWindows::JobWindows(frmJob::CalculatorFields calculatorFields) : calculatorFields(std::move(calculatorFields)) {}
+JobWindows::JobWindows(frmJob::CalculatorFields calculatorFields, std::function<void()> showCalculator)
+    : calculatorFields(std::move(calculatorFields)), showCalculator(std::move(showCalculator))
+{
+}
 
 JobWindows::~JobWindows()
 {
@@ -34,6 +36,8 @@ frmJob *JobWindows::create()
 {
     opened.removeAll(nullptr);
     auto *window = new frmJob(calculatorFields);
+    if (showCalculator)
+        QObject::connect(window, &frmJob::calculatorRequested, window, showCalculator);
     if (const QScreen *screen = window->screen())
         window->resize(window->size().boundedTo(screen->availableSize()));
     centreOnScreen(*window);
@@ -41,13 +45,10 @@ frmJob *JobWindows::create()
     return window;
 }
 
-frmJob *JobWindows::openFromCalculator()
+frmJob *JobWindows::openFromCalculator(const layout::CalculatorSnapshot &calculator)
 {
     frmJob *window = create();
-    if (calculatorFields) {
-        const QString point = QLocale().decimalPoint();
-        window->showJob(calculator_section::newJob(calculatorFields(), point.size() == 1 ? point.front() : u'.'));
-    }
+    window->showJob(calculator_section::newJob(calculator, number_text::localeDecimalPoint()));
     window->show();
     window->activateWindow();
     return window;
@@ -55,14 +56,8 @@ frmJob *JobWindows::openFromCalculator()
 
 frmJob *JobWindows::chooseAndOpen(QWidget *parent)
 {
-    QFileDialog dialog(parent, QCoreApplication::translate("JobWindows", "Open Job"), QDir::homePath(),
-                       QCoreApplication::translate("JobWindows", "Railpin jobs (*.railpin)"));
-    dialog.setObjectName(QStringLiteral("dlgOpenJob"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return nullptr;
-    return openFile(dialog.selectedFiles().constFirst());
+    const QString chosen = chooseJobFile(parent, QDir::homePath());
+    return chosen.isEmpty() ? nullptr : openFile(chosen);
 }
 
 frmJob *JobWindows::openFile(const QString &path)

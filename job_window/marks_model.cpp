@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "marks_model.h"
 
+#include "marks_headings.h"
 #include "measurement.h"
 #include "sections_model.h"
 
@@ -70,18 +71,7 @@ QVariant MarksModel::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
-    switch (section) {
-    case Railpin:
-        return tr("Railpin");
-    case LeftEdge:
-        return tr("Left edge");
-    case Centre:
-        return tr("Centre");
-    case RightEdge:
-        return tr("Right edge");
-    case CentreFromRightPost:
-        return tr("Centre from right post");
-    default:
+    if (section < 0 || std::size_t(section) >= marks_headings::kColumns.size())
         return {};
-    }
+    return marks_headings::shown(marks_headings::kColumns[std::size_t(section)]);
 }

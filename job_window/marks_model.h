@@ -19,7 +19,6 @@ public:
 
     // The section shown; -1 for none.
     void setSectionRow(int row);
-    int sectionRow() const { return row; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;

@@ -16,7 +16,6 @@ public:
 
     // The section to draw; -1 or no model for none.
     void showSection(const SectionsModel *model, int row);
-    QString scaleText() const { return scale; }
 
     QSize sizeHint() const override { return {360, 180}; }
     QSize minimumSizeHint() const override { return {160, 90}; }

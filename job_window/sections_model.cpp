@@ -4,6 +4,7 @@
 #include "cell_text.h"
 #include "job_commands.h"
 #include "measurement.h"
+#include "problem_colours.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -15,10 +16,6 @@
 #include <algorithm>
 
 namespace {
-
-// Dark red on light red: a contrast of about 7 to 1.
-const QColor kProblemText(0xA0, 0x00, 0x00);
-const QColor kProblemBackground(0xFF, 0xE5, 0xE5);
 
 }  // namespace
 
@@ -97,7 +94,7 @@ QVariant SectionsModel::displayText(int row, int column, bool forEditing) const
     case Ends:
         if (forEditing)
             return int(section.ends);
-        return section.ends == layout::Ends::Full ? tr("Full gap") : tr("Half gap");
+        return endsName(section.ends);
     case Slope:
         if (!section.stair && !forEditing)
             return tr("Level");
@@ -158,9 +155,9 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
     case ProblemRole:
         return problem;
     case Qt::ForegroundRole:
-        return problem.isEmpty() ? QVariant() : QVariant(QBrush(kProblemText));
+        return problem.isEmpty() ? QVariant() : QVariant(QBrush(problem_colours::kText));
     case Qt::BackgroundRole:
-        return problem.isEmpty() ? QVariant() : QVariant(QBrush(kProblemBackground));
+        return problem.isEmpty() ? QVariant() : QVariant(QBrush(problem_colours::kBackground));
     case Qt::DecorationRole:
         if (!problem.isEmpty())
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
@@ -215,7 +212,7 @@ QVariant SectionsModel::headerData(int section, Qt::Orientation orientation, int
     case Length:
         return tr("Length (%1)").arg(unit);
     case Ends:
-        return tr("Ends");
+        return endsHeading();
     case Slope:
         return tr("Slope");
     case Width:

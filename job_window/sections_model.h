@@ -26,6 +26,11 @@ public:
 
     SectionsModel(QUndoStack &undoStack, QChar decimalPoint, QObject *parent = nullptr);
 
+    // The Ends column's heading and its two values, as the table and its
+    // editor show them.
+    static QString endsHeading() { return tr("Ends"); }
+    static QString endsName(layout::Ends ends) { return ends == layout::Ends::Full ? tr("Full gap") : tr("Half gap"); }
+
     const layout::Job &job() const { return job_; }
     const layout::SectionLayout &sectionLayout(int row) const { return layouts.at(size_t(row)); }
     const std::vector<layout::SectionLayout> &sectionLayouts() const { return layouts; }

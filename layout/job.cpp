@@ -48,4 +48,17 @@ QString gapLimitName(GapLimit limit)
     return QCoreApplication::translate("layout", "the job's maximum gap");
 }
 
+QString numberedSectionName(qsizetype number)
+{
+    return QCoreApplication::translate("layout", "Section %1").arg(number);
+}
+
+Job newJob()
+{
+    Job job;
+    job.sections.push_back({});
+    job.sections.front().name = numberedSectionName(1);
+    return job;
+}
+
 }  // namespace layout

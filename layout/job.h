@@ -78,4 +78,10 @@ bool hasStairsLimit(const Job &job);
 // Which limit, in words for a sheet or a tooltip: "the job's maximum gap on stairs".
 QString gapLimitName(GapLimit limit);
 
+// The name a section gets where it is added as the job's `number`th: "Section 3".
+QString numberedSectionName(qsizetype number);
+
+// A new job as New and a fresh window show it: one empty section, "Section 1".
+Job newJob();
+
 }  // namespace layout

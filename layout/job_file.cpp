@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_file.h"
 
+#include "increments.h"
 #include "job_file_keys.h"
 
 #include <QCoreApplication>
@@ -168,7 +169,7 @@ void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
     if (!increment.isUndefined()) {
         const int denominator = increment.toInt(0);
         if (!increment.isDouble() || increment.toDouble() != double(denominator) ||
-            !QList<int>{4, 8, 16, 32}.contains(denominator))
+            !increments::isIncrement(denominator))
             reader.fail(topPlace(keys::kIncrement), QCoreApplication::translate("layout", "must be 4, 8, 16 or 32"));
         job.increment = denominator;
     }

@@ -2,6 +2,7 @@
 #include "section_layout.h"
 
 #include "calculator_results.h"
+#include "increments.h"
 #include "job_fields.h"
 #include "measurement.h"
 #include "number_text.h"
@@ -18,8 +19,6 @@ namespace {
 // Stairs steeper than this are refused: no stair rail is, and the marks
 // along the rail grow without bound as the slope nears 90 degrees.
 constexpr double kSteepestSlopeDegrees = 60;
-
-const QList<qint32> kIncrements{4, 8, 16, 32};
 
 // A measurement of a section that must be read and be above zero.
 std::optional<float> readPositive(const QString &field, const QString &text, Unit unit, QStringList &problems)
@@ -257,7 +256,7 @@ SectionLayout settledLayout(const Job &job, const Section &section)
                                                          sectionMaximumGap(job, section), job.unit, out.problems);
     if (section.stair)
         readSlope(*section.stair, job.unit, out);
-    if (job.unit == Unit::Inches && !kIncrements.contains(job.increment))
+    if (job.unit == Unit::Inches && !increments::isIncrement(job.increment))
         out.problems << QCoreApplication::translate("layout",
                                                     "an increment of 1/%1 is not one of 1/4, 1/8, 1/16 or 1/32")
                             .arg(job.increment);

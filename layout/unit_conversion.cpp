@@ -4,6 +4,7 @@
 #include "measurement.h"
 #include "mod_math.h"
 #include "run_time_error.h"
+#include "units.h"
 
 #include <cmath>
 
@@ -11,7 +12,6 @@ namespace layout {
 
 namespace {
 
-constexpr double kMillimetresPerInch = 25.4;
 constexpr double kMillimetreDecimals = 1e5;  // 1/32 in = 0.79375 mm needs five
 
 // The value in whole steps of 1 / stepsPerUnit. A value a hair from a whole

@@ -9,6 +9,8 @@
 
 #include <QLineEdit>
 
+#include <cmath>
+
 namespace {
 
 void writeIfComputed(QLineEdit *field, const std::optional<QString> &text)
@@ -24,14 +26,18 @@ void writeIfComputed(QLineEdit *field, const std::optional<QString> &text)
 // pressed. A failure leaves what was written before it and is reported here.
 void frmMain::Calculate()
 {
+    currentCount.reset();
     runTrapped(this, "Calculate", [this] {
         const int index = ui->cboIncrement->currentIndex();
+        const double count = number_text::leadingNumberValue(ui->txtRailpinCount->text());
+        const std::optional<qint32> denominator =
+            index < 0 ? std::nullopt : std::optional<qint32>(ui->cboIncrement->itemData(index).toInt());
         const calculator_results::Results results = calculator_results::compute({
             modMath::FractionToDecimal(ui->txtLength->text()),
             modMath::FractionToDecimal(ui->txtWidth->text()),
             modMath::FractionToDecimal(ui->txtMaximumGap->text()),
-            number_text::leadingNumberValue(ui->txtRailpinCount->text()),
-            index < 0 ? std::nullopt : std::optional<qint32>(ui->cboIncrement->itemData(index).toInt()),
+            count,
+            denominator,
             number_text::localeDecimalPoint(),
             ui->txtLength->text(),
         });
@@ -46,6 +52,11 @@ void frmMain::Calculate()
             ui->cmdAdd->setEnabled(*results.addAndAutoEnabled);
             ui->cmdAuto->setEnabled(*results.addAndAutoEnabled);
         }
+        // The count is laid out when both distances could be written for a
+        // whole number of railpins with room between them.
+        if (results.outerText && results.innerText && denominator.value_or(0) >= 1 && count > 0 &&
+            std::floor(count) == count && *results.gap > 0)
+            currentCount = qint64(count);
         if (results.failure)
             throw *results.failure;
     });

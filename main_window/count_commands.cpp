@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "frm_main.h"
 
+#include "busy_pointer.h"
 #include "error_report.h"
 #include "mod_math.h"
 #include "number_text.h"
@@ -8,31 +9,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-
-namespace {
-
-// The busy pointer for as long as a command works; restored on every way out.
-class BusyPointer
-{
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { release(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-
-    void release()
-    {
-        if (active) {
-            QApplication::restoreOverrideCursor();
-            active = false;
-        }
-    }
-
-private:
-    bool active = true;
-};
-
-}  // namespace
 
 void frmMain::cmdAdd_Click()
 {

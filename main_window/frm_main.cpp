@@ -3,8 +3,8 @@
 
 #include "error_report.h"
 #include "frm_about.h"
+#include "increments.h"
 #include "input_cue.h"
-#include "job_windows.h"
 #include "print_screen.h"
 #include "ui_frm_main.h"
 #include "window_placement.h"
@@ -36,18 +36,6 @@ QFont dialogFont()
     return font;
 }
 
-struct Increment
-{
-    const char *text;
-    qint32 denominator;
-};
-
-constexpr Increment kIncrements[] = {{QT_TRANSLATE_NOOP("frmMain", "Quarter"), 4},
-                                     {QT_TRANSLATE_NOOP("frmMain", "Eighth"), 8},
-                                     {QT_TRANSLATE_NOOP("frmMain", "Sixteenth"), 16},
-                                     {QT_TRANSLATE_NOOP("frmMain", "Thirty Second"), 32}};
-constexpr int kSixteenthIndex = 2;
-
 // The fields and results as they read now, for the layout sheet and the job window.
 layout_sheet::WindowTexts shownTexts(const Ui::frmMain &ui)
 {
@@ -64,9 +52,7 @@ layout_sheet::WindowTexts shownTexts(const Ui::frmMain &ui)
 
 }  // namespace
 
-frmMain::frmMain(QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()),
-      jobWindows(std::make_unique<JobWindows>([this] { return shownTexts(*ui); }))
+frmMain::frmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>())
 {
     ui->setupUi(this);
     applyFontsAndFrame();
@@ -75,6 +61,17 @@ frmMain::frmMain(QWidget *parent)
 }
 
 frmMain::~frmMain() = default;
+
+layout::CalculatorSnapshot frmMain::snapshot() const
+{
+    return {ui->txtLength->text(), ui->txtWidth->text(), ui->txtMaximumGap->text(),
+            ui->cboIncrement->currentData().toInt(), currentCount};
+}
+
+void frmMain::setExitCheck(std::function<bool()> readyToExit)
+{
+    exitCheck = std::move(readyToExit);
+}
 
 void frmMain::applyFontsAndFrame()
 {
@@ -107,6 +104,8 @@ void frmMain::connectHandlers()
     connect(ui->txtLength, &QLineEdit::textChanged, this, &frmMain::txtLength_Change);
     connect(ui->txtWidth, &QLineEdit::textChanged, this, &frmMain::txtWidth_Change);
     connect(ui->txtMaximumGap, &QLineEdit::textChanged, this, &frmMain::txtMaximumGap_Change);
+    // A count written anew is current only once Calculate has laid it out.
+    connect(ui->txtRailpinCount, &QLineEdit::textChanged, this, [this] { currentCount.reset(); });
     for (QLineEdit *field : {ui->txtLength, ui->txtWidth, ui->txtMaximumGap}) {
         field->installEventFilter(this);
         input_cue::attach(*field);
@@ -149,16 +148,16 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 void frmMain::Form_Load()
 {
     runTrapped(this, "Form_Load", [this] {
-        for (const Increment &increment : kIncrements) {
+        for (const increments::Increment &increment : increments::kAll) {
             // Appending is not a selection: the list stays without one until
             // the default is chosen below.
             const QSignalBlocker quiet(ui->cboIncrement);
-            ui->cboIncrement->addItem(tr(increment.text));
+            ui->cboIncrement->addItem(increment.shownName());
             ui->cboIncrement->setItemData(ui->cboIncrement->count() - 1, increment.denominator);
             ui->cboIncrement->setCurrentIndex(-1);
         }
         // Raises the selection notification: cboIncrement_Click calculates.
-        ui->cboIncrement->setCurrentIndex(kSixteenthIndex);
+        ui->cboIncrement->setCurrentIndex(int(increments::kDefaultIndex));
     });
 }
 
@@ -182,19 +181,19 @@ void frmMain::mnuFilePrint_Click()
 
 void frmMain::mnuFileLayout_Click()
 {
-    jobWindows->openFromCalculator();
+    emit newJobRequested(snapshot());
 }
 
 void frmMain::mnuFileOpenJob_Click()
 {
-    jobWindows->chooseAndOpen(this);
+    emit openJobRequested();
 }
 
 // Ends the program at once, unless a job window holds unsaved work: each
 // such window asks first, and Cancel keeps everything open.
 void frmMain::mnuFileExit_Click()
 {
-    if (!jobWindows->readyToExit())
+    if (exitCheck && !exitCheck())
         return;
     QCoreApplication::exit(0);
 }

@@ -2,19 +2,22 @@
 #pragma once
 
 #include "auto_count.h"
+#include "calculator_snapshot.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class frmMain;
 }
-class JobWindows;
 
 // The calculator window. It is built from frm_main.ui, then Form_Load fills
 // the increment list and computes the first results. All values live in the
-// controls; the handlers below read and write them.
+// controls; the handlers below read and write them. Job windows are the
+// program's business: the calculator asks for them through its signals.
 class frmMain : public QMainWindow
 {
     Q_OBJECT
@@ -22,6 +25,20 @@ class frmMain : public QMainWindow
 public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
+
+    // The inputs as typed, the increment, and the count while the results
+    // shown are those of the fields as they read now.
+    layout::CalculatorSnapshot snapshot() const;
+
+    // Asked before File > Exit ends the program; false keeps it running,
+    // e.g. when a job window's unsaved work was not let go.
+    void setExitCheck(std::function<bool()> readyToExit);
+
+signals:
+    // File > Layout Sheet: a new job of one section from what is shown.
+    void newJobRequested(const layout::CalculatorSnapshot &calculator);
+    // File > Open Job.
+    void openJobRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -64,6 +81,8 @@ private:
     void mnuHelpAbout_Click();
 
     std::unique_ptr<Ui::frmMain> ui;
-    std::unique_ptr<JobWindows> jobWindows;
+    std::function<bool()> exitCheck;
+    // The count of the results on screen, while they belong to the fields.
+    std::optional<qint64> currentCount;
     QWidget *pendingClickFocus = nullptr;  // a field that a mouse press has just focused
 };

@@ -25,6 +25,7 @@ void frmMain::txtMaximumGap_Change()
 
 void frmMain::measurementChanged()
 {
+    currentCount.reset();
     ui->cmdAdd->setEnabled(true);
     ui->cmdSubtract->setEnabled(false);
     ui->cmdAuto->setEnabled(true);

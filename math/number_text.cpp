@@ -120,12 +120,6 @@ QString trimmedAsciiZeros(QString digits)
 
 }  // namespace
 
-QChar localeDecimalPoint()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.isEmpty() ? QChar(u'.') : point.front();
-}
-
 QString decimalText(float value)
 {
     return decimalText(double(value), kSingleDigits, localeDecimalPoint());

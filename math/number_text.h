@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <optional>
@@ -32,8 +33,13 @@ double leadingNumberValue(const QString &text, QChar decimalPoint = u'.');
 // (grouping separators, currency signs, "inf", hexadecimal) is no number.
 std::optional<double> localeNumber(const QString &text);
 
-// The decimal separator of the user's locale.
-QChar localeDecimalPoint();
+// The decimal separator of the user's locale; "." for a locale that has none.
+// Every window and the command line take it from here.
+inline QChar localeDecimalPoint()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.isEmpty() ? QChar(u'.') : point.front();
+}
 
 // The double rounded to the nearest single, or nothing when it lies beyond
 // the single-precision range or is not a number.

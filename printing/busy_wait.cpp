@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "busy_wait.h"
 
+#include "busy_pointer.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QFutureWatcher>
@@ -71,15 +73,6 @@ protected:
 
 private:
     QPointer<QWidget> waiting;
-};
-
-class BusyPointer
-{
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
 };
 
 }  // namespace

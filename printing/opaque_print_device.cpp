@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "opaque_print_device.h"
 
+#include "units.h"
+
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -225,9 +227,9 @@ int OpaquePrintDevice::metric(PaintDeviceMetric metric) const
     case PdmHeight:
         return size.height();
     case PdmWidthMM:
-        return qRound(size.width() * 25.4 / dpi);
+        return qRound(size.width() * kMillimetresPerInch / dpi);
     case PdmHeightMM:
-        return qRound(size.height() * 25.4 / dpi);
+        return qRound(size.height() * kMillimetresPerInch / dpi);
     case PdmNumColors:
         return std::numeric_limits<int>::max();
     case PdmDepth:

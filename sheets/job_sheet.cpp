@@ -2,10 +2,12 @@
 #include "job_sheet.h"
 
 #include "file_writer.h"
+#include "marks_headings.h"
 #include "measurement.h"
 #include "section_drawing.h"
 #include "section_layout.h"
 #include "sheet_pages.h"
+#include "sheet_texts.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -80,7 +82,7 @@ private:
 
 QString SheetContent::heading(const char *plain) const
 {
-    const QString text = JobSheet::tr(plain);
+    const QString text = marks_headings::shown(plain);
     return job.unit == layout::Unit::Millimetres ? JobSheet::tr("%1 (%2)").arg(text, unit) : text;
 }
 
@@ -150,10 +152,10 @@ void SheetContent::inputs(const Section &section, const SectionLayout &laidOut)
     }
     pages.line(section.ends == layout::Ends::Half ? JobSheet::tr("Ends: half a gap at each post")
                                                   : JobSheet::tr("Ends: a full gap at each post"));
-    pages.line(JobSheet::tr("Railpin width: %1").arg(measured(layout::sectionRailpinWidth(job, section))));
-    pages.line(JobSheet::tr("Maximum gap: %1 (%2)")
-                   .arg(measured(layout::sectionMaximumGap(job, section)),
-                        layout::gapLimitName(layout::sectionGapLimit(job, section))));
+    pages.line(sheet_texts::railpinWidth(measured(layout::sectionRailpinWidth(job, section))));
+    pages.line(sheet_texts::maximumGap(
+        JobSheet::tr("%1 (%2)").arg(measured(layout::sectionMaximumGap(job, section)),
+                                    layout::gapLimitName(layout::sectionGapLimit(job, section)))));
 }
 
 void SheetContent::results(const SectionLayout &laidOut)
@@ -176,10 +178,9 @@ void SheetContent::results(const SectionLayout &laidOut)
 
 void SheetContent::marksTable(const QString &title, const std::vector<RailpinMarks> &marks, const QString &continued)
 {
-    const QStringList headings{JobSheet::tr("Railpin"), heading(QT_TRANSLATE_NOOP("JobSheet", "Left edge")),
-                               heading(QT_TRANSLATE_NOOP("JobSheet", "Centre")),
-                               heading(QT_TRANSLATE_NOOP("JobSheet", "Right edge")),
-                               heading(QT_TRANSLATE_NOOP("JobSheet", "Centre from right post"))};
+    QStringList headings;
+    for (const char *column : marks_headings::kColumns)
+        headings.append(column == marks_headings::kRailpin ? marks_headings::shown(column) : heading(column));
     pages.line(title, true);
     pages.row(headings, kMarkColumns, true);
     pages.setContinuation([this, headings, continued, title] {
@@ -212,6 +213,11 @@ void SheetContent::totalsBlock(const std::vector<SectionLayout> &layouts)
 
 namespace printing {
 
+QString untitledJobName()
+{
+    return JobSheet::tr("Untitled job");
+}
+
 QString paintJobSheet(QPagedPaintDevice &device, const Job &job, QChar decimalPoint)
 {
     // Over the work budget nothing is laid out: the sheet would take minutes and gigabytes.
@@ -220,7 +226,7 @@ QString paintJobSheet(QPagedPaintDevice &device, const Job &job, QChar decimalPo
     QPainter painter;
     if (!painter.begin(&device))
         return JobSheet::tr("the sheet could not be started");
-    const QString jobName = job.name.isEmpty() ? JobSheet::tr("Untitled job") : job.name;
+    const QString jobName = job.name.isEmpty() ? untitledJobName() : job.name;
     SheetPages pages(painter, device, jobName);
     SheetContent content(pages, job, decimalPoint);
 

@@ -13,6 +13,9 @@ class QPagedPaintDevice;
 // Vector text and lines only, so every number can be searched and copied.
 namespace printing {
 
+// What a job without a name is called, on the sheet and in the job window.
+QString untitledJobName();
+
 // Paints the whole sheet on a paged device that is already set up (a
 // QPdfWriter or a QPrinter), starting new pages as needed. Returns an empty
 // string, or why it could not (a page that could not be started).

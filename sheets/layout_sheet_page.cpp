@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "layout_sheet_page.h"
 
+#include "marks_headings.h"
 #include "number_text.h"
 #include "sheet_pages.h"
+#include "sheet_texts.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -34,8 +36,8 @@ void writeSheet(SheetPages &page, const Sheet &sheet, const layout_sheet::Window
     const std::vector<SheetPages::Column> columns = tableColumns(page, contentWidth);
     page.line(QCoreApplication::translate("LayoutSheet", "Layout sheet"), true);
     page.line(QCoreApplication::translate("LayoutSheet", "Section length: %1").arg(shown.length));
-    page.line(QCoreApplication::translate("LayoutSheet", "Railpin width: %1").arg(shown.width));
-    page.line(QCoreApplication::translate("LayoutSheet", "Maximum gap: %1").arg(shown.maximumGap));
+    page.line(sheet_texts::railpinWidth(shown.width));
+    page.line(sheet_texts::maximumGap(shown.maximumGap));
     page.line(QCoreApplication::translate("LayoutSheet", "Calculate to nearest: %1").arg(shown.incrementName));
     const QString count = number_text::decimalText(sheet.count);
     page.line(sheet.complete()
@@ -50,7 +52,7 @@ void writeSheet(SheetPages &page, const Sheet &sheet, const layout_sheet::Window
     page.skip(0.3);
 
     const auto heading = [&page, &columns] {
-        page.row({QCoreApplication::translate("LayoutSheet", "Railpin"),
+        page.row({marks_headings::shown(marks_headings::kRailpin),
                   QCoreApplication::translate("LayoutSheet", "Decimal"),
                   QCoreApplication::translate("LayoutSheet", "Fraction")},
                  columns, true);

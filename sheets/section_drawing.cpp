@@ -2,6 +2,7 @@
 #include "section_drawing.h"
 
 #include "measurement.h"
+#include "units.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -20,8 +21,6 @@ using layout::SectionLayout;
 using layout::Unit;
 
 namespace {
-
-constexpr double kMillimetresPerInch = 25.4;
 
 // Parts of the drawing that no input gives, in real sizes: a 4x4 post and a
 // railpin as tall as a common railing's infill. The railpins are drawn
@@ -76,7 +75,6 @@ public:
     Plan(QPointF origin, double scale) : origin(origin), scale(scale) {}
 
     QPointF at(double x, double y) const { return {origin.x() + x * scale, origin.y() - y * scale}; }
-    double length(double real) const { return real * scale; }
 
 private:
     QPointF origin;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "calculator_job_windows.h"
 #include "frm_job.h"
+#include "job_windows.h"
+#include "main_window_fixture.h"
 #include "modal_watcher.h"
 #include "sections_model.h"
 
@@ -28,6 +31,13 @@ struct PrivateSettingsHome
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
         return true;
     }
+};
+
+// The calculator wired to its job windows as the program wires them; the
+// launcher goes before the calculator.
+struct CalculatorFixture : MainWindowFixture
+{
+    std::unique_ptr<JobWindows> jobs = jobWindowsFor(*window);
 };
 
 // Job windows open now, newest last.

@@ -135,43 +135,28 @@ private slots:
     void fromCalculator_data()
     {
         QTest::addColumn<QString>("length");
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<QString>("gap");  // the results on screen
-        QTest::addColumn<std::optional<qint64>>("expected");
-        // 36 with 1 3/8 and 6 railpins gives a gap of 3.964286, outer 5.339286, inner 4.651786.
-        QTest::newRow("results on screen") << "36"
-                                           << "6"
-                                           << "3.964286" << std::optional<qint64>(6);
-        QTest::newRow("results of another length") << "40"
-                                                   << "6"
-                                                   << "3.964286" << std::optional<qint64>();
-        QTest::newRow("no count") << "36"
-                                  << "0"
-                                  << "36" << std::optional<qint64>();
-        QTest::newRow("unreadable length kept") << "36 1/"
-                                                << "0"
-                                                << "0" << std::optional<qint64>();
+        QTest::addColumn<std::optional<qint64>>("count");
+        QTest::newRow("count of the results on screen") << "36" << std::optional<qint64>(6);
+        QTest::newRow("no current count") << "36" << std::optional<qint64>();
+        QTest::newRow("unreadable length kept") << "36 1/" << std::optional<qint64>();
     }
     void fromCalculator()
     {
         QFETCH(QString, length);
-        QFETCH(QString, count);
-        QFETCH(QString, gap);
-        QFETCH(std::optional<qint64>, expected);
-        const layout_sheet::WindowTexts shown{length, "1 3/8", "4", "Eighth", 8, count, gap, "5.339286", "4.651786"};
-        const layout::Job job = calculator_section::newJob(shown, u'.');
+        QFETCH(std::optional<qint64>, count);
+        const layout::Job job = calculator_section::newJob({length, "1 3/8", "4", 8, count}, u'.');
         QCOMPARE(job.increment, 8);
         QCOMPARE(job.railpinWidth, QStringLiteral("1 3/8"));
         QCOMPARE(job.maximumGap, QStringLiteral("4"));
         QCOMPARE(job.sections.size(), size_t(1));
         QCOMPARE(job.sections[0].length, length);
-        QCOMPARE(job.sections[0].count, expected);
+        QCOMPARE(job.sections[0].count, count);
         QVERIFY(!job.sections[0].railpinWidth && !job.sections[0].maximumGap);
     }
 
     void fromCalculatorIntoAnotherJob()
     {
-        const layout_sheet::WindowTexts shown{"36", "1 1/2", "4", "Sixteenth", 16, "0", "36", "0", "0"};
+        const layout::CalculatorSnapshot shown{"36", "1 1/2", "4", 16, std::nullopt};
         layout::Job inches;
         inches.sections.resize(2);
         const layout::Section added = calculator_section::section(shown, inches, u'.');

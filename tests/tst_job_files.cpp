@@ -2,7 +2,6 @@
 #include "job_file.h"
 #include "job_window_fixture.h"
 #include "job_windows.h"
-#include "main_window_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -309,7 +308,7 @@ private slots:
         QFETCH(bool, modified);
         QFETCH(int, answer);
         QFETCH(bool, exits);
-        const MainWindowFixture app;
+        const CalculatorFixture app;
         QTest::keyClick(app.window.get(), Qt::Key_L, Qt::ControlModifier);
         QPointer<frmJob> window = openJobWindows().constFirst();
         if (modified)

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_window_fixture.h"
-#include "main_window_fixture.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -40,7 +39,7 @@ private slots:
 
     void calculatorMenu()
     {
-        const MainWindowFixture app;
+        const CalculatorFixture app;
         const QList<QAction *> actions = app.get<QMenu>("mnuFile")->actions();
         QStringList names;
         for (const QAction *action : actions)
@@ -73,7 +72,7 @@ private slots:
         QFETCH(bool, editAfterwards);
         QFETCH(QString, count);
         QFETCH(bool, flagged);
-        const MainWindowFixture app;
+        const CalculatorFixture app;
         app.setInputs(length, QStringLiteral("1 3/8"), QStringLiteral("4"));
         if (pressAuto)
             QTest::mouseClick(app.button("cmdAuto"), Qt::LeftButton);
@@ -100,7 +99,7 @@ private slots:
 
     void addFromCalculator()
     {
-        const MainWindowFixture app;
+        const CalculatorFixture app;
         app.setInputs(QStringLiteral("48"), QStringLiteral("1 1/2"), QStringLiteral("4"));
         QTest::mouseClick(app.button("cmdAuto"), Qt::LeftButton);
         const QString autoCount = app.text("txtRailpinCount");

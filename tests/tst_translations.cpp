@@ -2,7 +2,6 @@
 #include "error_report.h"
 #include "frm_about.h"
 #include "job_window_fixture.h"
-#include "main_window_fixture.h"
 #include "translator_setup.h"
 
 #include <QGroupBox>
@@ -156,7 +155,7 @@ private slots:
         QFETCH(QString, french);
         const QString expected = expectedIn(language, english, spanish, french);
 
-        const MainWindowFixture app;
+        const CalculatorFixture app;
         const QString object = name.section(u'.', 0, 0);
         const QString property = name.section(u'.', 1);
         const QWidget *widget = object == u"frmMain" ? app.window.get() : app.get(qPrintable(object));
@@ -180,7 +179,7 @@ private slots:
     // The increments keep their item data whatever their names read.
     void incrementsKeepTheirData()
     {
-        const MainWindowFixture app;
+        const CalculatorFixture app;
         QCOMPARE(app.increments()->count(), 4);
         for (int i = 0; i < 4; ++i)
             QCOMPARE(app.increments()->itemData(i).toInt(), 4 << i);
@@ -189,7 +188,7 @@ private slots:
 
     void mainWindowKeepsItsGeometryAndCaptionsFit()
     {
-        const MainWindowFixture app;
+        const CalculatorFixture app;
         QCOMPARE(app.get("centralwidget")->size(), QSize(436, 193));
         QCOMPARE(app.get("Label1")->geometry(), QRect(16, 16, 73, 17));
         QCOMPARE(app.get("Label8")->geometry(), QRect(280, 16, 153, 17));
@@ -199,7 +198,7 @@ private slots:
 
     void aboutBoxKeepsItsGeometryAndCaptionsFit()
     {
-        const MainWindowFixture app;
+        const CalculatorFixture app;
         const frmAbout about(app.window.get());  // in the font of the window that opens it
         QCOMPARE(about.size(), QSize(420, 163));
         QCOMPARE(about.findChild<QLabel *>("lblDisclaimer")->geometry(), QRect(16, 88, 303, 67));
@@ -213,7 +212,7 @@ private slots:
     // ones: each entry keeps a key of its own in every language.
     void calculatorFileMenuKeepsUniqueAccessKeys()
     {
-        const MainWindowFixture app;
+        const CalculatorFixture app;
         const auto *file = app.get<QMenu>("mnuFile");
         QVERIFY(file != nullptr);
         const QStringList texts = entryTexts(*file);

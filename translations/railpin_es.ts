@@ -251,24 +251,31 @@
 <context>
     <name>EndsDelegate</name>
     <message>
-        <source>Ends</source>
-        <translation>Extremos</translation>
-    </message>
-    <message>
-        <source>Full gap</source>
-        <translation>Hueco completo</translation>
-    </message>
-    <message>
-        <source>Half gap</source>
-        <translation>Medio hueco</translation>
-    </message>
-    <message>
         <source>A full gap between each post and the railpin next to it</source>
         <translation>Un hueco completo entre cada poste y el balaustre más próximo</translation>
     </message>
     <message>
         <source>Half a gap between each post and the railpin next to it</source>
         <translation>Medio hueco entre cada poste y el balaustre más próximo</translation>
+    </message>
+</context>
+<context>
+    <name>Increments</name>
+    <message>
+        <source>Quarter</source>
+        <translation>Cuarto</translation>
+    </message>
+    <message>
+        <source>Eighth</source>
+        <translation>Octavo</translation>
+    </message>
+    <message>
+        <source>Sixteenth</source>
+        <translation>Dieciseisavo</translation>
+    </message>
+    <message>
+        <source>Thirty Second</source>
+        <translation>Treintaidosavo</translation>
     </message>
 </context>
 <context>
@@ -354,14 +361,6 @@
         <translation>Extremos: un hueco completo junto a cada poste</translation>
     </message>
     <message>
-        <source>Railpin width: %1</source>
-        <translation>Ancho del balaustre: %1</translation>
-    </message>
-    <message>
-        <source>Maximum gap: %1</source>
-        <translation>Hueco máximo: %1</translation>
-    </message>
-    <message>
         <source>Railpins: %1 (as given)</source>
         <translation>Balaustres: %1 (número indicado)</translation>
     </message>
@@ -380,26 +379,6 @@
     <message>
         <source>Warning: %1</source>
         <translation>Advertencia: %1</translation>
-    </message>
-    <message>
-        <source>Railpin</source>
-        <translation>Nº</translation>
-    </message>
-    <message>
-        <source>Left edge</source>
-        <translation>Borde izquierdo</translation>
-    </message>
-    <message>
-        <source>Centre</source>
-        <translation>Eje</translation>
-    </message>
-    <message>
-        <source>Right edge</source>
-        <translation>Borde derecho</translation>
-    </message>
-    <message>
-        <source>Centre from right post</source>
-        <translation>Eje al poste derecho</translation>
     </message>
     <message>
         <source>Totals</source>
@@ -460,14 +439,6 @@
         <translation>Largo del tramo: %1</translation>
     </message>
     <message>
-        <source>Railpin width: %1</source>
-        <translation>Ancho del balaustre: %1</translation>
-    </message>
-    <message>
-        <source>Maximum gap: %1</source>
-        <translation>Hueco máximo: %1</translation>
-    </message>
-    <message>
         <source>Calculate to nearest: %1</source>
         <translation>Redondear al más próximo: %1</translation>
     </message>
@@ -478,10 +449,6 @@
     <message>
         <source>%1 railpins; the first %2 and the last are listed, each centre measured from the left post, in inches:</source>
         <translation>%1 balaustres; se indican los %2 primeros y el último, cada eje medido desde el poste izquierdo, en pulgadas:</translation>
-    </message>
-    <message>
-        <source>Railpin</source>
-        <translation>Balaustre</translation>
     </message>
     <message>
         <source>Decimal</source>
@@ -509,10 +476,10 @@
     </message>
 </context>
 <context>
-    <name>MarksModel</name>
+    <name>Marks</name>
     <message>
         <source>Railpin</source>
-        <translation>Balaustre</translation>
+        <translation>Nº</translation>
     </message>
     <message>
         <source>Left edge</source>
@@ -625,6 +592,17 @@
     </message>
 </context>
 <context>
+    <name>Sheet</name>
+    <message>
+        <source>Railpin width: %1</source>
+        <translation>Ancho del balaustre: %1</translation>
+    </message>
+    <message>
+        <source>Maximum gap: %1</source>
+        <translation>Hueco máximo: %1</translation>
+    </message>
+</context>
+<context>
     <name>SheetPages</name>
     <message>
         <source>page %1 could not be started</source>
@@ -633,13 +611,6 @@
     <message>
         <source>%1 — page %2</source>
         <translation>%1 — página %2</translation>
-    </message>
-</context>
-<context>
-    <name>calculator_section</name>
-    <message>
-        <source>Section %1</source>
-        <translation>Tramo %1</translation>
     </message>
 </context>
 <context>
@@ -990,26 +961,6 @@
         <translation>Convertir todas las medidas de la obra a la otra unidad</translation>
     </message>
     <message>
-        <source>Quarter</source>
-        <translation>Cuarto</translation>
-    </message>
-    <message>
-        <source>Eighth</source>
-        <translation>Octavo</translation>
-    </message>
-    <message>
-        <source>Sixteenth</source>
-        <translation>Dieciseisavo</translation>
-    </message>
-    <message>
-        <source>Thirty Second</source>
-        <translation>Treintaidosavo</translation>
-    </message>
-    <message>
-        <source>Section %1</source>
-        <translation>Tramo %1</translation>
-    </message>
-    <message>
         <source>Inches</source>
         <translation>Pulgadas</translation>
     </message>
@@ -1134,20 +1085,12 @@
         <translation>Convertir a milímetros</translation>
     </message>
     <message>
-        <source>Railpin jobs (*.railpin)</source>
-        <translation>Archivos de obra (*.railpin)</translation>
-    </message>
-    <message>
         <source>Unsaved Changes</source>
         <translation>Cambios sin guardar</translation>
     </message>
     <message>
         <source>The job &quot;%1&quot; has changes that are not saved. Save them?</source>
         <translation>La obra &quot;%1&quot; tiene cambios sin guardar. ¿Desea guardarlos?</translation>
-    </message>
-    <message>
-        <source>Open Job</source>
-        <translation>Abrir obra</translation>
     </message>
     <message>
         <source>The job %1 could not be opened.
@@ -1420,22 +1363,6 @@
         <translation>Error de la aplicación</translation>
     </message>
     <message>
-        <source>Quarter</source>
-        <translation>Cuarto</translation>
-    </message>
-    <message>
-        <source>Eighth</source>
-        <translation>Octavo</translation>
-    </message>
-    <message>
-        <source>Sixteenth</source>
-        <translation>Dieciseisavo</translation>
-    </message>
-    <message>
-        <source>Thirty Second</source>
-        <translation>Treintaidosavo</translation>
-    </message>
-    <message>
         <source>Read as %1: write %2</source>
         <translation>Leído como %1: escriba %2</translation>
     </message>
@@ -1701,6 +1628,10 @@
     <message>
         <source>the gap of %1 with %2 railpins is wider than the maximum gap of %3</source>
         <translation>el hueco de %1 con %2 balaustres supera el hueco máximo de %3</translation>
+    </message>
+    <message>
+        <source>Section %1</source>
+        <translation>Tramo %1</translation>
     </message>
 </context>
 </TS>

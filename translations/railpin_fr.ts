@@ -251,24 +251,31 @@
 <context>
     <name>EndsDelegate</name>
     <message>
-        <source>Ends</source>
-        <translation>Extrémités</translation>
-    </message>
-    <message>
-        <source>Full gap</source>
-        <translation>Écart complet</translation>
-    </message>
-    <message>
-        <source>Half gap</source>
-        <translation>Demi-écart</translation>
-    </message>
-    <message>
         <source>A full gap between each post and the railpin next to it</source>
         <translation>Un écart complet entre chaque poteau et le barreau voisin</translation>
     </message>
     <message>
         <source>Half a gap between each post and the railpin next to it</source>
         <translation>Un demi-écart entre chaque poteau et le barreau voisin</translation>
+    </message>
+</context>
+<context>
+    <name>Increments</name>
+    <message>
+        <source>Quarter</source>
+        <translation>Quart</translation>
+    </message>
+    <message>
+        <source>Eighth</source>
+        <translation>Huitième</translation>
+    </message>
+    <message>
+        <source>Sixteenth</source>
+        <translation>Seizième</translation>
+    </message>
+    <message>
+        <source>Thirty Second</source>
+        <translation>Trente-deuxième</translation>
     </message>
 </context>
 <context>
@@ -354,14 +361,6 @@
         <translation>Extrémités&#xa0;: un écart complet contre chaque poteau</translation>
     </message>
     <message>
-        <source>Railpin width: %1</source>
-        <translation>Largeur du barreau&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Maximum gap: %1</source>
-        <translation>Écart maximal&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Railpins: %1 (as given)</source>
         <translation>Barreaux&#xa0;: %1 (nombre indiqué)</translation>
     </message>
@@ -380,26 +379,6 @@
     <message>
         <source>Warning: %1</source>
         <translation>Avertissement&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Railpin</source>
-        <translation>Barreau</translation>
-    </message>
-    <message>
-        <source>Left edge</source>
-        <translation>Bord gauche</translation>
-    </message>
-    <message>
-        <source>Centre</source>
-        <translation>Axe</translation>
-    </message>
-    <message>
-        <source>Right edge</source>
-        <translation>Bord droit</translation>
-    </message>
-    <message>
-        <source>Centre from right post</source>
-        <translation>Axe au poteau droit</translation>
     </message>
     <message>
         <source>Totals</source>
@@ -460,14 +439,6 @@
         <translation>Longueur de la travée&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Railpin width: %1</source>
-        <translation>Largeur du barreau&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Maximum gap: %1</source>
-        <translation>Écart maximal&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Calculate to nearest: %1</source>
         <translation>Arrondir au plus proche&#xa0;: %1</translation>
     </message>
@@ -478,10 +449,6 @@
     <message>
         <source>%1 railpins; the first %2 and the last are listed, each centre measured from the left post, in inches:</source>
         <translation>%1 barreaux&#xa0;; les %2 premiers et le dernier sont indiqués, chaque axe mesuré depuis le poteau gauche, en pouces&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Railpin</source>
-        <translation>Barreau</translation>
     </message>
     <message>
         <source>Decimal</source>
@@ -509,7 +476,7 @@
     </message>
 </context>
 <context>
-    <name>MarksModel</name>
+    <name>Marks</name>
     <message>
         <source>Railpin</source>
         <translation>Barreau</translation>
@@ -625,6 +592,17 @@
     </message>
 </context>
 <context>
+    <name>Sheet</name>
+    <message>
+        <source>Railpin width: %1</source>
+        <translation>Largeur du barreau : %1</translation>
+    </message>
+    <message>
+        <source>Maximum gap: %1</source>
+        <translation>Écart maximal : %1</translation>
+    </message>
+</context>
+<context>
     <name>SheetPages</name>
     <message>
         <source>page %1 could not be started</source>
@@ -633,13 +611,6 @@
     <message>
         <source>%1 — page %2</source>
         <translation>%1 — page %2</translation>
-    </message>
-</context>
-<context>
-    <name>calculator_section</name>
-    <message>
-        <source>Section %1</source>
-        <translation>Travée %1</translation>
     </message>
 </context>
 <context>
@@ -990,26 +961,6 @@
         <translation>Convertir toutes les longueurs du chantier dans l’autre unité</translation>
     </message>
     <message>
-        <source>Quarter</source>
-        <translation>Quart</translation>
-    </message>
-    <message>
-        <source>Eighth</source>
-        <translation>Huitième</translation>
-    </message>
-    <message>
-        <source>Sixteenth</source>
-        <translation>Seizième</translation>
-    </message>
-    <message>
-        <source>Thirty Second</source>
-        <translation>Trente-deuxième</translation>
-    </message>
-    <message>
-        <source>Section %1</source>
-        <translation>Travée %1</translation>
-    </message>
-    <message>
         <source>Inches</source>
         <translation>Pouces</translation>
     </message>
@@ -1134,20 +1085,12 @@
         <translation>Convertir en millimètres</translation>
     </message>
     <message>
-        <source>Railpin jobs (*.railpin)</source>
-        <translation>Fichiers de chantier (*.railpin)</translation>
-    </message>
-    <message>
         <source>Unsaved Changes</source>
         <translation>Modifications non enregistrées</translation>
     </message>
     <message>
         <source>The job &quot;%1&quot; has changes that are not saved. Save them?</source>
         <translation>Le chantier &quot;%1&quot; contient des modifications non enregistrées. Voulez-vous les enregistrer&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Open Job</source>
-        <translation>Ouvrir un chantier</translation>
     </message>
     <message>
         <source>The job %1 could not be opened.
@@ -1420,22 +1363,6 @@
         <translation>Erreur de l’application</translation>
     </message>
     <message>
-        <source>Quarter</source>
-        <translation>Quart</translation>
-    </message>
-    <message>
-        <source>Eighth</source>
-        <translation>Huitième</translation>
-    </message>
-    <message>
-        <source>Sixteenth</source>
-        <translation>Seizième</translation>
-    </message>
-    <message>
-        <source>Thirty Second</source>
-        <translation>Trente-deuxième</translation>
-    </message>
-    <message>
         <source>Read as %1: write %2</source>
         <translation>Lu comme %1&#xa0;: écrivez %2</translation>
     </message>
@@ -1701,6 +1628,10 @@
     <message>
         <source>the gap of %1 with %2 railpins is wider than the maximum gap of %3</source>
         <translation>l’écart de %1 avec %2 barreaux dépasse l’écart maximal de %3</translation>
+    </message>
+    <message>
+        <source>Section %1</source>
+        <translation>Travée %1</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <array>
+
+// The columns of a marks table, in the order every table shows them: the
+// job window's marks, the job sheet's and the command line's, and the
+// layout sheet's first column. The untranslated names are the command
+// line's headings; shown() gives the user's language.
+namespace marks_headings {
+
+inline constexpr const char *kRailpin = QT_TRANSLATE_NOOP("Marks", "Railpin");
+inline constexpr std::array<const char *, 5> kColumns{
+    kRailpin, QT_TRANSLATE_NOOP("Marks", "Left edge"), QT_TRANSLATE_NOOP("Marks", "Centre"),
+    QT_TRANSLATE_NOOP("Marks", "Right edge"), QT_TRANSLATE_NOOP("Marks", "Centre from right post")};
+
+inline QString shown(const char *heading)
+{
+    return QCoreApplication::translate("Marks", heading);
+}
+
+}  // namespace marks_headings
