@@ -177,7 +177,7 @@ private slots:
     {
         QTest::addColumn<layout::Job>("job");
         QTest::newRow("unreadable length") << jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("abc"));
-        QTest::newRow("railpins do not fit") << jobOf(layout::Unit::Inches, "5", "4", sectionOf("3"));
+        QTest::newRow("railpins do not fit") << jobOf(layout::Unit::Inches, "5", "4", sectionOf("4 1/2"));
         QTest::newRow("slope of 60 degrees") << jobOf(
             layout::Unit::Inches, "1 3/8", "4", sectionOf("48", layout::Ends::Full, layout::Stair{{}, {}, 60.0, {}}));
     }
