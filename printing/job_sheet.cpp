@@ -139,9 +139,10 @@ void SheetContent::results(const SectionLayout &laidOut)
     pages.line(laidOut.countGiven ? JobSheet::tr("Railpins: %1 (as given)").arg(count)
                                   : JobSheet::tr("Railpins: %1 (the fewest within the maximum gap)").arg(count),
                true);
-    const QString gap = job.unit == layout::Unit::Inches
-                            ? JobSheet::tr("%1 (%2)").arg(withUnit(decimal(laidOut.exactGap)), mark(laidOut.exactGap))
-                            : withUnit(decimal(laidOut.exactGap));
+    const layout::GapText gapText = layout::gapText(laidOut, job, decimalPoint);
+    const QString gap = gapText.fraction.isEmpty()
+                            ? withUnit(gapText.decimal)
+                            : JobSheet::tr("%1 (%2)").arg(withUnit(gapText.decimal), gapText.fraction);
     pages.line(laidOut.stair ? JobSheet::tr("Gap, measured level: %1").arg(gap) : JobSheet::tr("Gap: %1").arg(gap),
                true);
     for (const QString &warning : laidOut.warnings)
