@@ -93,7 +93,7 @@ private:
     void mnuFileExportPdf_Click();
     bool printServerAnswers();
     void setUpPrinter(QPrinter &printer) const;
-    void paintSheet(QPrinter &printer);
+    bool paintSheet(QPrinter &printer);
     QString suggestedFileName(const QString &suffix) const;
 
     // Edit menu.
