@@ -102,7 +102,7 @@ private:
     void mnuFileExportPdf_Click();
     bool printServerAnswers();
     void setUpPrinter(QPrinter &printer) const;
-    void paintSheet(QPrinter &printer);
+    bool paintSheet(QPrinter &printer);
     QString suggestedFileName(const QString &suffix) const;
 
     // Exports for spreadsheets, drawing programs and the full-size template.

@@ -33,6 +33,9 @@ public:
     bool mergeWith(const QUndoCommand *other) override
     {
         adoptAfter(*static_cast<const JobFieldCommand *>(other));
+        // Back where it began: the stack drops the command, and a job that
+        // was saved there is clean again.
+        setObsolete(changesNothing());
         return true;
     }
 

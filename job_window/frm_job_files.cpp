@@ -210,15 +210,17 @@ void frmJob::setUpPrinter(QPrinter &printer) const
     printer.setDocName(windowTitle().remove(QStringLiteral("[*]")));
 }
 
-void frmJob::paintSheet(QPrinter &printer)
+// Paints the sheet, and says so when it could not be painted.
+bool frmJob::paintSheet(QPrinter &printer)
 {
     const QString error = printing::paintJobSheet(printer, job(), sections->decimalPoint());
-    if (!error.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, tr("Print"), tr("The job sheet could not be printed.\n\n%1").arg(error),
-                        QMessageBox::Ok, this);
-        box.setObjectName(QStringLiteral("msgPrintFailed"));
-        box.exec();
-    }
+    if (error.isEmpty())
+        return true;
+    QMessageBox box(QMessageBox::Warning, tr("Print"), tr("The job sheet could not be printed.\n\n%1").arg(error),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("msgPrintFailed"));
+    box.exec();
+    return false;
 }
 
 void frmJob::mnuFilePrint_Click()
@@ -243,8 +245,15 @@ void frmJob::mnuFilePrintPreview_Click()
     setUpPrinter(printer);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("dlgPrintPreview"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter *shown) { printing::paintJobSheet(*shown, job(), sections->decimalPoint()); });
+    // The preview repaints on every change of its page set-up: a failure is
+    // reported once, not at each repaint.
+    bool reported = false;
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &reported](QPrinter *shown) {
+        if (reported)
+            printing::paintJobSheet(*shown, job(), sections->decimalPoint());
+        else
+            reported = !paintSheet(*shown);
+    });
     preview.exec();
 }
 

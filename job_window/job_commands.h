@@ -39,6 +39,8 @@ public:
 protected:
     // Takes the later command's result, for merging.
     void adoptAfter(const SetJobCommand &later) { after = later.after; }
+    // Whether the job ends as it began, as after raising a field and lowering it back.
+    bool changesNothing() const { return before == after; }
 
 private:
     SectionsModel &model;

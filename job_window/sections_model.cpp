@@ -76,10 +76,10 @@ QString SectionsModel::cellProblem(int row, int column) const
 
 QString SectionsModel::gapText(const layout::SectionLayout &sectionLayout) const
 {
-    QString decimal = layout::decimalMarkText(sectionLayout.gap, job_, decimalPoint_);
-    if (job_.unit == layout::Unit::Millimetres)
-        return decimal;
-    return tr("%1 (%2)").arg(layout::markText(sectionLayout.gap, job_, decimalPoint_), decimal);
+    const layout::GapText gap = layout::gapText(sectionLayout, job_, decimalPoint_);
+    if (gap.fraction.isEmpty())
+        return gap.decimal;
+    return tr("%1 (%2)").arg(gap.fraction, gap.decimal);
 }
 
 QVariant SectionsModel::displayText(int row, int column, bool forEditing) const

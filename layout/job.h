@@ -29,6 +29,8 @@ struct Stair
     // Kept from the file and written back; initialised here so that
     // Stair{rise, run, angle} stays complete.
     QJsonObject unknownFields = {};
+
+    bool operator==(const Stair &) const = default;
 };
 
 struct Section
@@ -41,6 +43,8 @@ struct Section
     std::optional<qint64> count;  // absent: the fewest railpins whose gap is within the maximum
     std::optional<Stair> stair;   // absent: a level section
     QJsonObject unknownFields;    // kept from the file and written back
+
+    bool operator==(const Section &) const = default;
 };
 
 struct Job
@@ -57,6 +61,8 @@ struct Job
     std::optional<qint32> packSize;
     std::vector<Section> sections;
     QJsonObject unknownFields;  // kept from the file and written back
+
+    bool operator==(const Job &) const = default;
 };
 
 // Which limit a section's gap is checked against.

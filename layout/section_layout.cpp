@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "section_layout.h"
 
+#include "auto_count.h"
 #include "calculator_results.h"
 #include "increments.h"
 #include "job_fields.h"
@@ -97,14 +98,28 @@ double exactGapOf(const SectionLayout &out, qint64 n)
     return (out.horizontalRun - width * count) / (count + 1);
 }
 
-// The fewest railpins whose exact gap is within the maximum: none for a
-// section no longer than the maximum gap; nothing when it would take more
-// than kMaximumRailpins.
-std::optional<qint64> fewestRailpins(const SectionLayout &out)
+bool calculatorsSection(const Job &job, const SectionLayout &out)
 {
-    const double maximum = out.maximumGap;
-    if (out.horizontalRun <= maximum)
+    return !out.stair && out.ends == Ends::Full && job.unit == Unit::Inches;
+}
+
+// The fewest railpins whose gap is within the maximum: none for a section
+// no longer than the maximum gap; nothing when it would take more than
+// kMaximumRailpins. Where the calculator could lay the section out, its Auto
+// count: the gap as its 7-digit text reads back, not the exact gap, decides,
+// so both give the same count.
+std::optional<qint64> fewestRailpins(const Job &job, const SectionLayout &out)
+{
+    if (out.horizontalRun <= double(out.maximumGap))
         return 0;
+    if (calculatorsSection(job, out)) {
+        const auto_count::Result found =
+            auto_count::find({out.length, out.railpinWidth, out.maximumGap, job.increment, u'.'});
+        if (found.verdict != auto_count::Verdict::Found || found.count > double(kMaximumRailpins))
+            return std::nullopt;
+        return qint64(found.count);
+    }
+    const double maximum = out.maximumGap;
     const double pitch = double(out.railpinWidth) + maximum;
     // The gap shrinks as railpins are added, so the answer lies where the
     // gap meets the maximum; the walk below settles the rounding.
@@ -120,25 +135,6 @@ std::optional<qint64> fewestRailpins(const SectionLayout &out)
     return n;
 }
 
-RailpinMarks marksOf(const SectionLayout &out, qint64 railpin)
-{
-    const auto k = double(railpin);
-    const auto width = double(out.railpinWidth);
-    RailpinMarks marks;
-    marks.railpin = railpin;
-    if (out.ends == Ends::Half) {
-        marks.centre = (k - 0.5) * out.horizontalRun / double(out.count);
-        marks.leftEdge = marks.centre - width / 2;
-        marks.rightEdge = marks.centre + width / 2;
-    } else {
-        marks.leftEdge = k * out.exactGap + (k - 1) * width;
-        marks.centre = k * out.exactGap + (k - 0.5) * width;
-        marks.rightEdge = k * (out.exactGap + width);
-    }
-    marks.centreFromRightPost = out.horizontalRun - marks.centre;
-    return marks;
-}
-
 RailpinMarks alongTheRail(const RailpinMarks &horizontal, const SectionLayout &out)
 {
     RailpinMarks along = horizontal;
@@ -150,10 +146,13 @@ RailpinMarks alongTheRail(const RailpinMarks &horizontal, const SectionLayout &o
 }
 
 // The count, gap and on-centre distances; false with a problem when the
-// numbers are beyond what can be laid out.
-bool computeSpacing(const Job &job, const Section &section, SectionLayout &out)
+// numbers are beyond what can be laid out. `overMaximum` tells whether the
+// gap is wider than the maximum: for the calculator's sections as its shown
+// text reads back, so that no warning says a gap of 4 is wider than 4.
+bool computeSpacing(const Job &job, const Section &section, SectionLayout &out, bool &overMaximum)
 {
     out.exactGap = exactGapOf(out, out.count);
+    overMaximum = out.exactGap > double(out.maximumGap);
     if (out.count == 0) {
         // One gap from post to post and no railpin to measure to.
         if (const std::optional<float> gap = number_text::toSingle(out.exactGap)) {
@@ -164,12 +163,12 @@ bool computeSpacing(const Job &job, const Section &section, SectionLayout &out)
             << QCoreApplication::translate("layout", "length \"%1\" is too large to lay out").arg(section.length);
         return false;
     }
-    const bool levelFullEnds = !out.stair && out.ends == Ends::Full;
-    if (levelFullEnds && job.unit == Unit::Inches) {
+    if (calculatorsSection(job, out)) {
         // Exactly the calculator's results, character for character.
         const calculator_results::Results results = calculator_results::compute(
             {out.length, out.railpinWidth, out.maximumGap, double(out.count), job.increment, u'.', section.length});
         if (!results.failure) {
+            overMaximum = results.addAndAutoEnabled.value_or(overMaximum);
             out.gap = *results.gap;
             out.outerOnCentre = *results.outerOnCentre;
             out.innerOnCentre = *results.innerOnCentre;
@@ -194,10 +193,10 @@ bool computeSpacing(const Job &job, const Section &section, SectionLayout &out)
 
 QString gapFigure(const Job &job, const SectionLayout &out)
 {
-    QString decimal = decimalMarkText(out.gap, job);
-    if (job.unit == Unit::Millimetres)
-        return decimal;
-    return QCoreApplication::translate("layout", "%1 (%2)").arg(decimal, markText(out.gap, job));
+    const GapText gap = gapText(out, job);
+    if (gap.fraction.isEmpty())
+        return gap.decimal;
+    return QCoreApplication::translate("layout", "%1 (%2)").arg(gap.decimal, gap.fraction);
 }
 
 // The given count, or the fewest railpins; false with a problem when no
@@ -222,7 +221,7 @@ bool settleCount(const Job &job, const Section &section, SectionLayout &out)
         out.count = given;
         return out.problems.isEmpty();
     }
-    const std::optional<qint64> fewest = fewestRailpins(out);
+    const std::optional<qint64> fewest = fewestRailpins(job, out);
     if (!fewest) {
         out.problems << QCoreApplication::translate("layout",
                                                     "more than %1 railpins would be needed to keep the gaps within %2")
@@ -238,6 +237,51 @@ bool settleCount(const Job &job, const Section &section, SectionLayout &out)
     out.count = *fewest;
     return true;
 }
+
+}  // namespace
+
+RailpinMarks railpinMarks(const SectionLayout &out, qint64 railpin)
+{
+    const auto k = double(railpin);
+    const auto width = double(out.railpinWidth);
+    RailpinMarks marks;
+    marks.railpin = railpin;
+    if (out.ends == Ends::Half) {
+        marks.centre = (k - 0.5) * out.horizontalRun / double(out.count);
+        marks.leftEdge = marks.centre - width / 2;
+        marks.rightEdge = marks.centre + width / 2;
+    } else {
+        marks.leftEdge = k * out.exactGap + (k - 1) * width;
+        marks.centre = k * out.exactGap + (k - 0.5) * width;
+        marks.rightEdge = k * (out.exactGap + width);
+    }
+    marks.centreFromRightPost = out.horizontalRun - marks.centre;
+    return marks;
+}
+
+SectionLayout levelGeometry(float length, float railpinWidth, qint64 count)
+{
+    SectionLayout out;
+    out.length = length;
+    out.railpinWidth = railpinWidth;
+    out.horizontalRun = double(length);
+    out.count = count;
+    out.exactGap = exactGapOf(out, count);
+    return out;
+}
+
+GapText gapText(const SectionLayout &section, const Job &job, QChar decimalPoint)
+{
+    // Always from the single-precision gap the window computes, never from
+    // the exact one, so that no two places differ in the last digit.
+    GapText text;
+    text.decimal = decimalMarkText(section.gap, job, decimalPoint);
+    if (job.unit == Unit::Inches)
+        text.fraction = markText(section.gap, job, decimalPoint);
+    return text;
+}
+
+namespace {
 
 // Everything but the marks: the inputs as read, the count and the spacing.
 SectionLayout settledLayout(const Job &job, const Section &section)
@@ -268,9 +312,10 @@ SectionLayout settledLayout(const Job &job, const Section &section)
     out.maximumGap = *maximumGap;
     out.horizontalRun = out.stair ? double(out.length) * out.cosine : double(out.length);
 
-    if (!settleCount(job, section, out) || !computeSpacing(job, section, out))
+    bool overMaximum = false;
+    if (!settleCount(job, section, out) || !computeSpacing(job, section, out, overMaximum))
         return out;
-    if (out.countGiven && out.exactGap > double(out.maximumGap))
+    if (out.countGiven && overMaximum)
         out.warnings << QCoreApplication::translate(
                             "layout", "the gap of %1 with %2 railpins is wider than the maximum gap of %3")
                             .arg(gapFigure(job, out), QString::number(out.count), sectionMaximumGap(job, section));
@@ -288,7 +333,7 @@ SectionLayout layOut(const Job &job, const Section &section)
     if (out.stair)
         out.horizontalMarks.reserve(size_t(out.count));
     for (qint64 railpin = 1; railpin <= out.count; ++railpin) {
-        const RailpinMarks horizontal = marksOf(out, railpin);
+        const RailpinMarks horizontal = railpinMarks(out, railpin);
         if (out.stair) {
             out.horizontalMarks.push_back(horizontal);
             out.marks.push_back(alongTheRail(horizontal, out));

@@ -64,6 +64,25 @@ struct SectionLayout
     std::vector<RailpinMarks> horizontalMarks;  // empty for a level section
 };
 
+// The railpins of a level section with full ends, from a length and width
+// already read: count, exact gap and run, without marks. With railpinMarks()
+// it places any railpin of a count too large to list in full.
+SectionLayout levelGeometry(float length, float railpinWidth, qint64 count);
+
+// Where one railpin (1-based) of a laid-out section stands, exact, measured
+// horizontally from the left post. The one railpin geometry of the program.
+RailpinMarks railpinMarks(const SectionLayout &section, qint64 railpin);
+
+// The gap of a laid-out section as every place shows it: the window's cell
+// and tooltip, the drawing, the sheet and the command line's warnings. For a
+// level section with full ends in inches these are the calculator's texts.
+struct GapText
+{
+    QString decimal;   // "3.964286" in inches, "95.6" in millimetres
+    QString fraction;  // rounded to the increment ("3 15/16"); empty in millimetres
+};
+GapText gapText(const SectionLayout &section, const Job &job, QChar decimalPoint = u'.');
+
 // Lays out one section of the job, with the job's width, maximum gap,
 // increment and unit where the section gives none. Problems do not name the
 // section: callers that list several prefix "section 2: " themselves.

@@ -167,9 +167,10 @@ void SheetContent::results(const SectionLayout &laidOut)
         pages.line(JobSheet::tr("Railpins: 0 (no railpins needed)"), true);
     else
         pages.line(JobSheet::tr("Railpins: %1 (the fewest within the maximum gap)").arg(count), true);
-    const QString gap = job.unit == layout::Unit::Inches
-                            ? JobSheet::tr("%1 (%2)").arg(withUnit(decimal(laidOut.exactGap)), mark(laidOut.exactGap))
-                            : withUnit(decimal(laidOut.exactGap));
+    const layout::GapText gapText = layout::gapText(laidOut, job, decimalPoint);
+    const QString gap = gapText.fraction.isEmpty()
+                            ? withUnit(gapText.decimal)
+                            : JobSheet::tr("%1 (%2)").arg(withUnit(gapText.decimal), gapText.fraction);
     pages.line(laidOut.stair ? JobSheet::tr("Gap, measured level: %1").arg(gap) : JobSheet::tr("Gap: %1").arg(gap),
                true);
     for (const QString &warning : laidOut.warnings)

@@ -5,21 +5,12 @@
 #include "mod_math.h"
 #include "number_text.h"
 #include "run_time_error.h"
+#include "section_layout.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace layout_sheet {
-
-double centre(double railpin, double gap, double width)
-{
-    return railpin * gap + (railpin - 0.5) * width;
-}
-
-double exactGap(float length, float width, double count)
-{
-    return (double(length) - double(width) * count) / (count + 1);
-}
 
 Mark mark(double inches, qint32 denominator)
 {
@@ -63,16 +54,22 @@ Sheet make(const WindowTexts &texts, int listedRailpins)
         sheet.status = Status::NotCurrent;
         return sheet;
     }
-    if (!(*results.gap > 0))
+    if (!(*results.gap > 0) || count > kLargestListedCount)
         return sheet;
 
     sheet.status = Status::Ready;
-    const double gap = exactGap(length, width, count);
+    // The job engine's geometry: its exact gap closes the marks on the
+    // section length, so the last centre is the inner on-centre distance
+    // from the right post again, whatever the count.
+    const layout::SectionLayout section = layout::levelGeometry(length, width, qint64(count));
+    const auto centre = [&](qint64 railpin) {
+        return mark(layout::railpinMarks(section, railpin).centre, texts.denominator);
+    };
     const int listed = int(std::min(count, double(std::max(listedRailpins, 0))));
     sheet.listed.reserve(size_t(listed));
     for (int railpin = 1; railpin <= listed; ++railpin)
-        sheet.listed.push_back({double(railpin), mark(centre(railpin, gap, width), texts.denominator)});
-    sheet.last = {count, mark(centre(count, gap, width), texts.denominator)};
+        sheet.listed.push_back({double(railpin), centre(railpin)});
+    sheet.last = {count, centre(qint64(count))};
     sheet.lastToRightPost = mark(double(length) - sheet.last.mark.inches, texts.denominator);
     return sheet;
 }

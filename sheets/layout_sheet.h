@@ -60,15 +60,9 @@ struct Sheet
     bool complete() const { return double(listed.size()) == count; }
 };
 
-// Centre of railpin i (1-based) from the left post: i gaps and i - 1/2 widths.
-double centre(double railpin, double gap, double width);
-
-// The gap in double precision: the window's own expression before it rounds
-// the gap to single. Marks laid out with it close on the section length, so
-// the last centre's distance to the right post is the inner on-centre
-// distance again, whatever the count; the single-precision gap would be off
-// by count times its rounding at the last railpin.
-double exactGap(float length, float width, double count);
+// Counts above this are not whole railpins a double can tell apart; the
+// window never reaches them (Auto stops at 10^15).
+inline constexpr double kLargestListedCount = 9'007'199'254'740'992.0;  // 2^53
 
 // The position written as the window writes its results: decimal text to 7
 // significant digits, and the fraction rounded to 1/denominator.

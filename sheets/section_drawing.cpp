@@ -197,8 +197,13 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
     if (!marks.empty()) {
         const double from = marks.size() > 1 ? marks[0].rightEdge : 0.0;
         const double to = marks.size() > 1 ? marks[1].leftEdge : marks[0].leftEdge;
-        const QString size = QCoreApplication::translate("SectionDrawing", "%1 %2")
-                                 .arg(layout::markText(to - from, job, decimalPoint), layout::unitName(unit));
+        // Half ends with one railpin: the post is half a gap from it.
+        const bool halfGap = marks.size() == 1 && section.ends == layout::Ends::Half;
+        const layout::GapText gap = layout::gapText(section, job, decimalPoint);
+        const QString gapFigure = gap.fraction.isEmpty() ? gap.decimal : gap.fraction;
+        const QString size =
+            QCoreApplication::translate("SectionDrawing", "%1 %2")
+                .arg(halfGap ? layout::markText(to - from, job, decimalPoint) : gapFigure, layout::unitName(unit));
         drawGapDimension(painter, plan, tangent, from, to, plan.at(0, 0).y() + lineHeight / 2, lineHeight, size, area);
     }
 

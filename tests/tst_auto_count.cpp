@@ -53,6 +53,9 @@ private slots:
         QTest::newRow("failure stops at once") << 1e10F << 1.0F << 4.0F << 16 << 1.0;
         QTest::newRow("no increment selected stops at once") << 36.0F << 1.375F << 4.0F << 0 << 1.0;
         QTest::newRow("growing gap fails the recalculation") << 0.0F << -2164212220.0F << 0.0F << 16 << 129.0;
+        // Rounding makes the gap zigzag here: the halving lands on 12940769583,
+        // and no count in the 200000 below 12940769579 stops.
+        QTest::newRow("first stop below the search's") << 3470.3103F << 0.674581289F << -0.674581051F << 16 << 12940769579.0;
         // clang-format on
     }
     void knownCounts()

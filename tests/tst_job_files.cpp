@@ -119,15 +119,18 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("closed");
         QTest::addColumn<bool>("saved");
-        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << false;
-        QTest::newRow("discard") << int(QMessageBox::Discard) << true << false;
-        QTest::newRow("save") << int(QMessageBox::Save) << true << true;
+        QTest::addColumn<bool>("nameTyped");  // typed into the job's name, not confirmed with Enter
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << false << false;
+        QTest::newRow("discard") << int(QMessageBox::Discard) << true << false << false;
+        QTest::newRow("save") << int(QMessageBox::Save) << true << true << false;
+        QTest::newRow("save a name still being typed") << int(QMessageBox::Save) << true << true << true;
     }
     void unsavedChangesOnClose()
     {
         QFETCH(int, answer);
         QFETCH(bool, closed);
         QFETCH(bool, saved);
+        QFETCH(bool, nameTyped);
         const QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("job.railpin"));
         QVERIFY(layout::writeJobFile(sampleJob(), path).isEmpty());
@@ -135,7 +138,16 @@ private slots:
         JobWindows windows;
         QPointer<frmJob> window = windows.openFile(path);
         ModalWatcher watcher;
-        window->findChild<QAction *>(QStringLiteral("mnuEditAddSection"))->trigger();
+        if (nameTyped) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            auto *name = window->findChild<QLineEdit *>(QStringLiteral("txtJobName"));
+            name->setFocus();
+            name->selectAll();
+            QTest::keyClicks(name, QStringLiteral("Harbour House"));
+        } else {
+            window->findChild<QAction *>(QStringLiteral("mnuEditAddSection"))->trigger();
+        }
         watcher.answerNextMessage(QMessageBox::StandardButton(answer));
         window->findChild<QAction *>(QStringLiteral("mnuFileClose"))->trigger();
         QCOMPARE(watcher.messages.size(), 1);
@@ -146,6 +158,7 @@ private slots:
         else
             QVERIFY(window->isVisible() && window->isModified());
         QCOMPARE(contents(path) != before, saved);
+        QCOMPARE(contents(path).contains("Harbour House"), nameTyped);
     }
 
     void newAndOpenAskFirst()

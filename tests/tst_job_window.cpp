@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -251,6 +252,14 @@ private slots:
         QCOMPARE(width->text(), QStringLiteral("1 3/8"));
         QCOMPARE(name->text(), QStringLiteral("Porch"));
         QVERIFY(!job.window->isModified());
+        // Raised and lowered back: the merged change is no change at all.
+        auto *stock = job.get<QSpinBox>("spnExtraStock");
+        stock->setFocus();
+        for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down})
+            QTest::keyClick(stock, key);
+        QCOMPARE(job.window->job().extraStockPercent, 10);
+        QVERIFY(!job.window->isModified());
+        QVERIFY(!job.action("mnuEditUndo")->isEnabled());
     }
 
     void badJobFieldIsMarked()

@@ -243,8 +243,9 @@ private slots:
         QVERIFY(!sheet.complete());
         QCOMPARE(sheet.listed.back().railpin, double(layout_sheet::kListedRailpins));
         QCOMPARE(sheet.last.railpin, count.toDouble());
-        const double gap = layout_sheet::exactGap(modMath::FractionToDecimal(length), 0.5F, count.toDouble());
-        QCOMPARE(sheet.last.mark.inches, layout_sheet::centre(count.toDouble(), gap, 0.5));
+        const double n = count.toDouble();
+        const double gap = (double(modMath::FractionToDecimal(length)) - 0.5 * n) / (n + 1);
+        QCOMPARE(sheet.last.mark.inches, n * gap + (n - 0.5) * 0.5);
     }
 
     // From the last centre to the right post is the inner on-centre distance

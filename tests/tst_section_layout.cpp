@@ -202,13 +202,39 @@ private slots:
         QVERIFY(std::abs(added - laid.marks.back().centre) > 0.5);
     }
 
-    // The calculator compares the 7-digit text of the gap; a job the exact gap.
-    void exactGapDecidesTheCount()
+    // A level section with full ends in inches counts as the calculator's
+    // Auto does: on the gap's 7-digit text, which may part from the exact
+    // gap on either side of the maximum. Other sections keep the exact gap.
+    void shownGapDecidesTheCount_data()
     {
-        const Case c = makeCase(Unit::Inches, "36", "1 3/8", "11.08333", Ends::Full);
-        const auto calculator = auto_count::find({36.0F, 1.375F, 11.08333F, 16});
-        QCOMPARE(calculator.count, 2.0);
-        QCOMPARE(layout::layOut(c.job, c.section).count, qint64(3));
+        QTest::addColumn<Case>("c");
+        QTest::addColumn<qint64>("count");
+        QTest::addColumn<QStringList>("warnings");
+        const Unit in = Unit::Inches;
+        // clang-format off
+        QTest::newRow("text equals the maximum, exact gap above") << makeCase(in, "36", "1 3/8", "11.08333", Ends::Full)
+            << qint64(2) << QStringList();
+        QTest::newRow("gap 4.0000002 shows as 4") << makeCase(in, "36", "1.333333", "4", Ends::Full)
+            << qint64(6) << QStringList();
+        QTest::newRow("given count shown at the maximum warns not") << makeCase(in, "36", "1 3/8", "11.08333", Ends::Full, 2)
+            << qint64(2) << QStringList();
+        QTest::newRow("half ends keep the exact gap") << makeCase(in, "36", "1.333333", "4", Ends::Half)
+            << qint64(7) << QStringList();
+        // clang-format on
+    }
+    void shownGapDecidesTheCount()
+    {
+        QFETCH(Case, c);
+        QFETCH(qint64, count);
+        QFETCH(QStringList, warnings);
+        const SectionLayout laid = layout::layOut(c.job, c.section);
+        QVERIFY(laid.laidOut());
+        QCOMPARE(laid.count, count);
+        QCOMPARE(laid.warnings, warnings);
+        if (c.section.ends == Ends::Full && !c.section.count) {
+            const auto calculator = auto_count::find({laid.length, laid.railpinWidth, laid.maximumGap, 16});
+            QCOMPARE(calculator.count, double(count));
+        }
     }
 
     void givenCountOverTheMaximum()

@@ -66,7 +66,10 @@ private slots:
         stair.stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), 36.87, {}};
         layout::Section halfTyped;
         halfTyped.length = QStringLiteral("3 ft");
-        job.sections = {level, stair, halfTyped};
+        layout::Section thirds;  // nearest would give 84.66667, above the maximum typed
+        thirds.length = QStringLiteral("36");
+        thirds.maximumGap = QStringLiteral("3 1/3");
+        job.sections = {level, stair, halfTyped, thirds};
 
         layout::ConversionReport report;
         const layout::Job metric = layout::convertedTo(job, Unit::Millimetres, &report);
@@ -83,6 +86,7 @@ private slots:
         QCOMPARE(metric.sections[1].stair->run, QStringLiteral("254"));
         QCOMPARE(metric.sections[1].stair->angleDegrees, 36.87);
         QCOMPARE(metric.sections[2].length, QStringLiteral("3 ft"));
+        QCOMPARE(metric.sections[3].maximumGap, QStringLiteral("84.66666"));
         // The same section lays out alike in both units.
         QCOMPARE(layout::layOut(metric, metric.sections[1]).count, layout::layOut(job, job.sections[1]).count);
 
