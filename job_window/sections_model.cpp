@@ -3,6 +3,7 @@
 
 #include "cell_text.h"
 #include "job_commands.h"
+#include "job_file.h"
 #include "measurement.h"
 
 #include <QApplication>
@@ -235,7 +236,11 @@ std::optional<layout::Section> SectionsModel::edited(const layout::Section &sect
             emit editRefused(slope.problem);
             return std::nullopt;
         }
+        // A stair keeps what the file held beyond its slope.
+        const std::optional<layout::Stair> old = section.stair;
         changed.stair = slope.stair;
+        if (changed.stair && old)
+            changed.stair->unknownFields = old->unknownFields;
         break;
     }
     case Width:
@@ -269,6 +274,12 @@ bool SectionsModel::setData(const QModelIndex &index, const QVariant &value, int
     const std::optional<layout::Section> after = edited(before, index.column(), value);
     if (!after)
         return false;
+    layout::Job candidate = job_;
+    candidate.sections[size_t(index.row())] = *after;
+    if (const QString problem = layout::limitProblem(candidate); !problem.isEmpty()) {
+        emit editRefused(problem);
+        return false;
+    }
     undoStack.push(new SetSectionCommand(*this, index.row(), before, *after,
                                          tr("Edit %1").arg(headerData(index.column(), Qt::Horizontal).toString())));
     return true;

@@ -2,6 +2,7 @@
 #include "job_file.h"
 
 #include "job_file_keys.h"
+#include "section_layout.h"
 
 #include "file_writer.h"
 
@@ -71,6 +72,18 @@ QByteArray serializeJob(const Job &job)
         sections.append(sectionObject(section));
     object.insert(keys::kSections, sections);
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+QString limitProblem(const Job &job)
+{
+    if (job.sections.size() > size_t(kMaximumSections))
+        return QCoreApplication::translate("layout", "a job can have at most %1 sections").arg(kMaximumSections);
+    if (const QString overBudget = workBudgetProblem(job); !overBudget.isEmpty())
+        return overBudget;
+    if (serializeJob(job).size() > kMaximumFileBytes)
+        return QCoreApplication::translate("layout",
+                                           "the job file would be larger than 1 MiB, more than any job needs");
+    return {};
 }
 
 QString writeJobFile(const Job &job, const QString &path)
