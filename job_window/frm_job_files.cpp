@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "frm_job.h"
 
+#include "display_text.h"
 #include "job_file.h"
 #include "job_sheet.h"
 #include "print_server.h"
@@ -80,9 +81,10 @@ bool frmJob::openFile(const QString &file)
 {
     const layout::JobReadResult read = layout::readJobFile(file);
     if (!read.job) {
-        QMessageBox box(QMessageBox::Warning, tr("Open Job"),
-                        tr("The job %1 could not be opened.\n\n%2").arg(nativePath(file), read.error), QMessageBox::Ok,
-                        this);
+        QMessageBox box(
+            QMessageBox::Warning, tr("Open Job"),
+            tr("The job %1 could not be opened.\n\n%2").arg(nativePath(file), layout::displayText(read.error)),
+            QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("msgOpenFailed"));
         box.exec();
         return false;

@@ -2,6 +2,7 @@
 #include "sections_model.h"
 
 #include "cell_text.h"
+#include "display_text.h"
 #include "job_commands.h"
 #include "job_file.h"
 #include "measurement.h"
@@ -126,12 +127,14 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
 
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
-        return displayText(row, column, false);
+    case Qt::AccessibleTextRole: {
+        const QVariant shown = displayText(row, column, false);
+        return shown.typeId() == QMetaType::QString ? QVariant(layout::displayText(shown.toString())) : shown;
+    }
     case Qt::EditRole:
         return displayText(row, column, true);
     case ProblemRole:
-        return cellProblem(row, column);
+        return layout::displayText(cellProblem(row, column));
     case Qt::ForegroundRole:
         return cellProblem(row, column).isEmpty() ? QVariant() : QVariant(QBrush(kProblemText));
     case Qt::BackgroundRole:
@@ -152,7 +155,7 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
         if (const QString problem = cellProblem(row, column); !problem.isEmpty())
-            return problem;
+            return layout::displayText(problem);
         if (column == Gap && !sectionLayout.warnings.isEmpty())
             return sectionLayout.warnings.join(u'\n');
         if (column == Width && inherited)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_sheet.h"
 
+#include "display_text.h"
 #include "file_writer.h"
 #include "measurement.h"
 #include "section_drawing.h"
@@ -187,8 +188,36 @@ void SheetContent::totalsBlock(const std::vector<SectionLayout> &layouts)
 
 namespace printing {
 
-QString paintJobSheet(QPagedPaintDevice &device, const Job &job, QChar decimalPoint)
+namespace {
+
+// The job as it is printed: its texts without control characters.
+Job printableJob(const Job &job)
 {
+    const auto shown = [](const QString &text) { return layout::displayText(text); };
+    Job printable = job;
+    printable.name = shown(job.name);
+    printable.railpinWidth = shown(job.railpinWidth);
+    printable.maximumGap = shown(job.maximumGap);
+    for (Section &section : printable.sections) {
+        section.name = shown(section.name);
+        section.length = shown(section.length);
+        if (section.railpinWidth)
+            section.railpinWidth = shown(*section.railpinWidth);
+        if (section.maximumGap)
+            section.maximumGap = shown(*section.maximumGap);
+        if (section.stair) {
+            section.stair->rise = shown(section.stair->rise);
+            section.stair->run = shown(section.stair->run);
+        }
+    }
+    return printable;
+}
+
+}  // namespace
+
+QString paintJobSheet(QPagedPaintDevice &device, const Job &shownJob, QChar decimalPoint)
+{
+    const Job job = printableJob(shownJob);
     // Over the work budget nothing is laid out: the sheet would take minutes and gigabytes.
     if (const QString overBudget = layout::workBudgetProblem(job); !overBudget.isEmpty())
         return overBudget;
