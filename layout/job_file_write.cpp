@@ -71,7 +71,13 @@ QByteArray serializeJob(const Job &job)
     for (const Section &section : job.sections)
         sections.append(sectionObject(section));
     object.insert(keys::kSections, sections);
-    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+    const QJsonDocument document(object);
+    QByteArray indented = document.toJson(QJsonDocument::Indented);
+    // Deeply nested unknown fields indent to many times their size: written
+    // compactly such a job stays within what reading accepts.
+    if (indented.size() > kMaximumFileBytes)
+        return document.toJson(QJsonDocument::Compact);
+    return indented;
 }
 
 QString limitProblem(const Job &job)

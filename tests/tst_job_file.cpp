@@ -239,6 +239,25 @@ private slots:
             QCOMPARE(layout::parseJob(layout::serializeJob(*read.job)).error, QString());
     }
 
+    // Unknown fields nested deep grow many times when indented: such a job is
+    // written compactly, so that the file it saves is one it can open.
+    void deepUnknownFieldsSaveCompactly()
+    {
+        const QByteArray deep = QByteArray(58, '[') + "1" + QByteArray(58, ']');
+        QByteArray bytes = "{\"format\": \"railpin-job\", \"version\": 1, \"sections\": [], \"extra\": [";
+        while (bytes.size() < 900 * 1024)
+            bytes += deep + ",";
+        bytes += deep + "]}";
+        const layout::JobReadResult read = layout::parseJob(bytes);
+        QVERIFY2(read.job.has_value(), qPrintable(read.error));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("deep.railpin"));
+        QCOMPARE(layout::writeJobFile(*read.job, path), QString());
+        const layout::JobReadResult again = layout::readJobFile(path);
+        QVERIFY2(again.job.has_value(), qPrintable(again.error));
+        QCOMPARE(again.job->unknownFields, read.job->unknownFields);
+    }
+
     // A job the window could make but reading would refuse is not written,
     // and the message says why.
     void saveRefusesWhatReadingRefuses_data()
