@@ -11,6 +11,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
+
 namespace layout {
 
 namespace keys = job_file_keys;
@@ -46,6 +48,36 @@ QJsonObject sectionObject(const Section &section)
     return object;
 }
 
+// At most how large the indented form of these compact bytes is: every
+// bracket and comma may start a line indented to the deepest level.
+qint64 indentedSizeBound(const QByteArray &compact)
+{
+    qint64 lines = 1;
+    int depth = 0;
+    int deepest = 0;
+    bool inString = false;
+    for (qsizetype index = 0; index < compact.size(); ++index) {
+        const char byte = compact.at(index);
+        if (inString) {
+            if (byte == '\\')
+                ++index;
+            else if (byte == '"')
+                inString = false;
+            continue;
+        }
+        if (byte == '"')
+            inString = true;
+        else if (byte == '{' || byte == '[') {
+            deepest = std::max(deepest, ++depth);
+            lines += 2;
+        } else if (byte == '}' || byte == ']')
+            --depth;
+        else if (byte == ',' || byte == ':')
+            ++lines;
+    }
+    return compact.size() + lines * (4 * qint64(deepest) + 2);
+}
+
 }  // namespace
 
 QByteArray serializeJob(const Job &job)
@@ -72,12 +104,13 @@ QByteArray serializeJob(const Job &job)
         sections.append(sectionObject(section));
     object.insert(keys::kSections, sections);
     const QJsonDocument document(object);
-    QByteArray indented = document.toJson(QJsonDocument::Indented);
     // Deeply nested unknown fields indent to many times their size: written
-    // compactly such a job stays within what reading accepts.
-    if (indented.size() > kMaximumFileBytes)
-        return document.toJson(QJsonDocument::Compact);
-    return indented;
+    // compactly such a job stays within what reading accepts. The indented
+    // size is bounded from the compact form without making it.
+    QByteArray compact = document.toJson(QJsonDocument::Compact);
+    if (indentedSizeBound(compact) > kMaximumFileBytes)
+        return compact;
+    return document.toJson(QJsonDocument::Indented);
 }
 
 QString limitProblem(const Job &job)
