@@ -6,6 +6,7 @@
 #include "app_info.h"
 #include "command_line_job.h"
 #include "command_line_options.h"
+#include "display_text.h"
 #include "drawing_files.h"
 #include "file_writer.h"
 #include "job_file.h"
@@ -141,7 +142,8 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
 
 int fail(QTextStream &err, const QString &program, const command_line::Failure &failure)
 {
-    err << program << ": " << failure.message << '\n';
+    // A message may quote a job file's text: no control character reaches the terminal.
+    err << program << ": " << layout::displayText(failure.message, layout::LineBreaks::Replaced) << '\n';
     err.flush();
     return failure.exitCode;
 }
@@ -209,7 +211,9 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (request.marks) {
         // The marks have no place for a warning; the sheet shows it beside the section.
         for (const QString &warning : laidOut.warnings)
-            err << program << ": " << CommandLine::tr("warning: %1").arg(warning) << '\n';
+            err << program << ": "
+                << CommandLine::tr("warning: %1").arg(layout::displayText(warning, layout::LineBreaks::Replaced))
+                << '\n';
         err.flush();
         if (request.csv)
             out << QString::fromUtf8(exports::marksCsv(job, laidOut.sections));

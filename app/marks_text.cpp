@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "marks_text.h"
 
+#include "display_text.h"
 #include "marks_headings.h"
 #include "measurement.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace command_line {
@@ -27,9 +27,9 @@ QString marksText(const layout::Job &job, const std::vector<layout::SectionLayou
     QString output;
     for (std::size_t index = 0; index < sections.size(); ++index) {
         if (asJob) {
-            // A tab or line break in a name would break the columns and lines.
-            QString name = job.sections[index].name;
-            name.replace(QRegularExpression(QStringLiteral("[\\t\\r\\n]")), QStringLiteral(" "));
+            // A tab or line break in a name would break the columns and lines,
+            // a control character would drive the terminal.
+            const QString name = layout::displayText(job.sections[index].name, layout::LineBreaks::Replaced);
             output += QStringLiteral("Section\t%1\n").arg(name);
         }
         output += headings.join(u'\t') + u'\n';

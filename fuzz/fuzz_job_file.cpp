@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 // Reading job files: any bytes are refused with a reason or read as a job
 // that writes back to bytes reading as the same job, and every section of
-// it lays out or says why not.
+// it lays out or says why not. A job changed as the window may change it,
+// within the limits the window enforces, is a job reading accepts.
 #include "fuzz_input.h"
 #include "job_file.h"
 #include "section_layout.h"
@@ -33,6 +34,26 @@ void checkLayouts(const layout::Job &job)
     layout::totalsLines(job, totals);
 }
 
+// The edits the window can make that grow a job: a typed count, copies of a
+// section, a longer name. Within the limits the window checks, what is saved
+// must read back as the same job.
+void checkWindowEdits(layout::Job job, const QByteArray &bytes)
+{
+    if (job.sections.empty() || bytes.size() < 4)
+        return;
+    const auto byte = [&bytes](qsizetype index) { return quint8(bytes.at(bytes.size() - 1 - index)); };
+    const qint64 count = (qint64(byte(0)) << 24 | qint64(byte(1)) << 16 | qint64(byte(2)) << 8) % 1'000'000'001;
+    job.sections.front().count = count;
+    job.sections.insert(job.sections.end(), byte(3) * 4, job.sections.front());
+    job.name += QString(byte(1) * 64, u'n');
+    if (!layout::limitProblem(job).isEmpty())
+        return;
+    const QByteArray written = layout::serializeJob(job);
+    const layout::JobReadResult again = layout::parseJob(written);
+    fuzz::require(again.job.has_value(), "a job within the limits reads again", again.error);
+    fuzz::require(layout::serializeJob(*again.job) == written, "and writes back the same bytes");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -49,5 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzz::require(layout::serializeJob(*again.job) == written, "a written job writes back the same bytes",
                   QString::fromUtf8(written));
     checkLayouts(*read.job);
+    checkWindowEdits(*read.job, bytes);
     return 0;
 }

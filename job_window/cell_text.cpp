@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "cell_text.h"
 
+#include "job_limits.h"
+
 #include <QCoreApplication>
 
 #include <cmath>
@@ -71,6 +73,11 @@ CountEntry readCount(const QString &typed)
         return {};
     bool ok = false;
     const qint64 count = text.toLongLong(&ok);
+    if (ok && count > layout::kLargestCount)
+        return {std::nullopt, QCoreApplication::translate("cell_text", "Count \"%1\" is more than %2, the most a job "
+                                                                       "file can hold")
+                                  .arg(text)
+                                  .arg(layout::kLargestCount)};
     if (!ok || count < 0)
         return {std::nullopt,
                 QCoreApplication::translate("cell_text", "Count \"%1\" is not a whole number of railpins; leave it "

@@ -86,6 +86,9 @@ void frmJob::setUpViews()
     ui->splSection->setStretchFactor(0, 1);
     ui->splSection->setStretchFactor(1, 1);
 
+    // Qt's default of 32,767 characters would cut a longer name from a file
+    // without a word; the file's own limit is the one that counts.
+    ui->txtJobName->setMaxLength(int(layout::kMaximumFileBytes));
     for (QLineEdit *field : {ui->txtRailpinWidth, ui->txtMaximumGap, ui->txtMaximumGapStairs}) {
         QAction *problem =
             field->addAction(style()->standardIcon(QStyle::SP_MessageBoxCritical), QLineEdit::TrailingPosition);

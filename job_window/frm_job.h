@@ -89,6 +89,7 @@ private:
     void spnExtraStock_Change();
     void maximumGapPreset_Click(const QAction *preset);
     void setJobField(const std::function<void(layout::Job &)> &change, const QString &text, int mergeId = -1);
+    bool hasRoomFor(const layout::Section &section);
 
     // File menu.
     void mnuFileNew_Click();

@@ -4,6 +4,7 @@
 #include "calculator_section.h"
 #include "cell_text.h"
 #include "job_commands.h"
+#include "job_file.h"
 #include "measurement.h"
 #include "sections_model.h"
 #include "tab_separated.h"
@@ -13,6 +14,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QStatusBar>
 
 namespace {
 
@@ -56,6 +58,10 @@ void frmJob::setJobField(const std::function<void(layout::Job &)> &change, const
 {
     layout::Job after = job();
     change(after);
+    if (const QString problem = layout::limitProblem(after); !problem.isEmpty()) {
+        statusBar()->showMessage(problem);
+        return;
+    }
     undoStack.push(new JobFieldCommand(*sections, job(), after, text, mergeId));
 }
 
@@ -175,10 +181,24 @@ void frmJob::maximumGapPreset_Click(const QAction *preset)
     }
 }
 
+// A section added must leave a job that can still be saved and laid out;
+// otherwise the status bar says why and nothing is added.
+bool frmJob::hasRoomFor(const layout::Section &section)
+{
+    layout::Job candidate = job();
+    candidate.sections.push_back(section);
+    const QString problem = layout::limitProblem(candidate);
+    if (!problem.isEmpty())
+        statusBar()->showMessage(tr("The section was not added: %1").arg(problem));
+    return problem.isEmpty();
+}
+
 void frmJob::mnuEditAddSection_Click()
 {
     layout::Section section;
     section.name = layout::numberedSectionName(sections->rowCount() + 1);
+    if (!hasRoomFor(section))
+        return;
     const int row = currentSectionRow() + 1 > 0 ? currentSectionRow() + 1 : sections->rowCount();
     undoStack.push(new InsertSectionsCommand(*sections, row, {section}, tr("Add Section")));
     ui->tblSections->setCurrentIndex(sections->index(row, SectionsModel::Length));
@@ -190,6 +210,8 @@ void frmJob::mnuEditAddFromCalculator_Click()
     if (!calculatorFields)
         return;
     const layout::Section section = calculator_section::section(calculatorFields(), job(), sections->decimalPoint());
+    if (!hasRoomFor(section))
+        return;
     undoStack.push(new InsertSectionsCommand(*sections, sections->rowCount(), {section}, tr("Add from Calculator")));
 }
 
@@ -200,6 +222,8 @@ void frmJob::mnuEditDuplicateSection_Click()
         return;
     layout::Section copy = job().sections[size_t(row)];
     copy.name = tr("%1 (copy)").arg(copy.name);
+    if (!hasRoomFor(copy))
+        return;
     undoStack.push(new InsertSectionsCommand(*sections, row + 1, {copy}, tr("Duplicate Section")));
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "frm_job.h"
 
+#include "display_text.h"
 #include "job_fields.h"
-
 #include "job_file.h"
 #include "job_sheet.h"
 #include "open_job_dialog.h"
@@ -71,9 +71,10 @@ bool frmJob::openFile(const QString &file)
 {
     const layout::JobReadResult read = layout::readJobFile(file);
     if (!read.job) {
-        QMessageBox box(QMessageBox::Warning, openJobTitle(),
-                        tr("The job %1 could not be opened.\n\n%2").arg(nativePath(file), read.error), QMessageBox::Ok,
-                        this);
+        QMessageBox box(
+            QMessageBox::Warning, openJobTitle(),
+            tr("The job %1 could not be opened.\n\n%2").arg(nativePath(file), layout::displayText(read.error)),
+            QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("msgOpenFailed"));
         box.exec();
         return false;

@@ -2,7 +2,9 @@
 #include "sections_model.h"
 
 #include "cell_text.h"
+#include "display_text.h"
 #include "job_commands.h"
+#include "job_file.h"
 #include "measurement.h"
 #include "problem_colours.h"
 
@@ -126,8 +128,9 @@ const SectionsModel::RowCells &SectionsModel::cellsOf(int row) const
     if (!rowCells) {
         rowCells.emplace();
         for (int column = 0; column < ColumnCount; ++column) {
-            rowCells->shown[size_t(column)] = displayText(row, column, false).toString();
-            rowCells->problem[size_t(column)] = cellProblem(row, column);
+            // Text from a file is shown without its control characters.
+            rowCells->shown[size_t(column)] = layout::displayText(displayText(row, column, false).toString());
+            rowCells->problem[size_t(column)] = layout::displayText(cellProblem(row, column));
         }
     }
     return *rowCells;
@@ -262,10 +265,11 @@ std::optional<layout::Section> SectionsModel::edited(const layout::Section &sect
             emit editRefused(slope.problem);
             return std::nullopt;
         }
+        // A stair keeps what the file held beyond its slope.
+        const std::optional<layout::Stair> old = section.stair;
         changed.stair = slope.stair;
-        // Fields of the stair this program does not know stay with it.
-        if (changed.stair && section.stair)
-            changed.stair->unknownFields = section.stair->unknownFields;
+        if (changed.stair && old)
+            changed.stair->unknownFields = old->unknownFields;
         break;
     }
     case Width:
@@ -299,6 +303,12 @@ bool SectionsModel::setData(const QModelIndex &index, const QVariant &value, int
     const std::optional<layout::Section> after = edited(before, index.column(), value);
     if (!after)
         return false;
+    layout::Job candidate = job_;
+    candidate.sections[size_t(index.row())] = *after;
+    if (const QString problem = layout::limitProblem(candidate); !problem.isEmpty()) {
+        emit editRefused(problem);
+        return false;
+    }
     undoStack.push(new SetSectionCommand(*this, index.row(), before, *after,
                                          tr("Edit %1").arg(headerData(index.column(), Qt::Horizontal).toString())));
     return true;

@@ -37,6 +37,11 @@ int fileVersion(const Job &job);
 // sections are written back.
 QByteArray serializeJob(const Job &job);
 
+// Why the job is beyond what a job file may hold or a job may lay out (too
+// many sections, a file over kMaximumFileBytes, the work budget); empty when
+// within. An edit that would cross a limit is refused with this reason.
+QString limitProblem(const Job &job);
+
 // Writes through the checked file writer, so a failed save leaves any old
 // file whole; a job whose file reading would refuse is not written at all.
 // Returns an empty string on success, else the reason naming the path.

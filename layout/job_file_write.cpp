@@ -2,6 +2,7 @@
 #include "job_file.h"
 
 #include "job_file_keys.h"
+#include "section_layout.h"
 
 #include "file_writer.h"
 
@@ -47,6 +48,36 @@ QJsonObject sectionObject(const Section &section)
     return object;
 }
 
+// At most how large the indented form of these compact bytes is: every
+// bracket and comma may start a line indented to the deepest level.
+qint64 indentedSizeBound(const QByteArray &compact)
+{
+    qint64 lines = 1;
+    int depth = 0;
+    int deepest = 0;
+    bool inString = false;
+    for (qsizetype index = 0; index < compact.size(); ++index) {
+        const char byte = compact.at(index);
+        if (inString) {
+            if (byte == '\\')
+                ++index;
+            else if (byte == '"')
+                inString = false;
+            continue;
+        }
+        if (byte == '"')
+            inString = true;
+        else if (byte == '{' || byte == '[') {
+            deepest = std::max(deepest, ++depth);
+            lines += 2;
+        } else if (byte == '}' || byte == ']')
+            --depth;
+        else if (byte == ',' || byte == ':')
+            ++lines;
+    }
+    return compact.size() + lines * (4 * qint64(deepest) + 2);
+}
+
 }  // namespace
 
 int fileVersion(const Job &job)
@@ -83,7 +114,26 @@ QByteArray serializeJob(const Job &job)
     for (const Section &section : job.sections)
         sections.append(sectionObject(section));
     object.insert(keys::kSections, sections);
-    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+    const QJsonDocument document(object);
+    // Deeply nested unknown fields indent to many times their size: written
+    // compactly such a job stays within what reading accepts. The indented
+    // size is bounded from the compact form without making it.
+    QByteArray compact = document.toJson(QJsonDocument::Compact);
+    if (indentedSizeBound(compact) > kMaximumFileBytes)
+        return compact;
+    return document.toJson(QJsonDocument::Indented);
+}
+
+QString limitProblem(const Job &job)
+{
+    if (job.sections.size() > size_t(kMaximumSections))
+        return QCoreApplication::translate("layout", "a job can have at most %1 sections").arg(kMaximumSections);
+    if (const QString overBudget = workBudgetProblem(job); !overBudget.isEmpty())
+        return overBudget;
+    if (serializeJob(job).size() > kMaximumFileBytes)
+        return QCoreApplication::translate("layout",
+                                           "the job file would be larger than 1 MiB, more than any job needs");
+    return {};
 }
 
 QString writeJobFile(const Job &job, const QString &path)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_sheet.h"
 
+#include "display_text.h"
 #include "file_writer.h"
 #include "marks_headings.h"
 #include "measurement.h"
@@ -219,8 +220,38 @@ QString untitledJobName()
     return JobSheet::tr("Untitled job");
 }
 
-QString paintJobSheet(QPagedPaintDevice &device, const Job &job, QChar decimalPoint)
+namespace {
+
+// The job as it is printed: its texts without control characters.
+Job printableJob(const Job &job)
 {
+    const auto shown = [](const QString &text) { return layout::displayText(text); };
+    Job printable = job;
+    printable.name = shown(job.name);
+    printable.railpinWidth = shown(job.railpinWidth);
+    printable.maximumGap = shown(job.maximumGap);
+    if (job.maximumGapStairs)
+        printable.maximumGapStairs = shown(*job.maximumGapStairs);
+    for (Section &section : printable.sections) {
+        section.name = shown(section.name);
+        section.length = shown(section.length);
+        if (section.railpinWidth)
+            section.railpinWidth = shown(*section.railpinWidth);
+        if (section.maximumGap)
+            section.maximumGap = shown(*section.maximumGap);
+        if (section.stair) {
+            section.stair->rise = shown(section.stair->rise);
+            section.stair->run = shown(section.stair->run);
+        }
+    }
+    return printable;
+}
+
+}  // namespace
+
+QString paintJobSheet(QPagedPaintDevice &device, const Job &shownJob, QChar decimalPoint)
+{
+    const Job job = printableJob(shownJob);
     // Over the work budget nothing is laid out: the sheet would take minutes and gigabytes.
     if (const QString overBudget = layout::workBudgetProblem(job); !overBudget.isEmpty())
         return overBudget;

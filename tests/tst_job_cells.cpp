@@ -98,6 +98,8 @@ private slots:
         QTest::newRow("negative") << "-1" << std::optional<qint64>() << true;
         QTest::newRow("fraction") << "6.5" << std::optional<qint64>() << true;
         QTest::newRow("words") << "six" << std::optional<qint64>() << true;
+        QTest::newRow("a billion") << "1000000000" << std::optional<qint64>(1'000'000'000) << false;
+        QTest::newRow("beyond a billion") << "1000000001" << std::optional<qint64>() << true;
     }
     void count()
     {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
+#include "display_text.h"
 #include "job_fields.h"
 #include "job_file.h"
 #include "section_layout.h"
@@ -317,6 +318,25 @@ private slots:
             QCOMPARE(layout::parseJob(layout::serializeJob(*read.job)).error, QString());
     }
 
+    // Unknown fields nested deep grow many times when indented: such a job is
+    // written compactly, so that the file it saves is one it can open.
+    void deepUnknownFieldsSaveCompactly()
+    {
+        const QByteArray deep = QByteArray(58, '[') + "1" + QByteArray(58, ']');
+        QByteArray bytes = "{\"format\": \"railpin-job\", \"version\": 1, \"sections\": [], \"extra\": [";
+        while (bytes.size() < 900 * 1024)
+            bytes += deep + ",";
+        bytes += deep + "]}";
+        const layout::JobReadResult read = layout::parseJob(bytes);
+        QVERIFY2(read.job.has_value(), qPrintable(read.error));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("deep.railpin"));
+        QCOMPARE(layout::writeJobFile(*read.job, path), QString());
+        const layout::JobReadResult again = layout::readJobFile(path);
+        QVERIFY2(again.job.has_value(), qPrintable(again.error));
+        QCOMPARE(again.job->unknownFields, read.job->unknownFields);
+    }
+
     // A job the window could make but reading would refuse is not written,
     // and the message says why.
     void saveRefusesWhatReadingRefuses_data()
@@ -343,6 +363,36 @@ private slots:
         QVERIFY2(error.startsWith(QStringLiteral("Could not save %1: ").arg(path)) && error.contains(why),
                  qPrintable(error));
         QVERIFY(!QFile::exists(path));
+    }
+
+    // Text from a file is shown without anything that could drive a terminal
+    // or reorder a line; tab and line breaks only where they would split one.
+    void displayText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("linesReplaced");
+        QTest::addColumn<QString>("shown");
+        const QString bad(QChar::ReplacementCharacter);
+        QTest::newRow("plain") << "Front deck" << false << "Front deck";
+        QTest::newRow("escape sequence") << "\x1b]0;title\x07\x1b[2J" << false << bad + "]0;title" + bad + bad + "[2J";
+        QTest::newRow("NUL and DEL") << QStringLiteral("a") + QChar(0) + u'b' + QChar(0x7f) << false
+                                     << "a" + bad + "b" + bad;
+        QTest::newRow("C1 control") << QStringLiteral("a") + QChar(0x9b) + QStringLiteral("2J") << false
+                                    << "a" + bad + "2J";
+        QTest::newRow("bidi override") << QString::fromUtf16(u"x\x202Ey\x2066z") << false
+                                       << "x" + bad + "y" + bad + "z";
+        QTest::newRow("tab and line breaks kept") << "a\tb\r\nc" << false << "a\tb\r\nc";
+        QTest::newRow("tab and line breaks replaced") << "a\tb\r\nc" << true << "a" + bad + "b" + bad + bad + "c";
+        QTest::newRow("accents and degrees kept")
+            << QString::fromUtf16(u"Escalier 35\u00b0") << true << QString::fromUtf16(u"Escalier 35\u00b0");
+    }
+    void displayText()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, linesReplaced);
+        QFETCH(QString, shown);
+        QCOMPARE(layout::displayText(text, linesReplaced ? layout::LineBreaks::Replaced : layout::LineBreaks::Kept),
+                 shown);
     }
 
     void badFiles()

@@ -27,7 +27,30 @@ double contrast(const QColor &first, const QColor &second)
     return (lighter + 0.05) / (darker + 0.05);
 }
 
+// Near the work budget: 19 sections of 10,000 railpins, a short stair and a
+// long section that needs too many railpins to be laid out.
+layout::Job nearTheBudget()
+{
+    layout::Job job = sampleJob();
+    job.sections.front().length = QStringLiteral("120000");
+    layout::Section full;
+    full.name = QStringLiteral("Long");
+    full.length = QStringLiteral("120000");
+    full.count = 10000;
+    job.sections.insert(job.sections.end(), 19, full);
+    return job;
+}
+
+layout::Job thousandSections()
+{
+    layout::Job job = sampleJob();
+    job.sections.resize(size_t(layout::kMaximumSections), job.sections.front());
+    return job;
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(layout::Job)
 
 class TestJobWindow : public QObject
 {
@@ -188,6 +211,66 @@ private slots:
         job.editCell(0, SectionsModel::Count, QStringLiteral("9"));
         QCOMPARE(job.window->job().sections[0].count, std::optional<qint64>(9));
         QCOMPARE(job.table("tblMarks")->model()->rowCount(), 9);
+    }
+
+    // An edit that would make a job the file cannot hold or the window cannot
+    // lay out is refused with the reason; a count over what one section holds
+    // is taken and flagged like any other problem.
+    void editsBeyondTheLimits_data()
+    {
+        QTest::addColumn<layout::Job>("start");
+        QTest::addColumn<QString>("count");  // typed in row 0's Count; empty: Duplicate row 2
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("count beyond a billion") << sampleJob() << "99999999999" << true << "1000000000";
+        QTest::newRow("count over the work budget") << nearTheBudget() << "10000" << true << "200000";
+        QTest::newRow("count over a section's railpins") << sampleJob() << "10001" << false << "10000";
+        QTest::newRow("duplicate over the work budget") << nearTheBudget() << "" << true << "200000";
+        QTest::newRow("a 1,001st section") << thousandSections() << "" << true << "1000 sections";
+    }
+    void editsBeyondTheLimits()
+    {
+        QFETCH(layout::Job, start);
+        QFETCH(QString, count);
+        QFETCH(bool, refused);
+        QFETCH(QString, reason);
+        const JobWindowFixture job(start);
+        if (count.isEmpty()) {
+            job.table()->setCurrentIndex(job.sections()->index(2, 0));
+            job.action("mnuEditDuplicateSection")->trigger();
+        } else {
+            job.editCell(0, SectionsModel::Count, count);
+        }
+        QCOMPARE(job.window->isModified(), !refused);
+        QCOMPARE(job.sections()->rowCount(), int(start.sections.size()));
+        const QString message = refused ? job.window->statusBar()->currentMessage()
+                                        : job.cell(0, SectionsModel::Gap, SectionsModel::ProblemRole).toString();
+        QVERIFY2(message.contains(reason), qPrintable(message));
+    }
+
+    // A stair's slope edited keeps what the file held beyond the slope.
+    void slopeKeepsUnknownFields()
+    {
+        layout::Job start = sampleJob();
+        start.sections[1].stair->unknownFields.insert(QStringLiteral("handrail"), QStringLiteral("oak"));
+        const JobWindowFixture job(start);
+        job.editCell(1, SectionsModel::Slope, QStringLiteral("6 : 11"));
+        QCOMPARE(job.window->job().sections[1].stair->rise, QStringLiteral("6"));
+        QCOMPARE(job.window->job().sections[1].stair->unknownFields.value(QStringLiteral("handrail")).toString(),
+                 QStringLiteral("oak"));
+    }
+
+    // A name longer than Qt's default limit for a line comes back whole.
+    void longNameIsKept()
+    {
+        layout::Job start = sampleJob();
+        start.name = QString(40000, u'n');
+        const JobWindowFixture job(start);
+        auto *name = job.get<QLineEdit>("txtJobName");
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(job.window->job().name.size(), 40000);
+        QVERIFY(!job.window->isModified());
     }
 
     void addRemoveMoveUndo()
