@@ -2,6 +2,7 @@
 #include "calculator_section.h"
 
 #include "cell_text.h"
+#include "section_layout.h"
 #include "unit_conversion.h"
 
 #include <QCoreApplication>
@@ -42,11 +43,27 @@ layout::Job inchJob(const layout_sheet::WindowTexts &shown, QChar decimalPoint)
     return job;
 }
 
+// The calculator's count is kept only when it differs from the count the job
+// would find itself: a count that merely agrees with the automatic one would
+// stay fixed when the length is corrected later.
+void keepCountOnlyWhenFixed(const layout::Job &job, layout::Section &section)
+{
+    if (!section.count)
+        return;
+    layout::Section automatic = section;
+    automatic.count.reset();
+    const layout::SectionLayout found = layout::layOut(job, automatic);
+    if (found.laidOut() && found.count == *section.count)
+        section.count.reset();
+}
+
 }  // namespace
 
 layout::Job newJob(const layout_sheet::WindowTexts &shown, QChar decimalPoint)
 {
-    return inchJob(shown, decimalPoint);
+    layout::Job job = inchJob(shown, decimalPoint);
+    keepCountOnlyWhenFixed(job, job.sections.front());
+    return job;
 }
 
 layout::Section section(const layout_sheet::WindowTexts &shown, const layout::Job &job, QChar decimalPoint)
@@ -64,6 +81,7 @@ layout::Section section(const layout_sheet::WindowTexts &shown, const layout::Jo
         section.railpinWidth = calculator.railpinWidth;
     if (calculator.maximumGap != job.maximumGap)
         section.maximumGap = calculator.maximumGap;
+    keepCountOnlyWhenFixed(job, section);
     return section;
 }
 

@@ -142,6 +142,11 @@ void frmJob::setUpActions()
     ui->tblMarks->addAction(copy);
     ui->tblMarks->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(copy, &QAction::triggered, this, &frmJob::copyMarks);
+
+    // The section commands also on the table's context menu.
+    ui->tblSections->addActions(
+        {ui->mnuEditAddSection, ui->mnuEditDuplicateSection, ui->mnuEditRemoveSection, ui->mnuEditAutomaticCount});
+    ui->tblSections->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void frmJob::connectHandlers()
@@ -180,6 +185,7 @@ void frmJob::connectHandlers()
     connect(ui->mnuEditAddFromCalculator, &QAction::triggered, this, &frmJob::mnuEditAddFromCalculator_Click);
     connect(ui->mnuEditDuplicateSection, &QAction::triggered, this, &frmJob::mnuEditDuplicateSection_Click);
     connect(ui->mnuEditRemoveSection, &QAction::triggered, this, &frmJob::mnuEditRemoveSection_Click);
+    connect(ui->mnuEditAutomaticCount, &QAction::triggered, this, &frmJob::mnuEditAutomaticCount_Click);
     connect(ui->mnuEditMoveUp, &QAction::triggered, this, &frmJob::mnuEditMoveUp_Click);
     connect(ui->mnuEditMoveDown, &QAction::triggered, this, &frmJob::mnuEditMoveDown_Click);
     connect(ui->mnuEditConvert, &QAction::triggered, this, &frmJob::mnuEditConvert_Click);
@@ -193,6 +199,7 @@ void frmJob::connectHandlers()
         ui->drwSection->update();
         showTotals();
         showCellProblem();
+        updateEditActions();
     });
     connect(sections.get(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex &, int first, int) { selectSection(first); });
@@ -333,7 +340,12 @@ void frmJob::currentSectionChanged()
 
 void frmJob::showCellProblem()
 {
-    const QString problem = ui->tblSections->currentIndex().data(SectionsModel::ProblemRole).toString();
+    // The current cell's problem, else a fixed count over the limit anywhere
+    // in its row: that one changes what gets built.
+    const QModelIndex current = ui->tblSections->currentIndex();
+    QString problem = current.data(SectionsModel::ProblemRole).toString();
+    if (problem.isEmpty())
+        problem = current.siblingAtColumn(SectionsModel::Count).data(SectionsModel::ProblemRole).toString();
     if (!problem.isEmpty())
         statusBar()->showMessage(problem);
     else
@@ -346,6 +358,7 @@ void frmJob::updateEditActions()
     const bool selected = row >= 0;
     ui->mnuEditDuplicateSection->setEnabled(selected);
     ui->mnuEditRemoveSection->setEnabled(selected);
+    ui->mnuEditAutomaticCount->setEnabled(!sectionsWithFixedCount().empty());
     ui->mnuEditMoveUp->setEnabled(selected && row > 0);
     ui->mnuEditMoveDown->setEnabled(selected && row + 1 < sections->rowCount());
 }

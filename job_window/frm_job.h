@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class frmJob;
@@ -101,6 +102,8 @@ private:
     void mnuEditAddFromCalculator_Click();
     void mnuEditDuplicateSection_Click();
     void mnuEditRemoveSection_Click();
+    void mnuEditAutomaticCount_Click();
+    std::vector<int> sectionsWithFixedCount() const;
     void mnuEditMoveUp_Click();
     void mnuEditMoveDown_Click();
     void mnuEditConvert_Click();
