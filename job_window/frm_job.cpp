@@ -17,7 +17,9 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QMenu>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTableView>
 
 namespace {
 
@@ -94,6 +96,9 @@ void frmJob::setUpViews()
     ui->tblMarks->verticalHeader()->hide();
     ui->tblMarks->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui->tblMarks->verticalHeader()->setDefaultSectionSize(rowHeight);
+    // The marks panel is never narrower than its columns: a mark cut to its
+    // leading digits would be read as another length.
+    connect(marks.get(), &QAbstractItemModel::modelReset, this, &frmJob::fitMarksTable);
     ui->splJob->setStretchFactor(0, 1);
     ui->splJob->setStretchFactor(1, 2);
     ui->splSection->setStretchFactor(0, 1);
@@ -147,6 +152,16 @@ void frmJob::setUpActions()
     ui->tblSections->addActions(
         {ui->mnuEditAddSection, ui->mnuEditDuplicateSection, ui->mnuEditRemoveSection, ui->mnuEditAutomaticCount});
     ui->tblSections->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void frmJob::fitMarksTable()
+{
+    QTableView &table = *ui->tblMarks;
+    const QHeaderView &header = *table.horizontalHeader();
+    // Room for the scroll bar as well, so that a long list does not push
+    // the last column out of sight.
+    const int needed = header.length() + 2 * table.frameWidth() + table.verticalScrollBar()->sizeHint().width();
+    table.setMinimumWidth(needed);
 }
 
 void frmJob::connectHandlers()

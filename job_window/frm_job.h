@@ -62,6 +62,7 @@ private:
     void showJobFields();
     void showFieldProblem(QLineEdit *field, const QString &stored);
     void showTotals();
+    void fitMarksTable();
     void updateTitle();
     void currentSectionChanged();
     void showCellProblem();
