@@ -4,6 +4,7 @@
 #include "app_info.h"
 #include "cell_text.h"
 #include "ends_delegate.h"
+#include "frm_about.h"
 #include "marks_model.h"
 #include "measurement.h"
 #include "recent_files.h"
@@ -204,6 +205,8 @@ void frmJob::connectHandlers()
     connect(ui->mnuEditMoveUp, &QAction::triggered, this, &frmJob::mnuEditMoveUp_Click);
     connect(ui->mnuEditMoveDown, &QAction::triggered, this, &frmJob::mnuEditMoveDown_Click);
     connect(ui->mnuEditConvert, &QAction::triggered, this, &frmJob::mnuEditConvert_Click);
+    connect(ui->mnuWindowCalculator, &QAction::triggered, this, &frmJob::calculatorRequested);
+    connect(ui->mnuHelpAbout, &QAction::triggered, this, &frmJob::mnuHelpAbout_Click);
 
     // The views follow the model: the selection goes with an added or moved
     // section, the marks, drawing and totals with every change.
@@ -388,6 +391,12 @@ void frmJob::commitPendingEdits()
     txtJobName_Change();
     txtRailpinWidth_Change();
     txtMaximumGap_Change();
+}
+
+void frmJob::mnuHelpAbout_Click()
+{
+    frmAbout about(this);
+    about.exec();
 }
 
 void frmJob::closeEvent(QCloseEvent *event)

@@ -49,6 +49,10 @@ public:
     // the job may be closed or replaced.
     bool maybeSave();
 
+signals:
+    // Window > Calculator: whoever opened the window shows the calculator.
+    void calculatorRequested();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -110,6 +114,9 @@ private:
     void mnuEditConvert_Click();
     void updateEditActions();
     void copyMarks();
+
+    // Help menu.
+    void mnuHelpAbout_Click();
 
     std::unique_ptr<Ui::frmJob> ui;
     QUndoStack undoStack;

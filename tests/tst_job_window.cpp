@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -52,6 +53,26 @@ private slots:
         QCOMPARE(actions[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
         for (const QAction *action : {actions[0], actions[4]})
             QVERIFY(action->shortcut().isEmpty());
+    }
+
+    // A window opened from a file reaches the calculator and About too.
+    void windowAndHelpMenus()
+    {
+        const JobWindowFixture job;
+        QSignalSpy requested(job.window.data(), &frmJob::calculatorRequested);
+        job.action("mnuWindowCalculator")->trigger();
+        QCOMPARE(requested.size(), 1);
+        QString shown;
+        job.watcher->onNextDialog([&shown](QDialog *dialog) {
+            shown = dialog->metaObject()->className();
+            dialog->reject();
+        });
+        job.action("mnuHelpAbout")->trigger();
+        QCOMPARE(shown, QStringLiteral("frmAbout"));
+        const QList<QAction *> menus = job.get<QMenuBar>("menubar")->actions();
+        QCOMPARE(menus.size(), 4);
+        QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("mnuWindow"));
+        QCOMPARE(menus[3]->menu()->objectName(), QStringLiteral("mnuHelp"));
     }
 
     void openFromCalculator_data()

@@ -380,7 +380,7 @@ private slots:
     void jobWindowKeepsUniqueAccessKeys()
     {
         const JobWindowFixture job;
-        for (const char *name : {"mnuFile", "mnuEdit"}) {
+        for (const char *name : {"mnuFile", "mnuEdit", "mnuWindow", "mnuHelp"}) {
             const auto *menu = job.get<QMenu>(name);
             QVERIFY(menu != nullptr);
             verifyUniqueAccessKeys(QString::fromLatin1(name), entryTexts(*menu));
