@@ -3,6 +3,7 @@
 
 #include "cell_text.h"
 #include "increments.h"
+#include "section_layout.h"
 #include "unit_conversion.h"
 
 namespace calculator_section {
@@ -26,11 +27,27 @@ layout::Job inchJob(const layout::CalculatorSnapshot &shown, QChar decimalPoint)
     return job;
 }
 
+// The calculator's count is kept only when it differs from the count the job
+// would find itself: a count that merely agrees with the automatic one would
+// stay fixed when the length is corrected later.
+void keepCountOnlyWhenFixed(const layout::Job &job, layout::Section &section)
+{
+    if (!section.count)
+        return;
+    layout::Section automatic = section;
+    automatic.count.reset();
+    const layout::SectionLayout found = layout::layOut(job, automatic);
+    if (found.laidOut() && found.count == *section.count)
+        section.count.reset();
+}
+
 }  // namespace
 
 layout::Job newJob(const layout::CalculatorSnapshot &shown, QChar decimalPoint)
 {
-    return inchJob(shown, decimalPoint);
+    layout::Job job = inchJob(shown, decimalPoint);
+    keepCountOnlyWhenFixed(job, job.sections.front());
+    return job;
 }
 
 layout::Section section(const layout::CalculatorSnapshot &shown, const layout::Job &job, QChar decimalPoint)
@@ -48,6 +65,7 @@ layout::Section section(const layout::CalculatorSnapshot &shown, const layout::J
         section.railpinWidth = calculator.railpinWidth;
     if (calculator.maximumGap != job.maximumGap)
         section.maximumGap = calculator.maximumGap;
+    keepCountOnlyWhenFixed(job, section);
     return section;
 }
 

@@ -6,9 +6,9 @@
 
 // A section of a job made from what the calculator window shows: its length,
 // width, maximum gap and increment as typed, and its railpin count when the
-// results on screen belong to the fields as they are now. Otherwise the count
-// is left to the maximum gap. Text the job cannot read is kept as typed, so
-// that the job window flags it.
+// results on screen belong to the fields as they are now and differ from the
+// count the job finds itself. Otherwise the count is left to the maximum gap.
+// Text the job cannot read is kept as typed, so that the job window flags it.
 namespace calculator_section {
 
 // A new job holding one section from the calculator.

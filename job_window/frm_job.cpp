@@ -4,6 +4,7 @@
 #include "app_info.h"
 #include "cell_text.h"
 #include "ends_delegate.h"
+#include "frm_about.h"
 #include "increments.h"
 #include "job_sheet.h"
 #include "marks_model.h"
@@ -20,7 +21,9 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTableView>
 
 namespace {
 
@@ -81,6 +84,9 @@ void frmJob::setUpViews()
     ui->tblMarks->verticalHeader()->hide();
     ui->tblMarks->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui->tblMarks->verticalHeader()->setDefaultSectionSize(rowHeight);
+    // The marks panel is never narrower than its columns: a mark cut to its
+    // leading digits would be read as another length.
+    connect(marks.get(), &QAbstractItemModel::modelReset, this, &frmJob::fitMarksTable);
     ui->splJob->setStretchFactor(0, 1);
     ui->splJob->setStretchFactor(1, 2);
     ui->splSection->setStretchFactor(0, 1);
@@ -132,6 +138,21 @@ void frmJob::setUpActions()
     ui->tblMarks->addAction(copy);
     ui->tblMarks->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(copy, &QAction::triggered, this, &frmJob::copyMarks);
+
+    // The section commands also on the table's context menu.
+    ui->tblSections->addActions(
+        {ui->mnuEditAddSection, ui->mnuEditDuplicateSection, ui->mnuEditRemoveSection, ui->mnuEditAutomaticCount});
+    ui->tblSections->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void frmJob::fitMarksTable()
+{
+    QTableView &table = *ui->tblMarks;
+    const QHeaderView &header = *table.horizontalHeader();
+    // Room for the scroll bar as well, so that a long list does not push
+    // the last column out of sight.
+    const int needed = header.length() + 2 * table.frameWidth() + table.verticalScrollBar()->sizeHint().width();
+    table.setMinimumWidth(needed);
 }
 
 void frmJob::connectHandlers()
@@ -175,9 +196,12 @@ void frmJob::connectHandlers()
     connect(ui->mnuEditAddFromCalculator, &QAction::triggered, this, &frmJob::mnuEditAddFromCalculator_Click);
     connect(ui->mnuEditDuplicateSection, &QAction::triggered, this, &frmJob::mnuEditDuplicateSection_Click);
     connect(ui->mnuEditRemoveSection, &QAction::triggered, this, &frmJob::mnuEditRemoveSection_Click);
+    connect(ui->mnuEditAutomaticCount, &QAction::triggered, this, &frmJob::mnuEditAutomaticCount_Click);
     connect(ui->mnuEditMoveUp, &QAction::triggered, this, &frmJob::mnuEditMoveUp_Click);
     connect(ui->mnuEditMoveDown, &QAction::triggered, this, &frmJob::mnuEditMoveDown_Click);
     connect(ui->mnuEditConvert, &QAction::triggered, this, &frmJob::mnuEditConvert_Click);
+    connect(ui->mnuWindowCalculator, &QAction::triggered, this, &frmJob::calculatorRequested);
+    connect(ui->mnuHelpAbout, &QAction::triggered, this, &frmJob::mnuHelpAbout_Click);
 
     // The views follow the model: the selection goes with an added or moved
     // section, the marks, drawing and totals with every change.
@@ -188,6 +212,7 @@ void frmJob::connectHandlers()
         ui->drwSection->update();
         showTotals();
         showCellProblem();
+        updateEditActions();
     });
     connect(sections.get(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex &, int first, int) { selectSection(first); });
@@ -333,7 +358,12 @@ void frmJob::currentSectionChanged()
 
 void frmJob::showCellProblem()
 {
-    const QString problem = ui->tblSections->currentIndex().data(SectionsModel::ProblemRole).toString();
+    // The current cell's problem, else a fixed count over the limit anywhere
+    // in its row: that one changes what gets built.
+    const QModelIndex current = ui->tblSections->currentIndex();
+    QString problem = current.data(SectionsModel::ProblemRole).toString();
+    if (problem.isEmpty())
+        problem = current.siblingAtColumn(SectionsModel::Count).data(SectionsModel::ProblemRole).toString();
     if (!problem.isEmpty())
         statusBar()->showMessage(problem);
     else
@@ -346,6 +376,7 @@ void frmJob::updateEditActions()
     const bool selected = row >= 0;
     ui->mnuEditDuplicateSection->setEnabled(selected);
     ui->mnuEditRemoveSection->setEnabled(selected);
+    ui->mnuEditAutomaticCount->setEnabled(!sectionsWithFixedCount().empty());
     ui->mnuEditMoveUp->setEnabled(selected && row > 0);
     ui->mnuEditMoveDown->setEnabled(selected && row + 1 < sections->rowCount());
 }
@@ -361,6 +392,12 @@ void frmJob::commitPendingEdits()
     txtRailpinWidth_Change();
     txtMaximumGap_Change();
     txtMaximumGapStairs_Change();
+}
+
+void frmJob::mnuHelpAbout_Click()
+{
+    frmAbout about(this);
+    about.exec();
 }
 
 void frmJob::closeEvent(QCloseEvent *event)

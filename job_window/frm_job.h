@@ -68,6 +68,7 @@ private:
     void showJobFields();
     void showFieldProblem(QLineEdit *field, const QString &stored, bool emptyAllowed = false);
     void showTotals();
+    void fitMarksTable();
     void updateTitle();
     void currentSectionChanged();
     void showCellProblem();
@@ -121,11 +122,16 @@ private:
     void mnuEditAddFromCalculator_Click();
     void mnuEditDuplicateSection_Click();
     void mnuEditRemoveSection_Click();
+    void mnuEditAutomaticCount_Click();
+    std::vector<int> sectionsWithFixedCount() const;
     void mnuEditMoveUp_Click();
     void mnuEditMoveDown_Click();
     void mnuEditConvert_Click();
     void updateEditActions();
     void copyMarks();
+
+    // Help menu.
+    void mnuHelpAbout_Click();
 
     std::unique_ptr<Ui::frmJob> ui;
     QUndoStack undoStack;

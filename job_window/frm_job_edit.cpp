@@ -16,6 +16,8 @@
 #include <QMenu>
 #include <QStatusBar>
 
+#include <algorithm>
+
 namespace {
 
 // Consecutive changes of the extra stock (each arrow press or digit typed)
@@ -232,6 +234,34 @@ void frmJob::mnuEditRemoveSection_Click()
     const int row = currentSectionRow();
     if (row >= 0)
         undoStack.push(new RemoveSectionsCommand(*sections, row, 1, tr("Remove Section")));
+}
+
+// The selected sections with a fixed count, first row first.
+std::vector<int> frmJob::sectionsWithFixedCount() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex &index : ui->tblSections->selectionModel()->selectedIndexes())
+        rows.push_back(index.row());
+    rows.push_back(currentSectionRow());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::erase_if(rows, [this](int row) { return row < 0 || !job().sections[size_t(row)].count; });
+    return rows;
+}
+
+void frmJob::mnuEditAutomaticCount_Click()
+{
+    const std::vector<int> rows = sectionsWithFixedCount();
+    if (rows.empty())
+        return;
+    undoStack.beginMacro(tr("Automatic Count"));
+    for (const int row : rows) {
+        const layout::Section &before = job().sections[size_t(row)];
+        layout::Section after = before;
+        after.count.reset();
+        undoStack.push(new SetSectionCommand(*sections, row, before, after, tr("Automatic Count")));
+    }
+    undoStack.endMacro();
 }
 
 void frmJob::mnuEditMoveUp_Click()

@@ -42,6 +42,9 @@ bool frmJob::maybeSave()
     box.setObjectName(QStringLiteral("msgUnsavedChanges"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
+    box.button(QMessageBox::Save)->setText(tr("&Save"));
+    box.button(QMessageBox::Discard)->setText(tr("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(tr("&Cancel"));
     switch (box.exec()) {
     case QMessageBox::Save:
         return mnuFileSave_Click();
@@ -158,11 +161,13 @@ QString frmJob::suggestedFileName(const QString &suffix) const
 bool frmJob::mnuFileSaveAs_Click()
 {
     commitPendingEdits();
-    QFileDialog dialog(this, tr("Save Job As"), QString(), jobFileFilter());
+    // In the job's own folder, whatever folder the dialog last showed.
+    const QString suggested = suggestedFileName(QStringLiteral("railpin"));
+    QFileDialog dialog(this, tr("Save Job As"), QFileInfo(suggested).absolutePath(), jobFileFilter());
     dialog.setObjectName(QStringLiteral("dlgSaveJob"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("railpin"));
-    dialog.selectFile(suggestedFileName(QStringLiteral("railpin")));
+    dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     return saveTo(dialog.selectedFiles().constFirst());
@@ -261,11 +266,12 @@ void frmJob::mnuFilePrintPreview_Click()
 void frmJob::mnuFileExportPdf_Click()
 {
     commitPendingEdits();
-    QFileDialog dialog(this, tr("Export PDF"), QString(), tr("PDF files (*.pdf)"));
+    const QString suggested = suggestedFileName(QStringLiteral("pdf"));
+    QFileDialog dialog(this, tr("Export PDF"), QFileInfo(suggested).absolutePath(), tr("PDF files (*.pdf)"));
     dialog.setObjectName(QStringLiteral("dlgExportPdf"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(suggestedFileName(QStringLiteral("pdf")));
+    dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString target = dialog.selectedFiles().constFirst();

@@ -69,6 +69,9 @@ QString SectionsModel::cellProblem(int row, int column) const
             return rise.isEmpty() ? measurementProblem(section.stair->run) : rise;
         }
         return {};
+    case Count:
+        // A fixed count whose gap is over the limit is as wrong as a bad cell.
+        return section.count ? layouts[size_t(row)].warnings.join(QStringLiteral("; ")) : QString();
     case Gap:
         return localised(layouts[size_t(row)].problems.join(QStringLiteral("; ")));
     default:
@@ -114,7 +117,7 @@ QVariant SectionsModel::displayText(int row, int column, bool forEditing) const
             return QString::number(*section.count);
         if (forEditing || !sectionLayout.laidOut())
             return QString();
-        return QString::number(sectionLayout.count);
+        return tr("%1 (auto)").arg(sectionLayout.count);
     case Gap:
         return sectionLayout.laidOut() ? gapText(sectionLayout) : QStringLiteral("\u2014");
     default:
@@ -158,7 +161,12 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
     case ProblemRole:
         return problem;
     case Qt::ForegroundRole:
-        return problem.isEmpty() ? QVariant() : QVariant(QBrush(problem_colours::kText));
+        if (!problem.isEmpty())
+            return QBrush(problem_colours::kText);
+        // The automatic count is the table's own answer, not the user's: greyed.
+        if (column == Count && inherited)
+            return QApplication::palette().brush(QPalette::PlaceholderText);
+        return {};
     case Qt::BackgroundRole:
         return problem.isEmpty() ? QVariant() : QVariant(QBrush(problem_colours::kBackground));
     case Qt::DecorationRole:
@@ -190,6 +198,8 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
             return tr("No railpins needed: the whole length is within the maximum gap; type a count to fix it");
         if (column == Count && inherited)
             return tr("The fewest railpins whose gap is within the maximum; type a count to fix it");
+        if (column == Count)
+            return tr("A fixed count; Edit > Automatic Count gives the fewest railpins within the maximum again");
         if (column == Slope)
             return tr("Empty for a level section; rise : run (7 : 11) or an angle (35\u00B0) for a stair");
         return {};

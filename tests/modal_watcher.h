@@ -24,6 +24,7 @@ public:
         QMessageBox::Icon icon;
         int buttonCount;
         bool busyPointerWhileShown;
+        QStringList buttonTexts;
     };
 
     ModalWatcher()
@@ -52,8 +53,11 @@ private:
             return;
         lastAnswered = modal;
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            QStringList buttonTexts;
+            for (const QAbstractButton *button : box->buttons())
+                buttonTexts.append(button->text());
             messages.append({box->objectName(), box->windowTitle(), box->text(), box->icon(),
-                             int(box->buttons().size()), QApplication::overrideCursor() != nullptr});
+                             int(box->buttons().size()), QApplication::overrideCursor() != nullptr, buttonTexts});
             QMessageBox::StandardButton answer = QMessageBox::Ok;
             if (!answers.empty()) {
                 answer = answers.front();

@@ -137,22 +137,26 @@ private slots:
     void fromCalculator_data()
     {
         QTest::addColumn<QString>("length");
-        QTest::addColumn<std::optional<qint64>>("count");
-        QTest::newRow("count of the results on screen") << "36" << std::optional<qint64>(6);
-        QTest::newRow("no current count") << "36" << std::optional<qint64>();
-        QTest::newRow("unreadable length kept") << "36 1/" << std::optional<qint64>();
+        QTest::addColumn<std::optional<qint64>>("count");     // the calculator's current count
+        QTest::addColumn<std::optional<qint64>>("expected");  // what the job stores
+        // 36 with 1 3/8 finds 6 railpins itself: the calculator's 6 stays automatic.
+        QTest::newRow("the automatic count") << "36" << std::optional<qint64>(6) << std::optional<qint64>();
+        QTest::newRow("one railpin fewer") << "36" << std::optional<qint64>(5) << std::optional<qint64>(5);
+        QTest::newRow("no current count") << "36" << std::optional<qint64>() << std::optional<qint64>();
+        QTest::newRow("unreadable length kept") << "36 1/" << std::optional<qint64>() << std::optional<qint64>();
     }
     void fromCalculator()
     {
         QFETCH(QString, length);
         QFETCH(std::optional<qint64>, count);
+        QFETCH(std::optional<qint64>, expected);
         const layout::Job job = calculator_section::newJob({length, "1 3/8", "4", 8, count}, u'.');
         QCOMPARE(job.increment, 8);
         QCOMPARE(job.railpinWidth, QStringLiteral("1 3/8"));
         QCOMPARE(job.maximumGap, QStringLiteral("4"));
         QCOMPARE(job.sections.size(), size_t(1));
         QCOMPARE(job.sections[0].length, length);
-        QCOMPARE(job.sections[0].count, count);
+        QCOMPARE(job.sections[0].count, expected);
         QVERIFY(!job.sections[0].railpinWidth && !job.sections[0].maximumGap);
     }
 

@@ -56,8 +56,17 @@ private slots:
         QCOMPARE(reopened->job().sections[0].count, std::optional<qint64>(7));
         QCOMPARE(reopened->job().sections[1].stair->run, QStringLiteral("11"));
         ModalWatcher watcher;
-        chooseFileInNextDialog(watcher, second);
+        QString shownFolder;
+        watcher.onNextDialog([&shownFolder, &second](QDialog *dialog) {
+            auto *files = qobject_cast<QFileDialog *>(dialog);
+            QVERIFY(files != nullptr);
+            shownFolder = files->directory().absolutePath();
+            files->selectFile(second);
+            dialog->accept();
+        });
         reopened->findChild<QAction *>(QStringLiteral("mnuFileSaveAs"))->trigger();
+        // Save As opens in the job's own folder.
+        QCOMPARE(shownFolder, QFileInfo(first).absolutePath());
         QCOMPARE(contents(second), contents(first));
         QVERIFY(!contents(first).isEmpty());
     }
@@ -153,6 +162,14 @@ private slots:
         QCOMPARE(watcher.messages.size(), 1);
         QCOMPARE(watcher.messages[0].objectName, QStringLiteral("msgUnsavedChanges"));
         QCOMPARE(watcher.messages[0].buttonCount, 3);
+        // Each button has its own access key.
+        QSet<QChar> keys;
+        for (const QString &text : watcher.messages[0].buttonTexts) {
+            const qsizetype ampersand = text.indexOf(u'&');
+            QVERIFY2(ampersand >= 0 && ampersand + 1 < text.size(), qPrintable(text));
+            keys.insert(text.at(ampersand + 1).toLower());
+        }
+        QCOMPARE(keys.size(), 3);
         if (closed)
             QTRY_VERIFY(window.isNull());
         else
@@ -369,7 +386,7 @@ private slots:
         QVERIFY(window->findChild<QTableView *>(QStringLiteral("tblMarks"))->model()->rowCount() > 0);
         qint64 railpins = 0;
         for (int row = 0; row < 200; ++row)
-            railpins += table->model()->index(row, SectionsModel::Count).data().toLongLong();
+            railpins += static_cast<const SectionsModel *>(table->model())->sectionLayout(row).count;
         QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblTotalRailpins"))->text(),
                  QStringLiteral("Total railpins: %1").arg(railpins));
         window->findChild<QAction *>(QStringLiteral("mnuEditMoveUp"))->trigger();

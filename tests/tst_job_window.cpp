@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -77,29 +78,54 @@ private slots:
             QVERIFY(action->shortcut().isEmpty());
     }
 
+    // A window opened from a file reaches the calculator and About too.
+    void windowAndHelpMenus()
+    {
+        const JobWindowFixture job;
+        QSignalSpy requested(job.window.data(), &frmJob::calculatorRequested);
+        job.action("mnuWindowCalculator")->trigger();
+        QCOMPARE(requested.size(), 1);
+        QString shown;
+        job.watcher->onNextDialog([&shown](QDialog *dialog) {
+            shown = dialog->metaObject()->className();
+            dialog->reject();
+        });
+        job.action("mnuHelpAbout")->trigger();
+        QCOMPARE(shown, QStringLiteral("frmAbout"));
+        const QList<QAction *> menus = job.get<QMenuBar>("menubar")->actions();
+        QCOMPARE(menus.size(), 4);
+        QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("mnuWindow"));
+        QCOMPARE(menus[3]->menu()->objectName(), QStringLiteral("mnuHelp"));
+    }
+
     void openFromCalculator_data()
     {
         QTest::addColumn<QString>("length");
         QTest::addColumn<bool>("pressAuto");
         QTest::addColumn<bool>("editAfterwards");
-        QTest::addColumn<QString>("count");  // as the count cell takes it; empty: Auto's
+        QTest::addColumn<int>("fewer");      // "-" pressed after Auto
+        QTest::addColumn<QString>("count");  // as the count cell takes it; empty: automatic
         QTest::addColumn<bool>("flagged");
-        QTest::newRow("results of the fields") << "36" << true << false << "6" << false;
-        QTest::newRow("count from a length edited since") << "36" << true << true << "" << false;
-        QTest::newRow("no count yet") << "36" << false << false << "" << false;
-        QTest::newRow("unreadable length") << "3 6/" << false << false << "" << true;
+        QTest::newRow("Auto's count stays automatic") << "36" << true << false << 0 << "" << false;
+        QTest::newRow("a count other than Auto's is fixed") << "36" << true << false << 1 << "5" << false;
+        QTest::newRow("count from a length edited since") << "36" << true << true << 0 << "" << false;
+        QTest::newRow("no count yet") << "36" << false << false << 0 << "" << false;
+        QTest::newRow("unreadable length") << "3 6/" << false << false << 0 << "" << true;
     }
     void openFromCalculator()
     {
         QFETCH(QString, length);
         QFETCH(bool, pressAuto);
         QFETCH(bool, editAfterwards);
+        QFETCH(int, fewer);
         QFETCH(QString, count);
         QFETCH(bool, flagged);
         const CalculatorFixture app;
         app.setInputs(length, QStringLiteral("1 3/8"), QStringLiteral("4"));
         if (pressAuto)
             QTest::mouseClick(app.button("cmdAuto"), Qt::LeftButton);
+        for (int press = 0; press < fewer; ++press)
+            app.button("cmdSubtract")->click();
         if (editAfterwards)
             QTest::keyClicks(app.field("txtLength"), QStringLiteral("0"));
         const QString expectedLength = app.text("txtLength");
@@ -126,14 +152,13 @@ private slots:
         const CalculatorFixture app;
         app.setInputs(QStringLiteral("48"), QStringLiteral("1 1/2"), QStringLiteral("4"));
         QTest::mouseClick(app.button("cmdAuto"), Qt::LeftButton);
-        const QString autoCount = app.text("txtRailpinCount");
         app.window->findChild<QAction *>(QStringLiteral("mnuFileLayout"))->trigger();
         frmJob *window = openJobWindows().constFirst();
         app.setInputs(QStringLiteral("30"), QStringLiteral("1 3/8"), QStringLiteral("4"));
         window->findChild<QAction *>(QStringLiteral("mnuEditAddFromCalculator"))->trigger();
         const QAbstractItemModel *sections = window->findChild<QTableView *>(QStringLiteral("tblSections"))->model();
         QCOMPARE(sections->rowCount(), 2);
-        QCOMPARE(sections->index(0, SectionsModel::Count).data(Qt::EditRole).toString(), autoCount);
+        QCOMPARE(sections->index(0, SectionsModel::Count).data(Qt::EditRole).toString(), QString());
         QCOMPARE(sections->index(1, SectionsModel::Length).data().toString(), QStringLiteral("30"));
         // The second section's width differs from the job's and is its own.
         QCOMPARE(sections->index(1, SectionsModel::Width).data(Qt::EditRole).toString(), QStringLiteral("1 3/8"));
@@ -273,6 +298,57 @@ private slots:
         QVERIFY(!job.window->isModified());
     }
 
+    // The deck of the sample job finds 6 railpins; a count typed is fixed
+    // until Automatic Count (from the table's context menu) gives it back.
+    void countCell_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("automatic");
+        QTest::addColumn<bool>("overTheLimit");
+        QTest::newRow("automatic") << ""
+                                   << "6 (auto)" << true << false;
+        QTest::newRow("fixed within the maximum") << "9"
+                                                  << "9" << false << false;
+        QTest::newRow("fixed, the same as the automatic") << "6"
+                                                          << "6" << false << false;
+        QTest::newRow("fixed over the maximum") << "4"
+                                                << "4" << false << true;
+    }
+    void countCell()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, automatic);
+        QFETCH(bool, overTheLimit);
+        const JobWindowFixture job;
+        job.editCell(0, SectionsModel::Count, typed);
+        job.table()->setCurrentIndex(job.sections()->index(0, SectionsModel::Name));
+        QCOMPARE(job.cell(0, SectionsModel::Count).toString(), shown);
+        QCOMPARE(job.cell(0, SectionsModel::Count, Qt::FontRole).value<QFont>().italic(), automatic);
+        // Greyed when automatic, red when over the limit, plain otherwise.
+        QCOMPARE(job.cell(0, SectionsModel::Count, Qt::ForegroundRole).isValid(), automatic || overTheLimit);
+        QVERIFY(!job.cell(0, SectionsModel::Count, Qt::ToolTipRole).toString().isEmpty());
+        const QString problem = job.cell(0, SectionsModel::Count, SectionsModel::ProblemRole).toString();
+        QCOMPARE(!problem.isEmpty(), overTheLimit);
+        QCOMPARE(job.cell(0, SectionsModel::Count, Qt::BackgroundRole).isValid(), overTheLimit);
+        QCOMPARE(job.window->statusBar()->currentMessage(), problem);
+
+        QAction *automaticCount = job.action("mnuEditAutomaticCount");
+        QVERIFY(job.table()->actions().contains(automaticCount));
+        QCOMPARE(automaticCount->isEnabled(), !automatic);
+        automaticCount->trigger();
+        QCOMPARE(job.window->job().sections[0].count, std::nullopt);
+        QCOMPARE(job.cell(0, SectionsModel::Count).toString(), QStringLiteral("6 (auto)"));
+        QVERIFY(job.window->statusBar()->currentMessage().isEmpty());
+        QVERIFY(!automaticCount->isEnabled());
+        if (!automatic) {
+            job.action("mnuEditUndo")->trigger();
+            QCOMPARE(job.cell(0, SectionsModel::Count).toString(), shown);
+            QVERIFY(automaticCount->isEnabled());
+        }
+    }
+
     void addRemoveMoveUndo()
     {
         const JobWindowFixture job;
@@ -296,7 +372,8 @@ private slots:
         // The marks shown are always those of the section in the current row.
         const auto marksFollow = [&job] {
             const int row = job.table()->currentIndex().row();
-            return job.table("tblMarks")->model()->rowCount() == job.cell(row, SectionsModel::Count).toInt();
+            const auto *model = static_cast<const SectionsModel *>(job.sections());
+            return job.table("tblMarks")->model()->rowCount() == model->sectionLayout(row).count;
         };
         for (int step = 0; step < 6; ++step) {
             QTest::keyClick(job.window, Qt::Key_Z, Qt::ControlModifier);
@@ -401,7 +478,7 @@ private slots:
         QCOMPARE(metric.maximumGap, QStringLiteral("101.6"));
         QCOMPARE(job.get<QComboBox>("cboUnit")->currentText(), QStringLiteral("Millimetres"));
         QVERIFY(job.sections()->headerData(SectionsModel::Length, Qt::Horizontal).toString().contains("mm"));
-        QCOMPARE(job.cell(0, SectionsModel::Count).toString(), QStringLiteral("6"));
+        QCOMPARE(job.cell(0, SectionsModel::Count).toString(), QStringLiteral("6 (auto)"));
         convert->trigger();
         const layout::Job &inches = job.window->job();
         QCOMPARE(inches.unit, layout::Unit::Inches);

@@ -174,6 +174,7 @@ private slots:
         QCOMPARE(fileActions[0]->text(), QStringLiteral("Print Screen"));
         QCOMPARE(fileActions[1]->objectName(), QStringLiteral("mnuFileSep1"));
         QVERIFY(fileActions[1]->isSeparator());
+        QVERIFY(fileActions[1]->text().isEmpty());
         QCOMPARE(fileActions[2]->objectName(), QStringLiteral("mnuFileExit"));
         QCOMPARE(fileActions[2]->text(), QStringLiteral("&Exit"));
         QCOMPARE(help->actions().size(), 1);

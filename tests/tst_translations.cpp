@@ -3,6 +3,7 @@
 #include "frm_about.h"
 #include "job_window_fixture.h"
 #include "translator_setup.h"
+#include "unit_conversion.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -302,12 +303,83 @@ private slots:
         verifyCaptionsFit(*job.window);
     }
 
+    // Why a column of the table does not show its values whole at the size
+    // it has now, or empty: a value or heading wider than its column, or a
+    // column that lies beyond the table's visible width.
+    static QString cutColumn(const QTableView &table)
+    {
+        const QAbstractItemModel *model = table.model();
+        const QHeaderView *header = table.horizontalHeader();
+        const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1);
+        const int icon = table.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &table);
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QString heading = model->headerData(column, Qt::Horizontal).toString();
+            int needed = header->sectionSizeHint(column);
+            for (int row = 0; row < model->rowCount(); ++row) {
+                const QModelIndex index = model->index(row, column);
+                QFont font = table.font();
+                if (const QVariant own = index.data(Qt::FontRole); own.isValid())
+                    font = own.value<QFont>();
+                int width = QFontMetrics(font).horizontalAdvance(index.data().toString()) + margins;
+                if (index.data(Qt::DecorationRole).isValid())
+                    width += icon + margins;
+                needed = std::max(needed, width);
+            }
+            if (table.columnWidth(column) < needed)
+                return QStringLiteral("%1 \"%2\": %3 px wide, needs %4")
+                    .arg(table.objectName(), heading)
+                    .arg(table.columnWidth(column))
+                    .arg(needed);
+            const int left = header->sectionViewportPosition(column);
+            if (left < 0 || left + table.columnWidth(column) > table.viewport()->width())
+                return QStringLiteral("%1 \"%2\": beyond the visible %3 px")
+                    .arg(table.objectName(), heading)
+                    .arg(table.viewport()->width());
+        }
+        return {};
+    }
+
+    // At the window's opening size every column of the sections and of the
+    // marks shows its values whole, for a level section with long marks, a
+    // stair and a metric section alike.
+    void jobTablesShowWholeValues_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("metric");
+        QTest::newRow("level, sixteenths") << 2 << false;
+        QTest::newRow("stair") << 1 << false;
+        QTest::newRow("level, millimetres") << 2 << true;
+    }
+    void jobTablesShowWholeValues()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, metric);
+        layout::Job sample = sampleJob();
+        layout::Section side;
+        side.name = QStringLiteral("Long side with a gate post");
+        side.length = QStringLiteral("130 15/16");
+        side.ends = layout::Ends::Half;
+        side.count = 19;
+        sample.sections.push_back(side);
+        if (metric)
+            sample = layout::convertedTo(sample, layout::Unit::Millimetres);
+        const JobWindowFixture job(sample);
+        QVERIFY(job.active);
+        job.table()->setCurrentIndex(job.sections()->index(row, SectionsModel::Name));
+        QTest::qWait(0);
+        QVERIFY(job.table("tblMarks")->model()->rowCount() > 5);
+        for (const char *name : {"tblSections", "tblMarks"}) {
+            const QString cut = cutColumn(*job.table(name));
+            QVERIFY2(cut.isEmpty(), qPrintable(cut));
+        }
+    }
+
     // No two entries of a menu share a key, nor two captions or menus of the
     // window its Alt keys.
     void jobWindowKeepsUniqueAccessKeys()
     {
         const JobWindowFixture job;
-        for (const char *name : {"mnuFile", "mnuEdit"}) {
+        for (const char *name : {"mnuFile", "mnuEdit", "mnuWindow", "mnuHelp"}) {
             const auto *menu = job.get<QMenu>(name);
             QVERIFY(menu != nullptr);
             verifyUniqueAccessKeys(QString::fromLatin1(name), entryTexts(*menu));
