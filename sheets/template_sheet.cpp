@@ -2,6 +2,7 @@
 #include "template_sheet.h"
 
 #include "measurement.h"
+#include "units.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -61,7 +62,7 @@ TemplatePlan::TemplatePlan(const layout::Job &job, const std::vector<SectionLayo
     : job(job), page(page), decimalPoint(decimalPoint)
 {
     const bool inches = job.unit == layout::Unit::Inches;
-    unitInches = inches ? 1 : 1 / 25.4;
+    unitInches = inches ? 1 : 1 / kMillimetresPerInch;
     overlap = inches ? 1 : 25;
     lead = inches ? 0.75 : 20;
     span = page.width() / unitInches;
@@ -219,7 +220,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
         glueMark(pageStart(pageOfStrip + 1) + overlap / 2, pageNumber);
 
     // The check bar: a fixed length whatever the paper, to prove the scale.
-    const double barLength = inches ? 6 * dpi : 150 / 25.4 * dpi;
+    const double barLength = inches ? 6 * dpi : 150 / kMillimetresPerInch * dpi;
     const double barLeft = y(0.5);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);

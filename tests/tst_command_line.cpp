@@ -82,7 +82,8 @@ private slots:
                                "\"stair\": {\"rise\": \"7 1/2\", \"run\": \"10\"}}]}"},
         };
         // 21 sections of 10,000 railpins: over the work budget of a job.
-        QByteArray overBudget = R"({"format": "railpin-job", "version": 1, "sections": [)";
+        QByteArray overBudget =
+            R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8", "maximumGap": "4", "sections": [)";
         for (int index = 0; index < 21; ++index)
             overBudget += QByteArray(index == 0 ? "" : ",") + R"({"length": "120000", "count": 10000})";
         files.append({"over-budget.railpin", overBudget + "]}"});

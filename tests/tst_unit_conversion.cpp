@@ -91,8 +91,9 @@ private slots:
         QCOMPARE(layout::layOut(metric, metric.sections[1]).count, layout::layOut(job, job.sections[1]).count);
 
         const layout::Job back = layout::convertedTo(metric, Unit::Inches, &report);
-        // Only 99.06 mm moved: to 3 7/8 in, which is 98.425 mm.
-        QCOMPARE(report.rounded, 1);
+        // Two lengths moved: 99.06 mm to 3 7/8 in, which is 98.425 mm, the
+        // largest change; and 84.66666 mm to 3 5/16 in.
+        QCOMPARE(report.rounded, 2);
         QVERIFY(qAbs(report.largestChange - 0.635) < 1e-9);
         QCOMPARE(back.maximumGapStairs, std::optional<QString>(QStringLiteral("4")));
         QCOMPARE(back.unit, Unit::Inches);

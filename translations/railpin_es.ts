@@ -4,24 +4,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>nothing to do: give --pdf FILE or --marks</source>
-        <translation>nada que hacer: indique --pdf ARCHIVO o --marks</translation>
-    </message>
-    <message>
-        <source>--pdf and --marks cannot be used together</source>
-        <translation>--pdf y --marks no se pueden usar juntos</translation>
-    </message>
-    <message>
         <source>--decimals is used with --marks</source>
         <translation>--decimals se usa con --marks</translation>
-    </message>
-    <message>
-        <source>--paper is used with --pdf</source>
-        <translation>--paper se usa con --pdf</translation>
-    </message>
-    <message>
-        <source>--pdf needs a file name</source>
-        <translation>--pdf necesita un nombre de archivo</translation>
     </message>
     <message>
         <source>--paper &quot;%1&quot; is neither letter nor a4</source>
@@ -34,10 +18,6 @@
     <message>
         <source>--%1 cannot be used with a job file</source>
         <translation>--%1 no se puede usar con un archivo de obra</translation>
-    </message>
-    <message>
-        <source>--pdf &quot;%1&quot; would overwrite the job file</source>
-        <translation>--pdf &quot;%1&quot; sobrescribiría el archivo de obra</translation>
     </message>
     <message>
         <source>warning: %1</source>
@@ -90,10 +70,6 @@
     <message>
         <source>the ends are full or half</source>
         <translation>los extremos son full o half</translation>
-    </message>
-    <message>
-        <source>the count is a whole number of 1 or more</source>
-        <translation>el número es un entero de 1 o más</translation>
     </message>
     <message>
         <source>--%1 is required without a job file</source>
@@ -246,6 +222,62 @@
     <message>
         <source>[JOB.railpin]</source>
         <translation>[OBRA.railpin]</translation>
+    </message>
+    <message>
+        <source>nothing to do: give --pdf FILE, --marks, --template FILE, --svg FILE or --dxf FILE</source>
+        <translation>nada que hacer: indique --pdf ARCHIVO, --marks, --template ARCHIVO, --svg ARCHIVO o --dxf ARCHIVO</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>%1 y %2 no se pueden usar juntos</translation>
+    </message>
+    <message>
+        <source>--csv is used with --marks</source>
+        <translation>--csv se usa con --marks</translation>
+    </message>
+    <message>
+        <source>--decimals cannot be used with --csv, which writes decimals and fractions</source>
+        <translation>--decimals no se puede usar con --csv, que escribe decimales y fracciones</translation>
+    </message>
+    <message>
+        <source>--paper is used with --pdf or --template</source>
+        <translation>--paper se usa con --pdf o --template</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; would overwrite the job file</source>
+        <translation>%1 &quot;%2&quot; sobrescribiría el archivo de obra</translation>
+    </message>
+    <message>
+        <source>the count is a whole number of 0 or more</source>
+        <translation>el número es un entero de 0 o más</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>With --marks: comma-separated values for a spreadsheet, exact decimals first.</source>
+        <translation>Con --marks: valores separados por comas para una hoja de cálculo, con los decimales exactos primero.</translation>
+    </message>
+    <message>
+        <source>Writes a full-size template to lay on the rail as a PDF to FILE.</source>
+        <translation>Escribe en ARCHIVO, en PDF, una plantilla a tamaño real para colocar sobre el pasamanos.</translation>
+    </message>
+    <message>
+        <source>Writes a full-size drawing as SVG to FILE.</source>
+        <translation>Escribe un dibujo a tamaño real en SVG en ARCHIVO.</translation>
+    </message>
+    <message>
+        <source>Writes a full-size drawing as DXF to FILE.</source>
+        <translation>Escribe un dibujo a tamaño real en DXF en ARCHIVO.</translation>
+    </message>
+    <message>
+        <source>The largest gap allowed on a stair (default: --max-gap).</source>
+        <translation>El mayor hueco permitido en una escalera (por omisión: --max-gap).</translation>
     </message>
 </context>
 <context>
@@ -409,8 +441,8 @@
         <translation>no se pudo terminar la hoja</translation>
     </message>
     <message>
-        <source>cannot write %1: %2</source>
-        <translation>no se puede escribir %1: %2</translation>
+        <source>Railpins: 0 (no railpins needed)</source>
+        <translation>Balaustres: 0 (no hacen falta balaustres)</translation>
     </message>
 </context>
 <context>
@@ -590,6 +622,22 @@
         <source>Edit %1</source>
         <translation>Editar &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>%1 (auto)</source>
+        <translation>%1 (auto)</translation>
+    </message>
+    <message>
+        <source>The job&apos;s maximum gap on stairs; type a maximum for this section alone</source>
+        <translation>El hueco máximo de la obra en escaleras; escriba un máximo solo para este tramo</translation>
+    </message>
+    <message>
+        <source>No railpins needed: the whole length is within the maximum gap; type a count to fix it</source>
+        <translation>No hacen falta balaustres: todo el largo respeta el hueco máximo; escriba un número para fijarlo</translation>
+    </message>
+    <message>
+        <source>A fixed count; Edit &gt; Automatic Count gives the fewest railpins within the maximum again</source>
+        <translation>Un número fijado; Editar &gt; Número automático vuelve a dar el menor número de balaustres que respeta el máximo</translation>
+    </message>
 </context>
 <context>
     <name>Sheet</name>
@@ -614,6 +662,85 @@
     </message>
 </context>
 <context>
+    <name>TemplateSheet</name>
+    <message>
+        <source>Unnamed section</source>
+        <translation>Tramo sin nombre</translation>
+    </message>
+    <message>
+        <source>left post</source>
+        <translation>poste izquierdo</translation>
+    </message>
+    <message>
+        <source>right post</source>
+        <translation>poste derecho</translation>
+    </message>
+    <message>
+        <source>%1 from left</source>
+        <translation>%1 desde la izquierda</translation>
+    </message>
+    <message>
+        <source>%1 from right</source>
+        <translation>%1 desde la derecha</translation>
+    </message>
+    <message>
+        <source>inches from the left post</source>
+        <translation>pulgadas desde el poste izquierdo</translation>
+    </message>
+    <message>
+        <source>centimetres from the left post</source>
+        <translation>centímetros desde el poste izquierdo</translation>
+    </message>
+    <message>
+        <source>page %1 ◂ ▸ page %2</source>
+        <translation>página %1 ◂ ▸ página %2</translation>
+    </message>
+    <message>
+        <source>This bar must measure exactly 6 in. Print at actual size (100 %), not fit to page.</source>
+        <translation>Esta barra debe medir exactamente 6 pulg. Imprima a tamaño real (100&#xa0;%), sin ajustar a la página.</translation>
+    </message>
+    <message>
+        <source>This bar must measure exactly 150 mm. Print at actual size (100 %), not fit to page.</source>
+        <translation>Esta barra debe medir exactamente 150 mm. Imprima a tamaño real (100&#xa0;%), sin ajustar a la página.</translation>
+    </message>
+    <message>
+        <source>Untitled job</source>
+        <translation>Obra sin título</translation>
+    </message>
+    <message>
+        <source>Full-size template: %1</source>
+        <translation>Plantilla a tamaño real: %1</translation>
+    </message>
+    <message>
+        <source>%1 — %2 — page %3 of %4</source>
+        <translation>%1 — %2 — página %3 de %4</translation>
+    </message>
+    <message>
+        <source>the template would need more than %1 pages</source>
+        <translation>la plantilla necesitaría más de %1 páginas</translation>
+    </message>
+    <message>
+        <source>the template could not be started</source>
+        <translation>no se pudo empezar la plantilla</translation>
+    </message>
+    <message>
+        <source>page %1 of the template could not be started</source>
+        <translation>no se pudo empezar la página %1 de la plantilla</translation>
+    </message>
+    <message>
+        <source>This job has no section to lay out.</source>
+        <translation>Esta obra no tiene ningún tramo que replantear.</translation>
+    </message>
+    <message>
+        <source>the template could not be finished</source>
+        <translation>no se pudo terminar la plantilla</translation>
+    </message>
+    <message>
+        <source>the template would need more than %1 pages, the limit</source>
+        <translation>la plantilla necesitaría más de %1 páginas, el límite</translation>
+    </message>
+</context>
+<context>
     <name>cell_text</name>
     <message>
         <source>Slope &quot;%1&quot; is neither an angle in degrees nor rise : run, such as 7 : 11</source>
@@ -622,6 +749,10 @@
     <message>
         <source>Count &quot;%1&quot; is not a whole number of railpins; leave it empty for the fewest railpins within the maximum gap</source>
         <translation>El número de balaustres &quot;%1&quot; no es un entero; déjelo vacío para usar el menor número que respeta el hueco máximo</translation>
+    </message>
+    <message>
+        <source>Count &quot;%1&quot; is more than %2, the most a job file can hold</source>
+        <translation>El número de balaustres &quot;%1&quot; supera %2, el máximo que admite un archivo de obra</translation>
     </message>
 </context>
 <context>
@@ -641,6 +772,72 @@
     <message>
         <source>DISPLAY is not set</source>
         <translation>DISPLAY no está definida</translation>
+    </message>
+</context>
+<context>
+    <name>exports</name>
+    <message>
+        <source>Unnamed section</source>
+        <translation>Tramo sin nombre</translation>
+    </message>
+</context>
+<context>
+    <name>file_writer</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the file is larger than this disk or the system allows</source>
+        <translation>el archivo es más grande de lo que permiten este disco o el sistema</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>una parte de la ruta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>el nombre es demasiado largo</translation>
+    </message>
+    <message>
+        <source>the disk reported an input/output error</source>
+        <translation>el disco informó de un error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>el sistema no indicó ningún motivo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a FIFO or a socket)</source>
+        <translation>no es un archivo normal (es un dispositivo, una FIFO o un socket)</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>no se indicó ningún nombre de archivo</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>no se puede escribir &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
     </message>
 </context>
 <context>
@@ -1025,14 +1222,6 @@
         <translation>Cambiar la merma</translation>
     </message>
     <message>
-        <source>the usual code limit for guards</source>
-        <translation>el límite habitual de las normas para barandillas de protección</translation>
-    </message>
-    <message>
-        <source>the usual limit for guards on the open side of stairs</source>
-        <translation>el límite habitual para barandillas en el lado abierto de una escalera</translation>
-    </message>
-    <message>
         <source>the common metric rule</source>
         <translation>la norma métrica habitual</translation>
     </message>
@@ -1043,10 +1232,6 @@
     <message>
         <source>100 mm, where that is the rule</source>
         <translation>100 mm, donde esa es la norma</translation>
-    </message>
-    <message>
-        <source>&amp;%1  %2 %3: %4</source>
-        <translation>&amp;%1  %2 %3: %4</translation>
     </message>
     <message>
         <source>Add Section</source>
@@ -1175,6 +1360,202 @@
     <message>
         <source>Exported to %1</source>
         <translation>Exportado a %1</translation>
+    </message>
+    <message>
+        <source>Maximum &amp;gap on stairs:</source>
+        <translation>Hueco máximo en esca&amp;leras:</translation>
+    </message>
+    <message>
+        <source>Maximum gap on stairs</source>
+        <translation>Hueco máximo en escaleras</translation>
+    </message>
+    <message>
+        <source>The largest gap allowed on stair sections without a maximum of their own; empty for the same as the maximum gap</source>
+        <translation>El mayor hueco permitido en los tramos de escalera que no tengan uno propio; vacío para usar el hueco máximo</translation>
+    </message>
+    <message>
+        <source>as level</source>
+        <translation>como horizontal</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Ventana</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Export Mar&amp;ks (CSV)…</source>
+        <translation>Exportar &amp;marcas (CSV)…</translation>
+    </message>
+    <message>
+        <source>Write every section&apos;s marks as comma-separated values for a spreadsheet</source>
+        <translation>Guardar las marcas de todos los tramos como valores separados por comas para una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Export &amp;Drawing…</source>
+        <translation>Exportar &amp;dibujo…</translation>
+    </message>
+    <message>
+        <source>Write every section at full size as an SVG or DXF drawing</source>
+        <translation>Guardar todos los tramos a tamaño real como dibujo SVG o DXF</translation>
+    </message>
+    <message>
+        <source>Export &amp;Template…</source>
+        <translation>Exportar &amp;plantilla…</translation>
+    </message>
+    <message>
+        <source>Write a full-size paper template of every section as a PDF file</source>
+        <translation>Guardar una plantilla en papel a tamaño real de todos los tramos como archivo PDF</translation>
+    </message>
+    <message>
+        <source>Print Te&amp;mplate…</source>
+        <translation>Imprimir plan&amp;tilla…</translation>
+    </message>
+    <message>
+        <source>Print a full-size paper template of every section, at actual size</source>
+        <translation>Imprimir una plantilla en papel de todos los tramos, a tamaño real</translation>
+    </message>
+    <message>
+        <source>&amp;Calculator</source>
+        <translation>&amp;Calculadora</translation>
+    </message>
+    <message>
+        <source>Show the calculator window</source>
+        <translation>Mostrar la ventana de la calculadora</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>Au&amp;tomatic Count</source>
+        <translation>Número au&amp;tomático</translation>
+    </message>
+    <message>
+        <source>Give the selected sections the fewest railpins within their maximum gap again</source>
+        <translation>Volver a dar a los tramos seleccionados el menor número de balaustres que respeta su hueco máximo</translation>
+    </message>
+    <message>
+        <source>Change Maximum Gap on Stairs</source>
+        <translation>Cambiar el hueco máximo en escaleras</translation>
+    </message>
+    <message>
+        <source>guards</source>
+        <translation>barandillas de protección</translation>
+    </message>
+    <message>
+        <source>open side of stairs</source>
+        <translation>lado abierto de escaleras</translation>
+    </message>
+    <message>
+        <source>sets the maximum gap on stairs</source>
+        <translation>fija el hueco máximo en escaleras</translation>
+    </message>
+    <message>
+        <source>sets the maximum gap</source>
+        <translation>fija el hueco máximo</translation>
+    </message>
+    <message>
+        <source>&amp;%1  %2 %3 — %4 (%5)</source>
+        <translation>&amp;%1  %2 %3 — %4 (%5)</translation>
+    </message>
+    <message>
+        <source>The section was not added: %1</source>
+        <translation>No se añadió el tramo: %1</translation>
+    </message>
+    <message>
+        <source>Automatic Count</source>
+        <translation>Número automático</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>1 length was rounded to the increment, by %1</source>
+        <translation>1 medida se ajustó al redondeo, con una diferencia de %1</translation>
+    </message>
+    <message>
+        <source>%1 lengths were rounded to the increment, by at most %2</source>
+        <translation>%1 medidas se ajustaron al redondeo, con una diferencia de %2 como máximo</translation>
+    </message>
+    <message>
+        <source>Section %1 &quot;%2&quot; cannot be laid out: %3</source>
+        <translation>El tramo %1 &quot;%2&quot; no se puede replantear: %3</translation>
+    </message>
+    <message>
+        <source>This job has no sections.</source>
+        <translation>Esta obra no tiene tramos.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.
+
+%1</source>
+        <translation>No se pudo escribir el archivo.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Export Marks (CSV)</source>
+        <translation>Exportar marcas (CSV)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Drawing</source>
+        <translation>Exportar dibujo</translation>
+    </message>
+    <message>
+        <source>DXF drawings (*.dxf)</source>
+        <translation>Dibujos DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>Dibujos SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Template</source>
+        <translation>Exportar plantilla</translation>
+    </message>
+    <message>
+        <source>The template could not be made.
+
+%1</source>
+        <translation>No se pudo crear la plantilla.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Print Template</source>
+        <translation>Imprimir plantilla</translation>
+    </message>
+    <message>
+        <source>The template could not be printed.
+
+%1</source>
+        <translation>No se pudo imprimir la plantilla.
+
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>section %1 &quot;%2&quot;: %3</source>
+        <translation>tramo %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Advertencia: %1</translation>
     </message>
 </context>
 <context>
@@ -1514,10 +1895,6 @@
         <translation>no se puede leer el archivo: %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a measurement</source>
-        <translation>&quot;%1&quot; no es una medida</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; has a number too large to be read</source>
         <translation>&quot;%1&quot; tiene un número demasiado grande para leerlo</translation>
     </message>
@@ -1590,10 +1967,6 @@
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>a count of %1 railpins is not possible: give at least 1</source>
-        <translation>no se pueden poner %1 balaustres: indique al menos 1</translation>
-    </message>
-    <message>
         <source>a count of %1 railpins is more than the %2 a section can have</source>
         <translation>%1 balaustres son más de los %2 que puede tener un tramo</translation>
     </message>
@@ -1632,6 +2005,102 @@
     <message>
         <source>Section %1</source>
         <translation>Tramo %1</translation>
+    </message>
+    <message>
+        <source>this section&apos;s own maximum gap</source>
+        <translation>el hueco máximo propio de este tramo</translation>
+    </message>
+    <message>
+        <source>the job&apos;s maximum gap on stairs</source>
+        <translation>el hueco máximo de la obra en escaleras</translation>
+    </message>
+    <message>
+        <source>the job&apos;s maximum gap</source>
+        <translation>el hueco máximo de la obra</translation>
+    </message>
+    <message>
+        <source>a section</source>
+        <translation>un tramo</translation>
+    </message>
+    <message>
+        <source>a stair</source>
+        <translation>una escalera</translation>
+    </message>
+    <message>
+        <source>the job</source>
+        <translation>la obra</translation>
+    </message>
+    <message>
+        <source>unknown field &quot;%1&quot; is kept but not used</source>
+        <translation>el campo desconocido &quot;%1&quot; se conserva pero no se usa</translation>
+    </message>
+    <message>
+        <source>unknown field &quot;%1&quot; (did you mean &quot;%2&quot;?)</source>
+        <translation>el campo desconocido &quot;%1&quot; (¿quería decir &quot;%2&quot;?)</translation>
+    </message>
+    <message>
+        <source>field &quot;%1&quot; belongs to %2, not to %3</source>
+        <translation>el campo &quot;%1&quot; pertenece a %2, no a %3</translation>
+    </message>
+    <message>
+        <source>unknown field &quot;%1&quot; (did you mean &quot;%2&quot; of %3?)</source>
+        <translation>el campo desconocido &quot;%1&quot; (¿quería decir &quot;%2&quot; de %3?)</translation>
+    </message>
+    <message>
+        <source>the job&apos;s %1</source>
+        <translation>en la obra, %1</translation>
+    </message>
+    <message>
+        <source>stair: %1</source>
+        <translation>escalera: %1</translation>
+    </message>
+    <message>
+        <source>stair: </source>
+        <translation>escalera: </translation>
+    </message>
+    <message>
+        <source>not a job file: nested more than %1 deep at %2</source>
+        <translation>no es un archivo de obra: anidado a más de %1 niveles en %2</translation>
+    </message>
+    <message>
+        <source>a job can have at most %1 sections</source>
+        <translation>una obra puede tener como mucho %1 tramos</translation>
+    </message>
+    <message>
+        <source>the job file would be larger than 1 MiB, more than any job needs</source>
+        <translation>el archivo de obra ocuparía más de 1 MiB, más de lo que necesita cualquier obra</translation>
+    </message>
+    <message>
+        <source>the job could not be opened again once saved (%1)</source>
+        <translation>la obra no se podría volver a abrir una vez guardada (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a measurement: type millimetres as 914, %2 or 914 mm</source>
+        <translation>&quot;%1&quot; no es una medida: escriba los milímetros como 914, %2 o 914 mm</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a measurement: type inches as 36, %2, 1 3/8, 1-3/8, 1 3/8 in or 12&apos; 3 1/2&quot;</source>
+        <translation>&quot;%1&quot; no es una medida: escriba las pulgadas como 36, %2, 1 3/8, 1-3/8, 1 3/8 in o 12&apos; 3 1/2&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in millimetres: this job is in inches, type inches such as 1 3/8</source>
+        <translation>&quot;%1&quot; está en milímetros: esta obra está en pulgadas, escriba pulgadas como 1 3/8</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in inches: this job is in millimetres, type millimetres such as 35</source>
+        <translation>&quot;%1&quot; está en pulgadas: esta obra está en milímetros, escriba milímetros como 35</translation>
+    </message>
+    <message>
+        <source>a count of %1 railpins is not possible: give 0 or more</source>
+        <translation>%1 balaustres no es un número posible: indique 0 o más</translation>
+    </message>
+    <message>
+        <source>the job has %1 railpins, more than the %2 one job may lay out</source>
+        <translation>la obra tiene %1 balaustres, más de los %2 que puede replantear una obra</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sections not laid out, not counted</source>
+        <translation>%1 de %2 tramos sin replantear, no contados</translation>
     </message>
 </context>
 </TS>

@@ -4,24 +4,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>nothing to do: give --pdf FILE or --marks</source>
-        <translation>rien à faire&#xa0;: indiquez --pdf FICHIER ou --marks</translation>
-    </message>
-    <message>
-        <source>--pdf and --marks cannot be used together</source>
-        <translation>--pdf et --marks ne peuvent pas être utilisés ensemble</translation>
-    </message>
-    <message>
         <source>--decimals is used with --marks</source>
         <translation>--decimals s’utilise avec --marks</translation>
-    </message>
-    <message>
-        <source>--paper is used with --pdf</source>
-        <translation>--paper s’utilise avec --pdf</translation>
-    </message>
-    <message>
-        <source>--pdf needs a file name</source>
-        <translation>--pdf demande un nom de fichier</translation>
     </message>
     <message>
         <source>--paper &quot;%1&quot; is neither letter nor a4</source>
@@ -34,10 +18,6 @@
     <message>
         <source>--%1 cannot be used with a job file</source>
         <translation>--%1 ne peut pas être utilisé avec un fichier de chantier</translation>
-    </message>
-    <message>
-        <source>--pdf &quot;%1&quot; would overwrite the job file</source>
-        <translation>--pdf &quot;%1&quot; écraserait le fichier de chantier</translation>
     </message>
     <message>
         <source>warning: %1</source>
@@ -90,10 +70,6 @@
     <message>
         <source>the ends are full or half</source>
         <translation>les extrémités sont full ou half</translation>
-    </message>
-    <message>
-        <source>the count is a whole number of 1 or more</source>
-        <translation>le nombre est un entier de 1 ou plus</translation>
     </message>
     <message>
         <source>--%1 is required without a job file</source>
@@ -246,6 +222,62 @@
     <message>
         <source>[JOB.railpin]</source>
         <translation>[CHANTIER.railpin]</translation>
+    </message>
+    <message>
+        <source>nothing to do: give --pdf FILE, --marks, --template FILE, --svg FILE or --dxf FILE</source>
+        <translation>rien à faire&#xa0;: indiquez --pdf FICHIER, --marks, --template FICHIER, --svg FICHIER ou --dxf FICHIER</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>%1 et %2 ne peuvent pas être utilisés ensemble</translation>
+    </message>
+    <message>
+        <source>--csv is used with --marks</source>
+        <translation>--csv s’utilise avec --marks</translation>
+    </message>
+    <message>
+        <source>--decimals cannot be used with --csv, which writes decimals and fractions</source>
+        <translation>--decimals ne peut pas être utilisé avec --csv, qui écrit décimales et fractions</translation>
+    </message>
+    <message>
+        <source>--paper is used with --pdf or --template</source>
+        <translation>--paper s’utilise avec --pdf ou --template</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 exige un nom de fichier</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; would overwrite the job file</source>
+        <translation>%1 &quot;%2&quot; écraserait le fichier de chantier</translation>
+    </message>
+    <message>
+        <source>the count is a whole number of 0 or more</source>
+        <translation>le nombre est un entier de 0 ou plus</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>With --marks: comma-separated values for a spreadsheet, exact decimals first.</source>
+        <translation>Avec --marks&#xa0;: valeurs séparées par des virgules pour un tableur, décimales exactes en premier.</translation>
+    </message>
+    <message>
+        <source>Writes a full-size template to lay on the rail as a PDF to FILE.</source>
+        <translation>Écrit dans FICHIER, en PDF, un gabarit grandeur nature à poser sur la lisse.</translation>
+    </message>
+    <message>
+        <source>Writes a full-size drawing as SVG to FILE.</source>
+        <translation>Écrit un dessin grandeur nature en SVG dans FICHIER.</translation>
+    </message>
+    <message>
+        <source>Writes a full-size drawing as DXF to FILE.</source>
+        <translation>Écrit un dessin grandeur nature en DXF dans FICHIER.</translation>
+    </message>
+    <message>
+        <source>The largest gap allowed on a stair (default: --max-gap).</source>
+        <translation>Le plus grand écart permis dans un escalier (par défaut&#xa0;: --max-gap).</translation>
     </message>
 </context>
 <context>
@@ -409,8 +441,8 @@
         <translation>la feuille n’a pas pu être terminée</translation>
     </message>
     <message>
-        <source>cannot write %1: %2</source>
-        <translation>impossible d’écrire %1&#xa0;: %2</translation>
+        <source>Railpins: 0 (no railpins needed)</source>
+        <translation>Barreaux&#xa0;: 0 (aucun barreau nécessaire)</translation>
     </message>
 </context>
 <context>
@@ -590,16 +622,32 @@
         <source>Edit %1</source>
         <translation>Modifier &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>%1 (auto)</source>
+        <translation>%1 (auto)</translation>
+    </message>
+    <message>
+        <source>The job&apos;s maximum gap on stairs; type a maximum for this section alone</source>
+        <translation>L’écart maximal du chantier en escalier&#xa0;; tapez un maximum propre à cette travée</translation>
+    </message>
+    <message>
+        <source>No railpins needed: the whole length is within the maximum gap; type a count to fix it</source>
+        <translation>Aucun barreau nécessaire&#xa0;: toute la longueur respecte l’écart maximal&#xa0;; tapez un nombre pour le fixer</translation>
+    </message>
+    <message>
+        <source>A fixed count; Edit &gt; Automatic Count gives the fewest railpins within the maximum again</source>
+        <translation>Un nombre fixé&#xa0;; Édition &gt; Nombre automatique redonne le plus petit nombre de barreaux qui respecte le maximum</translation>
+    </message>
 </context>
 <context>
     <name>Sheet</name>
     <message>
         <source>Railpin width: %1</source>
-        <translation>Largeur du barreau : %1</translation>
+        <translation>Largeur du barreau&#xa0;: %1</translation>
     </message>
     <message>
         <source>Maximum gap: %1</source>
-        <translation>Écart maximal : %1</translation>
+        <translation>Écart maximal&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -614,6 +662,85 @@
     </message>
 </context>
 <context>
+    <name>TemplateSheet</name>
+    <message>
+        <source>Unnamed section</source>
+        <translation>Travée sans nom</translation>
+    </message>
+    <message>
+        <source>left post</source>
+        <translation>poteau gauche</translation>
+    </message>
+    <message>
+        <source>right post</source>
+        <translation>poteau droit</translation>
+    </message>
+    <message>
+        <source>%1 from left</source>
+        <translation>%1 depuis la gauche</translation>
+    </message>
+    <message>
+        <source>%1 from right</source>
+        <translation>%1 depuis la droite</translation>
+    </message>
+    <message>
+        <source>inches from the left post</source>
+        <translation>pouces depuis le poteau gauche</translation>
+    </message>
+    <message>
+        <source>centimetres from the left post</source>
+        <translation>centimètres depuis le poteau gauche</translation>
+    </message>
+    <message>
+        <source>page %1 ◂ ▸ page %2</source>
+        <translation>page %1 ◂ ▸ page %2</translation>
+    </message>
+    <message>
+        <source>This bar must measure exactly 6 in. Print at actual size (100 %), not fit to page.</source>
+        <translation>Cette barre doit mesurer exactement 6&#xa0;po. Imprimez en taille réelle (100&#xa0;%), sans ajuster à la page.</translation>
+    </message>
+    <message>
+        <source>This bar must measure exactly 150 mm. Print at actual size (100 %), not fit to page.</source>
+        <translation>Cette barre doit mesurer exactement 150&#xa0;mm. Imprimez en taille réelle (100&#xa0;%), sans ajuster à la page.</translation>
+    </message>
+    <message>
+        <source>Untitled job</source>
+        <translation>Chantier sans titre</translation>
+    </message>
+    <message>
+        <source>Full-size template: %1</source>
+        <translation>Gabarit grandeur nature&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 — %2 — page %3 of %4</source>
+        <translation>%1 — %2 — page %3 sur %4</translation>
+    </message>
+    <message>
+        <source>the template would need more than %1 pages</source>
+        <translation>le gabarit exigerait plus de %1 pages</translation>
+    </message>
+    <message>
+        <source>the template could not be started</source>
+        <translation>le gabarit n’a pas pu être commencé</translation>
+    </message>
+    <message>
+        <source>page %1 of the template could not be started</source>
+        <translation>la page %1 du gabarit n’a pas pu être commencée</translation>
+    </message>
+    <message>
+        <source>This job has no section to lay out.</source>
+        <translation>Ce chantier n’a aucune travée à tracer.</translation>
+    </message>
+    <message>
+        <source>the template could not be finished</source>
+        <translation>le gabarit n’a pas pu être terminé</translation>
+    </message>
+    <message>
+        <source>the template would need more than %1 pages, the limit</source>
+        <translation>le gabarit exigerait plus de %1 pages, la limite</translation>
+    </message>
+</context>
+<context>
     <name>cell_text</name>
     <message>
         <source>Slope &quot;%1&quot; is neither an angle in degrees nor rise : run, such as 7 : 11</source>
@@ -622,6 +749,10 @@
     <message>
         <source>Count &quot;%1&quot; is not a whole number of railpins; leave it empty for the fewest railpins within the maximum gap</source>
         <translation>Le nombre de barreaux &quot;%1&quot; n’est pas un entier&#xa0;; laissez-le vide pour le plus petit nombre qui respecte l’écart maximal</translation>
+    </message>
+    <message>
+        <source>Count &quot;%1&quot; is more than %2, the most a job file can hold</source>
+        <translation>Le nombre de barreaux &quot;%1&quot; dépasse %2, le maximum qu’un fichier de chantier peut contenir</translation>
     </message>
 </context>
 <context>
@@ -641,6 +772,72 @@
     <message>
         <source>DISPLAY is not set</source>
         <translation>DISPLAY n’est pas définie</translation>
+    </message>
+</context>
+<context>
+    <name>exports</name>
+    <message>
+        <source>Unnamed section</source>
+        <translation>Travée sans nom</translation>
+    </message>
+</context>
+<context>
+    <name>file_writer</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the file is larger than this disk or the system allows</source>
+        <translation>le fichier est plus grand que ce que permettent ce disque ou le système</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>le dossier n’existe pas</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>une partie du chemin n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>le nom est trop long</translation>
+    </message>
+    <message>
+        <source>the disk reported an input/output error</source>
+        <translation>le disque a signalé une erreur d’entrée-sortie</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>le système n’a donné aucune raison</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, a FIFO or a socket)</source>
+        <translation>ce n’est pas un fichier ordinaire (c’est un périphérique, une FIFO ou un socket)</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>aucun nom de fichier n’a été donné</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>impossible d’écrire &quot;%1&quot;&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1025,14 +1222,6 @@
         <translation>Modifier le surplus</translation>
     </message>
     <message>
-        <source>the usual code limit for guards</source>
-        <translation>la limite usuelle des codes pour les garde-corps</translation>
-    </message>
-    <message>
-        <source>the usual limit for guards on the open side of stairs</source>
-        <translation>la limite usuelle pour les garde-corps du côté ouvert d’un escalier</translation>
-    </message>
-    <message>
         <source>the common metric rule</source>
         <translation>la règle métrique courante</translation>
     </message>
@@ -1043,10 +1232,6 @@
     <message>
         <source>100 mm, where that is the rule</source>
         <translation>100&#xa0;mm, là où c’est la règle</translation>
-    </message>
-    <message>
-        <source>&amp;%1  %2 %3: %4</source>
-        <translation>&amp;%1  %2&#xa0;%3&#xa0;: %4</translation>
     </message>
     <message>
         <source>Add Section</source>
@@ -1175,6 +1360,202 @@
     <message>
         <source>Exported to %1</source>
         <translation>Exporté dans %1</translation>
+    </message>
+    <message>
+        <source>Maximum &amp;gap on stairs:</source>
+        <translation>É&amp;cart maximal en escalier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Maximum gap on stairs</source>
+        <translation>Écart maximal en escalier</translation>
+    </message>
+    <message>
+        <source>The largest gap allowed on stair sections without a maximum of their own; empty for the same as the maximum gap</source>
+        <translation>Le plus grand écart permis dans les travées d’escalier qui n’en ont pas un propre&#xa0;; vide pour reprendre l’écart maximal</translation>
+    </message>
+    <message>
+        <source>as level</source>
+        <translation>comme de niveau</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Export Mar&amp;ks (CSV)…</source>
+        <translation>Exporter les re&amp;pères (CSV)…</translation>
+    </message>
+    <message>
+        <source>Write every section&apos;s marks as comma-separated values for a spreadsheet</source>
+        <translation>Enregistrer les repères de toutes les travées en valeurs séparées par des virgules pour un tableur</translation>
+    </message>
+    <message>
+        <source>Export &amp;Drawing…</source>
+        <translation>Exporter le &amp;dessin…</translation>
+    </message>
+    <message>
+        <source>Write every section at full size as an SVG or DXF drawing</source>
+        <translation>Enregistrer toutes les travées grandeur nature en dessin SVG ou DXF</translation>
+    </message>
+    <message>
+        <source>Export &amp;Template…</source>
+        <translation>Exporter le &amp;gabarit…</translation>
+    </message>
+    <message>
+        <source>Write a full-size paper template of every section as a PDF file</source>
+        <translation>Enregistrer un gabarit papier grandeur nature de toutes les travées en fichier PDF</translation>
+    </message>
+    <message>
+        <source>Print Te&amp;mplate…</source>
+        <translation>Imprimer le gabari&amp;t…</translation>
+    </message>
+    <message>
+        <source>Print a full-size paper template of every section, at actual size</source>
+        <translation>Imprimer un gabarit papier de toutes les travées, en taille réelle</translation>
+    </message>
+    <message>
+        <source>&amp;Calculator</source>
+        <translation>&amp;Calculateur</translation>
+    </message>
+    <message>
+        <source>Show the calculator window</source>
+        <translation>Afficher la fenêtre du calculateur</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Au&amp;tomatic Count</source>
+        <translation>Nombre au&amp;tomatique</translation>
+    </message>
+    <message>
+        <source>Give the selected sections the fewest railpins within their maximum gap again</source>
+        <translation>Redonner aux travées sélectionnées le plus petit nombre de barreaux qui respecte leur écart maximal</translation>
+    </message>
+    <message>
+        <source>Change Maximum Gap on Stairs</source>
+        <translation>Modifier l’écart maximal en escalier</translation>
+    </message>
+    <message>
+        <source>guards</source>
+        <translation>garde-corps</translation>
+    </message>
+    <message>
+        <source>open side of stairs</source>
+        <translation>côté ouvert des escaliers</translation>
+    </message>
+    <message>
+        <source>sets the maximum gap on stairs</source>
+        <translation>fixe l’écart maximal en escalier</translation>
+    </message>
+    <message>
+        <source>sets the maximum gap</source>
+        <translation>fixe l’écart maximal</translation>
+    </message>
+    <message>
+        <source>&amp;%1  %2 %3 — %4 (%5)</source>
+        <translation>&amp;%1  %2&#xa0;%3 — %4 (%5)</translation>
+    </message>
+    <message>
+        <source>The section was not added: %1</source>
+        <translation>La travée n’a pas été ajoutée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Automatic Count</source>
+        <translation>Nombre automatique</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>1 length was rounded to the increment, by %1</source>
+        <translation>1 longueur a été ajustée à l’arrondi, de %1</translation>
+    </message>
+    <message>
+        <source>%1 lengths were rounded to the increment, by at most %2</source>
+        <translation>%1 longueurs ont été ajustées à l’arrondi, de %2 au plus</translation>
+    </message>
+    <message>
+        <source>Section %1 &quot;%2&quot; cannot be laid out: %3</source>
+        <translation>La travée %1 &quot;%2&quot; ne peut pas être tracée&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>This job has no sections.</source>
+        <translation>Ce chantier n’a aucune travée.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.
+
+%1</source>
+        <translation>Le fichier n’a pas pu être écrit.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Export Marks (CSV)</source>
+        <translation>Exporter les repères (CSV)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Drawing</source>
+        <translation>Exporter le dessin</translation>
+    </message>
+    <message>
+        <source>DXF drawings (*.dxf)</source>
+        <translation>Dessins DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>Dessins SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Template</source>
+        <translation>Exporter le gabarit</translation>
+    </message>
+    <message>
+        <source>The template could not be made.
+
+%1</source>
+        <translation>Le gabarit n’a pas pu être créé.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Print Template</source>
+        <translation>Imprimer le gabarit</translation>
+    </message>
+    <message>
+        <source>The template could not be printed.
+
+%1</source>
+        <translation>Le gabarit n’a pas pu être imprimé.
+
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>section %1 &quot;%2&quot;: %3</source>
+        <translation>travée %1 &quot;%2&quot;&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Avertissement&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1514,10 +1895,6 @@
         <translation>impossible de lire le fichier&#xa0;: %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a measurement</source>
-        <translation>&quot;%1&quot; n’est pas une mesure</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; has a number too large to be read</source>
         <translation>&quot;%1&quot; contient un nombre trop grand pour être lu</translation>
     </message>
@@ -1590,10 +1967,6 @@
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>a count of %1 railpins is not possible: give at least 1</source>
-        <translation>un nombre de %1 barreaux est impossible&#xa0;: indiquez au moins 1</translation>
-    </message>
-    <message>
         <source>a count of %1 railpins is more than the %2 a section can have</source>
         <translation>un nombre de %1 barreaux dépasse les %2 qu’une travée peut avoir</translation>
     </message>
@@ -1632,6 +2005,102 @@
     <message>
         <source>Section %1</source>
         <translation>Travée %1</translation>
+    </message>
+    <message>
+        <source>this section&apos;s own maximum gap</source>
+        <translation>l’écart maximal propre à cette travée</translation>
+    </message>
+    <message>
+        <source>the job&apos;s maximum gap on stairs</source>
+        <translation>l’écart maximal du chantier en escalier</translation>
+    </message>
+    <message>
+        <source>the job&apos;s maximum gap</source>
+        <translation>l’écart maximal du chantier</translation>
+    </message>
+    <message>
+        <source>a section</source>
+        <translation>une travée</translation>
+    </message>
+    <message>
+        <source>a stair</source>
+        <translation>un escalier</translation>
+    </message>
+    <message>
+        <source>the job</source>
+        <translation>l’ensemble du chantier</translation>
+    </message>
+    <message>
+        <source>unknown field &quot;%1&quot; is kept but not used</source>
+        <translation>le champ inconnu &quot;%1&quot; est conservé mais pas utilisé</translation>
+    </message>
+    <message>
+        <source>unknown field &quot;%1&quot; (did you mean &quot;%2&quot;?)</source>
+        <translation>le champ inconnu &quot;%1&quot; (vouliez-vous dire &quot;%2&quot;&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>field &quot;%1&quot; belongs to %2, not to %3</source>
+        <translation>le champ &quot;%1&quot; appartient à %2, pas à %3</translation>
+    </message>
+    <message>
+        <source>unknown field &quot;%1&quot; (did you mean &quot;%2&quot; of %3?)</source>
+        <translation>le champ inconnu &quot;%1&quot; (vouliez-vous dire &quot;%2&quot; de %3&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>the job&apos;s %1</source>
+        <translation>dans le chantier, %1</translation>
+    </message>
+    <message>
+        <source>stair: %1</source>
+        <translation>escalier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>stair: </source>
+        <translation>escalier&#xa0;: </translation>
+    </message>
+    <message>
+        <source>not a job file: nested more than %1 deep at %2</source>
+        <translation>ce n’est pas un fichier de chantier&#xa0;: imbrication de plus de %1 niveaux à %2</translation>
+    </message>
+    <message>
+        <source>a job can have at most %1 sections</source>
+        <translation>un chantier peut avoir au plus %1 travées</translation>
+    </message>
+    <message>
+        <source>the job file would be larger than 1 MiB, more than any job needs</source>
+        <translation>le fichier de chantier dépasserait 1&#xa0;Mio, plus que ce qu’exige un chantier</translation>
+    </message>
+    <message>
+        <source>the job could not be opened again once saved (%1)</source>
+        <translation>le chantier ne pourrait pas être rouvert une fois enregistré (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a measurement: type millimetres as 914, %2 or 914 mm</source>
+        <translation>&quot;%1&quot; n’est pas une mesure&#xa0;: tapez les millimètres comme 914, %2 ou 914 mm</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a measurement: type inches as 36, %2, 1 3/8, 1-3/8, 1 3/8 in or 12&apos; 3 1/2&quot;</source>
+        <translation>&quot;%1&quot; n’est pas une mesure&#xa0;: tapez les pouces comme 36, %2, 1 3/8, 1-3/8, 1 3/8 in ou 12&apos; 3 1/2&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in millimetres: this job is in inches, type inches such as 1 3/8</source>
+        <translation>&quot;%1&quot; est en millimètres&#xa0;: ce chantier est en pouces, tapez des pouces comme 1 3/8</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in inches: this job is in millimetres, type millimetres such as 35</source>
+        <translation>&quot;%1&quot; est en pouces&#xa0;: ce chantier est en millimètres, tapez des millimètres comme 35</translation>
+    </message>
+    <message>
+        <source>a count of %1 railpins is not possible: give 0 or more</source>
+        <translation>un nombre de %1 barreaux est impossible&#xa0;: donnez 0 ou plus</translation>
+    </message>
+    <message>
+        <source>the job has %1 railpins, more than the %2 one job may lay out</source>
+        <translation>le chantier a %1 barreaux, plus que les %2 qu’un chantier peut tracer</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sections not laid out, not counted</source>
+        <translation>%1 travées sur %2 non tracées, non comptées</translation>
     </message>
 </context>
 </TS>
