@@ -8,8 +8,6 @@
 
 #include <utility>
 
-namespace {
-
 QFont sheetFont(double points, bool bold)
 {
     QFont font;
@@ -19,8 +17,6 @@ QFont sheetFont(double points, bool bold)
     font.setBold(bold);
     return font;
 }
-
-}  // namespace
 
 SheetPages::SheetPages(QPainter &painter, QPagedPaintDevice &device, QString footer, Style style)
     : painter(painter), device(device), footer(std::move(footer)), dpi(device.logicalDpiY()),

@@ -14,6 +14,10 @@
 class QPagedPaintDevice;
 class QPainter;
 
+// The one font of every sheet: a sans serif that the fonts installed with the
+// program provide, so that text measures alike on every machine.
+QFont sheetFont(double points, bool bold = false);
+
 // Lines, table rows and blocks written down the pages of a sheet, going on
 // to a new page when one is full. A page that cannot be started stops all
 // further painting and is reported by error().

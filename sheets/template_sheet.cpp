@@ -2,6 +2,7 @@
 #include "template_sheet.h"
 
 #include "measurement.h"
+#include "sheet_pages.h"
 #include "units.h"
 
 #include <QBuffer>
@@ -25,16 +26,6 @@ struct TemplateSheet
 {
     Q_DECLARE_TR_FUNCTIONS(TemplateSheet)
 };
-
-QFont templateFont(double points, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // Where things stand down a page, in inches from the paintable area's top.
 constexpr double kStripTop = 0.6;
@@ -127,7 +118,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     painter.drawLine(QLineF(stripLeft, stripBottom, stripRight, stripBottom));
 
     // The post faces, heavy and labelled.
-    const QFont label = templateFont(9, true);
+    const QFont label = sheetFont(9, true);
     painter.setFont(label);
     const double gapInches = 0.08 * dpi;
     if (0 >= start && 0 <= end) {
@@ -150,8 +141,8 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     const std::vector<RailpinMarks> &marks = strip.layout->marks;
     auto railpin = std::lower_bound(marks.begin(), marks.end(), start,
                                     [](const RailpinMarks &mark, double value) { return mark.rightEdge < value; });
-    const QFont small = templateFont(7);
-    const QFont number = templateFont(10, true);
+    const QFont small = sheetFont(7);
+    const QFont number = sheetFont(10, true);
     const double textLine = y(0.14);
     for (; railpin != marks.end() && railpin->leftEdge <= end; ++railpin) {
         painter.setPen(thin);
@@ -227,7 +218,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     painter.drawRect(QRectF(barLeft, y(kCheckBarTop), barLength, y(kCheckBarHeight)));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(thin);
-    painter.setFont(templateFont(9));
+    painter.setFont(sheetFont(9));
     painter.drawText(QRectF(barLeft, y(kCheckBarTop + kCheckBarHeight + 0.05), right - barLeft, textLine * 2),
                      Qt::AlignLeft | Qt::AlignTop,
                      inches ? TemplateSheet::tr("This bar must measure exactly 6 in. Print at actual size (100 %), "
@@ -238,14 +229,14 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     // The heading and the footer name the job and every section of the strip.
     const QString jobName = job.name.isEmpty() ? TemplateSheet::tr("Untitled job") : job.name;
     const QString sectionNames = strip.names.join(QStringLiteral(", "));
-    painter.setFont(templateFont(11, true));
+    painter.setFont(sheetFont(11, true));
     // Many sections may share a strip: their names are cut short to the page.
     const auto fitted = [&painter](const QString &text, double width) {
         return QFontMetricsF(painter.font(), painter.device()).elidedText(text, Qt::ElideRight, width);
     };
     painter.drawText(QRectF(0, 0, right, y(0.3)), Qt::AlignLeft | Qt::AlignVCenter,
                      fitted(TemplateSheet::tr("Full-size template: %1").arg(sectionNames), right));
-    painter.setFont(templateFont(8));
+    painter.setFont(sheetFont(8));
     const double bottom = page.height() * dpi;
     painter.drawText(QRectF(0, bottom - textLine * 1.5, right, textLine * 1.5), Qt::AlignLeft | Qt::AlignBottom,
                      TemplateSheet::tr("%1 \u2014 %2 \u2014 page %3 of %4")
