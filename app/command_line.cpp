@@ -101,7 +101,7 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
         return Failure{command_line::kBadArguments, CommandLine::tr("--paper is used with --pdf or --template")};
 
     if (!request.marks) {
-        const QString name = outputs.constFirst();
+        const QString &name = outputs.constFirst();
         request.pdfPath = parser.value(name.mid(2));
         if (request.pdfPath.isEmpty())
             return Failure{command_line::kBadArguments, CommandLine::tr("%1 needs a file name").arg(name)};

@@ -134,7 +134,7 @@ QString writeRegularFile(const QString &path, const QByteArray &bytes)
 {
     if (path.isEmpty())
         return tr("no file name was given");
-    if (const QString refusal = refusalOf(path); !refusal.isEmpty())
+    if (QString refusal = refusalOf(path); !refusal.isEmpty())
         return refusal;
 
     struct stat old

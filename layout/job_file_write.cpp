@@ -128,7 +128,7 @@ QString limitProblem(const Job &job)
 {
     if (job.sections.size() > size_t(kMaximumSections))
         return QCoreApplication::translate("layout", "a job can have at most %1 sections").arg(kMaximumSections);
-    if (const QString overBudget = workBudgetProblem(job); !overBudget.isEmpty())
+    if (QString overBudget = workBudgetProblem(job); !overBudget.isEmpty())
         return overBudget;
     if (serializeJob(job).size() > kMaximumFileBytes)
         return QCoreApplication::translate("layout",
