@@ -34,7 +34,7 @@ bool frmJob::maybeSave()
     commitPendingEdits();
     if (undoStack.isClean())
         return true;
-    QString name = job().name.isEmpty() ? QFileInfo(path).fileName() : job().name;
+    QString name = job().name.isEmpty() ? QFileInfo(path).fileName() : layout::displayText(job().name);
     if (name.isEmpty())
         name = printing::untitledJobName();
     QMessageBox box(QMessageBox::Warning, tr("Unsaved Changes"),
@@ -100,7 +100,9 @@ void frmJob::showUnusedFields()
     for (const layout::UnusedField &field : layout::unusedFields(job())) {
         warnings << (field.section ? tr("section %1 \"%2\": %3")
                                          .arg(*field.section + 1)
-                                         .arg(job().sections[*field.section].name, field.warning)
+                                         .arg(layout::displayText(job().sections[*field.section].name,
+                                                                  layout::LineBreaks::Replaced),
+                                              layout::displayText(field.warning, layout::LineBreaks::Replaced))
                                    : field.warning);
     }
     if (!warnings.isEmpty())
