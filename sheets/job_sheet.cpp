@@ -261,7 +261,7 @@ QString paintJobSheet(QPagedPaintDevice &device, const Job &shownJob, QChar deci
     cancelled = false;
     const Job job = printableJob(shownJob);
     // Over the work budget nothing is laid out: the sheet would take minutes and gigabytes.
-    if (const QString overBudget = layout::workBudgetProblem(job); !overBudget.isEmpty())
+    if (QString overBudget = layout::workBudgetProblem(job); !overBudget.isEmpty())
         return overBudget;
     QPainter painter;
     if (!painter.begin(&device))
