@@ -3,6 +3,7 @@
 
 #include "app_info.h"
 #include "cell_text.h"
+#include "display_text.h"
 #include "ends_delegate.h"
 #include "frm_about.h"
 #include "increments.h"
@@ -265,7 +266,7 @@ void frmJob::showJobFields()
     const QSignalBlocker incrementQuiet(ui->cboIncrement);
     const QSignalBlocker stepQuiet(ui->cboMarkStep);
     const QSignalBlocker stockQuiet(ui->spnExtraStock);
-    ui->txtJobName->setText(shown.name);
+    ui->txtJobName->setText(layout::displayText(shown.name, layout::LineBreaks::Replaced));
     ui->txtRailpinWidth->setText(cell_text::shown(shown.railpinWidth, point));
     ui->txtMaximumGap->setText(cell_text::shown(shown.maximumGap, point));
     ui->txtMaximumGapStairs->setText(cell_text::shown(shown.maximumGapStairs.value_or(QString()), point));
@@ -314,7 +315,7 @@ void frmJob::showTotals()
 
 void frmJob::updateTitle()
 {
-    QString name = job().name;
+    QString name = layout::displayText(job().name, layout::LineBreaks::Replaced);
     if (name.isEmpty())
         name = QFileInfo(path).completeBaseName();
     if (name.isEmpty())

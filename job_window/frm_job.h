@@ -104,7 +104,7 @@ private:
     void mnuFileExportPdf_Click();
     bool printServerAnswers();
     void setUpPrinter(QPrinter &printer) const;
-    bool paintSheet(QPrinter &printer);
+    bool paintSheet(QPrinter &printer, const QString &cancelledMessage, bool reportFailure = true);
     QString suggestedFileName(const QString &suffix) const;
 
     // Exports for spreadsheets, drawing programs and the full-size template.

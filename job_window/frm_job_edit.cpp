@@ -3,6 +3,7 @@
 
 #include "calculator_section.h"
 #include "cell_text.h"
+#include "display_text.h"
 #include "job_commands.h"
 #include "job_file.h"
 #include "measurement.h"
@@ -69,6 +70,10 @@ void frmJob::setJobField(const std::function<void(layout::Job &)> &change, const
 
 void frmJob::txtJobName_Change()
 {
+    // The field shows the name without control characters: while it still
+    // shows just that, the user has not edited it and the name stays as read.
+    if (ui->txtJobName->text() == layout::displayText(job().name, layout::LineBreaks::Replaced))
+        return;
     const QString name = ui->txtJobName->text().trimmed();
     if (name != job().name)
         setJobField([&name](layout::Job &changed) { changed.name = name; }, tr("Rename Job"));

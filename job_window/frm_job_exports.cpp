@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "frm_job.h"
 
+#include "display_text.h"
 #include "drawing_files.h"
 #include "file_writer.h"
 #include "job_sheet.h"
@@ -27,7 +28,8 @@ std::optional<std::vector<layout::SectionLayout>> frmJob::laidOutSections(const 
         if (!layouts.back().laidOut()) {
             showExportFailure(title, tr("Section %1 \"%2\" cannot be laid out: %3")
                                          .arg(index + 1)
-                                         .arg(current.sections[index].name, layouts.back().problems.constFirst()));
+                                         .arg(layout::displayText(current.sections[index].name),
+                                              layouts.back().problems.constFirst()));
             return std::nullopt;
         }
     }

@@ -9,6 +9,7 @@
 #include "print_server.h"
 #include "recent_files.h"
 #include "sections_model.h"
+#include "sheet_progress.h"
 #include "ui_frm_job.h"
 
 #include <QDir>
@@ -33,7 +34,7 @@ bool frmJob::maybeSave()
     commitPendingEdits();
     if (undoStack.isClean())
         return true;
-    QString name = job().name.isEmpty() ? QFileInfo(path).fileName() : job().name;
+    QString name = job().name.isEmpty() ? QFileInfo(path).fileName() : layout::displayText(job().name);
     if (name.isEmpty())
         name = printing::untitledJobName();
     QMessageBox box(QMessageBox::Warning, tr("Unsaved Changes"),
@@ -99,7 +100,9 @@ void frmJob::showUnusedFields()
     for (const layout::UnusedField &field : layout::unusedFields(job())) {
         warnings << (field.section ? tr("section %1 \"%2\": %3")
                                          .arg(*field.section + 1)
-                                         .arg(job().sections[*field.section].name, field.warning)
+                                         .arg(layout::displayText(job().sections[*field.section].name,
+                                                                  layout::LineBreaks::Replaced),
+                                              layout::displayText(field.warning, layout::LineBreaks::Replaced))
                                    : field.warning);
     }
     if (!warnings.isEmpty())
@@ -216,12 +219,21 @@ void frmJob::setUpPrinter(QPrinter &printer) const
     printer.setDocName(windowTitle().remove(QStringLiteral("[*]")));
 }
 
-// Paints the sheet, and says so when it could not be painted.
-bool frmJob::paintSheet(QPrinter &printer)
+// Paints the sheet with progress, and says so when it could not be painted.
+// A cancelled print run is aborted, so that no partial sheet is printed.
+bool frmJob::paintSheet(QPrinter &printer, const QString &cancelledMessage, bool reportFailure)
 {
-    const QString error = printing::paintJobSheet(printer, job(), sections->decimalPoint());
-    if (error.isEmpty())
-        return true;
+    SheetProgressDialog progress(this, tr("Painting the job sheet…"));
+    progress.setOnCancel([&printer] { printer.abort(); });
+    bool cancelled = false;
+    const QString error =
+        printing::paintJobSheet(printer, job(), sections->decimalPoint(), progress.progress(), cancelled);
+    if (cancelled) {
+        statusBar()->showMessage(cancelledMessage);
+        return false;
+    }
+    if (error.isEmpty() || !reportFailure)
+        return error.isEmpty();
     QMessageBox box(QMessageBox::Warning, tr("Print"), tr("The job sheet could not be printed.\n\n%1").arg(error),
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("msgPrintFailed"));
@@ -239,7 +251,7 @@ void frmJob::mnuFilePrint_Click()
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("dlgPrint"));
     if (dialog.exec() == QDialog::Accepted)
-        paintSheet(printer);
+        paintSheet(printer, tr("Printing cancelled: the print run was aborted."));
 }
 
 void frmJob::mnuFilePrintPreview_Click()
@@ -255,10 +267,9 @@ void frmJob::mnuFilePrintPreview_Click()
     // reported once, not at each repaint.
     bool reported = false;
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &reported](QPrinter *shown) {
-        if (reported)
-            printing::paintJobSheet(*shown, job(), sections->decimalPoint());
-        else
-            reported = !paintSheet(*shown);
+        const bool painted =
+            paintSheet(*shown, tr("Print Preview cancelled: the preview shows only part of the sheet."), !reported);
+        reported = reported || !painted;
     });
     preview.exec();
 }
@@ -275,7 +286,14 @@ void frmJob::mnuFileExportPdf_Click()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString target = dialog.selectedFiles().constFirst();
-    const QString error = printing::writeJobPdf(job(), target, printing::defaultPaperSize(), sections->decimalPoint());
+    SheetProgressDialog progress(this, tr("Exporting the job sheet…"));
+    bool cancelled = false;
+    const QString error = printing::writeJobPdf(job(), target, printing::defaultPaperSize(), sections->decimalPoint(),
+                                                progress.progress(), cancelled);
+    if (cancelled) {
+        statusBar()->showMessage(tr("Export cancelled: %1 was not written.").arg(nativePath(target)));
+        return;
+    }
     if (!error.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, tr("Export PDF"),
                         tr("The PDF could not be written to %1.\n\n%2").arg(nativePath(target), error), QMessageBox::Ok,

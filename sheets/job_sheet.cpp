@@ -251,6 +251,14 @@ Job printableJob(const Job &job)
 
 QString paintJobSheet(QPagedPaintDevice &device, const Job &shownJob, QChar decimalPoint)
 {
+    bool cancelled = false;
+    return paintJobSheet(device, shownJob, decimalPoint, {}, cancelled);
+}
+
+QString paintJobSheet(QPagedPaintDevice &device, const Job &shownJob, QChar decimalPoint, const SheetProgress &progress,
+                      bool &cancelled)
+{
+    cancelled = false;
     const Job job = printableJob(shownJob);
     // Over the work budget nothing is laid out: the sheet would take minutes and gigabytes.
     if (QString overBudget = layout::workBudgetProblem(job); !overBudget.isEmpty())
@@ -262,6 +270,16 @@ QString paintJobSheet(QPagedPaintDevice &device, const Job &shownJob, QChar deci
     SheetPages pages(painter, device, jobName);
     SheetContent content(pages, job, decimalPoint);
 
+    const int total = int(job.sections.size());
+    const auto goOn = [&](int done) {
+        if (!progress || progress(done, total))
+            return true;
+        cancelled = true;
+        painter.end();
+        return false;
+    };
+    if (!goOn(0))
+        return JobSheet::tr("cancelled");
     std::vector<SectionLayout> layouts;
     layouts.reserve(job.sections.size());
     for (const Section &section : job.sections) {
@@ -269,6 +287,8 @@ QString paintJobSheet(QPagedPaintDevice &device, const Job &shownJob, QChar deci
         if (layouts.size() > 1)
             pages.skip(1);
         content.section(section, layouts.back(), jobName, painter);
+        if (!goOn(int(layouts.size())))
+            return JobSheet::tr("cancelled");
     }
     if (job.sections.empty()) {
         pages.heading(jobName);
@@ -283,6 +303,13 @@ QString paintJobSheet(QPagedPaintDevice &device, const Job &shownJob, QChar deci
 
 QString writeJobPdf(const Job &job, const QString &path, const QPageSize &paper, QChar decimalPoint)
 {
+    bool cancelled = false;
+    return writeJobPdf(job, path, paper, decimalPoint, {}, cancelled);
+}
+
+QString writeJobPdf(const Job &job, const QString &path, const QPageSize &paper, QChar decimalPoint,
+                    const SheetProgress &progress, bool &cancelled)
+{
     // The whole PDF is made in memory first: nothing reaches the target
     // unless the sheet is complete, and the checked writer puts it in place.
     QByteArray bytes;
@@ -295,7 +322,7 @@ QString writeJobPdf(const Job &job, const QString &path, const QPageSize &paper,
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setTitle(job.name);
         writer.setCreator(QCoreApplication::applicationName());
-        failure = paintJobSheet(writer, job, decimalPoint);
+        failure = paintJobSheet(writer, job, decimalPoint, progress, cancelled);
     }
     if (!failure.isEmpty())
         return file_writer::failureMessage(path, failure);

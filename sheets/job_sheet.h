@@ -6,6 +6,8 @@
 #include <QPageSize>
 #include <QString>
 
+#include <functional>
+
 class QPagedPaintDevice;
 
 // The job sheet taken to the site: for each section a block with its inputs
@@ -20,6 +22,16 @@ QString untitledJobName();
 // QPdfWriter or a QPrinter), starting new pages as needed. Returns an empty
 // string, or why it could not (a page that could not be started).
 QString paintJobSheet(QPagedPaintDevice &device, const layout::Job &job, QChar decimalPoint = u'.');
+
+// Told after each section of a sheet how many of its sections are painted and
+// how many there are; returns false to stop painting.
+using SheetProgress = std::function<bool(int done, int total)>;
+
+// Paints the sheet as above, reporting progress. When `progress` stops it,
+// painting ends at once, `cancelled` is set and the sheet is incomplete: the
+// caller must not keep it.
+QString paintJobSheet(QPagedPaintDevice &device, const layout::Job &job, QChar decimalPoint,
+                      const SheetProgress &progress, bool &cancelled);
 
 // Letter or A4 from the user's paper setting (LC_PAPER, then LC_ALL and LANG):
 // Letter in the United States and Canada and where the setting says so. With
@@ -36,5 +48,10 @@ QPageSize paperSizeForLocale(const QString &localeName);
 // behind and an existing file untouched. Returns an empty string, or one line
 // naming the path and the cause.
 QString writeJobPdf(const layout::Job &job, const QString &path, const QPageSize &paper, QChar decimalPoint = u'.');
+
+// Writes the PDF as above, reporting progress. A cancelled sheet writes
+// nothing: `cancelled` is set and any existing file is left as it was.
+QString writeJobPdf(const layout::Job &job, const QString &path, const QPageSize &paper, QChar decimalPoint,
+                    const SheetProgress &progress, bool &cancelled);
 
 }  // namespace printing

@@ -2,11 +2,13 @@
 #include "job_file.h"
 #include "job_window_fixture.h"
 #include "job_windows.h"
+#include "sheet_progress.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -275,6 +277,60 @@ private slots:
             QVERIFY(contents(path).startsWith(start));
         }
         QVERIFY(!job.window->isModified());
+    }
+
+    // A big sheet is exported with progress; Cancel writes nothing and the
+    // old PDF stays byte-identical.
+    void exportPdfWithProgress_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("runs to the end") << false;
+        QTest::newRow("cancelled") << true;
+    }
+    void exportPdfWithProgress()
+    {
+        QFETCH(bool, cancel);
+        layout::Job big = sampleJob();
+        big.sections.resize(200, big.sections.front());  // 200 sections of 36 in
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("porch.pdf"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old sheet");
+        old.close();
+
+        SheetProgressDialog::setShowDelay(0);
+        const JobWindowFixture job(big);
+        // The old file is replaced without the dialog's question, which a
+        // watcher inside its own answer could not see.
+        job.watcher->onNextDialog([path](QDialog *dialog) {
+            auto *files = qobject_cast<QFileDialog *>(dialog);
+            QVERIFY(files != nullptr);
+            files->setOption(QFileDialog::DontConfirmOverwrite);
+            files->selectFile(path);
+            dialog->accept();
+        });
+        QString progressName;
+        job.watcher->onNextDialog([&progressName, cancel](QDialog *dialog) {
+            progressName = dialog->objectName();
+            if (auto *progress = qobject_cast<QProgressDialog *>(dialog); progress != nullptr && cancel)
+                progress->cancel();
+        });
+        job.action("mnuFileExportPdf")->trigger();
+        SheetProgressDialog::setShowDelay(500);
+
+        QVERIFY(job.watcher->unexpectedDialogs.isEmpty());
+        QVERIFY(job.watcher->messages.isEmpty());
+        QCOMPARE(progressName, QStringLiteral("dlgSheetProgress"));
+        const QString status = job.window->statusBar()->currentMessage();
+        QVERIFY2(status.contains(QDir::toNativeSeparators(path)), qPrintable(status));
+        if (cancel) {
+            QVERIFY2(status.contains(QStringLiteral("cancelled")), qPrintable(status));
+            QCOMPARE(contents(path), QByteArray("old sheet"));
+        } else {
+            QVERIFY(contents(path).startsWith("%PDF-"));
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"porch.pdf"});
     }
 
     void recentFiles()

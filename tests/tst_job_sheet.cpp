@@ -233,6 +233,54 @@ private slots:
         QVERIFY(QFileInfo(folder.filePath(QStringLiteral("folder"))).isDir());
     }
 
+    // Progress counts every section once, in order; stopping it ends the
+    // sheet at once and leaves the old PDF as it was.
+    void progressCanStopTheSheet_data()
+    {
+        QTest::addColumn<int>("stopAt");  // the count whose call answers false; -1: never
+        QTest::newRow("runs to the end") << -1;
+        QTest::newRow("stopped before the first section") << 0;
+        QTest::newRow("stopped after the second section") << 2;
+    }
+
+    void progressCanStopTheSheet()
+    {
+        QFETCH(int, stopAt);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("deck.pdf"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old sheet");
+        old.close();
+
+        const layout::Job job = barDeck();
+        QList<int> counts;
+        bool cancelled = false;
+        const QString failure = printing::writeJobPdf(
+            job, path, QPageSize(QPageSize::A4), u'.',
+            [&](int done, int total) {
+                counts.append(done);
+                return total == int(job.sections.size()) && done != stopAt;
+            },
+            cancelled);
+
+        const int last = stopAt < 0 ? int(job.sections.size()) : stopAt;
+        QList<int> expected;
+        for (int done = 0; done <= last; ++done)
+            expected.append(done);
+        QCOMPARE(counts, expected);
+        QCOMPARE(cancelled, stopAt >= 0);
+        QCOMPARE(failure.isEmpty(), stopAt < 0);
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = written.readAll();
+        if (stopAt < 0)
+            QVERIFY(bytes.startsWith("%PDF-"));
+        else
+            QCOMPARE(bytes, QByteArray("old sheet"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"deck.pdf"});
+    }
+
     void paperFromTheLocale_data()
     {
         QTest::addColumn<QString>("locale");

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
+#include "job_file.h"
 #include "job_window_fixture.h"
 
 #include <QClipboard>
@@ -285,17 +286,58 @@ private slots:
                  QStringLiteral("oak"));
     }
 
-    // A name longer than Qt's default limit for a line comes back whole.
-    void longNameIsKept()
+    // The name field shows the name as it may be shown (control characters
+    // replaced) and the name as read is saved back unless the user edits it.
+    void nameIsKeptAsRead_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");  // in the field and the title
+        QTest::addColumn<QString>("typed");  // empty: Enter alone
+        QTest::addColumn<QString>("saved");
+        const QString longName(40000, u'n');
+        QTest::newRow("longer than a line's limit") << longName << longName << "" << longName;
+        const QString escapes = QStringLiteral("\x1b]0;x\x07Porch\x1b[2J");
+        const QString replaced = QStringLiteral("\uFFFD]0;x\uFFFDPorch\uFFFD[2J");
+        QTest::newRow("escape sequences") << escapes << replaced << "" << escapes;
+        QTest::newRow("line break") << "Porch\nrear"
+                                    << "Porch\uFFFDrear"
+                                    << ""
+                                    << "Porch\nrear";
+        QTest::newRow("blanks around") << " Porch "
+                                       << " Porch "
+                                       << ""
+                                       << " Porch ";
+        QTest::newRow("edited by the user") << escapes << replaced << "Harbour"
+                                            << "Harbour";
+    }
+    void nameIsKeptAsRead()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
         layout::Job start = sampleJob();
-        start.name = QString(40000, u'n');
+        start.name = name;
         const JobWindowFixture job(start);
-        auto *name = job.get<QLineEdit>("txtJobName");
-        name->setFocus();
-        QTest::keyClick(name, Qt::Key_Return);
-        QCOMPARE(job.window->job().name.size(), 40000);
-        QVERIFY(!job.window->isModified());
+        auto *field = job.get<QLineEdit>("txtJobName");
+        QCOMPARE(field->text(), shown);
+        QVERIFY(job.window->windowTitle().startsWith(shown + QStringLiteral("[*]")));
+        field->setFocus();
+        if (!typed.isEmpty()) {
+            field->selectAll();
+            QTest::keyClicks(field, typed);
+        }
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(job.window->isModified(), !typed.isEmpty());
+
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("porch.railpin"));
+        chooseFileInNextDialog(*job.watcher, path);
+        job.action("mnuFileSaveAs")->trigger();
+        QVERIFY(job.watcher->messages.isEmpty());
+        const layout::JobReadResult read = layout::readJobFile(path);
+        QVERIFY(read.job.has_value());
+        QCOMPARE(read.job->name, saved);
     }
 
     // The deck of the sample job finds 6 railpins; a count typed is fixed
