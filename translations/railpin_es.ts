@@ -444,6 +444,10 @@
         <source>Railpins: 0 (no railpins needed)</source>
         <translation>Balaustres: 0 (no hacen falta balaustres)</translation>
     </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelada</translation>
+    </message>
 </context>
 <context>
     <name>JobWindows</name>
@@ -659,6 +663,21 @@
     <message>
         <source>%1 — page %2</source>
         <translation>%1 — página %2</translation>
+    </message>
+</context>
+<context>
+    <name>SheetProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Job Sheet</source>
+        <translation>Hoja de la obra</translation>
+    </message>
+    <message>
+        <source>Painting section %1 of %2…</source>
+        <translation>Dibujando el tramo %1 de %2…</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1575,26 @@
     <message>
         <source>Warning: %1</source>
         <translation>Advertencia: %1</translation>
+    </message>
+    <message>
+        <source>Painting the job sheet…</source>
+        <translation>Dibujando la hoja de la obra…</translation>
+    </message>
+    <message>
+        <source>Printing cancelled: the print run was aborted.</source>
+        <translation>Impresión cancelada: se interrumpió el trabajo de impresión.</translation>
+    </message>
+    <message>
+        <source>Print Preview cancelled: the preview shows only part of the sheet.</source>
+        <translation>Vista previa cancelada: muestra solo una parte de la hoja.</translation>
+    </message>
+    <message>
+        <source>Exporting the job sheet…</source>
+        <translation>Exportando la hoja de la obra…</translation>
+    </message>
+    <message>
+        <source>Export cancelled: %1 was not written.</source>
+        <translation>Exportación cancelada: no se escribió %1.</translation>
     </message>
 </context>
 <context>

@@ -444,6 +444,10 @@
         <source>Railpins: 0 (no railpins needed)</source>
         <translation>Barreaux&#xa0;: 0 (aucun barreau nécessaire)</translation>
     </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulée</translation>
+    </message>
 </context>
 <context>
     <name>JobWindows</name>
@@ -659,6 +663,21 @@
     <message>
         <source>%1 — page %2</source>
         <translation>%1 — page %2</translation>
+    </message>
+</context>
+<context>
+    <name>SheetProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Job Sheet</source>
+        <translation>Feuille du chantier</translation>
+    </message>
+    <message>
+        <source>Painting section %1 of %2…</source>
+        <translation>Dessin de la travée %1 sur %2…</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1575,26 @@
     <message>
         <source>Warning: %1</source>
         <translation>Avertissement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Painting the job sheet…</source>
+        <translation>Dessin de la feuille du chantier…</translation>
+    </message>
+    <message>
+        <source>Printing cancelled: the print run was aborted.</source>
+        <translation>Impression annulée : le travail d’impression a été interrompu.</translation>
+    </message>
+    <message>
+        <source>Print Preview cancelled: the preview shows only part of the sheet.</source>
+        <translation>Aperçu annulé : l’aperçu ne montre qu’une partie de la feuille.</translation>
+    </message>
+    <message>
+        <source>Exporting the job sheet…</source>
+        <translation>Exportation de la feuille du chantier…</translation>
+    </message>
+    <message>
+        <source>Export cancelled: %1 was not written.</source>
+        <translation>Exportation annulée : %1 n’a pas été écrit.</translation>
     </message>
 </context>
 <context>
