@@ -56,7 +56,7 @@ public:
         return freed;
     }
 
-    static constexpr qint64 kSize = 2 * 1024 * 1024;
+    static constexpr qint64 kSize = qint64{2} * 1024 * 1024;
     static constexpr auto kFiller = "filler";
     bool mounted = false;
     QString problem;

@@ -324,7 +324,7 @@ private slots:
     {
         const QByteArray deep = QByteArray(58, '[') + "1" + QByteArray(58, ']');
         QByteArray bytes = "{\"format\": \"railpin-job\", \"version\": 1, \"sections\": [], \"extra\": [";
-        while (bytes.size() < 900 * 1024)
+        while (bytes.size() < qsizetype{900} * 1024)
             bytes += deep + ",";
         bytes += deep + "]}";
         const layout::JobReadResult read = layout::parseJob(bytes);
