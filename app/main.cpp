@@ -7,10 +7,10 @@
 #include "frm_main.h"
 #include "job_windows.h"
 #include "translator_setup.h"
+#include "window_icon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromUtf8(app_info::kTitle));
     QApplication::setApplicationVersion(app_info::versionNumbers());
     QApplication::setDesktopFileName(QString::fromUtf8(app_info::kApplicationId));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/railpin/railpin.png")));
+    QApplication::setWindowIcon(railpinWindowIcon());
     translations::install(application);
 
     // Job files named on the command line, as a file manager passes them (one

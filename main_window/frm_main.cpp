@@ -7,6 +7,7 @@
 #include "input_cue.h"
 #include "print_screen.h"
 #include "ui_frm_main.h"
+#include "window_icon.h"
 #include "window_placement.h"
 
 #include <QCoreApplication>
@@ -54,7 +55,10 @@ layout_sheet::WindowTexts shownTexts(const Ui::frmMain &ui)
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>())
 {
+    // The dialog font first, so that no caption is measured in another font on the way.
+    setFont(dialogFont());
     ui->setupUi(this);
+    setWindowIcon(railpinWindowIcon());
     applyFontsAndFrame();
     connectHandlers();
     Form_Load();
@@ -75,7 +79,6 @@ void frmMain::setExitCheck(std::function<bool()> readyToExit)
 
 void frmMain::applyFontsAndFrame()
 {
-    setFont(dialogFont());
     ui->cmdAdd->setFont(namedFont(QStringLiteral("MS Sans Serif"), 9.75));
     ui->cmdSubtract->setFont(namedFont(QStringLiteral("MS Sans Serif"), 9.75));
     ui->Label5->setFont(namedFont(QStringLiteral("Small Fonts"), 6.75));
