@@ -4,8 +4,10 @@
 // undoing and redoing, each timed until the window has painted again.
 //
 // usage: bench_job_window [RUNS]
+#include "calculator_job_windows.h"
 #include "frm_job.h"
 #include "frm_main.h"
+#include "job_windows.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -157,6 +159,7 @@ int main(int argc, char *argv[])
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
 
     frmMain calculator;
+    const std::unique_ptr<JobWindows> launcher = jobWindowsFor(calculator);
     calculator.show();
     calculator.findChild<QLineEdit *>(QStringLiteral("txtLength"))->setText(QStringLiteral("36"));
     QCoreApplication::processEvents();

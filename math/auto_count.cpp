@@ -31,9 +31,8 @@ double firstStopBelow(const Inputs &inputs, double found)
 
 bool stopsAt(const Inputs &inputs, double count)
 {
-    const calculator_results::Results results = calculator_results::compute(
+    return calculator_results::stopsCounting(
         {inputs.length, inputs.width, inputs.maximumGap, count, inputs.denominator, inputs.decimalPoint, {}});
-    return results.failure || !results.addAndAutoEnabled.value_or(false);
 }
 
 Result find(const Inputs &inputs)

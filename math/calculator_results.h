@@ -48,4 +48,9 @@ struct Results
 // or, for a count of 0 or less, the whole length as one gap. Never throws.
 Results compute(const Inputs &inputs);
 
+// What compute tells the Auto search, `failure || !addAndAutoEnabled`, found
+// the same way but without writing the fractions, and without the gap's text
+// where the gap lies clearly on one side of the maximum.
+bool stopsCounting(const Inputs &inputs);
+
 }  // namespace calculator_results

@@ -118,13 +118,18 @@ float FractionToDecimal(const QString &text)
     return static_cast<float>(double(whole) + double(numerator) / double(denominator));
 }
 
-QString DecimalToFraction(const float &value, const qint32 &denominator)
+void CheckFractionArguments(const float &value, const qint32 &denominator)
 {
     if (std::isnan(value) || denominator < 1)
         throw runtime_errors::invalidCall();
     const double whole = std::floor(double(value));
     if (whole < std::numeric_limits<qint32>::min() || whole > std::numeric_limits<qint32>::max())
         throw runtime_errors::overflow();
+}
+
+QString DecimalToFraction(const float &value, const qint32 &denominator)
+{
+    CheckFractionArguments(value, denominator);
     if (value >= 0)
         return magnitudeText(value, denominator);
     const QString text = magnitudeText(-value, denominator);

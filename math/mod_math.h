@@ -21,6 +21,10 @@ float FractionToDecimal(const QString &text);
 // that is not a number and for a denominator below 1.
 QString DecimalToFraction(const float &value, const qint32 &denominator);
 
+// Throws exactly what DecimalToFraction would throw for these arguments,
+// without writing the fraction.
+void CheckFractionArguments(const float &value, const qint32 &denominator);
+
 // Euclid's algorithm by truncating remainders. Throws RunTimeError (overflow)
 // for the one pair whose remainder overflows, the smallest integer and -1.
 qint32 GreatestCommonDivisor(qint32 a, qint32 b);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "auto_count.h"
+#include "calculator_results.h"
 
 #include <QLocale>
 #include <QRandomGenerator>
@@ -12,13 +13,17 @@ using auto_count::Verdict;
 
 namespace {
 
-// What the plain Auto loop does: try 1, 2, 3, ... until a count stops it.
-// Returns 0 when no count up to the limit does.
+// What the plain Auto loop does: recalculate 1, 2, 3, ... with everything the
+// window shows until a recalculation fails or disables Auto. Returns 0 when
+// no count up to the limit stops it.
 double literalLoop(const Inputs &inputs, qint64 limit)
 {
-    for (qint64 n = 1; n <= limit; ++n)
-        if (auto_count::stopsAt(inputs, double(n)))
+    for (qint64 n = 1; n <= limit; ++n) {
+        const calculator_results::Results shown = calculator_results::compute(
+            {inputs.length, inputs.width, inputs.maximumGap, double(n), inputs.denominator, inputs.decimalPoint, {}});
+        if (shown.failure || !shown.addAndAutoEnabled.value_or(false))
             return double(n);
+    }
     return 0;
 }
 
