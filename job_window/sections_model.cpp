@@ -315,7 +315,13 @@ bool SectionsModel::setData(const QModelIndex &index, const QVariant &value, int
         return false;
     layout::Job candidate = job_;
     candidate.sections[size_t(index.row())] = *after;
-    if (const QString problem = layout::limitProblem(candidate); !problem.isEmpty()) {
+    // Only the edited section's railpins change: the others are counted as laid out.
+    const layout::SectionLayout edited = layout::layOut(candidate, *after);
+    qint64 railpins = edited.laidOut() ? edited.count : 0;
+    for (int row = 0; row < rowCount(); ++row)
+        if (row != index.row() && layouts[size_t(row)].laidOut())
+            railpins += layouts[size_t(row)].count;
+    if (const QString problem = layout::limitProblem(candidate, railpins); !problem.isEmpty()) {
         emit editRefused(problem);
         return false;
     }

@@ -41,6 +41,8 @@ QByteArray serializeJob(const Job &job);
 // many sections, a file over kMaximumFileBytes, the work budget); empty when
 // within. An edit that would cross a limit is refused with this reason.
 QString limitProblem(const Job &job);
+// The same for a job whose railpins the caller has counted already.
+QString limitProblem(const Job &job, qint64 railpins);
 
 // Writes through the checked file writer, so a failed save leaves any old
 // file whole; a job whose file reading would refuse is not written at all.

@@ -78,18 +78,40 @@ qint64 indentedSizeBound(const QByteArray &compact)
     return compact.size() + lines * (4 * qint64(deepest) + 2);
 }
 
-}  // namespace
-
-int fileVersion(const Job &job)
+// At most how many bytes the value takes in the indented file at this
+// depth, found without writing it: each character of a key or a string may
+// be escaped into six bytes, a number takes at most 24, and each member its
+// line's indent, quotes, colon, comma and newline.
+qint64 indentedBytesAtMost(const QJsonValue &value, int depth)
 {
-    const bool countOfNone = std::any_of(job.sections.begin(), job.sections.end(),
-                                         [](const Section &section) { return section.count == 0; });
-    if (hasStairsLimit(job) || countOfNone)
-        return keys::kStairsLimitVersion;
-    return job.unit == Unit::Millimetres ? keys::kMetricVersion : keys::kInchVersion;
+    constexpr qint64 kNumber = 24;
+    const qint64 indent = 4 * qint64(depth + 1);
+    const qint64 brackets = 2 + 1 + indent;
+    switch (value.type()) {
+    case QJsonValue::String:
+        return 2 + 6 * qint64(value.toString().size());
+    case QJsonValue::Double:
+        return kNumber;
+    case QJsonValue::Array: {
+        qint64 bytes = brackets;
+        for (const QJsonValue &item : value.toArray())
+            bytes += indent + indentedBytesAtMost(item, depth + 1) + 2;
+        return bytes;
+    }
+    case QJsonValue::Object: {
+        qint64 bytes = brackets;
+        const QJsonObject object = value.toObject();
+        for (auto member = object.begin(); member != object.end(); ++member)
+            bytes += indent + 2 + 6 * qint64(member.key().size()) + 2 + indentedBytesAtMost(*member, depth + 1) + 2;
+        return bytes;
+    }
+    default:  // true, false, null
+        return 5;
+    }
 }
 
-QByteArray serializeJob(const Job &job)
+// The job's own fields, all but its sections.
+QJsonObject jobFieldsObject(const Job &job)
 {
     QJsonObject object = job.unknownFields;
     const bool metric = job.unit == Unit::Millimetres;
@@ -110,11 +132,82 @@ QByteArray serializeJob(const Job &job)
     object.insert(keys::kExtraStockPercent, job.extraStockPercent);
     if (job.packSize)
         object.insert(keys::kPackSize, *job.packSize);
+    return object;
+}
+
+// The bytes of one member of an object at this depth whose value takes
+// valueBytes: indent, quoted key, colon, comma and newline.
+qint64 memberBytesAtMost(QLatin1StringView key, qint64 valueBytes, int depth)
+{
+    return 4 * qint64(depth + 1) + 2 + 6 * key.size() + 2 + valueBytes + 2;
+}
+
+qint64 textBytesAtMost(const QString &text)
+{
+    return indentedBytesAtMost(QJsonValue(text), 0);
+}
+
+// As indentedBytesAtMost(sectionObject(section), depth), from the section's
+// texts without making the object: a long job is bounded at every edit.
+qint64 sectionBytesAtMost(const Section &section, int depth)
+{
+    constexpr qint64 kNumber = 24;
+    qint64 bytes = indentedBytesAtMost(QJsonValue(section.unknownFields), depth);
+    bytes += memberBytesAtMost(keys::kName, textBytesAtMost(section.name), depth);
+    bytes += memberBytesAtMost(keys::kLength, textBytesAtMost(section.length), depth);
+    if (section.railpinWidth)
+        bytes += memberBytesAtMost(keys::kRailpinWidth, textBytesAtMost(*section.railpinWidth), depth);
+    if (section.maximumGap)
+        bytes += memberBytesAtMost(keys::kMaximumGap, textBytesAtMost(*section.maximumGap), depth);
+    bytes += memberBytesAtMost(keys::kEnds, 2 + keys::kHalf.size() + keys::kFull.size(), depth);
+    if (section.count)
+        bytes += memberBytesAtMost(keys::kCount, kNumber, depth);
+    if (section.stair) {
+        const Stair &stair = *section.stair;
+        qint64 stairBytes = indentedBytesAtMost(QJsonValue(stair.unknownFields), depth + 1);
+        stairBytes += memberBytesAtMost(keys::kRise, textBytesAtMost(stair.rise), depth + 1);
+        stairBytes += memberBytesAtMost(keys::kRun, textBytesAtMost(stair.run), depth + 1);
+        stairBytes += memberBytesAtMost(keys::kAngle, kNumber, depth + 1);
+        bytes += memberBytesAtMost(keys::kStair, stairBytes, depth);
+    }
+    return bytes;
+}
+
+// At most how many bytes the job's indented file takes.
+qint64 fileBytesAtMost(const Job &job)
+{
+    constexpr int kSectionsDepth = 1;
+    const qint64 indent = 4 * qint64(kSectionsDepth + 1);
+    qint64 sections = 2 + 1 + indent;
+    for (const Section &section : job.sections)
+        sections += indent + sectionBytesAtMost(section, kSectionsDepth + 1) + 2;
+    return indentedBytesAtMost(QJsonValue(jobFieldsObject(job)), 0) + memberBytesAtMost(keys::kSections, sections, 0);
+}
+
+QJsonObject jobObject(const Job &job)
+{
+    QJsonObject object = jobFieldsObject(job);
     QJsonArray sections;
     for (const Section &section : job.sections)
         sections.append(sectionObject(section));
     object.insert(keys::kSections, sections);
-    const QJsonDocument document(object);
+    return object;
+}
+
+}  // namespace
+
+int fileVersion(const Job &job)
+{
+    const bool countOfNone = std::any_of(job.sections.begin(), job.sections.end(),
+                                         [](const Section &section) { return section.count == 0; });
+    if (hasStairsLimit(job) || countOfNone)
+        return keys::kStairsLimitVersion;
+    return job.unit == Unit::Millimetres ? keys::kMetricVersion : keys::kInchVersion;
+}
+
+QByteArray serializeJob(const Job &job)
+{
+    const QJsonDocument document(jobObject(job));
     // Deeply nested unknown fields indent to many times their size: written
     // compactly such a job stays within what reading accepts. The indented
     // size is bounded from the compact form without making it.
@@ -126,11 +219,18 @@ QByteArray serializeJob(const Job &job)
 
 QString limitProblem(const Job &job)
 {
+    return limitProblem(job, jobRailpins(job));
+}
+
+QString limitProblem(const Job &job, qint64 railpins)
+{
     if (job.sections.size() > size_t(kMaximumSections))
         return QCoreApplication::translate("layout", "a job can have at most %1 sections").arg(kMaximumSections);
-    if (QString overBudget = workBudgetProblem(job); !overBudget.isEmpty())
+    if (QString overBudget = workBudgetProblem(railpins); !overBudget.isEmpty())
         return overBudget;
-    if (serializeJob(job).size() > kMaximumFileBytes)
+    // Writing a long job takes long; its size is bounded first and written
+    // only when the bound does not settle it.
+    if (fileBytesAtMost(job) > kMaximumFileBytes && serializeJob(job).size() > kMaximumFileBytes)
         return QCoreApplication::translate("layout",
                                            "the job file would be larger than 1 MiB, more than any job needs");
     return {};

@@ -6,6 +6,7 @@
 #include "run_time_error.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QRegularExpression>
 
 #include <charconv>
@@ -210,6 +211,16 @@ std::optional<double> measurementValue(const QString &text, Unit unit, QChar dec
 
 Reading readMeasurement(const QString &text, Unit unit, QChar decimalPoint)
 {
+    // A job repeats its railpin width and maximum gap in every section, and
+    // each reading is a pattern match: texts read before are looked up. Only
+    // values are kept, as a problem's words follow the language.
+    constexpr qsizetype kRemembered = 4096;
+    thread_local QHash<QString, float> readBefore;
+    QString key = text;
+    key.append(QChar(u'0' + int(unit))).append(decimalPoint);
+    if (const auto found = readBefore.constFind(key); found != readBefore.cend())
+        return {*found, {}};
+
     const Parsed parsed = parse(text, unit, decimalPoint);
     if (!parsed.value)
         return {std::nullopt, parsed.problem};
@@ -217,6 +228,9 @@ Reading readMeasurement(const QString &text, Unit unit, QChar decimalPoint)
     if (!single)
         return {std::nullopt,
                 QCoreApplication::translate("layout", "\"%1\" is too large to be a measurement").arg(text)};
+    if (readBefore.size() >= kRemembered)
+        readBefore.clear();
+    readBefore.insert(key, *single);
     return {single, {}};
 }
 

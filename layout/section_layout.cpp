@@ -165,7 +165,7 @@ bool computeSpacing(const Job &job, const Section &section, SectionLayout &out, 
     }
     if (calculatorsSection(job, out)) {
         // Exactly the calculator's results, character for character.
-        const calculator_results::Results results = calculator_results::compute(
+        const calculator_results::Results results = calculator_results::computeValues(
             {out.length, out.railpinWidth, out.maximumGap, double(out.count), job.increment, u'.', section.length});
         if (!results.failure) {
             overMaximum = results.addAndAutoEnabled.value_or(overMaximum);
@@ -355,7 +355,11 @@ qint64 jobRailpins(const Job &job)
 
 QString workBudgetProblem(const Job &job)
 {
-    const qint64 railpins = jobRailpins(job);
+    return workBudgetProblem(jobRailpins(job));
+}
+
+QString workBudgetProblem(qint64 railpins)
+{
     if (railpins <= kMaximumJobRailpins)
         return {};
     return QCoreApplication::translate("layout", "the job has %1 railpins, more than the %2 one job may lay out")

@@ -95,6 +95,8 @@ qint64 jobRailpins(const Job &job);
 // Empty when the job is within kMaximumJobRailpins; else why it cannot be
 // laid out, naming the limit. Checked before any work that grows with it.
 QString workBudgetProblem(const Job &job);
+// The same for a job whose railpins the caller has counted already.
+QString workBudgetProblem(qint64 railpins);
 
 struct Totals
 {

@@ -25,7 +25,7 @@ QString decimalText(float value, QChar decimalPoint)
 
 enum class Detail {
     Everything,
-    StopOnly,  // no fraction texts, and the gap's text only where it decides
+    Values,  // no texts but the gap's, and that one only where it decides
 };
 
 // Where the gap is this far from the maximum, the gap as its 7-digit text
@@ -114,9 +114,14 @@ Results compute(const Inputs &inputs)
     return computeWith(inputs, Detail::Everything);
 }
 
+Results computeValues(const Inputs &inputs)
+{
+    return computeWith(inputs, Detail::Values);
+}
+
 bool stopsCounting(const Inputs &inputs)
 {
-    const Results results = computeWith(inputs, Detail::StopOnly);
+    const Results results = computeValues(inputs);
     return results.failure || !results.addAndAutoEnabled.value_or(false);
 }
 

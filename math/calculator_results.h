@@ -48,6 +48,10 @@ struct Results
 // or, for a count of 0 or less, the whole length as one gap. Never throws.
 Results compute(const Inputs &inputs);
 
+// The numbers, addAndAutoEnabled and failure exactly as compute gives them,
+// without the texts: for callers that write their own.
+Results computeValues(const Inputs &inputs);
+
 // What compute tells the Auto search, `failure || !addAndAutoEnabled`, found
 // the same way but without writing the fractions, and without the gap's text
 // where the gap lies clearly on one side of the maximum.

@@ -365,6 +365,47 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
+    // An edit is checked against the size of the file it would write: for a
+    // job of 1,000 sections of each shape, the longest names that fit pass
+    // and one character more is refused.
+    void sizeLimitFollowsTheWrittenFile_data()
+    {
+        QTest::addColumn<Job>("job");
+        const Job full = fullJob(Unit::Inches);
+        const auto shaped = [&](int section, QChar filler) {
+            Job job = full;
+            job.sections.assign(size_t(layout::kMaximumSections), full.sections[size_t(section)]);
+            job.sections.front().name = QString(1, filler);
+            return job;
+        };
+        QTest::newRow("plain, unknown fields") << shaped(0, u'x');
+        QTest::newRow("stair with an angle and fields") << shaped(1, u'x');
+        QTest::newRow("half ends and a count") << shaped(2, u'x');
+        QTest::newRow("characters written escaped") << shaped(0, QChar(0x01));
+        QTest::newRow("characters of two bytes") << shaped(1, QChar(0xe9));
+    }
+    void sizeLimitFollowsTheWrittenFile()
+    {
+        QFETCH(Job, job);
+        const QChar filler = job.sections.front().name.front();
+        const auto withNames = [&](int length) {
+            for (layout::Section &section : job.sections)
+                section.name = QString(length, filler);
+            return serializeJob(job).size();
+        };
+        // Names of 1,100 characters make any of these files too large.
+        int fits = 0;
+        int over = 1100;
+        while (over - fits > 1) {
+            const int middle = (fits + over) / 2;
+            (withNames(middle) > layout::kMaximumFileBytes ? over : fits) = middle;
+        }
+        QVERIFY(withNames(fits) <= layout::kMaximumFileBytes);
+        QCOMPARE(layout::limitProblem(job), QString());
+        QVERIFY(withNames(over) > layout::kMaximumFileBytes);
+        QVERIFY(layout::limitProblem(job).contains(QStringLiteral("larger than 1 MiB")));
+    }
+
     // Text from a file is shown without anything that could drive a terminal
     // or reorder a line; tab and line breaks only where they would split one.
     void displayText_data()
