@@ -168,6 +168,7 @@ LaidOutJob layOutJob(const layout::Job &job, const QString &jobFile)
     // A job over the work budget is refused before any marks are made.
     if (const QString overBudget = layout::workBudgetProblem(job); !overBudget.isEmpty()) {
         result.failure =
+            //: A file name, then a message about it, on standard error; kept with the command line's other messages.
             Failure{kBadArguments, jobFile.isEmpty() ? overBudget : CommandLine::tr("%1: %2").arg(file, overBudget)};
         return result;
     }

@@ -66,9 +66,11 @@ Elevation elevation(const layout::Job &job, const std::vector<layout::SectionLay
         const double length = section.horizontalRun / section.cosine;  // along the rail
         widest = std::max(widest, length);
 
-        const QString name = job.sections[index].name.isEmpty()
-                                 ? QCoreApplication::translate("exports", "Unnamed section")
-                                 : oneLine(job.sections[index].name);
+        const QString name =
+            job.sections[index].name.isEmpty()
+                //: A section without a name in exported drawings, which other programs read; the sheets have their own.
+                ? QCoreApplication::translate("exports", "Unnamed section")
+                : oneLine(job.sections[index].name);
         out.labels.push_back({QPointF(0, y + size.text), size.text, name});
         y += size.text * 1.5;
 

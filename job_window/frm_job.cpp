@@ -3,6 +3,7 @@
 
 #include "app_info.h"
 #include "cell_text.h"
+#include "dialog_presenter.h"
 #include "display_text.h"
 #include "ends_delegate.h"
 #include "frm_about.h"
@@ -398,7 +399,7 @@ void frmJob::commitPendingEdits()
 void frmJob::mnuHelpAbout_Click()
 {
     frmAbout about(this);
-    about.exec();
+    dialogs::exec(about);
 }
 
 void frmJob::closeEvent(QCloseEvent *event)

@@ -16,6 +16,9 @@
 namespace Ui {
 class frmJob;
 }
+namespace dialogs {
+struct FileChoice;
+}
 class MarksModel;
 class QLineEdit;
 class QPrinter;
@@ -106,6 +109,8 @@ private:
     void setUpPrinter(QPrinter &printer) const;
     bool paintSheet(QPrinter &printer, const QString &cancelledMessage, bool reportFailure = true);
     QString suggestedFileName(const QString &suffix) const;
+    // Asks where to save, offering the job's own name in its own folder.
+    dialogs::FileChoice chooseSavePath(const QString &objectName, const QString &title, const QStringList &filters);
 
     // Exports for spreadsheets, drawing programs and the full-size template.
     void mnuFileExportMarksCsv_Click();

@@ -291,6 +291,8 @@ void frmJob::mnuEditConvert_Click()
     const layout::Job converted =
         layout::convertedTo(job(), metric ? layout::Unit::Inches : layout::Unit::Millimetres, &report);
     // The change is told in the unit the lengths were typed in, before it goes.
+    //: A length and its unit ("3.2 mm") in the status message of Convert; its own context because the window may order
+    //: the two differently from the sheet and the drawing.
     const QString change = tr("%1 %2").arg(
         layout::decimalMarkText(report.largestChange, job(), sections->decimalPoint()), layout::unitName(job().unit));
     undoStack.push(new SetJobCommand(*sections, job(), converted,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "frm_job.h"
 
+#include "dialog_presenter.h"
 #include "display_text.h"
 #include "drawing_files.h"
 #include "file_writer.h"
@@ -11,8 +12,6 @@
 #include "ui_frm_job.h"
 
 #include <QDir>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -34,6 +33,7 @@ std::optional<std::vector<layout::SectionLayout>> frmJob::laidOutSections(const 
         }
     }
     if (layouts.empty()) {
+        //: Why an export of the job window made no file; the sheet prints its own.
         showExportFailure(title, tr("This job has no sections."));
         return std::nullopt;
     }
@@ -42,25 +42,15 @@ std::optional<std::vector<layout::SectionLayout>> frmJob::laidOutSections(const 
 
 QString frmJob::askExportPath(const QString &title, const QStringList &filters, QString *chosenFilter)
 {
-    QFileDialog dialog(this, title);
-    dialog.setObjectName(QStringLiteral("dlgExport"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(filters);
-    const QString suffix = filters.constFirst().section(QStringLiteral("*."), 1).chopped(1);
-    dialog.setDefaultSuffix(suffix);
-    dialog.selectFile(suggestedFileName(suffix));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
+    const dialogs::FileChoice chosen = chooseSavePath(QStringLiteral("dlgExport"), title, filters);
     if (chosenFilter)
-        *chosenFilter = dialog.selectedNameFilter();
-    return dialog.selectedFiles().constFirst();
+        *chosenFilter = chosen.nameFilter;
+    return chosen.path;
 }
 
 void frmJob::showExportFailure(const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("msgExportFailed"));
-    box.exec();
+    dialogs::warning(this, QStringLiteral("msgExportFailed"), title, text);
 }
 
 void frmJob::writeExport(const QString &title, const QString &target, const QByteArray &bytes)
@@ -134,7 +124,7 @@ void frmJob::mnuFilePrintTemplate_Click()
                                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("dlgPrintTemplate"));
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialogs::exec(dialog) != QDialog::Accepted)
         return;
     const QString error = printing::paintTemplate(printer, job(), *layouts, sections->decimalPoint());
     if (!error.isEmpty())

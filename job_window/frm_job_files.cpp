@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "frm_job.h"
 
+#include "dialog_presenter.h"
 #include "display_text.h"
 #include "job_fields.h"
 #include "job_file.h"
@@ -13,9 +14,7 @@
 #include "ui_frm_job.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -37,16 +36,16 @@ bool frmJob::maybeSave()
     QString name = job().name.isEmpty() ? QFileInfo(path).fileName() : layout::displayText(job().name);
     if (name.isEmpty())
         name = printing::untitledJobName();
-    QMessageBox box(QMessageBox::Warning, tr("Unsaved Changes"),
-                    tr("The job \"%1\" has changes that are not saved. Save them?").arg(name),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setObjectName(QStringLiteral("msgUnsavedChanges"));
-    box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
-    box.button(QMessageBox::Save)->setText(tr("&Save"));
-    box.button(QMessageBox::Discard)->setText(tr("&Discard"));
-    box.button(QMessageBox::Cancel)->setText(tr("&Cancel"));
-    switch (box.exec()) {
+    dialogs::Message question;
+    question.objectName = QStringLiteral("msgUnsavedChanges");
+    question.title = tr("Unsaved Changes");
+    question.text = tr("The job \"%1\" has changes that are not saved. Save them?").arg(name);
+    question.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    question.defaultButton = QMessageBox::Save;
+    question.escapeButton = QMessageBox::Cancel;
+    question.buttonTexts = {
+        {QMessageBox::Save, tr("&Save")}, {QMessageBox::Discard, tr("&Discard")}, {QMessageBox::Cancel, tr("&Cancel")}};
+    switch (dialogs::ask(this, question)) {
     case QMessageBox::Save:
         return mnuFileSave_Click();
     case QMessageBox::Discard:
@@ -75,12 +74,9 @@ bool frmJob::openFile(const QString &file)
 {
     const layout::JobReadResult read = layout::readJobFile(file);
     if (!read.job) {
-        QMessageBox box(
-            QMessageBox::Warning, openJobTitle(),
-            tr("The job %1 could not be opened.\n\n%2").arg(nativePath(file), layout::displayText(read.error)),
-            QMessageBox::Ok, this);
-        box.setObjectName(QStringLiteral("msgOpenFailed"));
-        box.exec();
+        dialogs::warning(
+            this, QStringLiteral("msgOpenFailed"), openJobTitle(),
+            tr("The job %1 could not be opened.\n\n%2").arg(nativePath(file), layout::displayText(read.error)));
         return false;
     }
     showJob(*read.job);
@@ -106,6 +102,8 @@ void frmJob::showUnusedFields()
                                    : field.warning);
     }
     if (!warnings.isEmpty())
+        //: The status bar after opening a file with fields this program does not use; the sheet has its own printed
+        //: warnings.
         statusBar()->showMessage(tr("Warning: %1").arg(warnings.join(QStringLiteral("; "))));
 }
 
@@ -131,12 +129,9 @@ void frmJob::openRecent(const QString &recentPath)
     if (!QFileInfo::exists(recentPath)) {
         recent_files::forget(recentPath);
         rebuildRecentFiles();
-        QMessageBox box(
-            QMessageBox::Information, tr("Open Recent"),
-            tr("The job %1 no longer exists. It has been removed from the recent jobs.").arg(nativePath(recentPath)),
-            QMessageBox::Ok, this);
-        box.setObjectName(QStringLiteral("msgRecentMissing"));
-        box.exec();
+        dialogs::information(
+            this, QStringLiteral("msgRecentMissing"), tr("Open Recent"),
+            tr("The job %1 no longer exists. It has been removed from the recent jobs.").arg(nativePath(recentPath)));
         return;
     }
     if (maybeSave())
@@ -161,19 +156,27 @@ QString frmJob::suggestedFileName(const QString &suffix) const
     return QDir(directory).filePath(base + u'.' + suffix);
 }
 
+dialogs::FileChoice frmJob::chooseSavePath(const QString &objectName, const QString &title, const QStringList &filters)
+{
+    const QString suffix = filters.constFirst().section(QStringLiteral("*."), 1).chopped(1);
+    // In the job's own folder, whatever folder the dialog last showed.
+    const QString suggested = suggestedFileName(suffix);
+    dialogs::FileRequest request;
+    request.objectName = objectName;
+    request.title = title;
+    request.folder = QFileInfo(suggested).absolutePath();
+    request.nameFilters = filters;
+    request.acceptMode = QFileDialog::AcceptSave;
+    request.defaultSuffix = suffix;
+    request.selectedFile = suggested;
+    return dialogs::chooseFile(this, request);
+}
+
 bool frmJob::mnuFileSaveAs_Click()
 {
     commitPendingEdits();
-    // In the job's own folder, whatever folder the dialog last showed.
-    const QString suggested = suggestedFileName(QStringLiteral("railpin"));
-    QFileDialog dialog(this, tr("Save Job As"), QFileInfo(suggested).absolutePath(), jobFileFilter());
-    dialog.setObjectName(QStringLiteral("dlgSaveJob"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("railpin"));
-    dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    return saveTo(dialog.selectedFiles().constFirst());
+    const QString chosen = chooseSavePath(QStringLiteral("dlgSaveJob"), tr("Save Job As"), {jobFileFilter()}).path;
+    return !chosen.isEmpty() && saveTo(chosen);
 }
 
 // A failed save says why and where, and changes nothing: the window keeps the
@@ -182,11 +185,8 @@ bool frmJob::saveTo(const QString &target)
 {
     const QString error = layout::writeJobFile(job(), target);
     if (!error.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, tr("Save Job"),
-                        tr("The job could not be saved to %1.\n\n%2").arg(nativePath(target), error), QMessageBox::Ok,
-                        this);
-        box.setObjectName(QStringLiteral("msgSaveFailed"));
-        box.exec();
+        dialogs::warning(this, QStringLiteral("msgSaveFailed"), tr("Save Job"),
+                         tr("The job could not be saved to %1.\n\n%2").arg(nativePath(target), error));
         return false;
     }
     path = QFileInfo(target).absoluteFilePath();
@@ -205,10 +205,8 @@ bool frmJob::printServerAnswers()
     const QString problem = printing::printServerProblem(this);
     if (problem.isEmpty())
         return true;
-    QMessageBox box(QMessageBox::Warning, tr("Print"), tr("The job sheet cannot be printed: %1.").arg(problem),
-                    QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("msgPrintServer"));
-    box.exec();
+    dialogs::warning(this, QStringLiteral("msgPrintServer"), tr("Print"),
+                     tr("The job sheet cannot be printed: %1.").arg(problem));
     return false;
 }
 
@@ -234,10 +232,8 @@ bool frmJob::paintSheet(QPrinter &printer, const QString &cancelledMessage, bool
     }
     if (error.isEmpty() || !reportFailure)
         return error.isEmpty();
-    QMessageBox box(QMessageBox::Warning, tr("Print"), tr("The job sheet could not be printed.\n\n%1").arg(error),
-                    QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("msgPrintFailed"));
-    box.exec();
+    dialogs::warning(this, QStringLiteral("msgPrintFailed"), tr("Print"),
+                     tr("The job sheet could not be printed.\n\n%1").arg(error));
     return false;
 }
 
@@ -250,7 +246,7 @@ void frmJob::mnuFilePrint_Click()
     setUpPrinter(printer);
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("dlgPrint"));
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialogs::exec(dialog) == QDialog::Accepted)
         paintSheet(printer, tr("Printing cancelled: the print run was aborted."));
 }
 
@@ -271,21 +267,16 @@ void frmJob::mnuFilePrintPreview_Click()
             paintSheet(*shown, tr("Print Preview cancelled: the preview shows only part of the sheet."), !reported);
         reported = reported || !painted;
     });
-    preview.exec();
+    dialogs::exec(preview);
 }
 
 void frmJob::mnuFileExportPdf_Click()
 {
     commitPendingEdits();
-    const QString suggested = suggestedFileName(QStringLiteral("pdf"));
-    QFileDialog dialog(this, tr("Export PDF"), QFileInfo(suggested).absolutePath(), tr("PDF files (*.pdf)"));
-    dialog.setObjectName(QStringLiteral("dlgExportPdf"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString target =
+        chooseSavePath(QStringLiteral("dlgExportPdf"), tr("Export PDF"), {tr("PDF files (*.pdf)")}).path;
+    if (target.isEmpty())
         return;
-    const QString target = dialog.selectedFiles().constFirst();
     SheetProgressDialog progress(this, tr("Exporting the job sheet…"));
     bool cancelled = false;
     const QString error = printing::writeJobPdf(job(), target, printing::defaultPaperSize(), sections->decimalPoint(),
@@ -295,11 +286,8 @@ void frmJob::mnuFileExportPdf_Click()
         return;
     }
     if (!error.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, tr("Export PDF"),
-                        tr("The PDF could not be written to %1.\n\n%2").arg(nativePath(target), error), QMessageBox::Ok,
-                        this);
-        box.setObjectName(QStringLiteral("msgExportFailed"));
-        box.exec();
+        dialogs::warning(this, QStringLiteral("msgExportFailed"), tr("Export PDF"),
+                         tr("The PDF could not be written to %1.\n\n%2").arg(nativePath(target), error));
         return;
     }
     statusBar()->showMessage(tr("Exported to %1").arg(nativePath(target)), 5000);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "open_job_dialog.h"
 
+#include "dialog_presenter.h"
+
 #include <QCoreApplication>
-#include <QFileDialog>
 
 QString openJobTitle()
 {
@@ -16,11 +17,12 @@ QString jobFileFilter()
 
 QString chooseJobFile(QWidget *parent, const QString &folder)
 {
-    QFileDialog dialog(parent, openJobTitle(), folder, jobFileFilter());
-    dialog.setObjectName(QStringLiteral("dlgOpenJob"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    dialogs::FileRequest request;
+    request.objectName = QStringLiteral("dlgOpenJob");
+    request.title = openJobTitle();
+    request.folder = folder;
+    request.nameFilters = {jobFileFilter()};
+    request.acceptMode = QFileDialog::AcceptOpen;
+    request.fileMode = QFileDialog::ExistingFile;
+    return dialogs::chooseFile(parent, request).path;
 }

@@ -46,9 +46,17 @@ int SectionsModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
+// The engine reads the stored text with "." whatever the locale, and so does
+// this check: a stored "47,5" shows as the locale's "47,5" but is not 47.5.
 QString SectionsModel::measurementProblem(const QString &stored) const
 {
-    return layout::readMeasurement(cell_text::shown(stored, decimalPoint_), job_.unit, decimalPoint_).problem;
+    const layout::Reading asStored = layout::readMeasurement(stored, job_.unit);
+    if (asStored.problem.isEmpty())
+        return {};
+    // Told in the user's own notation where that shows the fault.
+    const QString asShown =
+        layout::readMeasurement(cell_text::shown(stored, decimalPoint_), job_.unit, decimalPoint_).problem;
+    return asShown.isEmpty() ? asStored.problem : asShown;
 }
 
 // Why the text of this cell cannot be read, or empty. Inherited widths and
@@ -84,6 +92,8 @@ QString SectionsModel::gapText(const layout::SectionLayout &sectionLayout) const
     const layout::GapText gap = layout::gapText(sectionLayout, job_, decimalPoint_);
     if (gap.fraction.isEmpty())
         return gap.decimal;
+    //: The gap cell: the fraction, then the decimal in brackets ("4 1/8 (4.125)"); the table leads with the fraction,
+    //: the messages and the sheet with the decimal.
     return tr("%1 (%2)").arg(gap.fraction, gap.decimal);
 }
 

@@ -45,6 +45,8 @@ public:
     void fail(const QString &place, const QString &what)
     {
         if (!failed())
+            //: Where in a job file, then what is wrong there ("section 2, length: …"); the command line has its own for
+            //: a file name and a message.
             problem = QCoreApplication::translate("layout", "%1: %2").arg(place, what);
     }
 

@@ -30,6 +30,8 @@ std::optional<float> readPositive(const QString &field, const QString &text, Uni
     }
     const Reading reading = readMeasurement(text, unit);
     if (!reading.value) {
+        //: A field's name and why it cannot be read ("length \"36 1/\" is not a measurement…"), not a number and its
+        //: unit as in the other contexts.
         problems << QCoreApplication::translate("layout", "%1 %2").arg(field, reading.problem);
         return std::nullopt;
     }
@@ -196,6 +198,7 @@ QString gapFigure(const Job &job, const SectionLayout &out)
     const GapText gap = gapText(out, job);
     if (gap.fraction.isEmpty())
         return gap.decimal;
+    //: A gap in messages: the decimal, then the fraction in brackets ("4.125 (4 1/8)").
     return QCoreApplication::translate("layout", "%1 (%2)").arg(gap.decimal, gap.fraction);
 }
 

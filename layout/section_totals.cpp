@@ -41,6 +41,7 @@ QStringList totalsLines(const Job &job, const Totals &totals)
                                     .arg(totals.sectionsWithProblems)
                                     .arg(totals.sections);
         for (QString &line : lines)
+            //: A line of the totals, then why it is short ("42 railpins (1 of 3 sections not laid out, not counted)").
             line = QCoreApplication::translate("layout", "%1 (%2)").arg(line, missing);
     }
     return lines;

@@ -2,13 +2,13 @@
 #include "frm_main.h"
 
 #include "busy_pointer.h"
+#include "dialog_presenter.h"
 #include "error_report.h"
 #include "mod_math.h"
 #include "number_text.h"
 #include "ui_frm_main.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 void frmMain::cmdAdd_Click()
 {
@@ -78,10 +78,7 @@ void frmMain::tellNoCountFits(auto_count::Verdict verdict, float maximumGap, flo
     case auto_count::Verdict::Found:
         return;
     }
-    QMessageBox box(
-        QMessageBox::Information, windowTitle(),
-        tr("No railpin count keeps the gap within the maximum gap of %1 inches: %2").arg(decimalText(maximumGap), why),
-        QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("NoCountFits"));
-    box.exec();
+    dialogs::information(
+        this, QStringLiteral("NoCountFits"), windowTitle(),
+        tr("No railpin count keeps the gap within the maximum gap of %1 inches: %2").arg(decimalText(maximumGap), why));
 }

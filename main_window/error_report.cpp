@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "error_report.h"
 
+#include "dialog_presenter.h"
+
 #include <QCoreApplication>
-#include <QMessageBox>
 
 namespace {
 
@@ -23,9 +24,10 @@ QString errorReportText(const QString &procedure, const RunTimeError &error)
 
 void ReportError(QWidget *parent, const QString &procedure, const RunTimeError &error)
 {
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("frmMain", "Application Error"),
-                    errorReportText(procedure, error), QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("ApplicationError"));
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    dialogs::Message message;
+    message.objectName = QStringLiteral("ApplicationError");
+    message.title = QCoreApplication::translate("frmMain", "Application Error");
+    message.text = errorReportText(procedure, error);
+    message.textFormat = Qt::PlainText;
+    dialogs::ask(parent, message);
 }

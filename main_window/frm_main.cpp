@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "frm_main.h"
 
+#include "dialog_presenter.h"
 #include "error_report.h"
 #include "frm_about.h"
 #include "increments.h"
@@ -206,7 +207,7 @@ void frmMain::mnuHelpAbout_Click()
     std::unique_ptr<frmAbout> about;
     runTrapped(this, "mnuHelpAbout_Click", [this, &about] {
         about = std::make_unique<frmAbout>(this);
-        about->exec();
+        dialogs::exec(*about);
     });
     about.reset();  // the exit step: no About window outlives the command
 }

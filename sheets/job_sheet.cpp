@@ -34,6 +34,7 @@ struct JobSheet
 // The name a section goes by on the sheet: its heading's and its totals line's.
 QString shownName(const Section &section)
 {
+    //: A section without a name, as the printed job sheet heads it.
     return section.name.isEmpty() ? JobSheet::tr("Unnamed section") : section.name;
 }
 
@@ -59,9 +60,12 @@ private:
     QString typed(const QString &text) const { return QString(text).replace(u'.', decimalPoint); }
     QString mark(double value) const { return layout::markText(value, job, decimalPoint); }
     QString decimal(double value) const { return layout::decimalMarkText(value, job, decimalPoint); }
+    //: A measurement and its unit on the printed sheet ("36 in"); printed, so kept apart from the window's texts.
     QString withUnit(const QString &value) const { return JobSheet::tr("%1 %2").arg(value, unit); }
     QString measured(const QString &text) const;
     // An exact length: the mark (a fraction in inches) and the decimal behind it.
+    //: On the printed sheet: a value, then another form of it or its unit in brackets ("36 1/8 (36.125)", "Railpin
+    //: (mm)"); printed, so kept apart from the window's texts.
     QString both(double value) const { return JobSheet::tr("%1 (%2)").arg(mark(value), decimal(value)); }
 
     void inputs(const Section &section, const SectionLayout &laidOut);
@@ -175,6 +179,7 @@ void SheetContent::results(const SectionLayout &laidOut)
     pages.line(laidOut.stair ? JobSheet::tr("Gap, measured level: %1").arg(gap) : JobSheet::tr("Gap: %1").arg(gap),
                true);
     for (const QString &warning : laidOut.warnings)
+        //: A warning line printed below a section on the job sheet.
         pages.line(JobSheet::tr("Warning: %1").arg(warning), true);
 }
 
@@ -217,6 +222,7 @@ namespace printing {
 
 QString untitledJobName()
 {
+    //: The name of a job without one, on the sheet, in the window title and in messages.
     return JobSheet::tr("Untitled job");
 }
 
@@ -292,6 +298,7 @@ QString paintJobSheet(QPagedPaintDevice &device, const Job &shownJob, QChar deci
     }
     if (job.sections.empty()) {
         pages.heading(jobName);
+        //: Printed on the job sheet in place of the sections.
         pages.line(JobSheet::tr("This job has no sections."));
     }
     content.totalsBlock(layouts);

@@ -202,6 +202,8 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
         const layout::GapText gap = layout::gapText(section, job, decimalPoint);
         const QString gapFigure = gap.fraction.isEmpty() ? gap.decimal : gap.fraction;
         const QString size =
+            //: The gap dimension and its unit written on the drawing ("4 in"); short, for the narrow space between two
+            //: railpins.
             QCoreApplication::translate("SectionDrawing", "%1 %2")
                 .arg(halfGap ? layout::markText(to - from, job, decimalPoint) : gapFigure, layout::unitName(unit));
         drawGapDimension(painter, plan, tangent, from, to, plan.at(0, 0).y() + lineHeight / 2, lineHeight, size, area);

@@ -64,6 +64,7 @@ TemplatePlan::TemplatePlan(const layout::Job &job, const std::vector<SectionLayo
         if (!section.laidOut())
             continue;
         const QString name =
+            //: A section without a name on the full-size template; printed apart from the job sheet.
             job.sections[index].name.isEmpty() ? TemplateSheet::tr("Unnamed section") : job.sections[index].name;
         const auto [found, added] = stripOf.try_emplace(keyOf(section), strips.size());
         if (added)
@@ -227,6 +228,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
                                                 "not fit to page."));
 
     // The heading and the footer name the job and every section of the strip.
+    //: The name of a job without one, in the heading of the full-size template.
     const QString jobName = job.name.isEmpty() ? TemplateSheet::tr("Untitled job") : job.name;
     const QString sectionNames = strip.names.join(QStringLiteral(", "));
     painter.setFont(sheetFont(11, true));

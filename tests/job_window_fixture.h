@@ -2,15 +2,14 @@
 #pragma once
 
 #include "calculator_job_windows.h"
+#include "dialog_script.h"
 #include "frm_job.h"
 #include "job_windows.h"
 #include "main_window_fixture.h"
-#include "modal_watcher.h"
 #include "sections_model.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTableView>
@@ -70,27 +69,13 @@ inline layout::Job sampleJob()
     return job;
 }
 
-// Accepts the next file dialog with this path.
-inline void chooseFileInNextDialog(ModalWatcher &watcher, const QString &path)
-{
-    watcher.onNextDialog([path](QDialog *dialog) {
-        auto *files = qobject_cast<QFileDialog *>(dialog);
-        if (files == nullptr) {
-            dialog->reject();
-            return;
-        }
-        files->selectFile(path);
-        dialog->accept();  // QFileDialog::accept, through the public QDialog one
-    });
-}
-
 // A job window of its own on the given job, shown and active, with a watcher
-// that answers its message boxes. Widgets are found by their objectName.
+// that answers the dialogs the test expects and fails on any other. Widgets are found by their objectName.
 class JobWindowFixture
 {
 public:
     explicit JobWindowFixture(const layout::Job &job = sampleJob(), frmJob::CalculatorFields calculator = {})
-        : watcher(std::make_unique<ModalWatcher>()), window(new frmJob(std::move(calculator)))
+        : watcher(std::make_unique<DialogScript>()), window(new frmJob(std::move(calculator)))
     {
         window->showJob(job);
         window->show();
@@ -137,6 +122,6 @@ public:
     }
 
     bool active = false;
-    std::unique_ptr<ModalWatcher> watcher;
+    std::unique_ptr<DialogScript> watcher;
     QPointer<frmJob> window;
 };

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "dialog_script.h"
 #include "frm_main.h"
-#include "modal_watcher.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,11 +12,11 @@
 #include <memory>
 
 // A freshly started main window, shown and active, with a watcher that
-// answers its message boxes. Widgets are found by their objectName.
+// answers the dialogs the test expects and fails on any other. Widgets are found by their objectName.
 class MainWindowFixture
 {
 public:
-    MainWindowFixture() : watcher(std::make_unique<ModalWatcher>()), window(std::make_unique<frmMain>())
+    MainWindowFixture() : watcher(std::make_unique<DialogScript>()), window(std::make_unique<frmMain>())
     {
         window->show();
         window->activateWindow();
@@ -59,6 +59,6 @@ public:
     }
 
     bool active = false;
-    std::unique_ptr<ModalWatcher> watcher;
+    std::unique_ptr<DialogScript> watcher;
     std::unique_ptr<frmMain> window;
 };

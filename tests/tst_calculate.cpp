@@ -111,9 +111,10 @@ private slots:
     {
         const MainWindowFixture app;
         app.setInputs(QStringLiteral("1E10"), QStringLiteral("1"), QStringLiteral("4"));
+        app.watcher->answerNextMessage();
         QTest::mouseClick(app.button("cmdAdd"), Qt::LeftButton);
         QCOMPARE(app.watcher->messages.size(), 1);
-        const ModalWatcher::Message &message = app.watcher->messages.first();
+        const DialogScript::Message &message = app.watcher->messages.first();
         QCOMPARE(message.text, QStringLiteral("Error 6 occured in Railpin.frmMain.Calculate:Railpin, Overflow"));
         QCOMPARE(message.title, QStringLiteral("Application Error"));
         QCOMPARE(app.text("txtRailpinCount"), QStringLiteral("1"));

@@ -73,9 +73,10 @@ private slots:
         const MainWindowFixture app;
         app.field("txtRailpinCount")->setText(QStringLiteral("3"));
         app.setInputs(length, width, maximumGap);
+        app.watcher->answerNextMessage();
         QTest::mouseClick(app.button("cmdAuto"), Qt::LeftButton);
         QCOMPARE(app.watcher->messages.size(), 1);
-        const ModalWatcher::Message &message = app.watcher->messages.first();
+        const DialogScript::Message &message = app.watcher->messages.first();
         QCOMPARE(message.objectName, QStringLiteral("NoCountFits"));
         QVERIFY2(message.text.contains(reason), qPrintable(message.text));
         QVERIFY(!message.busyPointerWhileShown);
@@ -92,6 +93,7 @@ private slots:
     {
         const MainWindowFixture app;
         app.setInputs(QStringLiteral("1E10"), QStringLiteral("1"), QStringLiteral("4"));
+        app.watcher->answerNextMessage();
         QTest::mouseClick(app.button("cmdAuto"), Qt::LeftButton);
         QCOMPARE(app.watcher->messages.size(), 1);
         QVERIFY(app.watcher->messages.first().text.startsWith(

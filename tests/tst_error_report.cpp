@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
+#include "dialog_script.h"
 #include "error_report.h"
-#include "modal_watcher.h"
 
 #include <QTest>
 
@@ -42,7 +42,8 @@ private slots:
     // The trap abandons the body at the error, reports it once and returns.
     void trapReportsAndReturns()
     {
-        const ModalWatcher watcher;
+        DialogScript watcher;
+        watcher.answerNextMessage();
         QWidget parent;
         QStringList steps;
         runTrapped(&parent, "cmdAuto_Click", [&] {
@@ -52,7 +53,7 @@ private slots:
         steps << "returned";
         QCOMPARE(steps, (QStringList{"before", "returned"}));
         QCOMPARE(watcher.messages.size(), 1);
-        const ModalWatcher::Message &box = watcher.messages.first();
+        const DialogScript::Message &box = watcher.messages.first();
         QCOMPARE(box.objectName, QStringLiteral("ApplicationError"));
         QCOMPARE(box.title, QStringLiteral("Application Error"));
         QCOMPARE(box.icon, QMessageBox::Warning);
@@ -63,7 +64,8 @@ private slots:
 
     void nestedTrapReportsOnlyInnermost()
     {
-        const ModalWatcher watcher;
+        DialogScript watcher;
+        watcher.answerNextMessage();
         QWidget parent;
         bool outerCarriedOn = false;
         runTrapped(&parent, "cboIncrement_Click", [&] {

@@ -180,6 +180,49 @@ private slots:
         QCOMPARE(converted.maximumGap, std::optional<QString>(QStringLiteral("101.6")));
     }
 
+    // A cell and the engine read a stored length alike; what the user types
+    // takes the locale's separator and is stored with ".".
+    void cellReadsAsTheEngine_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QChar>("decimalPoint");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("stored point, comma locale") << ""
+                                                    << "47.5" << QChar(u',') << true;
+        QTest::newRow("stored comma, comma locale") << ""
+                                                    << "47,5" << QChar(u',') << false;
+        QTest::newRow("stored comma, point locale") << ""
+                                                    << "47,5" << QChar(u'.') << false;
+        QTest::newRow("stored unfinished fraction") << ""
+                                                    << "36 1/" << QChar(u',') << false;
+        QTest::newRow("typed comma, comma locale") << "47,5"
+                                                   << "47.5" << QChar(u',') << true;
+        QTest::newRow("typed point, comma locale") << "47.5"
+                                                   << "47.5" << QChar(u',') << true;
+        QTest::newRow("typed comma, point locale") << "47,5"
+                                                   << "47,5" << QChar(u'.') << false;
+    }
+    void cellReadsAsTheEngine()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(QChar, decimalPoint);
+        QFETCH(bool, readable);
+        QUndoStack undoStack;
+        SectionsModel model(undoStack, decimalPoint);
+        layout::Job job;
+        job.sections.resize(1);
+        job.sections[0].length = typed.isEmpty() ? stored : QStringLiteral("36");
+        model.setJob(job);
+        const QModelIndex length = model.index(0, SectionsModel::Length);
+        if (!typed.isEmpty())
+            QVERIFY(model.setData(length, typed));
+        QCOMPARE(model.job().sections[0].length, stored);
+        QCOMPARE(length.data(SectionsModel::ProblemRole).toString().isEmpty(), readable);
+        QCOMPARE(layout::layOut(model.job(), model.job().sections[0]).laidOut(), readable);
+    }
+
     // What the window says of a section: numbers with the user's separator;
     // a stair's unknown fields kept through an edit of its slope.
     void sectionsModel()

@@ -40,7 +40,7 @@ private slots:
         {
             const JobWindowFixture job;
             job.editCell(0, SectionsModel::Count, QStringLiteral("7"));
-            chooseFileInNextDialog(*job.watcher, first);
+            job.watcher->chooseNextFile(first);
             QTest::keyClick(job.window, Qt::Key_S, Qt::ControlModifier);
             QVERIFY(job.watcher->unexpectedDialogs.isEmpty());
             QVERIFY(!job.window->isModified());
@@ -57,14 +57,11 @@ private slots:
         QCOMPARE(reopened->job().sections.size(), size_t(2));
         QCOMPARE(reopened->job().sections[0].count, std::optional<qint64>(7));
         QCOMPARE(reopened->job().sections[1].stair->run, QStringLiteral("11"));
-        ModalWatcher watcher;
+        DialogScript watcher;
         QString shownFolder;
-        watcher.onNextDialog([&shownFolder, &second](QDialog *dialog) {
-            auto *files = qobject_cast<QFileDialog *>(dialog);
-            QVERIFY(files != nullptr);
-            shownFolder = files->directory().absolutePath();
-            files->selectFile(second);
-            dialog->accept();
+        watcher.onNextFile([&shownFolder, &second](const dialogs::FileRequest &request) {
+            shownFolder = request.folder;
+            return dialogs::FileChoice{second, {}};
         });
         reopened->findChild<QAction *>(QStringLiteral("mnuFileSaveAs"))->trigger();
         // Save As opens in the job's own folder.
@@ -79,7 +76,7 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("half.railpin"));
         const JobWindowFixture job;
         job.editCell(0, SectionsModel::Length, QStringLiteral("36 1/"));
-        chooseFileInNextDialog(*job.watcher, path);
+        job.watcher->chooseNextFile(path);
         job.action("mnuFileSave")->trigger();
         JobWindows windows;
         frmJob *reopened = windows.openFile(path);
@@ -148,7 +145,7 @@ private slots:
         const QByteArray before = contents(path);
         JobWindows windows;
         QPointer<frmJob> window = windows.openFile(path);
-        ModalWatcher watcher;
+        DialogScript watcher;
         if (nameTyped) {
             window->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(window));
@@ -206,7 +203,7 @@ private slots:
         QVERIFY(QDir().mkpath(site));
         const QString path = site + QStringLiteral("/porch.railpin");
         const JobWindowFixture job;
-        chooseFileInNextDialog(*job.watcher, path);
+        job.watcher->chooseNextFile(path);
         job.action("mnuFileSaveAs")->trigger();
         QVERIFY(!job.window->isModified());
         const QByteArray saved = contents(path);
@@ -216,6 +213,7 @@ private slots:
         blocker.close();
 
         job.editCell(0, SectionsModel::Length, QStringLiteral("40"));
+        job.watcher->answerNextMessage();
         job.action("mnuFileSave")->trigger();
         QCOMPARE(job.watcher->messages.size(), 1);
         QCOMPARE(job.watcher->messages[0].objectName, QStringLiteral("msgSaveFailed"));
@@ -264,7 +262,9 @@ private slots:
             path = folder.filePath(QStringLiteral("site/") + fileName);
         }
         const JobWindowFixture job;
-        chooseFileInNextDialog(*job.watcher, path);
+        job.watcher->chooseNextFile(path);
+        if (parentIsAFile)
+            job.watcher->answerNextMessage();
         job.action(action.toLatin1())->trigger();
         QVERIFY(job.watcher->unexpectedDialogs.isEmpty());
         if (parentIsAFile) {
@@ -277,6 +277,36 @@ private slots:
             QVERIFY(contents(path).startsWith(start));
         }
         QVERIFY(!job.window->isModified());
+    }
+
+    // A sheet that cannot be painted is reported by Print and Print Preview
+    // alike, once, whatever the preview repaints.
+    void printFailureIsReported_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("print") << "mnuFilePrint";
+        QTest::newRow("print preview") << "mnuFilePrintPreview";
+    }
+    void printFailureIsReported()
+    {
+        QFETCH(QString, action);
+        layout::Job overBudget = sampleJob();
+        layout::Section longest;
+        longest.length = QStringLiteral("120000");
+        longest.count = 10000;
+        overBudget.sections.assign(21, longest);  // 210,000 railpins
+        const JobWindowFixture job(overBudget);
+        job.watcher->onNextDialog([](QDialog *dialog) {
+            // The preview has painted once shown; the print dialog is accepted
+            // without its own checks of a printer this machine may not have.
+            dialog->done(dialog->inherits("QPrintPreviewDialog") ? QDialog::Rejected : QDialog::Accepted);
+        });
+        job.watcher->answerNextMessage();
+        job.action(action.toLatin1())->trigger();
+        QCOMPARE(job.watcher->messages.size(), 1);
+        QCOMPARE(job.watcher->messages[0].objectName, QStringLiteral("msgPrintFailed"));
+        QVERIFY2(job.watcher->messages[0].text.contains(QStringLiteral("210000")),
+                 qPrintable(job.watcher->messages[0].text));
     }
 
     // A big sheet is exported with progress; Cancel writes nothing and the
@@ -301,15 +331,7 @@ private slots:
 
         SheetProgressDialog::setShowDelay(0);
         const JobWindowFixture job(big);
-        // The old file is replaced without the dialog's question, which a
-        // watcher inside its own answer could not see.
-        job.watcher->onNextDialog([path](QDialog *dialog) {
-            auto *files = qobject_cast<QFileDialog *>(dialog);
-            QVERIFY(files != nullptr);
-            files->setOption(QFileDialog::DontConfirmOverwrite);
-            files->selectFile(path);
-            dialog->accept();
-        });
+        job.watcher->chooseNextFile(path);
         QString progressName;
         job.watcher->onNextDialog([&progressName, cancel](QDialog *dialog) {
             progressName = dialog->objectName();
@@ -351,7 +373,8 @@ private slots:
         QCOMPARE(recent->actions().back()->data().toString(), paths[1]);
 
         QVERIFY(QFile::remove(paths[5]));
-        ModalWatcher watcher;
+        DialogScript watcher;
+        watcher.answerNextMessage();
         window->findChild<QAction *>(QStringLiteral("actRecentJob4"))->trigger();
         QCOMPARE(watcher.messages.size(), 1);
         QCOMPARE(watcher.messages[0].objectName, QStringLiteral("msgRecentMissing"));
@@ -371,7 +394,8 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("shopping list");
         file.close();
-        ModalWatcher watcher;
+        DialogScript watcher;
+        watcher.answerNextMessage();
         JobWindows windows;
         QCOMPARE(windows.openFile(path), nullptr);
         QCOMPARE(watcher.messages.size(), 1);
@@ -399,7 +423,8 @@ private slots:
         QPointer<frmJob> window = openJobWindows().constFirst();
         if (modified)
             window->findChild<QAction *>(QStringLiteral("mnuEditAddSection"))->trigger();
-        app.watcher->answerNextMessage(QMessageBox::StandardButton(answer));
+        if (modified)
+            app.watcher->answerNextMessage(QMessageBox::StandardButton(answer));
         // Exit runs inside the event loop it ends; a second timer ends a loop
         // that Exit left running.
         QTimer exit;

@@ -332,7 +332,7 @@ private slots:
 
         const QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("porch.railpin"));
-        chooseFileInNextDialog(*job.watcher, path);
+        job.watcher->chooseNextFile(path);
         job.action("mnuFileSaveAs")->trigger();
         QVERIFY(job.watcher->messages.isEmpty());
         const layout::JobReadResult read = layout::readJobFile(path);

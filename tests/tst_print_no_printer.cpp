@@ -59,10 +59,11 @@ private slots:
 
         auto *action = fixture.window->findChild<QAction *>(QStringLiteral("mnuFilePrint"));
         QVERIFY(action != nullptr);
+        fixture.watcher->answerNextMessage();
         action->trigger();
 
         QCOMPARE(fixture.watcher->messages.size(), 1);
-        const ModalWatcher::Message &message = fixture.watcher->messages.first();
+        const DialogScript::Message &message = fixture.watcher->messages.first();
         QCOMPARE(message.objectName, QStringLiteral("ApplicationError"));
         QCOMPARE(message.title, QStringLiteral("Application Error"));
         QCOMPARE(message.icon, QMessageBox::Warning);

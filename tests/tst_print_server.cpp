@@ -192,12 +192,13 @@ private slots:
         const int paintsBefore = counter.paints;
         QElapsedTimer clock;
         clock.start();
+        fixture.watcher->answerNextMessage();
         action->trigger();
         const qint64 waited = clock.elapsed();
         during.stop();
 
         QCOMPARE(fixture.watcher->messages.size(), 1);
-        const ModalWatcher::Message &message = fixture.watcher->messages.first();
+        const DialogScript::Message &message = fixture.watcher->messages.first();
         QCOMPARE(message.title, QStringLiteral("Application Error"));
         QCOMPARE(message.text, QStringLiteral("Error 482 occured in Railpin.frmMain.mnuFilePrint_Click:Railpin, "
                                               "Printer error: the print server %1 does not answer")

@@ -407,7 +407,8 @@ private slots:
     // callers and logs that match it.
     void errorReportKeepsItsEnglishLine()
     {
-        const ModalWatcher watcher;
+        DialogScript watcher;
+        watcher.answerNextMessage();
         QWidget parent;
         runTrapped(&parent, "Calculate", [] { throw runtime_errors::overflow(); });
         QCOMPARE(watcher.messages.size(), 1);
