@@ -137,10 +137,8 @@ struct Frame
           marks(stair ? section.horizontalMarks : section.marks), run(stair ? section.horizontalRun : section.length),
           tangent(stair ? std::tan(section.slopeDegrees * std::numbers::pi / 180.0) : 0.0),
           post(inUnit(kPostInches, job.unit)), cap(inUnit(kPostCapInches, job.unit)),
-          pieces(marks, run, post, pieceCount),
-          // A half-gap end is dimensioned on a second line below the gap's.
-          twoDimensions(section.ends == layout::Ends::Half && marks.size() > 1),
-          drawing(area.adjusted(0, 2.5 * lineHeight, 0, -(twoDimensions ? 3.75 : 2.5) * lineHeight)),
+          pieces(marks, run, post, pieceCount), halfEnds(section.ends == layout::Ends::Half && marks.size() > 1),
+          drawing(area.adjusted(0, 2.5 * lineHeight, 0, -2.5 * lineHeight)),
           paperInch(painterUnitsPerPaperInch(painter)),
           paperUnit(job.unit == Unit::Millimetres ? paperInch / kMillimetresPerInch : paperInch)
     {
@@ -168,7 +166,7 @@ struct Frame
     double post;
     double cap;
     Pieces pieces;
-    bool twoDimensions;
+    bool halfEnds;  // a gap between railpins and half of one at the posts
     QRectF drawing;
     double paperInch;
     double paperUnit;
@@ -346,9 +344,9 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
         }
     }
 
-    // The gaps, in the first piece: between the first two railpins, or the
-    // left post and the only railpin; with half ends also the post's half
-    // gap, one line lower. Their sizes are horizontal, what a gauge between them reads.
+    // The gap, in the first piece: between the first two railpins, or the
+    // left post and the only railpin. Its size is horizontal, what a gauge
+    // between them reads.
     const double dimensionY = plan.at(railFrom, railFrom * tangent).y() + lineHeight / 2;
     if (piece == 0 && !marks.empty()) {
         const double gapFrom = marks.size() > 1 ? marks[0].rightEdge : 0.0;
@@ -361,13 +359,14 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
                                  .arg(halfGap ? layout::markText(gapTo - gapFrom, job, decimalPoint) : gapFigure,
                                       layout::unitName(job.unit));
         drawGapDimension(painter, plan, tangent, gapFrom, gapTo, dimensionY, lineHeight, size, area);
-        if (frame.twoDimensions) {
-            const QString end =
-                QCoreApplication::translate("SectionDrawing", "%1 %2")
-                    .arg(layout::markText(marks[0].leftEdge, job, decimalPoint), layout::unitName(job.unit));
-            drawGapDimension(painter, plan, tangent, 0.0, marks[0].leftEdge, dimensionY + 1.25 * lineHeight, lineHeight,
-                             end, area);
-        }
+    }
+    // With half ends the posts stand half a gap from the railpins: dimensioned
+    // at the right post, away from the gap's dimension at the left.
+    if (frame.halfEnds && piece + 1 == frame.pieces.count()) {
+        const QString end =
+            QCoreApplication::translate("SectionDrawing", "%1 %2")
+                .arg(layout::markText(marks.front().leftEdge, job, decimalPoint), layout::unitName(job.unit));
+        drawGapDimension(painter, plan, tangent, marks.back().rightEdge, run, dimensionY, lineHeight, end, area);
     }
 
     QString scaleText =
