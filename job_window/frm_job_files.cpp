@@ -210,10 +210,11 @@ bool frmJob::printServerAnswers()
     return false;
 }
 
-// The user's paper and the job's name, for the print dialog and the preview alike.
+// The user's paper and the job's name, for the print dialog and the preview
+// alike; the sheet's own margins, so that both show the exported PDF's pages.
 void frmJob::setUpPrinter(QPrinter &printer) const
 {
-    printer.setPageSize(printing::defaultPaperSize());
+    printer.setPageLayout(printing::sheetPageLayout(printing::defaultPaperSize()));
     printer.setDocName(windowTitle().remove(QStringLiteral("[*]")));
 }
 

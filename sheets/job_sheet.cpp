@@ -44,6 +44,9 @@ const std::vector<double> kMarkColumns{0.08, 0.2, 0.2, 0.2, 0.32};
 constexpr double kLevelDrawingInches = 2.2;
 constexpr double kStairDrawingInches = 3.2;
 
+// The fewest rows of a table under its heading at the foot of a page.
+constexpr std::size_t kRowsUnderHeading = 3;
+
 class SheetContent
 {
 public:
@@ -68,8 +71,19 @@ private:
     //: (mm)"); printed, so kept apart from the window's texts.
     QString both(double value) const { return JobSheet::tr("%1 (%2)").arg(mark(value), decimal(value)); }
 
-    void inputs(const Section &section, const SectionLayout &laidOut);
-    void results(const SectionLayout &laidOut);
+    // A line of the block at the head of a section.
+    struct Line
+    {
+        QString text;
+        bool bold = false;
+    };
+    std::vector<Line> inputs(const Section &section, const SectionLayout &laidOut) const;
+    std::vector<Line> results(const SectionLayout &laidOut) const;
+    // The height of a table's title, its heading and its first rows.
+    double tableStart(std::size_t rows) const
+    {
+        return double(2 + std::min<std::size_t>(rows, kRowsUnderHeading)) * pages.lineStep();
+    }
     void marksTable(const QString &title, const std::vector<RailpinMarks> &marks, const QString &continued);
     QString heading(const char *plain) const;
     // How the marks tables name their unit, the exact decimals beside the marks.
@@ -95,24 +109,44 @@ void SheetContent::section(const Section &section, const SectionLayout &laidOut,
                            QPainter &painter)
 {
     const QString name = shownName(section);
-    pages.heading(JobSheet::tr("%1 \u2014 %2").arg(jobName, name));
-    inputs(section, laidOut);
-    if (!laidOut.laidOut()) {
+    const QString continued = JobSheet::tr("%1 \u2014 %2, continued").arg(jobName, name);
+    std::vector<Line> lines = inputs(section, laidOut);
+    if (laidOut.laidOut()) {
+        const std::vector<Line> more = results(laidOut);
+        lines.insert(lines.end(), more.begin(), more.end());
+    } else {
         for (const QString &problem : laidOut.problems)
-            pages.line(JobSheet::tr("Problem: %1").arg(problem), true);
-        pages.line(JobSheet::tr("This section is not laid out until the problem is mended."));
+            lines.push_back({JobSheet::tr("Problem: %1").arg(problem), true});
+        lines.push_back({JobSheet::tr("This section is not laid out until the problem is mended."), false});
+    }
+
+    // The heading, the inputs and results, the drawing (its first piece) and
+    // the start of the marks table stay on one page.
+    const double step = pages.lineStep();
+    const QSizeF drawingSize(pages.width(), (laidOut.stair ? kStairDrawingInches : kLevelDrawingInches) * pages.inch());
+    const int pieces = laidOut.laidOut() ? printing::drawingPieces(painter, drawingSize, job, laidOut) : 1;
+    double together = pages.headingHeight() + double(lines.size()) * step;
+    if (laidOut.laidOut())
+        together += 0.8 * step + drawingSize.height() + (pieces == 1 ? tableStart(laidOut.marks.size()) : 0);
+    pages.keepTogether(together);
+
+    pages.heading(JobSheet::tr("%1 \u2014 %2").arg(jobName, name));
+    // Every further page of this section names it.
+    pages.setContinuation([this, continued] { pages.line(continued, true); });
+    for (const Line &line : lines)
+        pages.line(line.text, line.bold);
+    if (!laidOut.laidOut()) {
+        pages.setContinuation({});
         return;
     }
-    results(laidOut);
 
     pages.skip(0.4);
-    const double height = (laidOut.stair ? kStairDrawingInches : kLevelDrawingInches) * pages.inch();
-    if (const std::optional<QRectF> area = pages.block(height)) {
-        printing::drawSection(painter, *area, job, laidOut, decimalPoint);
+    for (int piece = 0; piece < pieces; ++piece) {
+        if (const std::optional<QRectF> area = pages.block(drawingSize.height()))
+            printing::drawSection(painter, *area, job, laidOut, decimalPoint, piece, pieces);
     }
     pages.skip(0.4);
 
-    const QString continued = JobSheet::tr("%1 \u2014 %2, continued").arg(jobName, name);
     if (laidOut.stair) {
         marksTable(JobSheet::tr("Marks along the rail, from the left post, %1:").arg(unitPhrase()), laidOut.marks,
                    continued);
@@ -122,6 +156,7 @@ void SheetContent::section(const Section &section, const SectionLayout &laidOut,
     } else {
         marksTable(JobSheet::tr("Marks from the left post, %1:").arg(unitPhrase()), laidOut.marks, continued);
     }
+    pages.setContinuation({});
 }
 
 // A measurement as typed with its unit ("36 in"). One typed with marks or a
@@ -137,50 +172,60 @@ QString SheetContent::measured(const QString &text) const
     return JobSheet::tr("%1 (%2)").arg(typed(text), withUnit(mark(*value)));
 }
 
-void SheetContent::inputs(const Section &section, const SectionLayout &laidOut)
+std::vector<SheetContent::Line> SheetContent::inputs(const Section &section, const SectionLayout &laidOut) const
 {
+    std::vector<Line> lines;
     if (section.stair) {
-        pages.line(JobSheet::tr("Length along the rail: %1").arg(measured(section.length)));
+        lines.push_back({JobSheet::tr("Length along the rail: %1").arg(measured(section.length)), false});
         const layout::Stair &stair = *section.stair;
         const QString angle =
             laidOut.laidOut() ? JobSheet::tr(" (%1\u00b0)").arg(typed(QString::number(laidOut.slopeDegrees, 'f', 2)))
                               : QString();
         if (!stair.rise.isEmpty() || !stair.run.isEmpty())
-            pages.line(JobSheet::tr("Slope: rise %1, run %2%3").arg(measured(stair.rise), measured(stair.run), angle));
+            lines.push_back(
+                {JobSheet::tr("Slope: rise %1, run %2%3").arg(measured(stair.rise), measured(stair.run), angle),
+                 false});
         else if (stair.angleDegrees)
-            pages.line(JobSheet::tr("Slope: %1\u00b0").arg(typed(QString::number(*stair.angleDegrees, 'g', 6))));
+            lines.push_back(
+                {JobSheet::tr("Slope: %1\u00b0").arg(typed(QString::number(*stair.angleDegrees, 'g', 6))), false});
         if (laidOut.laidOut())
-            pages.line(JobSheet::tr("Horizontal run: %1 (%2)")
-                           .arg(withUnit(mark(laidOut.horizontalRun)), decimal(laidOut.horizontalRun)));
+            lines.push_back({JobSheet::tr("Horizontal run: %1 (%2)")
+                                 .arg(withUnit(mark(laidOut.horizontalRun)), decimal(laidOut.horizontalRun)),
+                             false});
     } else {
-        pages.line(JobSheet::tr("Length: %1").arg(measured(section.length)));
+        lines.push_back({JobSheet::tr("Length: %1").arg(measured(section.length)), false});
     }
-    pages.line(section.ends == layout::Ends::Half ? JobSheet::tr("Ends: half a gap at each post")
-                                                  : JobSheet::tr("Ends: a full gap at each post"));
-    pages.line(sheet_texts::railpinWidth(measured(layout::sectionRailpinWidth(job, section))));
-    pages.line(sheet_texts::maximumGap(
-        JobSheet::tr("%1 (%2)").arg(measured(layout::sectionMaximumGap(job, section)),
-                                    layout::gapLimitName(layout::sectionGapLimit(job, section)))));
+    lines.push_back({section.ends == layout::Ends::Half ? JobSheet::tr("Ends: half a gap at each post")
+                                                        : JobSheet::tr("Ends: a full gap at each post"),
+                     false});
+    lines.push_back({sheet_texts::railpinWidth(measured(layout::sectionRailpinWidth(job, section))), false});
+    lines.push_back({sheet_texts::maximumGap(
+                         JobSheet::tr("%1 (%2)").arg(measured(layout::sectionMaximumGap(job, section)),
+                                                     layout::gapLimitName(layout::sectionGapLimit(job, section)))),
+                     false});
+    return lines;
 }
 
-void SheetContent::results(const SectionLayout &laidOut)
+std::vector<SheetContent::Line> SheetContent::results(const SectionLayout &laidOut) const
 {
+    std::vector<Line> lines;
     const QString count = QString::number(laidOut.count);
     if (laidOut.countGiven)
-        pages.line(JobSheet::tr("Railpins: %1 (as given)").arg(count), true);
+        lines.push_back({JobSheet::tr("Railpins: %1 (as given)").arg(count), true});
     else if (laidOut.count == 0)
-        pages.line(JobSheet::tr("Railpins: 0 (no railpins needed)"), true);
+        lines.push_back({JobSheet::tr("Railpins: 0 (no railpins needed)"), true});
     else
-        pages.line(JobSheet::tr("Railpins: %1 (the fewest within the maximum gap)").arg(count), true);
+        lines.push_back({JobSheet::tr("Railpins: %1 (the fewest within the maximum gap)").arg(count), true});
     const layout::GapText gapText = layout::gapText(laidOut, job, decimalPoint);
     const QString gap = gapText.fraction.isEmpty()
                             ? withUnit(gapText.decimal)
                             : JobSheet::tr("%1 (%2)").arg(withUnit(gapText.decimal), gapText.fraction);
-    pages.line(laidOut.stair ? JobSheet::tr("Gap, measured level: %1").arg(gap) : JobSheet::tr("Gap: %1").arg(gap),
-               true);
+    lines.push_back(
+        {laidOut.stair ? JobSheet::tr("Gap, measured level: %1").arg(gap) : JobSheet::tr("Gap: %1").arg(gap), true});
     for (const QString &warning : laidOut.warnings)
         //: A warning line printed below a section on the job sheet.
-        pages.line(JobSheet::tr("Warning: %1").arg(warning), true);
+        lines.push_back({JobSheet::tr("Warning: %1").arg(warning), true});
+    return lines;
 }
 
 void SheetContent::marksTable(const QString &title, const std::vector<RailpinMarks> &marks, const QString &continued)
@@ -188,6 +233,8 @@ void SheetContent::marksTable(const QString &title, const std::vector<RailpinMar
     QStringList headings;
     for (const char *column : marks_headings::kColumns)
         headings.append(column == marks_headings::kRailpin ? marks_headings::shown(column) : heading(column));
+    // A table starts with a few of its rows under its heading.
+    pages.keepTogether(tableStart(marks.size()));
     pages.line(title, true);
     pages.row(headings, kMarkColumns, true);
     pages.setContinuation([this, headings, continued, title] {
@@ -200,13 +247,16 @@ void SheetContent::marksTable(const QString &title, const std::vector<RailpinMar
                    both(railpin.rightEdge), both(railpin.centreFromRightPost)},
                   kMarkColumns);
     }
-    pages.setContinuation({});
+    pages.setContinuation([this, continued] { pages.line(continued, true); });
 }
 
 void SheetContent::totalsBlock(const std::vector<SectionLayout> &layouts)
 {
     pages.skip(0.5);
-    pages.heading(JobSheet::tr("Totals"));
+    const QString title = JobSheet::tr("Totals");
+    pages.heading(title);
+    const QString continued = JobSheet::tr("%1, continued").arg(title);
+    pages.setContinuation([this, continued] { pages.line(continued, true); });
     for (std::size_t index = 0; index < layouts.size(); ++index) {
         const QString name = shownName(job.sections[index]);
         pages.line(layouts[index].laidOut() ? JobSheet::tr("%1: %2 railpins").arg(name).arg(layouts[index].count)
@@ -214,6 +264,7 @@ void SheetContent::totalsBlock(const std::vector<SectionLayout> &layouts)
     }
     for (const QString &line : layout::totalsLines(job, layout::totals(job, layouts)))
         pages.line(line, true);
+    pages.setContinuation({});
 }
 
 }  // namespace
@@ -308,6 +359,11 @@ QString paintJobSheet(QPagedPaintDevice &device, const Job &shownJob, QChar deci
     return pages.error();
 }
 
+QPageLayout sheetPageLayout(const QPageSize &paper)
+{
+    return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+}
+
 QString writeJobPdf(const Job &job, const QString &path, const QPageSize &paper, QChar decimalPoint)
 {
     bool cancelled = false;
@@ -325,8 +381,7 @@ QString writeJobPdf(const Job &job, const QString &path, const QPageSize &paper,
     QString failure;
     {
         QPdfWriter writer(&buffer);
-        writer.setPageSize(paper);
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setPageLayout(sheetPageLayout(paper));
         writer.setTitle(job.name);
         writer.setCreator(QCoreApplication::applicationName());
         failure = paintJobSheet(writer, job, decimalPoint, progress, cancelled);

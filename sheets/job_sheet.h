@@ -3,6 +3,7 @@
 
 #include "job.h"
 
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 
@@ -42,6 +43,11 @@ QPageSize defaultPaperSize();
 // territories whose locales use it (the Americas' Letter countries and the
 // Philippines), A4 for every other, and for C and POSIX, whose paper is A4.
 QPageSize paperSizeForLocale(const QString &localeName);
+
+// The page of every job sheet on this paper, portrait with its margins: the
+// exported PDF, the printout and Print Preview use it alike, so that they
+// break the sheet into the same pages.
+QPageLayout sheetPageLayout(const QPageSize &paper);
 
 // Makes the sheet as a PDF in memory and writes it to `path` through the
 // checked file writer ("-" is standard output), so a failure leaves nothing

@@ -81,6 +81,119 @@ private:
     double scale;
 };
 
+// A section drawn in pieces, one below the other: which railpins and which
+// stretch of the horizontal each piece shows. A piece that ends between two
+// railpins is cut halfway between them.
+class Pieces
+{
+public:
+    Pieces(const std::vector<RailpinMarks> &marks, double run, double post, int count)
+        : marks(marks), run(run), post(post),
+          perPiece(marks.empty() ? 0 : (qsizetype(marks.size()) + std::max(count, 1) - 1) / std::max(count, 1)),
+          total(perPiece == 0 ? 1 : int((qsizetype(marks.size()) + perPiece - 1) / perPiece))
+    {
+    }
+
+    int count() const { return total; }
+    qsizetype first(int piece) const { return std::min(qsizetype(marks.size()), piece * perPiece); }
+    qsizetype end(int piece) const { return std::min(qsizetype(marks.size()), (piece + 1) * perPiece); }
+    double left(int piece) const
+    {
+        const qsizetype index = first(piece);
+        return piece == 0 || index == 0 ? -post : (marks[index - 1].rightEdge + marks[index].leftEdge) / 2;
+    }
+    double right(int piece) const
+    {
+        const qsizetype index = end(piece);
+        return piece + 1 >= total || index >= qsizetype(marks.size())
+                   ? run + post
+                   : (marks[index - 1].rightEdge + marks[index].leftEdge) / 2;
+    }
+    // The widest piece: the first, the last or any one between, which are all alike.
+    double widest() const
+    {
+        double width = 0;
+        for (const int piece : {0, std::min(1, total - 1), total - 1})
+            width = std::max(width, right(piece) - left(piece));
+        return width;
+    }
+
+private:
+    const std::vector<RailpinMarks> &marks;
+    double run;
+    double post;
+    qsizetype perPiece;
+    int total;
+};
+
+// Everything about a section's drawing that does not depend on the piece
+// drawn: its measures, the room for the drawing and the one scale of all pieces.
+struct Frame
+{
+    Frame(const QPainter &painter, const QRectF &area, const layout::Job &job, const SectionLayout &section,
+          int pieceCount)
+        : lineHeight(QFontMetricsF(painter.font(), painter.device()).lineSpacing()),
+          stair(section.stair && !section.horizontalMarks.empty()),
+          marks(stair ? section.horizontalMarks : section.marks), run(stair ? section.horizontalRun : section.length),
+          tangent(stair ? std::tan(section.slopeDegrees * std::numbers::pi / 180.0) : 0.0),
+          post(inUnit(kPostInches, job.unit)), cap(inUnit(kPostCapInches, job.unit)),
+          pieces(marks, run, post, pieceCount), halfEnds(section.ends == layout::Ends::Half && marks.size() > 1),
+          drawing(area.adjusted(0, 2.5 * lineHeight, 0, -2.5 * lineHeight)),
+          paperInch(painterUnitsPerPaperInch(painter)),
+          paperUnit(job.unit == Unit::Millimetres ? paperInch / kMillimetresPerInch : paperInch)
+    {
+        const double width = pieces.count() == 1 ? run + 2 * post : pieces.widest();
+        const double rise = (pieces.count() == 1 ? run : width) * tangent;
+        const double smallestRailpin = std::max(lineHeight, drawing.height() / 4);
+        fit = std::min(drawing.width() / width, (drawing.height() - smallestRailpin) / (rise + cap));
+        if (fit > 0 && std::isfinite(fit) && run > 0) {
+            denominator = scaleDenominator(paperUnit / fit, job.unit);
+            scale = paperUnit / denominator;
+        }
+        const QString widestNumber = QString::number(marks.size());
+        numberWidth = QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(widestNumber) + lineHeight / 2;
+    }
+
+    bool drawable() const { return scale > 0; }
+    // Every railpin's number fits between its neighbours' at this scale.
+    bool numbersFit() const { return marks.size() < 2 || (marks[1].centre - marks[0].centre) * scale >= numberWidth; }
+
+    double lineHeight;
+    bool stair;
+    const std::vector<RailpinMarks> &marks;
+    double run;
+    double tangent;
+    double post;
+    double cap;
+    Pieces pieces;
+    bool halfEnds;  // a gap between railpins and half of one at the posts
+    QRectF drawing;
+    double paperInch;
+    double paperUnit;
+    double fit = 0;
+    double denominator = 0;
+    double scale = 0;
+    double numberWidth = 0;
+};
+
+// A break symbol across the rails where a piece is cut: a line with a zigzag
+// halfway up, drawn as single strokes.
+void drawBreak(QPainter &painter, const Plan &plan, double x, double foot, double height, double lineHeight)
+{
+    const QPointF bottom = plan.at(x, foot) + QPointF(0, lineHeight / 2);
+    const QPointF top = plan.at(x, foot + height) - QPointF(0, lineHeight / 2);
+    const QPointF middle = (bottom + top) / 2;
+    const double step = lineHeight / 3;
+    const QPointF points[] = {bottom,
+                              middle + QPointF(0, step),
+                              middle + QPointF(step, 0),
+                              middle - QPointF(step, 0),
+                              middle - QPointF(0, step),
+                              top};
+    for (std::size_t index = 0; index + 1 < std::size(points); ++index)
+        painter.drawLine(points[index], points[index + 1]);
+}
+
 void drawProblem(QPainter &painter, const QRectF &area, const QString &problem)
 {
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, problem);
@@ -110,13 +223,35 @@ void drawGapDimension(QPainter &painter, const Plan &plan, double tangent, doubl
 
 namespace printing {
 
+int drawingPieces(const QPainter &painter, const QSizeF &size, const layout::Job &job, const SectionLayout &section)
+{
+    if (!section.laidOut() || size.isEmpty())
+        return 1;
+    const QRectF area(QPointF(0, 0), size);
+    const auto numbersFit = [&](int count) {
+        const Frame frame(painter, area, job, section, count);
+        return frame.drawable() && frame.numbersFit();
+    };
+    const int railpins = int(section.marks.size());
+    if (railpins < 2 || numbersFit(1) || !numbersFit(railpins))
+        return 1;
+    // The fewest pieces at whose scale the numbers fit: more pieces never
+    // make the scale smaller.
+    int crowded = 1;
+    int fitting = railpins;
+    while (fitting - crowded > 1) {
+        const int middle = crowded + (fitting - crowded) / 2;
+        (numbersFit(middle) ? fitting : crowded) = middle;
+    }
+    return Frame(painter, area, job, section, fitting).pieces.count();
+}
+
 DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Job &job, const SectionLayout &section,
-                         QChar decimalPoint)
+                         QChar decimalPoint, int piece, int pieceCount)
 {
     if (area.width() <= 0 || area.height() <= 0)
         return {};
     painter.save();
-    const double lineHeight = QFontMetricsF(painter.font(), painter.device()).lineSpacing();
 
     if (!section.laidOut()) {
         drawProblem(painter, area, section.problems.constFirst());
@@ -124,44 +259,41 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
         return {};
     }
 
-    const Unit unit = job.unit;
-    const bool stair = section.stair && !section.horizontalMarks.empty();
-    const std::vector<RailpinMarks> &marks = stair ? section.horizontalMarks : section.marks;
-    const double run = stair ? section.horizontalRun : section.length;
-    const double tangent = stair ? std::tan(section.slopeDegrees * std::numbers::pi / 180.0) : 0.0;
-    const double rise = run * tangent;
-    const double post = inUnit(kPostInches, unit);
-    const double cap = inUnit(kPostCapInches, unit);
-
-    // Text above (the scale) and below (the dimension) in painter units; the
-    // rest holds the drawing, at least a line of railpin height above the rail.
-    const QRectF drawing = area.adjusted(0, 1.5 * lineHeight, 0, -2.5 * lineHeight);
-    const double smallestRailpin = std::max(lineHeight, drawing.height() / 4);
-    const double fit =
-        std::min(drawing.width() / (run + 2 * post), (drawing.height() - smallestRailpin) / (rise + cap));
-    if (!(fit > 0) || !std::isfinite(fit) || !(run > 0)) {
+    const Frame frame(painter, area, job, section, std::max(pieceCount, 1));
+    if (!frame.drawable()) {
         drawProblem(
             painter, area,
             QCoreApplication::translate("SectionDrawing", "The area is too small for a drawing of this section."));
         painter.restore();
         return {};
     }
+    piece = std::clamp(piece, 0, frame.pieces.count() - 1);
+    const double lineHeight = frame.lineHeight;
+    const double tangent = frame.tangent;
+    const double run = frame.run;
+    const double post = frame.post;
+    const double cap = frame.cap;
+    const double scale = frame.scale;
+    const QRectF &drawing = frame.drawing;
+    const std::vector<RailpinMarks> &marks = frame.marks;
 
-    const double paperInch = painterUnitsPerPaperInch(painter);
-    const double paperUnit = unit == Unit::Millimetres ? paperInch / kMillimetresPerInch : paperInch;
-    const double denominator = scaleDenominator(paperUnit / fit, unit);
-    const double scale = paperUnit / denominator;
+    // The stretch of the horizontal this piece shows, and the rise within it.
+    const double from = frame.pieces.left(piece);
+    const double to = frame.pieces.right(piece);
+    const bool whole = frame.pieces.count() == 1;
+    const double base = whole ? 0.0 : std::max(from, 0.0) * tangent;
+    const double rise = (whole ? run : std::min(to, run)) * tangent - base;
 
     const double room = drawing.height() / scale - rise - cap;
-    const double railpinHeight = std::min(inUnit(kRailpinHeightInches, unit), room);
-    const double realWidth = run + 2 * post;
+    const double railpinHeight = std::min(inUnit(kRailpinHeightInches, job.unit), room);
+    const double realWidth = to - from;
     const double realHeight = rise + railpinHeight + cap;
-    const QPointF origin(drawing.center().x() - realWidth * scale / 2 + post * scale,
-                         drawing.center().y() + realHeight * scale / 2);
+    const QPointF origin(drawing.center().x() - realWidth * scale / 2 - from * scale,
+                         drawing.center().y() + realHeight * scale / 2 + base * scale);
     const Plan plan(origin, scale);
 
     QPen pen = painter.pen();
-    pen.setWidthF(paperInch / 100);
+    pen.setWidthF(frame.paperInch / 100);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
@@ -172,17 +304,31 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
         return QPolygonF({plan.at(face, foot), plan.at(outer, foot), plan.at(outer, top), plan.at(face, top)});
     };
     painter.setBrush(QColor(200, 200, 200));
-    painter.drawPolygon(postPolygon(-post, 0, 0));
-    painter.drawPolygon(postPolygon(run, run + post, rise));
+    if (from < 0)
+        painter.drawPolygon(postPolygon(-post, 0, 0));
+    if (to > run)
+        painter.drawPolygon(postPolygon(run, run + post, run * tangent));
 
-    // The bottom and top rails along the slope, between the posts' faces.
-    painter.drawLine(plan.at(0, 0), plan.at(run, rise));
-    painter.drawLine(plan.at(0, railpinHeight), plan.at(run, rise + railpinHeight));
+    // The bottom and top rails along the slope, between the posts' faces or
+    // the breaks that end this piece.
+    const double railFrom = std::max(from, 0.0);
+    const double railTo = std::min(to, run);
+    painter.drawLine(plan.at(railFrom, railFrom * tangent), plan.at(railTo, railTo * tangent));
+    painter.drawLine(plan.at(railFrom, railFrom * tangent + railpinHeight),
+                     plan.at(railTo, railTo * tangent + railpinHeight));
+    if (from >= 0)
+        drawBreak(painter, plan, from, from * tangent, railpinHeight, lineHeight);
+    if (to <= run)
+        drawBreak(painter, plan, to, to * tangent, railpinHeight, lineHeight);
 
-    painter.setBrush(QColor(235, 235, 235));
-    for (const RailpinMarks &mark : marks) {
+    // Each railpin, numbered above as in the marks table where the numbers
+    // fit between their neighbours'.
+    const bool numbered = frame.numbersFit();
+    for (qsizetype index = frame.pieces.first(piece); index < frame.pieces.end(piece); ++index) {
+        const RailpinMarks &mark = marks[std::size_t(index)];
         const double left = mark.leftEdge;
         const double right = mark.rightEdge;
+        painter.setBrush(QColor(235, 235, 235));
         if (tangent == 0) {
             painter.drawRect(QRectF(plan.at(left, railpinHeight), plan.at(right, 0)));
         } else {
@@ -190,27 +336,49 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
                                            plan.at(right, right * tangent + railpinHeight),
                                            plan.at(left, left * tangent + railpinHeight)}));
         }
+        if (numbered) {
+            const QPointF top = plan.at(mark.centre, std::max(left, right) * tangent + railpinHeight);
+            painter.drawText(
+                QRectF(top.x() - frame.numberWidth / 2, top.y() - lineHeight, frame.numberWidth, lineHeight),
+                Qt::AlignHCenter | Qt::AlignBottom, QString::number(mark.railpin));
+        }
     }
 
-    // The first gap: between the first two railpins, or the left post and the
-    // only railpin. Its size is the horizontal gap, what a gauge between them reads.
-    if (!marks.empty()) {
-        const double from = marks.size() > 1 ? marks[0].rightEdge : 0.0;
-        const double to = marks.size() > 1 ? marks[1].leftEdge : marks[0].leftEdge;
+    // The gap, in the first piece: between the first two railpins, or the
+    // left post and the only railpin. Its size is horizontal, what a gauge
+    // between them reads.
+    const double dimensionY = plan.at(railFrom, railFrom * tangent).y() + lineHeight / 2;
+    if (piece == 0 && !marks.empty()) {
+        const double gapFrom = marks.size() > 1 ? marks[0].rightEdge : 0.0;
+        const double gapTo = marks.size() > 1 ? marks[1].leftEdge : marks[0].leftEdge;
         // Half ends with one railpin: the post is half a gap from it.
         const bool halfGap = marks.size() == 1 && section.ends == layout::Ends::Half;
         const layout::GapText gap = layout::gapText(section, job, decimalPoint);
         const QString gapFigure = gap.fraction.isEmpty() ? gap.decimal : gap.fraction;
-        const QString size =
-            //: The gap dimension and its unit written on the drawing ("4 in"); short, for the narrow space between two
-            //: railpins.
+        //: The gap dimension and its unit written on the drawing ("4 in"); short, for the narrow space between two
+        //: railpins.
+        const QString size = QCoreApplication::translate("SectionDrawing", "%1 %2")
+                                 .arg(halfGap ? layout::markText(gapTo - gapFrom, job, decimalPoint) : gapFigure,
+                                      layout::unitName(job.unit));
+        drawGapDimension(painter, plan, tangent, gapFrom, gapTo, dimensionY, lineHeight, size, area);
+    }
+    // With half ends the posts stand half a gap from the railpins: dimensioned
+    // at the right post, away from the gap's dimension at the left.
+    if (frame.halfEnds && piece + 1 == frame.pieces.count()) {
+        const QString end =
             QCoreApplication::translate("SectionDrawing", "%1 %2")
-                .arg(halfGap ? layout::markText(to - from, job, decimalPoint) : gapFigure, layout::unitName(unit));
-        drawGapDimension(painter, plan, tangent, from, to, plan.at(0, 0).y() + lineHeight / 2, lineHeight, size, area);
+                .arg(layout::markText(marks.front().leftEdge, job, decimalPoint), layout::unitName(job.unit));
+        drawGapDimension(painter, plan, tangent, marks.back().rightEdge, run, dimensionY, lineHeight, end, area);
     }
 
-    const QString scaleText =
-        QCoreApplication::translate("SectionDrawing", "Scale 1:%1").arg(QString::number(denominator, 'f', 0));
+    QString scaleText =
+        QCoreApplication::translate("SectionDrawing", "Scale 1:%1").arg(QString::number(frame.denominator, 'f', 0));
+    if (!whole) {
+        scaleText = QCoreApplication::translate("SectionDrawing", "%1, part %2 of %3")
+                        .arg(scaleText)
+                        .arg(piece + 1)
+                        .arg(frame.pieces.count());
+    }
     painter.drawText(QRectF(area.left(), area.top(), area.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
                      scaleText);
     painter.restore();

@@ -47,7 +47,7 @@ SheetPages::SheetPages(QPainter &painter, QPagedPaintDevice &device, const QRect
 
 void SheetPages::heading(const QString &text)
 {
-    const double height = titleMetrics.lineSpacing() * 1.4;
+    const double height = headingHeight();
     // A heading is not left alone at the foot of a page.
     if (!makeRoom(height + 3 * lineHeight))
         return;
@@ -106,6 +106,12 @@ std::optional<QRectF> SheetPages::block(double height)
     const QRectF room(content.left(), y, content.width(), std::min(height, content.bottom() - y));
     y += room.height();
     return room;
+}
+
+void SheetPages::keepTogether(double height)
+{
+    if (failure.isEmpty() && !pageEmpty && y + height > content.bottom())
+        startPage();
 }
 
 bool SheetPages::makeRoom(double height)

@@ -66,6 +66,15 @@ public:
     // too little left; nothing when no page could be started.
     std::optional<QRectF> block(double height);
 
+    // Goes on to a new page unless this one has `height` left (or holds
+    // nothing yet), so that what follows is not split between two pages.
+    void keepTogether(double height);
+
+    // The heights of what heading() and line() write, for keepTogether().
+    double headingHeight() const { return titleMetrics.lineSpacing() * 1.4; }
+    double lineStep() const { return lineHeight; }
+    double width() const { return content.width(); }
+
     double inch() const { return dpi; }
     const QString &error() const { return failure; }
 

@@ -49,21 +49,23 @@ layout::Job metricJob()
     return job;
 }
 
-QByteArray sheetPdf(const layout::Job &job, const QPageSize &paper = QPageSize(QPageSize::Letter))
+// The sheet painted as a printer or Print Preview paints it: on the sheet's
+// page, at the device's resolution.
+QByteArray sheetPdf(const layout::Job &job, const QPageSize &paper = QPageSize(QPageSize::Letter), int dpi = 1200)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setPageSize(paper);
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    writer.setResolution(dpi);
+    writer.setPageLayout(printing::sheetPageLayout(paper));
     const QString failure = printing::paintJobSheet(writer, job);
     return failure.isEmpty() ? buffer.data() : QByteArray();
 }
 
 // The sheet's text with runs of blanks made single, so that columns read as words.
-QString sheetText(const layout::Job &job)
+QString sheetText(const layout::Job &job, const QPageSize &paper = QPageSize(QPageSize::Letter), int dpi = 1200)
 {
-    const QByteArray pdf = sheetPdf(job);
+    const QByteArray pdf = sheetPdf(job, paper, dpi);
     if (pdf.isEmpty())
         return {};
     return pdfText(pdf).value_or(QString()).replace(QRegularExpression(QStringLiteral("[ \\t]+")), QStringLiteral(" "));
@@ -181,15 +183,117 @@ private slots:
         const QString text = sheetText(job);
         const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
         QVERIFY2(pages.size() >= 4, qPrintable(QString::number(pages.size())));
-        for (qsizetype page = 1; page + 1 < pages.size(); ++page) {
+        const QString tableHeading = QStringLiteral("Railpin Left edge Centre Right edge Centre from right post");
+        // The drawing in parts comes first; from the table's first page on every page holds rows.
+        qsizetype first = 0;
+        while (first < pages.size() && !pages[first].contains(tableHeading))
+            ++first;
+        QVERIFY(first + 2 < pages.size());
+        for (qsizetype page = 1; page <= first; ++page)
             QVERIFY2(pages[page].contains(QStringLiteral("Long \u2014 Fence, continued")), qPrintable(pages[page]));
-            QVERIFY(pages[page].contains(QStringLiteral("Railpin Left edge Centre Right edge Centre from right post")));
+        for (qsizetype page = first + 1; page + 1 < pages.size(); ++page) {
+            QVERIFY2(pages[page].contains(QStringLiteral("Long \u2014 Fence, continued")), qPrintable(pages[page]));
+            QVERIFY(pages[page].contains(tableHeading));
         }
         // Every railpin is listed once, the last with its mark.
         const layout::RailpinMarks &last = laidOut.marks.back();
         QVERIFY(text.contains(QStringLiteral("\n %1 ").arg(last.railpin)) ||
                 text.contains(QStringLiteral("\n%1 ").arg(last.railpin)));
         QVERIFY(text.contains(layout::markText(last.centre, job) + QStringLiteral(" (")));
+    }
+
+    // The sheet pages like a document: a section's heading, inputs and
+    // drawing share a page, a table never starts in a page's last lines, and
+    // every page names the job and its section. The front's length moves the
+    // page breaks through every part of the sections after it.
+    void everyPageNamesItsSection_data()
+    {
+        QTest::addColumn<QPageSize>("paper");
+        QTest::newRow("Letter") << QPageSize(QPageSize::Letter);
+        QTest::newRow("A4") << QPageSize(QPageSize::A4);
+    }
+
+    void everyPageNamesItsSection()
+    {
+        QFETCH(QPageSize, paper);
+        layout::Job job = barDeck();
+        job.maximumGapStairs = QStringLiteral("4 3/8");
+        job.sections.push_back(section(QStringLiteral("Back"), QStringLiteral("300")));
+        job.sections[3].ends = layout::Ends::Half;
+        const QStringList names{"Front", "Stair", "Side", "Back"};
+        const QString tableHeading = QStringLiteral("Railpin Left edge Centre Right edge Centre from right post");
+        static const QRegularExpression heading(QStringLiteral("^ *Bar deck \u2014 (\\w+)(, continued)?$"),
+                                                QRegularExpression::MultilineOption);
+        for (int front = 36; front <= 372; front += 48) {
+            job.sections[0].length = QString::number(front);
+            const QString text = sheetText(job, paper);
+            QVERIFY(!text.isEmpty());
+            const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
+            QVERIFY(pages.size() >= 3);
+            QStringList started;
+            for (const QString &page : pages) {
+                const QString where = QStringLiteral("front %1 in, page:\n%2").arg(front).arg(page);
+                QStringList named;
+                qsizetype headings = 0;
+                for (QRegularExpressionMatchIterator found = heading.globalMatch(page); found.hasNext();) {
+                    const QRegularExpressionMatch match = found.next();
+                    QVERIFY2(names.contains(match.captured(1)), qPrintable(where));
+                    named.append(match.captured(1));
+                    if (match.captured(2).isEmpty()) {
+                        ++headings;
+                        started.append(match.captured(1));
+                    }
+                }
+                const bool totals = page.contains(QStringLiteral("Totals"));
+                QVERIFY2(!named.isEmpty() || totals, qPrintable(where));
+                // Each section begun here has its inputs and drawing here.
+                QVERIFY2(page.count(QStringLiteral("Maximum gap: ")) == headings, qPrintable(where));
+                QVERIFY2(page.count(QStringLiteral("Scale 1:")) >= headings, qPrintable(where));
+                // The last line above the footer is never a table's title or heading.
+                QStringList lines = page.split(u'\n', Qt::SkipEmptyParts);
+                while (!lines.isEmpty() && lines.constLast().trimmed().isEmpty())
+                    lines.removeLast();
+                QVERIFY(lines.size() >= 2);
+                const QString last = lines[lines.size() - 2].simplified();
+                QVERIFY2(last != tableHeading && !last.endsWith(u':'), qPrintable(where));
+            }
+            QCOMPARE(started, names);
+        }
+    }
+
+    // Print Preview and the printout paint the exported PDF's pages: the same
+    // page, and the same page breaks at a printer's resolution.
+    void printedPagesAreTheExportedOnes_data()
+    {
+        QTest::addColumn<QPageSize>("paper");
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("Letter, high resolution") << QPageSize(QPageSize::Letter) << 1200;
+        QTest::newRow("A4, high resolution") << QPageSize(QPageSize::A4) << 1200;
+        QTest::newRow("A4, 600 dpi") << QPageSize(QPageSize::A4) << 600;
+    }
+
+    void printedPagesAreTheExportedOnes()
+    {
+        QFETCH(QPageSize, paper);
+        QFETCH(int, dpi);
+        const QPageLayout page = printing::sheetPageLayout(paper);
+        QCOMPARE(page.pageSize().id(), paper.id());
+        QCOMPARE(page.orientation(), QPageLayout::Portrait);
+        QCOMPARE(page.margins(QPageLayout::Millimeter), QMarginsF(15, 15, 15, 15));
+
+        layout::Job job = barDeck();
+        job.sections.push_back(section(QStringLiteral("Back"), QStringLiteral("300")));
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("deck.pdf"));
+        QCOMPARE(printing::writeJobPdf(job, path, paper), QString());
+        QFile exported(path);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        const QStringList exportedPages = pdfText(exported.readAll()).value_or(QString()).split(u'\f');
+        const QStringList printedPages = pdfText(sheetPdf(job, paper, dpi)).value_or(QString()).split(u'\f');
+        QVERIFY(exportedPages.size() > 2);
+        QCOMPARE(printedPages.size(), exportedPages.size());
+        for (qsizetype index = 0; index < exportedPages.size(); ++index)
+            QCOMPARE(printedPages[index].simplified(), exportedPages[index].simplified());
     }
 
     void writtenPdfReplacesOnlyWhenComplete()

@@ -99,9 +99,13 @@ QString drawnGap(const layout::Job &job, const layout::SectionLayout &laid)
         QPainter painter(&device);
         printing::drawSection(painter, QRectF(0, 0, 8000, 3000), job, laid, u'.');
     }
-    for (const QString &text : device.recording().texts)
-        if (!text.startsWith(QLatin1String("Scale")))
+    // Not the scale, nor a railpin's number.
+    for (const QString &text : device.recording().texts) {
+        bool number = false;
+        text.toInt(&number);
+        if (!text.startsWith(QLatin1String("Scale")) && !number)
             return text;
+    }
     return {};
 }
 

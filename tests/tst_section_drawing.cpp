@@ -178,6 +178,81 @@ private slots:
                  qPrintable(drawn.texts.join(u'|')));
     }
 
+    // A long section is drawn in pieces at one scale where every railpin's
+    // number can be read: each railpin once, numbered as in the marks table,
+    // and every distinct gap dimensioned.
+    void longSectionInReadablePieces_data()
+    {
+        QTest::addColumn<layout::Job>("job");
+        QTest::addColumn<bool>("inPieces");
+        QTest::newRow("36 in deck front, whole") << jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("36")) << false;
+        QTest::newRow("40 ft deck side") << jobOf(layout::Unit::Inches, "1 1/2", "4", sectionOf("480")) << true;
+        QTest::newRow("100 ft fence") << jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("1200")) << true;
+        QTest::newRow("half ends") << jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("300", layout::Ends::Half))
+                                   << true;
+        QTest::newRow("long stair") << jobOf(layout::Unit::Inches, "1 1/2", "4",
+                                             sectionOf("240", layout::Ends::Full,
+                                                       layout::Stair{"7 1/2", "10", std::nullopt, {}}))
+                                    << true;
+        QTest::newRow("12 m in millimetres")
+            << jobOf(layout::Unit::Millimetres, "35", "100", sectionOf("12000", layout::Ends::Half)) << true;
+    }
+
+    void longSectionInReadablePieces()
+    {
+        QFETCH(layout::Job, job);
+        QFETCH(bool, inPieces);
+        const layout::SectionLayout laidOut = layout::layOut(job, job.sections.front());
+        QVERIFY2(laidOut.laidOut(), qPrintable(laidOut.problems.join(u'\n')));
+        const auto &marks = laidOut.stair ? laidOut.horizontalMarks : laidOut.marks;
+
+        const QSize size(9000, 2600);
+        const QRectF area(QPointF(0, 0), QSizeF(size));
+        int pieces = 0;
+        {
+            RecordingPaintDevice measuring(size);
+            QPainter painter(&measuring);
+            pieces = printing::drawingPieces(painter, QSizeF(size), job, laidOut);
+        }
+        QCOMPARE(pieces > 1, inPieces);
+
+        QStringList texts;
+        qsizetype shapes = 0;
+        double scale = 0;
+        for (int piece = 0; piece < pieces; ++piece) {
+            RecordingPaintDevice paper(size);
+            QPainter painter(&paper);
+            const printing::DrawingScale drawn =
+                printing::drawSection(painter, area, job, laidOut, u'.', piece, pieces);
+            painter.end();
+            QVERIFY2(piece == 0 || drawn.devicePerUnit == scale, "every piece at one scale");
+            scale = drawn.devicePerUnit;
+            texts += paper.recording().texts;
+            shapes += qsizetype(paper.recording().shapes.size());
+            for (const QPolygonF &shape : paper.recording().shapes) {
+                for (const QPointF &point : shape)
+                    QVERIFY(area.adjusted(-1, -1, 1, 1).contains(point));
+            }
+            if (pieces > 1)
+                QVERIFY2(drawn.text.endsWith(QStringLiteral(", part %1 of %2").arg(piece + 1).arg(pieces)),
+                         qPrintable(drawn.text));
+        }
+        // Two posts and every railpin once.
+        QCOMPARE(shapes, qsizetype(marks.size()) + 2);
+        // Neighbouring railpins at least a sixth of an inch apart on paper (1200 dpi).
+        QVERIFY2((marks[1].centre - marks[0].centre) * scale >= 1200.0 / 6, qPrintable(QString::number(scale)));
+        for (const layout::RailpinMarks &mark : marks)
+            QCOMPARE(texts.count(QString::number(mark.railpin)), 1);
+
+        // The gap, and with half ends the post's half gap.
+        const layout::GapText gap = layout::gapText(laidOut, job);
+        const QString unit = u' ' + layout::unitName(job.unit);
+        QVERIFY2(texts.contains((gap.fraction.isEmpty() ? gap.decimal : gap.fraction) + unit),
+                 qPrintable(texts.join(u'|')));
+        if (laidOut.ends == layout::Ends::Half)
+            QVERIFY2(texts.contains(layout::markText(marks[0].leftEdge, job) + unit), qPrintable(texts.join(u'|')));
+    }
+
     void problemDrawnAsText_data()
     {
         QTest::addColumn<layout::Job>("job");
