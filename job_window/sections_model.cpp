@@ -64,6 +64,8 @@ QString SectionsModel::cellProblem(int row, int column) const
     case MaximumGap:
         return section.maximumGap ? measurementProblem(*section.maximumGap) : QString();
     case Slope:
+        if (section.stair && !section.stair->unreadSlope.isEmpty() && !section.stair->angleDegrees)
+            return cell_text::readSlope(cell_text::slopeShown(section.stair, decimalPoint_), decimalPoint_).problem;
         if (section.stair && (!section.stair->rise.isEmpty() || !section.stair->run.isEmpty())) {
             const QString rise = measurementProblem(section.stair->rise);
             return rise.isEmpty() ? measurementProblem(section.stair->run) : rise;
@@ -270,11 +272,9 @@ std::optional<layout::Section> SectionsModel::edited(const layout::Section &sect
         changed.ends = value.toInt() == int(layout::Ends::Half) ? layout::Ends::Half : layout::Ends::Full;
         break;
     case Slope: {
+        // A slope that cannot be read is kept as typed and flagged, as any
+        // other cell is.
         const cell_text::SlopeEntry slope = cell_text::readSlope(text, decimalPoint_);
-        if (!slope.problem.isEmpty()) {
-            emit editRefused(slope.problem);
-            return std::nullopt;
-        }
         // A stair keeps what the file held beyond its slope.
         const std::optional<layout::Stair> old = section.stair;
         changed.stair = slope.stair;

@@ -29,6 +29,10 @@ struct Stair
     // Kept from the file and written back; initialised here so that
     // Stair{rise, run, angle} stays complete.
     QJsonObject unknownFields = {};
+    // A slope typed that is neither rise : run nor an angle, kept as typed
+    // (with "." as the decimal separator) so that it is shown and flagged
+    // rather than lost; empty otherwise.
+    QString unreadSlope = {};
 
     bool operator==(const Stair &) const = default;
 };

@@ -111,6 +111,8 @@ void readStair(Reader &reader, const QJsonValue &value, qsizetype index, Section
     const QJsonValue angle = object.value(keys::kAngle);
     if (angle.isDouble())
         stair.angleDegrees = angle.toDouble();
+    else if (angle.isString())
+        stair.unreadSlope = angle.toString();  // written so by a window that could not read it
     else if (!angle.isUndefined() && !angle.isNull())
         reader.fail(stairPlace(index, keys::kAngle),
                     QCoreApplication::translate("layout", "must be a number of degrees"));

@@ -172,34 +172,39 @@ private slots:
 
     void editCell_data()
     {
+        QTest::addColumn<int>("column");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("flagged");
-        QTest::newRow("whole inches") << "en_US"
+        QTest::newRow("whole inches") << int(SectionsModel::Length) << "en_US"
                                       << "48"
                                       << "48" << false;
-        QTest::newRow("mixed number") << "en_US"
+        QTest::newRow("mixed number") << int(SectionsModel::Length) << "en_US"
                                       << "47 1/2"
                                       << "47 1/2" << false;
-        QTest::newRow("decimal point") << "en_US"
+        QTest::newRow("decimal point") << int(SectionsModel::Length) << "en_US"
                                        << "47.5"
                                        << "47.5" << false;
-        QTest::newRow("decimal comma where the locale uses it") << "de_DE"
+        QTest::newRow("decimal comma where the locale uses it") << int(SectionsModel::Length) << "de_DE"
                                                                 << "47,5"
                                                                 << "47.5" << false;
-        QTest::newRow("decimal comma elsewhere") << "en_US"
+        QTest::newRow("decimal comma elsewhere") << int(SectionsModel::Length) << "en_US"
                                                  << "47,5"
                                                  << "47,5" << true;
-        QTest::newRow("half a fraction") << "en_US"
+        QTest::newRow("half a fraction") << int(SectionsModel::Length) << "en_US"
                                          << "47 1/"
                                          << "47 1/" << true;
-        QTest::newRow("letters") << "en_US"
+        QTest::newRow("letters") << int(SectionsModel::Length) << "en_US"
                                  << "forty"
                                  << "forty" << true;
+        QTest::newRow("unreadable slope kept") << int(SectionsModel::Slope) << "en_US"
+                                               << "steep"
+                                               << "steep" << true;
     }
     void editCell()
     {
+        QFETCH(int, column);
         QFETCH(QString, locale);
         QFETCH(QString, typed);
         QFETCH(QString, stored);
@@ -208,20 +213,22 @@ private slots:
         const JobWindowFixture job;
         QLocale::setDefault(QLocale::c());
         const int marksBefore = job.table("tblMarks")->model()->rowCount();
-        job.editCell(0, SectionsModel::Length, typed);
+        job.editCell(0, column, typed);
 
-        QCOMPARE(job.window->job().sections[0].length, stored);
-        QCOMPARE(job.cell(0, SectionsModel::Length).toString(), typed);
+        const layout::Section &edited = job.window->job().sections[0];
+        QCOMPARE(column == SectionsModel::Slope ? edited.stair.value_or(layout::Stair()).unreadSlope : edited.length,
+                 stored);
+        QCOMPARE(job.cell(0, column).toString(), typed);
         QVERIFY(job.window->isModified());
         QVERIFY(job.window->isWindowModified());
-        const QString problem = job.cell(0, SectionsModel::Length, SectionsModel::ProblemRole).toString();
+        const QString problem = job.cell(0, column, SectionsModel::ProblemRole).toString();
         QCOMPARE(!problem.isEmpty(), flagged);
-        QCOMPARE(job.cell(0, SectionsModel::Length, Qt::ToolTipRole).toString(), problem);
-        QCOMPARE(job.cell(0, SectionsModel::Length, Qt::ForegroundRole).isValid(), flagged);
+        QCOMPARE(job.cell(0, column, Qt::ToolTipRole).toString(), problem);
+        QCOMPARE(job.cell(0, column, Qt::ForegroundRole).isValid(), flagged);
         if (flagged) {
             QCOMPARE(job.window->statusBar()->currentMessage(), problem);
             QCOMPARE(job.table("tblMarks")->model()->rowCount(), 0);
-            QVERIFY(job.cell(0, SectionsModel::Length).toString().contains(typed));
+            QVERIFY(problem.contains(typed));
         } else {
             QVERIFY(job.table("tblMarks")->model()->rowCount() > marksBefore);
         }
