@@ -96,6 +96,7 @@ void frmJob::setUpViews()
     // Qt's default of 32,767 characters would cut a longer name from a file
     // without a word; the file's own limit is the one that counts.
     ui->txtJobName->setMaxLength(int(layout::kMaximumFileBytes));
+    ui->spnPackSize->setMaximum(layout::kLargestPackSize);
     for (QLineEdit *field : {ui->txtRailpinWidth, ui->txtMaximumGap, ui->txtMaximumGapStairs}) {
         QAction *problem =
             field->addAction(style()->standardIcon(QStyle::SP_MessageBoxCritical), QLineEdit::TrailingPosition);
@@ -166,6 +167,7 @@ void frmJob::connectHandlers()
     connect(ui->cboIncrement, &QComboBox::activated, this, &frmJob::cboIncrement_Click);
     connect(ui->cboMarkStep, &QComboBox::activated, this, &frmJob::cboMarkStep_Click);
     connect(ui->spnExtraStock, &QSpinBox::valueChanged, this, &frmJob::spnExtraStock_Change);
+    connect(ui->spnPackSize, &QSpinBox::valueChanged, this, &frmJob::spnPackSize_Change);
 
     connect(ui->mnuFileNew, &QAction::triggered, this, &frmJob::mnuFileNew_Click);
     connect(ui->mnuFileOpen, &QAction::triggered, this, &frmJob::mnuFileOpen_Click);
@@ -266,6 +268,7 @@ void frmJob::showJobFields()
     const QSignalBlocker incrementQuiet(ui->cboIncrement);
     const QSignalBlocker stepQuiet(ui->cboMarkStep);
     const QSignalBlocker stockQuiet(ui->spnExtraStock);
+    const QSignalBlocker packQuiet(ui->spnPackSize);
     ui->txtJobName->setText(layout::displayText(shown.name, layout::LineBreaks::Replaced));
     ui->txtRailpinWidth->setText(cell_text::shown(shown.railpinWidth, point));
     ui->txtMaximumGap->setText(cell_text::shown(shown.maximumGap, point));
@@ -274,6 +277,13 @@ void frmJob::showJobFields()
     ui->cboIncrement->setCurrentIndex(ui->cboIncrement->findData(shown.increment));
     ui->cboMarkStep->setCurrentIndex(shown.markStep == 0.5 ? 1 : 0);
     ui->spnExtraStock->setValue(shown.extraStockPercent);
+    ui->spnPackSize->setValue(shown.packSize.value_or(0));
+    // Fractions of an inch round inch marks, the step metric ones.
+    const bool metric = shown.unit == layout::Unit::Millimetres;
+    ui->cboIncrement->setEnabled(!metric);
+    ui->lblIncrement->setEnabled(!metric);
+    ui->cboMarkStep->setEnabled(metric);
+    ui->lblMarkStep->setEnabled(metric);
     showFieldProblem(ui->txtRailpinWidth, shown.railpinWidth);
     showFieldProblem(ui->txtMaximumGap, shown.maximumGap);
     showFieldProblem(ui->txtMaximumGapStairs, shown.maximumGapStairs.value_or(QString()), true);

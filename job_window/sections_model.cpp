@@ -73,7 +73,7 @@ QString SectionsModel::cellProblem(int row, int column) const
         return {};
     case Count:
         // A fixed count whose gap is over the limit is as wrong as a bad cell.
-        return section.count ? layouts[size_t(row)].warnings.join(QStringLiteral("; ")) : QString();
+        return section.count ? localised(layouts[size_t(row)].warnings.join(QStringLiteral("; "))) : QString();
     case Gap:
         return localised(layouts[size_t(row)].problems.join(QStringLiteral("; ")));
     default:

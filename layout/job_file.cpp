@@ -184,7 +184,7 @@ void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
     if (const auto percent =
             reader.whole(object, keys::kExtraStockPercent, topPlace(keys::kExtraStockPercent), 0, 1000))
         job.extraStockPercent = qint32(*percent);
-    if (const auto pack = reader.whole(object, keys::kPackSize, topPlace(keys::kPackSize), 1, 1'000'000))
+    if (const auto pack = reader.whole(object, keys::kPackSize, topPlace(keys::kPackSize), 1, kLargestPackSize))
         job.packSize = qint32(*pack);
 }
 

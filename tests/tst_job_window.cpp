@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -355,14 +356,23 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("automatic");
         QTest::addColumn<bool>("overTheLimit");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("gap");  // as the problem writes it
         QTest::newRow("automatic") << ""
-                                   << "6 (auto)" << true << false;
+                                   << "6 (auto)" << true << false << "en_US"
+                                   << "";
         QTest::newRow("fixed within the maximum") << "9"
-                                                  << "9" << false << false;
+                                                  << "9" << false << false << "en_US"
+                                                  << "";
         QTest::newRow("fixed, the same as the automatic") << "6"
-                                                          << "6" << false << false;
+                                                          << "6" << false << false << "en_US"
+                                                          << "";
         QTest::newRow("fixed over the maximum") << "4"
-                                                << "4" << false << true;
+                                                << "4" << false << true << "en_US"
+                                                << "6.1";
+        QTest::newRow("over the maximum, decimal comma") << "4"
+                                                         << "4" << false << true << "fr_FR"
+                                                         << "6,1";
     }
     void countCell()
     {
@@ -370,7 +380,11 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(bool, automatic);
         QFETCH(bool, overTheLimit);
+        QFETCH(QString, locale);
+        QFETCH(QString, gap);
+        QLocale::setDefault(QLocale(locale));
         const JobWindowFixture job;
+        QLocale::setDefault(QLocale::c());
         job.editCell(0, SectionsModel::Count, typed);
         job.table()->setCurrentIndex(job.sections()->index(0, SectionsModel::Name));
         QCOMPARE(job.cell(0, SectionsModel::Count).toString(), shown);
@@ -380,6 +394,7 @@ private slots:
         QVERIFY(!job.cell(0, SectionsModel::Count, Qt::ToolTipRole).toString().isEmpty());
         const QString problem = job.cell(0, SectionsModel::Count, SectionsModel::ProblemRole).toString();
         QCOMPARE(!problem.isEmpty(), overTheLimit);
+        QVERIFY2(problem.contains(gap), qPrintable(problem));
         QCOMPARE(job.cell(0, SectionsModel::Count, Qt::BackgroundRole).isValid(), overTheLimit);
         QCOMPARE(job.window->statusBar()->currentMessage(), problem);
 
@@ -469,6 +484,76 @@ private slots:
         QCOMPARE(job.window->job().extraStockPercent, 10);
         QVERIFY(!job.window->isModified());
         QVERIFY(!job.action("mnuEditUndo")->isEnabled());
+        // A pack size typed digit by digit is one change; None is no pack size.
+        auto *pack = job.get<QSpinBox>("spnPackSize");
+        QCOMPARE(pack->text(), QStringLiteral("None"));
+        pack->setFocus();
+        pack->selectAll();
+        QTest::keyClicks(pack, QStringLiteral("25"));
+        QTest::keyClick(pack, Qt::Key_Tab);
+        QCOMPARE(job.window->job().packSize, std::optional<qint32>(25));
+        QVERIFY(job.get<QLabel>("lblToOrder")->text().contains(QStringLiteral(" of 25")));
+        job.action("mnuEditUndo")->trigger();
+        QCOMPARE(job.window->job().packSize, std::nullopt);
+        QCOMPARE(pack->text(), QStringLiteral("None"));
+        QVERIFY(!job.window->isModified());
+    }
+
+    // Changing the unit of a job that holds only the defaults takes the new
+    // unit's; a job with lengths asks whether to convert them.
+    void unitChange_data()
+    {
+        QTest::addColumn<layout::Job>("start");
+        QTest::addColumn<int>("answer");  // to the question; NoButton: none expected
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("length");
+        layout::Job metricNew = layout::newJob();
+        metricNew.unit = layout::Unit::Millimetres;
+        metricNew.railpinWidth = QStringLiteral("35");
+        metricNew.maximumGap = QStringLiteral("100");
+        const auto mm = int(layout::Unit::Millimetres);
+        const auto in = int(layout::Unit::Inches);
+        QTest::newRow("defaults to millimetres") << layout::newJob() << int(QMessageBox::NoButton) << mm << "35"
+                                                 << "";
+        QTest::newRow("defaults to inches") << metricNew << int(QMessageBox::NoButton) << in << "1 3/8"
+                                            << "";
+        QTest::newRow("lengths converted") << sampleJob() << int(QMessageBox::Yes) << mm << "34.925"
+                                           << "914.4";
+        QTest::newRow("numbers kept") << sampleJob() << int(QMessageBox::No) << mm << "1 3/8"
+                                      << "36";
+        QTest::newRow("cancelled") << sampleJob() << int(QMessageBox::Cancel) << in << "1 3/8"
+                                   << "36";
+    }
+    void unitChange()
+    {
+        QFETCH(layout::Job, start);
+        QFETCH(int, answer);
+        QFETCH(int, unit);
+        QFETCH(QString, width);
+        QFETCH(QString, length);
+        const JobWindowFixture job(start);
+        if (answer != QMessageBox::NoButton)
+            job.watcher->answerNextMessage(QMessageBox::StandardButton(answer));
+        auto *units = job.get<QComboBox>("cboUnit");
+        units->setFocus();
+        QTest::keyClick(units, start.unit == layout::Unit::Inches ? Qt::Key_Down : Qt::Key_Up);
+
+        QCOMPARE(job.watcher->messages.size(), answer == QMessageBox::NoButton ? 0 : 1);
+        if (answer != QMessageBox::NoButton)
+            QCOMPARE(job.watcher->messages.front().objectName, QStringLiteral("msgConvertLengths"));
+        const layout::Job &now = job.window->job();
+        QCOMPARE(int(now.unit), unit);
+        QCOMPARE(units->currentData().toInt(), unit);
+        QCOMPARE(now.railpinWidth, width);
+        QCOMPARE(now.sections[0].length, length);
+        const bool metric = now.unit == layout::Unit::Millimetres;
+        QCOMPARE(job.get("cboIncrement")->isEnabled(), !metric);
+        QCOMPARE(job.get("cboMarkStep")->isEnabled(), metric);
+        // One change, undone at once.
+        QCOMPARE(job.window->isModified(), answer != QMessageBox::Cancel);
+        job.action("mnuEditUndo")->trigger();
+        QVERIFY(job.window->job() == start);
     }
 
     void badJobFieldIsMarked()
@@ -648,14 +733,15 @@ private slots:
     {
         const JobWindowFixture job;
         job.get("txtJobName")->setFocus();
+        // The mark step is for millimetres: an inch job skips it.
         const QStringList order{"cboUnit",
                                 "spnExtraStock",
+                                "spnPackSize",
                                 "txtRailpinWidth",
                                 "txtMaximumGap",
                                 "btnMaximumGapPresets",
                                 "txtMaximumGapStairs",
                                 "cboIncrement",
-                                "cboMarkStep",
                                 "tblSections",
                                 "tblMarks",
                                 "txtJobName"};
