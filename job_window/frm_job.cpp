@@ -80,6 +80,8 @@ void frmJob::setUpViews()
     const int rowHeight = fontMetrics().height() + fontMetrics().height() / 2;
     ui->tblSections->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui->tblSections->verticalHeader()->setDefaultSectionSize(rowHeight);
+    ui->cboMarksMeasured->addItem(tr("along the rail"), int(MarksModel::Measured::AlongTheRail));
+    ui->cboMarksMeasured->addItem(tr("level"), int(MarksModel::Measured::Level));
     ui->tblMarks->setModel(marks.get());
     ui->tblMarks->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->tblMarks->verticalHeader()->hide();
@@ -168,6 +170,7 @@ void frmJob::connectHandlers()
     connect(ui->cboMarkStep, &QComboBox::activated, this, &frmJob::cboMarkStep_Click);
     connect(ui->spnExtraStock, &QSpinBox::valueChanged, this, &frmJob::spnExtraStock_Change);
     connect(ui->spnPackSize, &QSpinBox::valueChanged, this, &frmJob::spnPackSize_Change);
+    connect(ui->cboMarksMeasured, &QComboBox::activated, this, &frmJob::cboMarksMeasured_Click);
 
     connect(ui->mnuFileNew, &QAction::triggered, this, &frmJob::mnuFileNew_Click);
     connect(ui->mnuFileOpen, &QAction::triggered, this, &frmJob::mnuFileOpen_Click);
@@ -215,6 +218,7 @@ void frmJob::connectHandlers()
         ui->drwSection->update();
         showTotals();
         showCellProblem();
+        showMarksMeasured();
         updateEditActions();
     });
     connect(sections.get(), &QAbstractItemModel::rowsInserted, this,
@@ -365,6 +369,22 @@ void frmJob::currentSectionChanged()
     ui->drwSection->showSection(sections.get(), row);
     updateEditActions();
     showCellProblem();
+    showMarksMeasured();
+}
+
+// A stair offers its marks both ways; a level section's are level.
+void frmJob::showMarksMeasured()
+{
+    const int row = currentSectionRow();
+    const bool stair = row >= 0 && job().sections[size_t(row)].stair.has_value();
+    const MarksModel::Measured shown = stair ? marks->measured() : MarksModel::Measured::Level;
+    ui->cboMarksMeasured->setCurrentIndex(ui->cboMarksMeasured->findData(int(shown)));
+    ui->cboMarksMeasured->setEnabled(stair);
+}
+
+void frmJob::cboMarksMeasured_Click()
+{
+    marks->setMeasured(MarksModel::Measured(ui->cboMarksMeasured->currentData().toInt()));
 }
 
 void frmJob::showCellProblem()

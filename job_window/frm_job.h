@@ -72,6 +72,8 @@ private:
     void updateTitle();
     void currentSectionChanged();
     void showCellProblem();
+    void showMarksMeasured();
+    void cboMarksMeasured_Click();
     void rebuildPresets();
     void showUnusedFields();
     void rebuildRecentFiles();

@@ -97,6 +97,9 @@ QVariant SectionsModel::displayText(int row, int column, bool forEditing) const
     case Name:
         return section.name;
     case Length:
+        // A stair's length is measured along the rail, not level.
+        if (section.stair && !forEditing)
+            return tr("%1 (along the rail)").arg(cell_text::shown(section.length, decimalPoint_));
         return cell_text::shown(section.length, decimalPoint_);
     case Ends:
         if (forEditing)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_file.h"
 #include "job_window_fixture.h"
+#include "measurement.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -497,6 +498,48 @@ private slots:
         QCOMPARE(job.window->job().packSize, std::nullopt);
         QCOMPARE(pack->text(), QStringLiteral("None"));
         QVERIFY(!job.window->isModified());
+    }
+
+    // A stair's marks are along the rail or level, as chosen, and say which;
+    // a level section's are level. A stair's length is along the rail.
+    void marksMeasured_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("choice");  // index in the list; -1: none
+        QTest::addColumn<bool>("level");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("level section") << 0 << -1 << true << false;
+        QTest::newRow("stair along the rail") << 1 << -1 << false << true;
+        QTest::newRow("stair level") << 1 << 1 << true << true;
+    }
+    void marksMeasured()
+    {
+        QFETCH(int, row);
+        QFETCH(int, choice);
+        QFETCH(bool, level);
+        QFETCH(bool, offered);
+        const JobWindowFixture job;
+        job.table()->setCurrentIndex(job.sections()->index(row, SectionsModel::Name));
+        auto *measured = job.get<QComboBox>("cboMarksMeasured");
+        QCOMPARE(measured->isEnabled(), offered);
+        if (choice >= 0) {
+            measured->setFocus();
+            QTest::keyClick(measured, Qt::Key_Down);
+        }
+        QCOMPARE(measured->currentText(), level ? QStringLiteral("level") : QStringLiteral("along the rail"));
+        const layout::Job &shown = job.window->job();
+        const layout::SectionLayout laidOut = layout::layOut(shown, shown.sections[size_t(row)]);
+        const auto &expected = laidOut.stair && level ? laidOut.horizontalMarks : laidOut.marks;
+        const QAbstractItemModel *marks = job.table("tblMarks")->model();
+        QCOMPARE(marks->rowCount(), int(expected.size()));
+        QCOMPARE(marks->index(0, 2).data().toString(), layout::markText(expected.front().centre, shown));
+        QCOMPARE(job.cell(row, SectionsModel::Length).toString().contains(QStringLiteral("along the rail")),
+                 laidOut.stair);
+        QCOMPARE(job.cell(row, SectionsModel::Length, Qt::EditRole).toString(), shown.sections[size_t(row)].length);
+        // The choice stays with the stair while another section is shown.
+        job.table()->setCurrentIndex(job.sections()->index(1 - row, SectionsModel::Name));
+        job.table()->setCurrentIndex(job.sections()->index(row, SectionsModel::Name));
+        QCOMPARE(measured->currentText(), level ? QStringLiteral("level") : QStringLiteral("along the rail"));
     }
 
     // Changing the unit of a job that holds only the defaults takes the new
