@@ -97,9 +97,6 @@ QVariant SectionsModel::displayText(int row, int column, bool forEditing) const
     case Name:
         return section.name;
     case Length:
-        // A stair's length is measured along the rail, not level.
-        if (section.stair && !forEditing)
-            return tr("%1 (along the rail)").arg(cell_text::shown(section.length, decimalPoint_));
         return cell_text::shown(section.length, decimalPoint_);
     case Ends:
         if (forEditing)
@@ -205,6 +202,10 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
             return tr("The fewest railpins whose gap is within the maximum; type a count to fix it");
         if (column == Count)
             return tr("A fixed count; Edit > Automatic Count gives the fewest railpins within the maximum again");
+        // A stair's length is measured along the rail, not level; the cell
+        // says so where a note in the cell would push the gaps out of view.
+        if (column == Length && section.stair)
+            return tr("Along the rail, from post to post");
         if (column == Slope)
             return tr("Empty for a level section; rise : run (7 : 11) or an angle (35\u00B0) for a stair");
         return {};

@@ -94,6 +94,18 @@ public:
     QString problem;
 };
 
+// An angle in quotes: a number written so by hand, or a slope the window
+// could not read, kept as typed so that it is flagged again.
+void readAngleText(const QString &text, Stair &stair)
+{
+    bool ok = false;
+    const double degrees = text.trimmed().toDouble(&ok);
+    if (ok && std::isfinite(degrees))
+        stair.angleDegrees = degrees;
+    else
+        stair.unreadSlope = text;
+}
+
 void readStair(Reader &reader, const QJsonValue &value, qsizetype index, Section &section)
 {
     if (value.isUndefined() || value.isNull())
@@ -112,7 +124,7 @@ void readStair(Reader &reader, const QJsonValue &value, qsizetype index, Section
     if (angle.isDouble())
         stair.angleDegrees = angle.toDouble();
     else if (angle.isString())
-        stair.unreadSlope = angle.toString();  // written so by a window that could not read it
+        readAngleText(angle.toString(), stair);
     else if (!angle.isUndefined() && !angle.isNull())
         reader.fail(stairPlace(index, keys::kAngle),
                     QCoreApplication::translate("layout", "must be a number of degrees"));

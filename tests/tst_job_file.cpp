@@ -167,7 +167,8 @@ private slots:
     void unreadableMeasurementIsKept()
     {
         const layout::JobReadResult read = layout::parseJob(
-            withSections(R"([{"length": "3 ft"}, {"length": 36.5}, {"length": "36", "stair": {"angle": "steep"}}])"));
+            withSections(R"([{"length": "3 ft"}, {"length": 36.5}, {"length": "36", "stair": {"angle": "steep"}},
+                {"length": "36", "stair": {"angle": "35"}}])"));
         QVERIFY2(read.job.has_value(), qPrintable(read.error));
         QCOMPARE(read.job->sections[0].length, QStringLiteral("3 ft"));
         QCOMPARE(read.job->sections[1].length, QStringLiteral("36.5"));
@@ -181,6 +182,7 @@ private slots:
         const layout::JobReadResult again = layout::parseJob(layout::serializeJob(*read.job));
         QVERIFY2(again.job.has_value(), qPrintable(again.error));
         QCOMPARE(again.job->sections[2].stair, read.job->sections[2].stair);
+        QCOMPARE(read.job->sections[3].stair->angleDegrees, std::optional<double>(35));
     }
 
     // A near miss of a known field stops the sections it touches; any other
