@@ -35,6 +35,8 @@ QString slopeShown(const std::optional<layout::Stair> &stair, QChar decimalPoint
 {
     if (!stair)
         return {};
+    if (!stair->unreadSlope.isEmpty() && !stair->angleDegrees && stair->rise.isEmpty() && stair->run.isEmpty())
+        return shown(stair->unreadSlope, decimalPoint);
     if (!stair->rise.isEmpty() || !stair->run.isEmpty() || !stair->angleDegrees)
         return shown(stair->rise, decimalPoint) + QStringLiteral(" : ") + shown(stair->run, decimalPoint);
     return shown(QString::number(*stair->angleDegrees, 'g', 12), decimalPoint) + kDegree;
@@ -56,11 +58,13 @@ SlopeEntry readSlope(const QString &typed, QChar decimalPoint)
         number.chop(1);
     bool ok = false;
     const double degrees = stored(number, decimalPoint).toDouble(&ok);
-    if (!ok || !std::isfinite(degrees))
-        return {std::nullopt,
-                QCoreApplication::translate(
-                    "cell_text", "Slope \"%1\" is neither an angle in degrees nor rise : run, such as 7 : 11")
-                    .arg(text)};
+    if (!ok || !std::isfinite(degrees)) {
+        layout::Stair unread;
+        unread.unreadSlope = stored(text, decimalPoint);
+        return {unread, QCoreApplication::translate(
+                            "cell_text", "Slope \"%1\" is neither an angle in degrees nor rise : run, such as 7 : 11")
+                            .arg(text)};
+    }
     layout::Stair stair;
     stair.angleDegrees = degrees;
     return {stair, {}};

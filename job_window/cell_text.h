@@ -29,7 +29,9 @@ struct SlopeEntry
 };
 
 // Reads a slope cell: empty is level, "rise : run" keeps both measurements as
-// typed (they are checked like any other), and a number is an angle in degrees.
+// typed (they are checked like any other), and a number is an angle in
+// degrees. Anything else is a stair whose slope is kept as typed, with the
+// problem that says what a slope may be.
 SlopeEntry readSlope(const QString &typed, QChar decimalPoint);
 
 struct CountEntry

@@ -81,6 +81,8 @@ void frmJob::setUpViews()
     const int rowHeight = fontMetrics().height() + fontMetrics().height() / 2;
     ui->tblSections->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui->tblSections->verticalHeader()->setDefaultSectionSize(rowHeight);
+    ui->cboMarksMeasured->addItem(tr("along the rail"), int(MarksModel::Measured::AlongTheRail));
+    ui->cboMarksMeasured->addItem(tr("level"), int(MarksModel::Measured::Level));
     ui->tblMarks->setModel(marks.get());
     ui->tblMarks->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->tblMarks->verticalHeader()->hide();
@@ -97,6 +99,7 @@ void frmJob::setUpViews()
     // Qt's default of 32,767 characters would cut a longer name from a file
     // without a word; the file's own limit is the one that counts.
     ui->txtJobName->setMaxLength(int(layout::kMaximumFileBytes));
+    ui->spnPackSize->setMaximum(layout::kLargestPackSize);
     for (QLineEdit *field : {ui->txtRailpinWidth, ui->txtMaximumGap, ui->txtMaximumGapStairs}) {
         QAction *problem =
             field->addAction(style()->standardIcon(QStyle::SP_MessageBoxCritical), QLineEdit::TrailingPosition);
@@ -167,6 +170,8 @@ void frmJob::connectHandlers()
     connect(ui->cboIncrement, &QComboBox::activated, this, &frmJob::cboIncrement_Click);
     connect(ui->cboMarkStep, &QComboBox::activated, this, &frmJob::cboMarkStep_Click);
     connect(ui->spnExtraStock, &QSpinBox::valueChanged, this, &frmJob::spnExtraStock_Change);
+    connect(ui->spnPackSize, &QSpinBox::valueChanged, this, &frmJob::spnPackSize_Change);
+    connect(ui->cboMarksMeasured, &QComboBox::activated, this, &frmJob::cboMarksMeasured_Click);
 
     connect(ui->mnuFileNew, &QAction::triggered, this, &frmJob::mnuFileNew_Click);
     connect(ui->mnuFileOpen, &QAction::triggered, this, &frmJob::mnuFileOpen_Click);
@@ -214,6 +219,7 @@ void frmJob::connectHandlers()
         ui->drwSection->update();
         showTotals();
         showCellProblem();
+        showMarksMeasured();
         updateEditActions();
     });
     connect(sections.get(), &QAbstractItemModel::rowsInserted, this,
@@ -267,6 +273,7 @@ void frmJob::showJobFields()
     const QSignalBlocker incrementQuiet(ui->cboIncrement);
     const QSignalBlocker stepQuiet(ui->cboMarkStep);
     const QSignalBlocker stockQuiet(ui->spnExtraStock);
+    const QSignalBlocker packQuiet(ui->spnPackSize);
     ui->txtJobName->setText(layout::displayText(shown.name, layout::LineBreaks::Replaced));
     ui->txtRailpinWidth->setText(cell_text::shown(shown.railpinWidth, point));
     ui->txtMaximumGap->setText(cell_text::shown(shown.maximumGap, point));
@@ -275,6 +282,13 @@ void frmJob::showJobFields()
     ui->cboIncrement->setCurrentIndex(ui->cboIncrement->findData(shown.increment));
     ui->cboMarkStep->setCurrentIndex(shown.markStep == 0.5 ? 1 : 0);
     ui->spnExtraStock->setValue(shown.extraStockPercent);
+    ui->spnPackSize->setValue(shown.packSize.value_or(0));
+    // Fractions of an inch round inch marks, the step metric ones.
+    const bool metric = shown.unit == layout::Unit::Millimetres;
+    ui->cboIncrement->setEnabled(!metric);
+    ui->lblIncrement->setEnabled(!metric);
+    ui->cboMarkStep->setEnabled(metric);
+    ui->lblMarkStep->setEnabled(metric);
     showFieldProblem(ui->txtRailpinWidth, shown.railpinWidth);
     showFieldProblem(ui->txtMaximumGap, shown.maximumGap);
     showFieldProblem(ui->txtMaximumGapStairs, shown.maximumGapStairs.value_or(QString()), true);
@@ -356,6 +370,22 @@ void frmJob::currentSectionChanged()
     ui->drwSection->showSection(sections.get(), row);
     updateEditActions();
     showCellProblem();
+    showMarksMeasured();
+}
+
+// A stair offers its marks both ways; a level section's are level.
+void frmJob::showMarksMeasured()
+{
+    const int row = currentSectionRow();
+    const bool stair = row >= 0 && job().sections[size_t(row)].stair.has_value();
+    const MarksModel::Measured shown = stair ? marks->measured() : MarksModel::Measured::Level;
+    ui->cboMarksMeasured->setCurrentIndex(ui->cboMarksMeasured->findData(int(shown)));
+    ui->cboMarksMeasured->setEnabled(stair);
+}
+
+void frmJob::cboMarksMeasured_Click()
+{
+    marks->setMeasured(MarksModel::Measured(ui->cboMarksMeasured->currentData().toInt()));
 }
 
 void frmJob::showCellProblem()

@@ -75,6 +75,8 @@ private:
     void updateTitle();
     void currentSectionChanged();
     void showCellProblem();
+    void showMarksMeasured();
+    void cboMarksMeasured_Click();
     void rebuildPresets();
     void showUnusedFields();
     void rebuildRecentFiles();
@@ -91,6 +93,7 @@ private:
     void cboIncrement_Click();
     void cboMarkStep_Click();
     void spnExtraStock_Change();
+    void spnPackSize_Change();
     void maximumGapPreset_Click(const QAction *preset);
     void setJobField(const std::function<void(layout::Job &)> &change, const QString &text, int mergeId = -1);
     bool hasRoomFor(const layout::Section &section);
@@ -132,6 +135,9 @@ private:
     void mnuEditMoveUp_Click();
     void mnuEditMoveDown_Click();
     void mnuEditConvert_Click();
+    // What a change of unit does to a job that has lengths; asked in a box.
+    enum class UnitChange { Convert, KeepNumbers, Cancel };
+    UnitChange askConvertLengths(layout::Unit unit);
     void updateEditActions();
     void copyMarks();
 

@@ -15,6 +15,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -24,6 +26,7 @@ namespace {
 // Consecutive changes of the extra stock (each arrow press or digit typed)
 // are undone as one.
 constexpr int kExtraStockMergeId = 1;
+constexpr int kPackSizeMergeId = 2;
 
 // The whole job before and after; consecutive commands with the same merge id
 // become one.
@@ -102,11 +105,57 @@ void frmJob::txtMaximumGapStairs_Change()
                     tr("Change Maximum Gap on Stairs"));
 }
 
+// A job with nothing but the defaults takes those of the new unit; one with
+// lengths asks whether to convert them or read the same numbers in the new unit.
 void frmJob::cboUnit_Click()
 {
     const auto unit = layout::Unit(ui->cboUnit->currentData().toInt());
-    if (unit != job().unit)
+    if (unit == job().unit)
+        return;
+    commitPendingEdits();
+    if (layout::hasOnlyDefaultLengths(job())) {
+        setJobField(
+            [unit](layout::Job &changed) {
+                changed.unit = unit;
+                changed.railpinWidth = layout::defaultRailpinWidth(unit);
+                changed.maximumGap = layout::defaultMaximumGap(unit);
+            },
+            tr("Change Unit"));
+        return;
+    }
+    switch (askConvertLengths(unit)) {
+    case UnitChange::Convert:
+        mnuEditConvert_Click();
+        break;
+    case UnitChange::KeepNumbers:
         setJobField([unit](layout::Job &changed) { changed.unit = unit; }, tr("Change Unit"));
+        break;
+    case UnitChange::Cancel:
+        break;
+    }
+    // The list shows the job's unit, whatever was chosen.
+    showJobFields();
+}
+
+frmJob::UnitChange frmJob::askConvertLengths(layout::Unit unit)
+{
+    QMessageBox box(QMessageBox::Question, tr("Change Unit"),
+                    unit == layout::Unit::Millimetres ? tr("Convert the lengths of this job to millimetres?")
+                                                      : tr("Convert the lengths of this job to inches?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("msgConvertLengths"));
+    box.setInformativeText(tr("Keep Numbers reads the same numbers in the new unit."));
+    box.button(QMessageBox::Yes)->setText(tr("&Convert"));
+    box.button(QMessageBox::No)->setText(tr("&Keep Numbers"));
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return UnitChange::Convert;
+    case QMessageBox::No:
+        return UnitChange::KeepNumbers;
+    default:
+        return UnitChange::Cancel;
+    }
 }
 
 void frmJob::cboIncrement_Click()
@@ -121,6 +170,16 @@ void frmJob::cboMarkStep_Click()
     const double step = ui->cboMarkStep->currentData().toDouble();
     if (step != job().markStep)
         setJobField([step](layout::Job &changed) { changed.markStep = step; }, tr("Change Mark Step"));
+}
+
+void frmJob::spnPackSize_Change()
+{
+    // The spin box's lowest value stands for no pack size.
+    const qint32 value = ui->spnPackSize->value();
+    const std::optional<qint32> packSize = value > 0 ? std::optional<qint32>(value) : std::nullopt;
+    if (packSize != job().packSize)
+        setJobField([packSize](layout::Job &changed) { changed.packSize = packSize; }, tr("Change Pack Size"),
+                    kPackSizeMergeId);
 }
 
 void frmJob::spnExtraStock_Change()

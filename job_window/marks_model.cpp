@@ -23,6 +23,20 @@ void MarksModel::setSectionRow(int sectionRow)
     endResetModel();
 }
 
+void MarksModel::setMeasured(Measured measured)
+{
+    beginResetModel();
+    measured_ = measured;
+    endResetModel();
+}
+
+// A stair's marks along the rail or level, as chosen; a level section's.
+const std::vector<layout::RailpinMarks> &MarksModel::shownMarks() const
+{
+    const layout::SectionLayout &laidOut = sections.sectionLayout(row);
+    return laidOut.stair && measured_ == Measured::Level ? laidOut.horizontalMarks : laidOut.marks;
+}
+
 void MarksModel::sectionsChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight)
 {
     if (row >= topLeft.row() && row <= bottomRight.row())
@@ -33,7 +47,7 @@ int MarksModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid() || !valid())
         return 0;
-    return int(sections.sectionLayout(row).marks.size());
+    return int(shownMarks().size());
 }
 
 int MarksModel::columnCount(const QModelIndex &parent) const
@@ -49,7 +63,7 @@ QVariant MarksModel::data(const QModelIndex &index, int role) const
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
-    const layout::RailpinMarks &marks = sections.sectionLayout(row).marks[size_t(index.row())];
+    const layout::RailpinMarks &marks = shownMarks()[size_t(index.row())];
     const auto text = [this](double value) { return layout::markText(value, sections.job(), sections.decimalPoint()); };
     switch (index.column()) {
     case Railpin:

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "section_layout.h"
+
 #include <QAbstractTableModel>
+
+#include <vector>
 
 class SectionsModel;
 
@@ -17,8 +21,13 @@ public:
 
     explicit MarksModel(const SectionsModel &sections, QObject *parent = nullptr);
 
+    // How a stair's marks are measured; a level section's are the same both ways.
+    enum class Measured { AlongTheRail, Level };
+
     // The section shown; -1 for none.
     void setSectionRow(int row);
+    void setMeasured(Measured measured);
+    Measured measured() const { return measured_; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -28,7 +37,9 @@ public:
 private:
     void sectionsChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
     bool valid() const;
+    const std::vector<layout::RailpinMarks> &shownMarks() const;
 
     const SectionsModel &sections;
     int row = -1;
+    Measured measured_ = Measured::AlongTheRail;
 };

@@ -72,6 +72,8 @@ QString SectionsModel::cellProblem(int row, int column) const
     case MaximumGap:
         return section.maximumGap ? measurementProblem(*section.maximumGap) : QString();
     case Slope:
+        if (section.stair && !section.stair->unreadSlope.isEmpty() && !section.stair->angleDegrees)
+            return cell_text::readSlope(cell_text::slopeShown(section.stair, decimalPoint_), decimalPoint_).problem;
         if (section.stair && (!section.stair->rise.isEmpty() || !section.stair->run.isEmpty())) {
             const QString rise = measurementProblem(section.stair->rise);
             return rise.isEmpty() ? measurementProblem(section.stair->run) : rise;
@@ -79,7 +81,7 @@ QString SectionsModel::cellProblem(int row, int column) const
         return {};
     case Count:
         // A fixed count whose gap is over the limit is as wrong as a bad cell.
-        return section.count ? layouts[size_t(row)].warnings.join(QStringLiteral("; ")) : QString();
+        return section.count ? localised(layouts[size_t(row)].warnings.join(QStringLiteral("; "))) : QString();
     case Gap:
         return localised(layouts[size_t(row)].problems.join(QStringLiteral("; ")));
     default:
@@ -210,6 +212,10 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
             return tr("The fewest railpins whose gap is within the maximum; type a count to fix it");
         if (column == Count)
             return tr("A fixed count; Edit > Automatic Count gives the fewest railpins within the maximum again");
+        // A stair's length is measured along the rail, not level; the cell
+        // says so where a note in the cell would push the gaps out of view.
+        if (column == Length && section.stair)
+            return tr("Along the rail, from post to post");
         if (column == Slope)
             return tr("Empty for a level section; rise : run (7 : 11) or an angle (35\u00B0) for a stair");
         return {};
@@ -280,11 +286,9 @@ std::optional<layout::Section> SectionsModel::edited(const layout::Section &sect
         changed.ends = value.toInt() == int(layout::Ends::Half) ? layout::Ends::Half : layout::Ends::Full;
         break;
     case Slope: {
+        // A slope that cannot be read is kept as typed and flagged, as any
+        // other cell is.
         const cell_text::SlopeEntry slope = cell_text::readSlope(text, decimalPoint_);
-        if (!slope.problem.isEmpty()) {
-            emit editRefused(slope.problem);
-            return std::nullopt;
-        }
         // A stair keeps what the file held beyond its slope.
         const std::optional<layout::Stair> old = section.stair;
         changed.stair = slope.stair;

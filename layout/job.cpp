@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace layout {
 
 QString sectionRailpinWidth(const Job &job, const Section &section)
@@ -59,6 +61,28 @@ Job newJob()
     job.sections.push_back({});
     job.sections.front().name = numberedSectionName(1);
     return job;
+}
+
+QString defaultRailpinWidth(Unit unit)
+{
+    return unit == Unit::Millimetres ? QStringLiteral("35") : Job().railpinWidth;
+}
+
+QString defaultMaximumGap(Unit unit)
+{
+    return unit == Unit::Millimetres ? QStringLiteral("100") : Job().maximumGap;
+}
+
+bool hasOnlyDefaultLengths(const Job &job)
+{
+    if (job.railpinWidth.trimmed() != defaultRailpinWidth(job.unit) ||
+        job.maximumGap.trimmed() != defaultMaximumGap(job.unit) || hasStairsLimit(job))
+        return false;
+    return std::ranges::all_of(job.sections, [](const Section &section) {
+        const bool slopeGiven =
+            section.stair && (!section.stair->rise.trimmed().isEmpty() || !section.stair->run.trimmed().isEmpty());
+        return section.length.trimmed().isEmpty() && !section.railpinWidth && !section.maximumGap && !slopeGiven;
+    });
 }
 
 }  // namespace layout

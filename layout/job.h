@@ -29,6 +29,10 @@ struct Stair
     // Kept from the file and written back; initialised here so that
     // Stair{rise, run, angle} stays complete.
     QJsonObject unknownFields = {};
+    // A slope typed that is neither rise : run nor an angle, kept as typed
+    // (with "." as the decimal separator) so that it is shown and flagged
+    // rather than lost; empty otherwise.
+    QString unreadSlope = {};
 
     bool operator==(const Stair &) const = default;
 };
@@ -89,5 +93,14 @@ QString numberedSectionName(qsizetype number);
 
 // A new job as New and a fresh window show it: one empty section, "Section 1".
 Job newJob();
+
+// The railpin width and maximum gap a new job starts with in each unit.
+QString defaultRailpinWidth(Unit unit);
+QString defaultMaximumGap(Unit unit);
+
+// True when the job holds no length but the defaults of its unit: no section
+// length, slope or width or gap of its own, no limit on stairs. Such a job
+// changes unit by taking the other unit's defaults; any other is converted.
+bool hasOnlyDefaultLengths(const Job &job);
 
 }  // namespace layout

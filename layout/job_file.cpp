@@ -96,6 +96,18 @@ public:
     QString problem;
 };
 
+// An angle in quotes: a number written so by hand, or a slope the window
+// could not read, kept as typed so that it is flagged again.
+void readAngleText(const QString &text, Stair &stair)
+{
+    bool ok = false;
+    const double degrees = text.trimmed().toDouble(&ok);
+    if (ok && std::isfinite(degrees))
+        stair.angleDegrees = degrees;
+    else
+        stair.unreadSlope = text;
+}
+
 void readStair(Reader &reader, const QJsonValue &value, qsizetype index, Section &section)
 {
     if (value.isUndefined() || value.isNull())
@@ -113,6 +125,8 @@ void readStair(Reader &reader, const QJsonValue &value, qsizetype index, Section
     const QJsonValue angle = object.value(keys::kAngle);
     if (angle.isDouble())
         stair.angleDegrees = angle.toDouble();
+    else if (angle.isString())
+        readAngleText(angle.toString(), stair);
     else if (!angle.isUndefined() && !angle.isNull())
         reader.fail(stairPlace(index, keys::kAngle),
                     QCoreApplication::translate("layout", "must be a number of degrees"));
@@ -184,7 +198,7 @@ void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
     if (const auto percent =
             reader.whole(object, keys::kExtraStockPercent, topPlace(keys::kExtraStockPercent), 0, 1000))
         job.extraStockPercent = qint32(*percent);
-    if (const auto pack = reader.whole(object, keys::kPackSize, topPlace(keys::kPackSize), 1, 1'000'000))
+    if (const auto pack = reader.whole(object, keys::kPackSize, topPlace(keys::kPackSize), 1, kLargestPackSize))
         job.packSize = qint32(*pack);
 }
 

@@ -28,6 +28,8 @@ QJsonObject stairObject(const Stair &stair)
         object.insert(keys::kRun, stair.run);
     if (stair.angleDegrees)
         object.insert(keys::kAngle, *stair.angleDegrees);
+    else if (!stair.unreadSlope.isEmpty())
+        object.insert(keys::kAngle, stair.unreadSlope);
     return object;
 }
 

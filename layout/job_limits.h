@@ -14,6 +14,9 @@ inline constexpr qint64 kMaximumFileBytes = qint64{1024} * 1024;
 
 inline constexpr int kMaximumSections = 1000;
 
+// Railpins in one pack, for counting whole packs to order.
+inline constexpr qint32 kLargestPackSize = 1'000'000;
+
 // Objects and lists inside one another, unknown fields included.
 inline constexpr int kMaximumNesting = 64;
 

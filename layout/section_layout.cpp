@@ -68,6 +68,12 @@ void readSlope(const Stair &stair, Unit unit, SectionLayout &out)
                                 .arg(stair.rise, stair.run, degreesText(out.slopeDegrees));
         return;
     }
+    if (!stair.angleDegrees && !stair.unreadSlope.isEmpty()) {
+        out.problems << QCoreApplication::translate(
+                            "layout", "the slope \"%1\" is neither an angle in degrees nor rise : run, such as 7 : 11")
+                            .arg(stair.unreadSlope);
+        return;
+    }
     if (!stair.angleDegrees) {
         out.problems << QCoreApplication::translate("layout",
                                                     "the stair's slope is missing: give its rise and run or its angle");

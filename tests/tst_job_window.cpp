@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_file.h"
 #include "job_window_fixture.h"
+#include "measurement.h"
 
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -172,34 +174,39 @@ private slots:
 
     void editCell_data()
     {
+        QTest::addColumn<int>("column");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("flagged");
-        QTest::newRow("whole inches") << "en_US"
+        QTest::newRow("whole inches") << int(SectionsModel::Length) << "en_US"
                                       << "48"
                                       << "48" << false;
-        QTest::newRow("mixed number") << "en_US"
+        QTest::newRow("mixed number") << int(SectionsModel::Length) << "en_US"
                                       << "47 1/2"
                                       << "47 1/2" << false;
-        QTest::newRow("decimal point") << "en_US"
+        QTest::newRow("decimal point") << int(SectionsModel::Length) << "en_US"
                                        << "47.5"
                                        << "47.5" << false;
-        QTest::newRow("decimal comma where the locale uses it") << "de_DE"
+        QTest::newRow("decimal comma where the locale uses it") << int(SectionsModel::Length) << "de_DE"
                                                                 << "47,5"
                                                                 << "47.5" << false;
-        QTest::newRow("decimal comma elsewhere") << "en_US"
+        QTest::newRow("decimal comma elsewhere") << int(SectionsModel::Length) << "en_US"
                                                  << "47,5"
                                                  << "47,5" << true;
-        QTest::newRow("half a fraction") << "en_US"
+        QTest::newRow("half a fraction") << int(SectionsModel::Length) << "en_US"
                                          << "47 1/"
                                          << "47 1/" << true;
-        QTest::newRow("letters") << "en_US"
+        QTest::newRow("letters") << int(SectionsModel::Length) << "en_US"
                                  << "forty"
                                  << "forty" << true;
+        QTest::newRow("unreadable slope kept") << int(SectionsModel::Slope) << "en_US"
+                                               << "steep"
+                                               << "steep" << true;
     }
     void editCell()
     {
+        QFETCH(int, column);
         QFETCH(QString, locale);
         QFETCH(QString, typed);
         QFETCH(QString, stored);
@@ -208,20 +215,22 @@ private slots:
         const JobWindowFixture job;
         QLocale::setDefault(QLocale::c());
         const int marksBefore = job.table("tblMarks")->model()->rowCount();
-        job.editCell(0, SectionsModel::Length, typed);
+        job.editCell(0, column, typed);
 
-        QCOMPARE(job.window->job().sections[0].length, stored);
-        QCOMPARE(job.cell(0, SectionsModel::Length).toString(), typed);
+        const layout::Section &edited = job.window->job().sections[0];
+        QCOMPARE(column == SectionsModel::Slope ? edited.stair.value_or(layout::Stair()).unreadSlope : edited.length,
+                 stored);
+        QCOMPARE(job.cell(0, column).toString(), typed);
         QVERIFY(job.window->isModified());
         QVERIFY(job.window->isWindowModified());
-        const QString problem = job.cell(0, SectionsModel::Length, SectionsModel::ProblemRole).toString();
+        const QString problem = job.cell(0, column, SectionsModel::ProblemRole).toString();
         QCOMPARE(!problem.isEmpty(), flagged);
-        QCOMPARE(job.cell(0, SectionsModel::Length, Qt::ToolTipRole).toString(), problem);
-        QCOMPARE(job.cell(0, SectionsModel::Length, Qt::ForegroundRole).isValid(), flagged);
+        QCOMPARE(job.cell(0, column, Qt::ToolTipRole).toString(), problem);
+        QCOMPARE(job.cell(0, column, Qt::ForegroundRole).isValid(), flagged);
         if (flagged) {
             QCOMPARE(job.window->statusBar()->currentMessage(), problem);
             QCOMPARE(job.table("tblMarks")->model()->rowCount(), 0);
-            QVERIFY(job.cell(0, SectionsModel::Length).toString().contains(typed));
+            QVERIFY(problem.contains(typed));
         } else {
             QVERIFY(job.table("tblMarks")->model()->rowCount() > marksBefore);
         }
@@ -348,14 +357,23 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("automatic");
         QTest::addColumn<bool>("overTheLimit");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("gap");  // as the problem writes it
         QTest::newRow("automatic") << ""
-                                   << "6 (auto)" << true << false;
+                                   << "6 (auto)" << true << false << "en_US"
+                                   << "";
         QTest::newRow("fixed within the maximum") << "9"
-                                                  << "9" << false << false;
+                                                  << "9" << false << false << "en_US"
+                                                  << "";
         QTest::newRow("fixed, the same as the automatic") << "6"
-                                                          << "6" << false << false;
+                                                          << "6" << false << false << "en_US"
+                                                          << "";
         QTest::newRow("fixed over the maximum") << "4"
-                                                << "4" << false << true;
+                                                << "4" << false << true << "en_US"
+                                                << "6.1";
+        QTest::newRow("over the maximum, decimal comma") << "4"
+                                                         << "4" << false << true << "fr_FR"
+                                                         << "6,1";
     }
     void countCell()
     {
@@ -363,7 +381,11 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(bool, automatic);
         QFETCH(bool, overTheLimit);
+        QFETCH(QString, locale);
+        QFETCH(QString, gap);
+        QLocale::setDefault(QLocale(locale));
         const JobWindowFixture job;
+        QLocale::setDefault(QLocale::c());
         job.editCell(0, SectionsModel::Count, typed);
         job.table()->setCurrentIndex(job.sections()->index(0, SectionsModel::Name));
         QCOMPARE(job.cell(0, SectionsModel::Count).toString(), shown);
@@ -373,6 +395,7 @@ private slots:
         QVERIFY(!job.cell(0, SectionsModel::Count, Qt::ToolTipRole).toString().isEmpty());
         const QString problem = job.cell(0, SectionsModel::Count, SectionsModel::ProblemRole).toString();
         QCOMPARE(!problem.isEmpty(), overTheLimit);
+        QVERIFY2(problem.contains(gap), qPrintable(problem));
         QCOMPARE(job.cell(0, SectionsModel::Count, Qt::BackgroundRole).isValid(), overTheLimit);
         QCOMPARE(job.window->statusBar()->currentMessage(), problem);
 
@@ -462,6 +485,117 @@ private slots:
         QCOMPARE(job.window->job().extraStockPercent, 10);
         QVERIFY(!job.window->isModified());
         QVERIFY(!job.action("mnuEditUndo")->isEnabled());
+        // A pack size typed digit by digit is one change; None is no pack size.
+        auto *pack = job.get<QSpinBox>("spnPackSize");
+        QCOMPARE(pack->text(), QStringLiteral("None"));
+        pack->setFocus();
+        pack->selectAll();
+        QTest::keyClicks(pack, QStringLiteral("25"));
+        QTest::keyClick(pack, Qt::Key_Tab);
+        QCOMPARE(job.window->job().packSize, std::optional<qint32>(25));
+        QVERIFY(job.get<QLabel>("lblToOrder")->text().contains(QStringLiteral(" of 25")));
+        job.action("mnuEditUndo")->trigger();
+        QCOMPARE(job.window->job().packSize, std::nullopt);
+        QCOMPARE(pack->text(), QStringLiteral("None"));
+        QVERIFY(!job.window->isModified());
+    }
+
+    // A stair's marks are along the rail or level, as chosen, and say which;
+    // a level section's are level. A stair's length is along the rail.
+    void marksMeasured_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("choice");  // index in the list; -1: none
+        QTest::addColumn<bool>("level");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("level section") << 0 << -1 << true << false;
+        QTest::newRow("stair along the rail") << 1 << -1 << false << true;
+        QTest::newRow("stair level") << 1 << 1 << true << true;
+    }
+    void marksMeasured()
+    {
+        QFETCH(int, row);
+        QFETCH(int, choice);
+        QFETCH(bool, level);
+        QFETCH(bool, offered);
+        const JobWindowFixture job;
+        job.table()->setCurrentIndex(job.sections()->index(row, SectionsModel::Name));
+        auto *measured = job.get<QComboBox>("cboMarksMeasured");
+        QCOMPARE(measured->isEnabled(), offered);
+        if (choice >= 0) {
+            measured->setFocus();
+            QTest::keyClick(measured, Qt::Key_Down);
+        }
+        QCOMPARE(measured->currentText(), level ? QStringLiteral("level") : QStringLiteral("along the rail"));
+        const layout::Job &shown = job.window->job();
+        const layout::SectionLayout laidOut = layout::layOut(shown, shown.sections[size_t(row)]);
+        const auto &expected = laidOut.stair && level ? laidOut.horizontalMarks : laidOut.marks;
+        const QAbstractItemModel *marks = job.table("tblMarks")->model();
+        QCOMPARE(marks->rowCount(), int(expected.size()));
+        QCOMPARE(marks->index(0, 2).data().toString(), layout::markText(expected.front().centre, shown));
+        QCOMPARE(job.cell(row, SectionsModel::Length, Qt::ToolTipRole).toString().contains(QStringLiteral("rail")),
+                 laidOut.stair);
+        // The choice stays with the stair while another section is shown.
+        job.table()->setCurrentIndex(job.sections()->index(1 - row, SectionsModel::Name));
+        job.table()->setCurrentIndex(job.sections()->index(row, SectionsModel::Name));
+        QCOMPARE(measured->currentText(), level ? QStringLiteral("level") : QStringLiteral("along the rail"));
+    }
+
+    // Changing the unit of a job that holds only the defaults takes the new
+    // unit's; a job with lengths asks whether to convert them.
+    void unitChange_data()
+    {
+        QTest::addColumn<layout::Job>("start");
+        QTest::addColumn<int>("answer");  // to the question; NoButton: none expected
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("length");
+        layout::Job metricNew = layout::newJob();
+        metricNew.unit = layout::Unit::Millimetres;
+        metricNew.railpinWidth = QStringLiteral("35");
+        metricNew.maximumGap = QStringLiteral("100");
+        const auto mm = int(layout::Unit::Millimetres);
+        const auto in = int(layout::Unit::Inches);
+        QTest::newRow("defaults to millimetres") << layout::newJob() << int(QMessageBox::NoButton) << mm << "35"
+                                                 << "";
+        QTest::newRow("defaults to inches") << metricNew << int(QMessageBox::NoButton) << in << "1 3/8"
+                                            << "";
+        QTest::newRow("lengths converted") << sampleJob() << int(QMessageBox::Yes) << mm << "34.925"
+                                           << "914.4";
+        QTest::newRow("numbers kept") << sampleJob() << int(QMessageBox::No) << mm << "1 3/8"
+                                      << "36";
+        QTest::newRow("cancelled") << sampleJob() << int(QMessageBox::Cancel) << in << "1 3/8"
+                                   << "36";
+    }
+    void unitChange()
+    {
+        QFETCH(layout::Job, start);
+        QFETCH(int, answer);
+        QFETCH(int, unit);
+        QFETCH(QString, width);
+        QFETCH(QString, length);
+        const JobWindowFixture job(start);
+        if (answer != QMessageBox::NoButton)
+            job.watcher->answerNextMessage(QMessageBox::StandardButton(answer));
+        auto *units = job.get<QComboBox>("cboUnit");
+        units->setFocus();
+        QTest::keyClick(units, start.unit == layout::Unit::Inches ? Qt::Key_Down : Qt::Key_Up);
+
+        QCOMPARE(job.watcher->messages.size(), answer == QMessageBox::NoButton ? 0 : 1);
+        if (answer != QMessageBox::NoButton)
+            QCOMPARE(job.watcher->messages.front().objectName, QStringLiteral("msgConvertLengths"));
+        const layout::Job &now = job.window->job();
+        QCOMPARE(int(now.unit), unit);
+        QCOMPARE(units->currentData().toInt(), unit);
+        QCOMPARE(now.railpinWidth, width);
+        QCOMPARE(now.sections[0].length, length);
+        const bool metric = now.unit == layout::Unit::Millimetres;
+        QCOMPARE(job.get("cboIncrement")->isEnabled(), !metric);
+        QCOMPARE(job.get("cboMarkStep")->isEnabled(), metric);
+        // One change, undone at once.
+        QCOMPARE(job.window->isModified(), answer != QMessageBox::Cancel);
+        job.action("mnuEditUndo")->trigger();
+        QVERIFY(job.window->job() == start);
     }
 
     void badJobFieldIsMarked()
@@ -641,14 +775,15 @@ private slots:
     {
         const JobWindowFixture job;
         job.get("txtJobName")->setFocus();
+        // The mark step is for millimetres: an inch job skips it.
         const QStringList order{"cboUnit",
                                 "spnExtraStock",
+                                "spnPackSize",
                                 "txtRailpinWidth",
                                 "txtMaximumGap",
                                 "btnMaximumGapPresets",
                                 "txtMaximumGapStairs",
                                 "cboIncrement",
-                                "cboMarkStep",
                                 "tblSections",
                                 "tblMarks",
                                 "txtJobName"};
