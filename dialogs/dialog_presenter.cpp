@@ -30,6 +30,8 @@ QMessageBox *makeMessageBox(const Message &message, QWidget *parent)
     auto *box = new QMessageBox(message.icon, message.title, message.text, message.buttons, parent);
     box->setObjectName(message.objectName);
     box->setTextFormat(message.textFormat);
+    if (!message.informativeText.isEmpty())
+        box->setInformativeText(message.informativeText);
     if (message.defaultButton != QMessageBox::NoButton)
         box->setDefaultButton(message.defaultButton);
     if (message.escapeButton != QMessageBox::NoButton)

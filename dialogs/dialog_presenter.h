@@ -19,6 +19,7 @@ struct Message
     QString objectName;
     QString title;
     QString text;
+    QString informativeText;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QMessageBox::StandardButton escapeButton = QMessageBox::NoButton;

@@ -3,6 +3,7 @@
 
 #include "calculator_section.h"
 #include "cell_text.h"
+#include "dialog_presenter.h"
 #include "display_text.h"
 #include "job_commands.h"
 #include "job_file.h"
@@ -139,16 +140,17 @@ void frmJob::cboUnit_Click()
 
 frmJob::UnitChange frmJob::askConvertLengths(layout::Unit unit)
 {
-    QMessageBox box(QMessageBox::Question, tr("Change Unit"),
-                    unit == layout::Unit::Millimetres ? tr("Convert the lengths of this job to millimetres?")
-                                                      : tr("Convert the lengths of this job to inches?"),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    box.setObjectName(QStringLiteral("msgConvertLengths"));
-    box.setInformativeText(tr("Keep Numbers reads the same numbers in the new unit."));
-    box.button(QMessageBox::Yes)->setText(tr("&Convert"));
-    box.button(QMessageBox::No)->setText(tr("&Keep Numbers"));
-    box.setDefaultButton(QMessageBox::Yes);
-    switch (box.exec()) {
+    dialogs::Message question;
+    question.icon = QMessageBox::Question;
+    question.objectName = QStringLiteral("msgConvertLengths");
+    question.title = tr("Change Unit");
+    question.text = unit == layout::Unit::Millimetres ? tr("Convert the lengths of this job to millimetres?")
+                                                      : tr("Convert the lengths of this job to inches?");
+    question.informativeText = tr("Keep Numbers reads the same numbers in the new unit.");
+    question.buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    question.defaultButton = QMessageBox::Yes;
+    question.buttonTexts = {{QMessageBox::Yes, tr("&Convert")}, {QMessageBox::No, tr("&Keep Numbers")}};
+    switch (dialogs::ask(this, question)) {
     case QMessageBox::Yes:
         return UnitChange::Convert;
     case QMessageBox::No:
