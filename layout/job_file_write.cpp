@@ -169,7 +169,7 @@ qint64 sectionBytesAtMost(const Section &section, int depth)
         qint64 stairBytes = indentedBytesAtMost(QJsonValue(stair.unknownFields), depth + 1);
         stairBytes += memberBytesAtMost(keys::kRise, textBytesAtMost(stair.rise), depth + 1);
         stairBytes += memberBytesAtMost(keys::kRun, textBytesAtMost(stair.run), depth + 1);
-        stairBytes += memberBytesAtMost(keys::kAngle, kNumber, depth + 1);
+        stairBytes += memberBytesAtMost(keys::kAngle, std::max(kNumber, textBytesAtMost(stair.unreadSlope)), depth + 1);
         bytes += memberBytesAtMost(keys::kStair, stairBytes, depth);
     }
     return bytes;

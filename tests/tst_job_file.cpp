@@ -394,6 +394,10 @@ private slots:
         QTest::newRow("half ends and a count") << shaped(2, u'x');
         QTest::newRow("characters written escaped") << shaped(0, QChar(0x01));
         QTest::newRow("characters of two bytes") << shaped(1, QChar(0xe9));
+        Job unread = shaped(1, u'x');
+        for (layout::Section &section : unread.sections)
+            section.stair = layout::Stair{{}, {}, std::nullopt, {}, QString(300, u'\x02')};
+        QTest::newRow("slopes kept as typed") << unread;
     }
     void sizeLimitFollowsTheWrittenFile()
     {
