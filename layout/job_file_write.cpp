@@ -31,6 +31,34 @@ QJsonObject stairObject(const Stair &stair)
     return object;
 }
 
+QLatin1StringView spacingWord(Spacing spacing)
+{
+    return spacing == Spacing::Same ? keys::kSame : keys::kEqual;
+}
+
+QLatin1StringView centreWord(Centre centre)
+{
+    switch (centre) {
+    case Centre::Railpin:
+        return keys::kRailpin;
+    case Centre::Gap:
+        return keys::kGap;
+    case Centre::Either:
+        break;
+    }
+    return keys::kEither;
+}
+
+QLatin1StringView betweenWord(MeasuredBetween between)
+{
+    return between == MeasuredBetween::Centres ? keys::kCentres : keys::kFaces;
+}
+
+bool given(const std::optional<QString> &text)
+{
+    return text && !text->trimmed().isEmpty();
+}
+
 QJsonObject sectionObject(const Section &section)
 {
     QJsonObject object = section.unknownFields;
@@ -45,6 +73,14 @@ QJsonObject sectionObject(const Section &section)
         object.insert(keys::kCount, *section.count);
     if (section.stair)
         object.insert(keys::kStair, stairObject(*section.stair));
+    if (given(section.designGap))
+        object.insert(keys::kDesignGap, *section.designGap);
+    if (section.spacing)
+        object.insert(keys::kSpacing, spacingWord(*section.spacing));
+    if (section.centre)
+        object.insert(keys::kCentre, centreWord(*section.centre));
+    if (section.measuredBetween)
+        object.insert(keys::kMeasuredBetween, betweenWord(*section.measuredBetween));
     return object;
 }
 
@@ -84,7 +120,7 @@ int fileVersion(const Job &job)
 {
     const bool countOfNone = std::any_of(job.sections.begin(), job.sections.end(),
                                          [](const Section &section) { return section.count == 0; });
-    if (hasStairsLimit(job) || countOfNone)
+    if (hasStairsLimit(job) || countOfNone || usesBalancedLayouts(job))
         return keys::kStairsLimitVersion;
     return job.unit == Unit::Millimetres ? keys::kMetricVersion : keys::kInchVersion;
 }
@@ -110,6 +146,16 @@ QByteArray serializeJob(const Job &job)
     object.insert(keys::kExtraStockPercent, job.extraStockPercent);
     if (job.packSize)
         object.insert(keys::kPackSize, *job.packSize);
+    if (given(job.designGap))
+        object.insert(keys::kDesignGap, *job.designGap);
+    if (job.spacing != Spacing::Equal)
+        object.insert(keys::kSpacing, spacingWord(job.spacing));
+    if (job.centre != Centre::Either)
+        object.insert(keys::kCentre, centreWord(job.centre));
+    if (job.measuredBetween != MeasuredBetween::Faces)
+        object.insert(keys::kMeasuredBetween, betweenWord(job.measuredBetween));
+    if (given(job.postWidth))
+        object.insert(keys::kPostWidth, *job.postWidth);
     QJsonArray sections;
     for (const Section &section : job.sections)
         sections.append(sectionObject(section));
