@@ -167,7 +167,7 @@ private slots:
         QTest::newRow("count in words") << pdf + section + QStringList{"--count", "six"} << 2 << "six";
         QTest::newRow("balanced layout") << pdf + section + QStringList{"--design-gap", "3 1/2", "--spacing", "same",
                                                                         "--centre",     "gap",   "--between", "centres",
-                                                                        "--post-width", "1 1/2"}
+                                                                        "--post-width", "3 1/2"}
                                          << 0 << "";
         QTest::newRow("same spacing without a design gap")
             << pdf + section + QStringList{"--spacing", "same"} << 2 << "--spacing same needs --design-gap";
