@@ -433,8 +433,9 @@ QString layoutDescription(const Job &job, const Section &section, const SectionL
     else if (laid.centre == Centre::Gap)
         parts << QCoreApplication::translate("layout", "gap at mid-span");
     if (laid.postWidth > 0)
-        parts << QCoreApplication::translate("layout", "between post centres, clear span %1")
-                     .arg(measure(markText(laid.length, job, decimalPoint)));
+        parts << QCoreApplication::translate("layout", "between post centres, posts %1, clear span %2")
+                     .arg(measure(displayText(job.postWidth.value_or(QString()))),
+                          measure(markText(laid.length, job, decimalPoint)));
     return parts.join(QStringLiteral(", "));
 }
 

@@ -37,7 +37,7 @@ QString shownName(const Section &section)
     return section.name.isEmpty() ? JobSheet::tr("Unnamed section") : section.name;
 }
 
-const std::vector<double> kMarkColumns{0.08, 0.2, 0.2, 0.2, 0.32};
+const std::vector<double> kMarkColumns{0.07, 0.16, 0.16, 0.16, 0.25, 0.2};
 
 // How tall the drawing of a section is on the sheet, in inches of paper.
 constexpr double kLevelDrawingInches = 2.2;
@@ -65,7 +65,13 @@ private:
     QString both(double value) const { return JobSheet::tr("%1 (%2)").arg(mark(value), decimal(value)); }
 
     void inputs(const Section &section, const SectionLayout &laidOut);
-    void results(const SectionLayout &laidOut);
+    void results(const Section &section, const SectionLayout &laidOut);
+    // A signed distance from mid-span, the mark and the decimal behind it.
+    QString fromMidSpan(double value) const
+    {
+        const QString exact = decimal(value).replace(u'-', QChar(0x2212));
+        return JobSheet::tr("%1 (%2)").arg(layout::fromMidSpanText(value, job, decimalPoint), exact);
+    }
     void marksTable(const QString &title, const std::vector<RailpinMarks> &marks, const QString &continued);
     QString heading(const char *plain) const;
     // How the marks tables name their unit, the exact decimals beside the marks.
@@ -99,7 +105,7 @@ void SheetContent::section(const Section &section, const SectionLayout &laidOut,
         pages.line(JobSheet::tr("This section is not laid out until the problem is mended."));
         return;
     }
-    results(laidOut);
+    results(section, laidOut);
 
     pages.skip(0.4);
     const double height = (laidOut.stair ? kStairDrawingInches : kLevelDrawingInches) * pages.inch();
@@ -159,13 +165,17 @@ void SheetContent::inputs(const Section &section, const SectionLayout &laidOut)
                                     layout::gapLimitName(layout::sectionGapLimit(job, section)))));
 }
 
-void SheetContent::results(const SectionLayout &laidOut)
+void SheetContent::results(const Section &section, const SectionLayout &laidOut)
 {
     const QString count = QString::number(laidOut.count);
     if (laidOut.countGiven)
         pages.line(JobSheet::tr("Railpins: %1 (as given)").arg(count), true);
     else if (laidOut.count == 0)
         pages.line(JobSheet::tr("Railpins: 0 (no railpins needed)"), true);
+    else if (laidOut.spacing == layout::Spacing::Same)
+        pages.line(JobSheet::tr("Railpins: %1 (the end gaps closest to the spacing)").arg(count), true);
+    else if (laidOut.designGap)
+        pages.line(JobSheet::tr("Railpins: %1 (the fewest within the design gap)").arg(count), true);
     else
         pages.line(JobSheet::tr("Railpins: %1 (the fewest within the maximum gap)").arg(count), true);
     const layout::GapText gapText = layout::gapText(laidOut, job, decimalPoint);
@@ -174,6 +184,8 @@ void SheetContent::results(const SectionLayout &laidOut)
                             : JobSheet::tr("%1 (%2)").arg(withUnit(gapText.decimal), gapText.fraction);
     pages.line(laidOut.stair ? JobSheet::tr("Gap, measured level: %1").arg(gap) : JobSheet::tr("Gap: %1").arg(gap),
                true);
+    if (const QString layout = layout::layoutDescription(job, section, laidOut, decimalPoint); !layout.isEmpty())
+        pages.line(JobSheet::tr("Layout: %1").arg(layout), true);
     for (const QString &warning : laidOut.warnings)
         pages.line(JobSheet::tr("Warning: %1").arg(warning), true);
 }
@@ -183,6 +195,7 @@ void SheetContent::marksTable(const QString &title, const std::vector<RailpinMar
     QStringList headings;
     for (const char *column : marks_headings::kColumns)
         headings.append(column == marks_headings::kRailpin ? marks_headings::shown(column) : heading(column));
+    headings.append(heading(marks_headings::kFromMidSpan));
     pages.line(title, true);
     pages.row(headings, kMarkColumns, true);
     pages.setContinuation([this, headings, continued, title] {
@@ -192,7 +205,7 @@ void SheetContent::marksTable(const QString &title, const std::vector<RailpinMar
     });
     for (const RailpinMarks &railpin : marks) {
         pages.row({QString::number(railpin.railpin), both(railpin.leftEdge), both(railpin.centre),
-                   both(railpin.rightEdge), both(railpin.centreFromRightPost)},
+                   both(railpin.rightEdge), both(railpin.centreFromRightPost), fromMidSpan(railpin.fromMidSpan)},
                   kMarkColumns);
     }
     pages.setContinuation({});
@@ -239,6 +252,8 @@ Job printableJob(const Job &job)
             section.railpinWidth = shown(*section.railpinWidth);
         if (section.maximumGap)
             section.maximumGap = shown(*section.maximumGap);
+        if (section.designGap)
+            section.designGap = shown(*section.designGap);
         if (section.stair) {
             section.stair->rise = shown(section.stair->rise);
             section.stair->run = shown(section.stair->run);
