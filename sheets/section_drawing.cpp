@@ -130,7 +130,8 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
     const double run = stair ? section.horizontalRun : section.length;
     const double tangent = stair ? std::tan(section.slopeDegrees * std::numbers::pi / 180.0) : 0.0;
     const double rise = run * tangent;
-    const double post = inUnit(kPostInches, unit);
+    // The job's post where it gives one, else a 4x4.
+    const double post = section.postWidth > 0 ? double(section.postWidth) : inUnit(kPostInches, unit);
     const double cap = inUnit(kPostCapInches, unit);
 
     // Text above (the scale) and below (the dimension) in painter units; the
@@ -205,6 +206,27 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
             QCoreApplication::translate("SectionDrawing", "%1 %2")
                 .arg(halfGap ? layout::markText(to - from, job, decimalPoint) : gapFigure, layout::unitName(unit));
         drawGapDimension(painter, plan, tangent, from, to, plan.at(0, 0).y() + lineHeight / 2, lineHeight, size, area);
+    }
+
+    // A layout centred on mid-span: the middle as a dashed line, and the end
+    // gap at the right post, which the left one mirrors.
+    const bool centred = section.spacing == layout::Spacing::Same || section.centre != layout::Centre::Either;
+    if (centred && !marks.empty()) {
+        QPen dashed = painter.pen();
+        dashed.setStyle(Qt::DashLine);
+        painter.save();
+        painter.setPen(dashed);
+        const double middle = run / 2;
+        painter.drawLine(plan.at(middle, middle * tangent - cap / 2),
+                         plan.at(middle, middle * tangent + railpinHeight + cap / 2));
+        painter.restore();
+        if (marks.size() > 1) {
+            const QString endGap =
+                QCoreApplication::translate("SectionDrawing", "%1 %2")
+                    .arg(layout::markText(section.endGap, job, decimalPoint), layout::unitName(unit));
+            drawGapDimension(painter, plan, tangent, marks.back().rightEdge, run, plan.at(0, 0).y() + lineHeight / 2,
+                             lineHeight, endGap, area);
+        }
     }
 
     const QString scaleText =
