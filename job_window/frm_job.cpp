@@ -96,7 +96,8 @@ void frmJob::setUpViews()
     // Qt's default of 32,767 characters would cut a longer name from a file
     // without a word; the file's own limit is the one that counts.
     ui->txtJobName->setMaxLength(int(layout::kMaximumFileBytes));
-    for (QLineEdit *field : {ui->txtRailpinWidth, ui->txtMaximumGap, ui->txtMaximumGapStairs}) {
+    for (QLineEdit *field :
+         {ui->txtRailpinWidth, ui->txtMaximumGap, ui->txtMaximumGapStairs, ui->txtDesignGap, ui->txtPostWidth}) {
         QAction *problem =
             field->addAction(style()->standardIcon(QStyle::SP_MessageBoxCritical), QLineEdit::TrailingPosition);
         problem->setObjectName(QString::fromLatin1(kProblemActionName));
@@ -166,6 +167,7 @@ void frmJob::connectHandlers()
     connect(ui->cboIncrement, &QComboBox::activated, this, &frmJob::cboIncrement_Click);
     connect(ui->cboMarkStep, &QComboBox::activated, this, &frmJob::cboMarkStep_Click);
     connect(ui->spnExtraStock, &QSpinBox::valueChanged, this, &frmJob::spnExtraStock_Change);
+    setUpBalanceFields();
 
     connect(ui->mnuFileNew, &QAction::triggered, this, &frmJob::mnuFileNew_Click);
     connect(ui->mnuFileOpen, &QAction::triggered, this, &frmJob::mnuFileOpen_Click);
@@ -277,6 +279,7 @@ void frmJob::showJobFields()
     showFieldProblem(ui->txtRailpinWidth, shown.railpinWidth);
     showFieldProblem(ui->txtMaximumGap, shown.maximumGap);
     showFieldProblem(ui->txtMaximumGapStairs, shown.maximumGapStairs.value_or(QString()), true);
+    showBalanceFields();
 }
 
 // A job field whose text cannot be read is marked as a bad cell is: colours,
@@ -393,6 +396,8 @@ void frmJob::commitPendingEdits()
     txtRailpinWidth_Change();
     txtMaximumGap_Change();
     txtMaximumGapStairs_Change();
+    txtDesignGap_Change();
+    txtPostWidth_Change();
 }
 
 void frmJob::mnuHelpAbout_Click()
