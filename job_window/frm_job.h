@@ -101,6 +101,8 @@ private:
     void cboCentre_Click();
     void cboMeasuredBetween_Click();
     QString proposedSpacing() const;
+    void nameColumnActions();
+    void showOwnBalanceColumns();
 
     // File menu.
     void mnuFileNew_Click();

@@ -5,11 +5,18 @@
 #include "frm_job.h"
 
 #include "cell_text.h"
+#include "choice_delegate.h"
 #include "measurement.h"
 #include "sections_model.h"
 #include "ui_frm_job.h"
 
+#include <QAction>
+#include <QHeaderView>
 #include <QSignalBlocker>
+#include <QTableView>
+
+#include <algorithm>
+#include <array>
 
 #include <cmath>
 
@@ -35,19 +42,62 @@ std::optional<QString> given(const std::optional<QString> &text)
 
 void frmJob::setUpBalanceFields()
 {
-    ui->cboSpacing->addItem(tr("Equal gaps"), int(layout::Spacing::Equal));
-    ui->cboSpacing->addItem(tr("Same on every section"), int(layout::Spacing::Same));
-    ui->cboCentre->addItem(tr("Either"), int(layout::Centre::Either));
-    ui->cboCentre->addItem(tr("A railpin"), int(layout::Centre::Railpin));
-    ui->cboCentre->addItem(tr("A gap"), int(layout::Centre::Gap));
-    ui->cboMeasuredBetween->addItem(tr("Post faces"), int(layout::MeasuredBetween::Faces));
-    ui->cboMeasuredBetween->addItem(tr("Post centres"), int(layout::MeasuredBetween::Centres));
+    for (const auto &[box, column] :
+         {std::pair{ui->cboSpacing, SectionsModel::Spacing}, std::pair{ui->cboCentre, SectionsModel::Centre},
+          std::pair{ui->cboMeasuredBetween, SectionsModel::Between}}) {
+        for (const auto &[value, name] : SectionsModel::choices(column))
+            box->addItem(name, value);
+    }
+
+    // A section's own values sit in columns shown on demand from the
+    // header's menu, so that the usual table stays as narrow as before.
+    QTableView &table = *ui->tblSections;
+    auto *choice = new ChoiceDelegate(&table);
+    for (const int column : {SectionsModel::Spacing, SectionsModel::Centre, SectionsModel::Between})
+        table.setItemDelegateForColumn(column, choice);
+    QHeaderView &header = *table.horizontalHeader();
+    header.setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (int column = SectionsModel::DesignGap; column < SectionsModel::ColumnCount; ++column) {
+        table.setColumnHidden(column, true);
+        auto *show = new QAction(&header);
+        show->setObjectName(QStringLiteral("actShowColumn%1").arg(column));
+        show->setCheckable(true);
+        connect(show, &QAction::toggled, this, [&table, column](bool shown) { table.setColumnHidden(column, !shown); });
+        header.addAction(show);
+    }
+    nameColumnActions();
+    connect(sections.get(), &QAbstractItemModel::headerDataChanged, this, &frmJob::nameColumnActions);
 
     connect(ui->txtDesignGap, &QLineEdit::editingFinished, this, &frmJob::txtDesignGap_Change);
     connect(ui->txtPostWidth, &QLineEdit::editingFinished, this, &frmJob::txtPostWidth_Change);
     connect(ui->cboSpacing, &QComboBox::activated, this, &frmJob::cboSpacing_Click);
     connect(ui->cboCentre, &QComboBox::activated, this, &frmJob::cboCentre_Click);
     connect(ui->cboMeasuredBetween, &QComboBox::activated, this, &frmJob::cboMeasuredBetween_Click);
+}
+
+// The header menu's entries carry the column names, unit included.
+void frmJob::nameColumnActions()
+{
+    for (QAction *show : ui->tblSections->horizontalHeader()->actions()) {
+        const int column = show->objectName().mid(QStringLiteral("actShowColumn").size()).toInt();
+        show->setText(tr("Show %1").arg(sections->headerData(column, Qt::Horizontal).toString()));
+    }
+}
+
+// A section that has values of its own shows their columns.
+void frmJob::showOwnBalanceColumns()
+{
+    const auto has = [this](auto member) {
+        return std::any_of(job().sections.begin(), job().sections.end(),
+                           [member](const layout::Section &section) { return (section.*member).has_value(); });
+    };
+    const std::array<bool, 4> own{has(&layout::Section::designGap), has(&layout::Section::spacing),
+                                  has(&layout::Section::centre), has(&layout::Section::measuredBetween)};
+    const QList<QAction *> actions = ui->tblSections->horizontalHeader()->actions();
+    for (qsizetype index = 0; index < actions.size() && index < qsizetype(own.size()); ++index) {
+        if (own[size_t(index)])
+            actions[index]->setChecked(true);
+    }
 }
 
 void frmJob::showBalanceFields()
@@ -66,6 +116,7 @@ void frmJob::showBalanceFields()
     selectData(*ui->cboMeasuredBetween, shown.measuredBetween);
     showFieldProblem(ui->txtDesignGap, shown.designGap.value_or(QString()), true);
     showFieldProblem(ui->txtPostWidth, shown.postWidth.value_or(QString()), true);
+    showOwnBalanceColumns();
 }
 
 void frmJob::txtDesignGap_Change()

@@ -499,6 +499,39 @@ private slots:
         QVERIFY(!job.window->isModified());
     }
 
+    // A section's own values: columns hidden until the header's menu shows
+    // them, each cell edited as any other and undone alike.
+    void sectionBalanceColumns()
+    {
+        const JobWindowFixture job;
+        QTableView *table = job.table();
+        QVERIFY(table->isColumnHidden(SectionsModel::Centre));
+        QAction *show = job.action("actShowColumn10");
+        QCOMPARE(show->text(), QStringLiteral("Show Centre"));
+        show->trigger();
+        QVERIFY(!table->isColumnHidden(SectionsModel::Centre));
+        QCOMPARE(job.cell(0, SectionsModel::Centre).toString(), QStringLiteral("Either"));
+        QVERIFY(job.cell(0, SectionsModel::Centre, Qt::FontRole).value<QFont>().italic());
+        QAbstractItemModel *model = table->model();
+        QVERIFY(model->setData(model->index(0, SectionsModel::Centre), int(layout::Centre::Railpin)));
+        QCOMPARE(job.window->job().sections[0].centre, std::optional(layout::Centre::Railpin));
+        QCOMPARE(job.cell(0, SectionsModel::Count).toString(), QStringLiteral("7 (auto)"));
+        QVERIFY(!model->setData(model->index(0, SectionsModel::Spacing), 7));  // no such choice
+        QVERIFY(model->setData(model->index(1, SectionsModel::DesignGap), QStringLiteral("4 1/2")));
+        QVERIFY(job.cell(1, SectionsModel::Gap, SectionsModel::ProblemRole)
+                    .toString()
+                    .contains(QStringLiteral("design gap 4 1/2 is more than the maximum gap of 4")));
+        job.action("mnuEditUndo")->trigger();
+        job.action("mnuEditUndo")->trigger();
+        QCOMPARE(job.window->job(), sampleJob());
+        // A job whose sections have values of their own shows those columns.
+        layout::Job own = sampleJob();
+        own.sections[1].spacing = layout::Spacing::Equal;
+        const JobWindowFixture opened(own);
+        QVERIFY(!opened.table()->isColumnHidden(SectionsModel::Spacing));
+        QVERIFY(opened.table()->isColumnHidden(SectionsModel::DesignGap));
+    }
+
     void badJobFieldIsMarked()
     {
         const JobWindowFixture job;
