@@ -253,6 +253,8 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
                        : tr("The job's maximum gap; type a maximum for this section alone");
         if (column == Count && inherited && sectionLayout.laidOut() && sectionLayout.count == 0)
             return tr("No railpins needed: the whole length is within the maximum gap; type a count to fix it");
+        if (column == Count && inherited && sectionLayout.spacing == layout::Spacing::Same)
+            return tr("The count whose end gaps come closest to the spacing; type a count to fix it");
         if (column == Count && inherited)
             return tr("The fewest railpins whose gap is within the maximum; type a count to fix it");
         if (column == Count)
