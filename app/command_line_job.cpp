@@ -116,6 +116,66 @@ std::optional<Failure> readSection(const CommandLineOptions &options, layout::Se
     return readSlope(options, section);
 }
 
+// One of the words an option takes, as the value it stands for.
+template <typename Value>
+std::optional<Failure> readChoice(const CommandLineOptions &options, const QCommandLineOption &option,
+                                  std::initializer_list<std::pair<QLatin1StringView, Value>> words, const QString &why,
+                                  Value &into)
+{
+    if (!options.parser.isSet(option))
+        return std::nullopt;
+    const QString text = options.parser.value(option);
+    for (const auto &[word, value] : words) {
+        if (text == word) {
+            into = value;
+            return std::nullopt;
+        }
+    }
+    return badValue(option, text, why);
+}
+
+// The design gap, spacing, centre and posts: each a value of the job.
+std::optional<Failure> readBalance(const CommandLineOptions &options, layout::Job &job)
+{
+    using layout::Centre;
+    using layout::MeasuredBetween;
+    using layout::Spacing;
+    const QCommandLineParser &parser = options.parser;
+    if (parser.isSet(options.designGap))
+        job.designGap = parser.value(options.designGap);
+    if (auto failure = readChoice<Spacing>(
+            options, options.spacing,
+            {{QLatin1StringView("equal"), Spacing::Equal}, {QLatin1StringView("same"), Spacing::Same}},
+            CommandLine::tr("the spacing is equal or same"), job.spacing))
+        return failure;
+    if (auto failure = readChoice<Centre>(options, options.centre,
+                                          {{QLatin1StringView("either"), Centre::Either},
+                                           {QLatin1StringView("railpin"), Centre::Railpin},
+                                           {QLatin1StringView("gap"), Centre::Gap}},
+                                          CommandLine::tr("the centre is either, railpin or gap"), job.centre))
+        return failure;
+    if (auto failure =
+            readChoice<MeasuredBetween>(options, options.between,
+                                        {{QLatin1StringView("faces"), MeasuredBetween::Faces},
+                                         {QLatin1StringView("centres"), MeasuredBetween::Centres}},
+                                        CommandLine::tr("lengths are between faces or centres"), job.measuredBetween))
+        return failure;
+    const bool centres = job.measuredBetween == MeasuredBetween::Centres;
+    if (job.spacing == Spacing::Same && !parser.isSet(options.designGap))
+        return Failure{command_line::kBadArguments,
+                       CommandLine::tr("--spacing same needs --design-gap: the gap between railpins")};
+    if (job.spacing == Spacing::Same && parser.value(options.ends) == QLatin1String("half"))
+        return Failure{command_line::kBadArguments,
+                       CommandLine::tr("--spacing same has equal end gaps of its own: --ends half is for equal gaps")};
+    if (parser.isSet(options.postWidth) && !centres)
+        return Failure{command_line::kBadArguments, CommandLine::tr("--post-width is used with --between centres")};
+    if (centres && !parser.isSet(options.postWidth))
+        return Failure{command_line::kBadArguments, CommandLine::tr("--between centres needs --post-width")};
+    if (parser.isSet(options.postWidth))
+        job.postWidth = parser.value(options.postWidth);
+    return std::nullopt;
+}
+
 }  // namespace
 
 namespace command_line {
@@ -143,8 +203,11 @@ JobFromOptions jobFromOptions(const CommandLineOptions &options)
     layout::Section section;
     if (std::optional<Failure> failure = readSection(options, section))
         return {std::nullopt, failure};
-    for (const QCommandLineOption *measurement : {&options.length, &options.width, &options.maximumGap,
-                                                  &options.maximumGapStairs, &options.rise, &options.run}) {
+    if (std::optional<Failure> failure = readBalance(options, job))
+        return {std::nullopt, failure};
+    for (const QCommandLineOption *measurement :
+         {&options.length, &options.width, &options.maximumGap, &options.maximumGapStairs, &options.rise, &options.run,
+          &options.designGap, &options.postWidth}) {
         if (std::optional<Failure> failure = checkMeasurement(options, *measurement, job.unit))
             return {std::nullopt, failure};
     }

@@ -59,7 +59,22 @@ CommandLineOptions::CommandLineOptions()
                        CommandLine::tr("UNIT"))),
       markStep(valueOption(QStringLiteral("mark-step"),
                            CommandLine::tr("Millimetres: marks rounded to 1 or 0.5 mm (default 1)."),
-                           CommandLine::tr("STEP")))
+                           CommandLine::tr("STEP"))),
+      designGap(valueOption(QStringLiteral("design-gap"),
+                            CommandLine::tr("The gap aimed at, at most the maximum gap (default: the maximum gap)."),
+                            CommandLine::tr("D"))),
+      spacing(valueOption(QStringLiteral("spacing"),
+                          CommandLine::tr("Equal gaps post to post (equal), or the design gap between railpins and "
+                                          "equal end gaps (same) (default equal)."),
+                          CommandLine::tr("SPACING"))),
+      centre(valueOption(QStringLiteral("centre"),
+                         CommandLine::tr("What stands at mid-span: either, railpin or gap (default either)."),
+                         CommandLine::tr("CENTRE"))),
+      between(valueOption(QStringLiteral("between"),
+                          CommandLine::tr("The length is between post faces or post centres (default faces)."),
+                          CommandLine::tr("POSTS"))),
+      postWidth(valueOption(QStringLiteral("post-width"),
+                            CommandLine::tr("The width of a post, with --between centres."), CommandLine::tr("P")))
 {
     parser.setApplicationDescription(
         CommandLine::tr("Lays out the railpins of a railing. With --pdf or --marks it writes a job's sheet or "
@@ -70,6 +85,8 @@ CommandLineOptions::CommandLineOptions()
           &count, &ends, &rise, &run, &angle, &name, &unit, &markStep})
         parser.addOption(*option);
     for (const QCommandLineOption *option : {&csv, &templatePdf, &svg, &dxf})
+        parser.addOption(*option);
+    for (const QCommandLineOption *option : {&designGap, &spacing, &centre, &between, &postWidth})
         parser.addOption(*option);
     parser.addPositionalArgument(CommandLine::tr("JOB"),
                                  CommandLine::tr("A job file (.railpin) instead of a section "
@@ -84,6 +101,6 @@ QList<const QCommandLineOption *> CommandLineOptions::outputOptions() const
 
 QList<const QCommandLineOption *> CommandLineOptions::sectionOptions() const
 {
-    return {&length, &width, &maximumGap, &maximumGapStairs, &increment, &count, &ends, &rise, &run,
-            &angle,  &name,  &unit,       &markStep};
+    return {&length, &width, &maximumGap, &maximumGapStairs, &increment, &count,   &ends,   &rise,    &run,
+            &angle,  &name,  &unit,       &markStep,         &designGap, &spacing, &centre, &between, &postWidth};
 }

@@ -39,4 +39,9 @@ struct CommandLineOptions
     QCommandLineOption name;
     QCommandLineOption unit;
     QCommandLineOption markStep;
+    QCommandLineOption designGap;
+    QCommandLineOption spacing;
+    QCommandLineOption centre;
+    QCommandLineOption between;
+    QCommandLineOption postWidth;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "marks_csv.h"
 
+#include "marks_headings.h"
 #include "measurement.h"
 
 #include <QStringList>
@@ -44,6 +45,7 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
         for (const QString &position : positions)
             headings << QStringLiteral("%1 (%2) (fraction)").arg(position, unit);
     }
+    headings << QStringLiteral("%1 (%2)").arg(QLatin1StringView(marks_headings::kFromMidSpan), unit);
 
     QString text = csvRow(headings);
     const int places = inches ? 6 : 3;
@@ -57,6 +59,7 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
                 for (const double value : values)
                     row << layout::markText(value, job);
             }
+            row << QString::number(railpin.fromMidSpan, 'f', places);
             text += csvRow(row);
         }
     }

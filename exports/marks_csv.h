@@ -15,7 +15,8 @@ namespace exports {
 // row, then one row per railpin of every laid-out section with its section's
 // name, the railpin's number and its exact positions along the rail as
 // decimals with "." (6 places in inches, 3 in millimetres); an inch job adds
-// the rounded marks as fractions. `sections` are the layouts of job.sections.
+// the rounded marks as fractions; last, the centre's signed distance from
+// mid-span as a decimal ("-" left of the middle). `sections` are the layouts of job.sections.
 QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &sections);
 
 }  // namespace exports

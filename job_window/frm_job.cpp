@@ -100,7 +100,8 @@ void frmJob::setUpViews()
     // without a word; the file's own limit is the one that counts.
     ui->txtJobName->setMaxLength(int(layout::kMaximumFileBytes));
     ui->spnPackSize->setMaximum(layout::kLargestPackSize);
-    for (QLineEdit *field : {ui->txtRailpinWidth, ui->txtMaximumGap, ui->txtMaximumGapStairs}) {
+    for (QLineEdit *field :
+         {ui->txtRailpinWidth, ui->txtMaximumGap, ui->txtMaximumGapStairs, ui->txtDesignGap, ui->txtPostWidth}) {
         QAction *problem =
             field->addAction(style()->standardIcon(QStyle::SP_MessageBoxCritical), QLineEdit::TrailingPosition);
         problem->setObjectName(QString::fromLatin1(kProblemActionName));
@@ -172,6 +173,7 @@ void frmJob::connectHandlers()
     connect(ui->spnExtraStock, &QSpinBox::valueChanged, this, &frmJob::spnExtraStock_Change);
     connect(ui->spnPackSize, &QSpinBox::valueChanged, this, &frmJob::spnPackSize_Change);
     connect(ui->cboMarksMeasured, &QComboBox::activated, this, &frmJob::cboMarksMeasured_Click);
+    setUpBalanceFields();
 
     connect(ui->mnuFileNew, &QAction::triggered, this, &frmJob::mnuFileNew_Click);
     connect(ui->mnuFileOpen, &QAction::triggered, this, &frmJob::mnuFileOpen_Click);
@@ -292,6 +294,7 @@ void frmJob::showJobFields()
     showFieldProblem(ui->txtRailpinWidth, shown.railpinWidth);
     showFieldProblem(ui->txtMaximumGap, shown.maximumGap);
     showFieldProblem(ui->txtMaximumGapStairs, shown.maximumGapStairs.value_or(QString()), true);
+    showBalanceFields();
 }
 
 // A job field whose text cannot be read is marked as a bad cell is: colours,
@@ -424,6 +427,8 @@ void frmJob::commitPendingEdits()
     txtRailpinWidth_Change();
     txtMaximumGap_Change();
     txtMaximumGapStairs_Change();
+    txtDesignGap_Change();
+    txtPostWidth_Change();
 }
 
 void frmJob::mnuHelpAbout_Click()

@@ -98,6 +98,18 @@ private:
     void setJobField(const std::function<void(layout::Job &)> &change, const QString &text, int mergeId = -1);
     bool hasRoomFor(const layout::Section &section);
 
+    // Balanced railings: design gap, spacing, centre and posts.
+    void setUpBalanceFields();
+    void showBalanceFields();
+    void txtDesignGap_Change();
+    void txtPostWidth_Change();
+    void cboSpacing_Click();
+    void cboCentre_Click();
+    void cboMeasuredBetween_Click();
+    QString proposedSpacing() const;
+    void nameColumnActions();
+    void showOwnBalanceColumns();
+
     // File menu.
     void mnuFileNew_Click();
     void mnuFileOpen_Click();

@@ -76,6 +76,8 @@ QVariant MarksModel::data(const QModelIndex &index, int role) const
         return text(marks.rightEdge);
     case CentreFromRightPost:
         return text(marks.centreFromRightPost);
+    case FromMidSpan:
+        return layout::fromMidSpanText(marks.fromMidSpan, sections.job(), sections.decimalPoint());
     default:
         return {};
     }
@@ -85,6 +87,8 @@ QVariant MarksModel::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
+    if (section == FromMidSpan)
+        return marks_headings::shown(marks_headings::kFromMidSpan);
     if (section < 0 || std::size_t(section) >= marks_headings::kColumns.size())
         return {};
     return marks_headings::shown(marks_headings::kColumns[std::size_t(section)]);

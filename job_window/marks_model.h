@@ -11,13 +11,13 @@ class SectionsModel;
 
 // The marks of one section of the job, as the sheet lists them: each
 // railpin's edges and centre from the left post, and its centre from the
-// right post, rounded as the job says.
+// right post and from mid-span, rounded as the job says.
 class MarksModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    enum Column { Railpin, LeftEdge, Centre, RightEdge, CentreFromRightPost, ColumnCount };
+    enum Column { Railpin, LeftEdge, Centre, RightEdge, CentreFromRightPost, FromMidSpan, ColumnCount };
 
     explicit MarksModel(const SectionsModel &sections, QObject *parent = nullptr);
 

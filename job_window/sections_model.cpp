@@ -17,9 +17,46 @@
 
 #include <algorithm>
 
-namespace {
+QString SectionsModel::spacingName(layout::Spacing spacing)
+{
+    return spacing == layout::Spacing::Same ? tr("Same on every section") : tr("Equal gaps");
+}
 
-}  // namespace
+QString SectionsModel::centreName(layout::Centre centre)
+{
+    switch (centre) {
+    case layout::Centre::Railpin:
+        return tr("A railpin");
+    case layout::Centre::Gap:
+        return tr("A gap");
+    case layout::Centre::Either:
+        break;
+    }
+    return tr("Either");
+}
+
+QString SectionsModel::betweenName(layout::MeasuredBetween between)
+{
+    return between == layout::MeasuredBetween::Centres ? tr("Post centres") : tr("Post faces");
+}
+
+QList<std::pair<int, QString>> SectionsModel::choices(int column)
+{
+    switch (column) {
+    case Spacing:
+        return {{int(layout::Spacing::Equal), spacingName(layout::Spacing::Equal)},
+                {int(layout::Spacing::Same), spacingName(layout::Spacing::Same)}};
+    case Centre:
+        return {{int(layout::Centre::Either), centreName(layout::Centre::Either)},
+                {int(layout::Centre::Railpin), centreName(layout::Centre::Railpin)},
+                {int(layout::Centre::Gap), centreName(layout::Centre::Gap)}};
+    case Between:
+        return {{int(layout::MeasuredBetween::Faces), betweenName(layout::MeasuredBetween::Faces)},
+                {int(layout::MeasuredBetween::Centres), betweenName(layout::MeasuredBetween::Centres)}};
+    default:
+        return {};
+    }
+}
 
 // The layout's sentences write numbers with "."; the window shows them with
 // the user's decimal separator, as it shows the cells.
@@ -71,6 +108,8 @@ QString SectionsModel::cellProblem(int row, int column) const
         return section.railpinWidth ? measurementProblem(*section.railpinWidth) : QString();
     case MaximumGap:
         return section.maximumGap ? measurementProblem(*section.maximumGap) : QString();
+    case DesignGap:
+        return section.designGap ? measurementProblem(*section.designGap) : QString();
     case Slope:
         if (section.stair && !section.stair->unreadSlope.isEmpty() && !section.stair->angleDegrees)
             return cell_text::readSlope(cell_text::slopeShown(section.stair, decimalPoint_), decimalPoint_).problem;
@@ -132,6 +171,22 @@ QVariant SectionsModel::displayText(int row, int column, bool forEditing) const
         return tr("%1 (auto)").arg(sectionLayout.count);
     case Gap:
         return sectionLayout.laidOut() ? gapText(sectionLayout) : QStringLiteral("\u2014");
+    case DesignGap:
+        if (forEditing && !section.designGap)
+            return QString();
+        return cell_text::shown(layout::sectionDesignGap(job_, section), decimalPoint_);
+    case Spacing:
+        if (forEditing)
+            return section.spacing ? int(*section.spacing) : kJobsChoice;
+        return spacingName(layout::sectionSpacing(job_, section));
+    case Centre:
+        if (forEditing)
+            return section.centre ? int(*section.centre) : kJobsChoice;
+        return centreName(layout::sectionCentre(job_, section));
+    case Between:
+        if (forEditing)
+            return section.measuredBetween ? int(*section.measuredBetween) : kJobsChoice;
+        return betweenName(layout::sectionMeasuredBetween(job_, section));
     default:
         return {};
     }
@@ -160,7 +215,9 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
     const layout::Section &section = job_.sections[size_t(row)];
     const layout::SectionLayout &sectionLayout = layouts[size_t(row)];
     const bool inherited = (column == Width && !section.railpinWidth) ||
-                           (column == MaximumGap && !section.maximumGap) || (column == Count && !section.count);
+                           (column == MaximumGap && !section.maximumGap) || (column == Count && !section.count) ||
+                           (column == DesignGap && !section.designGap) || (column == Spacing && !section.spacing) ||
+                           (column == Centre && !section.centre) || (column == Between && !section.measuredBetween);
     const RowCells &rowCells = cellsOf(row);
     const QString &problem = rowCells.problem[size_t(column)];
 
@@ -208,6 +265,8 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
                        : tr("The job's maximum gap; type a maximum for this section alone");
         if (column == Count && inherited && sectionLayout.laidOut() && sectionLayout.count == 0)
             return tr("No railpins needed: the whole length is within the maximum gap; type a count to fix it");
+        if (column == Count && inherited && sectionLayout.spacing == layout::Spacing::Same)
+            return tr("The count whose end gaps come closest to the spacing; type a count to fix it");
         if (column == Count && inherited)
             return tr("The fewest railpins whose gap is within the maximum; type a count to fix it");
         if (column == Count)
@@ -218,11 +277,16 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
             return tr("Along the rail, from post to post");
         if (column == Slope)
             return tr("Empty for a level section; rise : run (7 : 11) or an angle (35\u00B0) for a stair");
+        if (column == Gap && sectionLayout.laidOut())
+            return localised(layout::layoutDescription(job_, section, sectionLayout));
+        if (column >= DesignGap && inherited)
+            return tr("The job's value; choose or type one for this section alone");
         return {};
     }
     case Qt::TextAlignmentRole:
-        return column == Name || column == Ends || column == Slope ? QVariant()
-                                                                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return column == Name || column == Ends || column == Slope || column >= Spacing
+                   ? QVariant()
+                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     default:
         return {};
     }
@@ -252,6 +316,14 @@ QVariant SectionsModel::headerData(int section, Qt::Orientation orientation, int
         return tr("Count");
     case Gap:
         return tr("Gap (%1)").arg(unit);
+    case DesignGap:
+        return tr("Design gap (%1)").arg(unit);
+    case Spacing:
+        return tr("Spacing");
+    case Centre:
+        return tr("Centre");
+    case Between:
+        return tr("Lengths between");
     default:
         return {};
     }
@@ -275,6 +347,11 @@ std::optional<layout::Section> SectionsModel::edited(const layout::Section &sect
         const QString stored = cell_text::stored(text, decimalPoint_);
         return stored.isEmpty() ? std::nullopt : std::optional<QString>(stored);
     };
+    const QList<std::pair<int, QString>> offered = choices(column);
+    if (!offered.isEmpty() && value.toInt() != kJobsChoice &&
+        std::none_of(offered.begin(), offered.end(),
+                     [&value](const auto &choice) { return choice.first == value.toInt(); }))
+        return std::nullopt;
     switch (column) {
     case Name:
         changed.name = text.trimmed();
@@ -301,6 +378,22 @@ std::optional<layout::Section> SectionsModel::edited(const layout::Section &sect
         break;
     case MaximumGap:
         changed.maximumGap = optionalMeasurement();
+        break;
+    case DesignGap:
+        changed.designGap = optionalMeasurement();
+        break;
+    case Spacing:
+        changed.spacing = value.toInt() == kJobsChoice ? std::nullopt
+                                                       : std::optional<layout::Spacing>(layout::Spacing(value.toInt()));
+        break;
+    case Centre:
+        changed.centre =
+            value.toInt() == kJobsChoice ? std::nullopt : std::optional<layout::Centre>(layout::Centre(value.toInt()));
+        break;
+    case Between:
+        changed.measuredBetween = value.toInt() == kJobsChoice
+                                      ? std::nullopt
+                                      : std::optional<layout::MeasuredBetween>(layout::MeasuredBetween(value.toInt()));
         break;
     case Count: {
         const cell_text::CountEntry count = cell_text::readCount(text);

@@ -20,7 +20,25 @@ class SectionsModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { Name, Length, Ends, Slope, Width, MaximumGap, Count, Gap, ColumnCount };
+    // The columns from DesignGap on are the balanced-railing values, hidden
+    // until asked for; each empty cell follows the job.
+    enum Column {
+        Name,
+        Length,
+        Ends,
+        Slope,
+        Width,
+        MaximumGap,
+        Count,
+        Gap,
+        DesignGap,
+        Spacing,
+        Centre,
+        Between,
+        ColumnCount
+    };
+    // The Edit role's value of a choice cell that follows the job.
+    static constexpr int kJobsChoice = -1;
     // Why a cell cannot be used, or empty: for the status bar.
     static constexpr int ProblemRole = Qt::UserRole + 1;
 
@@ -30,6 +48,13 @@ public:
     // editor show them.
     static QString endsHeading() { return tr("Ends"); }
     static QString endsName(layout::Ends ends) { return ends == layout::Ends::Full ? tr("Full gap") : tr("Half gap"); }
+    // The names of the balanced-railing choices, as the job's fields and the
+    // table's cells show them.
+    static QString spacingName(layout::Spacing spacing);
+    static QString centreName(layout::Centre centre);
+    static QString betweenName(layout::MeasuredBetween between);
+    // The choices of a choice column, value and name; empty for other columns.
+    static QList<std::pair<int, QString>> choices(int column);
 
     const layout::Job &job() const { return job_; }
     const layout::SectionLayout &sectionLayout(int row) const { return layouts.at(size_t(row)); }

@@ -12,6 +12,41 @@ QString sectionRailpinWidth(const Job &job, const Section &section)
     return section.railpinWidth.value_or(job.railpinWidth);
 }
 
+QString sectionDesignGap(const Job &job, const Section &section)
+{
+    if (section.designGap && !section.designGap->trimmed().isEmpty())
+        return *section.designGap;
+    return job.designGap.value_or(QString()).trimmed().isEmpty() ? QString() : *job.designGap;
+}
+
+Spacing sectionSpacing(const Job &job, const Section &section)
+{
+    return section.spacing.value_or(job.spacing);
+}
+
+Centre sectionCentre(const Job &job, const Section &section)
+{
+    return section.centre.value_or(job.centre);
+}
+
+MeasuredBetween sectionMeasuredBetween(const Job &job, const Section &section)
+{
+    return section.measuredBetween.value_or(job.measuredBetween);
+}
+
+bool usesBalancedLayouts(const Job &job)
+{
+    const auto given = [](const std::optional<QString> &text) { return text && !text->trimmed().isEmpty(); };
+    if (given(job.designGap) || job.spacing != Spacing::Equal || job.centre != Centre::Either ||
+        job.measuredBetween != MeasuredBetween::Faces || given(job.postWidth))
+        return true;
+    return std::any_of(job.sections.begin(), job.sections.end(), [&given](const Section &section) {
+        return given(section.designGap) || section.spacing.value_or(Spacing::Equal) != Spacing::Equal ||
+               section.centre.value_or(Centre::Either) != Centre::Either ||
+               section.measuredBetween.value_or(MeasuredBetween::Faces) != MeasuredBetween::Faces;
+    });
+}
+
 bool hasStairsLimit(const Job &job)
 {
     return job.maximumGapStairs && !job.maximumGapStairs->trimmed().isEmpty();

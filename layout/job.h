@@ -19,6 +19,20 @@ enum class Unit { Inches, Millimetres };
 // lays out, or half a gap at each post.
 enum class Ends { Full, Half };
 
+// How the gaps of a section are spaced: all equal, post to post, or the
+// design gap exactly between railpins with what is left split equally
+// between the two end gaps, so that sections of different lengths share
+// one spacing.
+enum class Spacing { Equal, Same };
+
+// What stands at mid-span: whatever the count gives, a railpin (an odd
+// count) or a gap (an even count).
+enum class Centre { Either, Railpin, Gap };
+
+// What a section's length is measured between: the posts' faces, or their
+// centres (the clear span is then the length less one post width).
+enum class MeasuredBetween { Faces, Centres };
+
 // The slope of a stair section: rise and run as measurements, or an angle in
 // degrees. Rise and run win when both are given.
 struct Stair
@@ -47,6 +61,11 @@ struct Section
     std::optional<qint64> count;  // absent: the fewest railpins whose gap is within the maximum
     std::optional<Stair> stair;   // absent: a level section
     QJsonObject unknownFields;    // kept from the file and written back
+    // Each absent: the job's.
+    std::optional<QString> designGap;
+    std::optional<Spacing> spacing;
+    std::optional<Centre> centre;
+    std::optional<MeasuredBetween> measuredBetween;
 
     bool operator==(const Section &) const = default;
 };
@@ -65,6 +84,12 @@ struct Job
     std::optional<qint32> packSize;
     std::vector<Section> sections;
     QJsonObject unknownFields;  // kept from the file and written back
+    // The gap aimed at, at most the limit; absent or empty: the limit.
+    std::optional<QString> designGap;
+    Spacing spacing = Spacing::Equal;
+    Centre centre = Centre::Either;
+    MeasuredBetween measuredBetween = MeasuredBetween::Faces;
+    std::optional<QString> postWidth;  // needed when lengths are between post centres
 
     bool operator==(const Job &) const = default;
 };
@@ -81,6 +106,17 @@ enum class GapLimit {
 QString sectionRailpinWidth(const Job &job, const Section &section);
 QString sectionMaximumGap(const Job &job, const Section &section);
 GapLimit sectionGapLimit(const Job &job, const Section &section);
+
+// The layout values that apply to a section: its own where given, else the
+// job's. The design gap is empty when neither gives one.
+QString sectionDesignGap(const Job &job, const Section &section);
+Spacing sectionSpacing(const Job &job, const Section &section);
+Centre sectionCentre(const Job &job, const Section &section);
+MeasuredBetween sectionMeasuredBetween(const Job &job, const Section &section);
+
+// True when the job or a section lays out otherwise than equal gaps within
+// the limit between post faces: a file that an older program would misread.
+bool usesBalancedLayouts(const Job &job);
 
 // True when the job gives a maximum gap on stairs of its own.
 bool hasStairsLimit(const Job &job);

@@ -93,6 +93,46 @@ public:
         return qint64(number);
     }
 
+    // One of a few words, as the value it stands for.
+    template <typename Value>
+    std::optional<Value> choice(const QJsonObject &object, QLatin1StringView key, const QString &place,
+                                std::initializer_list<std::pair<QLatin1StringView, Value>> words)
+    {
+        const std::optional<QString> written = text(object, key, place);
+        if (!written)
+            return std::nullopt;
+        QStringList quoted;
+        for (const auto &[word, value] : words) {
+            if (*written == word)
+                return value;
+            quoted << QStringLiteral("\"%1\"").arg(word);
+        }
+        const QString last = quoted.takeLast();
+        fail(place,
+             QCoreApplication::translate("layout", "must be %1 or %2").arg(quoted.join(QStringLiteral(", ")), last));
+        return std::nullopt;
+    }
+
+    std::optional<Spacing> spacing(const QJsonObject &object, const QString &place)
+    {
+        return choice<Spacing>(object, keys::kSpacing, place,
+                               {{keys::kEqual, Spacing::Equal}, {keys::kSame, Spacing::Same}});
+    }
+
+    std::optional<Centre> centre(const QJsonObject &object, const QString &place)
+    {
+        return choice<Centre>(
+            object, keys::kCentre, place,
+            {{keys::kEither, Centre::Either}, {keys::kRailpin, Centre::Railpin}, {keys::kGap, Centre::Gap}});
+    }
+
+    std::optional<MeasuredBetween> measuredBetween(const QJsonObject &object, const QString &place)
+    {
+        return choice<MeasuredBetween>(
+            object, keys::kMeasuredBetween, place,
+            {{keys::kFaces, MeasuredBetween::Faces}, {keys::kCentres, MeasuredBetween::Centres}});
+    }
+
     QString problem;
 };
 
@@ -158,10 +198,16 @@ Section readSection(Reader &reader, const QJsonValue &value, qsizetype index)
     section.count =
         reader.whole(object, keys::kCount, sectionPlace(index, keys::kCount), -kLargestCount, kLargestCount);
     readStair(reader, object.value(keys::kStair), index, section);
+    section.designGap = reader.measurement(object, keys::kDesignGap, sectionPlace(index, keys::kDesignGap));
+    section.spacing = reader.spacing(object, sectionPlace(index, keys::kSpacing));
+    section.centre = reader.centre(object, sectionPlace(index, keys::kCentre));
+    section.measuredBetween = reader.measuredBetween(object, sectionPlace(index, keys::kMeasuredBetween));
 
     section.unknownFields = object;
     for (const QLatin1StringView key :
          {keys::kName, keys::kLength, keys::kRailpinWidth, keys::kMaximumGap, keys::kEnds, keys::kCount, keys::kStair})
+        section.unknownFields.remove(key);
+    for (const QLatin1StringView key : {keys::kDesignGap, keys::kSpacing, keys::kCentre, keys::kMeasuredBetween})
         section.unknownFields.remove(key);
     return section;
 }
@@ -200,6 +246,12 @@ void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
         job.extraStockPercent = qint32(*percent);
     if (const auto pack = reader.whole(object, keys::kPackSize, topPlace(keys::kPackSize), 1, kLargestPackSize))
         job.packSize = qint32(*pack);
+    job.designGap = reader.measurement(object, keys::kDesignGap, topPlace(keys::kDesignGap));
+    job.spacing = reader.spacing(object, topPlace(keys::kSpacing)).value_or(Spacing::Equal);
+    job.centre = reader.centre(object, topPlace(keys::kCentre)).value_or(Centre::Either);
+    job.measuredBetween =
+        reader.measuredBetween(object, topPlace(keys::kMeasuredBetween)).value_or(MeasuredBetween::Faces);
+    job.postWidth = reader.measurement(object, keys::kPostWidth, topPlace(keys::kPostWidth));
 }
 
 QString parseProblemPlace(const QByteArray &bytes, int offset)
@@ -300,6 +352,9 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
     for (const QLatin1StringView key : {keys::kFormat, keys::kVersion, keys::kName, keys::kUnit, keys::kRailpinWidth,
                                         keys::kMaximumGap, keys::kMaximumGapStairs, keys::kIncrement, keys::kMarkStep,
                                         keys::kExtraStockPercent, keys::kPackSize, keys::kSections})
+        job.unknownFields.remove(key);
+    for (const QLatin1StringView key :
+         {keys::kDesignGap, keys::kSpacing, keys::kCentre, keys::kMeasuredBetween, keys::kPostWidth})
         job.unknownFields.remove(key);
     return {job, {}};
 }

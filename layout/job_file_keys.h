@@ -10,7 +10,7 @@ inline constexpr QLatin1StringView kFormatMarker("railpin-job");
 inline constexpr int kInchVersion = 1;
 inline constexpr int kMetricVersion = 2;  // the first version with millimetres
 // The first version whose values an older program would ignore and so lay
-// out differently: a limit on stairs, a count of 0.
+// out differently: a limit on stairs, a count of 0, a balanced layout.
 inline constexpr int kStairsLimitVersion = 3;
 inline constexpr int kNewestVersion = kStairsLimitVersion;
 
@@ -33,10 +33,22 @@ inline constexpr QLatin1StringView kStair("stair");
 inline constexpr QLatin1StringView kRise("rise");
 inline constexpr QLatin1StringView kRun("run");
 inline constexpr QLatin1StringView kAngle("angle");
+inline constexpr QLatin1StringView kDesignGap("designGap");
+inline constexpr QLatin1StringView kSpacing("spacing");
+inline constexpr QLatin1StringView kCentre("centre");
+inline constexpr QLatin1StringView kMeasuredBetween("measuredBetween");
+inline constexpr QLatin1StringView kPostWidth("postWidth");
 
 inline constexpr QLatin1StringView kMillimetres("mm");
 inline constexpr QLatin1StringView kInches("in");
 inline constexpr QLatin1StringView kFull("full");
 inline constexpr QLatin1StringView kHalf("half");
+inline constexpr QLatin1StringView kEqual("equal");
+inline constexpr QLatin1StringView kSame("same");
+inline constexpr QLatin1StringView kEither("either");
+inline constexpr QLatin1StringView kRailpin("railpin");
+inline constexpr QLatin1StringView kGap("gap");
+inline constexpr QLatin1StringView kFaces("faces");
+inline constexpr QLatin1StringView kCentres("centres");
 
 }  // namespace layout::job_file_keys

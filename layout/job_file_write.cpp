@@ -33,6 +33,34 @@ QJsonObject stairObject(const Stair &stair)
     return object;
 }
 
+QLatin1StringView spacingWord(Spacing spacing)
+{
+    return spacing == Spacing::Same ? keys::kSame : keys::kEqual;
+}
+
+QLatin1StringView centreWord(Centre centre)
+{
+    switch (centre) {
+    case Centre::Railpin:
+        return keys::kRailpin;
+    case Centre::Gap:
+        return keys::kGap;
+    case Centre::Either:
+        break;
+    }
+    return keys::kEither;
+}
+
+QLatin1StringView betweenWord(MeasuredBetween between)
+{
+    return between == MeasuredBetween::Centres ? keys::kCentres : keys::kFaces;
+}
+
+bool given(const std::optional<QString> &text)
+{
+    return text && !text->trimmed().isEmpty();
+}
+
 QJsonObject sectionObject(const Section &section)
 {
     QJsonObject object = section.unknownFields;
@@ -47,6 +75,14 @@ QJsonObject sectionObject(const Section &section)
         object.insert(keys::kCount, *section.count);
     if (section.stair)
         object.insert(keys::kStair, stairObject(*section.stair));
+    if (given(section.designGap))
+        object.insert(keys::kDesignGap, *section.designGap);
+    if (section.spacing)
+        object.insert(keys::kSpacing, spacingWord(*section.spacing));
+    if (section.centre)
+        object.insert(keys::kCentre, centreWord(*section.centre));
+    if (section.measuredBetween)
+        object.insert(keys::kMeasuredBetween, betweenWord(*section.measuredBetween));
     return object;
 }
 
@@ -134,6 +170,16 @@ QJsonObject jobFieldsObject(const Job &job)
     object.insert(keys::kExtraStockPercent, job.extraStockPercent);
     if (job.packSize)
         object.insert(keys::kPackSize, *job.packSize);
+    if (given(job.designGap))
+        object.insert(keys::kDesignGap, *job.designGap);
+    if (job.spacing != Spacing::Equal)
+        object.insert(keys::kSpacing, spacingWord(job.spacing));
+    if (job.centre != Centre::Either)
+        object.insert(keys::kCentre, centreWord(job.centre));
+    if (job.measuredBetween != MeasuredBetween::Faces)
+        object.insert(keys::kMeasuredBetween, betweenWord(job.measuredBetween));
+    if (given(job.postWidth))
+        object.insert(keys::kPostWidth, *job.postWidth);
     return object;
 }
 
@@ -164,6 +210,16 @@ qint64 sectionBytesAtMost(const Section &section, int depth)
     bytes += memberBytesAtMost(keys::kEnds, 2 + keys::kHalf.size() + keys::kFull.size(), depth);
     if (section.count)
         bytes += memberBytesAtMost(keys::kCount, kNumber, depth);
+    // The words of the layout's choices are shorter than 24 bytes.
+    constexpr qint64 kWord = 24;
+    if (given(section.designGap))
+        bytes += memberBytesAtMost(keys::kDesignGap, textBytesAtMost(*section.designGap), depth);
+    if (section.spacing)
+        bytes += memberBytesAtMost(keys::kSpacing, kWord, depth);
+    if (section.centre)
+        bytes += memberBytesAtMost(keys::kCentre, kWord, depth);
+    if (section.measuredBetween)
+        bytes += memberBytesAtMost(keys::kMeasuredBetween, kWord, depth);
     if (section.stair) {
         const Stair &stair = *section.stair;
         qint64 stairBytes = indentedBytesAtMost(QJsonValue(stair.unknownFields), depth + 1);
@@ -202,7 +258,7 @@ int fileVersion(const Job &job)
 {
     const bool countOfNone = std::any_of(job.sections.begin(), job.sections.end(),
                                          [](const Section &section) { return section.count == 0; });
-    if (hasStairsLimit(job) || countOfNone)
+    if (hasStairsLimit(job) || countOfNone || usesBalancedLayouts(job))
         return keys::kStairsLimitVersion;
     return job.unit == Unit::Millimetres ? keys::kMetricVersion : keys::kInchVersion;
 }

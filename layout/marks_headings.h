@@ -17,6 +17,11 @@ inline constexpr std::array<const char *, 5> kColumns{
     kRailpin, QT_TRANSLATE_NOOP("Marks", "Left edge"), QT_TRANSLATE_NOOP("Marks", "Centre"),
     QT_TRANSLATE_NOOP("Marks", "Right edge"), QT_TRANSLATE_NOOP("Marks", "Centre from right post")};
 
+// Each centre's signed distance from mid-span, for marking from the middle
+// out: in the window, on the sheet and last in the CSV, never in the
+// tab-separated marks, whose five columns scripts read by position.
+inline constexpr const char *kFromMidSpan = QT_TRANSLATE_NOOP("Marks", "From mid-span");
+
 inline QString shown(const char *heading)
 {
     return QCoreApplication::translate("Marks", heading);

@@ -3,6 +3,7 @@
 
 #include "auto_count.h"
 #include "calculator_results.h"
+#include "display_text.h"
 #include "increments.h"
 #include "job_fields.h"
 #include "measurement.h"
@@ -99,6 +100,8 @@ double exactGapOf(const SectionLayout &out, qint64 n)
 {
     if (n == 0)
         return out.horizontalRun;  // post to post, whatever the ends
+    if (out.spacing == Spacing::Same)
+        return double(*out.designGap);
     const auto count = double(n);
     const auto width = double(out.railpinWidth);
     if (out.ends == Ends::Half)
@@ -106,28 +109,54 @@ double exactGapOf(const SectionLayout &out, qint64 n)
     return (out.horizontalRun - width * count) / (count + 1);
 }
 
+// The exact gap between each post and its nearest railpin.
+double endGapOf(const SectionLayout &out, qint64 n)
+{
+    if (n == 0)
+        return out.horizontalRun;
+    const auto count = double(n);
+    const auto width = double(out.railpinWidth);
+    if (out.spacing == Spacing::Same)
+        return (out.horizontalRun - count * width - (count - 1) * double(*out.designGap)) / 2;
+    return out.ends == Ends::Half ? exactGapOf(out, n) / 2 : exactGapOf(out, n);
+}
+
+// Whether n railpins put what the section asks for at mid-span.
+bool parityFits(Centre centre, qint64 n)
+{
+    switch (centre) {
+    case Centre::Railpin:
+        return n % 2 == 1;
+    case Centre::Gap:
+        return n % 2 == 0;
+    case Centre::Either:
+        break;
+    }
+    return true;
+}
+
 bool calculatorsSection(const Job &job, const SectionLayout &out)
 {
     return !out.stair && out.ends == Ends::Full && job.unit == Unit::Inches;
 }
 
-// The fewest railpins whose gap is within the maximum: none for a section
-// no longer than the maximum gap; nothing when it would take more than
+// The fewest railpins whose gap is within the design gap (else the maximum):
+// none for a section no longer than it; nothing when it would take more than
 // kMaximumRailpins. Where the calculator could lay the section out, its Auto
 // count: the gap as its 7-digit text reads back, not the exact gap, decides,
 // so both give the same count.
 std::optional<qint64> fewestRailpins(const Job &job, const SectionLayout &out)
 {
-    if (out.horizontalRun <= double(out.maximumGap))
+    const float target = out.designGap.value_or(out.maximumGap);
+    if (out.horizontalRun <= double(target))
         return 0;
     if (calculatorsSection(job, out)) {
-        const auto_count::Result found =
-            auto_count::find({out.length, out.railpinWidth, out.maximumGap, job.increment, u'.'});
+        const auto_count::Result found = auto_count::find({out.length, out.railpinWidth, target, job.increment, u'.'});
         if (found.verdict != auto_count::Verdict::Found || found.count > double(kMaximumRailpins))
             return std::nullopt;
         return qint64(found.count);
     }
-    const double maximum = out.maximumGap;
+    const double maximum = target;
     const double pitch = double(out.railpinWidth) + maximum;
     // The gap shrinks as railpins are added, so the answer lies where the
     // gap meets the maximum; the walk below settles the rounding.
@@ -143,6 +172,58 @@ std::optional<qint64> fewestRailpins(const Job &job, const SectionLayout &out)
     return n;
 }
 
+// The fewest railpins within the design gap, of the parity the centre asks
+// for: one more where the fewest is of the other (its gap is smaller still).
+std::optional<qint64> equalGapsCount(const Job &job, const SectionLayout &out)
+{
+    std::optional<qint64> fewest = fewestRailpins(job, out);
+    if (fewest && !parityFits(out.centre, *fewest))
+        ++*fewest;
+    if (fewest && *fewest > kMaximumRailpins)
+        return std::nullopt;
+    return fewest;
+}
+
+// Same spacing: the count whose end gaps, both within the limit, come
+// closest to the spacing; a tie goes to fewer railpins. The end gap falls
+// by half a pitch with each railpin added, so the answer lies beside the
+// count whose end gap equals the spacing.
+std::optional<qint64> sameSpacingCount(const SectionLayout &out)
+{
+    const auto spacing = double(*out.designGap);
+    const double pitch = double(out.railpinWidth) + spacing;
+    const double even = (out.horizontalRun - spacing) / pitch;
+    if (!(even <= double(kMaximumRailpins + 4)))
+        return std::nullopt;
+    const qint64 first = std::max<qint64>(1, qint64(std::floor(even)) - 3);
+    std::optional<qint64> best;
+    double bestDistance = 0;
+    for (qint64 n = first; n <= std::min<qint64>(kMaximumRailpins, qint64(std::ceil(even)) + 3); ++n) {
+        const double end = endGapOf(out, n);
+        if (!parityFits(out.centre, n) || end < 0 || end > double(out.maximumGap))
+            continue;
+        const double distance = std::abs(end - spacing);
+        if (!best || distance < bestDistance) {
+            best = n;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+QString centreWords(Centre centre)
+{
+    switch (centre) {
+    case Centre::Railpin:
+        return QCoreApplication::translate("layout", "a railpin at mid-span");
+    case Centre::Gap:
+        return QCoreApplication::translate("layout", "a gap at mid-span");
+    case Centre::Either:
+        break;
+    }
+    return {};
+}
+
 RailpinMarks alongTheRail(const RailpinMarks &horizontal, const SectionLayout &out)
 {
     RailpinMarks along = horizontal;
@@ -150,6 +231,7 @@ RailpinMarks alongTheRail(const RailpinMarks &horizontal, const SectionLayout &o
     along.centre = horizontal.centre / out.cosine;
     along.rightEdge = horizontal.rightEdge / out.cosine;
     along.centreFromRightPost = double(out.length) - along.centre;
+    along.fromMidSpan = horizontal.fromMidSpan / out.cosine;
     return along;
 }
 
@@ -160,7 +242,24 @@ RailpinMarks alongTheRail(const RailpinMarks &horizontal, const SectionLayout &o
 bool computeSpacing(const Job &job, const Section &section, SectionLayout &out, bool &overMaximum)
 {
     out.exactGap = exactGapOf(out, out.count);
+    out.endGap = endGapOf(out, out.count);
     overMaximum = out.exactGap > double(out.maximumGap);
+    if (out.spacing == Spacing::Same && out.count > 0) {
+        // The design gap between railpins; the rest is shared by the two ends.
+        overMaximum = out.endGap > double(out.maximumGap);
+        const auto width = double(out.railpinWidth);
+        const std::optional<float> outer = number_text::toSingle(out.exactGap + width);
+        const std::optional<float> inner = number_text::toSingle(out.endGap + width / 2);
+        if (outer && inner) {
+            out.gap = *out.designGap;
+            out.outerOnCentre = *outer;
+            out.innerOnCentre = *inner;
+            return true;
+        }
+        out.problems
+            << QCoreApplication::translate("layout", "length \"%1\" is too large to lay out").arg(section.length);
+        return false;
+    }
     if (out.count == 0) {
         // One gap from post to post and no railpin to measure to.
         if (const std::optional<float> gap = number_text::toSingle(out.exactGap)) {
@@ -224,13 +323,27 @@ bool settleCount(const Job &job, const Section &section, SectionLayout &out)
                                                         "a count of %1 railpins is more than the %2 a section can have")
                                 .arg(given)
                                 .arg(kMaximumRailpins);
-        else if (given > 0 && !(exactGapOf(out, given) > 0))
+        else if (given > 0 && (out.spacing == Spacing::Same ? endGapOf(out, given) < 0 : !(exactGapOf(out, given) > 0)))
             out.problems << QCoreApplication::translate("layout", "%1 railpins %2 wide do not fit in a length of %3")
                                 .arg(QString::number(given), width, section.length);
         out.count = given;
         return out.problems.isEmpty();
     }
-    const std::optional<qint64> fewest = fewestRailpins(job, out);
+    if (out.spacing == Spacing::Same) {
+        const std::optional<qint64> found = sameSpacingCount(out);
+        if (!found) {
+            const QString limit = sectionMaximumGap(job, section);
+            out.problems
+                << (out.centre == Centre::Either
+                        ? QCoreApplication::translate("layout", "no count keeps both end gaps within %1").arg(limit)
+                        : QCoreApplication::translate("layout", "no count keeps both end gaps within %1 with %2")
+                              .arg(limit, centreWords(out.centre)));
+            return false;
+        }
+        out.count = *found;
+        return true;
+    }
+    const std::optional<qint64> fewest = equalGapsCount(job, out);
     if (!fewest) {
         out.problems << QCoreApplication::translate("layout",
                                                     "more than %1 railpins would be needed to keep the gaps within %2")
@@ -255,7 +368,11 @@ RailpinMarks railpinMarks(const SectionLayout &out, qint64 railpin)
     const auto width = double(out.railpinWidth);
     RailpinMarks marks;
     marks.railpin = railpin;
-    if (out.ends == Ends::Half) {
+    if (out.spacing == Spacing::Same) {
+        marks.leftEdge = out.endGap + (k - 1) * (width + out.exactGap);
+        marks.centre = marks.leftEdge + width / 2;
+        marks.rightEdge = marks.leftEdge + width;
+    } else if (out.ends == Ends::Half) {
         marks.centre = (k - 0.5) * out.horizontalRun / double(out.count);
         marks.leftEdge = marks.centre - width / 2;
         marks.rightEdge = marks.centre + width / 2;
@@ -265,6 +382,7 @@ RailpinMarks railpinMarks(const SectionLayout &out, qint64 railpin)
         marks.rightEdge = k * (out.exactGap + width);
     }
     marks.centreFromRightPost = out.horizontalRun - marks.centre;
+    marks.fromMidSpan = marks.centre - out.horizontalRun / 2;
     return marks;
 }
 
@@ -276,6 +394,7 @@ SectionLayout levelGeometry(float length, float railpinWidth, qint64 count)
     out.horizontalRun = double(length);
     out.count = count;
     out.exactGap = exactGapOf(out, count);
+    out.endGap = endGapOf(out, count);
     return out;
 }
 
@@ -290,7 +409,90 @@ GapText gapText(const SectionLayout &section, const Job &job, QChar decimalPoint
     return text;
 }
 
+QString fromMidSpanText(double value, const Job &job, QChar decimalPoint)
+{
+    const QString magnitude = markText(std::abs(value), job, decimalPoint);
+    if (value >= 0 || magnitude == markText(0, job, decimalPoint))
+        return value >= 0 ? magnitude : markText(0, job, decimalPoint);
+    return QChar(0x2212) + magnitude;
+}
+
+QString layoutDescription(const Job &job, const Section &section, const SectionLayout &laid, QChar decimalPoint)
+{
+    if (!laid.laidOut())
+        return {};
+    const QString unit = unitName(job.unit);
+    const auto measure = [&unit](const QString &figure) {
+        return QCoreApplication::translate("layout", "%1 %2").arg(figure, unit);
+    };
+    QStringList parts;
+    if (laid.spacing == Spacing::Same) {
+        parts << QCoreApplication::translate("layout", "same spacing %1, end gaps %2")
+                     .arg(measure(displayText(sectionDesignGap(job, section))),
+                          measure(markText(laid.endGap, job, decimalPoint)));
+    } else if (laid.designGap) {
+        parts << QCoreApplication::translate("layout", "equal gaps, design gap %1, limit %2")
+                     .arg(measure(displayText(sectionDesignGap(job, section))),
+                          measure(displayText(sectionMaximumGap(job, section))));
+    } else if (laid.centre != Centre::Either || laid.postWidth > 0) {
+        parts << QCoreApplication::translate("layout", "equal gaps");
+    }
+    if (laid.centre == Centre::Railpin)
+        parts << QCoreApplication::translate("layout", "railpin at mid-span");
+    else if (laid.centre == Centre::Gap)
+        parts << QCoreApplication::translate("layout", "gap at mid-span");
+    if (laid.postWidth > 0)
+        parts << QCoreApplication::translate("layout", "between post centres, posts %1, clear span %2")
+                     .arg(measure(displayText(job.postWidth.value_or(QString()))),
+                          measure(markText(laid.length, job, decimalPoint)));
+    return parts.join(QStringLiteral(", "));
+}
+
 namespace {
+
+// The design gap, spacing, centre and post width of a section; a problem
+// for each that cannot be used. `maximumGap` is the limit as read, if it was.
+void readBalance(const Job &job, const Section &section, std::optional<float> maximumGap, SectionLayout &out)
+{
+    out.spacing = sectionSpacing(job, section);
+    out.centre = sectionCentre(job, section);
+    const QString designGap = sectionDesignGap(job, section);
+    if (!designGap.isEmpty()) {
+        out.designGap =
+            readPositive(QCoreApplication::translate("layout", "design gap"), designGap, job.unit, out.problems);
+        if (out.designGap && maximumGap && *out.designGap > *maximumGap)
+            out.problems << QCoreApplication::translate("layout", "design gap %1 is more than the maximum gap of %2")
+                                .arg(designGap, sectionMaximumGap(job, section));
+    } else if (out.spacing == Spacing::Same) {
+        out.problems << QCoreApplication::translate(
+            "layout", "the same spacing on every section needs a design gap: the gap between its railpins");
+    }
+    if (out.spacing == Spacing::Same && out.ends == Ends::Half)
+        out.problems << QCoreApplication::translate(
+            "layout", "half-gap ends apply to equal gaps only: with the same spacing both end gaps are equal");
+    if (sectionMeasuredBetween(job, section) == MeasuredBetween::Centres) {
+        if (const std::optional<float> post = readPositive(QCoreApplication::translate("layout", "post width"),
+                                                           job.postWidth.value_or(QString()), job.unit, out.problems))
+            out.postWidth = *post;
+    }
+}
+
+// Between post centres: the length becomes the clear span between the post
+// faces (on a stair the post is cut by the rail at a slant); false with a
+// problem when the posts leave none.
+bool clearSpan(const Job &job, const Section &section, SectionLayout &out)
+{
+    out.lengthBetweenCentres = out.length;
+    const std::optional<float> clear = number_text::toSingle(double(out.length) - double(out.postWidth) / out.cosine);
+    if (!clear || !(*clear > 0)) {
+        out.problems << QCoreApplication::translate(
+                            "layout", "posts %1 wide leave no clear span in a length of %2 between post centres")
+                            .arg(job.postWidth.value_or(QString()), section.length);
+        return false;
+    }
+    out.length = *clear;
+    return true;
+}
 
 // Everything but the marks: the inputs as read, the count and the spacing.
 SectionLayout settledLayout(const Job &job, const Section &section)
@@ -309,6 +511,7 @@ SectionLayout settledLayout(const Job &job, const Section &section)
                                                          sectionMaximumGap(job, section), job.unit, out.problems);
     if (section.stair)
         readSlope(*section.stair, job.unit, out);
+    readBalance(job, section, maximumGap, out);
     if (job.unit == Unit::Inches && !increments::isIncrement(job.increment))
         out.problems << QCoreApplication::translate("layout",
                                                     "an increment of 1/%1 is not one of 1/4, 1/8, 1/16 or 1/32")
@@ -319,15 +522,25 @@ SectionLayout settledLayout(const Job &job, const Section &section)
     out.length = *length;
     out.railpinWidth = *width;
     out.maximumGap = *maximumGap;
+    if (out.postWidth > 0 && !clearSpan(job, section, out))
+        return out;
     out.horizontalRun = out.stair ? double(out.length) * out.cosine : double(out.length);
 
     bool overMaximum = false;
     if (!settleCount(job, section, out) || !computeSpacing(job, section, out, overMaximum))
         return out;
-    if (out.countGiven && overMaximum)
+    if (out.countGiven && overMaximum && out.spacing == Spacing::Same && out.count > 0)
+        out.warnings << QCoreApplication::translate(
+                            "layout", "the end gaps of %1 with %2 railpins are wider than the maximum gap of %3")
+                            .arg(markText(out.endGap, job), QString::number(out.count),
+                                 sectionMaximumGap(job, section));
+    else if (out.countGiven && overMaximum)
         out.warnings << QCoreApplication::translate(
                             "layout", "the gap of %1 with %2 railpins is wider than the maximum gap of %3")
                             .arg(gapFigure(job, out), QString::number(out.count), sectionMaximumGap(job, section));
+    if (out.countGiven && !parityFits(out.centre, out.count))
+        out.warnings << QCoreApplication::translate("layout", "%1 railpins do not put %2")
+                            .arg(QString::number(out.count), centreWords(out.centre));
     return out;
 }
 

@@ -25,6 +25,7 @@ struct RailpinMarks
     double centre = 0;
     double rightEdge = 0;
     double centreFromRightPost = 0;
+    double fromMidSpan = 0;  // signed: less than 0 left of the middle of the clear span
 };
 
 struct SectionLayout
@@ -41,11 +42,18 @@ struct SectionLayout
     bool laidOut() const { return problems.isEmpty(); }
 
     // The inputs as read (job's unit).
-    float length = 0;  // along the rail
+    float length = 0;  // along the rail, the clear span between the post faces
     float railpinWidth = 0;
     float maximumGap = 0;
     Ends ends = Ends::Full;
     bool countGiven = false;
+    std::optional<float> designGap;  // the gap aimed at; absent: the maximum gap
+    Spacing spacing = Spacing::Equal;
+    Centre centre = Centre::Either;
+    // Between post centres: the length as given and the post width it is
+    // less by (for a stair, divided by the cosine); else both 0.
+    float lengthBetweenCentres = 0;
+    float postWidth = 0;
 
     // Stair geometry; for a level section slopeDegrees is 0 and cosine 1.
     bool stair = false;
@@ -58,6 +66,10 @@ struct SectionLayout
     double exactGap = 0;      // the same before rounding to single: marks are laid out with it
     float outerOnCentre = 0;  // level full ends: as the calculator's "O On Center"
     float innerOnCentre = 0;  // level full ends: as the calculator's "I On Center"
+    // The horizontal gap between each post and its nearest railpin, exact:
+    // the gap with full ends, half of it with half ends, what is left over
+    // with the same spacing.
+    double endGap = 0;
 
     // Marks along the rail, and for a stair also horizontally.
     std::vector<RailpinMarks> marks;
@@ -72,6 +84,15 @@ SectionLayout levelGeometry(float length, float railpinWidth, qint64 count);
 // Where one railpin (1-based) of a laid-out section stands, exact, measured
 // horizontally from the left post. The one railpin geometry of the program.
 RailpinMarks railpinMarks(const SectionLayout &section, qint64 railpin);
+
+// A mark's signed distance from mid-span as builders write it: "−3 1/2"
+// left of the middle, "3 1/2" right, "0" for what rounds to the middle.
+QString fromMidSpanText(double value, const Job &job, QChar decimalPoint = u'.');
+
+// The layout in words for a sheet: "equal gaps, design gap 3 1/2 in, limit 4 in",
+// "same spacing 3 1/2 in, end gaps 2 1/4 in, railpin at mid-span".
+// Empty for equal gaps within the limit between post faces, as every job laid out before.
+QString layoutDescription(const Job &job, const Section &section, const SectionLayout &laid, QChar decimalPoint = u'.');
 
 // The gap of a laid-out section as every place shows it: the window's cell
 // and tooltip, the drawing, the sheet and the command line's warnings. For a

@@ -110,10 +110,14 @@ Job convertedTo(const Job &job, Unit unit, ConversionReport *report)
     convert(converted.maximumGap, from, unit, Rounding::Down, increment, notes);
     if (hasStairsLimit(job))
         convert(converted.maximumGapStairs, from, unit, Rounding::Down, increment, notes);
+    // A design gap never grows past its limit, which is rounded down alike.
+    convert(converted.designGap, from, unit, Rounding::Down, increment, notes);
+    convert(converted.postWidth, from, unit, Rounding::Nearest, increment, notes);
     for (Section &section : converted.sections) {
         convert(section.length, from, unit, Rounding::Nearest, increment, notes);
         convert(section.railpinWidth, from, unit, Rounding::Nearest, increment, notes);
         convert(section.maximumGap, from, unit, Rounding::Down, increment, notes);
+        convert(section.designGap, from, unit, Rounding::Down, increment, notes);
         if (section.stair) {
             convert(section.stair->rise, from, unit, Rounding::Nearest, increment, notes);
             convert(section.stair->run, from, unit, Rounding::Nearest, increment, notes);

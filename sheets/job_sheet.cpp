@@ -38,7 +38,7 @@ QString shownName(const Section &section)
     return section.name.isEmpty() ? JobSheet::tr("Unnamed section") : section.name;
 }
 
-const std::vector<double> kMarkColumns{0.08, 0.2, 0.2, 0.2, 0.32};
+const std::vector<double> kMarkColumns{0.07, 0.16, 0.16, 0.16, 0.25, 0.2};
 
 // How tall the drawing of a section is on the sheet, in inches of paper.
 constexpr double kLevelDrawingInches = 2.2;
@@ -78,7 +78,13 @@ private:
         bool bold = false;
     };
     std::vector<Line> inputs(const Section &section, const SectionLayout &laidOut) const;
-    std::vector<Line> results(const SectionLayout &laidOut) const;
+    std::vector<Line> results(const Section &section, const SectionLayout &laidOut) const;
+    // A signed distance from mid-span, the mark and the decimal behind it.
+    QString fromMidSpan(double value) const
+    {
+        const QString exact = decimal(value).replace(u'-', QChar(0x2212));
+        return JobSheet::tr("%1 (%2)").arg(layout::fromMidSpanText(value, job, decimalPoint), exact);
+    }
     // The height of a table's title, its heading and its first rows.
     double tableStart(std::size_t rows) const
     {
@@ -112,7 +118,7 @@ void SheetContent::section(const Section &section, const SectionLayout &laidOut,
     const QString continued = JobSheet::tr("%1 \u2014 %2, continued").arg(jobName, name);
     std::vector<Line> lines = inputs(section, laidOut);
     if (laidOut.laidOut()) {
-        const std::vector<Line> more = results(laidOut);
+        const std::vector<Line> more = results(section, laidOut);
         lines.insert(lines.end(), more.begin(), more.end());
     } else {
         for (const QString &problem : laidOut.problems)
@@ -206,7 +212,7 @@ std::vector<SheetContent::Line> SheetContent::inputs(const Section &section, con
     return lines;
 }
 
-std::vector<SheetContent::Line> SheetContent::results(const SectionLayout &laidOut) const
+std::vector<SheetContent::Line> SheetContent::results(const Section &section, const SectionLayout &laidOut) const
 {
     std::vector<Line> lines;
     const QString count = QString::number(laidOut.count);
@@ -214,6 +220,10 @@ std::vector<SheetContent::Line> SheetContent::results(const SectionLayout &laidO
         lines.push_back({JobSheet::tr("Railpins: %1 (as given)").arg(count), true});
     else if (laidOut.count == 0)
         lines.push_back({JobSheet::tr("Railpins: 0 (no railpins needed)"), true});
+    else if (laidOut.spacing == layout::Spacing::Same)
+        lines.push_back({JobSheet::tr("Railpins: %1 (the end gaps closest to the spacing)").arg(count), true});
+    else if (laidOut.designGap)
+        lines.push_back({JobSheet::tr("Railpins: %1 (the fewest within the design gap)").arg(count), true});
     else
         lines.push_back({JobSheet::tr("Railpins: %1 (the fewest within the maximum gap)").arg(count), true});
     const layout::GapText gapText = layout::gapText(laidOut, job, decimalPoint);
@@ -222,6 +232,8 @@ std::vector<SheetContent::Line> SheetContent::results(const SectionLayout &laidO
                             : JobSheet::tr("%1 (%2)").arg(withUnit(gapText.decimal), gapText.fraction);
     lines.push_back(
         {laidOut.stair ? JobSheet::tr("Gap, measured level: %1").arg(gap) : JobSheet::tr("Gap: %1").arg(gap), true});
+    if (const QString layout = layout::layoutDescription(job, section, laidOut, decimalPoint); !layout.isEmpty())
+        lines.push_back({JobSheet::tr("Layout: %1").arg(layout), true});
     for (const QString &warning : laidOut.warnings)
         //: A warning line printed below a section on the job sheet.
         lines.push_back({JobSheet::tr("Warning: %1").arg(warning), true});
@@ -233,6 +245,7 @@ void SheetContent::marksTable(const QString &title, const std::vector<RailpinMar
     QStringList headings;
     for (const char *column : marks_headings::kColumns)
         headings.append(column == marks_headings::kRailpin ? marks_headings::shown(column) : heading(column));
+    headings.append(heading(marks_headings::kFromMidSpan));
     // A table starts with a few of its rows under its heading.
     pages.keepTogether(tableStart(marks.size()));
     pages.line(title, true);
@@ -244,7 +257,7 @@ void SheetContent::marksTable(const QString &title, const std::vector<RailpinMar
     });
     for (const RailpinMarks &railpin : marks) {
         pages.row({QString::number(railpin.railpin), both(railpin.leftEdge), both(railpin.centre),
-                   both(railpin.rightEdge), both(railpin.centreFromRightPost)},
+                   both(railpin.rightEdge), both(railpin.centreFromRightPost), fromMidSpan(railpin.fromMidSpan)},
                   kMarkColumns);
     }
     pages.setContinuation([this, continued] { pages.line(continued, true); });
@@ -296,6 +309,8 @@ Job printableJob(const Job &job)
             section.railpinWidth = shown(*section.railpinWidth);
         if (section.maximumGap)
             section.maximumGap = shown(*section.maximumGap);
+        if (section.designGap)
+            section.designGap = shown(*section.designGap);
         if (section.stair) {
             section.stair->rise = shown(section.stair->rise);
             section.stair->run = shown(section.stair->run);

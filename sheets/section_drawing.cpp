@@ -136,7 +136,8 @@ struct Frame
           stair(section.stair && !section.horizontalMarks.empty()),
           marks(stair ? section.horizontalMarks : section.marks), run(stair ? section.horizontalRun : section.length),
           tangent(stair ? std::tan(section.slopeDegrees * std::numbers::pi / 180.0) : 0.0),
-          post(inUnit(kPostInches, job.unit)), cap(inUnit(kPostCapInches, job.unit)),
+          // The job's post where it gives one, else a 4x4.
+          post(section.postWidth > 0 ? double(section.postWidth) : inUnit(kPostInches, job.unit)), cap(inUnit(kPostCapInches, job.unit)),
           pieces(marks, run, post, pieceCount), halfEnds(section.ends == layout::Ends::Half && marks.size() > 1),
           drawing(area.adjusted(0, 2.5 * lineHeight, 0, -2.5 * lineHeight)),
           paperInch(painterUnitsPerPaperInch(painter)),
@@ -369,6 +370,29 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
             QCoreApplication::translate("SectionDrawing", "%1 %2")
                 .arg(layout::markText(marks.front().leftEdge, job, decimalPoint), layout::unitName(job.unit));
         drawGapDimension(painter, plan, tangent, marks.back().rightEdge, run, dimensionY, lineHeight, end, area);
+    }
+
+    // A layout centred on mid-span: the middle as a dashed line in the piece
+    // that holds it, and the end gap at the right post, which the left one mirrors.
+    const bool centred = section.spacing == layout::Spacing::Same || section.centre != layout::Centre::Either;
+    if (centred && !marks.empty()) {
+        const double middle = run / 2;
+        if (middle >= from && middle <= to) {
+            QPen dashed = painter.pen();
+            dashed.setStyle(Qt::DashLine);
+            painter.save();
+            painter.setPen(dashed);
+            painter.drawLine(plan.at(middle, middle * tangent - cap / 2),
+                             plan.at(middle, middle * tangent + railpinHeight + cap / 2));
+            painter.restore();
+        }
+        if (marks.size() > 1 && !frame.halfEnds && piece + 1 == frame.pieces.count()) {
+            const QString endGap =
+                QCoreApplication::translate("SectionDrawing", "%1 %2")
+                    .arg(layout::markText(section.endGap, job, decimalPoint), layout::unitName(job.unit));
+            drawGapDimension(painter, plan, tangent, marks.back().rightEdge, run, dimensionY, lineHeight, endGap,
+                             area);
+        }
     }
 
     QString scaleText =

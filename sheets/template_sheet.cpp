@@ -37,11 +37,12 @@ constexpr double kCheckBarTop = kStripBottom + 1.3;
 constexpr double kCheckBarHeight = 0.12;
 
 // Sections that would be marked the same share one strip.
-using LayoutKey = std::tuple<float, float, int, double, qint64, double>;
+using LayoutKey = std::tuple<float, float, int, double, qint64, double, double>;
 
 LayoutKey keyOf(const SectionLayout &layout)
 {
-    return {layout.length, layout.railpinWidth, int(layout.ends), layout.cosine, layout.count, layout.exactGap};
+    return {layout.length, layout.railpinWidth, int(layout.ends), layout.cosine,
+            layout.count,  layout.exactGap,     layout.endGap};
 }
 
 }  // namespace

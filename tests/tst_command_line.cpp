@@ -165,6 +165,28 @@ private slots:
         QTest::newRow("builders' spelling")
             << pdf + QStringList{"--length", "36 in", "--width", "1-3/8", "--max-gap", "4in"} << 0 << "";
         QTest::newRow("count in words") << pdf + section + QStringList{"--count", "six"} << 2 << "six";
+        QTest::newRow("balanced layout") << pdf + section + QStringList{"--design-gap", "3 1/2", "--spacing", "same",
+                                                                        "--centre",     "gap",   "--between", "centres",
+                                                                        "--post-width", "3 1/2"}
+                                         << 0 << "";
+        QTest::newRow("same spacing without a design gap")
+            << pdf + section + QStringList{"--spacing", "same"} << 2 << "--spacing same needs --design-gap";
+        QTest::newRow("design gap over the limit") << pdf + section + QStringList{"--design-gap", "4 1/8"} << 2
+                                                   << "design gap 4 1/8 is more than the maximum gap of 4";
+        QTest::newRow("same spacing with half ends")
+            << pdf + section + QStringList{"--spacing", "same", "--design-gap", "3", "--ends", "half"} << 2
+            << "--ends half";
+        QTest::newRow("post width without centres") << pdf + section + QStringList{"--post-width", "3 1/2"} << 2
+                                                    << "--post-width is used with --between centres";
+        QTest::newRow("centres without a post width")
+            << pdf + section + QStringList{"--between", "centres"} << 2 << "--between centres needs --post-width";
+        QTest::newRow("unknown centre") << pdf + section + QStringList{"--centre", "middle"} << 2 << "middle";
+        QTest::newRow("same spacing, no count fits")
+            << pdf + QStringList{"--length",     "96",    "--width",   "1 1/2", "--max-gap", "4",
+                                 "--design-gap", "3 1/2", "--spacing", "same",  "--centre",  "gap"}
+            << 2 << "no count keeps both end gaps within 4 with a gap at mid-span";
+        QTest::newRow("balanced option with a job file")
+            << pdf + QStringList{"JOBS/deck.railpin", "--centre", "railpin"} << 2 << "--centre";
         QTest::newRow("rise without run") << pdf + section + QStringList{"--rise", "7"} << 2 << "--run";
         QTest::newRow("rise, run and angle")
             << pdf + section + QStringList{"--rise", "7", "--run", "10", "--angle", "30"} << 2 << "--angle";
@@ -334,22 +356,40 @@ private slots:
             << QStringList{"--csv", "JOBS/quoted.railpin"}
             << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
                "Left edge (in) (fraction),Centre (in) (fraction),Right edge (in) (fraction),"
-               "Centre from right post (in) (fraction)\r\n"
-               "\"Deck, \"\"east\"\"\",1,3.964286,4.651786,5.339286,31.348214,3 15/16,4 5/8,5 5/16,31 3/8\r\n"
+               "Centre from right post (in) (fraction),From mid-span (in)\r\n"
+               "\"Deck, \"\"east\"\"\",1,3.964286,4.651786,5.339286,31.348214,3 15/16,4 5/8,5 5/16,31 "
+               "3/8,-13.348214\r\n"
             << 14;
         QTest::newRow("csv, stair along the rail")
             << QStringList{"--csv",  "--length", "48",    "--width", "1 1/2",  "--max-gap", "4",
                            "--rise", "7 1/2",    "--run", "10",      "--name", "Stair"}
             << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
                "Left edge (in) (fraction),Centre (in) (fraction),Right edge (in) (fraction),"
-               "Centre from right post (in) (fraction)\r\n"
-               ",1,4.359375,5.296875,6.234375,42.703125,4 3/8,5 5/16,6 1/4,42 11/16\r\n"
+               "Centre from right post (in) (fraction),From mid-span (in)\r\n"
+               ",1,4.359375,5.296875,6.234375,42.703125,4 3/8,5 5/16,6 1/4,42 11/16,-18.703125\r\n"
             << 8;
         QTest::newRow("csv, millimetres")
             << QStringList{"--csv", "--unit", "mm", "--length", "914", "--width", "35", "--max-gap", "100"}
-            << "Section,Railpin,Left edge (mm),Centre (mm),Right edge (mm),Centre from right post (mm)\r\n"
-               ",1,83.625,101.125,118.625,812.875\r\n"
+            << "Section,Railpin,Left edge (mm),Centre (mm),Right edge (mm),Centre from right post (mm),"
+               "From mid-span (mm)\r\n"
+               ",1,83.625,101.125,118.625,812.875,-355.875\r\n"
             << 8;
+        QTest::newRow("csv, between post centres")
+            << QStringList{"--csv", "--length",  "72",      "--width",      "1 1/2", "--max-gap",
+                           "4",     "--between", "centres", "--post-width", "3 1/2"}
+            << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
+               "Left edge (in) (fraction),Centre (in) (fraction),Right edge (in) (fraction),"
+               "Centre from right post (in) (fraction),From mid-span (in)\r\n"
+               ",1,3.884615,4.634615,5.384615,63.865385,3 7/8,4 5/8,5 3/8,63 7/8,-29.615385\r\n"
+            << 13;
+        // The tab-separated marks keep their five columns in every layout.
+        QTest::newRow("same spacing, railpin at mid-span")
+            << QStringList{"--length",     "72 1/2", "--width",   "1 1/2", "--max-gap", "4",
+                           "--design-gap", "3 1/2",  "--spacing", "same",  "--centre",  "railpin"}
+            << "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+               "1\t1/2\t1 1/4\t2\t71 1/4\n"
+               "2\t5 1/2\t6 1/4\t7\t66 1/4\n"
+            << 16;
     }
 
     void marks()
@@ -377,6 +417,10 @@ private slots:
         QTest::newRow("count over the maximum")
             << QStringList{"--marks", "--length", "36", "--width", "1 3/8", "--max-gap", "4", "--count", "2"}
             << "wider than the maximum gap" << 3;
+        QTest::newRow("count of the other parity")
+            << QStringList{"--marks", "--length", "36", "--width",  "1 3/8",  "--max-gap",
+                           "4",       "--count",  "6",  "--centre", "railpin"}
+            << "6 railpins do not put a railpin at mid-span" << 7;
         QTest::newRow("unknown field, marks")
             << QStringList{"--marks", "JOBS/noted.railpin"}
             << "noted.railpin: section 1 \"Front\": unknown field \"note\" is kept but not used" << 5;

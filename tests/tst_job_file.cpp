@@ -74,6 +74,11 @@ void compareJobs(const Job &actual, const Job &expected)
     QCOMPARE(actual.markStep, expected.markStep);
     QCOMPARE(actual.extraStockPercent, expected.extraStockPercent);
     QCOMPARE(actual.packSize, expected.packSize);
+    QCOMPARE(actual.designGap, expected.designGap);
+    QCOMPARE(actual.spacing, expected.spacing);
+    QCOMPARE(actual.centre, expected.centre);
+    QCOMPARE(actual.measuredBetween, expected.measuredBetween);
+    QCOMPARE(actual.postWidth, expected.postWidth);
     QCOMPARE(actual.unknownFields, expected.unknownFields);
     QCOMPARE(actual.sections.size(), expected.sections.size());
     for (size_t i = 0; i < actual.sections.size(); ++i) {
@@ -86,6 +91,10 @@ void compareJobs(const Job &actual, const Job &expected)
         QCOMPARE(a.ends, e.ends);
         QCOMPARE(a.count, e.count);
         QCOMPARE(a.unknownFields, e.unknownFields);
+        QCOMPARE(a.designGap, e.designGap);
+        QCOMPARE(a.spacing, e.spacing);
+        QCOMPARE(a.centre, e.centre);
+        QCOMPARE(a.measuredBetween, e.measuredBetween);
         QCOMPARE(a.stair.has_value(), e.stair.has_value());
         if (a.stair) {
             QCOMPARE(a.stair->rise, e.stair->rise);
@@ -115,12 +124,16 @@ private slots:
         QTest::addColumn<int>("unit");
         QTest::addColumn<QString>("stairsLimit");  // empty: none
         QTest::addColumn<qint64>("sideCount");
-        QTest::addColumn<int>("version");  // the lowest that describes the job
-        QTest::newRow("inches") << int(Unit::Inches) << "" << qint64(7) << 1;
-        QTest::newRow("millimetres") << int(Unit::Millimetres) << "" << qint64(7) << 2;
-        QTest::newRow("inches, stairs limit") << int(Unit::Inches) << "4 3/8" << qint64(7) << 3;
-        QTest::newRow("millimetres, stairs limit") << int(Unit::Millimetres) << "111" << qint64(7) << 3;
-        QTest::newRow("inches, count of 0") << int(Unit::Inches) << "" << qint64(0) << 3;
+        QTest::addColumn<int>("version");       // the lowest that describes the job
+        QTest::addColumn<QString>("balanced");  // "job", "section" or empty: where a balanced layout is given
+        QTest::newRow("inches") << int(Unit::Inches) << "" << qint64(7) << 1 << "";
+        QTest::newRow("millimetres") << int(Unit::Millimetres) << "" << qint64(7) << 2 << "";
+        QTest::newRow("inches, stairs limit") << int(Unit::Inches) << "4 3/8" << qint64(7) << 3 << "";
+        QTest::newRow("millimetres, stairs limit") << int(Unit::Millimetres) << "111" << qint64(7) << 3 << "";
+        QTest::newRow("inches, count of 0") << int(Unit::Inches) << "" << qint64(0) << 3 << "";
+        QTest::newRow("inches, balanced job") << int(Unit::Inches) << "" << qint64(7) << 3 << "job";
+        QTest::newRow("millimetres, balanced job") << int(Unit::Millimetres) << "" << qint64(7) << 3 << "job";
+        QTest::newRow("inches, one balanced section") << int(Unit::Inches) << "" << qint64(7) << 3 << "section";
     }
     void roundTrip()
     {
@@ -128,7 +141,20 @@ private slots:
         QFETCH(QString, stairsLimit);
         QFETCH(qint64, sideCount);
         QFETCH(int, version);
+        QFETCH(QString, balanced);
         Job job = fullJob(Unit(unit));
+        if (balanced == QLatin1String("job")) {
+            job.designGap = QStringLiteral("3 1/2");
+            job.spacing = layout::Spacing::Same;
+            job.centre = layout::Centre::Gap;
+            job.measuredBetween = layout::MeasuredBetween::Centres;
+            job.postWidth = QStringLiteral("3 1/2");
+            job.sections[0].spacing = layout::Spacing::Equal;  // a section's own wins
+        } else if (balanced == QLatin1String("section")) {
+            job.sections[1].designGap = QStringLiteral("3 1/4");
+            job.sections[1].centre = layout::Centre::Railpin;
+            job.sections[1].measuredBetween = layout::MeasuredBetween::Faces;
+        }
         if (!stairsLimit.isEmpty())
             job.maximumGapStairs = stairsLimit;
         job.sections[2].count = sideCount;
@@ -213,6 +239,12 @@ private slots:
             << R"(unknown field "cont" (did you mean "count"?))" << QStringList{};
         QTest::newRow("known key at the wrong level") << file(both, R"("unit": "mm", )")
             << R"(field "unit" belongs to the job, not to a section)" << QStringList{};
+        QTest::newRow("post width in a section") << file(both, R"("postWidth": "3 1/2", )")
+            << R"(field "postWidth" belongs to the job, not to a section)" << QStringList{};
+        QTest::newRow("centre spelt center") << file(both, R"("center": "railpin", )")
+            << R"(unknown field "center" (did you mean "centre"?))" << QStringList{};
+        QTest::newRow("design gap, other case") << file(both + R"("designgap": "3", )", "")
+            << R"(the job's unknown field "designgap" (did you mean "designGap"?))" << QStringList{};
         QTest::newRow("in a stair") << file(both, R"("stair": {"raise": "7", "run": "11"}, )")
             << R"(stair: unknown field "raise" (did you mean "rise"?))" << QStringList{};
         QTest::newRow("two edits of a short key") << file(both, R"("cnt": 3, )")
@@ -282,6 +314,12 @@ private slots:
             << start + "section 1, stair, \"angle\": must be a number of degrees";
         QTest::newRow("stair a number") << withSections(R"([{"length": "36", "stair": 30}])")
             << start + "section 1, \"stair\": must be an object with \"rise\" and \"run\" or with \"angle\"";
+        QTest::newRow("spacing unknown") << withSections(R"([{"length": "36", "spacing": "even"}])")
+            << start + "section 1, \"spacing\": must be \"equal\" or \"same\"";
+        QTest::newRow("centre unknown") << withSections("[]", R"("centre": "middle", )")
+            << start + "\"centre\": must be \"either\", \"railpin\" or \"gap\"";
+        QTest::newRow("measured between a number") << withSections("[]", R"("measuredBetween": 2, )")
+            << start + "\"measuredBetween\": must be a text in quotes";
         QTest::newRow("increment") << withSections("[]", R"("increment": 10, )")
             << start + "\"increment\": must be 4, 8, 16 or 32";
         QTest::newRow("unit") << withSections("[]", R"("unit": "cm", )")
@@ -398,6 +436,14 @@ private slots:
         for (layout::Section &section : unread.sections)
             section.stair = layout::Stair{{}, {}, std::nullopt, {}, QString(300, u'\x02')};
         QTest::newRow("slopes kept as typed") << unread;
+        Job balanced = shaped(0, u'x');
+        for (layout::Section &section : balanced.sections) {
+            section.designGap = QString(40, u'\x03');
+            section.spacing = layout::Spacing::Same;
+            section.centre = layout::Centre::Railpin;
+            section.measuredBetween = layout::MeasuredBetween::Centres;
+        }
+        QTest::newRow("balanced layouts") << balanced;
     }
     void sizeLimitFollowsTheWrittenFile()
     {

@@ -134,6 +134,31 @@ private slots:
                                                     "Marks from the left post, in millimetres",
                                                     "1 84 (83.6) 101 (101.1)",
                                                     "813 (812.9)"};
+        // Each section names its layout; marks read from mid-span too.
+        layout::Job balanced;
+        balanced.name = QStringLiteral("Deck");
+        balanced.railpinWidth = QStringLiteral("1 1/2");
+        balanced.designGap = QStringLiteral("3 1/2");
+        balanced.spacing = layout::Spacing::Same;
+        balanced.centre = layout::Centre::Railpin;
+        balanced.sections.push_back(section(QStringLiteral("Front"), QStringLiteral("96")));
+        balanced.sections.push_back(section(QStringLiteral("Side"), QStringLiteral("96")));
+        balanced.sections.back().spacing = layout::Spacing::Equal;
+        balanced.sections.back().centre = layout::Centre::Either;
+        QTest::newRow("balanced") << balanced
+                                  << QStringList{
+                                         "Layout: same spacing 3 1/2 in, end gaps 2 1/4 in, railpin at mid-span",
+                                         "Railpins: 19 (the end gaps closest to the spacing)",
+                                         "Centre from right post From mid-span",
+                                         "−45 (−45)",
+                                         "0 (0)",
+                                         "Layout: equal gaps, design gap 3 1/2 in, limit 4 in",
+                                         "Railpins: 19 (the fewest within the design gap)"};
+        layout::Job centres = metricJob();
+        centres.measuredBetween = layout::MeasuredBetween::Centres;
+        centres.postWidth = QStringLiteral("89");
+        QTest::newRow("between post centres")
+            << centres << QStringList{"Layout: equal gaps, between post centres, posts 89 mm, clear span 825 mm"};
     }
 
     void sheetShowsEverySection()

@@ -598,6 +598,74 @@ private slots:
         QVERIFY(job.window->job() == start);
     }
 
+    // The balanced-railing fields: each an undoable change of the job that
+    // lays the sections out again; the same spacing starts from a proposal.
+    void balancedFieldsAreUndoable()
+    {
+        const JobWindowFixture job;
+        const auto choose = [&job](const char *name, int index) {
+            auto *box = job.get<QComboBox>(name);
+            box->setCurrentIndex(index);
+            emit box->activated(index);
+        };
+        choose("cboCentre", 1);  // a railpin at mid-span
+        QCOMPARE(job.window->job().centre, layout::Centre::Railpin);
+        QCOMPARE(job.cell(0, SectionsModel::Count).toString(), QStringLiteral("7 (auto)"));
+        choose("cboSpacing", 1);  // the same on every section
+        QCOMPARE(job.window->job().spacing, layout::Spacing::Same);
+        // The stair's equal gap with 11 railpins (3.102 in), rounded down to the sixteenth.
+        QCOMPARE(job.window->job().designGap, std::optional<QString>(QStringLiteral("3 1/16")));
+        QCOMPARE(job.get<QLineEdit>("txtDesignGap")->text(), QStringLiteral("3 1/16"));
+        auto *posts = job.get<QLineEdit>("txtPostWidth");
+        posts->setFocus();
+        QTest::keyClicks(posts, QStringLiteral("3 1/2"));
+        QTest::keyClick(posts, Qt::Key_Tab);
+        choose("cboMeasuredBetween", 1);
+        QCOMPARE(job.window->job().postWidth, std::optional<QString>(QStringLiteral("3 1/2")));
+        QCOMPARE(job.window->job().measuredBetween, layout::MeasuredBetween::Centres);
+        QCOMPARE(layout::layOut(job.window->job(), job.window->job().sections[0]).length, 32.5f);
+        QCOMPARE(job.cell(0, SectionsModel::Count).toString(), QStringLiteral("7 (auto)"));
+        for (int step = 0; step < 4; ++step)
+            job.action("mnuEditUndo")->trigger();
+        QCOMPARE(job.window->job(), sampleJob());
+        QCOMPARE(job.get<QLineEdit>("txtDesignGap")->text(), QString());
+        QCOMPARE(job.get<QComboBox>("cboCentre")->currentIndex(), 0);
+        QVERIFY(!job.window->isModified());
+    }
+
+    // A section's own values: columns hidden until the header's menu shows
+    // them, each cell edited as any other and undone alike.
+    void sectionBalanceColumns()
+    {
+        const JobWindowFixture job;
+        QTableView *table = job.table();
+        QVERIFY(table->isColumnHidden(SectionsModel::Centre));
+        QAction *show = job.action("actShowColumn10");
+        QCOMPARE(show->text(), QStringLiteral("Show Centre"));
+        show->trigger();
+        QVERIFY(!table->isColumnHidden(SectionsModel::Centre));
+        QCOMPARE(job.cell(0, SectionsModel::Centre).toString(), QStringLiteral("Either"));
+        QVERIFY(job.cell(0, SectionsModel::Centre, Qt::FontRole).value<QFont>().italic());
+        QAbstractItemModel *model = table->model();
+        QVERIFY(model->setData(model->index(0, SectionsModel::Centre), int(layout::Centre::Railpin)));
+        QCOMPARE(job.window->job().sections[0].centre, std::optional(layout::Centre::Railpin));
+        QCOMPARE(job.cell(0, SectionsModel::Count).toString(), QStringLiteral("7 (auto)"));
+        QVERIFY(!model->setData(model->index(0, SectionsModel::Spacing), 7));  // no such choice
+        QVERIFY(model->setData(model->index(1, SectionsModel::DesignGap), QStringLiteral("4 1/2")));
+        QVERIFY(job.cell(1, SectionsModel::Gap, SectionsModel::ProblemRole)
+                    .toString()
+                    .contains(QStringLiteral("design gap 4 1/2 is more than the maximum gap of 4")));
+        job.action("mnuEditUndo")->trigger();
+        job.action("mnuEditUndo")->trigger();
+        QCOMPARE(job.window->job(), sampleJob());
+        // A job whose sections have values of their own shows those columns.
+        layout::Job own = sampleJob();
+        own.sections[1].spacing = layout::Spacing::Equal;
+        const JobWindowFixture opened(own);
+        QVERIFY(!opened.table()->isColumnHidden(SectionsModel::Spacing));
+        QVERIFY(opened.table()->isColumnHidden(SectionsModel::DesignGap));
+    }
+
     void badJobFieldIsMarked()
     {
         const JobWindowFixture job;
@@ -784,6 +852,11 @@ private slots:
                                 "btnMaximumGapPresets",
                                 "txtMaximumGapStairs",
                                 "cboIncrement",
+                                "txtDesignGap",
+                                "cboSpacing",
+                                "cboCentre",
+                                "cboMeasuredBetween",
+                                "txtPostWidth",
                                 "tblSections",
                                 "tblMarks",
                                 "txtJobName"};
@@ -809,6 +882,7 @@ private slots:
         QTest::qWait(0);
         for (const char *name : {"txtJobName", "txtRailpinWidth", "txtMaximumGap", "btnMaximumGapPresets",
                                  "txtMaximumGapStairs", "cboIncrement", "cboMarkStep", "cboUnit", "spnExtraStock",
+                                 "txtDesignGap", "cboSpacing", "cboCentre", "cboMeasuredBetween", "txtPostWidth",
                                  "tblSections", "tblMarks", "drwSection", "lblTotalRailpins", "lblToOrder"}) {
             const QWidget *widget = job.get(name);
             QVERIFY2(widget->isVisible(), name);

@@ -88,6 +88,16 @@ private slots:
             << jobOf(layout::Unit::Millimetres, "35", "100",
                      sectionOf("2400", layout::Ends::Half, layout::Stair{"180", "250", std::nullopt, {}}))
             << sheet << 1200;
+        layout::Job balanced = jobOf(layout::Unit::Inches, "1 1/2", "4", sectionOf("72 1/2"));
+        balanced.designGap = QStringLiteral("3 1/2");
+        balanced.spacing = layout::Spacing::Same;
+        balanced.centre = layout::Centre::Railpin;
+        balanced.measuredBetween = layout::MeasuredBetween::Centres;
+        balanced.postWidth = QStringLiteral("5 1/2");
+        QTest::newRow("same spacing between post centres") << balanced << sheet << 1200;
+        layout::Job centredStair = jobOf(layout::Unit::Inches, "1 1/2", "4", sectionOf("48", layout::Ends::Full, rake));
+        centredStair.centre = layout::Centre::Gap;
+        QTest::newRow("stair with a gap at mid-span") << centredStair << sheet << 1200;
         QTest::newRow("a window at 96 dpi")
             << jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("71 1/2")) << QSize(700, 260) << 96;
     }
@@ -176,6 +186,20 @@ private slots:
         QVERIFY2(std::any_of(drawn.texts.begin(), drawn.texts.end(),
                              [&gapText](const QString &text) { return text.startsWith(gapText + u' '); }),
                  qPrintable(drawn.texts.join(u'|')));
+
+        // A layout centred on mid-span shows the middle and its end gap.
+        const bool centred = laidOut.spacing == layout::Spacing::Same || laidOut.centre != layout::Centre::Either;
+        const double middle = leftFace + run / 2 * s;
+        const bool middleDrawn = std::any_of(drawn.lines.begin(), drawn.lines.end(), [middle](const QLineF &line) {
+            return line.dx() == 0 && std::abs(line.x1() - middle) < 1;
+        });
+        QCOMPARE(middleDrawn, centred);
+        if (centred) {
+            const QString endGap = layout::markText(laidOut.endGap, job) + u' ';
+            QVERIFY2(std::any_of(drawn.texts.begin(), drawn.texts.end(),
+                                 [&endGap](const QString &text) { return text.startsWith(endGap); }),
+                     qPrintable(drawn.texts.join(u'|')));
+        }
     }
 
     // A long section is drawn in pieces at one scale where every railpin's

@@ -4,6 +4,7 @@
 #include "mod_math.h"
 #include "section_layout.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using layout::Ends;
@@ -42,6 +43,23 @@ Case withStairsLimit(Case c, const QString &stairs, const std::optional<QString>
 {
     c.job.maximumGapStairs = stairs;
     c.section.maximumGap = sectionsOwn;
+    return c;
+}
+
+// The same case laid out with a design gap, a spacing and what stands at mid-span.
+Case balanced(Case c, const QString &designGap, layout::Spacing spacing, layout::Centre centre = layout::Centre::Either)
+{
+    c.job.designGap = designGap;
+    c.job.spacing = spacing;
+    c.job.centre = centre;
+    return c;
+}
+
+// The same case with its length between post centres.
+Case betweenCentres(Case c, const QString &postWidth)
+{
+    c.job.measuredBetween = layout::MeasuredBetween::Centres;
+    c.job.postWidth = postWidth;
     return c;
 }
 
@@ -296,12 +314,190 @@ private slots:
         badIncrement.job.increment = 0;
         QTest::newRow("increment not in the list")
             << badIncrement << QStringList{"an increment of 1/0 is not one of 1/4, 1/8, 1/16 or 1/32"};
+        using layout::Centre;
+        using layout::Spacing;
+        QTest::newRow("same spacing, gap: none fits")
+            << balanced(makeCase(in, "96", "1 1/2", "4", full), "3 1/2", Spacing::Same, Centre::Gap)
+            << QStringList{"no count keeps both end gaps within 4 with a gap at mid-span"};
+        QTest::newRow("same spacing without a design gap")
+            << balanced(makeCase(in, "96", "1 1/2", "4", full), {}, Spacing::Same)
+            << QStringList{"the same spacing on every section needs a design gap: the gap between its railpins"};
+        QTest::newRow("design gap over the limit")
+            << balanced(makeCase(in, "96", "1 1/2", "4", full), "4 1/8", Spacing::Equal)
+            << QStringList{"design gap 4 1/8 is more than the maximum gap of 4"};
+        QTest::newRow("same spacing with half-gap ends")
+            << balanced(makeCase(in, "96", "1 1/2", "4", Ends::Half), "3", Spacing::Same)
+            << QStringList{"half-gap ends apply to equal gaps only: with the same spacing both end gaps are equal"};
+        QTest::newRow("same spacing, given count does not fit")
+            << balanced(makeCase(in, "72 1/2", "1 1/2", "4", full, 15 + 1), "3 1/2", Spacing::Same)
+            << QStringList{"16 railpins 1 1/2 wide do not fit in a length of 72 1/2"};
+        QTest::newRow("post width missing")
+            << betweenCentres(makeCase(in, "72", "1 1/2", "4", full), {}) << QStringList{"post width is missing"};
+        QTest::newRow("posts wider than the length")
+            << betweenCentres(makeCase(in, "3", "1 1/2", "4", full), "3 1/2")
+            << QStringList{"posts 3 1/2 wide leave no clear span in a length of 3 between post centres"};
         Case ownWidth = makeCase(in, "36", "1 3/8", "4", full);
         ownWidth.section.railpinWidth = QStringLiteral("wide");
         QTest::newRow("section's own width") << ownWidth
                                              << QStringList{"railpin width \"wide\" is not a measurement: type inches "
                                                             "as 36, 36.5, 1 3/8, 1-3/8, 1 3/8 in or 12' 3 1/2\""};
     }
+    // The layouts of a balanced railing: design gap, same spacing, what
+    // stands at mid-span, lengths between post centres.
+    void balancedLayouts_data()
+    {
+        using layout::Centre;
+        using layout::Spacing;
+        QTest::addColumn<Case>("c");
+        QTest::addColumn<qint64>("count");
+        QTest::addColumn<QString>("gap");              // decimal
+        QTest::addColumn<QString>("endGap");           // mark
+        QTest::addColumn<QStringList>("centres");      // the first three marks from the left post
+        QTest::addColumn<QStringList>("fromMidSpan");  // the first and the middle railpin
+        QTest::addColumn<QStringList>("warnings");
+        const Unit in = Unit::Inches;
+        const Unit mm = Unit::Millimetres;
+        const Ends full = Ends::Full;
+        // clang-format off
+        QTest::newRow("limit alone") << makeCase(in, "96", "1 1/2", "4", full) << qint64(17) << "3.916667"
+            << "3 15/16" << QStringList{"4 11/16", "10 1/16", "15 1/2"} << QStringList{"\u221243 5/16", "0"}
+            << QStringList();
+        QTest::newRow("design gap") << balanced(makeCase(in, "96", "1 1/2", "4", full), "3 1/2", Spacing::Equal)
+            << qint64(19) << "3.375" << "3 3/8" << QStringList{"4 1/8", "9", "13 7/8"}
+            << QStringList{"\u221243 7/8", "0"} << QStringList();
+        QTest::newRow("same spacing, 96") << balanced(makeCase(in, "96", "1 1/2", "4", full), "3 1/2", Spacing::Same)
+            << qint64(19) << "3.5" << "2 1/4" << QStringList{"3", "8", "13"} << QStringList{"\u221245", "0"}
+            << QStringList();
+        QTest::newRow("same spacing, 72 1/2")
+            << balanced(makeCase(in, "72 1/2", "1 1/2", "4", full), "3 1/2", Spacing::Same) << qint64(14) << "3.5"
+            << "3" << QStringList{"3 3/4", "8 3/4", "13 3/4"} << QStringList{"\u221232 1/2", "\u22122 1/2"}
+            << QStringList();
+        QTest::newRow("equal, railpin at mid-span")
+            << balanced(makeCase(in, "36", "1 3/8", "4", full), {}, Spacing::Equal, Centre::Railpin) << qint64(7)
+            << "3.296875" << "3 5/16" << QStringList{"4", "8 5/8", "13 5/16"}
+            << QStringList{"\u221214", "0"} << QStringList();
+        QTest::newRow("same spacing, railpin, 96")
+            << balanced(makeCase(in, "96", "1 1/2", "4", full), "3 1/2", Spacing::Same, Centre::Railpin)
+            << qint64(19) << "3.5" << "2 1/4" << QStringList{"3", "8", "13"} << QStringList{"\u221245", "0"}
+            << QStringList();
+        QTest::newRow("same spacing, railpin, 72 1/2")
+            << balanced(makeCase(in, "72 1/2", "1 1/2", "4", full), "3 1/2", Spacing::Same, Centre::Railpin)
+            << qint64(15) << "3.5" << "1/2" << QStringList{"1 1/4", "6 1/4", "11 1/4"}
+            << QStringList{"\u221235", "0"} << QStringList();
+        QTest::newRow("same spacing, gap, 72 1/2")
+            << balanced(makeCase(in, "72 1/2", "1 1/2", "4", full), "3 1/2", Spacing::Same, Centre::Gap)
+            << qint64(14) << "3.5" << "3" << QStringList{"3 3/4", "8 3/4", "13 3/4"}
+            << QStringList{"\u221232 1/2", "\u22122 1/2"} << QStringList();
+        QTest::newRow("same spacing, railpin, closest not fewest")
+            << balanced(makeCase(in, "36", "3/4", "4", full), "2", Spacing::Same, Centre::Railpin) << qint64(13)
+            << "2" << "1 1/8" << QStringList{"1 1/2", "4 1/4", "7"} << QStringList{"\u221216 1/2", "0"}
+            << QStringList();
+        QTest::newRow("between post centres")
+            << betweenCentres(makeCase(in, "72", "1 1/2", "4", full), "3 1/2") << qint64(12) << "3.884615"
+            << "3 7/8" << QStringList{"4 5/8", "10", "15 3/8"} << QStringList{"\u221229 5/8", "\u22122 11/16"}
+            << QStringList();
+        QTest::newRow("stair between post centres")
+            << betweenCentres(makeCase(in, "50", "1 1/2", "4", full, 0, "7 1/2", "10"), "1 1/2") << qint64(7)
+            << "3.5" << "3 1/2" << QStringList{"5 5/16", "11 9/16", "17 13/16"} << QStringList{"\u221218 3/4", "0"}
+            << QStringList();
+        QTest::newRow("metric same spacing, gap")
+            << balanced(makeCase(mm, "1841", "38", "100", full), "89", Spacing::Same, Centre::Gap) << qint64(14)
+            << "89" << "76" << QStringList{"95", "222", "349"} << QStringList{"\u2212825", "\u221263"}
+            << QStringList();
+        QTest::newRow("given count: end gaps over the limit")
+            << balanced(makeCase(in, "72 1/2", "1 1/2", "4", full, 13), "3 1/2", Spacing::Same) << qint64(13)
+            << "3.5" << "5 1/2" << QStringList{"6 1/4", "11 1/4", "16 1/4"} << QStringList{"\u221230", "0"}
+            << QStringList{"the end gaps of 5 1/2 with 13 railpins are wider than the maximum gap of 4"};
+        QTest::newRow("given count of the other parity")
+            << balanced(makeCase(in, "36", "1 3/8", "4", full, 6), {}, Spacing::Equal, Centre::Railpin)
+            << qint64(6) << "3.964286" << "3 15/16" << QStringList{"4 5/8", "10", "15 5/16"}
+            << QStringList{"\u221213 3/8", "\u22122 11/16"}
+            << QStringList{"6 railpins do not put a railpin at mid-span"};
+        // clang-format on
+    }
+    void balancedLayouts()
+    {
+        QFETCH(Case, c);
+        QFETCH(qint64, count);
+        QFETCH(QString, gap);
+        QFETCH(QString, endGap);
+        QFETCH(QStringList, centres);
+        QFETCH(QStringList, fromMidSpan);
+        QFETCH(QStringList, warnings);
+        const SectionLayout laid = layout::layOut(c.job, c.section);
+        QVERIFY2(laid.laidOut(), qPrintable(laid.problems.join(u'\n')));
+        QCOMPARE(laid.count, count);
+        QCOMPARE(layout::decimalMarkText(laid.gap, c.job), gap);
+        QCOMPARE(layout::markText(laid.endGap, c.job), endGap);
+        QStringList first;
+        for (size_t k = 0; k < 3; ++k)
+            first << layout::markText(laid.marks[k].centre, c.job);
+        QCOMPARE(first, centres);
+        const QStringList mid{layout::fromMidSpanText(laid.marks.front().fromMidSpan, c.job),
+                              layout::fromMidSpanText(laid.marks[size_t(count - 1) / 2].fromMidSpan, c.job)};
+        QCOMPARE(mid, fromMidSpan);
+        QCOMPARE(laid.warnings, warnings);
+        // Centred layouts are symmetric: the last railpin's end gap is the first's.
+        QCOMPARE(layout::markText(laid.marks.back().centreFromRightPost, c.job),
+                 layout::markText(laid.marks.front().centre, c.job));
+    }
+
+    // The engine's count against a plain search over every count, for each
+    // layout, on seeded random sections.
+    void countsAgreeWithASearch()
+    {
+        using layout::Centre;
+        using layout::Spacing;
+        QRandomGenerator random(2112);
+        for (int trial = 0; trial < 3000; ++trial) {
+            const auto spacing = Spacing(random.bounded(2));
+            const auto centre = Centre(random.bounded(3));
+            const bool half = spacing == Spacing::Equal && random.bounded(2) == 1;
+            // Millimetres, so that every layout is decided on its exact gap.
+            const int width = 10 + random.bounded(40);
+            const int limit = 60 + random.bounded(60);
+            const int design = 20 + random.bounded(limit - 19);
+            const int length = 50 + random.bounded(3000);
+            Case c = balanced(makeCase(Unit::Millimetres, QString::number(length), QString::number(width),
+                                       QString::number(limit), half ? Ends::Half : Ends::Full),
+                              QString::number(design), spacing, centre);
+            const SectionLayout laid = layout::layOut(c.job, c.section);
+            std::optional<qint64> searched;
+            double best = 0;
+            for (qint64 n = spacing == Spacing::Same ? 1 : 0; n <= length / width + 1; ++n) {
+                if ((centre == Centre::Railpin && n % 2 == 0) || (centre == Centre::Gap && n % 2 == 1))
+                    continue;
+                const double w = width;
+                if (spacing == Spacing::Same) {
+                    const double end = (length - n * w - (n - 1) * design) / 2.0;
+                    if (end >= 0 && end <= limit && (!searched || std::abs(end - design) < best)) {
+                        searched = n;
+                        best = std::abs(end - design);
+                    }
+                } else {
+                    const double gap = n == 0 ? length : half ? length / double(n) - w : (length - n * w) / (n + 1.0);
+                    if (gap > 0 && gap <= design) {
+                        searched = n;
+                        break;
+                    }
+                }
+            }
+            const QString what =
+                QStringLiteral("length %1, width %2, limit %3, design %4, spacing %5, centre %6, half %7")
+                    .arg(length)
+                    .arg(width)
+                    .arg(limit)
+                    .arg(design)
+                    .arg(int(spacing))
+                    .arg(int(centre))
+                    .arg(half);
+            QVERIFY2(laid.laidOut() == searched.has_value(), qPrintable(what));
+            if (searched)
+                QVERIFY2(laid.count == *searched,
+                         qPrintable(what + QStringLiteral(": %1 not %2").arg(laid.count).arg(*searched)));
+        }
+    }
+
     void problemsInWords()
     {
         QFETCH(Case, c);

@@ -313,6 +313,8 @@ private slots:
         const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1);
         const int icon = table.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &table);
         for (int column = 0; column < model->columnCount(); ++column) {
+            if (table.isColumnHidden(column))
+                continue;  // shown on demand, from the header's menu
             const QString heading = model->headerData(column, Qt::Horizontal).toString();
             int needed = header->sectionSizeHint(column);
             for (int row = 0; row < model->rowCount(); ++row) {

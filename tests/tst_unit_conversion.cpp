@@ -104,6 +104,18 @@ private slots:
         QCOMPARE(back.sections[1].maximumGap, QStringLiteral("3 7/8"));  // 3.9 in, rounded down to the sixteenth
         QCOMPARE(back.sections[2].length, QStringLiteral("3 ft"));
         QCOMPARE(layout::convertedTo(back, Unit::Inches).railpinWidth, back.railpinWidth);
+
+        // 90 mm is 3.5433 in: a design gap rounds down like its limit, a post width to the nearest.
+        layout::Job posts;
+        posts.unit = Unit::Millimetres;
+        posts.designGap = QStringLiteral("90");
+        posts.postWidth = QStringLiteral("90");
+        posts.sections = {level};
+        posts.sections[0].designGap = QStringLiteral("90");
+        const layout::Job postsInInches = layout::convertedTo(posts, Unit::Inches);
+        QCOMPARE(postsInInches.designGap, std::optional<QString>(QStringLiteral("3 1/2")));
+        QCOMPARE(postsInInches.sections[0].designGap, std::optional<QString>(QStringLiteral("3 1/2")));
+        QCOMPARE(postsInInches.postWidth, std::optional<QString>(QStringLiteral("3 9/16")));
     }
 
     void metricPresets()

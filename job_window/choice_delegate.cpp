@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "choice_delegate.h"
+
+#include "sections_model.h"
+
+#include <QComboBox>
+
+QWidget *ChoiceDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
+{
+    auto *editor = new QComboBox(parent);
+    editor->setObjectName(QStringLiteral("cboSectionChoice"));
+    editor->setAccessibleName(index.model()->headerData(index.column(), Qt::Horizontal).toString());
+    editor->addItem(tr("As the job"), SectionsModel::kJobsChoice);
+    for (const auto &[value, name] : SectionsModel::choices(index.column()))
+        editor->addItem(name, value);
+    return editor;
+}
+
+void ChoiceDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    auto *list = static_cast<QComboBox *>(editor);
+    list->setCurrentIndex(std::max(0, list->findData(index.data(Qt::EditRole).toInt())));
+}
+
+void ChoiceDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    model->setData(index, static_cast<QComboBox *>(editor)->currentData(), Qt::EditRole);
+}
