@@ -137,8 +137,9 @@ struct Frame
           marks(stair ? section.horizontalMarks : section.marks), run(stair ? section.horizontalRun : section.length),
           tangent(stair ? std::tan(section.slopeDegrees * std::numbers::pi / 180.0) : 0.0),
           // The job's post where it gives one, else a 4x4.
-          post(section.postWidth > 0 ? double(section.postWidth) : inUnit(kPostInches, job.unit)), cap(inUnit(kPostCapInches, job.unit)),
-          pieces(marks, run, post, pieceCount), halfEnds(section.ends == layout::Ends::Half && marks.size() > 1),
+          post(section.postWidth > 0 ? double(section.postWidth) : inUnit(kPostInches, job.unit)),
+          cap(inUnit(kPostCapInches, job.unit)), pieces(marks, run, post, pieceCount),
+          halfEnds(section.ends == layout::Ends::Half && marks.size() > 1),
           drawing(area.adjusted(0, 2.5 * lineHeight, 0, -2.5 * lineHeight)),
           paperInch(painterUnitsPerPaperInch(painter)),
           paperUnit(job.unit == Unit::Millimetres ? paperInch / kMillimetresPerInch : paperInch)
@@ -390,8 +391,7 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
             const QString endGap =
                 QCoreApplication::translate("SectionDrawing", "%1 %2")
                     .arg(layout::markText(section.endGap, job, decimalPoint), layout::unitName(job.unit));
-            drawGapDimension(painter, plan, tangent, marks.back().rightEdge, run, dimensionY, lineHeight, endGap,
-                             area);
+            drawGapDimension(painter, plan, tangent, marks.back().rightEdge, run, dimensionY, lineHeight, endGap, area);
         }
     }
 
