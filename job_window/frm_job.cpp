@@ -34,7 +34,7 @@ constexpr int kMaximumGapPresets = 3;
 
 // How many rows of the sections table its columns are sized to: those in
 // view first, then their neighbours.
-constexpr int kSampledRows = 64;
+constexpr int kSampledRows = 24;
 const char *const kOwnDescription = "ownAccessibleDescription";
 
 }  // namespace

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ChoiceDelegate</name>
+    <message>
+        <source>As the job</source>
+        <translation>Como la obra</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--decimals is used with --marks</source>
@@ -257,6 +264,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A file name, then a message about it, on standard error; kept with the command line&apos;s other messages.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -278,6 +286,70 @@
     <message>
         <source>The largest gap allowed on a stair (default: --max-gap).</source>
         <translation>El mayor hueco permitido en una escalera (por omisión: --max-gap).</translation>
+    </message>
+    <message>
+        <source>the spacing is equal or same</source>
+        <translation>el espaciado es equal o same</translation>
+    </message>
+    <message>
+        <source>the centre is either, railpin or gap</source>
+        <translation>el centro es either, railpin o gap</translation>
+    </message>
+    <message>
+        <source>lengths are between faces or centres</source>
+        <translation>los largos se miden entre faces o centres</translation>
+    </message>
+    <message>
+        <source>--spacing same needs --design-gap: the gap between railpins</source>
+        <translation>--spacing same necesita --design-gap: el hueco entre balaustres</translation>
+    </message>
+    <message>
+        <source>--spacing same has equal end gaps of its own: --ends half is for equal gaps</source>
+        <translation>--spacing same ya tiene sus propios huecos extremos iguales: --ends half es para huecos iguales</translation>
+    </message>
+    <message>
+        <source>--post-width is used with --between centres</source>
+        <translation>--post-width se usa con --between centres</translation>
+    </message>
+    <message>
+        <source>--between centres needs --post-width</source>
+        <translation>--between centres necesita --post-width</translation>
+    </message>
+    <message>
+        <source>The gap aimed at, at most the maximum gap (default: the maximum gap).</source>
+        <translation>El hueco objetivo, como mucho el hueco máximo (por omisión: el hueco máximo).</translation>
+    </message>
+    <message>
+        <source>Equal gaps post to post (equal), or the design gap between railpins and equal end gaps (same) (default equal).</source>
+        <translation>Huecos iguales de poste a poste (equal), o el hueco objetivo entre balaustres con huecos extremos iguales (same) (por omisión equal).</translation>
+    </message>
+    <message>
+        <source>SPACING</source>
+        <translation>ESPACIADO</translation>
+    </message>
+    <message>
+        <source>What stands at mid-span: either, railpin or gap (default either).</source>
+        <translation>Lo que queda en el centro del tramo: either, railpin o gap (por omisión either).</translation>
+    </message>
+    <message>
+        <source>CENTRE</source>
+        <translation>CENTRO</translation>
+    </message>
+    <message>
+        <source>The length is between post faces or post centres (default faces).</source>
+        <translation>El largo se mide entre las caras de los postes (faces) o entre sus ejes (centres) (por omisión faces).</translation>
+    </message>
+    <message>
+        <source>POSTS</source>
+        <translation>POSTES</translation>
+    </message>
+    <message>
+        <source>The width of a post, with --between centres.</source>
+        <translation>El ancho de un poste, con --between centres.</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
     </message>
 </context>
 <context>
@@ -314,10 +386,12 @@
     <name>JobSheet</name>
     <message>
         <source>%1 %2</source>
+        <extracomment>A measurement and its unit on the printed sheet (&quot;36 in&quot;); printed, so kept apart from the window&apos;s texts.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>On the printed sheet: a value, then another form of it or its unit in brackets (&quot;36 1/8 (36.125)&quot;, &quot;Railpin (mm)&quot;); printed, so kept apart from the window&apos;s texts.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -330,6 +404,7 @@
     </message>
     <message>
         <source>Unnamed section</source>
+        <extracomment>A section without a name, as the printed job sheet heads it.</extracomment>
         <translation>Tramo sin nombre</translation>
     </message>
     <message>
@@ -410,6 +485,7 @@
     </message>
     <message>
         <source>Warning: %1</source>
+        <extracomment>A warning line printed below a section on the job sheet.</extracomment>
         <translation>Advertencia: %1</translation>
     </message>
     <message>
@@ -430,10 +506,12 @@
     </message>
     <message>
         <source>Untitled job</source>
+        <extracomment>The name of a job without one, on the sheet, in the window title and in messages.</extracomment>
         <translation>Obra sin título</translation>
     </message>
     <message>
         <source>This job has no sections.</source>
+        <extracomment>Printed on the job sheet in place of the sections.</extracomment>
         <translation>Esta obra no tiene tramos.</translation>
     </message>
     <message>
@@ -447,6 +525,22 @@
     <message>
         <source>cancelled</source>
         <translation>cancelada</translation>
+    </message>
+    <message>
+        <source>Railpins: %1 (the end gaps closest to the spacing)</source>
+        <translation>Balaustres: %1 (los huecos extremos más próximos al espaciado)</translation>
+    </message>
+    <message>
+        <source>Railpins: %1 (the fewest within the design gap)</source>
+        <translation>Balaustres: %1 (el menor número que respeta el hueco objetivo)</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Replanteo: %1</translation>
+    </message>
+    <message>
+        <source>%1, continued</source>
+        <translation>%1 (continuación)</translation>
     </message>
 </context>
 <context>
@@ -533,11 +627,16 @@
         <source>Centre from right post</source>
         <translation>Eje al poste derecho</translation>
     </message>
+    <message>
+        <source>From mid-span</source>
+        <translation>Desde el centro</translation>
+    </message>
 </context>
 <context>
     <name>SectionDrawing</name>
     <message>
         <source>%1 %2</source>
+        <extracomment>The gap dimension and its unit written on the drawing (&quot;4 in&quot;); short, for the narrow space between two railpins.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -547,6 +646,10 @@
     <message>
         <source>The area is too small for a drawing of this section.</source>
         <translation>El espacio es demasiado pequeño para dibujar este tramo.</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of %3</source>
+        <translation>%1, parte %2 de %3</translation>
     </message>
 </context>
 <context>
@@ -560,6 +663,7 @@
     <name>SectionsModel</name>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>The gap cell: the fraction, then the decimal in brackets (&quot;4 1/8 (4.125)&quot;); the table leads with the fraction, the messages and the sheet with the decimal.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -642,6 +746,62 @@
         <source>A fixed count; Edit &gt; Automatic Count gives the fewest railpins within the maximum again</source>
         <translation>Un número fijado; Editar &gt; Número automático vuelve a dar el menor número de balaustres que respeta el máximo</translation>
     </message>
+    <message>
+        <source>Same on every section</source>
+        <translation>Igual en todos los tramos</translation>
+    </message>
+    <message>
+        <source>Equal gaps</source>
+        <translation>Huecos iguales</translation>
+    </message>
+    <message>
+        <source>A railpin</source>
+        <translation>Un balaustre</translation>
+    </message>
+    <message>
+        <source>A gap</source>
+        <translation>Un hueco</translation>
+    </message>
+    <message>
+        <source>Either</source>
+        <translation>Indistinto</translation>
+    </message>
+    <message>
+        <source>Post centres</source>
+        <translation>Ejes de los postes</translation>
+    </message>
+    <message>
+        <source>Post faces</source>
+        <translation>Caras de los postes</translation>
+    </message>
+    <message>
+        <source>The count whose end gaps come closest to the spacing; type a count to fix it</source>
+        <translation>El número cuyos huecos extremos más se acercan al espaciado; escriba un número para fijarlo</translation>
+    </message>
+    <message>
+        <source>Along the rail, from post to post</source>
+        <translation>A lo largo del pasamanos, de poste a poste</translation>
+    </message>
+    <message>
+        <source>The job&apos;s value; choose or type one for this section alone</source>
+        <translation>El valor de la obra; elija o escriba uno solo para este tramo</translation>
+    </message>
+    <message>
+        <source>Design gap (%1)</source>
+        <translation>Hueco objetivo (%1)</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Espaciado</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Lengths between</source>
+        <translation>Largos entre</translation>
+    </message>
 </context>
 <context>
     <name>Sheet</name>
@@ -684,6 +844,7 @@
     <name>TemplateSheet</name>
     <message>
         <source>Unnamed section</source>
+        <extracomment>A section without a name on the full-size template; printed apart from the job sheet.</extracomment>
         <translation>Tramo sin nombre</translation>
     </message>
     <message>
@@ -724,6 +885,7 @@
     </message>
     <message>
         <source>Untitled job</source>
+        <extracomment>The name of a job without one, in the heading of the full-size template.</extracomment>
         <translation>Obra sin título</translation>
     </message>
     <message>
@@ -797,6 +959,7 @@
     <name>exports</name>
     <message>
         <source>Unnamed section</source>
+        <extracomment>A section without a name in exported drawings, which other programs read; the sheets have their own.</extracomment>
         <translation>Tramo sin nombre</translation>
     </message>
 </context>
@@ -903,14 +1066,6 @@
     <message>
         <source>Unit</source>
         <translation>Unidad</translation>
-    </message>
-    <message>
-        <source>The unit of every length in this job; Convert in the Edit menu converts the lengths too</source>
-        <translation>La unidad de todas las medidas de esta obra; Convertir, en el menú Editar, convierte también las medidas</translation>
-    </message>
-    <message>
-        <source>The unit of every length in this job. To convert the lengths as well, use Edit &gt; Convert.</source>
-        <translation>La unidad de todas las medidas de esta obra. Para convertir también las medidas, use Editar &gt; Convertir.</translation>
     </message>
     <message>
         <source>Extra s&amp;tock:</source>
@@ -1038,6 +1193,7 @@
     </message>
     <message>
         <source>&amp;File</source>
+        <extracomment>The job window&apos;s File menu; the calculator has its own, whose access keys must not clash with its other menus.</extracomment>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
@@ -1446,6 +1602,7 @@
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>Help menu of the job window; the access key is chosen among this menu&apos;s items only.</extracomment>
         <translation>&amp;Acerca de</translation>
     </message>
     <message>
@@ -1490,6 +1647,7 @@
     </message>
     <message>
         <source>%1 %2</source>
+        <extracomment>A length and its unit (&quot;3.2 mm&quot;) in the status message of Convert; its own context because the window may order the two differently from the sheet and the drawing.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -1506,6 +1664,7 @@
     </message>
     <message>
         <source>This job has no sections.</source>
+        <extracomment>Why an export of the job window made no file; the sheet prints its own.</extracomment>
         <translation>Esta obra no tiene tramos.</translation>
     </message>
     <message>
@@ -1574,6 +1733,7 @@
     </message>
     <message>
         <source>Warning: %1</source>
+        <extracomment>The status bar after opening a file with fields this program does not use; the sheet has its own printed warnings.</extracomment>
         <translation>Advertencia: %1</translation>
     </message>
     <message>
@@ -1595,6 +1755,170 @@
     <message>
         <source>Export cancelled: %1 was not written.</source>
         <translation>Exportación cancelada: no se escribió %1.</translation>
+    </message>
+    <message>
+        <source>The unit of every length in this job; changing it offers to convert the lengths</source>
+        <translation>La unidad de todas las medidas de esta obra; al cambiarla se ofrece convertir las medidas</translation>
+    </message>
+    <message>
+        <source>The unit of every length in this job. Changing it offers to convert the lengths, as Edit &gt; Convert does.</source>
+        <translation>La unidad de todas las medidas de esta obra. Al cambiarla se ofrece convertir las medidas, como hace Editar &gt; Convertir.</translation>
+    </message>
+    <message>
+        <source>Pack si&amp;ze:</source>
+        <translation>Tamaño de pa&amp;quete:</translation>
+    </message>
+    <message>
+        <source>Pack size</source>
+        <translation>Tamaño de paquete</translation>
+    </message>
+    <message>
+        <source>Railpins in one pack, to count the whole packs to order; None when they are sold singly</source>
+        <translation>Balaustres por paquete, para contar los paquetes enteros que pedir; Ninguno si se venden sueltos</translation>
+    </message>
+    <message>
+        <source>Railpins in one pack: the totals then say how many whole packs to order</source>
+        <translation>Balaustres por paquete: los totales indican entonces cuántos paquetes enteros pedir</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Design gap:</source>
+        <translation>Hueco objetivo:</translation>
+    </message>
+    <message>
+        <source>Design gap</source>
+        <translation>Hueco objetivo</translation>
+    </message>
+    <message>
+        <source>The gap aimed at, at most the maximum gap; empty to lay out to the maximum gap</source>
+        <translation>El hueco objetivo, como mucho el hueco máximo; vacío para replantear con el hueco máximo</translation>
+    </message>
+    <message>
+        <source>as the maximum</source>
+        <translation>como el máximo</translation>
+    </message>
+    <message>
+        <source>Spacing:</source>
+        <translation>Espaciado:</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Espaciado</translation>
+    </message>
+    <message>
+        <source>Equal gaps post to post, or the design gap between railpins on every section with equal end gaps</source>
+        <translation>Huecos iguales de poste a poste, o el hueco objetivo entre balaustres en todos los tramos con huecos extremos iguales</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Centro:</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>What stands at the middle of each section: either, a railpin or a gap</source>
+        <translation>Lo que queda en el centro de cada tramo: indistinto, un balaustre o un hueco</translation>
+    </message>
+    <message>
+        <source>Lengths between:</source>
+        <translation>Largos entre:</translation>
+    </message>
+    <message>
+        <source>Lengths measured between</source>
+        <translation>Largos medidos entre</translation>
+    </message>
+    <message>
+        <source>Whether section lengths are between the posts&apos; faces or their centres</source>
+        <translation>Si los largos de los tramos se miden entre las caras de los postes o entre sus ejes</translation>
+    </message>
+    <message>
+        <source>Post width:</source>
+        <translation>Ancho del poste:</translation>
+    </message>
+    <message>
+        <source>Post width</source>
+        <translation>Ancho del poste</translation>
+    </message>
+    <message>
+        <source>The width of a post: lengths between post centres are less one post width</source>
+        <translation>El ancho de un poste: a los largos entre ejes de postes se les resta el ancho de un poste</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Marks measured</source>
+        <translation>Marcas medidas</translation>
+    </message>
+    <message>
+        <source>A stair&apos;s marks along the rail or level; a level section&apos;s are level</source>
+        <translation>Las marcas de una escalera, a lo largo del pasamanos o en horizontal; las de un tramo horizontal son horizontales</translation>
+    </message>
+    <message>
+        <source>A stair&apos;s marks along the rail, to mark on the rail, or level, to mark on the tread</source>
+        <translation>Las marcas de una escalera, a lo largo del pasamanos, para marcar sobre el pasamanos, o en horizontal, para marcar sobre la huella</translation>
+    </message>
+    <message>
+        <source>along the rail</source>
+        <translation>a lo largo del pasamanos</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>en horizontal</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Mostrar %1</translation>
+    </message>
+    <message>
+        <source>Change Design Gap</source>
+        <translation>Cambiar el hueco objetivo</translation>
+    </message>
+    <message>
+        <source>Change Post Width</source>
+        <translation>Cambiar el ancho del poste</translation>
+    </message>
+    <message>
+        <source>Change Spacing</source>
+        <translation>Cambiar el espaciado</translation>
+    </message>
+    <message>
+        <source>Change Centre</source>
+        <translation>Cambiar el centro</translation>
+    </message>
+    <message>
+        <source>Change Lengths Measured Between</source>
+        <translation>Cambiar entre qué se miden los largos</translation>
+    </message>
+    <message>
+        <source>Convert the lengths of this job to millimetres?</source>
+        <translation>¿Convertir las medidas de esta obra a milímetros?</translation>
+    </message>
+    <message>
+        <source>Convert the lengths of this job to inches?</source>
+        <translation>¿Convertir las medidas de esta obra a pulgadas?</translation>
+    </message>
+    <message>
+        <source>Keep Numbers reads the same numbers in the new unit.</source>
+        <translation>Mantener números conserva las mismas cifras, leídas en la nueva unidad.</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Convertir</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Numbers</source>
+        <translation>&amp;Mantener números</translation>
+    </message>
+    <message>
+        <source>Change Pack Size</source>
+        <translation>Cambiar el tamaño de paquete</translation>
     </message>
 </context>
 <context>
@@ -1744,6 +2068,7 @@
     </message>
     <message>
         <source>&amp;File</source>
+        <extracomment>The calculator&apos;s File menu; the job window has its own, whose access keys must not clash with its other menus.</extracomment>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
@@ -1760,6 +2085,7 @@
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>Help menu of the calculator; the access key is chosen among this menu&apos;s items only.</extracomment>
         <translation>&amp;Acerca de</translation>
     </message>
     <message>
@@ -1843,6 +2169,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>Where in a job file, then what is wrong there (&quot;section 2, length: …&quot;); the command line has its own for a file name and a message.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -1967,6 +2294,7 @@
     </message>
     <message>
         <source>%1 %2</source>
+        <extracomment>A field&apos;s name and why it cannot be read (&quot;length &quot;36 1/&quot; is not a measurement…&quot;), not a number and its unit as in the other contexts.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -2003,6 +2331,9 @@
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>A gap in messages: the decimal, then the fraction in brackets (&quot;4.125 (4 1/8)&quot;).
+----------
+A line of the totals, then why it is short (&quot;42 railpins (1 of 3 sections not laid out, not counted)&quot;).</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -2140,6 +2471,86 @@
     <message>
         <source>%1 of %2 sections not laid out, not counted</source>
         <translation>%1 de %2 tramos sin replantear, no contados</translation>
+    </message>
+    <message>
+        <source>must be %1 or %2</source>
+        <translation>debe ser %1 o %2</translation>
+    </message>
+    <message>
+        <source>the slope &quot;%1&quot; is neither an angle in degrees nor rise : run, such as 7 : 11</source>
+        <translation>la pendiente &quot;%1&quot; no es ni un ángulo en grados ni contrahuella : huella, como 7 : 11</translation>
+    </message>
+    <message>
+        <source>a railpin at mid-span</source>
+        <translation>un balaustre en el centro</translation>
+    </message>
+    <message>
+        <source>a gap at mid-span</source>
+        <translation>un hueco en el centro</translation>
+    </message>
+    <message>
+        <source>no count keeps both end gaps within %1</source>
+        <translation>ningún número deja los dos huecos extremos dentro de %1</translation>
+    </message>
+    <message>
+        <source>no count keeps both end gaps within %1 with %2</source>
+        <translation>ningún número deja los dos huecos extremos dentro de %1 con %2</translation>
+    </message>
+    <message>
+        <source>same spacing %1, end gaps %2</source>
+        <translation>mismo espaciado %1, huecos extremos %2</translation>
+    </message>
+    <message>
+        <source>equal gaps, design gap %1, limit %2</source>
+        <translation>huecos iguales, hueco objetivo %1, límite %2</translation>
+    </message>
+    <message>
+        <source>equal gaps</source>
+        <translation>huecos iguales</translation>
+    </message>
+    <message>
+        <source>railpin at mid-span</source>
+        <translation>balaustre en el centro</translation>
+    </message>
+    <message>
+        <source>gap at mid-span</source>
+        <translation>hueco en el centro</translation>
+    </message>
+    <message>
+        <source>between post centres, posts %1, clear span %2</source>
+        <translation>entre ejes de postes, postes de %1, luz libre %2</translation>
+    </message>
+    <message>
+        <source>design gap</source>
+        <translation>el hueco objetivo</translation>
+    </message>
+    <message>
+        <source>design gap %1 is more than the maximum gap of %2</source>
+        <translation>el hueco objetivo de %1 supera el hueco máximo de %2</translation>
+    </message>
+    <message>
+        <source>the same spacing on every section needs a design gap: the gap between its railpins</source>
+        <translation>el mismo espaciado en todos los tramos necesita un hueco objetivo: el hueco entre sus balaustres</translation>
+    </message>
+    <message>
+        <source>half-gap ends apply to equal gaps only: with the same spacing both end gaps are equal</source>
+        <translation>los medios huecos en los extremos solo valen para huecos iguales: con el mismo espaciado los dos huecos extremos son iguales</translation>
+    </message>
+    <message>
+        <source>post width</source>
+        <translation>el ancho del poste</translation>
+    </message>
+    <message>
+        <source>posts %1 wide leave no clear span in a length of %2 between post centres</source>
+        <translation>unos postes de %1 de ancho no dejan luz libre en un largo de %2 entre ejes de postes</translation>
+    </message>
+    <message>
+        <source>the end gaps of %1 with %2 railpins are wider than the maximum gap of %3</source>
+        <translation>los huecos extremos de %1 con %2 balaustres superan el hueco máximo de %3</translation>
+    </message>
+    <message>
+        <source>%1 railpins do not put %2</source>
+        <translation>%1 balaustres no dejan %2</translation>
     </message>
 </context>
 </TS>

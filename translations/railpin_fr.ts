@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ChoiceDelegate</name>
+    <message>
+        <source>As the job</source>
+        <translation>Comme le chantier</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--decimals is used with --marks</source>
@@ -257,6 +264,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A file name, then a message about it, on standard error; kept with the command line&apos;s other messages.</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
@@ -278,6 +286,70 @@
     <message>
         <source>The largest gap allowed on a stair (default: --max-gap).</source>
         <translation>Le plus grand écart permis dans un escalier (par défaut&#xa0;: --max-gap).</translation>
+    </message>
+    <message>
+        <source>the spacing is equal or same</source>
+        <translation>l’espacement est equal ou same</translation>
+    </message>
+    <message>
+        <source>the centre is either, railpin or gap</source>
+        <translation>le milieu est either, railpin ou gap</translation>
+    </message>
+    <message>
+        <source>lengths are between faces or centres</source>
+        <translation>les longueurs se mesurent entre faces ou centres</translation>
+    </message>
+    <message>
+        <source>--spacing same needs --design-gap: the gap between railpins</source>
+        <translation>--spacing same exige --design-gap&#xa0;: l’écart entre barreaux</translation>
+    </message>
+    <message>
+        <source>--spacing same has equal end gaps of its own: --ends half is for equal gaps</source>
+        <translation>--spacing same a déjà ses propres écarts d’extrémité égaux&#xa0;: --ends half vaut pour les écarts égaux</translation>
+    </message>
+    <message>
+        <source>--post-width is used with --between centres</source>
+        <translation>--post-width s’utilise avec --between centres</translation>
+    </message>
+    <message>
+        <source>--between centres needs --post-width</source>
+        <translation>--between centres exige --post-width</translation>
+    </message>
+    <message>
+        <source>The gap aimed at, at most the maximum gap (default: the maximum gap).</source>
+        <translation>L’écart visé, au plus l’écart maximal (par défaut&#xa0;: l’écart maximal).</translation>
+    </message>
+    <message>
+        <source>Equal gaps post to post (equal), or the design gap between railpins and equal end gaps (same) (default equal).</source>
+        <translation>Des écarts égaux d’un poteau à l’autre (equal), ou l’écart visé entre barreaux avec des écarts d’extrémité égaux (same) (par défaut equal).</translation>
+    </message>
+    <message>
+        <source>SPACING</source>
+        <translation>ESPACEMENT</translation>
+    </message>
+    <message>
+        <source>What stands at mid-span: either, railpin or gap (default either).</source>
+        <translation>Ce qui se trouve au milieu de la travée&#xa0;: either, railpin ou gap (par défaut either).</translation>
+    </message>
+    <message>
+        <source>CENTRE</source>
+        <translation>MILIEU</translation>
+    </message>
+    <message>
+        <source>The length is between post faces or post centres (default faces).</source>
+        <translation>La longueur se mesure entre les faces des poteaux (faces) ou entre leurs axes (centres) (par défaut faces).</translation>
+    </message>
+    <message>
+        <source>POSTS</source>
+        <translation>POTEAUX</translation>
+    </message>
+    <message>
+        <source>The width of a post, with --between centres.</source>
+        <translation>La largeur d’un poteau, avec --between centres.</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
     </message>
 </context>
 <context>
@@ -314,10 +386,12 @@
     <name>JobSheet</name>
     <message>
         <source>%1 %2</source>
+        <extracomment>A measurement and its unit on the printed sheet (&quot;36 in&quot;); printed, so kept apart from the window&apos;s texts.</extracomment>
         <translation>%1&#xa0;%2</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>On the printed sheet: a value, then another form of it or its unit in brackets (&quot;36 1/8 (36.125)&quot;, &quot;Railpin (mm)&quot;); printed, so kept apart from the window&apos;s texts.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -330,6 +404,7 @@
     </message>
     <message>
         <source>Unnamed section</source>
+        <extracomment>A section without a name, as the printed job sheet heads it.</extracomment>
         <translation>Travée sans nom</translation>
     </message>
     <message>
@@ -410,6 +485,7 @@
     </message>
     <message>
         <source>Warning: %1</source>
+        <extracomment>A warning line printed below a section on the job sheet.</extracomment>
         <translation>Avertissement&#xa0;: %1</translation>
     </message>
     <message>
@@ -430,10 +506,12 @@
     </message>
     <message>
         <source>Untitled job</source>
+        <extracomment>The name of a job without one, on the sheet, in the window title and in messages.</extracomment>
         <translation>Chantier sans titre</translation>
     </message>
     <message>
         <source>This job has no sections.</source>
+        <extracomment>Printed on the job sheet in place of the sections.</extracomment>
         <translation>Ce chantier n’a aucune travée.</translation>
     </message>
     <message>
@@ -447,6 +525,22 @@
     <message>
         <source>cancelled</source>
         <translation>annulée</translation>
+    </message>
+    <message>
+        <source>Railpins: %1 (the end gaps closest to the spacing)</source>
+        <translation>Barreaux&#xa0;: %1 (les écarts d’extrémité les plus proches de l’espacement)</translation>
+    </message>
+    <message>
+        <source>Railpins: %1 (the fewest within the design gap)</source>
+        <translation>Barreaux&#xa0;: %1 (le plus petit nombre qui respecte l’écart visé)</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Implantation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1, continued</source>
+        <translation>%1 (suite)</translation>
     </message>
 </context>
 <context>
@@ -533,11 +627,16 @@
         <source>Centre from right post</source>
         <translation>Axe au poteau droit</translation>
     </message>
+    <message>
+        <source>From mid-span</source>
+        <translation>Depuis le milieu</translation>
+    </message>
 </context>
 <context>
     <name>SectionDrawing</name>
     <message>
         <source>%1 %2</source>
+        <extracomment>The gap dimension and its unit written on the drawing (&quot;4 in&quot;); short, for the narrow space between two railpins.</extracomment>
         <translation>%1&#xa0;%2</translation>
     </message>
     <message>
@@ -547,6 +646,10 @@
     <message>
         <source>The area is too small for a drawing of this section.</source>
         <translation>La place est trop petite pour dessiner cette travée.</translation>
+    </message>
+    <message>
+        <source>%1, part %2 of %3</source>
+        <translation>%1, partie %2 sur %3</translation>
     </message>
 </context>
 <context>
@@ -560,6 +663,7 @@
     <name>SectionsModel</name>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>The gap cell: the fraction, then the decimal in brackets (&quot;4 1/8 (4.125)&quot;); the table leads with the fraction, the messages and the sheet with the decimal.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -642,6 +746,62 @@
         <source>A fixed count; Edit &gt; Automatic Count gives the fewest railpins within the maximum again</source>
         <translation>Un nombre fixé&#xa0;; Édition &gt; Nombre automatique redonne le plus petit nombre de barreaux qui respecte le maximum</translation>
     </message>
+    <message>
+        <source>Same on every section</source>
+        <translation>Identique sur chaque travée</translation>
+    </message>
+    <message>
+        <source>Equal gaps</source>
+        <translation>Écarts égaux</translation>
+    </message>
+    <message>
+        <source>A railpin</source>
+        <translation>Un barreau</translation>
+    </message>
+    <message>
+        <source>A gap</source>
+        <translation>Un écart</translation>
+    </message>
+    <message>
+        <source>Either</source>
+        <translation>Indifférent</translation>
+    </message>
+    <message>
+        <source>Post centres</source>
+        <translation>Axes des poteaux</translation>
+    </message>
+    <message>
+        <source>Post faces</source>
+        <translation>Faces des poteaux</translation>
+    </message>
+    <message>
+        <source>The count whose end gaps come closest to the spacing; type a count to fix it</source>
+        <translation>Le nombre dont les écarts d’extrémité sont les plus proches de l’espacement&#xa0;; tapez un nombre pour le fixer</translation>
+    </message>
+    <message>
+        <source>Along the rail, from post to post</source>
+        <translation>Le long de la lisse, d’un poteau à l’autre</translation>
+    </message>
+    <message>
+        <source>The job&apos;s value; choose or type one for this section alone</source>
+        <translation>La valeur du chantier&#xa0;; choisissez-en ou tapez-en une propre à cette travée</translation>
+    </message>
+    <message>
+        <source>Design gap (%1)</source>
+        <translation>Écart visé (%1)</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Espacement</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Milieu</translation>
+    </message>
+    <message>
+        <source>Lengths between</source>
+        <translation>Longueurs entre</translation>
+    </message>
 </context>
 <context>
     <name>Sheet</name>
@@ -684,6 +844,7 @@
     <name>TemplateSheet</name>
     <message>
         <source>Unnamed section</source>
+        <extracomment>A section without a name on the full-size template; printed apart from the job sheet.</extracomment>
         <translation>Travée sans nom</translation>
     </message>
     <message>
@@ -724,6 +885,7 @@
     </message>
     <message>
         <source>Untitled job</source>
+        <extracomment>The name of a job without one, in the heading of the full-size template.</extracomment>
         <translation>Chantier sans titre</translation>
     </message>
     <message>
@@ -797,6 +959,7 @@
     <name>exports</name>
     <message>
         <source>Unnamed section</source>
+        <extracomment>A section without a name in exported drawings, which other programs read; the sheets have their own.</extracomment>
         <translation>Travée sans nom</translation>
     </message>
 </context>
@@ -903,14 +1066,6 @@
     <message>
         <source>Unit</source>
         <translation>Unité</translation>
-    </message>
-    <message>
-        <source>The unit of every length in this job; Convert in the Edit menu converts the lengths too</source>
-        <translation>L’unité de toutes les longueurs de ce chantier&#xa0;; Convertir, dans le menu Édition, convertit aussi les longueurs</translation>
-    </message>
-    <message>
-        <source>The unit of every length in this job. To convert the lengths as well, use Edit &gt; Convert.</source>
-        <translation>L’unité de toutes les longueurs de ce chantier. Pour convertir aussi les longueurs, utilisez Édition &gt; Convertir.</translation>
     </message>
     <message>
         <source>Extra s&amp;tock:</source>
@@ -1038,6 +1193,7 @@
     </message>
     <message>
         <source>&amp;File</source>
+        <extracomment>The job window&apos;s File menu; the calculator has its own, whose access keys must not clash with its other menus.</extracomment>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
@@ -1446,6 +1602,7 @@
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>Help menu of the job window; the access key is chosen among this menu&apos;s items only.</extracomment>
         <translation>À &amp;propos</translation>
     </message>
     <message>
@@ -1490,6 +1647,7 @@
     </message>
     <message>
         <source>%1 %2</source>
+        <extracomment>A length and its unit (&quot;3.2 mm&quot;) in the status message of Convert; its own context because the window may order the two differently from the sheet and the drawing.</extracomment>
         <translation>%1&#xa0;%2</translation>
     </message>
     <message>
@@ -1506,6 +1664,7 @@
     </message>
     <message>
         <source>This job has no sections.</source>
+        <extracomment>Why an export of the job window made no file; the sheet prints its own.</extracomment>
         <translation>Ce chantier n’a aucune travée.</translation>
     </message>
     <message>
@@ -1574,6 +1733,7 @@
     </message>
     <message>
         <source>Warning: %1</source>
+        <extracomment>The status bar after opening a file with fields this program does not use; the sheet has its own printed warnings.</extracomment>
         <translation>Avertissement&#xa0;: %1</translation>
     </message>
     <message>
@@ -1582,11 +1742,11 @@
     </message>
     <message>
         <source>Printing cancelled: the print run was aborted.</source>
-        <translation>Impression annulée : le travail d’impression a été interrompu.</translation>
+        <translation>Impression annulée&#xa0;: le travail d’impression a été interrompu.</translation>
     </message>
     <message>
         <source>Print Preview cancelled: the preview shows only part of the sheet.</source>
-        <translation>Aperçu annulé : l’aperçu ne montre qu’une partie de la feuille.</translation>
+        <translation>Aperçu annulé&#xa0;: l’aperçu ne montre qu’une partie de la feuille.</translation>
     </message>
     <message>
         <source>Exporting the job sheet…</source>
@@ -1594,7 +1754,171 @@
     </message>
     <message>
         <source>Export cancelled: %1 was not written.</source>
-        <translation>Exportation annulée : %1 n’a pas été écrit.</translation>
+        <translation>Exportation annulée&#xa0;: %1 n’a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>The unit of every length in this job; changing it offers to convert the lengths</source>
+        <translation>L’unité de toutes les longueurs de ce chantier&#xa0;; la changer propose de convertir les longueurs</translation>
+    </message>
+    <message>
+        <source>The unit of every length in this job. Changing it offers to convert the lengths, as Edit &gt; Convert does.</source>
+        <translation>L’unité de toutes les longueurs de ce chantier. La changer propose de convertir les longueurs, comme le fait Édition &gt; Convertir.</translation>
+    </message>
+    <message>
+        <source>Pack si&amp;ze:</source>
+        <translation>Taille des &amp;paquets&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pack size</source>
+        <translation>Taille des paquets</translation>
+    </message>
+    <message>
+        <source>Railpins in one pack, to count the whole packs to order; None when they are sold singly</source>
+        <translation>Barreaux par paquet, pour compter les paquets entiers à commander&#xa0;; Aucun s’ils sont vendus à l’unité</translation>
+    </message>
+    <message>
+        <source>Railpins in one pack: the totals then say how many whole packs to order</source>
+        <translation>Barreaux par paquet&#xa0;: les totaux indiquent alors combien de paquets entiers commander</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Design gap:</source>
+        <translation>Écart visé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Design gap</source>
+        <translation>Écart visé</translation>
+    </message>
+    <message>
+        <source>The gap aimed at, at most the maximum gap; empty to lay out to the maximum gap</source>
+        <translation>L’écart visé, au plus l’écart maximal&#xa0;; vide pour tracer selon l’écart maximal</translation>
+    </message>
+    <message>
+        <source>as the maximum</source>
+        <translation>comme le maximum</translation>
+    </message>
+    <message>
+        <source>Spacing:</source>
+        <translation>Espacement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Espacement</translation>
+    </message>
+    <message>
+        <source>Equal gaps post to post, or the design gap between railpins on every section with equal end gaps</source>
+        <translation>Des écarts égaux d’un poteau à l’autre, ou l’écart visé entre barreaux sur chaque travée avec des écarts d’extrémité égaux</translation>
+    </message>
+    <message>
+        <source>Centre:</source>
+        <translation>Milieu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Milieu</translation>
+    </message>
+    <message>
+        <source>What stands at the middle of each section: either, a railpin or a gap</source>
+        <translation>Ce qui se trouve au milieu de chaque travée&#xa0;: indifférent, un barreau ou un écart</translation>
+    </message>
+    <message>
+        <source>Lengths between:</source>
+        <translation>Longueurs entre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Lengths measured between</source>
+        <translation>Longueurs mesurées entre</translation>
+    </message>
+    <message>
+        <source>Whether section lengths are between the posts&apos; faces or their centres</source>
+        <translation>Si les longueurs des travées se mesurent entre les faces des poteaux ou entre leurs axes</translation>
+    </message>
+    <message>
+        <source>Post width:</source>
+        <translation>Largeur du poteau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Post width</source>
+        <translation>Largeur du poteau</translation>
+    </message>
+    <message>
+        <source>The width of a post: lengths between post centres are less one post width</source>
+        <translation>La largeur d’un poteau&#xa0;: les longueurs entre axes des poteaux sont diminuées d’une largeur de poteau</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Marks measured</source>
+        <translation>Repères mesurés</translation>
+    </message>
+    <message>
+        <source>A stair&apos;s marks along the rail or level; a level section&apos;s are level</source>
+        <translation>Les repères d’un escalier, le long de la lisse ou à l’horizontale&#xa0;; ceux d’une travée de niveau sont à l’horizontale</translation>
+    </message>
+    <message>
+        <source>A stair&apos;s marks along the rail, to mark on the rail, or level, to mark on the tread</source>
+        <translation>Les repères d’un escalier, le long de la lisse, pour marquer sur la lisse, ou à l’horizontale, pour marquer sur la marche</translation>
+    </message>
+    <message>
+        <source>along the rail</source>
+        <translation>le long de la lisse</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>à l’horizontale</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Afficher %1</translation>
+    </message>
+    <message>
+        <source>Change Design Gap</source>
+        <translation>Modifier l’écart visé</translation>
+    </message>
+    <message>
+        <source>Change Post Width</source>
+        <translation>Modifier la largeur du poteau</translation>
+    </message>
+    <message>
+        <source>Change Spacing</source>
+        <translation>Modifier l’espacement</translation>
+    </message>
+    <message>
+        <source>Change Centre</source>
+        <translation>Modifier le milieu</translation>
+    </message>
+    <message>
+        <source>Change Lengths Measured Between</source>
+        <translation>Modifier la mesure des longueurs</translation>
+    </message>
+    <message>
+        <source>Convert the lengths of this job to millimetres?</source>
+        <translation>Convertir les longueurs de ce chantier en millimètres&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Convert the lengths of this job to inches?</source>
+        <translation>Convertir les longueurs de ce chantier en pouces&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Keep Numbers reads the same numbers in the new unit.</source>
+        <translation>Garder les nombres conserve les mêmes valeurs, lues dans la nouvelle unité.</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Convertir</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Numbers</source>
+        <translation>&amp;Garder les nombres</translation>
+    </message>
+    <message>
+        <source>Change Pack Size</source>
+        <translation>Modifier la taille des paquets</translation>
     </message>
 </context>
 <context>
@@ -1744,6 +2068,7 @@
     </message>
     <message>
         <source>&amp;File</source>
+        <extracomment>The calculator&apos;s File menu; the job window has its own, whose access keys must not clash with its other menus.</extracomment>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
@@ -1760,6 +2085,7 @@
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>Help menu of the calculator; the access key is chosen among this menu&apos;s items only.</extracomment>
         <translation>À &amp;propos</translation>
     </message>
     <message>
@@ -1843,6 +2169,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>Where in a job file, then what is wrong there (&quot;section 2, length: …&quot;); the command line has its own for a file name and a message.</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
@@ -1967,6 +2294,7 @@
     </message>
     <message>
         <source>%1 %2</source>
+        <extracomment>A field&apos;s name and why it cannot be read (&quot;length &quot;36 1/&quot; is not a measurement…&quot;), not a number and its unit as in the other contexts.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -2003,6 +2331,9 @@
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>A gap in messages: the decimal, then the fraction in brackets (&quot;4.125 (4 1/8)&quot;).
+----------
+A line of the totals, then why it is short (&quot;42 railpins (1 of 3 sections not laid out, not counted)&quot;).</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -2140,6 +2471,86 @@
     <message>
         <source>%1 of %2 sections not laid out, not counted</source>
         <translation>%1 travées sur %2 non tracées, non comptées</translation>
+    </message>
+    <message>
+        <source>must be %1 or %2</source>
+        <translation>doit être %1 ou %2</translation>
+    </message>
+    <message>
+        <source>the slope &quot;%1&quot; is neither an angle in degrees nor rise : run, such as 7 : 11</source>
+        <translation>la pente &quot;%1&quot; n’est ni un angle en degrés ni hauteur de marche : giron, comme 7 : 11</translation>
+    </message>
+    <message>
+        <source>a railpin at mid-span</source>
+        <translation>un barreau au milieu</translation>
+    </message>
+    <message>
+        <source>a gap at mid-span</source>
+        <translation>un écart au milieu</translation>
+    </message>
+    <message>
+        <source>no count keeps both end gaps within %1</source>
+        <translation>aucun nombre ne garde les deux écarts d’extrémité dans la limite de %1</translation>
+    </message>
+    <message>
+        <source>no count keeps both end gaps within %1 with %2</source>
+        <translation>aucun nombre ne garde les deux écarts d’extrémité dans la limite de %1 avec %2</translation>
+    </message>
+    <message>
+        <source>same spacing %1, end gaps %2</source>
+        <translation>même espacement %1, écarts d’extrémité %2</translation>
+    </message>
+    <message>
+        <source>equal gaps, design gap %1, limit %2</source>
+        <translation>écarts égaux, écart visé %1, limite %2</translation>
+    </message>
+    <message>
+        <source>equal gaps</source>
+        <translation>écarts égaux</translation>
+    </message>
+    <message>
+        <source>railpin at mid-span</source>
+        <translation>barreau au milieu</translation>
+    </message>
+    <message>
+        <source>gap at mid-span</source>
+        <translation>écart au milieu</translation>
+    </message>
+    <message>
+        <source>between post centres, posts %1, clear span %2</source>
+        <translation>entre axes des poteaux, poteaux de %1, portée libre %2</translation>
+    </message>
+    <message>
+        <source>design gap</source>
+        <translation>l’écart visé</translation>
+    </message>
+    <message>
+        <source>design gap %1 is more than the maximum gap of %2</source>
+        <translation>l’écart visé de %1 dépasse l’écart maximal de %2</translation>
+    </message>
+    <message>
+        <source>the same spacing on every section needs a design gap: the gap between its railpins</source>
+        <translation>le même espacement sur chaque travée exige un écart visé&#xa0;: l’écart entre ses barreaux</translation>
+    </message>
+    <message>
+        <source>half-gap ends apply to equal gaps only: with the same spacing both end gaps are equal</source>
+        <translation>les demi-écarts aux extrémités ne valent que pour les écarts égaux&#xa0;: avec le même espacement, les deux écarts d’extrémité sont égaux</translation>
+    </message>
+    <message>
+        <source>post width</source>
+        <translation>la largeur du poteau</translation>
+    </message>
+    <message>
+        <source>posts %1 wide leave no clear span in a length of %2 between post centres</source>
+        <translation>des poteaux de %1 de large ne laissent aucune portée libre dans une longueur de %2 entre axes des poteaux</translation>
+    </message>
+    <message>
+        <source>the end gaps of %1 with %2 railpins are wider than the maximum gap of %3</source>
+        <translation>les écarts d’extrémité de %1 avec %2 barreaux dépassent l’écart maximal de %3</translation>
+    </message>
+    <message>
+        <source>%1 railpins do not put %2</source>
+        <translation>%1 barreaux ne placent pas %2</translation>
     </message>
 </context>
 </TS>
