@@ -132,8 +132,9 @@ qint64 indentedBytesAtMost(const QJsonValue &value, int depth)
         return kNumber;
     case QJsonValue::Array: {
         qint64 bytes = brackets;
-        for (const QJsonValue &item : value.toArray())
-            bytes += indent + indentedBytesAtMost(item, depth + 1) + 2;
+        const QJsonArray array = value.toArray();
+        for (qsizetype index = 0; index < array.size(); ++index)
+            bytes += indent + indentedBytesAtMost(array.at(index), depth + 1) + 2;
         return bytes;
     }
     case QJsonValue::Object: {
