@@ -468,14 +468,17 @@ private slots:
                 if ((centre == Centre::Railpin && n % 2 == 0) || (centre == Centre::Gap && n % 2 == 1))
                     continue;
                 const double w = width;
+                const auto railpins = double(n);
                 if (spacing == Spacing::Same) {
-                    const double end = (length - n * w - (n - 1) * design) / 2.0;
+                    const double end = (length - railpins * w - (railpins - 1) * design) / 2.0;
                     if (end >= 0 && end <= limit && (!searched || std::abs(end - design) < best)) {
                         searched = n;
                         best = std::abs(end - design);
                     }
                 } else {
-                    const double gap = n == 0 ? length : half ? length / double(n) - w : (length - n * w) / (n + 1.0);
+                    const double gap = n == 0 ? length
+                                       : half ? length / railpins - w
+                                              : (length - railpins * w) / (railpins + 1.0);
                     if (gap > 0 && gap <= design) {
                         searched = n;
                         break;
