@@ -15,14 +15,3 @@ QWidget *ChoiceDelegate::createEditor(QWidget *parent, const QStyleOptionViewIte
         editor->addItem(name, value);
     return editor;
 }
-
-void ChoiceDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
-{
-    auto *list = static_cast<QComboBox *>(editor);
-    list->setCurrentIndex(std::max(0, list->findData(index.data(Qt::EditRole).toInt())));
-}
-
-void ChoiceDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
-{
-    model->setData(index, static_cast<QComboBox *>(editor)->currentData(), Qt::EditRole);
-}

@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "list_delegate.h"
 
 // Edits a section's balanced-railing choice (spacing, centre, lengths
 // between) with a list: the job's value first, then each choice.
-class ChoiceDelegate : public QStyledItemDelegate
+class ChoiceDelegate : public ListDelegate
 {
     Q_OBJECT
 
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using ListDelegate::ListDelegate;
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
-    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
 };

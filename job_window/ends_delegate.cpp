@@ -17,14 +17,3 @@ QWidget *EndsDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
     editor->setItemData(1, tr("Half a gap between each post and the railpin next to it"), Qt::ToolTipRole);
     return editor;
 }
-
-void EndsDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
-{
-    auto *list = static_cast<QComboBox *>(editor);
-    list->setCurrentIndex(std::max(0, list->findData(index.data(Qt::EditRole).toInt())));
-}
-
-void EndsDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
-{
-    model->setData(index, static_cast<QComboBox *>(editor)->currentData(), Qt::EditRole);
-}

@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "list_delegate.h"
 
 // Edits the ends of a section with a list of the two choices instead of text.
-class EndsDelegate : public QStyledItemDelegate
+class EndsDelegate : public ListDelegate
 {
     Q_OBJECT
 
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using ListDelegate::ListDelegate;
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
-    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
 };
