@@ -399,8 +399,10 @@ private slots:
                 windowKeys.append(label->text());
         for (const QAbstractButton *button : job.window->findChildren<QAbstractButton *>())
             windowKeys.append(button->text());
-        for (const QAction *menu : job.get<QMenuBar>("menubar")->actions())
+        for (const QAction *menu : job.get<QMenuBar>("menubar")->actions()) {
+            QVERIFY2(!QKeySequence::mnemonic(menu->text()).isEmpty(), qPrintable(menu->text()));
             windowKeys.append(menu->text());
+        }
         QVERIFY(windowKeys.size() >= 12);
         verifyUniqueAccessKeys(QStringLiteral("frmJob"), windowKeys);
     }

@@ -1553,14 +1553,6 @@
         <translation>como horizontal</translation>
     </message>
     <message>
-        <source>Window</source>
-        <translation>Ventana</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
         <source>Export Mar&amp;ks (CSV)…</source>
         <translation>Exportar &amp;marcas (CSV)…</translation>
     </message>
@@ -1919,6 +1911,14 @@
     <message>
         <source>Change Pack Size</source>
         <translation>Cambiar el tamaño de paquete</translation>
+    </message>
+    <message>
+        <source>Win&amp;dow</source>
+        <translation>&amp;Ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
     </message>
 </context>
 <context>

@@ -1553,14 +1553,6 @@
         <translation>comme de niveau</translation>
     </message>
     <message>
-        <source>Window</source>
-        <translation>Fenêtre</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
         <source>Export Mar&amp;ks (CSV)…</source>
         <translation>Exporter les re&amp;pères (CSV)…</translation>
     </message>
@@ -1919,6 +1911,14 @@
     <message>
         <source>Change Pack Size</source>
         <translation>Modifier la taille des paquets</translation>
+    </message>
+    <message>
+        <source>Win&amp;dow</source>
+        <translation>F&amp;enêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
     </message>
 </context>
 <context>
