@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace auto_count {
 
@@ -25,6 +26,33 @@ double firstStopBelow(const Inputs &inputs, double found)
         if (stopsAt(inputs, double(n)))
             first = n;
     return double(first);
+}
+
+// Where every measurement is an everyday positive one, the gaps of the
+// counts up to this one differ from their neighbours' by far more than any
+// rounding, and each shows as a plain decimal: whether a count stops the
+// counting then changes once, from no to yes, with no failure before it.
+constexpr double kPlainLimit = 1'000'000;
+
+// The count the gap formula gives, taken when it stops the counting and the
+// one before does not; otherwise (rounding at the edge, or inputs beyond the
+// plain range) nothing, and the full search decides.
+std::optional<double> seededCount(const Inputs &inputs)
+{
+    const auto length = double(inputs.length);
+    const auto width = double(inputs.width);
+    const auto maximum = double(inputs.maximumGap);
+    const bool plain = length > 0 && length < kPlainLimit && width >= 0 && width < kPlainLimit && maximum >= 1e-3 &&
+                       maximum < kPlainLimit;
+    if (!plain)
+        return std::nullopt;
+    // (L + W) / (n + 1) - W <= M  once  n >= (L + W) / (M + W) - 1.
+    const double estimate = std::max(2.0, std::ceil((length + width) / (maximum + width) - 1));
+    if (estimate > kPlainLimit)
+        return std::nullopt;
+    if (stopsAt(inputs, estimate))
+        return stopsAt(inputs, estimate - 1) ? std::nullopt : std::optional(estimate);
+    return stopsAt(inputs, estimate + 1) ? std::optional(estimate + 1) : std::nullopt;
 }
 
 }  // namespace
@@ -55,6 +83,9 @@ Result find(const Inputs &inputs)
         // A maximum above the limit is reached, only past the largest count.
         return {inputs.maximumGap > shownLimit ? Verdict::CountTooLarge : Verdict::GapNeverReachesMaximum, 0};
     }
+
+    if (const std::optional<double> seeded = seededCount(inputs))
+        return {Verdict::Found, *seeded};
 
     double below = 1;                  // does not stop
     double atOrAbove = kLargestCount;  // stops
