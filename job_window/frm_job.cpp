@@ -74,9 +74,9 @@ void frmJob::setUpViews()
 
     ui->tblSections->setModel(sections.get());
     ui->tblSections->setItemDelegateForColumn(SectionsModel::Ends, new EndsDelegate(ui->tblSections));
-    ui->tblSections->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    // Columns fit the rows in view and a sample around them, not every row:
-    // a long job would otherwise measure all its cells again at each edit.
+    // Columns fit the rows in view and a sample around them, not every row,
+    // once per change (fitSectionColumns): a long job would otherwise
+    // measure its cells again at every layout pass of the table.
     ui->tblSections->horizontalHeader()->setResizeContentsPrecision(kSampledRows);
     const int rowHeight = fontMetrics().height() + fontMetrics().height() / 2;
     ui->tblSections->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -149,6 +149,11 @@ void frmJob::setUpActions()
     ui->tblSections->addActions(
         {ui->mnuEditAddSection, ui->mnuEditDuplicateSection, ui->mnuEditRemoveSection, ui->mnuEditAutomaticCount});
     ui->tblSections->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void frmJob::fitSectionColumns()
+{
+    ui->tblSections->resizeColumnsToContents();
 }
 
 void frmJob::fitMarksTable()
@@ -235,6 +240,14 @@ void frmJob::connectHandlers()
         updateEditActions();
     });
     connect(sections.get(), &QAbstractItemModel::modelReset, this, [this] { selectSection(0); });
+    // Any change of rows or of their texts can widen or narrow a column.
+    const QAbstractItemModel *model = sections.get();
+    connect(model, &QAbstractItemModel::modelReset, this, &frmJob::fitSectionColumns);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &frmJob::fitSectionColumns);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &frmJob::fitSectionColumns);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &frmJob::fitSectionColumns);
+    connect(model, &QAbstractItemModel::dataChanged, this, &frmJob::fitSectionColumns);
+    connect(model, &QAbstractItemModel::headerDataChanged, this, &frmJob::fitSectionColumns);
     connect(ui->tblSections->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &frmJob::currentSectionChanged);
 }

@@ -71,6 +71,7 @@ private:
     void showJobFields();
     void showFieldProblem(QLineEdit *field, const QString &stored, bool emptyAllowed = false);
     void showTotals();
+    void fitSectionColumns();
     void fitMarksTable();
     void updateTitle();
     void currentSectionChanged();

@@ -62,7 +62,10 @@ void frmJob::setUpBalanceFields()
         auto *show = new QAction(&header);
         show->setObjectName(QStringLiteral("actShowColumn%1").arg(column));
         show->setCheckable(true);
-        connect(show, &QAction::toggled, this, [&table, column](bool shown) { table.setColumnHidden(column, !shown); });
+        connect(show, &QAction::toggled, this, [this, &table, column](bool shown) {
+            table.setColumnHidden(column, !shown);
+            fitSectionColumns();
+        });
         header.addAction(show);
     }
     nameColumnActions();

@@ -22,22 +22,25 @@ namespace {
 // along the rail grow without bound as the slope nears 90 degrees.
 constexpr double kSteepestSlopeDegrees = 60;
 
-// A measurement of a section that must be read and be above zero.
-std::optional<float> readPositive(const QString &field, const QString &text, Unit unit, QStringList &problems)
+// A measurement of a section that must be read and be above zero. The
+// field's name is translated only for a problem: a long job lays out
+// thousands of fields that read well.
+std::optional<float> readPositive(const char *fieldName, const QString &text, Unit unit, QStringList &problems)
 {
+    const auto field = [fieldName] { return QCoreApplication::translate("layout", fieldName); };
     if (text.trimmed().isEmpty()) {
-        problems << QCoreApplication::translate("layout", "%1 is missing").arg(field);
+        problems << QCoreApplication::translate("layout", "%1 is missing").arg(field());
         return std::nullopt;
     }
     const Reading reading = readMeasurement(text, unit);
     if (!reading.value) {
         //: A field's name and why it cannot be read ("length \"36 1/\" is not a measurement…"), not a number and its
         //: unit as in the other contexts.
-        problems << QCoreApplication::translate("layout", "%1 %2").arg(field, reading.problem);
+        problems << QCoreApplication::translate("layout", "%1 %2").arg(field(), reading.problem);
         return std::nullopt;
     }
     if (!(*reading.value > 0)) {
-        problems << QCoreApplication::translate("layout", "%1 \"%2\" must be more than 0").arg(field, text);
+        problems << QCoreApplication::translate("layout", "%1 \"%2\" must be more than 0").arg(field(), text);
         return std::nullopt;
     }
     return reading.value;
@@ -55,9 +58,9 @@ void readSlope(const Stair &stair, Unit unit, SectionLayout &out)
     const bool riseAndRun = !stair.rise.trimmed().isEmpty() || !stair.run.trimmed().isEmpty();
     if (riseAndRun) {
         const std::optional<float> rise =
-            readPositive(QCoreApplication::translate("layout", "rise"), stair.rise, unit, out.problems);
+            readPositive(QT_TRANSLATE_NOOP("layout", "rise"), stair.rise, unit, out.problems);
         const std::optional<float> run =
-            readPositive(QCoreApplication::translate("layout", "run"), stair.run, unit, out.problems);
+            readPositive(QT_TRANSLATE_NOOP("layout", "run"), stair.run, unit, out.problems);
         if (!rise || !run)
             return;
         out.slopeDegrees = std::atan2(double(*rise), double(*run)) * 180 / std::numbers::pi;
@@ -458,8 +461,7 @@ void readBalance(const Job &job, const Section &section, std::optional<float> ma
     out.centre = sectionCentre(job, section);
     const QString designGap = sectionDesignGap(job, section);
     if (!designGap.isEmpty()) {
-        out.designGap =
-            readPositive(QCoreApplication::translate("layout", "design gap"), designGap, job.unit, out.problems);
+        out.designGap = readPositive(QT_TRANSLATE_NOOP("layout", "design gap"), designGap, job.unit, out.problems);
         if (out.designGap && maximumGap && *out.designGap > *maximumGap)
             out.problems << QCoreApplication::translate("layout", "design gap %1 is more than the maximum gap of %2")
                                 .arg(designGap, sectionMaximumGap(job, section));
@@ -471,7 +473,7 @@ void readBalance(const Job &job, const Section &section, std::optional<float> ma
         out.problems << QCoreApplication::translate(
             "layout", "half-gap ends apply to equal gaps only: with the same spacing both end gaps are equal");
     if (sectionMeasuredBetween(job, section) == MeasuredBetween::Centres) {
-        if (const std::optional<float> post = readPositive(QCoreApplication::translate("layout", "post width"),
+        if (const std::optional<float> post = readPositive(QT_TRANSLATE_NOOP("layout", "post width"),
                                                            job.postWidth.value_or(QString()), job.unit, out.problems))
             out.postWidth = *post;
     }
@@ -504,10 +506,10 @@ SectionLayout settledLayout(const Job &job, const Section &section)
     out.problems = misspeltFieldProblems(job, section);
 
     const std::optional<float> length =
-        readPositive(QCoreApplication::translate("layout", "length"), section.length, job.unit, out.problems);
-    const std::optional<float> width = readPositive(QCoreApplication::translate("layout", "railpin width"),
+        readPositive(QT_TRANSLATE_NOOP("layout", "length"), section.length, job.unit, out.problems);
+    const std::optional<float> width = readPositive(QT_TRANSLATE_NOOP("layout", "railpin width"),
                                                     sectionRailpinWidth(job, section), job.unit, out.problems);
-    const std::optional<float> maximumGap = readPositive(QCoreApplication::translate("layout", "maximum gap"),
+    const std::optional<float> maximumGap = readPositive(QT_TRANSLATE_NOOP("layout", "maximum gap"),
                                                          sectionMaximumGap(job, section), job.unit, out.problems);
     if (section.stair)
         readSlope(*section.stair, job.unit, out);
