@@ -127,6 +127,7 @@ int main(int argc, char *argv[])
     }
 
     frmJob window;
+    const QSize designed = window.size();
     window.showJob(deckJob());
     window.show();
     window.activateWindow();
@@ -135,6 +136,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "railpin_screenshots: the job window never showed\n");
         return 1;
     }
+    // A layout wider or taller than the designed size makes Qt open it larger.
+    if (window.size() != designed)
+        std::fprintf(stderr, "warning: the window opens at %dx%d, not at its default %dx%d\n", window.width(),
+                     window.height(), designed.width(), designed.height());
     auto *sectionsTable = window.findChild<QTableView *>(QStringLiteral("tblSections"));
     auto *marksTable = window.findChild<QTableView *>(QStringLiteral("tblMarks"));
     auto *measuredChoice = window.findChild<QComboBox *>(QStringLiteral("cboMarksMeasured"));
