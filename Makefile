@@ -10,11 +10,12 @@ JOBS           ?= $(shell nproc)
 FUZZ_SECONDS   ?= 60
 DEPS           ?= run
 
-.PHONY: all deps configure build run test test-all test-sanitize fuzz fuzz-run bench format-check tidy package package-check clean
+.PHONY: all deps configure build run test test-all test-sanitize fuzz fuzz-run bench screenshots format-check tidy package package-check clean
 
 all: build
 
 test test-all: DEPS = test
+screenshots: DEPS = test
 test-sanitize fuzz fuzz-run format-check tidy package package-check: DEPS = dev
 
 deps:
@@ -59,6 +60,15 @@ fuzz-run: fuzz
 
 bench: build
 	./bench/run-benchmarks.sh $(BUILD_DIR)
+
+# README's pictures of the job window into docs/, made on a virtual X display
+# so that they show the fonts a user sees (xvfb-run comes with the test set).
+screenshots: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target railpin_screenshots
+	@runtime=$${XDG_RUNTIME_DIR:-$$(mktemp -d)}; \
+	XDG_RUNTIME_DIR=$$runtime env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+		./$(BUILD_DIR)/screenshots/railpin_screenshots --out docs; status=$$?; \
+	[ -n "$${XDG_RUNTIME_DIR:-}" ] || rm -rf "$$runtime"; exit $$status
 
 format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
