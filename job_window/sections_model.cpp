@@ -146,6 +146,11 @@ QVariant SectionsModel::displayText(int row, int column, bool forEditing) const
     case Name:
         return section.name;
     case Length:
+        // A stair's length is measured along the rail, not level.
+        if (!forEditing && section.stair && !section.length.trimmed().isEmpty())
+            //: A stair section's length in the sections table ("62 1/4 along the rail"); keep it short, the gap
+            //: column must stay in view.
+            return tr("%1 along the rail").arg(cell_text::shown(section.length, decimalPoint_));
         return cell_text::shown(section.length, decimalPoint_);
     case Ends:
         if (forEditing)
@@ -271,8 +276,6 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
             return tr("The fewest railpins whose gap is within the maximum; type a count to fix it");
         if (column == Count)
             return tr("A fixed count; Edit > Automatic Count gives the fewest railpins within the maximum again");
-        // A stair's length is measured along the rail, not level; the cell
-        // says so where a note in the cell would push the gaps out of view.
         if (column == Length && section.stair)
             return tr("Along the rail, from post to post");
         if (column == Slope)

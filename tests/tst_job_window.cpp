@@ -533,8 +533,10 @@ private slots:
         const QAbstractItemModel *marks = job.table("tblMarks")->model();
         QCOMPARE(marks->rowCount(), int(expected.size()));
         QCOMPARE(marks->index(0, 2).data().toString(), layout::markText(expected.front().centre, shown));
-        QCOMPARE(job.cell(row, SectionsModel::Length, Qt::ToolTipRole).toString().contains(QStringLiteral("rail")),
+        // The cell says so; its editor holds the length alone.
+        QCOMPARE(job.cell(row, SectionsModel::Length).toString().endsWith(QStringLiteral(" along the rail")),
                  laidOut.stair);
+        QCOMPARE(job.cell(row, SectionsModel::Length, Qt::EditRole).toString(), shown.sections[size_t(row)].length);
         // The choice stays with the stair while another section is shown.
         job.table()->setCurrentIndex(job.sections()->index(1 - row, SectionsModel::Name));
         job.table()->setCurrentIndex(job.sections()->index(row, SectionsModel::Name));

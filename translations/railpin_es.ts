@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>Count</source>
-        <translation>Nº balaustres</translation>
+        <translation>Cantidad</translation>
     </message>
     <message>
         <source>Gap (%1)</source>
@@ -801,6 +801,11 @@
     <message>
         <source>Lengths between</source>
         <translation>Largos entre</translation>
+    </message>
+    <message>
+        <source>%1 along the rail</source>
+        <extracomment>A stair section&apos;s length in the sections table (&quot;62 1/4 along the rail&quot;); keep it short, the gap column must stay in view.</extracomment>
+        <translation>%1 por el pasamanos</translation>
     </message>
 </context>
 <context>

@@ -802,6 +802,11 @@
         <source>Lengths between</source>
         <translation>Longueurs entre</translation>
     </message>
+    <message>
+        <source>%1 along the rail</source>
+        <extracomment>A stair section&apos;s length in the sections table (&quot;62 1/4 along the rail&quot;); keep it short, the gap column must stay in view.</extracomment>
+        <translation>%1 le long de la lisse</translation>
+    </message>
 </context>
 <context>
     <name>Sheet</name>
@@ -1538,7 +1543,7 @@
     </message>
     <message>
         <source>Maximum &amp;gap on stairs:</source>
-        <translation>É&amp;cart maximal en escalier&#xa0;:</translation>
+        <translation>É&amp;cart max. escalier&#xa0;:</translation>
     </message>
     <message>
         <source>Maximum gap on stairs</source>
