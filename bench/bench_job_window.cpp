@@ -182,8 +182,9 @@ int main(int argc, char *argv[])
         fromCalculator.times.push_back(milliseconds);
     }
 
-    // Fewer runs for the large job: each costs far more than a calculator start.
-    const int jobRuns = std::max(1, std::min(runs, 5));
+    // Fewer runs for the large job, but enough for a steady median: a run
+    // costs far more than a calculator start.
+    const int jobRuns = std::max(1, std::min(runs, 11));
     JobFigures small, large;
     JobFigures warmUp;
     if (!runJob(10, warmUp))

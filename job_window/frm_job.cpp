@@ -14,6 +14,7 @@
 #include "number_text.h"
 #include "problem_colours.h"
 #include "recent_files.h"
+#include "row_number_header.h"
 #include "section_layout.h"
 #include "sections_model.h"
 #include "ui_frm_job.h"
@@ -72,6 +73,7 @@ void frmJob::setUpViews()
     ui->cboMarkStep->addItem(tr("1 mm"), 1.0);
     ui->cboMarkStep->addItem(tr("%1 mm").arg(cell_text::shown(QStringLiteral("0.5"), point)), 0.5);
 
+    ui->tblSections->setVerticalHeader(new RowNumberHeader(ui->tblSections));
     ui->tblSections->setModel(sections.get());
     ui->tblSections->setItemDelegateForColumn(SectionsModel::Ends, new EndsDelegate(ui->tblSections));
     // Columns fit the rows in view and a sample around them, not every row,

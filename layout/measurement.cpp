@@ -18,6 +18,20 @@ namespace layout {
 
 namespace {
 
+// What a remembered reading depends on; the text is shared, not copied.
+struct ReadingKey
+{
+    QString text;
+    Unit unit;
+    QChar decimalPoint;
+    bool operator==(const ReadingKey &) const = default;
+};
+
+size_t qHash(const ReadingKey &key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.text, int(key.unit), key.decimalPoint);
+}
+
 // The reason names the forms that are read, as a builder would write them.
 QString notAMeasurement(const QString &text, Unit unit, QChar decimalPoint)
 {
@@ -215,9 +229,8 @@ Reading readMeasurement(const QString &text, Unit unit, QChar decimalPoint)
     // each reading is a pattern match: texts read before are looked up. Only
     // values are kept, as a problem's words follow the language.
     constexpr qsizetype kRemembered = 4096;
-    thread_local QHash<QString, float> readBefore;
-    QString key = text;
-    key.append(QChar(u'0' + int(unit))).append(decimalPoint);
+    thread_local QHash<ReadingKey, float> readBefore;
+    const ReadingKey key{text, unit, decimalPoint};
     if (const auto found = readBefore.constFind(key); found != readBefore.cend())
         return {*found, {}};
 
