@@ -116,20 +116,29 @@ qint64 indentedSizeBound(const QByteArray &compact)
     return compact.size() + lines * (4 * qint64(deepest) + 2);
 }
 
+// The most bytes a number takes in the file.
+constexpr qint64 kNumberBytes = 24;
+
+// The bytes of one member of an object at this depth whose key has keySize
+// characters and whose value takes valueBytes: indent, quoted key (each
+// character may be escaped into six bytes), colon, comma and newline.
+qint64 memberBytesAtMost(qsizetype keySize, qint64 valueBytes, int depth)
+{
+    return 4 * qint64(depth + 1) + 2 + 6 * qint64(keySize) + 2 + valueBytes + 2;
+}
+
 // At most how many bytes the value takes in the indented file at this
-// depth, found without writing it: each character of a key or a string may
-// be escaped into six bytes, a number takes at most 24, and each member its
-// line's indent, quotes, colon, comma and newline.
+// depth, found without writing it: each character of a string may be
+// escaped into six bytes, a number takes at most kNumberBytes.
 qint64 indentedBytesAtMost(const QJsonValue &value, int depth)
 {
-    constexpr qint64 kNumber = 24;
     const qint64 indent = 4 * qint64(depth + 1);
     const qint64 brackets = 2 + 1 + indent;
     switch (value.type()) {
     case QJsonValue::String:
         return 2 + 6 * qint64(value.toString().size());
     case QJsonValue::Double:
-        return kNumber;
+        return kNumberBytes;
     case QJsonValue::Array: {
         qint64 bytes = brackets;
         const QJsonArray array = value.toArray();
@@ -141,7 +150,7 @@ qint64 indentedBytesAtMost(const QJsonValue &value, int depth)
         qint64 bytes = brackets;
         const QJsonObject object = value.toObject();
         for (auto member = object.begin(); member != object.end(); ++member)
-            bytes += indent + 2 + 6 * qint64(member.key().size()) + 2 + indentedBytesAtMost(*member, depth + 1) + 2;
+            bytes += memberBytesAtMost(member.key().size(), indentedBytesAtMost(*member, depth + 1), depth);
         return bytes;
     }
     default:  // true, false, null
@@ -184,13 +193,6 @@ QJsonObject jobFieldsObject(const Job &job)
     return object;
 }
 
-// The bytes of one member of an object at this depth whose value takes
-// valueBytes: indent, quoted key, colon, comma and newline.
-qint64 memberBytesAtMost(QLatin1StringView key, qint64 valueBytes, int depth)
-{
-    return 4 * qint64(depth + 1) + 2 + 6 * key.size() + 2 + valueBytes + 2;
-}
-
 qint64 textBytesAtMost(const QString &text)
 {
     return indentedBytesAtMost(QJsonValue(text), 0);
@@ -200,34 +202,34 @@ qint64 textBytesAtMost(const QString &text)
 // texts without making the object: a long job is bounded at every edit.
 qint64 sectionBytesAtMost(const Section &section, int depth)
 {
-    constexpr qint64 kNumber = 24;
     qint64 bytes = indentedBytesAtMost(QJsonValue(section.unknownFields), depth);
-    bytes += memberBytesAtMost(keys::kName, textBytesAtMost(section.name), depth);
-    bytes += memberBytesAtMost(keys::kLength, textBytesAtMost(section.length), depth);
+    bytes += memberBytesAtMost(keys::kName.size(), textBytesAtMost(section.name), depth);
+    bytes += memberBytesAtMost(keys::kLength.size(), textBytesAtMost(section.length), depth);
     if (section.railpinWidth)
-        bytes += memberBytesAtMost(keys::kRailpinWidth, textBytesAtMost(*section.railpinWidth), depth);
+        bytes += memberBytesAtMost(keys::kRailpinWidth.size(), textBytesAtMost(*section.railpinWidth), depth);
     if (section.maximumGap)
-        bytes += memberBytesAtMost(keys::kMaximumGap, textBytesAtMost(*section.maximumGap), depth);
-    bytes += memberBytesAtMost(keys::kEnds, 2 + keys::kHalf.size() + keys::kFull.size(), depth);
+        bytes += memberBytesAtMost(keys::kMaximumGap.size(), textBytesAtMost(*section.maximumGap), depth);
+    bytes += memberBytesAtMost(keys::kEnds.size(), 2 + keys::kHalf.size() + keys::kFull.size(), depth);
     if (section.count)
-        bytes += memberBytesAtMost(keys::kCount, kNumber, depth);
+        bytes += memberBytesAtMost(keys::kCount.size(), kNumberBytes, depth);
     // The words of the layout's choices are shorter than 24 bytes.
     constexpr qint64 kWord = 24;
     if (given(section.designGap))
-        bytes += memberBytesAtMost(keys::kDesignGap, textBytesAtMost(*section.designGap), depth);
+        bytes += memberBytesAtMost(keys::kDesignGap.size(), textBytesAtMost(*section.designGap), depth);
     if (section.spacing)
-        bytes += memberBytesAtMost(keys::kSpacing, kWord, depth);
+        bytes += memberBytesAtMost(keys::kSpacing.size(), kWord, depth);
     if (section.centre)
-        bytes += memberBytesAtMost(keys::kCentre, kWord, depth);
+        bytes += memberBytesAtMost(keys::kCentre.size(), kWord, depth);
     if (section.measuredBetween)
-        bytes += memberBytesAtMost(keys::kMeasuredBetween, kWord, depth);
+        bytes += memberBytesAtMost(keys::kMeasuredBetween.size(), kWord, depth);
     if (section.stair) {
         const Stair &stair = *section.stair;
         qint64 stairBytes = indentedBytesAtMost(QJsonValue(stair.unknownFields), depth + 1);
-        stairBytes += memberBytesAtMost(keys::kRise, textBytesAtMost(stair.rise), depth + 1);
-        stairBytes += memberBytesAtMost(keys::kRun, textBytesAtMost(stair.run), depth + 1);
-        stairBytes += memberBytesAtMost(keys::kAngle, std::max(kNumber, textBytesAtMost(stair.unreadSlope)), depth + 1);
-        bytes += memberBytesAtMost(keys::kStair, stairBytes, depth);
+        stairBytes += memberBytesAtMost(keys::kRise.size(), textBytesAtMost(stair.rise), depth + 1);
+        stairBytes += memberBytesAtMost(keys::kRun.size(), textBytesAtMost(stair.run), depth + 1);
+        stairBytes += memberBytesAtMost(keys::kAngle.size(), std::max(kNumberBytes, textBytesAtMost(stair.unreadSlope)),
+                                        depth + 1);
+        bytes += memberBytesAtMost(keys::kStair.size(), stairBytes, depth);
     }
     return bytes;
 }
@@ -240,7 +242,8 @@ qint64 fileBytesAtMost(const Job &job)
     qint64 sections = 2 + 1 + indent;
     for (const Section &section : job.sections)
         sections += indent + sectionBytesAtMost(section, kSectionsDepth + 1) + 2;
-    return indentedBytesAtMost(QJsonValue(jobFieldsObject(job)), 0) + memberBytesAtMost(keys::kSections, sections, 0);
+    return indentedBytesAtMost(QJsonValue(jobFieldsObject(job)), 0) +
+           memberBytesAtMost(keys::kSections.size(), sections, 0);
 }
 
 QJsonObject jobObject(const Job &job)
