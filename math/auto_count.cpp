@@ -3,29 +3,66 @@
 
 #include "calculator_results.h"
 #include "number_text.h"
+#include "run_time_error.h"
 #include "spacing.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace auto_count {
 
 namespace {
 
-// Double rounding can, in rare cases, make the computed gap of a count a
-// hair smaller than that of the next one. The binary search below assumes a
-// monotone gap, so its answer is checked against this many counts below it.
-constexpr qint64 kRoundingWindow = 64;
-
+// The double gap of a count lies within a few units in its last place of
+// the exact gap, which moves monotonically towards -W. Where neighbouring
+// counts' exact gaps differ by less than that rounding, the single gap, and
+// with it whether a count stops, can turn back and forth; the binary search
+// below then lands on a count that stops after one that does not, but an
+// earlier count may stop too. Such a count's single gap lies beyond that of
+// the count before the search's answer, so its exact gap is within the
+// rounding of the midpoint to the next single: only the counts from where the
+// exact gap reaches that band are checked, in order.
 double firstStopBelow(const Inputs &inputs, double found)
 {
-    // Counts up to kLargestCount are exact in both qint64 and double.
-    auto first = static_cast<qint64>(found);
-    for (qint64 n = first - 2; n >= 1 && n >= first - kRoundingWindow; --n)
-        if (stopsAt(inputs, double(n)))
-            first = n;
-    return double(first);
+    const auto length = double(inputs.length);
+    const auto width = double(inputs.width);
+    const bool shrinking = length + width > 0;  // the gap moves towards -W from above
+    float notStopping = 0;
+    try {
+        notStopping = spacing::gap(inputs.length, inputs.width, found - 1);
+    } catch (const RunTimeError &) {
+        return found;  // a failing count before it would have stopped the counting
+    }
+    constexpr float kInfinity = std::numeric_limits<float>::infinity();
+    const float beyond = std::nextafter(notStopping, shrinking ? -kInfinity : kInfinity);
+    const double midpoint = (double(notStopping) + double(beyond)) / 2;
+    // The rounding of L - W * n, of the division and of the gap itself, with
+    // room to spare; the last term covers gaps so small that they lose digits.
+    constexpr double kUnit = 0x1p-53;
+    const double rounding = 8 * kUnit * (std::abs(width) + std::abs(midpoint)) + 1e-300;
+    // Exact gap + W = (L + W) / (n + 1): the band starts where that is
+    // within the rounding of midpoint + W, on the far side from -W.
+    const double reach = (shrinking ? midpoint + width : -(midpoint + width)) + rounding;
+    if (!(reach > 0))
+        return found;  // the band lies beyond the limit that every gap stays short of
+    // The quotient is off by well under a count for counts up to the largest.
+    // Counts up to the largest are exact in both qint64 and double.
+    const auto bandStart = static_cast<qint64>(std::max(1.0, std::floor(std::abs(length + width) / reach) - 2));
+    const auto last = static_cast<qint64>(found) - 2;
+    for (qint64 count = bandStart; count <= last; ++count) {
+        try {
+            const float gap = spacing::gap(inputs.length, inputs.width, double(count));
+            if (shrinking ? gap >= notStopping : gap <= notStopping)
+                continue;
+        } catch (const RunTimeError &) {
+            // a failing recalculation stops the counting: stopsAt says so
+        }
+        if (stopsAt(inputs, double(count)))
+            return double(count);
+    }
+    return found;
 }
 
 // Where every measurement is an everyday positive one, the gaps of the

@@ -61,6 +61,9 @@ private slots:
         // Rounding makes the gap zigzag here: the halving lands on 12940769583,
         // and no count in the 200000 below 12940769579 stops.
         QTest::newRow("first stop below the search's") << 3470.3103F << 0.674581289F << -0.674581051F << 16 << 12940769579.0;
+        // Further out the zigzag spans thousands of counts: the halving lands
+        // 1050 above the first stop, and none of the 3 million below it stops.
+        QTest::newRow("first stop far below the search's") << 570425344.0F << -2.00782299F << 2.00782752F << 32 << 129326340185955.0;
         // clang-format on
     }
     void knownCounts()
