@@ -15,26 +15,15 @@ namespace auto_count {
 
 namespace {
 
-// The double gap of a count lies within a few units in its last place of
-// the exact gap, which moves monotonically towards -W. Where neighbouring
-// counts' exact gaps differ by less than that rounding, the single gap, and
-// with it whether a count stops, can turn back and forth; the binary search
-// below then lands on a count that stops after one that does not, but an
-// earlier count may stop too. Such a count's single gap lies beyond that of
-// the count before the search's answer, so its exact gap is within the
-// rounding of the midpoint to the next single: only the counts from where the
-// exact gap reaches that band are checked, in order.
-double firstStopBelow(const Inputs &inputs, double found)
+// The first count whose exact gap could round to a single beyond
+// notStopping, on the side the gap moves towards. The double gap of a count
+// lies within a few units in its last place of the exact gap, so such a
+// count's exact gap is within that rounding of the midpoint between
+// notStopping and the next single; nothing when no count's can be.
+std::optional<qint64> firstCountThatCouldPass(const Inputs &inputs, float notStopping, bool shrinking)
 {
     const auto length = double(inputs.length);
     const auto width = double(inputs.width);
-    const bool shrinking = length + width > 0;  // the gap moves towards -W from above
-    float notStopping = 0;
-    try {
-        notStopping = spacing::gap(inputs.length, inputs.width, found - 1);
-    } catch (const RunTimeError &) {
-        return found;  // a failing count before it would have stopped the counting
-    }
     constexpr float kInfinity = std::numeric_limits<float>::infinity();
     const float beyond = std::nextafter(notStopping, shrinking ? -kInfinity : kInfinity);
     const double midpoint = (double(notStopping) + double(beyond)) / 2;
@@ -46,12 +35,31 @@ double firstStopBelow(const Inputs &inputs, double found)
     // within the rounding of midpoint + W, on the far side from -W.
     const double reach = (shrinking ? midpoint + width : -(midpoint + width)) + rounding;
     if (!(reach > 0))
-        return found;  // the band lies beyond the limit that every gap stays short of
-    // The quotient is off by well under a count for counts up to the largest.
-    // Counts up to the largest are exact in both qint64 and double.
-    const auto bandStart = static_cast<qint64>(std::max(1.0, std::floor(std::abs(length + width) / reach) - 2));
+        return std::nullopt;  // the band lies beyond the limit that every gap stays short of
+    // The quotient is off by well under a count for counts up to the largest,
+    // and those are exact in both qint64 and double.
+    return static_cast<qint64>(std::max(1.0, std::floor(std::abs(length + width) / reach) - 2));
+}
+
+// Where neighbouring counts' exact gaps differ by less than the rounding of
+// the double gap, the single gap, and with it whether a count stops, can turn
+// back and forth. The binary search below then lands on a count that stops
+// after one that does not, but an earlier count may stop too: every count
+// from where one could is checked, in order.
+double firstStopBelow(const Inputs &inputs, double found)
+{
+    const bool shrinking = double(inputs.length) + double(inputs.width) > 0;  // towards -W from above
+    float notStopping = 0;
+    try {
+        notStopping = spacing::gap(inputs.length, inputs.width, found - 1);
+    } catch (const RunTimeError &) {
+        return found;  // a failing count before it would have stopped the counting
+    }
+    const std::optional<qint64> first = firstCountThatCouldPass(inputs, notStopping, shrinking);
+    if (!first)
+        return found;
     const auto last = static_cast<qint64>(found) - 2;
-    for (qint64 count = bandStart; count <= last; ++count) {
+    for (qint64 count = *first; count <= last; ++count) {
         try {
             const float gap = spacing::gap(inputs.length, inputs.width, double(count));
             if (shrinking ? gap >= notStopping : gap <= notStopping)
