@@ -14,6 +14,9 @@
 #include "marks_csv.h"
 #include "marks_text.h"
 #include "number_text.h"
+#include "order_csv.h"
+#include "order_list.h"
+#include "order_text.h"
 #include "template_sheet.h"
 #include "translator_setup.h"
 
@@ -63,6 +66,7 @@ struct Request
     bool templatePdf = false;
     bool svg = false;
     bool dxf = false;
+    bool order = false;
     QString jobFile;
 };
 
@@ -77,6 +81,7 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
     request.templatePdf = parser.isSet(options.templatePdf);
     request.svg = parser.isSet(options.svg);
     request.dxf = parser.isSet(options.dxf);
+    request.order = parser.isSet(options.order);
     QStringList outputs;
     for (const QCommandLineOption *option : options.outputOptions()) {
         if (parser.isSet(*option))
@@ -84,15 +89,20 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
     }
     if (outputs.isEmpty())
         return Failure{command_line::kBadArguments,
-                       CommandLine::tr("nothing to do: give --pdf FILE, --marks, --template FILE, --svg FILE or "
-                                       "--dxf FILE")};
+                       CommandLine::tr("nothing to do: give --pdf FILE, --marks, --order, --template FILE, --svg "
+                                       "FILE or --dxf FILE")};
     if (outputs.size() > 1)
         return Failure{command_line::kBadArguments,
                        CommandLine::tr("%1 and %2 cannot be used together").arg(outputs[0], outputs[1])};
     if (request.decimals && !request.marks)
         return Failure{command_line::kBadArguments, CommandLine::tr("--decimals is used with --marks")};
-    if (request.csv && !request.marks)
-        return Failure{command_line::kBadArguments, CommandLine::tr("--csv is used with --marks")};
+    if (request.csv && !request.marks && !request.order)
+        return Failure{command_line::kBadArguments, CommandLine::tr("--csv is used with --marks or --order")};
+    for (const QCommandLineOption *option : options.orderOptions()) {
+        if (parser.isSet(*option) && !request.order && !request.pdf)
+            return Failure{command_line::kBadArguments,
+                           CommandLine::tr("--%1 is used with --order or --pdf").arg(option->names().constFirst())};
+    }
     if (request.csv && request.decimals)
         return Failure{command_line::kBadArguments,
                        CommandLine::tr("--decimals cannot be used with --csv, which writes decimals and fractions")};
@@ -100,7 +110,7 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
     if (parser.isSet(options.paper) && !paged)
         return Failure{command_line::kBadArguments, CommandLine::tr("--paper is used with --pdf or --template")};
 
-    if (!request.marks) {
+    if (!request.marks && !request.order) {
         const QString &name = outputs.constFirst();
         request.pdfPath = parser.value(name.mid(2));
         if (request.pdfPath.isEmpty())
@@ -132,7 +142,7 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
         if (given != sectionOptions.end())
             return Failure{command_line::kBadArguments,
                            CommandLine::tr("--%1 cannot be used with a job file").arg((*given)->names().constFirst())};
-        if (!request.marks && sameFile(request.pdfPath, request.jobFile))
+        if (!request.marks && !request.order && sameFile(request.pdfPath, request.jobFile))
             return Failure{
                 command_line::kBadArguments,
                 CommandLine::tr("%1 \"%2\" would overwrite the job file").arg(outputs.constFirst(), request.pdfPath)};
@@ -157,10 +167,10 @@ bool asksForCommandLine(const QStringList &arguments)
     CommandLineOptions options;
     options.parser.parse(arguments);
     const QCommandLineParser &parser = options.parser;
-    if (parser.isSet(options.pdf) || parser.isSet(options.marks) || parser.isSet(options.help) ||
-        parser.isSet(options.version) || parser.isSet(options.decimals) || parser.isSet(options.paper) ||
-        parser.isSet(options.csv) || parser.isSet(options.templatePdf) || parser.isSet(options.svg) ||
-        parser.isSet(options.dxf))
+    if (parser.isSet(options.pdf) || parser.isSet(options.marks) || parser.isSet(options.order) ||
+        parser.isSet(options.help) || parser.isSet(options.version) || parser.isSet(options.decimals) ||
+        parser.isSet(options.paper) || parser.isSet(options.csv) || parser.isSet(options.templatePdf) ||
+        parser.isSet(options.svg) || parser.isSet(options.dxf))
         return true;
     const auto sectionOptions = options.sectionOptions();
     return std::any_of(sectionOptions.begin(), sectionOptions.end(),
@@ -200,6 +210,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return fail(err, program, {kCannotReadOrWrite, read.error});
         job = std::move(*read.job);
     }
+    if (const std::optional<Failure> failure = readOrderOptions(options, job))
+        return fail(err, program, *failure);
+    if (request.order || job.order) {
+        if (const QString problem = layout::orderSettingsProblem(job); !problem.isEmpty())
+            return fail(err, program, {kBadArguments, problem});
+    }
 
     LaidOutJob laidOut = layOutJob(job, request.jobFile);
     if (laidOut.failure)
@@ -219,6 +235,23 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             out << QString::fromUtf8(exports::marksCsv(job, laidOut.sections));
         else
             out << marksText(job, laidOut.sections, !request.jobFile.isEmpty(), request.decimals);
+        out.flush();
+        if (out.status() != QTextStream::Ok)
+            return fail(err, program, {kCannotReadOrWrite, CommandLine::tr("cannot write to standard output")});
+        return kWritten;
+    }
+    if (request.order) {
+        const layout::OrderList list = layout::orderList(job, laidOut.sections);
+        // The layout is sound; only the purchase is not, so the list is still written.
+        for (const QString &problem : list.problems)
+            err << program << ": "
+                << CommandLine::tr("warning: %1").arg(layout::displayText(problem, layout::LineBreaks::Replaced))
+                << '\n';
+        err.flush();
+        if (request.csv)
+            out << QString::fromUtf8(exports::orderCsv(job, list));
+        else
+            out << orderText(job, list);
         out.flush();
         if (out.status() != QTextStream::Ok)
             return fail(err, program, {kCannotReadOrWrite, CommandLine::tr("cannot write to standard output")});
