@@ -4,6 +4,7 @@
 #include "job_limits.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <cmath>
 
@@ -21,6 +22,26 @@ QString shown(const QString &stored, QChar decimalPoint)
     if (decimalPoint != u'.')
         text.replace(u'.', decimalPoint);
     return text;
+}
+
+QString shownList(const QString &stored, QChar decimalPoint)
+{
+    if (decimalPoint != u',')
+        return shown(stored, decimalPoint);
+    QStringList items = stored.split(u',');
+    for (QString &item : items)
+        item = shown(item.trimmed(), decimalPoint);
+    return items.join(QStringLiteral("; "));
+}
+
+QString storedList(const QString &typed, QChar decimalPoint)
+{
+    if (decimalPoint != u',')
+        return stored(typed, decimalPoint);
+    QStringList items = typed.split(u';');
+    for (QString &item : items)
+        item = stored(item, decimalPoint);
+    return items.join(QStringLiteral(", "));
 }
 
 QString stored(const QString &typed, QChar decimalPoint)
