@@ -99,6 +99,9 @@ std::optional<Failure> readSection(const CommandLineOptions &options, layout::Se
 {
     const QCommandLineParser &parser = options.parser;
     section.length = parser.value(options.length);
+    // The one section goes by the job's name, so that the CSV names its rows.
+    if (parser.isSet(options.name))
+        section.name = parser.value(options.name);
     if (parser.isSet(options.ends)) {
         const QString ends = parser.value(options.ends);
         if (ends == QLatin1String("half"))

@@ -370,13 +370,14 @@ private slots:
                "\"Deck, \"\"east\"\"\",1,3.964286,4.651786,5.339286,31.348214,3 15/16,4 5/8,5 5/16,31 "
                "3/8,-13.348214\r\n"
             << 14;
+        // --name names the one section too, so that its rows say whose they are.
         QTest::newRow("csv, stair along the rail")
             << QStringList{"--csv",  "--length", "48",    "--width", "1 1/2",  "--max-gap", "4",
                            "--rise", "7 1/2",    "--run", "10",      "--name", "Stair"}
             << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
                "Left edge (in) (fraction),Centre (in) (fraction),Right edge (in) (fraction),"
                "Centre from right post (in) (fraction),From mid-span (in)\r\n"
-               ",1,4.359375,5.296875,6.234375,42.703125,4 3/8,5 5/16,6 1/4,42 11/16,-18.703125\r\n"
+               "Stair,1,4.359375,5.296875,6.234375,42.703125,4 3/8,5 5/16,6 1/4,42 11/16,-18.703125\r\n"
             << 8;
         QTest::newRow("csv, millimetres")
             << QStringList{"--csv", "--unit", "mm", "--length", "914", "--width", "35", "--max-gap", "100"}
