@@ -74,6 +74,15 @@ SlopeEntry readSlope(const QString &typed, QChar decimalPoint)
         stair.run = stored(text.mid(colon + 1), decimalPoint);
         return {stair, {}};
     }
+    // Builders write a slope as a ratio too: "7/11" is 7 : 11. A bare
+    // fraction of two plain numbers only, so that "1 1/2" is not taken apart.
+    if (const qsizetype slash = text.indexOf(u'/');
+        slash > 0 && text.count(u'/') == 1 && !text.contains(u' ') && slash + 1 < text.size()) {
+        layout::Stair stair;
+        stair.rise = stored(text.left(slash), decimalPoint);
+        stair.run = stored(text.mid(slash + 1), decimalPoint);
+        return {stair, {}};
+    }
     QString number = text;
     if (number.endsWith(kDegree))
         number.chop(1);
