@@ -207,7 +207,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     } else {
         layout::JobReadResult read = layout::readJobFile(request.jobFile);
         if (!read.job)
-            return fail(err, program, {kCannotReadOrWrite, read.error});
+            return fail(err, program, {read.badValue ? kBadArguments : kCannotReadOrWrite, read.error});
         job = std::move(*read.job);
     }
     if (const std::optional<Failure> failure = readOrderOptions(options, job))

@@ -382,8 +382,11 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
     const QJsonArray list = sections.toArray();
     for (qsizetype index = 0; index < list.size() && !reader.failed(); ++index)
         job.sections.push_back(readSection(reader, list.at(index), index));
-    if (reader.failed())
-        return refused(fileName, reader.problem);
+    if (reader.failed()) {
+        JobReadResult result = refused(fileName, reader.problem);
+        result.badValue = true;
+        return result;
+    }
 
     job.unknownFields = object;
     for (const QLatin1StringView key : {keys::kFormat, keys::kVersion, keys::kName, keys::kUnit, keys::kRailpinWidth,

@@ -71,6 +71,8 @@ private slots:
             {"misspelt.railpin", kMisspelt},
             {"noted.railpin", R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8", "maximumGap": "4",
               "sections": [{"name": "Front", "length": "11", "note": "by the door"}]})"},
+            {"halfgap.railpin", R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8",
+              "maximumGap": "4", "sections": [{"name": "Front", "length": "36", "ends": "halfgap"}]})"},
             {"no-width.railpin", R"({"format": "railpin-job", "version": 1, "maximumGap": "4",
               "sections": [{"name": "Front", "length": "36"}]})"},
             {"misspelt-unit.railpin", R"({"format": "railpin-job", "version": 1, "units": "mm",
@@ -221,6 +223,8 @@ private slots:
         QTest::newRow("misspelt field of the job")
             << pdf + QStringList{"JOBS/misspelt-unit.railpin"} << 2
             << "misspelt-unit.railpin: unknown field \"units\" (did you mean \"unit\"?)";
+        QTest::newRow("a value no job can have")
+            << pdf + QStringList{"JOBS/halfgap.railpin"} << 2 << "section 1, \"ends\": must be \"full\" or \"half\"";
         QTest::newRow("job without a width")
             << pdf + QStringList{"JOBS/no-width.railpin"} << 2 << "railpin width is missing";
 
