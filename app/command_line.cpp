@@ -25,6 +25,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 namespace {
@@ -77,6 +78,12 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
     request.templatePdf = parser.isSet(options.templatePdf);
     request.svg = parser.isSet(options.svg);
     request.dxf = parser.isSet(options.dxf);
+    // Every option takes one value: a second one would silently win over the first.
+    for (const QString &name : parser.optionNames()) {
+        if (parser.values(name).size() > 1)
+            return Failure{command_line::kBadArguments,
+                           CommandLine::tr("--%1 is given more than once: give it one value").arg(name)};
+    }
     QStringList outputs;
     for (const QCommandLineOption *option : options.outputOptions()) {
         if (parser.isSet(*option))
@@ -205,23 +212,35 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (laidOut.failure)
         return fail(err, program, *laidOut.failure);
 
-    for (const QString &warning : laidOut.unusedFields)
-        err << program << ": " << CommandLine::tr("warning: %1").arg(warning) << '\n';
-    err.flush();
-    if (request.marks) {
-        // The marks have no place for a warning; the sheet shows it beside the section.
-        for (const QString &warning : laidOut.warnings)
+    // Every output warns alike on standard error: the marks and drawings have
+    // no place for a warning, and whoever reads a sheet may not be the one
+    // who made it. A warning may quote a job file's name: one clean line each.
+    for (const QStringList *warnings : {&laidOut.unusedFields, &laidOut.warnings}) {
+        for (const QString &warning : *warnings)
             err << program << ": "
                 << CommandLine::tr("warning: %1").arg(layout::displayText(warning, layout::LineBreaks::Replaced))
                 << '\n';
-        err.flush();
+    }
+    err.flush();
+    if (request.marks) {
+        if (file_writer::standardOutputClosed())
+            return fail(
+                err, program,
+                {kCannotReadOrWrite,
+                 CommandLine::tr("cannot write to standard output: %1").arg(file_writer::standardOutputCause(EBADF))});
         if (request.csv)
             out << QString::fromUtf8(exports::marksCsv(job, laidOut.sections));
         else
             out << marksText(job, laidOut.sections, !request.jobFile.isEmpty(), request.decimals);
+        errno = 0;
         out.flush();
-        if (out.status() != QTextStream::Ok)
-            return fail(err, program, {kCannotReadOrWrite, CommandLine::tr("cannot write to standard output")});
+        if (out.status() != QTextStream::Ok) {
+            const int error = errno;
+            return fail(
+                err, program,
+                {kCannotReadOrWrite,
+                 CommandLine::tr("cannot write to standard output: %1").arg(file_writer::standardOutputCause(error))});
+        }
         return kWritten;
     }
     if (request.svg || request.dxf || request.templatePdf) {
@@ -252,6 +271,8 @@ std::optional<int> runIfAsked(int &argc, char **argv)
     QStringList arguments;
     for (int index = 0; index < argc; ++index)
         arguments << QString::fromLocal8Bit(argv[index]);
+    // Before any file is opened, for the windows as for the command line.
+    file_writer::guardStandardStreams();
     if (!asksForCommandLine(arguments))
         return std::nullopt;
 

@@ -388,6 +388,9 @@ QString writeJobPdf(const Job &job, const QString &path, const QPageSize &paper,
 QString writeJobPdf(const Job &job, const QString &path, const QPageSize &paper, QChar decimalPoint,
                     const SheetProgress &progress, bool &cancelled)
 {
+    // Over the work budget nothing is made: the reason is the job's, not the file's.
+    if (QString overBudget = layout::workBudgetProblem(job); !overBudget.isEmpty())
+        return overBudget;
     // The whole PDF is made in memory first: nothing reaches the target
     // unless the sheet is complete, and the checked writer puts it in place.
     QByteArray bytes;
