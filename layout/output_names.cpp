@@ -32,12 +32,13 @@ bool mustBeReplaced(char16_t unit, NameOutput output)
 
 }  // namespace
 
-bool looksLikeFormula(const QString &text)
+bool needsTextMark(const QString &text)
 {
     if (text.isEmpty())
         return false;
     const QChar first = text.front();
-    return first == u'=' || first == u'+' || first == u'-' || first == u'@' || first == u'\t' || first == u'\r';
+    return first == u'=' || first == u'+' || first == u'-' || first == u'@' || first == u'\t' || first == u'\r' ||
+           first == u'\'';
 }
 
 QString outputName(const QString &name, NameOutput output)
@@ -57,7 +58,7 @@ QString outputName(const QString &name, NameOutput output)
             cleaned += character;
         }
     }
-    if (output == NameOutput::Csv && looksLikeFormula(cleaned))
+    if (output == NameOutput::Csv && needsTextMark(cleaned))
         cleaned.prepend(u'\'');
     return cleaned;
 }

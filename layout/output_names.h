@@ -17,9 +17,8 @@ enum class NameOutput {
     // One line on paper (the template's headings), cleaned as for a terminal.
     Paper,
     // A cell of comma-separated values: as for a terminal, but tab, CR and LF
-    // stay (the cell is quoted). A name that a spreadsheet would take for a
-    // formula (beginning with = + - @, tab or CR) gets a leading ' so that it
-    // shows as text.
+    // stay (the cell is quoted). A name that a spreadsheet would not show as
+    // it is (needsTextMark) gets a leading ', which makes it text.
     Csv,
     // Text in an XML file: as for a terminal, and U+FFFE, U+FFFF and lone
     // surrogates, which XML forbids, become U+FFFD.
@@ -31,7 +30,9 @@ enum class NameOutput {
 
 QString outputName(const QString &name, NameOutput output);
 
-// Whether a spreadsheet would read `text` as a formula rather than as text.
-bool looksLikeFormula(const QString &text);
+// Whether a spreadsheet would not show `text` as it is: it would read it as a
+// formula (beginning with = + - @, tab or CR), or take its leading ' for the
+// mark that makes a cell text and drop it.
+bool needsTextMark(const QString &text);
 
 }  // namespace layout
