@@ -5,6 +5,7 @@
 #include "file_writer.h"
 #include "marks_headings.h"
 #include "measurement.h"
+#include "output_names.h"
 #include "section_drawing.h"
 #include "section_layout.h"
 #include "sheet_pages.h"
@@ -400,7 +401,7 @@ QString writeJobPdf(const Job &job, const QString &path, const QPageSize &paper,
     {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(sheetPageLayout(paper));
-        writer.setTitle(job.name);
+        writer.setTitle(layout::outputName(job.name, layout::NameOutput::Paper));
         writer.setCreator(QCoreApplication::applicationName());
         failure = paintJobSheet(writer, job, decimalPoint, progress, cancelled);
     }
