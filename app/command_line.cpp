@@ -28,6 +28,8 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cerrno>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -82,6 +84,12 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
     request.svg = parser.isSet(options.svg);
     request.dxf = parser.isSet(options.dxf);
     request.order = parser.isSet(options.order);
+    // Every option takes one value: a second one would silently win over the first.
+    for (const QString &name : parser.optionNames()) {
+        if (parser.values(name).size() > 1)
+            return Failure{command_line::kBadArguments,
+                           CommandLine::tr("--%1 is given more than once: give it one value").arg(name)};
+    }
     QStringList outputs;
     for (const QCommandLineOption *option : options.outputOptions()) {
         if (parser.isSet(*option))
@@ -158,6 +166,35 @@ int fail(QTextStream &err, const QString &program, const command_line::Failure &
     return failure.exitCode;
 }
 
+// A warning may quote a job file's name: one clean line each.
+void warn(QTextStream &err, const QString &program, const QStringList &warnings)
+{
+    for (const QString &warning : warnings)
+        err << program << ": "
+            << CommandLine::tr("warning: %1").arg(layout::displayText(warning, layout::LineBreaks::Replaced)) << '\n';
+    err.flush();
+}
+
+// Writes what `text` makes to standard output, naming the system's cause
+// when it cannot be written; nothing is made for a closed output.
+int writeText(QTextStream &out, QTextStream &err, const QString &program, const std::function<QString()> &text)
+{
+    const auto cannotWrite = [&](int error) {
+        return fail(
+            err, program,
+            {command_line::kCannotReadOrWrite,
+             CommandLine::tr("cannot write to standard output: %1").arg(file_writer::standardOutputCause(error))});
+    };
+    if (file_writer::standardOutputClosed())
+        return cannotWrite(EBADF);
+    out << text();
+    errno = 0;
+    out.flush();
+    if (out.status() != QTextStream::Ok)
+        return cannotWrite(errno);
+    return command_line::kWritten;
+}
+
 }  // namespace
 
 namespace command_line {
@@ -221,41 +258,23 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (laidOut.failure)
         return fail(err, program, *laidOut.failure);
 
-    for (const QString &warning : laidOut.unusedFields)
-        err << program << ": " << CommandLine::tr("warning: %1").arg(warning) << '\n';
-    err.flush();
+    // Every output warns alike on standard error: the marks and drawings have
+    // no place for a warning, and whoever reads a sheet may not be the one
+    // who made it.
+    warn(err, program, laidOut.unusedFields + laidOut.warnings);
     if (request.marks) {
-        // The marks have no place for a warning; the sheet shows it beside the section.
-        for (const QString &warning : laidOut.warnings)
-            err << program << ": "
-                << CommandLine::tr("warning: %1").arg(layout::displayText(warning, layout::LineBreaks::Replaced))
-                << '\n';
-        err.flush();
-        if (request.csv)
-            out << QString::fromUtf8(exports::marksCsv(job, laidOut.sections));
-        else
-            out << marksText(job, laidOut.sections, !request.jobFile.isEmpty(), request.decimals);
-        out.flush();
-        if (out.status() != QTextStream::Ok)
-            return fail(err, program, {kCannotReadOrWrite, CommandLine::tr("cannot write to standard output")});
-        return kWritten;
+        return writeText(out, err, program, [&] {
+            return request.csv ? QString::fromUtf8(exports::marksCsv(job, laidOut.sections))
+                               : marksText(job, laidOut.sections, !request.jobFile.isEmpty(), request.decimals);
+        });
     }
     if (request.order) {
         const layout::OrderList list = layout::orderList(job, laidOut.sections);
         // The layout is sound; only the purchase is not, so the list is still written.
-        for (const QString &problem : list.problems)
-            err << program << ": "
-                << CommandLine::tr("warning: %1").arg(layout::displayText(problem, layout::LineBreaks::Replaced))
-                << '\n';
-        err.flush();
-        if (request.csv)
-            out << QString::fromUtf8(exports::orderCsv(job, list));
-        else
-            out << orderText(job, list);
-        out.flush();
-        if (out.status() != QTextStream::Ok)
-            return fail(err, program, {kCannotReadOrWrite, CommandLine::tr("cannot write to standard output")});
-        return kWritten;
+        warn(err, program, list.problems);
+        return writeText(out, err, program, [&] {
+            return request.csv ? QString::fromUtf8(exports::orderCsv(job, list)) : orderText(job, list);
+        });
     }
     if (request.svg || request.dxf || request.templatePdf) {
         QByteArray bytes;
@@ -285,6 +304,8 @@ std::optional<int> runIfAsked(int &argc, char **argv)
     QStringList arguments;
     for (int index = 0; index < argc; ++index)
         arguments << QString::fromLocal8Bit(argv[index]);
+    // Before any file is opened, for the windows as for the command line.
+    file_writer::guardStandardStreams();
     if (!asksForCommandLine(arguments))
         return std::nullopt;
 

@@ -6,6 +6,7 @@
 #include "command_line.h"
 #include "command_line_options.h"
 #include "job_fields.h"
+#include "job_layout.h"
 #include "measurement.h"
 
 #include <QCoreApplication>
@@ -278,10 +279,12 @@ LaidOutJob layOutJob(const layout::Job &job, const QString &jobFile)
     LaidOutJob result;
     const QString file = QDir::toNativeSeparators(jobFile);
     // A job over the work budget is refused before any marks are made.
-    if (const QString overBudget = layout::workBudgetProblem(job); !overBudget.isEmpty()) {
+    layout::JobLayout laid = layout::layOutForOutput(job);
+    if (laid.overBudget) {
         result.failure =
             //: A file name, then a message about it, on standard error; kept with the command line's other messages.
-            Failure{kBadArguments, jobFile.isEmpty() ? overBudget : CommandLine::tr("%1: %2").arg(file, overBudget)};
+            Failure{kBadArguments,
+                    jobFile.isEmpty() ? laid.refusal : CommandLine::tr("%1: %2").arg(file, laid.refusal)};
         return result;
     }
     const QStringList misspelt = layout::misspeltFields(job.unknownFields, layout::FieldLevel::Job);
@@ -293,17 +296,13 @@ LaidOutJob layOutJob(const layout::Job &job, const QString &jobFile)
         result.unusedFields << (field.section ? named(*field.section, field.warning)
                                               : CommandLine::tr("%1: %2").arg(file, field.warning));
     }
-    result.sections.reserve(job.sections.size());
-    for (std::size_t index = 0; index < job.sections.size(); ++index) {
-        result.sections.push_back(layout::layOut(job, job.sections[index]));
-        const layout::SectionLayout &section = result.sections.back();
-        if (!section.laidOut()) {
-            result.failure = Failure{kBadArguments, named(index, section.problems.constFirst())};
-            return result;
-        }
-        for (const QString &warning : section.warnings)
-            result.warnings << named(index, warning);
+    if (laid.failedSection) {
+        result.failure = Failure{kBadArguments, named(*laid.failedSection, laid.refusal)};
+        return result;
     }
+    for (const layout::SectionWarning &warning : laid.warnings)
+        result.warnings << named(warning.section, warning.text);
+    result.sections = std::move(laid.sections);
     return result;
 }
 

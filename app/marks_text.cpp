@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "marks_text.h"
 
-#include "display_text.h"
 #include "marks_headings.h"
 #include "measurement.h"
+#include "output_names.h"
 
 #include <QStringList>
 
@@ -29,7 +29,7 @@ QString marksText(const layout::Job &job, const std::vector<layout::SectionLayou
         if (asJob) {
             // A tab or line break in a name would break the columns and lines,
             // a control character would drive the terminal.
-            const QString name = layout::displayText(job.sections[index].name, layout::LineBreaks::Replaced);
+            const QString name = layout::outputName(job.sections[index].name, layout::NameOutput::Terminal);
             output += QStringLiteral("Section\t%1\n").arg(name);
         }
         output += headings.join(u'\t') + u'\n';

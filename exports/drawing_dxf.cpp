@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "drawing_files.h"
 
+#include "output_names.h"
+
 #include <QString>
 
 namespace exports {
@@ -140,7 +142,7 @@ QByteArray drawingDxf(const Elevation &drawing, layout::Unit unit)
         dxf.pair(8, layerName(Layer::Labels));
         dxf.point(label.baseline.x(), flip(label.baseline.y()));
         dxf.pair(40, label.height);
-        dxf.textPair(1, label.text);
+        dxf.textPair(1, layout::outputName(label.text, layout::NameOutput::Dxf));
     }
     dxf.pair(0, QStringLiteral("ENDSEC"));
     dxf.pair(0, QStringLiteral("EOF"));

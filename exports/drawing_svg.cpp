@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "drawing_files.h"
 
+#include "output_names.h"
+
 #include <QXmlStreamWriter>
 
 namespace exports {
@@ -82,7 +84,7 @@ QByteArray drawingSvg(const Elevation &drawing, layout::Unit unit)
         xml.writeAttribute(QStringLiteral("x"), number(label.baseline.x()));
         xml.writeAttribute(QStringLiteral("y"), number(label.baseline.y()));
         xml.writeAttribute(QStringLiteral("font-size"), number(label.height));
-        xml.writeCharacters(label.text);
+        xml.writeCharacters(layout::outputName(label.text, layout::NameOutput::Xml));
         xml.writeEndElement();
     }
     xml.writeEndElement();

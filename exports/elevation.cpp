@@ -2,7 +2,6 @@
 #include "elevation.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -26,14 +25,6 @@ Sizes sizesFor(layout::Unit unit)
     if (unit == layout::Unit::Millimetres)
         return {25, 89, 150, 12, 50};
     return {1, 3.5, 6, 0.5, 2};
-}
-
-// A name on one line: a line break or other control character would break the
-// text entity it is written in.
-QString oneLine(const QString &text)
-{
-    static const QRegularExpression control(QStringLiteral("[\\x00-\\x1f\\x7f]"));
-    return QString(text).replace(control, QStringLiteral(" "));
 }
 
 }  // namespace
@@ -70,7 +61,7 @@ Elevation elevation(const layout::Job &job, const std::vector<layout::SectionLay
             job.sections[index].name.isEmpty()
                 //: A section without a name in exported drawings, which other programs read; the sheets have their own.
                 ? QCoreApplication::translate("exports", "Unnamed section")
-                : oneLine(job.sections[index].name);
+                : job.sections[index].name;
         out.labels.push_back({QPointF(0, y + size.text), size.text, name});
         y += size.text * 1.5;
 

@@ -38,7 +38,7 @@ struct Elevation
     {
         QPointF baseline;  // the left end of the text's baseline
         double height;
-        QString text;  // one line, without control characters
+        QString text;  // as the job gives it: each file cleans it for its own syntax
     };
 
     QRectF bounds;  // the whole drawing, margins included

@@ -3,6 +3,7 @@
 
 #include "marks_headings.h"
 #include "measurement.h"
+#include "output_names.h"
 
 #include <QStringList>
 
@@ -10,11 +11,14 @@ namespace exports {
 
 namespace {
 
-// A field is quoted when it holds a separator, a quote or a line break; its
+// A field is quoted when it holds a separator, a quote, a line break or a tab,
+// or begins with the ' that keeps a name from being read as a formula; its
 // quotes are doubled.
 QString csvField(const QString &text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
+    const bool plain = !text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n') &&
+                       !text.contains(u'\t') && !text.startsWith(u'\'');
+    if (plain)
         return text;
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
@@ -52,7 +56,8 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
     for (std::size_t index = 0; index < sections.size() && index < job.sections.size(); ++index) {
         for (const layout::RailpinMarks &railpin : sections[index].marks) {
             const double values[] = {railpin.leftEdge, railpin.centre, railpin.rightEdge, railpin.centreFromRightPost};
-            QStringList row{job.sections[index].name, QString::number(railpin.railpin)};
+            QStringList row{layout::outputName(job.sections[index].name, layout::NameOutput::Csv),
+                            QString::number(railpin.railpin)};
             for (const double value : values)
                 row << QString::number(value, 'f', places);
             if (inches) {

@@ -56,6 +56,36 @@ QString causeOf(int error)
     }
 }
 
+bool outputClosed = false;
+
+// Why a link on the path must not be followed, or an empty string when none
+// is another user's link in a shared folder.
+QString linkRefusalOf(const QString &path)
+{
+    const QStringList parts = QDir::cleanPath(QFileInfo(path).absoluteFilePath()).split(u'/', Qt::SkipEmptyParts);
+    QString folder = QStringLiteral("/");
+    for (const QString &part : parts) {
+        const QString next = folder.endsWith(u'/') ? folder + part : folder + u'/' + part;
+        struct stat link
+        {
+        };
+        if (::lstat(QFile::encodeName(next).constData(), &link) != 0)
+            return {};  // not there yet: nothing further to follow
+        if (S_ISLNK(link.st_mode)) {
+            struct stat holder
+            {
+            };
+            if (::stat(QFile::encodeName(folder).constData(), &holder) == 0 &&
+                !mayFollowLink(link.st_uid, holder.st_mode, holder.st_uid, ::geteuid()))
+                return tr("\"%1\" is a link owned by another user in a shared folder, which could point at any "
+                          "file; remove it or choose another name")
+                    .arg(QDir::toNativeSeparators(next));
+        }
+        folder = next;
+    }
+    return {};
+}
+
 // Why an existing target must not be replaced by a regular file, or an empty
 // string when it is one (or does not exist yet).
 QString refusalOf(const QString &path)
@@ -93,6 +123,8 @@ QString writeAll(int descriptor, const QByteArray &bytes)
 
 QString writeStandardOutput(const QByteArray &bytes)
 {
+    if (outputClosed)
+        return standardOutputCause(EBADF);
     // Whatever the C library still holds must come first.
     std::fflush(stdout);
     QString cause = writeAll(STDOUT_FILENO, bytes);
@@ -134,6 +166,8 @@ QString writeRegularFile(const QString &path, const QByteArray &bytes)
 {
     if (path.isEmpty())
         return tr("no file name was given");
+    if (QString refusal = linkRefusalOf(path); !refusal.isEmpty())
+        return refusal;
     if (QString refusal = refusalOf(path); !refusal.isEmpty())
         return refusal;
 
@@ -171,6 +205,43 @@ QString writeRegularFile(const QString &path, const QByteArray &bytes)
 }
 
 }  // namespace
+
+QString systemCause(int error)
+{
+    return causeOf(error);
+}
+
+void guardStandardStreams()
+{
+    for (const int stream : {STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        // The lowest free number is the closed stream's own.
+        const int placeholder = ::open("/dev/null", O_WRONLY);
+        if (placeholder >= 0 && placeholder != stream)
+            ::close(placeholder);
+        if (stream == STDOUT_FILENO)
+            outputClosed = true;
+    }
+}
+
+bool standardOutputClosed()
+{
+    return outputClosed;
+}
+
+QString standardOutputCause(int error)
+{
+    if (outputClosed || error == EBADF)
+        return tr("it was closed before the program started");
+    return causeOf(error);
+}
+
+bool mayFollowLink(uint linkOwner, uint folderMode, uint folderOwner, uint user)
+{
+    const bool shared = (folderMode & S_ISVTX) != 0 && (folderMode & S_IWOTH) != 0;
+    return !shared || linkOwner == user || linkOwner == folderOwner;
+}
 
 QString failureMessage(const QString &path, const QString &cause)
 {

@@ -9,8 +9,9 @@
 // only then renamed over the target; on any failure the temporary file is
 // removed and an existing file stays byte for byte as it was. A save over an
 // existing file keeps its permissions, owner and group. A target that exists
-// but is not a regular file (a folder, a FIFO, a device) is refused. The path
-// "-" means standard output.
+// but is not a regular file (a folder, a FIFO, a device) is refused, and so
+// is a path through another user's link in a shared folder (mayFollowLink).
+// The path "-" means standard output.
 namespace file_writer {
 
 // Returns an empty string when every byte reached the disk, else one line
@@ -23,5 +24,26 @@ QString writeFileCause(const QString &path, const QByteArray &bytes);
 
 // The message writeFile() gives for `cause` at `path`.
 QString failureMessage(const QString &path, const QString &cause);
+
+// The cause of a failed system call (an errno value) in the user's words.
+QString systemCause(int error);
+
+// Called once when the program starts. A standard output or error that the
+// caller closed gets /dev/null in its place, so that no file opened later
+// takes its number and receives what was meant for it; writing to "-" then
+// fails, saying that standard output was closed.
+void guardStandardStreams();
+bool standardOutputClosed();
+
+// Why writing to standard output failed with `error` (errno, 0 when none was
+// set): that it was closed, when it was, else the system's cause.
+QString standardOutputCause(int error);
+
+// Whether a symbolic link may be followed to write through it: not when it
+// lies in a sticky, world-writable folder (such as /tmp) and is owned by
+// neither the user nor the folder's owner, since another user could point it
+// at any file the user may write. Every link on a target's path is checked,
+// whatever the machine's own setting for such links.
+bool mayFollowLink(uint linkOwner, uint folderMode, uint folderOwner, uint user);
 
 }  // namespace file_writer

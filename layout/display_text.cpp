@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "display_text.h"
 
+#include "output_names.h"
+
 namespace layout {
 
 namespace {
@@ -22,6 +24,9 @@ bool mustBeReplaced(char16_t unit, LineBreaks lineBreaks)
 
 QString displayText(const QString &text, LineBreaks lineBreaks)
 {
+    // One line of a message is cleaned as a name on a terminal is.
+    if (lineBreaks == LineBreaks::Replaced)
+        return outputName(text, NameOutput::Terminal);
     QString shown = text;
     for (QChar &character : shown)
         if (mustBeReplaced(character.unicode(), lineBreaks))

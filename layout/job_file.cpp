@@ -396,6 +396,10 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
     for (const QLatin1StringView key :
          {keys::kDesignGap, keys::kSpacing, keys::kCentre, keys::kMeasuredBetween, keys::kPostWidth, keys::kOrder})
         job.unknownFields.remove(key);
+    if (writtenSizeExceedsLimit(job))
+        return refused(fileName, QCoreApplication::translate(
+                                     "layout", "written back, the job would be larger than 1 MiB: its numbers are "
+                                               "written out in full (1e9 as 1000000000), more than any job needs"));
     return {job, {}};
 }
 

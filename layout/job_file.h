@@ -48,6 +48,12 @@ QString limitProblem(const Job &job);
 // The same for a job whose railpins the caller has counted already.
 QString limitProblem(const Job &job, qint64 railpins);
 
+// Whether the job's file, as serializeJob() writes it, would be larger than
+// kMaximumFileBytes. Reading refuses such a job, so that whatever opens can
+// be saved back: numbers are written in full (1e9 as 1000000000), and a file
+// of short-written numbers can grow past the limit.
+bool writtenSizeExceedsLimit(const Job &job);
+
 // Writes through the checked file writer, so a failed save leaves any old
 // file whole; a job whose file reading would refuse is not written at all.
 // Returns an empty string on success, else the reason naming the path.

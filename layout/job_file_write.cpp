@@ -317,12 +317,17 @@ QString limitProblem(const Job &job, qint64 railpins)
         return QCoreApplication::translate("layout", "a job can have at most %1 sections").arg(kMaximumSections);
     if (QString overBudget = workBudgetProblem(railpins); !overBudget.isEmpty())
         return overBudget;
-    // Writing a long job takes long; its size is bounded first and written
-    // only when the bound does not settle it.
-    if (fileBytesAtMost(job) > kMaximumFileBytes && serializeJob(job).size() > kMaximumFileBytes)
+    if (writtenSizeExceedsLimit(job))
         return QCoreApplication::translate("layout",
                                            "the job file would be larger than 1 MiB, more than any job needs");
     return {};
+}
+
+bool writtenSizeExceedsLimit(const Job &job)
+{
+    // Writing a long job takes long; its size is bounded first and written
+    // only when the bound does not settle it.
+    return fileBytesAtMost(job) > kMaximumFileBytes && serializeJob(job).size() > kMaximumFileBytes;
 }
 
 QString writeJobFile(const Job &job, const QString &path)

@@ -29,6 +29,8 @@ test=(
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     # reading the exported DXF drawings back
     python3-ezdxf
+    # a spreadsheet reader (ssconvert) for the exported CSV
+    gnumeric
 )
 
 dev=(

@@ -6,6 +6,7 @@
 #include "marks_headings.h"
 #include "measurement.h"
 #include "order_page.h"
+#include "output_names.h"
 #include "section_drawing.h"
 #include "section_layout.h"
 #include "sheet_pages.h"
@@ -391,6 +392,9 @@ QString writeJobPdf(const Job &job, const QString &path, const QPageSize &paper,
 QString writeJobPdf(const Job &job, const QString &path, const QPageSize &paper, QChar decimalPoint,
                     const SheetProgress &progress, bool &cancelled)
 {
+    // Over the work budget nothing is made: the reason is the job's, not the file's.
+    if (QString overBudget = layout::workBudgetProblem(job); !overBudget.isEmpty())
+        return overBudget;
     // The whole PDF is made in memory first: nothing reaches the target
     // unless the sheet is complete, and the checked writer puts it in place.
     QByteArray bytes;
@@ -400,7 +404,7 @@ QString writeJobPdf(const Job &job, const QString &path, const QPageSize &paper,
     {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(sheetPageLayout(paper));
-        writer.setTitle(job.name);
+        writer.setTitle(layout::outputName(job.name, layout::NameOutput::Paper));
         writer.setCreator(QCoreApplication::applicationName());
         failure = paintJobSheet(writer, job, decimalPoint, progress, cancelled);
     }

@@ -52,7 +52,8 @@ QPageLayout sheetPageLayout(const QPageSize &paper);
 // Makes the sheet as a PDF in memory and writes it to `path` through the
 // checked file writer ("-" is standard output), so a failure leaves nothing
 // behind and an existing file untouched. Returns an empty string, or one line
-// naming the path and the cause.
+// naming the path and the cause; a job over the work budget is refused with
+// the budget's own message, as no file was tried.
 QString writeJobPdf(const layout::Job &job, const QString &path, const QPageSize &paper, QChar decimalPoint = u'.');
 
 // Writes the PDF as above, reporting progress. A cancelled sheet writes

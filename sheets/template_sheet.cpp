@@ -2,6 +2,7 @@
 #include "template_sheet.h"
 
 #include "measurement.h"
+#include "output_names.h"
 #include "sheet_pages.h"
 #include "units.h"
 
@@ -66,7 +67,9 @@ TemplatePlan::TemplatePlan(const layout::Job &job, const std::vector<SectionLayo
             continue;
         const QString name =
             //: A section without a name on the full-size template; printed apart from the job sheet.
-            job.sections[index].name.isEmpty() ? TemplateSheet::tr("Unnamed section") : job.sections[index].name;
+            job.sections[index].name.isEmpty()
+                ? TemplateSheet::tr("Unnamed section")
+                : layout::outputName(job.sections[index].name, layout::NameOutput::Paper);
         const auto [found, added] = stripOf.try_emplace(keyOf(section), strips.size());
         if (added)
             strips.push_back({{}, &section, section.horizontalRun / section.cosine, 0, 0});
@@ -230,7 +233,8 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
 
     // The heading and the footer name the job and every section of the strip.
     //: The name of a job without one, in the heading of the full-size template.
-    const QString jobName = job.name.isEmpty() ? TemplateSheet::tr("Untitled job") : job.name;
+    const QString jobName = job.name.isEmpty() ? TemplateSheet::tr("Untitled job")
+                                               : layout::outputName(job.name, layout::NameOutput::Paper);
     const QString sectionNames = strip.names.join(QStringLiteral(", "));
     painter.setFont(sheetFont(11, true));
     // Many sections may share a strip: their names are cut short to the page.
@@ -284,7 +288,7 @@ TemplatePdf templatePdf(const layout::Job &job, const std::vector<SectionLayout>
         QPdfWriter writer(&buffer);
         writer.setPageLayout(
             QPageLayout(paper, QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-        writer.setTitle(job.name);
+        writer.setTitle(layout::outputName(job.name, layout::NameOutput::Paper));
         writer.setCreator(QCoreApplication::applicationName());
         const QSizeF page = writer.pageLayout().paintRect(QPageLayout::Inch).size();
         if (TemplatePlan(job, sections, page, decimalPoint).pageCount() > kMaximumTemplatePages) {

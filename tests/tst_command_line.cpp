@@ -3,6 +3,7 @@
 #include "pdf_text.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -200,6 +201,13 @@ private slots:
         QTest::newRow("railpin wider than a section that needs one")
             << pdf + QStringList{"--length", "5", "--width", "6", "--max-gap", "4"} << 2 << "";
         QTest::newRow("unknown unit") << pdf + section + QStringList{"--unit", "ft"} << 2 << "ft";
+        // A second value would silently win over the first.
+        QTest::newRow("width given twice")
+            << pdf + section + QStringList{"--width", "2"} << 2 << "--width is given more than once";
+        QTest::newRow("output given twice")
+            << pdf + section + QStringList{"--pdf", "OUT"} << 2 << "--pdf is given more than once";
+        QTest::newRow("name given twice, same value")
+            << QStringList{"--svg", "OUT", "--name", "A", "--name", "A"} + section << 2 << "--name";
         QTest::newRow("fraction in millimetres")
             << pdf + QStringList{"--unit", "mm", "--length", "914", "--width", "1 3/8", "--max-gap", "100"} << 2
             << "--width";
@@ -264,7 +272,9 @@ private slots:
         QCOMPARE(outcome.exitCode, exitCode);
         QVERIFY(outcome.out.isEmpty());
         if (exitCode == 0) {
-            QCOMPARE(outcome.err, QString());
+            // A written output may come with warnings, each a line of its own.
+            for (const QString &line : outcome.err.split(u'\n', Qt::SkipEmptyParts))
+                QVERIFY2(line.startsWith(QStringLiteral("railpin: warning: ")), qPrintable(line));
             QCOMPARE(filesIn(folder.path()), QStringList{"sheet.pdf"});
             QFile written(out);
             QVERIFY(written.open(QIODevice::ReadOnly));
@@ -421,39 +431,49 @@ private slots:
         QCOMPARE(outcome.out.count(u'\n'), lines);
     }
 
-    // Marks have no place for a warning: it goes to standard error, and the
-    // marks are written. A field of the file that is not used is named there
-    // for the sheet too.
-    void marksWithAWarning_data()
+    // Every output warns alike: the warning goes to standard error and the
+    // output is written. A field of the file that is not used is named there
+    // too.
+    void everyOutputWarns_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("warning");
         QTest::addColumn<int>("lines");  // of the marks
-        QTest::newRow("count over the maximum")
-            << QStringList{"--marks", "--length", "36", "--width", "1 3/8", "--max-gap", "4", "--count", "2"}
-            << "wider than the maximum gap" << 3;
-        QTest::newRow("count of the other parity")
-            << QStringList{"--marks", "--length", "36", "--width",  "1 3/8",  "--max-gap",
-                           "4",       "--count",  "6",  "--centre", "railpin"}
-            << "6 railpins do not put a railpin at mid-span" << 7;
-        QTest::newRow("unknown field, marks")
-            << QStringList{"--marks", "JOBS/noted.railpin"}
-            << "noted.railpin: section 1 \"Front\": unknown field \"note\" is kept but not used" << 5;
-        QTest::newRow("unknown field, sheet")
-            << QStringList{"--pdf", "OUT", "JOBS/noted.railpin"}
-            << "noted.railpin: section 1 \"Front\": unknown field \"note\" is kept but not used" << 0;
+        const QStringList overMaximum{"--length", "36", "--width", "1 3/8", "--max-gap", "4", "--count", "2"};
+        const QStringList otherParity{"--length", "36",      "--width", "1 3/8",    "--max-gap",
+                                      "4",        "--count", "6",       "--centre", "railpin"};
+        const QList<std::pair<const char *, QStringList>> outputs{
+            {"marks", {"--marks"}},      {"csv", {"--marks", "--csv"}},
+            {"sheet", {"--pdf", "OUT"}}, {"template", {"--template", "OUT"}},
+            {"svg", {"--svg", "OUT"}},   {"dxf", {"--dxf", "OUT"}}};
+        for (const auto &[output, options] : outputs) {
+            const bool marks = options.contains(QStringLiteral("--marks"));
+            const bool csv = options.contains(QStringLiteral("--csv"));
+            QTest::addRow("count over the maximum, %s", output)
+                << options + overMaximum << "wider than the maximum gap" << (marks ? 3 : 0);
+            QTest::addRow("count of the other parity, %s", output)
+                << options + otherParity << "6 railpins do not put a railpin at mid-span" << (marks ? 7 : 0);
+            QTest::addRow("unused field of a job file, %s", output)
+                << options + QStringList{"JOBS/noted.railpin"}
+                << "noted.railpin: section 1 \"Front\": unknown field \"note\" is kept but not used"
+                << (csv     ? 3
+                    : marks ? 5
+                            : 0);
+        }
     }
-    void marksWithAWarning()
+    void everyOutputWarns()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, warning);
         QFETCH(int, lines);
         QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("sheet.pdf"));
         for (QString &argument : arguments)
-            argument = placed(argument, folder.filePath(QStringLiteral("sheet.pdf")));
+            argument = placed(argument, file);
         const Outcome outcome = runCommandLine(arguments);
         QCOMPARE(outcome.exitCode, 0);
         QCOMPARE(outcome.out.count(u'\n'), lines);
+        QCOMPARE(QFileInfo(file).size() > 0, lines == 0);
         QCOMPARE(outcome.err.count(u'\n'), 1);
         QVERIFY2(outcome.err.startsWith(QStringLiteral("railpin: warning: ")), qPrintable(outcome.err));
         QVERIFY2(outcome.err.contains(warning), qPrintable(outcome.err));
@@ -653,6 +673,41 @@ private slots:
             if (havePdfToText())
                 QVERIFY(pdfText(pdf).value_or(QString()).contains(QStringLiteral("4 5/8")));
         }
+    }
+
+    // Standard output that cannot take the output: the run fails with the
+    // cause, whatever writes there.
+    void brokenStandardOutput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("closed");  // else full: /dev/full
+        QTest::addColumn<QString>("cause");
+        const QStringList section{"--length", "36", "--width", "1 3/8", "--max-gap", "4"};
+        const QList<std::pair<const char *, QStringList>> outputs{
+            {"marks", {"--marks"}}, {"csv", {"--marks", "--csv"}}, {"sheet", {"--pdf", "-"}}, {"svg", {"--svg", "-"}}};
+        for (const auto &[output, options] : outputs) {
+            QTest::addRow("%s, full", output) << options + section << false << "the disk is full";
+            QTest::addRow("%s, closed", output) << options + section << true << "it was closed";
+        }
+    }
+    void brokenStandardOutput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, closed);
+        QFETCH(QString, cause);
+        QProcess program;
+        if (closed) {
+            program.start(QStringLiteral("/bin/sh"),
+                          QStringList{"-c", "exec \"$0\" \"$@\" >&-", QStringLiteral(RAILPIN_PROGRAM)} + arguments);
+        } else {
+            program.setStandardOutputFile(QStringLiteral("/dev/full"));
+            program.start(QStringLiteral(RAILPIN_PROGRAM), arguments);
+        }
+        QVERIFY(program.waitForFinished(60000));
+        const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY2(err.startsWith(QStringLiteral("railpin: cannot write to standard output: ") + cause), qPrintable(err));
+        QCOMPARE(err.count(u'\n'), 1);
     }
 
     // The program's help and messages follow LANG; the marks, read by

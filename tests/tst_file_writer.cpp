@@ -17,6 +17,9 @@
 
 namespace {
 
+// A user of the links rule who is neither root nor anyone else here.
+constexpr uint kUser = 1000;
+
 // A small tmpfs of its own: the one honest way to see a disk fill up. Needs
 // root (or the right to mount), as on the CI machines.
 class SmallDisk
@@ -288,6 +291,79 @@ private slots:
         const QString error = file_writer::writeFile(path, "bytes");
         QVERIFY2(error.endsWith(cause), qPrintable(error));
         QVERIFY(!error.contains(QStringLiteral("Unknown error")));
+    }
+
+    // The kernel's rule for links in shared folders, applied whatever the
+    // machine's setting.
+    void mayFollowLink_data()
+    {
+        QTest::addColumn<uint>("folderMode");
+        QTest::addColumn<uint>("folderOwner");
+        QTest::addColumn<uint>("linkOwner");
+        QTest::addColumn<bool>("follows");
+        const uint user = kUser;
+        const uint other = kUser + 1;
+        QTest::newRow("shared folder, another user's link") << 01777u << 0u << other << false;
+        QTest::newRow("shared folder, own link") << 01777u << 0u << user << true;
+        QTest::newRow("shared folder, the folder owner's link") << 01777u << 0u << 0u << true;
+        QTest::newRow("shared folder of another user, their link") << 01777u << other << other << true;
+        QTest::newRow("sticky, not world-writable") << 01775u << 0u << other << true;
+        QTest::newRow("world-writable, not sticky") << 0777u << 0u << other << true;
+        QTest::newRow("private folder") << 0755u << user << other << true;
+    }
+    void mayFollowLink()
+    {
+        QFETCH(uint, folderMode);
+        QFETCH(uint, folderOwner);
+        QFETCH(uint, linkOwner);
+        QFETCH(bool, follows);
+        QCOMPARE(file_writer::mayFollowLink(linkOwner, S_IFDIR | folderMode, folderOwner, kUser), follows);
+    }
+
+    // Another user's link in a shared folder is not written through, as the
+    // last part of the path or as a folder on it; the file it points at stays.
+    void sharedFolderLinksAreRefused_data()
+    {
+        QTest::addColumn<QString>("target");  // in the shared folder
+        QTest::addColumn<bool>("othersLink");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("another user's link") << "link.svg" << true << true;
+        QTest::newRow("through another user's folder link") << "folder/victim.txt" << true << true;
+        QTest::newRow("own link") << "link.svg" << false << false;
+    }
+    void sharedFolderLinksAreRefused()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, othersLink);
+        QFETCH(bool, refused);
+        QTemporaryDir folder;
+        const QString shared = folder.filePath(QStringLiteral("shared"));
+        const QString victim = folder.filePath(QStringLiteral("victim.txt"));
+        QVERIFY(QDir().mkdir(shared));
+        QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("kept");
+        file.close();
+        for (const auto &[link, pointsAt] :
+             {std::pair{QStringLiteral("link.svg"), victim}, std::pair{QStringLiteral("folder"), folder.path()}}) {
+            const QByteArray path = QFile::encodeName(shared + u'/' + link);
+            QVERIFY(::symlink(QFile::encodeName(pointsAt).constData(), path.constData()) == 0);
+            // Owned by someone else: only root may give a link away.
+            if (othersLink && ::lchown(path.constData(), ::geteuid() + 1, gid_t(-1)) != 0)
+                QSKIP("giving a link to another owner needs root");
+        }
+
+        const QString error = file_writer::writeFile(shared + u'/' + target, "new bytes");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        if (refused) {
+            QVERIFY2(error.contains(QStringLiteral("is a link owned by another user in a shared folder")),
+                     qPrintable(error));
+            QCOMPARE(file.readAll(), QByteArray("kept"));
+        } else {
+            QCOMPARE(error, QString());
+            QCOMPARE(file.readAll(), QByteArray("new bytes"));
+        }
     }
 
     // "-" sends the PDF to standard output, whole.

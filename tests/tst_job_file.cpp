@@ -386,6 +386,42 @@ private slots:
         QCOMPARE(again.job->unknownFields, read.job->unknownFields);
     }
 
+    // Whatever opens can be saved back: numbers written short in a file are
+    // written in full, so a file they would grow past 1 MiB is refused when
+    // read, not when saved.
+    void whatOpensSavesBack_data()
+    {
+        QTest::addColumn<int>("numbers");  // "1e9" in a field the program does not know
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("a thousand") << 1000 << true;
+        QTest::newRow("a quarter of a million, written 2.75 MB long") << 250'000 << false;
+    }
+    void whatOpensSavesBack()
+    {
+        QFETCH(int, numbers);
+        QFETCH(bool, opens);
+        QByteArray list = "[1e9";
+        for (int index = 1; index < numbers; ++index)
+            list += ",1e9";
+        const QByteArray bytes = R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8",
+            "maximumGap": "4", "sections": [{"length": "36"}], "extra": )" +
+                                 list + "]}";
+        QVERIFY(bytes.size() <= layout::kMaximumFileBytes);
+        const layout::JobReadResult read = layout::parseJob(bytes, QStringLiteral("job.railpin"));
+        QCOMPARE(read.job.has_value(), opens);
+        if (!opens) {
+            QVERIFY2(read.error.startsWith(QStringLiteral("job.railpin: written back, the job would be larger than "
+                                                          "1 MiB")),
+                     qPrintable(read.error));
+            return;
+        }
+        QCOMPARE(layout::limitProblem(*read.job), QString());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("deck.railpin"));
+        QCOMPARE(layout::writeJobFile(*read.job, path), QString());
+        QCOMPARE(layout::readJobFile(path).job->unknownFields, read.job->unknownFields);
+    }
+
     // A job the window could make but reading would refuse is not written,
     // and the message says why.
     void saveRefusesWhatReadingRefuses_data()

@@ -362,6 +362,24 @@ private slots:
         QVERIFY(QFileInfo(folder.filePath(QStringLiteral("folder"))).isDir());
     }
 
+    // A job over the work budget is refused as the job's fault, with the
+    // budget's own message: no file was tried, none is named.
+    void overBudgetSaysBudget()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("deck.pdf"));
+        layout::Job job = barDeck();
+        job.sections.resize(21, job.sections.front());
+        for (layout::Section &section : job.sections) {
+            section.length = QStringLiteral("120000");
+            section.count = 10000;
+        }
+        const QString failure = printing::writeJobPdf(job, path, QPageSize(QPageSize::A4));
+        QCOMPARE(failure, layout::workBudgetProblem(job));
+        QVERIFY(!failure.isEmpty() && !failure.contains(path));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
     // Progress counts every section once, in order; stopping it ends the
     // sheet at once and leaves the old PDF as it was.
     void progressCanStopTheSheet_data()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "auto_count.h"
+#include "job_layout.h"
 #include "measurement.h"
 #include "mod_math.h"
 #include "section_layout.h"
@@ -509,6 +510,61 @@ private slots:
         QCOMPARE(laid.problems, problems);
         QVERIFY(!laid.laidOut());
         QVERIFY(laid.marks.empty());
+    }
+
+    // A job laid out for an output: the budget first, then every section up
+    // to the first that cannot be, its warnings gathered with their section.
+    void jobForOutput_data()
+    {
+        QTest::addColumn<QStringList>("counts");  // one section each, 36 in long; "x" cannot be laid out
+        QTest::addColumn<bool>("overBudget");
+        QTest::addColumn<int>("failedSection");  // -1: none
+        QTest::addColumn<QStringList>("warnings");
+        QTest::newRow("within the maximum") << QStringList{"", "6"} << false << -1 << QStringList();
+        QTest::newRow("over the maximum in the second")
+            << QStringList{"", "2"} << false << -1
+            << QStringList{"section 2 \"S\u2028\": the gap of 11.08333 (11 1/16) with 2 railpins is wider than the "
+                           "maximum gap of 4"};
+        QTest::newRow("a warning before a section that cannot be laid out")
+            << QStringList{"2", "x", "2"} << false << 1
+            << QStringList{"section 1 \"S\u2028\": the gap of 11.08333 (11 1/16) with 2 railpins is wider than the "
+                           "maximum gap of 4"};
+        QTest::newRow("over the budget, nothing laid out")
+            << QStringList(21, QStringLiteral("10000")) << true << -1 << QStringList();
+    }
+    void jobForOutput()
+    {
+        QFETCH(QStringList, counts);
+        QFETCH(bool, overBudget);
+        QFETCH(int, failedSection);
+        QFETCH(QStringList, warnings);
+        Job job;
+        job.railpinWidth = QStringLiteral("1 3/8");
+        job.maximumGap = QStringLiteral("4");
+        for (const QString &count : counts) {
+            Section section;
+            section.name = QStringLiteral("S\u2028");
+            section.length = count == QLatin1String("x") ? QStringLiteral("abc") : QStringLiteral("36");
+            if (count.toLongLong() > 0) {
+                section.count = count.toLongLong();
+                section.length = count.toLongLong() > 1000 ? QStringLiteral("120000") : section.length;
+            }
+            job.sections.push_back(section);
+        }
+        const layout::JobLayout laid = layout::layOutForOutput(job);
+        QCOMPARE(laid.overBudget, overBudget);
+        QCOMPARE(laid.laidOut(), !overBudget && failedSection < 0);
+        QCOMPARE(laid.failedSection.has_value(), failedSection >= 0);
+        if (overBudget)
+            QVERIFY2(laid.refusal.contains(QStringLiteral("210000")), qPrintable(laid.refusal));
+        QCOMPARE(laid.sections.size(), overBudget ? 0 : failedSection >= 0 ? size_t(failedSection) + 1 : counts.size());
+        QStringList lines;
+        for (const layout::SectionWarning &warning : laid.warnings)
+            lines << layout::sectionWarningLine(job, warning);
+        // The name on one line: the line separator is replaced.
+        for (QString &line : warnings)
+            line.replace(QChar(0x2028), QChar::ReplacementCharacter);
+        QCOMPARE(lines, warnings);
     }
 
     void totals_data()
