@@ -47,7 +47,7 @@ LayoutKey keyOf(const SectionLayout &layout)
 
 }  // namespace
 
-namespace printing {
+namespace sheets {
 
 TemplatePlan::TemplatePlan(const layout::Job &job, const std::vector<SectionLayout> &sections, QSizeF page,
                            QChar decimalPoint)
@@ -300,4 +300,4 @@ TemplatePdf templatePdf(const layout::Job &job, const std::vector<SectionLayout>
     return made;
 }
 
-}  // namespace printing
+}  // namespace sheets
