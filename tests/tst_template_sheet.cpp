@@ -218,6 +218,8 @@ private slots:
         QTest::addColumn<QSizeF>("page");
         QTest::addColumn<int>("straddlers");  // railpins shown in part on some page, at least
         QTest::newRow("10 in pages, an edge on a page's edge") << QSizeF(10, 7.5) << 3;
+        // 10 1/2 in pages: railpin 4 begins exactly where page 1 ends (9 3/4).
+        QTest::newRow("10 1/2 in pages, an edge on a page's end") << QSizeF(10.5, 7.5) << 3;
         QTest::newRow("Letter, landscape") << letterLandscape() << 1;
     }
     void straddlingRailpinsOnEveryPage()
