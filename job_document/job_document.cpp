@@ -39,7 +39,7 @@ JobDocument::Opened JobDocument::open(const QString &file)
 
 QString JobDocument::saveTo(const QString &target)
 {
-    const QString error = layout::writeJobFile(job_, target);
+    QString error = layout::writeJobFile(job_, target);
     if (!error.isEmpty())
         return error;
     path = QFileInfo(target).absoluteFilePath();
