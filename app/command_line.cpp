@@ -133,7 +133,7 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
                     CommandLine::tr("--paper \"%1\" is neither letter nor a4").arg(parser.value(options.paper))};
             request.paper = *paper;
         } else {
-            request.paper = printing::defaultPaperSize();
+            request.paper = sheets::defaultPaperSize();
         }
     }
 
@@ -279,7 +279,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (request.svg || request.dxf || request.templatePdf) {
         QByteArray bytes;
         if (request.templatePdf) {
-            const printing::TemplatePdf made = printing::templatePdf(job, laidOut.sections, request.paper);
+            const sheets::TemplatePdf made = sheets::templatePdf(job, laidOut.sections, request.paper);
             if (!made.failure.isEmpty())
                 return fail(err, program, {made.tooLarge ? kBadArguments : kCannotReadOrWrite, made.failure});
             bytes = made.bytes;
@@ -292,8 +292,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return fail(err, program, {kCannotReadOrWrite, failure});
         return kWritten;
     }
-    const QString failure =
-        printing::writeJobPdf(job, request.pdfPath, request.paper, number_text::localeDecimalPoint());
+    const QString failure = sheets::writeJobPdf(job, request.pdfPath, request.paper, number_text::localeDecimalPoint());
     if (!failure.isEmpty())
         return fail(err, program, {kCannotReadOrWrite, failure});
     return kWritten;

@@ -7,6 +7,7 @@
 #include "command_line_options.h"
 #include "job_fields.h"
 #include "job_layout.h"
+#include "job_words.h"
 #include "measurement.h"
 
 #include <QCoreApplication>
@@ -43,10 +44,10 @@ std::optional<Failure> readUnit(const CommandLineOptions &options, layout::Job &
     const QCommandLineParser &parser = options.parser;
     if (parser.isSet(options.unit)) {
         const QString unit = parser.value(options.unit);
-        if (unit == QLatin1String("mm"))
-            job.unit = layout::Unit::Millimetres;
-        else if (unit != QLatin1String("in"))
+        const std::optional<layout::Unit> read = layout::job_words::valueOf(layout::job_words::kUnits, unit);
+        if (!read)
             return badValue(options.unit, unit, CommandLine::tr("the unit is in or mm"));
+        job.unit = *read;
     }
     if (parser.isSet(options.increment)) {
         const QString text = parser.value(options.increment);
@@ -105,10 +106,10 @@ std::optional<Failure> readSection(const CommandLineOptions &options, layout::Se
         section.name = parser.value(options.name);
     if (parser.isSet(options.ends)) {
         const QString ends = parser.value(options.ends);
-        if (ends == QLatin1String("half"))
-            section.ends = layout::Ends::Half;
-        else if (ends != QLatin1String("full"))
+        const std::optional<layout::Ends> read = layout::job_words::valueOf(layout::job_words::kEnds, ends);
+        if (!read)
             return badValue(options.ends, ends, CommandLine::tr("the ends are full or half"));
+        section.ends = *read;
     }
     if (parser.isSet(options.count)) {
         const QString text = parser.value(options.count);
@@ -122,54 +123,44 @@ std::optional<Failure> readSection(const CommandLineOptions &options, layout::Se
 }
 
 // One of the words an option takes, as the value it stands for.
-template <typename Value>
+template <typename Value, std::size_t Size>
 std::optional<Failure> readChoice(const CommandLineOptions &options, const QCommandLineOption &option,
-                                  std::initializer_list<std::pair<QLatin1StringView, Value>> words, const QString &why,
+                                  const std::array<layout::job_words::Word<Value>, Size> &words, const QString &why,
                                   Value &into)
 {
     if (!options.parser.isSet(option))
         return std::nullopt;
     const QString text = options.parser.value(option);
-    for (const auto &[word, value] : words) {
-        if (text == word) {
-            into = value;
-            return std::nullopt;
-        }
-    }
-    return badValue(option, text, why);
+    const std::optional<Value> read = layout::job_words::valueOf(words, text);
+    if (!read)
+        return badValue(option, text, why);
+    into = *read;
+    return std::nullopt;
 }
 
 // The design gap, spacing, centre and posts: each a value of the job.
 std::optional<Failure> readBalance(const CommandLineOptions &options, layout::Job &job)
 {
-    using layout::Centre;
     using layout::MeasuredBetween;
     using layout::Spacing;
     const QCommandLineParser &parser = options.parser;
     if (parser.isSet(options.designGap))
         job.designGap = parser.value(options.designGap);
-    if (auto failure = readChoice<Spacing>(
-            options, options.spacing,
-            {{QLatin1StringView("equal"), Spacing::Equal}, {QLatin1StringView("same"), Spacing::Same}},
-            CommandLine::tr("the spacing is equal or same"), job.spacing))
+    if (auto failure = readChoice(options, options.spacing, layout::job_words::kSpacings,
+                                  CommandLine::tr("the spacing is equal or same"), job.spacing))
         return failure;
-    if (auto failure = readChoice<Centre>(options, options.centre,
-                                          {{QLatin1StringView("either"), Centre::Either},
-                                           {QLatin1StringView("railpin"), Centre::Railpin},
-                                           {QLatin1StringView("gap"), Centre::Gap}},
-                                          CommandLine::tr("the centre is either, railpin or gap"), job.centre))
+    if (auto failure = readChoice(options, options.centre, layout::job_words::kCentres,
+                                  CommandLine::tr("the centre is either, railpin or gap"), job.centre))
         return failure;
-    if (auto failure =
-            readChoice<MeasuredBetween>(options, options.between,
-                                        {{QLatin1StringView("faces"), MeasuredBetween::Faces},
-                                         {QLatin1StringView("centres"), MeasuredBetween::Centres}},
-                                        CommandLine::tr("lengths are between faces or centres"), job.measuredBetween))
+    if (auto failure = readChoice(options, options.between, layout::job_words::kBetweens,
+                                  CommandLine::tr("lengths are between faces or centres"), job.measuredBetween))
         return failure;
     const bool centres = job.measuredBetween == MeasuredBetween::Centres;
     if (job.spacing == Spacing::Same && !parser.isSet(options.designGap))
         return Failure{command_line::kBadArguments,
                        CommandLine::tr("--spacing same needs --design-gap: the gap between railpins")};
-    if (job.spacing == Spacing::Same && parser.value(options.ends) == QLatin1String("half"))
+    if (job.spacing == Spacing::Same &&
+        parser.value(options.ends) == layout::job_words::wordOf(layout::job_words::kEnds, layout::Ends::Half))
         return Failure{command_line::kBadArguments,
                        CommandLine::tr("--spacing same has equal end gaps of its own: --ends half is for equal gaps")};
     if (parser.isSet(options.postWidth) && !centres)

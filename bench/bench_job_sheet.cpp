@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
         {
             QPdfWriter writer(&buffer);
             writer.setPageSize(QPageSize(QPageSize::Letter));
-            const QString failure = printing::paintJobSheet(writer, job);
+            const QString failure = sheets::paintJobSheet(writer, job);
             if (!failure.isEmpty()) {
                 std::fprintf(stderr, "the sheet failed: %s\n", qPrintable(failure));
                 return 1;

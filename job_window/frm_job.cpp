@@ -8,18 +8,22 @@
 #include "ends_delegate.h"
 #include "frm_about.h"
 #include "increments.h"
+#include "job_document.h"
+#include "job_fields_panel.h"
+#include "job_outputs.h"
 #include "job_sheet.h"
 #include "marks_model.h"
 #include "measurement.h"
 #include "number_text.h"
-#include "problem_colours.h"
-#include "recent_files.h"
 #include "row_number_header.h"
+#include "section_actions.h"
 #include "section_layout.h"
 #include "sections_model.h"
+#include "tab_separated.h"
 #include "ui_frm_job.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -36,14 +40,16 @@ constexpr int kMaximumGapPresets = 3;
 // How many rows of the sections table its columns are sized to: those in
 // view first, then their neighbours.
 constexpr int kSampledRows = 24;
-const char *const kOwnDescription = "ownAccessibleDescription";
 
 }  // namespace
 
 frmJob::frmJob(CalculatorFields calculatorFields, QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::frmJob>()),
-      sections(std::make_unique<SectionsModel>(undoStack, number_text::localeDecimalPoint())),
-      marks(std::make_unique<MarksModel>(*sections)), calculatorFields(std::move(calculatorFields))
+    : QMainWindow(parent), ui(std::make_unique<Ui::frmJob>()), document(std::make_unique<JobDocument>()),
+      sections(std::make_unique<SectionsModel>(*document, number_text::localeDecimalPoint())),
+      marks(std::make_unique<MarksModel>(*sections)),
+      fields(std::make_unique<JobFieldsPanel>(*this, *ui, *document, sections->decimalPoint())),
+      sectionActions(std::make_unique<SectionActions>(*this, *ui, *document, std::move(calculatorFields))),
+      outputs(std::make_unique<JobOutputs>(*this, *ui, *document, sections->decimalPoint()))
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -60,7 +66,7 @@ frmJob::~frmJob()
     for (QObject *child : findChildren<QObject *>())
         child->disconnect(this);
     sections->disconnect(this);
-    undoStack.disconnect(this);
+    document->undoStack().disconnect(this);
 }
 
 void frmJob::setUpViews()
@@ -114,7 +120,6 @@ void frmJob::setUpViews()
     for (int number = 1; number <= kMaximumGapPresets; ++number) {
         QAction *preset = presets->addAction(QString());
         preset->setObjectName(QStringLiteral("actMaximumGapPreset%1").arg(number));
-        connect(preset, &QAction::triggered, this, [this, preset] { maximumGapPreset_Click(preset); });
     }
     ui->btnMaximumGapPresets->setMenu(presets);
 }
@@ -134,7 +139,6 @@ void frmJob::setUpActions()
     ui->mnuEditRemoveSection->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     ui->mnuEditMoveUp->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up));
     ui->mnuEditMoveDown->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down));
-    ui->mnuEditAddFromCalculator->setEnabled(bool(calculatorFields));
     ui->mnuEditUndo->setEnabled(false);
     ui->mnuEditRedo->setEnabled(false);
 
@@ -170,32 +174,19 @@ void frmJob::fitMarksTable()
 
 void frmJob::connectHandlers()
 {
-    connect(ui->txtJobName, &QLineEdit::editingFinished, this, &frmJob::txtJobName_Change);
-    connect(ui->txtRailpinWidth, &QLineEdit::editingFinished, this, &frmJob::txtRailpinWidth_Change);
-    connect(ui->txtMaximumGap, &QLineEdit::editingFinished, this, &frmJob::txtMaximumGap_Change);
-    connect(ui->txtMaximumGapStairs, &QLineEdit::editingFinished, this, &frmJob::txtMaximumGapStairs_Change);
-    connect(ui->cboUnit, &QComboBox::activated, this, &frmJob::cboUnit_Click);
-    connect(ui->cboIncrement, &QComboBox::activated, this, &frmJob::cboIncrement_Click);
-    connect(ui->cboMarkStep, &QComboBox::activated, this, &frmJob::cboMarkStep_Click);
-    connect(ui->spnExtraStock, &QSpinBox::valueChanged, this, &frmJob::spnExtraStock_Change);
-    connect(ui->spnPackSize, &QSpinBox::valueChanged, this, &frmJob::spnPackSize_Change);
-    connect(ui->cboMarksMeasured, &QComboBox::activated, this, &frmJob::cboMarksMeasured_Click);
-    setUpBalanceFields();
+    fields->connectFields();
+    connect(ui->cboMarksMeasured, &QComboBox::activated, this,
+            [this] { marks->setMeasured(MarksModel::Measured(ui->cboMarksMeasured->currentData().toInt())); });
 
     connect(ui->mnuFileNew, &QAction::triggered, this, &frmJob::mnuFileNew_Click);
     connect(ui->mnuFileOpen, &QAction::triggered, this, &frmJob::mnuFileOpen_Click);
     connect(ui->mnuFileOpenRecent, &QMenu::aboutToShow, this, &frmJob::rebuildRecentFiles);
     connect(ui->mnuFileSave, &QAction::triggered, this, &frmJob::mnuFileSave_Click);
     connect(ui->mnuFileSaveAs, &QAction::triggered, this, &frmJob::mnuFileSaveAs_Click);
-    connect(ui->mnuFilePrint, &QAction::triggered, this, &frmJob::mnuFilePrint_Click);
-    connect(ui->mnuFilePrintPreview, &QAction::triggered, this, &frmJob::mnuFilePrintPreview_Click);
-    connect(ui->mnuFileExportPdf, &QAction::triggered, this, &frmJob::mnuFileExportPdf_Click);
-    connect(ui->mnuFileExportMarksCsv, &QAction::triggered, this, &frmJob::mnuFileExportMarksCsv_Click);
-    connect(ui->mnuFileExportDrawing, &QAction::triggered, this, &frmJob::mnuFileExportDrawing_Click);
-    connect(ui->mnuFileExportTemplate, &QAction::triggered, this, &frmJob::mnuFileExportTemplate_Click);
-    connect(ui->mnuFilePrintTemplate, &QAction::triggered, this, &frmJob::mnuFilePrintTemplate_Click);
+    outputs->connectActions();
     connect(ui->mnuFileClose, &QAction::triggered, this, &QWidget::close);
 
+    QUndoStack &undoStack = document->undoStack();
     connect(ui->mnuEditUndo, &QAction::triggered, &undoStack, &QUndoStack::undo);
     connect(ui->mnuEditRedo, &QAction::triggered, &undoStack, &QUndoStack::redo);
     connect(&undoStack, &QUndoStack::canUndoChanged, ui->mnuEditUndo, &QAction::setEnabled);
@@ -208,19 +199,20 @@ void frmJob::connectHandlers()
     });
     connect(&undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
 
-    connect(ui->mnuEditAddSection, &QAction::triggered, this, &frmJob::mnuEditAddSection_Click);
-    connect(ui->mnuEditAddFromCalculator, &QAction::triggered, this, &frmJob::mnuEditAddFromCalculator_Click);
-    connect(ui->mnuEditDuplicateSection, &QAction::triggered, this, &frmJob::mnuEditDuplicateSection_Click);
-    connect(ui->mnuEditRemoveSection, &QAction::triggered, this, &frmJob::mnuEditRemoveSection_Click);
-    connect(ui->mnuEditAutomaticCount, &QAction::triggered, this, &frmJob::mnuEditAutomaticCount_Click);
-    connect(ui->mnuEditMoveUp, &QAction::triggered, this, &frmJob::mnuEditMoveUp_Click);
-    connect(ui->mnuEditMoveDown, &QAction::triggered, this, &frmJob::mnuEditMoveDown_Click);
-    connect(ui->mnuEditConvert, &QAction::triggered, this, &frmJob::mnuEditConvert_Click);
+    sectionActions->connectActions();
+    connect(ui->mnuEditConvert, &QAction::triggered, this, [this] { fields->convert(); });
     connect(ui->mnuWindowCalculator, &QAction::triggered, this, &frmJob::calculatorRequested);
-    connect(ui->mnuHelpAbout, &QAction::triggered, this, &frmJob::mnuHelpAbout_Click);
+    connect(ui->mnuHelpAbout, &QAction::triggered, this, [this] {
+        frmAbout about(this);
+        dialogs::exec(about);
+    });
+    connectSections();
+}
 
-    // The views follow the model: the selection goes with an added or moved
-    // section, the marks, drawing and totals with every change.
+// The views follow the model: the selection goes with an added or moved
+// section, the marks, drawing and totals with every change.
+void frmJob::connectSections()
+{
     connect(sections.get(), &SectionsModel::jobChanged, this, &frmJob::jobChanged);
     connect(sections.get(), &SectionsModel::editRefused, this,
             [this](const QString &reason) { statusBar()->showMessage(reason); });
@@ -229,7 +221,7 @@ void frmJob::connectHandlers()
         showTotals();
         showCellProblem();
         showMarksMeasured();
-        updateEditActions();
+        sectionActions->update();
     });
     connect(sections.get(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex &, int first, int) { selectSection(first); });
@@ -239,7 +231,7 @@ void frmJob::connectHandlers()
             });
     connect(sections.get(), &QAbstractItemModel::rowsRemoved, this, [this] {
         showTotals();
-        updateEditActions();
+        sectionActions->update();
     });
     connect(sections.get(), &QAbstractItemModel::modelReset, this, [this] { selectSection(0); });
     // Any change of rows or of their texts can widen or narrow a column.
@@ -256,87 +248,33 @@ void frmJob::connectHandlers()
 
 const layout::Job &frmJob::job() const
 {
-    return sections->job();
+    return document->job();
+}
+
+QString frmJob::filePath() const
+{
+    return document->filePath();
+}
+
+bool frmJob::isModified() const
+{
+    return document->isModified();
 }
 
 void frmJob::showJob(const layout::Job &job)
 {
-    undoStack.clear();
-    sections->setJob(job);
-    path.clear();
+    document->showJob(job);
     updateTitle();
 }
 
 void frmJob::jobChanged()
 {
-    showJobFields();
-    rebuildPresets();
+    fields->showJobFields();
     showTotals();
     updateTitle();
     ui->drwSection->update();
     const bool metric = job().unit == layout::Unit::Millimetres;
     ui->mnuEditConvert->setText(metric ? tr("Convert to &inches") : tr("Convert to &millimetres"));
-}
-
-void frmJob::showJobFields()
-{
-    const layout::Job &shown = job();
-    const QChar point = sections->decimalPoint();
-    const QSignalBlocker nameQuiet(ui->txtJobName);
-    const QSignalBlocker widthQuiet(ui->txtRailpinWidth);
-    const QSignalBlocker gapQuiet(ui->txtMaximumGap);
-    const QSignalBlocker stairsQuiet(ui->txtMaximumGapStairs);
-    const QSignalBlocker unitQuiet(ui->cboUnit);
-    const QSignalBlocker incrementQuiet(ui->cboIncrement);
-    const QSignalBlocker stepQuiet(ui->cboMarkStep);
-    const QSignalBlocker stockQuiet(ui->spnExtraStock);
-    const QSignalBlocker packQuiet(ui->spnPackSize);
-    ui->txtJobName->setText(layout::displayText(shown.name, layout::LineBreaks::Replaced));
-    ui->txtRailpinWidth->setText(cell_text::shown(shown.railpinWidth, point));
-    ui->txtMaximumGap->setText(cell_text::shown(shown.maximumGap, point));
-    ui->txtMaximumGapStairs->setText(cell_text::shown(shown.maximumGapStairs.value_or(QString()), point));
-    ui->cboUnit->setCurrentIndex(ui->cboUnit->findData(int(shown.unit)));
-    ui->cboIncrement->setCurrentIndex(ui->cboIncrement->findData(shown.increment));
-    ui->cboMarkStep->setCurrentIndex(shown.markStep == 0.5 ? 1 : 0);
-    ui->spnExtraStock->setValue(shown.extraStockPercent);
-    ui->spnPackSize->setValue(shown.packSize.value_or(0));
-    // Fractions of an inch round inch marks, the step metric ones.
-    const bool metric = shown.unit == layout::Unit::Millimetres;
-    ui->cboIncrement->setEnabled(!metric);
-    ui->lblIncrement->setEnabled(!metric);
-    ui->cboMarkStep->setEnabled(metric);
-    ui->lblMarkStep->setEnabled(metric);
-    showFieldProblem(ui->txtRailpinWidth, shown.railpinWidth);
-    showFieldProblem(ui->txtMaximumGap, shown.maximumGap);
-    showFieldProblem(ui->txtMaximumGapStairs, shown.maximumGapStairs.value_or(QString()), true);
-    showBalanceFields();
-}
-
-// A job field whose text cannot be read is marked as a bad cell is: colours,
-// an icon and the reason in its tooltip and the status bar.
-void frmJob::showFieldProblem(QLineEdit *field, const QString &stored, bool emptyAllowed)
-{
-    const QChar point = sections->decimalPoint();
-    const QString problem = emptyAllowed && stored.trimmed().isEmpty()
-                                ? QString()
-                                : layout::readMeasurement(cell_text::shown(stored, point), job().unit, point).problem;
-    QPalette colours = QApplication::palette(field);
-    if (!problem.isEmpty()) {
-        colours.setColor(QPalette::Text, problem_colours::kText);
-        colours.setColor(QPalette::Base, problem_colours::kBackground);
-        statusBar()->showMessage(problem);
-    }
-    field->setPalette(colours);
-    field->setToolTip(problem);
-    // The field's own description comes back once its text can be read.
-    const QVariant ownDescription = field->property(kOwnDescription);
-    if (!ownDescription.isValid())
-        field->setProperty(kOwnDescription, field->accessibleDescription());
-    field->setAccessibleDescription(problem.isEmpty() ? field->property(kOwnDescription).toString() : problem);
-    if (auto *icon = field->findChild<QAction *>(QString::fromLatin1(kProblemActionName))) {
-        icon->setVisible(!problem.isEmpty());
-        icon->setToolTip(problem);
-    }
 }
 
 void frmJob::showTotals()
@@ -350,13 +288,13 @@ void frmJob::updateTitle()
 {
     QString name = layout::displayText(job().name, layout::LineBreaks::Replaced);
     if (name.isEmpty())
-        name = QFileInfo(path).completeBaseName();
+        name = QFileInfo(filePath()).completeBaseName();
     if (name.isEmpty())
-        name = printing::untitledJobName();
+        name = sheets::untitledJobName();
     // The program's name as the calculator's title shows it, in the user's language.
     setWindowTitle(tr("%1[*] - %2").arg(name, QCoreApplication::translate("frmMain", app_info::kTitle)));
-    setWindowFilePath(path);
-    setWindowModified(!undoStack.isClean());
+    setWindowFilePath(filePath());
+    setWindowModified(isModified());
 }
 
 int frmJob::currentSectionRow() const
@@ -370,7 +308,7 @@ void frmJob::selectSection(int row)
     if (row < 0 || row >= sections->rowCount()) {
         marks->setSectionRow(-1);
         ui->drwSection->showSection(sections.get(), -1);
-        updateEditActions();
+        sectionActions->update();
         showTotals();
         return;
     }
@@ -386,7 +324,7 @@ void frmJob::currentSectionChanged()
     const int row = currentSectionRow();
     marks->setSectionRow(row);
     ui->drwSection->showSection(sections.get(), row);
-    updateEditActions();
+    sectionActions->update();
     showCellProblem();
     showMarksMeasured();
 }
@@ -399,11 +337,6 @@ void frmJob::showMarksMeasured()
     const MarksModel::Measured shown = stair ? marks->measured() : MarksModel::Measured::Level;
     ui->cboMarksMeasured->setCurrentIndex(ui->cboMarksMeasured->findData(int(shown)));
     ui->cboMarksMeasured->setEnabled(stair);
-}
-
-void frmJob::cboMarksMeasured_Click()
-{
-    marks->setMeasured(MarksModel::Measured(ui->cboMarksMeasured->currentData().toInt()));
 }
 
 void frmJob::showCellProblem()
@@ -420,17 +353,6 @@ void frmJob::showCellProblem()
         statusBar()->clearMessage();
 }
 
-void frmJob::updateEditActions()
-{
-    const int row = currentSectionRow();
-    const bool selected = row >= 0;
-    ui->mnuEditDuplicateSection->setEnabled(selected);
-    ui->mnuEditRemoveSection->setEnabled(selected);
-    ui->mnuEditAutomaticCount->setEnabled(!sectionsWithFixedCount().empty());
-    ui->mnuEditMoveUp->setEnabled(selected && row > 0);
-    ui->mnuEditMoveDown->setEnabled(selected && row + 1 < sections->rowCount());
-}
-
 // The text of a field or cell being edited becomes a command before the job
 // is saved, printed or closed.
 void frmJob::commitPendingEdits()
@@ -438,18 +360,14 @@ void frmJob::commitPendingEdits()
     QWidget *focus = QApplication::focusWidget();
     if (focus != nullptr && focus != ui->tblSections && ui->tblSections->isAncestorOf(focus))
         ui->tblSections->setFocus();
-    txtJobName_Change();
-    txtRailpinWidth_Change();
-    txtMaximumGap_Change();
-    txtMaximumGapStairs_Change();
-    txtDesignGap_Change();
-    txtPostWidth_Change();
+    fields->commit();
 }
 
-void frmJob::mnuHelpAbout_Click()
+void frmJob::copyMarks()
 {
-    frmAbout about(this);
-    dialogs::exec(about);
+    const QString text = tabSeparatedText(ui->tblMarks->selectionModel()->selectedIndexes());
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
 }
 
 void frmJob::closeEvent(QCloseEvent *event)

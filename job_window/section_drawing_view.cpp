@@ -32,6 +32,6 @@ void SectionDrawingView::paintEvent(QPaintEvent *)
     const qreal margin = fontMetrics().height() / 2.0;
     const QRectF area = QRectF(rect()).adjusted(margin, margin, -margin, -margin);
     painter.setPen(palette().color(QPalette::Text));
-    scale = printing::drawSection(painter, area, model->job(), model->sectionLayout(row), model->decimalPoint()).text;
+    scale = sheets::drawSection(painter, area, model->job(), model->sectionLayout(row), model->decimalPoint()).text;
     setAccessibleDescription(scale);
 }

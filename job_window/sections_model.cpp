@@ -3,7 +3,7 @@
 
 #include "cell_text.h"
 #include "display_text.h"
-#include "job_commands.h"
+#include "job_document.h"
 #include "job_file.h"
 #include "measurement.h"
 #include "problem_colours.h"
@@ -13,7 +13,6 @@
 #include <QFont>
 #include <QRegularExpression>
 #include <QStyle>
-#include <QUndoStack>
 
 #include <algorithm>
 
@@ -68,14 +67,31 @@ QString SectionsModel::localised(const QString &sentence) const
     return QString(sentence).replace(point, QString(decimalPoint_));
 }
 
-SectionsModel::SectionsModel(QUndoStack &undoStack, QChar decimalPoint, QObject *parent)
-    : QAbstractTableModel(parent), undoStack(undoStack), decimalPoint_(decimalPoint)
+SectionsModel::SectionsModel(JobDocument &document, QChar decimalPoint, QObject *parent)
+    : QAbstractTableModel(parent), document(document), decimalPoint_(decimalPoint)
 {
+    cells.resize(size_t(document.sectionCount()));
+    followDocument();
+}
+
+const layout::Job &SectionsModel::job() const
+{
+    return document.job();
+}
+
+const layout::SectionLayout &SectionsModel::sectionLayout(int row) const
+{
+    return document.sectionLayout(row);
+}
+
+const std::vector<layout::SectionLayout> &SectionsModel::sectionLayouts() const
+{
+    return document.sectionLayouts();
 }
 
 int SectionsModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(job_.sections.size());
+    return parent.isValid() ? 0 : document.sectionCount();
 }
 
 int SectionsModel::columnCount(const QModelIndex &parent) const
@@ -87,12 +103,12 @@ int SectionsModel::columnCount(const QModelIndex &parent) const
 // this check: a stored "47,5" shows as the locale's "47,5" but is not 47.5.
 QString SectionsModel::measurementProblem(const QString &stored) const
 {
-    const layout::Reading asStored = layout::readMeasurement(stored, job_.unit);
+    const layout::Reading asStored = layout::readMeasurement(stored, job().unit);
     if (asStored.problem.isEmpty())
         return {};
     // Told in the user's own notation where that shows the fault.
     const QString asShown =
-        layout::readMeasurement(cell_text::shown(stored, decimalPoint_), job_.unit, decimalPoint_).problem;
+        layout::readMeasurement(cell_text::shown(stored, decimalPoint_), job().unit, decimalPoint_).problem;
     return asShown.isEmpty() ? asStored.problem : asShown;
 }
 
@@ -100,7 +116,7 @@ QString SectionsModel::measurementProblem(const QString &stored) const
 // gaps are the job's fields' business and are flagged there.
 QString SectionsModel::cellProblem(int row, int column) const
 {
-    const layout::Section &section = job_.sections[size_t(row)];
+    const layout::Section &section = job().sections[size_t(row)];
     switch (column) {
     case Length:
         return measurementProblem(section.length);
@@ -120,9 +136,9 @@ QString SectionsModel::cellProblem(int row, int column) const
         return {};
     case Count:
         // A fixed count whose gap is over the limit is as wrong as a bad cell.
-        return section.count ? localised(layouts[size_t(row)].warnings.join(QStringLiteral("; "))) : QString();
+        return section.count ? localised(sectionLayouts()[size_t(row)].warnings.join(QStringLiteral("; "))) : QString();
     case Gap:
-        return localised(layouts[size_t(row)].problems.join(QStringLiteral("; ")));
+        return localised(sectionLayouts()[size_t(row)].problems.join(QStringLiteral("; ")));
     default:
         return {};
     }
@@ -130,7 +146,7 @@ QString SectionsModel::cellProblem(int row, int column) const
 
 QString SectionsModel::gapText(const layout::SectionLayout &sectionLayout) const
 {
-    const layout::GapText gap = layout::gapText(sectionLayout, job_, decimalPoint_);
+    const layout::GapText gap = layout::gapText(sectionLayout, job(), decimalPoint_);
     if (gap.fraction.isEmpty())
         return gap.decimal;
     //: The gap cell: the fraction, then the decimal in brackets ("4 1/8 (4.125)"); the table leads with the fraction,
@@ -140,8 +156,8 @@ QString SectionsModel::gapText(const layout::SectionLayout &sectionLayout) const
 
 QVariant SectionsModel::displayText(int row, int column, bool forEditing) const
 {
-    const layout::Section &section = job_.sections[size_t(row)];
-    const layout::SectionLayout &sectionLayout = layouts[size_t(row)];
+    const layout::Section &section = job().sections[size_t(row)];
+    const layout::SectionLayout &sectionLayout = sectionLayouts()[size_t(row)];
     switch (column) {
     case Name:
         return section.name;
@@ -163,11 +179,11 @@ QVariant SectionsModel::displayText(int row, int column, bool forEditing) const
     case Width:
         if (forEditing && !section.railpinWidth)
             return QString();
-        return cell_text::shown(layout::sectionRailpinWidth(job_, section), decimalPoint_);
+        return cell_text::shown(layout::sectionRailpinWidth(job(), section), decimalPoint_);
     case MaximumGap:
         if (forEditing && !section.maximumGap)
             return QString();
-        return cell_text::shown(layout::sectionMaximumGap(job_, section), decimalPoint_);
+        return cell_text::shown(layout::sectionMaximumGap(job(), section), decimalPoint_);
     case Count:
         if (section.count)
             return QString::number(*section.count);
@@ -179,19 +195,30 @@ QVariant SectionsModel::displayText(int row, int column, bool forEditing) const
     case DesignGap:
         if (forEditing && !section.designGap)
             return QString();
-        return cell_text::shown(layout::sectionDesignGap(job_, section), decimalPoint_);
+        return cell_text::shown(layout::sectionDesignGap(job(), section), decimalPoint_);
+    default:
+        return choiceText(row, column, forEditing);
+    }
+}
+
+// A choice column: for editing the section's own value or kJobsChoice, for
+// showing the name of the value that applies.
+QVariant SectionsModel::choiceText(int row, int column, bool forEditing) const
+{
+    const layout::Section &section = job().sections[size_t(row)];
+    switch (column) {
     case Spacing:
         if (forEditing)
             return section.spacing ? int(*section.spacing) : kJobsChoice;
-        return spacingName(layout::sectionSpacing(job_, section));
+        return spacingName(layout::sectionSpacing(job(), section));
     case Centre:
         if (forEditing)
             return section.centre ? int(*section.centre) : kJobsChoice;
-        return centreName(layout::sectionCentre(job_, section));
+        return centreName(layout::sectionCentre(job(), section));
     case Between:
         if (forEditing)
             return section.measuredBetween ? int(*section.measuredBetween) : kJobsChoice;
-        return betweenName(layout::sectionMeasuredBetween(job_, section));
+        return betweenName(layout::sectionMeasuredBetween(job(), section));
     default:
         return {};
     }
@@ -217,8 +244,7 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
         return {};
     const int row = index.row();
     const int column = index.column();
-    const layout::Section &section = job_.sections[size_t(row)];
-    const layout::SectionLayout &sectionLayout = layouts[size_t(row)];
+    const layout::Section &section = job().sections[size_t(row)];
     const bool inherited = (column == Width && !section.railpinWidth) ||
                            (column == MaximumGap && !section.maximumGap) || (column == Count && !section.count) ||
                            (column == DesignGap && !section.designGap) || (column == Spacing && !section.spacing) ||
@@ -234,6 +260,23 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
         return displayText(row, column, true);
     case ProblemRole:
         return problem;
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        return problem.isEmpty() ? hint(row, column, inherited) : QVariant(problem);
+    case Qt::TextAlignmentRole:
+        return column == Name || column == Ends || column == Slope || column >= Spacing
+                   ? QVariant()
+                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+        return look(row, column, role, inherited, problem);
+    }
+}
+
+// Colours, icon and font: a cell that cannot be used stands out, a value
+// that follows the job is in italics.
+QVariant SectionsModel::look(int row, int column, int role, bool inherited, const QString &problem) const
+{
+    switch (role) {
     case Qt::ForegroundRole:
         if (!problem.isEmpty())
             return QBrush(problem_colours::kText);
@@ -246,7 +289,7 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole:
         if (!problem.isEmpty())
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
-        if (column == Gap && !sectionLayout.warnings.isEmpty())
+        if (column == Gap && !sectionLayouts()[size_t(row)].warnings.isEmpty())
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
         return {};
     case Qt::FontRole:
@@ -256,43 +299,41 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
             return font;
         }
         return {};
-    case Qt::ToolTipRole:
-    case Qt::AccessibleDescriptionRole: {
-        if (!problem.isEmpty())
-            return problem;
-        if (column == Gap && !sectionLayout.warnings.isEmpty())
-            return localised(sectionLayout.warnings.join(u'\n'));
-        if (column == Width && inherited)
-            return tr("The job's railpin width; type a width for this section alone");
-        if (column == MaximumGap && inherited)
-            return layout::sectionGapLimit(job_, section) == layout::GapLimit::Stairs
-                       ? tr("The job's maximum gap on stairs; type a maximum for this section alone")
-                       : tr("The job's maximum gap; type a maximum for this section alone");
-        if (column == Count && inherited && sectionLayout.laidOut() && sectionLayout.count == 0)
-            return tr("No railpins needed: the whole length is within the maximum gap; type a count to fix it");
-        if (column == Count && inherited && sectionLayout.spacing == layout::Spacing::Same)
-            return tr("The count whose end gaps come closest to the spacing; type a count to fix it");
-        if (column == Count && inherited)
-            return tr("The fewest railpins whose gap is within the maximum; type a count to fix it");
-        if (column == Count)
-            return tr("A fixed count; Edit > Automatic Count gives the fewest railpins within the maximum again");
-        if (column == Length && section.stair)
-            return tr("Along the rail, from post to post");
-        if (column == Slope)
-            return tr("Empty for a level section; rise : run (7 : 11) or an angle (35\u00B0) for a stair");
-        if (column == Gap && sectionLayout.laidOut())
-            return localised(layout::layoutDescription(job_, section, sectionLayout));
-        if (column >= DesignGap && inherited)
-            return tr("The job's value; choose or type one for this section alone");
-        return {};
-    }
-    case Qt::TextAlignmentRole:
-        return column == Name || column == Ends || column == Slope || column >= Spacing
-                   ? QVariant()
-                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     default:
         return {};
     }
+}
+
+// What a usable cell means, for its tooltip and the screen reader.
+QVariant SectionsModel::hint(int row, int column, bool inherited) const
+{
+    const layout::Section &section = job().sections[size_t(row)];
+    const layout::SectionLayout &sectionLayout = sectionLayouts()[size_t(row)];
+    if (column == Gap && !sectionLayout.warnings.isEmpty())
+        return localised(sectionLayout.warnings.join(u'\n'));
+    if (column == Width && inherited)
+        return tr("The job's railpin width; type a width for this section alone");
+    if (column == MaximumGap && inherited)
+        return layout::sectionGapLimit(job(), section) == layout::GapLimit::Stairs
+                   ? tr("The job's maximum gap on stairs; type a maximum for this section alone")
+                   : tr("The job's maximum gap; type a maximum for this section alone");
+    if (column == Count && inherited && sectionLayout.laidOut() && sectionLayout.count == 0)
+        return tr("No railpins needed: the whole length is within the maximum gap; type a count to fix it");
+    if (column == Count && inherited && sectionLayout.spacing == layout::Spacing::Same)
+        return tr("The count whose end gaps come closest to the spacing; type a count to fix it");
+    if (column == Count && inherited)
+        return tr("The fewest railpins whose gap is within the maximum; type a count to fix it");
+    if (column == Count)
+        return tr("A fixed count; Edit > Automatic Count gives the fewest railpins within the maximum again");
+    if (column == Length && section.stair)
+        return tr("Along the rail, from post to post");
+    if (column == Slope)
+        return tr("Empty for a level section; rise : run (7 : 11) or an angle (35\u00B0) for a stair");
+    if (column == Gap && sectionLayout.laidOut())
+        return localised(layout::layoutDescription(job(), section, sectionLayout));
+    if (column >= DesignGap && inherited)
+        return tr("The job's value; choose or type one for this section alone");
+    return {};
 }
 
 QVariant SectionsModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -301,7 +342,7 @@ QVariant SectionsModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    const QString unit = layout::unitName(job_.unit);
+    const QString unit = layout::unitName(job().unit);
     switch (section) {
     case Name:
         return tr("Name");
@@ -350,11 +391,6 @@ std::optional<layout::Section> SectionsModel::edited(const layout::Section &sect
         const QString stored = cell_text::stored(text, decimalPoint_);
         return stored.isEmpty() ? std::nullopt : std::optional<QString>(stored);
     };
-    const QList<std::pair<int, QString>> offered = choices(column);
-    if (!offered.isEmpty() && value.toInt() != kJobsChoice &&
-        std::none_of(offered.begin(), offered.end(),
-                     [&value](const auto &choice) { return choice.first == value.toInt(); }))
-        return std::nullopt;
     switch (column) {
     case Name:
         changed.name = text.trimmed();
@@ -385,19 +421,6 @@ std::optional<layout::Section> SectionsModel::edited(const layout::Section &sect
     case DesignGap:
         changed.designGap = optionalMeasurement();
         break;
-    case Spacing:
-        changed.spacing = value.toInt() == kJobsChoice ? std::nullopt
-                                                       : std::optional<layout::Spacing>(layout::Spacing(value.toInt()));
-        break;
-    case Centre:
-        changed.centre =
-            value.toInt() == kJobsChoice ? std::nullopt : std::optional<layout::Centre>(layout::Centre(value.toInt()));
-        break;
-    case Between:
-        changed.measuredBetween = value.toInt() == kJobsChoice
-                                      ? std::nullopt
-                                      : std::optional<layout::MeasuredBetween>(layout::MeasuredBetween(value.toInt()));
-        break;
     case Count: {
         const cell_text::CountEntry count = cell_text::readCount(text);
         if (!count.problem.isEmpty()) {
@@ -408,8 +431,33 @@ std::optional<layout::Section> SectionsModel::edited(const layout::Section &sect
         break;
     }
     default:
-        return std::nullopt;
+        return editedChoice(section, column, value);
     }
+    return changed;
+}
+
+// A choice cell set to one of its values, or to kJobsChoice to follow the
+// job; nothing for a value it does not offer or a column without choices.
+std::optional<layout::Section> SectionsModel::editedChoice(const layout::Section &section, int column,
+                                                           const QVariant &value)
+{
+    const QList<std::pair<int, QString>> offered = choices(column);
+    const int chosen = value.toInt();
+    if (offered.isEmpty() ||
+        (chosen != kJobsChoice &&
+         std::none_of(offered.begin(), offered.end(), [chosen](const auto &choice) { return choice.first == chosen; })))
+        return std::nullopt;
+    const auto own = [chosen](auto jobs) {
+        using Value = decltype(jobs);
+        return chosen == kJobsChoice ? std::nullopt : std::optional<Value>(Value(chosen));
+    };
+    layout::Section changed = section;
+    if (column == Spacing)
+        changed.spacing = own(layout::Spacing{});
+    else if (column == Centre)
+        changed.centre = own(layout::Centre{});
+    else
+        changed.measuredBetween = own(layout::MeasuredBetween{});
     return changed;
 }
 
@@ -419,108 +467,67 @@ bool SectionsModel::setData(const QModelIndex &index, const QVariant &value, int
         return false;
     if (data(index, Qt::EditRole) == value)
         return true;
-    const layout::Section &before = job_.sections[size_t(index.row())];
-    const std::optional<layout::Section> after = edited(before, index.column(), value);
+    const std::optional<layout::Section> after = edited(job().sections[size_t(index.row())], index.column(), value);
     if (!after)
         return false;
-    layout::Job candidate = job_;
-    candidate.sections[size_t(index.row())] = *after;
-    // Only the edited section's railpins change: the others are counted as laid out.
-    const layout::SectionLayout edited = layout::layOut(candidate, *after);
-    qint64 railpins = edited.laidOut() ? edited.count : 0;
-    for (int row = 0; row < rowCount(); ++row)
-        if (row != index.row() && layouts[size_t(row)].laidOut())
-            railpins += layouts[size_t(row)].count;
-    if (const QString problem = layout::limitProblem(candidate, railpins); !problem.isEmpty()) {
+    const QString problem = document.changeSection(
+        index.row(), *after, tr("Edit %1").arg(headerData(index.column(), Qt::Horizontal).toString()));
+    if (!problem.isEmpty()) {
         emit editRefused(problem);
         return false;
     }
-    undoStack.push(new SetSectionCommand(*this, index.row(), before, *after,
-                                         tr("Edit %1").arg(headerData(index.column(), Qt::Horizontal).toString())));
     return true;
 }
 
-void SectionsModel::relayOut(int first, int last)
+// The rows' shown texts are worked out again when next asked for.
+void SectionsModel::forget(int first, int last)
 {
-    layouts.resize(job_.sections.size());
-    cells.resize(job_.sections.size());
-    for (int row = first; row <= last; ++row) {
-        layouts[size_t(row)] = layout::layOut(job_, job_.sections[size_t(row)]);
+    for (int row = first; row <= last; ++row)
         cells[size_t(row)].reset();
-    }
 }
 
-void SectionsModel::setJob(layout::Job job)
+// The document's changes, told to the views as a model's.
+void SectionsModel::followDocument()
 {
-    beginResetModel();
-    job_ = std::move(job);
-    layouts.clear();
-    cells.clear();
-    relayOut(0, rowCount() - 1);
-    endResetModel();
-    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
-    emit jobChanged();
-}
-
-void SectionsModel::replaceJob(const layout::Job &job)
-{
-    if (job.sections.size() != job_.sections.size()) {
-        setJob(job);
-        return;
-    }
-    job_ = job;
-    relayOut(0, rowCount() - 1);
-    if (rowCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
-    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
-    emit jobChanged();
-}
-
-void SectionsModel::replaceSection(int row, const layout::Section &section)
-{
-    job_.sections[size_t(row)] = section;
-    relayOut(row, row);
-    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
-}
-
-void SectionsModel::insertSections(int row, const std::vector<layout::Section> &sections)
-{
-    if (sections.empty())
-        return;
-    beginInsertRows(QModelIndex(), row, row + int(sections.size()) - 1);
-    job_.sections.insert(job_.sections.begin() + row, sections.begin(), sections.end());
-    layouts.insert(layouts.begin() + row, sections.size(), layout::SectionLayout{});
-    cells.insert(cells.begin() + row, sections.size(), std::nullopt);
-    relayOut(row, row + int(sections.size()) - 1);
-    endInsertRows();
-}
-
-std::vector<layout::Section> SectionsModel::removeSections(int row, int count)
-{
-    beginRemoveRows(QModelIndex(), row, row + count - 1);
-    const auto first = job_.sections.begin() + row;
-    std::vector<layout::Section> removed(first, first + count);
-    job_.sections.erase(first, first + count);
-    layouts.erase(layouts.begin() + row, layouts.begin() + row + count);
-    cells.erase(cells.begin() + row, cells.begin() + row + count);
-    endRemoveRows();
-    return removed;
-}
-
-void SectionsModel::moveSection(int from, int to)
-{
-    if (from == to)
-        return;
+    connect(&document, &JobDocument::jobAboutToBeReplaced, this, [this] { beginResetModel(); });
+    connect(&document, &JobDocument::jobReplaced, this, [this] {
+        cells.assign(size_t(document.sectionCount()), std::nullopt);
+        endResetModel();
+        emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+        emit jobChanged();
+    });
+    connect(&document, &JobDocument::jobChanged, this, [this] {
+        forget(0, rowCount() - 1);
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+        emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+        emit jobChanged();
+    });
+    connect(&document, &JobDocument::sectionChanged, this, [this](int row) {
+        forget(row, row);
+        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    });
+    connect(&document, &JobDocument::sectionsAboutToBeInserted, this,
+            [this](int row, int count) { beginInsertRows(QModelIndex(), row, row + count - 1); });
+    connect(&document, &JobDocument::sectionsInserted, this, [this](int row, int count) {
+        cells.insert(cells.begin() + row, size_t(count), std::nullopt);
+        endInsertRows();
+    });
+    connect(&document, &JobDocument::sectionsAboutToBeRemoved, this,
+            [this](int row, int count) { beginRemoveRows(QModelIndex(), row, row + count - 1); });
+    connect(&document, &JobDocument::sectionsRemoved, this, [this](int row, int count) {
+        cells.erase(cells.begin() + row, cells.begin() + row + count);
+        endRemoveRows();
+    });
     // Qt counts the destination before the move: one further when moving down.
-    beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
-    const auto rotateRange = [from, to](auto &items) {
+    connect(&document, &JobDocument::sectionAboutToBeMoved, this, [this](int from, int to) {
+        beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
+    });
+    connect(&document, &JobDocument::sectionMoved, this, [this](int from, int to) {
         if (from < to)
-            std::rotate(items.begin() + from, items.begin() + from + 1, items.begin() + to + 1);
+            std::rotate(cells.begin() + from, cells.begin() + from + 1, cells.begin() + to + 1);
         else
-            std::rotate(items.begin() + to, items.begin() + from, items.begin() + from + 1);
-    };
-    rotateRange(job_.sections);
-    rotateRange(layouts);
-    rotateRange(cells);
-    endMoveRows();
+            std::rotate(cells.begin() + to, cells.begin() + from, cells.begin() + from + 1);
+        endMoveRows();
+    });
 }

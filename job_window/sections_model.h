@@ -9,12 +9,11 @@
 #include <array>
 #include <vector>
 
-class QUndoStack;
+class JobDocument;
 
-// The job shown in the window: its sections one to a row, each with its
-// layout kept up to date. Edits made in the table become commands on the undo
-// stack; the commands change the job through the mutators below, which keep
-// the layouts current and tell the views.
+// The job's sections one to a row, as the window's table shows them, read
+// from the document. An edit made in the table becomes one of the document's
+// commands; the document tells this model of every change to its sections.
 class SectionsModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -42,7 +41,7 @@ public:
     // Why a cell cannot be used, or empty: for the status bar.
     static constexpr int ProblemRole = Qt::UserRole + 1;
 
-    SectionsModel(QUndoStack &undoStack, QChar decimalPoint, QObject *parent = nullptr);
+    SectionsModel(JobDocument &document, QChar decimalPoint, QObject *parent = nullptr);
 
     // The Ends column's heading and its two values, as the table and its
     // editor show them.
@@ -56,9 +55,9 @@ public:
     // The choices of a choice column, value and name; empty for other columns.
     static QList<std::pair<int, QString>> choices(int column);
 
-    const layout::Job &job() const { return job_; }
-    const layout::SectionLayout &sectionLayout(int row) const { return layouts.at(size_t(row)); }
-    const std::vector<layout::SectionLayout> &sectionLayouts() const { return layouts; }
+    const layout::Job &job() const;
+    const layout::SectionLayout &sectionLayout(int row) const;
+    const std::vector<layout::SectionLayout> &sectionLayouts() const;
     QChar decimalPoint() const { return decimalPoint_; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -67,14 +66,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
-
-    // Mutators for the undo commands; each tells the views.
-    void setJob(layout::Job job);             // a job of its own: a new or opened file
-    void replaceJob(const layout::Job &job);  // the same sections changed in place
-    void replaceSection(int row, const layout::Section &section);
-    void insertSections(int row, const std::vector<layout::Section> &sections);
-    std::vector<layout::Section> removeSections(int row, int count);
-    void moveSection(int from, int to);
 
 signals:
     // A cell edit that could not be taken, with the reason.
@@ -98,12 +89,15 @@ private:
     QString localised(const QString &sentence) const;
     QString gapText(const layout::SectionLayout &sectionLayout) const;
     QVariant displayText(int row, int column, bool forEditing) const;
+    QVariant choiceText(int row, int column, bool forEditing) const;
+    QVariant hint(int row, int column, bool inherited) const;
+    QVariant look(int row, int column, int role, bool inherited, const QString &problem) const;
     std::optional<layout::Section> edited(const layout::Section &section, int column, const QVariant &value);
-    void relayOut(int first, int last);
+    std::optional<layout::Section> editedChoice(const layout::Section &section, int column, const QVariant &value);
+    void followDocument();
+    void forget(int first, int last);
 
-    QUndoStack &undoStack;
+    JobDocument &document;
     QChar decimalPoint_;
-    layout::Job job_;
-    std::vector<layout::SectionLayout> layouts;
     mutable std::vector<std::optional<RowCells>> cells;  // one per section; empty until asked for
 };

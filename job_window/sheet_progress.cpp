@@ -33,7 +33,7 @@ void SheetProgressDialog::setShowDelay(int milliseconds)
     showDelay = milliseconds;
 }
 
-printing::SheetProgress SheetProgressDialog::progress()
+sheets::SheetProgress SheetProgressDialog::progress()
 {
     return [this](int done, int total) {
         if (dialog == nullptr)

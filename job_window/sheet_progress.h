@@ -27,7 +27,7 @@ public:
     void setOnCancel(std::function<void()> onCancel);
 
     // The callback to hand to the sheet painter.
-    printing::SheetProgress progress();
+    sheets::SheetProgress progress();
 
     // How long painting runs before the dialog shows; tests set 0.
     static void setShowDelay(int milliseconds);

@@ -3,6 +3,7 @@
 
 #include "increments.h"
 #include "job_file_keys.h"
+#include "job_words.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -94,9 +95,9 @@ public:
     }
 
     // One of a few words, as the value it stands for.
-    template <typename Value>
+    template <typename Value, std::size_t Size>
     std::optional<Value> choice(const QJsonObject &object, QLatin1StringView key, const QString &place,
-                                std::initializer_list<std::pair<QLatin1StringView, Value>> words)
+                                const std::array<job_words::Word<Value>, Size> &words)
     {
         const std::optional<QString> written = text(object, key, place);
         if (!written)
@@ -115,22 +116,17 @@ public:
 
     std::optional<Spacing> spacing(const QJsonObject &object, const QString &place)
     {
-        return choice<Spacing>(object, keys::kSpacing, place,
-                               {{keys::kEqual, Spacing::Equal}, {keys::kSame, Spacing::Same}});
+        return choice(object, keys::kSpacing, place, job_words::kSpacings);
     }
 
     std::optional<Centre> centre(const QJsonObject &object, const QString &place)
     {
-        return choice<Centre>(
-            object, keys::kCentre, place,
-            {{keys::kEither, Centre::Either}, {keys::kRailpin, Centre::Railpin}, {keys::kGap, Centre::Gap}});
+        return choice(object, keys::kCentre, place, job_words::kCentres);
     }
 
     std::optional<MeasuredBetween> measuredBetween(const QJsonObject &object, const QString &place)
     {
-        return choice<MeasuredBetween>(
-            object, keys::kMeasuredBetween, place,
-            {{keys::kFaces, MeasuredBetween::Faces}, {keys::kCentres, MeasuredBetween::Centres}});
+        return choice(object, keys::kMeasuredBetween, place, job_words::kBetweens);
     }
 
     QString problem;
@@ -190,9 +186,9 @@ Section readSection(Reader &reader, const QJsonValue &value, qsizetype index)
     section.railpinWidth = reader.measurement(object, keys::kRailpinWidth, sectionPlace(index, keys::kRailpinWidth));
     section.maximumGap = reader.measurement(object, keys::kMaximumGap, sectionPlace(index, keys::kMaximumGap));
     const std::optional<QString> ends = reader.text(object, keys::kEnds, sectionPlace(index, keys::kEnds));
-    if (ends == keys::kHalf)
-        section.ends = Ends::Half;
-    else if (ends && *ends != keys::kFull)
+    if (const std::optional<Ends> read = ends ? job_words::valueOf(job_words::kEnds, *ends) : std::nullopt)
+        section.ends = *read;
+    else if (ends)
         reader.fail(sectionPlace(index, keys::kEnds),
                     QCoreApplication::translate("layout", "must be \"full\" or \"half\""));
     section.count =
@@ -253,9 +249,9 @@ void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
 {
     job.name = reader.text(object, keys::kName, topPlace(keys::kName)).value_or(QString());
     const std::optional<QString> unit = reader.text(object, keys::kUnit, topPlace(keys::kUnit));
-    if (unit == keys::kMillimetres)
-        job.unit = Unit::Millimetres;
-    else if (unit && *unit != keys::kInches)
+    if (const std::optional<Unit> read = unit ? job_words::valueOf(job_words::kUnits, *unit) : std::nullopt)
+        job.unit = *read;
+    else if (unit)
         reader.fail(topPlace(keys::kUnit), QCoreApplication::translate("layout", "must be \"mm\" or \"in\""));
     // No default for a missing width or gap: a section that needs one says so
     // rather than being laid out with a value nobody wrote.

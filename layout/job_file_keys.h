@@ -49,16 +49,4 @@ inline constexpr QLatin1StringView kRailpinStock("railpinStock");
 inline constexpr QLatin1StringView kScrewsPerRailpin("screwsPerRailpin");
 inline constexpr QLatin1StringView kScrewsPerRailEnd("screwsPerRailEnd");
 
-inline constexpr QLatin1StringView kMillimetres("mm");
-inline constexpr QLatin1StringView kInches("in");
-inline constexpr QLatin1StringView kFull("full");
-inline constexpr QLatin1StringView kHalf("half");
-inline constexpr QLatin1StringView kEqual("equal");
-inline constexpr QLatin1StringView kSame("same");
-inline constexpr QLatin1StringView kEither("either");
-inline constexpr QLatin1StringView kRailpin("railpin");
-inline constexpr QLatin1StringView kGap("gap");
-inline constexpr QLatin1StringView kFaces("faces");
-inline constexpr QLatin1StringView kCentres("centres");
-
 }  // namespace layout::job_file_keys

@@ -2,6 +2,7 @@
 #include "job_file.h"
 
 #include "job_file_keys.h"
+#include "job_words.h"
 #include "section_layout.h"
 
 #include "file_writer.h"
@@ -56,29 +57,6 @@ QJsonObject orderObject(const OrderSettings &order)
     return object;
 }
 
-QLatin1StringView spacingWord(Spacing spacing)
-{
-    return spacing == Spacing::Same ? keys::kSame : keys::kEqual;
-}
-
-QLatin1StringView centreWord(Centre centre)
-{
-    switch (centre) {
-    case Centre::Railpin:
-        return keys::kRailpin;
-    case Centre::Gap:
-        return keys::kGap;
-    case Centre::Either:
-        break;
-    }
-    return keys::kEither;
-}
-
-QLatin1StringView betweenWord(MeasuredBetween between)
-{
-    return between == MeasuredBetween::Centres ? keys::kCentres : keys::kFaces;
-}
-
 bool given(const std::optional<QString> &text)
 {
     return text && !text->trimmed().isEmpty();
@@ -93,7 +71,7 @@ QJsonObject sectionObject(const Section &section)
         object.insert(keys::kRailpinWidth, *section.railpinWidth);
     if (section.maximumGap)
         object.insert(keys::kMaximumGap, *section.maximumGap);
-    object.insert(keys::kEnds, section.ends == Ends::Half ? keys::kHalf : keys::kFull);
+    object.insert(keys::kEnds, job_words::wordOf(job_words::kEnds, section.ends));
     if (section.count)
         object.insert(keys::kCount, *section.count);
     if (section.stair)
@@ -101,11 +79,11 @@ QJsonObject sectionObject(const Section &section)
     if (given(section.designGap))
         object.insert(keys::kDesignGap, *section.designGap);
     if (section.spacing)
-        object.insert(keys::kSpacing, spacingWord(*section.spacing));
+        object.insert(keys::kSpacing, job_words::wordOf(job_words::kSpacings, *section.spacing));
     if (section.centre)
-        object.insert(keys::kCentre, centreWord(*section.centre));
+        object.insert(keys::kCentre, job_words::wordOf(job_words::kCentres, *section.centre));
     if (section.measuredBetween)
-        object.insert(keys::kMeasuredBetween, betweenWord(*section.measuredBetween));
+        object.insert(keys::kMeasuredBetween, job_words::wordOf(job_words::kBetweens, *section.measuredBetween));
     return object;
 }
 
@@ -192,7 +170,7 @@ QJsonObject jobFieldsObject(const Job &job)
     object.insert(keys::kVersion, fileVersion(job));
     object.insert(keys::kName, job.name);
     if (metric)
-        object.insert(keys::kUnit, keys::kMillimetres);
+        object.insert(keys::kUnit, job_words::wordOf(job_words::kUnits, job.unit));
     object.insert(keys::kRailpinWidth, job.railpinWidth);
     object.insert(keys::kMaximumGap, job.maximumGap);
     if (hasStairsLimit(job))
@@ -206,11 +184,11 @@ QJsonObject jobFieldsObject(const Job &job)
     if (given(job.designGap))
         object.insert(keys::kDesignGap, *job.designGap);
     if (job.spacing != Spacing::Equal)
-        object.insert(keys::kSpacing, spacingWord(job.spacing));
+        object.insert(keys::kSpacing, job_words::wordOf(job_words::kSpacings, job.spacing));
     if (job.centre != Centre::Either)
-        object.insert(keys::kCentre, centreWord(job.centre));
+        object.insert(keys::kCentre, job_words::wordOf(job_words::kCentres, job.centre));
     if (job.measuredBetween != MeasuredBetween::Faces)
-        object.insert(keys::kMeasuredBetween, betweenWord(job.measuredBetween));
+        object.insert(keys::kMeasuredBetween, job_words::wordOf(job_words::kBetweens, job.measuredBetween));
     if (given(job.postWidth))
         object.insert(keys::kPostWidth, *job.postWidth);
     if (job.order)
@@ -234,7 +212,7 @@ qint64 sectionBytesAtMost(const Section &section, int depth)
         bytes += memberBytesAtMost(keys::kRailpinWidth.size(), textBytesAtMost(*section.railpinWidth), depth);
     if (section.maximumGap)
         bytes += memberBytesAtMost(keys::kMaximumGap.size(), textBytesAtMost(*section.maximumGap), depth);
-    bytes += memberBytesAtMost(keys::kEnds.size(), 2 + keys::kHalf.size() + keys::kFull.size(), depth);
+    bytes += memberBytesAtMost(keys::kEnds.size(), 2 + job_words::longestWord(job_words::kEnds), depth);
     if (section.count)
         bytes += memberBytesAtMost(keys::kCount.size(), kNumberBytes, depth);
     // The words of the layout's choices are shorter than 24 bytes.

@@ -166,9 +166,10 @@ std::optional<qint64> fewestRailpins(const Job &job, const SectionLayout &out)
     const double estimate = out.ends == Ends::Half ? out.horizontalRun / pitch : (out.horizontalRun - maximum) / pitch;
     if (!(estimate <= double(kMaximumRailpins + 2)))
         return std::nullopt;
+    // Two below the estimate the gap is still over the maximum: the walk
+    // goes up only.
     qint64 n = std::max<qint64>(1, qint64(std::ceil(estimate)) - 2);
-    while (n > 1 && exactGapOf(out, n - 1) <= maximum)
-        --n;
+    Q_ASSERT(n == 1 || exactGapOf(out, n - 1) > maximum);
     while (exactGapOf(out, n) > maximum)
         if (++n > kMaximumRailpins)
             return std::nullopt;

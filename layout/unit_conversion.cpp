@@ -13,6 +13,8 @@ namespace layout {
 namespace {
 
 constexpr double kMillimetreDecimals = 1e5;  // 1/32 in = 0.79375 mm needs five
+constexpr qint64 kMetricRuleMillimetres = 100;
+constexpr qint64 kThousandths = 1000;
 
 // The value in whole steps of 1 / stepsPerUnit. A value a hair from a whole
 // step is on it: 4 in is 101.6 mm exactly, which binary arithmetic holds as
@@ -157,7 +159,7 @@ Job convertedTo(const Job &job, Unit unit, ConversionReport *report)
 
 QStringList metricMaximumGapPresets(const QStringList &inchPresets)
 {
-    QStringList presets{QStringLiteral("100")};
+    QStringList presets{QString::number(kMetricRuleMillimetres)};
     for (const QString &inches : inchPresets) {
         const std::optional<double> value = measurementValue(inches, Unit::Inches);
         if (!value)
@@ -167,6 +169,19 @@ QStringList metricMaximumGapPresets(const QStringList &inchPresets)
             presets << QString::number(*millimetres);
     }
     return presets;
+}
+
+QString metricRuleInInches()
+{
+    const std::optional<qint64> thousandths =
+        wholeSteps(double(kMetricRuleMillimetres) / kMillimetresPerInch, double(kThousandths), Rounding::Down);
+    // 100 mm is a few inches: always a whole number of thousandths.
+    const qint64 steps = thousandths.value_or(0);
+    QString decimals = QString::number(steps % kThousandths).rightJustified(3, u'0');
+    while (decimals.endsWith(u'0'))
+        decimals.chop(1);
+    const QString whole = QString::number(steps / kThousandths);
+    return decimals.isEmpty() ? whole : whole + u'.' + decimals;
 }
 
 }  // namespace layout

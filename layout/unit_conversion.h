@@ -36,4 +36,8 @@ std::optional<QString> convertedMeasurement(const QString &text, Unit from, Unit
 // then each inch choice in whole millimetres rounded down (4 in is 101 mm).
 QStringList metricMaximumGapPresets(const QStringList &inchPresets);
 
+// The common metric rule of 100 mm in an inch job: to the thousandth of an
+// inch, rounded down as every limit is (3.937).
+QString metricRuleInInches();
+
 }  // namespace layout

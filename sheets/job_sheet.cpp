@@ -132,7 +132,7 @@ void SheetContent::section(const Section &section, const SectionLayout &laidOut,
     // the start of the marks table stay on one page.
     const double step = pages.lineStep();
     const QSizeF drawingSize(pages.width(), (laidOut.stair ? kStairDrawingInches : kLevelDrawingInches) * pages.inch());
-    const int pieces = laidOut.laidOut() ? printing::drawingPieces(painter, drawingSize, job, laidOut) : 1;
+    const int pieces = laidOut.laidOut() ? sheets::drawingPieces(painter, drawingSize, job, laidOut) : 1;
     double together = pages.headingHeight() + double(lines.size()) * step;
     if (laidOut.laidOut())
         together += 0.8 * step + drawingSize.height() + (pieces == 1 ? tableStart(laidOut.marks.size()) : 0);
@@ -151,7 +151,7 @@ void SheetContent::section(const Section &section, const SectionLayout &laidOut,
     pages.skip(0.4);
     for (int piece = 0; piece < pieces; ++piece) {
         if (const std::optional<QRectF> area = pages.block(drawingSize.height()))
-            printing::drawSection(painter, *area, job, laidOut, decimalPoint, piece, pieces);
+            sheets::drawSection(painter, *area, job, laidOut, decimalPoint, piece, pieces);
     }
     pages.skip(0.4);
 
@@ -284,7 +284,7 @@ void SheetContent::totalsBlock(const std::vector<SectionLayout> &layouts)
 
 }  // namespace
 
-namespace printing {
+namespace sheets {
 
 QString untitledJobName()
 {
@@ -413,4 +413,4 @@ QString writeJobPdf(const Job &job, const QString &path, const QPageSize &paper,
     return file_writer::writeFile(path, bytes);
 }
 
-}  // namespace printing
+}  // namespace sheets

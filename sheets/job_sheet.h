@@ -14,7 +14,7 @@ class QPagedPaintDevice;
 // The job sheet taken to the site: for each section a block with its inputs
 // and results, a to-scale drawing and the marks table, then the job's totals.
 // Vector text and lines only, so every number can be searched and copied.
-namespace printing {
+namespace sheets {
 
 // What a job without a name is called, on the sheet and in the job window.
 QString untitledJobName();
@@ -61,4 +61,4 @@ QString writeJobPdf(const layout::Job &job, const QString &path, const QPageSize
 QString writeJobPdf(const layout::Job &job, const QString &path, const QPageSize &paper, QChar decimalPoint,
                     const SheetProgress &progress, bool &cancelled);
 
-}  // namespace printing
+}  // namespace sheets

@@ -22,7 +22,7 @@ const std::vector<double> kRailpinColumns{0.2, 0.14, 0.14, 0.16, 0.36};
 
 }  // namespace
 
-namespace printing {
+namespace sheets {
 
 void paintOrderPage(SheetPages &pages, const layout::Job &job, const std::vector<layout::SectionLayout> &layouts,
                     QChar decimalPoint)
@@ -109,4 +109,4 @@ void paintOrderPage(SheetPages &pages, const layout::Job &job, const std::vector
     pages.setContinuation({});
 }
 
-}  // namespace printing
+}  // namespace sheets

@@ -10,7 +10,7 @@
 
 class SheetPages;
 
-namespace printing {
+namespace sheets {
 
 // The "To order" page of a job sheet, on a page of its own after the totals:
 // the rail boards with their cuts and offcuts, the railpins by length, the
@@ -18,4 +18,4 @@ namespace printing {
 void paintOrderPage(SheetPages &pages, const layout::Job &job, const std::vector<layout::SectionLayout> &layouts,
                     QChar decimalPoint);
 
-}  // namespace printing
+}  // namespace sheets

@@ -13,7 +13,7 @@ constexpr std::array<QStringView, 14> kLetterTerritories{u"US", u"CA", u"MX", u"
 
 }  // namespace
 
-namespace printing {
+namespace sheets {
 
 QPageSize paperSizeForLocale(const QString &localeName)
 {
@@ -42,4 +42,4 @@ QPageSize defaultPaperSize()
     return QPageSize(QPageSize::A4);
 }
 
-}  // namespace printing
+}  // namespace sheets

@@ -223,7 +223,7 @@ void drawGapDimension(QPainter &painter, const Plan &plan, double tangent, doubl
 
 }  // namespace
 
-namespace printing {
+namespace sheets {
 
 int drawingPieces(const QPainter &painter, const QSizeF &size, const layout::Job &job, const SectionLayout &section)
 {
@@ -409,4 +409,4 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
     return {scale, scaleText};
 }
 
-}  // namespace printing
+}  // namespace sheets

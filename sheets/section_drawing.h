@@ -15,7 +15,7 @@ class QPainter;
 // a stair, every distinct gap dimensioned, and the scale stated. Lengths are drawn
 // to one scale in both directions, so the drawing keeps its proportions in
 // any rectangle; it is centred in `area`.
-namespace printing {
+namespace sheets {
 
 struct DrawingScale
 {
@@ -39,4 +39,4 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
 int drawingPieces(const QPainter &painter, const QSizeF &size, const layout::Job &job,
                   const layout::SectionLayout &section);
 
-}  // namespace printing
+}  // namespace sheets

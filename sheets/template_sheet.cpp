@@ -48,7 +48,7 @@ LayoutKey keyOf(const SectionLayout &layout)
 
 }  // namespace
 
-namespace printing {
+namespace sheets {
 
 TemplatePlan::TemplatePlan(const layout::Job &job, const std::vector<SectionLayout> &sections, QSizeF page,
                            QChar decimalPoint)
@@ -304,4 +304,4 @@ TemplatePdf templatePdf(const layout::Job &job, const std::vector<SectionLayout>
     return made;
 }
 
-}  // namespace printing
+}  // namespace sheets

@@ -19,7 +19,7 @@ class QPainter;
 // each section a strip at 1:1 along the rail from post face to post face,
 // cut into landscape pages that overlap to be glued together, with a check
 // bar on every page to prove the print was not scaled.
-namespace printing {
+namespace sheets {
 
 // A template longer than this is refused: no railing needs one, and it bounds
 // the work a job file can ask for.
@@ -83,4 +83,4 @@ struct TemplatePdf
 TemplatePdf templatePdf(const layout::Job &job, const std::vector<layout::SectionLayout> &sections,
                         const QPageSize &paper, QChar decimalPoint = u'.');
 
-}  // namespace printing
+}  // namespace sheets

@@ -6,6 +6,7 @@
 #include "frm_job.h"
 #include "job_windows.h"
 #include "main_window_fixture.h"
+#include "sample_job.h"
 #include "sections_model.h"
 
 #include <QApplication>
@@ -47,26 +48,6 @@ inline QList<frmJob *> openJobWindows()
         if (auto *window = qobject_cast<frmJob *>(widget); window != nullptr && window->isVisible())
             windows.append(window);
     return windows;
-}
-
-// A level section and a stair, with a width of its own and half ends.
-inline layout::Job sampleJob()
-{
-    layout::Job job;
-    job.name = QStringLiteral("Porch");
-    layout::Section deck;
-    deck.name = QStringLiteral("Deck");
-    deck.length = QStringLiteral("36");
-    layout::Section stair;
-    stair.name = QStringLiteral("Stair");
-    stair.length = QStringLiteral("60");
-    stair.railpinWidth = QStringLiteral("1 1/2");
-    stair.ends = layout::Ends::Half;
-    stair.stair = layout::Stair();
-    stair.stair->rise = QStringLiteral("7");
-    stair.stair->run = QStringLiteral("11");
-    job.sections = {deck, stair};
-    return job;
 }
 
 // A job window of its own on the given job, shown and active, with a watcher

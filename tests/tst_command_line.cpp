@@ -368,6 +368,18 @@ private slots:
                "6\t677\t694\t712\t220\n"
                "7\t795\t813\t830\t101\n"
             << 8;
+        // A gap of 9 5/6 mm: railpin 15's right edge is 432.5 mm exactly, and
+        // every mark halfway between two millimetres goes to the lower one.
+        QTest::newRow("millimetres, halfway marks")
+            << QStringList{"--unit", "mm", "--length", "500", "--width", "19", "--count", "17", "--max-gap", "100"}
+            << "Railpin\tLeft edge (mm)\tCentre (mm)\tRight edge (mm)\tCentre from right post (mm)\n"
+               "1\t10\t19\t29\t481\n2\t39\t48\t58\t452\n3\t67\t77\t86\t423\n4\t96\t106\t115\t394\n"
+               "5\t125\t135\t144\t365\n6\t154\t163\t173\t336\n7\t183\t192\t202\t308\n"
+               "8\t212\t221\t231\t279\n9\t240\t250\t259\t250\n10\t269\t279\t288\t221\n"
+               "11\t298\t308\t317\t192\n12\t327\t336\t346\t163\n13\t356\t365\t375\t135\n"
+               "14\t385\t394\t404\t106\n15\t413\t423\t432\t77\n16\t442\t452\t461\t48\n"
+               "17\t471\t481\t490\t19\n"
+            << 18;
         QTest::newRow("millimetres to the half")
             << QStringList{"--unit",  "mm", "--mark-step", "0.5", "--length", "914",
                            "--width", "35", "--max-gap",   "500", "--count",  "1"}

@@ -94,7 +94,7 @@ QString writeOutput(const QString &kind, const QString &path)
 {
     if (kind == QLatin1String("job"))
         return layout::writeJobFile(largeJob(400), path);
-    return printing::writeJobPdf(largeJob(20), path, QPageSize(QPageSize::A4));
+    return sheets::writeJobPdf(largeJob(20), path, QPageSize(QPageSize::A4));
 }
 
 // How much a full write takes on the disk: its pages, and one to spare.

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "calculator_section.h"
 #include "cell_text.h"
+#include "job_document.h"
 #include "sections_model.h"
 #include "tab_separated.h"
 
 #include <QStandardItemModel>
 #include <QTest>
-#include <QUndoStack>
 
 Q_DECLARE_METATYPE(std::optional<qint64>)
 
@@ -216,12 +216,12 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QChar, decimalPoint);
         QFETCH(bool, readable);
-        QUndoStack undoStack;
-        SectionsModel model(undoStack, decimalPoint);
+        JobDocument document;
+        SectionsModel model(document, decimalPoint);
         layout::Job job;
         job.sections.resize(1);
         job.sections[0].length = typed.isEmpty() ? stored : QStringLiteral("36");
-        model.setJob(job);
+        document.showJob(job);
         const QModelIndex length = model.index(0, SectionsModel::Length);
         if (!typed.isEmpty())
             QVERIFY(model.setData(length, typed));
@@ -234,8 +234,8 @@ private slots:
     // a stair's unknown fields kept through an edit of its slope.
     void sectionsModel()
     {
-        QUndoStack undoStack;
-        SectionsModel model(undoStack, u',');
+        JobDocument document;
+        SectionsModel model(document, u',');
         layout::Job job;
         job.sections.resize(2);
         job.sections[0].length = QStringLiteral("36");
@@ -243,7 +243,7 @@ private slots:
         job.sections[1].length = QStringLiteral("48");
         job.sections[1].stair = layout::Stair{QStringLiteral("7"), QStringLiteral("11"), std::nullopt};
         job.sections[1].stair->unknownFields.insert(QStringLiteral("treads"), 12);
-        model.setJob(job);
+        document.showJob(job);
         QCOMPARE(model.index(0, SectionsModel::Gap).data(Qt::ToolTipRole).toString(),
                  QStringLiteral("the gap of 4,854167 (4 7/8) with 5 railpins is wider than the maximum gap of 4"));
         QVERIFY(model.setData(model.index(1, SectionsModel::Slope), QStringLiteral("8 : 10")));

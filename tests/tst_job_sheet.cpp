@@ -3,9 +3,11 @@
 #include "measurement.h"
 #include "pdf_text.h"
 #include "section_layout.h"
+#include "sheet_pages.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,8 +59,8 @@ QByteArray sheetPdf(const layout::Job &job, const QPageSize &paper = QPageSize(Q
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setResolution(dpi);
-    writer.setPageLayout(printing::sheetPageLayout(paper));
-    const QString failure = printing::paintJobSheet(writer, job);
+    writer.setPageLayout(sheets::sheetPageLayout(paper));
+    const QString failure = sheets::paintJobSheet(writer, job);
     return failure.isEmpty() ? buffer.data() : QByteArray();
 }
 
@@ -78,6 +80,40 @@ class TestJobSheet : public QObject
     Q_OBJECT
 
 private slots:
+    // Blocks that exactly fill what is left of a page stay on it; the next
+    // one starts a new page. Heights of whole dots add up exactly.
+    void exactlyFullPage_data()
+    {
+        QTest::addColumn<int>("blocks");  // of 64 dots, on a content 640 dots high
+        QTest::addColumn<bool>("keepTogether");
+        QTest::addColumn<double>("lastTop");
+        QTest::newRow("ten fill the page") << 10 << false << 576.0;
+        QTest::newRow("ten, the last kept together") << 10 << true << 576.0;
+        QTest::newRow("the eleventh on the next page") << 11 << false << 0.0;
+    }
+    void exactlyFullPage()
+    {
+        QFETCH(int, blocks);
+        QFETCH(bool, keepTogether);
+        QFETCH(double, lastTop);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(1200);
+        QPainter painter(&writer);
+        SheetPages pages(painter, writer, QRectF(0, 0, 4000, 640), 0, SheetPages::Style());
+        std::optional<QRectF> last;
+        for (int block = 0; block < blocks; ++block) {
+            if (keepTogether && block + 1 == blocks)
+                pages.keepTogether(64);
+            last = pages.block(64);
+            QVERIFY(last.has_value());
+        }
+        QCOMPARE(last->top(), lastTop);
+        QCOMPARE(last->height(), 64.0);
+        QVERIFY(pages.error().isEmpty());
+    }
+
     void initTestCase()
     {
         if (!havePdfToText())
@@ -301,7 +337,7 @@ private slots:
     {
         QFETCH(QPageSize, paper);
         QFETCH(int, dpi);
-        const QPageLayout page = printing::sheetPageLayout(paper);
+        const QPageLayout page = sheets::sheetPageLayout(paper);
         QCOMPARE(page.pageSize().id(), paper.id());
         QCOMPARE(page.orientation(), QPageLayout::Portrait);
         QCOMPARE(page.margins(QPageLayout::Millimeter), QMarginsF(15, 15, 15, 15));
@@ -310,7 +346,7 @@ private slots:
         job.sections.push_back(section(QStringLiteral("Back"), QStringLiteral("300")));
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("deck.pdf"));
-        QCOMPARE(printing::writeJobPdf(job, path, paper), QString());
+        QCOMPARE(sheets::writeJobPdf(job, path, paper), QString());
         QFile exported(path);
         QVERIFY(exported.open(QIODevice::ReadOnly));
         const QStringList exportedPages = pdfText(exported.readAll()).value_or(QString()).split(u'\f');
@@ -331,7 +367,7 @@ private slots:
         old.write("old sheet");
         old.close();
 
-        QCOMPARE(printing::writeJobPdf(barDeck(), path, QPageSize(QPageSize::A4)), QString());
+        QCOMPARE(sheets::writeJobPdf(barDeck(), path, QPageSize(QPageSize::A4)), QString());
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QByteArray pdf = written.readAll();
@@ -355,7 +391,7 @@ private slots:
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder")));
         const QString path = relativePath.isEmpty() ? QString() : folder.filePath(relativePath);
 
-        const QString failure = printing::writeJobPdf(barDeck(), path, QPageSize(QPageSize::A4));
+        const QString failure = sheets::writeJobPdf(barDeck(), path, QPageSize(QPageSize::A4));
         QVERIFY(!failure.isEmpty());
         QVERIFY2(failure.contains(QDir::toNativeSeparators(path)), qPrintable(failure));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
@@ -374,7 +410,7 @@ private slots:
             section.length = QStringLiteral("120000");
             section.count = 10000;
         }
-        const QString failure = printing::writeJobPdf(job, path, QPageSize(QPageSize::A4));
+        const QString failure = sheets::writeJobPdf(job, path, QPageSize(QPageSize::A4));
         QCOMPARE(failure, layout::workBudgetProblem(job));
         QVERIFY(!failure.isEmpty() && !failure.contains(path));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
@@ -403,7 +439,7 @@ private slots:
         const layout::Job job = barDeck();
         QList<int> counts;
         bool cancelled = false;
-        const QString failure = printing::writeJobPdf(
+        const QString failure = sheets::writeJobPdf(
             job, path, QPageSize(QPageSize::A4), u'.',
             [&](int done, int total) {
                 counts.append(done);
@@ -455,7 +491,7 @@ private slots:
     {
         QFETCH(QString, locale);
         QFETCH(QPageSize::PageSizeId, paper);
-        QCOMPARE(printing::paperSizeForLocale(locale).id(), paper);
+        QCOMPARE(sheets::paperSizeForLocale(locale).id(), paper);
     }
 
     void paperSettingFirst_data()
@@ -488,7 +524,7 @@ private slots:
         const QByteArray values[] = {lcPaper, lcAll, lang};
         for (int index = 0; index < 3; ++index)
             qputenv(names[index], values[index]);
-        const QPageSize::PageSizeId chosen = printing::defaultPaperSize().id();
+        const QPageSize::PageSizeId chosen = sheets::defaultPaperSize().id();
         for (int index = 0; index < 3; ++index)
             qputenv(names[index], saved[index]);
         QCOMPARE(chosen, paper);

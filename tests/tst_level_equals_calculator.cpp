@@ -97,7 +97,7 @@ QString drawnGap(const layout::Job &job, const layout::SectionLayout &laid)
     RecordingPaintDevice device(QSize(8000, 3000));
     {
         QPainter painter(&device);
-        printing::drawSection(painter, QRectF(0, 0, 8000, 3000), job, laid, u'.');
+        sheets::drawSection(painter, QRectF(0, 0, 8000, 3000), job, laid, u'.');
     }
     // Not the scale, nor a railpin's number.
     for (const QString &text : device.recording().texts) {
@@ -115,7 +115,7 @@ QStringList sheetGaps(const layout::Job &job)
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    if (!printing::paintJobSheet(writer, job).isEmpty())
+    if (!sheets::paintJobSheet(writer, job).isEmpty())
         return {};
     QStringList gaps;
     static const QRegularExpression gapLine(QStringLiteral("^\\s*(Gap: .*?)\\s*$"),

@@ -61,6 +61,29 @@ class TestSectionDrawing : public QObject
     Q_OBJECT
 
 private slots:
+    // A section that exactly fills the drawing's width at a familiar scale is
+    // drawn at that scale, not the next smaller one. 36 in and two 3 1/2 in
+    // posts are 43 in: 2,150 dots at 1,200 dpi are 1:24 exactly.
+    void exactFitKeepsTheScale_data()
+    {
+        QTest::addColumn<double>("width");  // of the area, in dots
+        QTest::addColumn<QString>("scale");
+        QTest::newRow("exactly 1:12") << 4300.0 << "Scale 1:12";
+        QTest::newRow("a dot short of 1:12") << 4299.0 << "Scale 1:16";
+        QTest::newRow("exactly 1:24") << 2150.0 << "Scale 1:24";
+        QTest::newRow("a dot short of 1:24") << 2149.0 << "Scale 1:32";
+    }
+    void exactFitKeepsTheScale()
+    {
+        QFETCH(double, width);
+        QFETCH(QString, scale);
+        const layout::Job job = jobOf(layout::Unit::Inches, "1 3/8", "4", sectionOf("36"));
+        const layout::SectionLayout laidOut = layout::layOut(job, job.sections.front());
+        RecordingPaintDevice paper(QSize(5000, 5000), 1200);
+        QPainter painter(&paper);
+        QCOMPARE(sheets::drawSection(painter, QRectF(0, 0, width, 4000), job, laidOut).text, scale);
+    }
+
     void drawnToTheStatedScale_data()
     {
         QTest::addColumn<layout::Job>("job");
@@ -113,7 +136,7 @@ private slots:
         RecordingPaintDevice paper(device, dpi);
         const QRectF area(QPointF(0, 0), QSizeF(device));
         QPainter painter(&paper);
-        const printing::DrawingScale scale = printing::drawSection(painter, area, job, laidOut);
+        const sheets::DrawingScale scale = sheets::drawSection(painter, area, job, laidOut);
         painter.end();
         const RecordingPaintDevice::Recording &drawn = paper.recording();
 
@@ -236,7 +259,7 @@ private slots:
         {
             RecordingPaintDevice measuring(size);
             QPainter painter(&measuring);
-            pieces = printing::drawingPieces(painter, QSizeF(size), job, laidOut);
+            pieces = sheets::drawingPieces(painter, QSizeF(size), job, laidOut);
         }
         QCOMPARE(pieces > 1, inPieces);
 
@@ -246,8 +269,7 @@ private slots:
         for (int piece = 0; piece < pieces; ++piece) {
             RecordingPaintDevice paper(size);
             QPainter painter(&paper);
-            const printing::DrawingScale drawn =
-                printing::drawSection(painter, area, job, laidOut, u'.', piece, pieces);
+            const sheets::DrawingScale drawn = sheets::drawSection(painter, area, job, laidOut, u'.', piece, pieces);
             painter.end();
             QVERIFY2(piece == 0 || drawn.devicePerUnit == scale, "every piece at one scale");
             scale = drawn.devicePerUnit;
@@ -294,7 +316,7 @@ private slots:
 
         RecordingPaintDevice paper(QSize(9000, 2600));
         QPainter painter(&paper);
-        const printing::DrawingScale scale = printing::drawSection(painter, QRectF(0, 0, 9000, 2600), job, laidOut);
+        const sheets::DrawingScale scale = sheets::drawSection(painter, QRectF(0, 0, 9000, 2600), job, laidOut);
         painter.end();
         QCOMPARE(scale.devicePerUnit, 0.0);
         QVERIFY(paper.recording().shapes.empty());

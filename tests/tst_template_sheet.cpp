@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <set>
 
 using layout::Job;
 using layout::Section;
@@ -27,7 +28,7 @@ QSizeF letterLandscape()
         .size();
 }
 
-std::vector<RecordingPaintDevice::Recording> paintAll(const printing::TemplatePlan &plan, QSizeF page)
+std::vector<RecordingPaintDevice::Recording> paintAll(const sheets::TemplatePlan &plan, QSizeF page)
 {
     std::vector<RecordingPaintDevice::Recording> pages;
     for (int index = 0; index < plan.pageCount(); ++index) {
@@ -142,7 +143,7 @@ private slots:
         QVERIFY2(layouts[0].laidOut(), qPrintable(layouts[0].problems.join(u' ')));
 
         const QSizeF page = letterLandscape();
-        const printing::TemplatePlan plan(job, layouts, page);
+        const sheets::TemplatePlan plan(job, layouts, page);
         const std::vector<RecordingPaintDevice::Recording> pages = paintAll(plan, page);
         QVERIFY(pages.size() > 1);
 
@@ -206,6 +207,60 @@ private slots:
         QVERIFY(pages.back().texts.contains(QStringLiteral("right post")));
     }
 
+    // A railpin that a page shows only in part is drawn on that page all the
+    // same, outline and number: at a page's start, at its end, and with an
+    // edge exactly on the page's edge. 40 in with 14 railpins of 1 1/4 has
+    // gaps of exactly 1 1/2; pages 10 in wide start every 9 in from -3/4, so
+    // railpin 3 ends exactly where page 2 starts (8 1/4) and railpin 13
+    // straddles the start of page 5 (35 1/4).
+    void straddlingRailpinsOnEveryPage_data()
+    {
+        QTest::addColumn<QSizeF>("page");
+        QTest::addColumn<int>("straddlers");  // railpins shown in part on some page, at least
+        QTest::newRow("10 in pages, an edge on a page's edge") << QSizeF(10, 7.5) << 3;
+        // 10 1/2 in pages: railpin 4 begins exactly where page 1 ends (9 3/4).
+        QTest::newRow("10 1/2 in pages, an edge on a page's end") << QSizeF(10.5, 7.5) << 3;
+        QTest::newRow("Letter, landscape") << letterLandscape() << 1;
+    }
+    void straddlingRailpinsOnEveryPage()
+    {
+        QFETCH(QSizeF, page);
+        QFETCH(int, straddlers);
+        Job job;
+        job.maximumGap = QStringLiteral("4");
+        Section section = sectionOf(QStringLiteral("Front"), QStringLiteral("40"));
+        section.railpinWidth = QStringLiteral("1 1/4");
+        section.count = 14;
+        job.sections = {section};
+        const std::vector<SectionLayout> layouts{layout::layOut(job, section)};
+        QVERIFY(layouts[0].laidOut());
+        QCOMPARE(layouts[0].exactGap, 1.5);
+        const sheets::TemplatePlan plan(job, layouts, page);
+        const std::vector<RecordingPaintDevice::Recording> pages = paintAll(plan, page);
+        const std::vector<double> firstLines = longUprightLines(pages[0]);
+        QVERIFY(!firstLines.empty());
+        const double leftFace = *std::min_element(firstLines.begin(), firstLines.end());
+        const double step = (page.width() - 1) * kDpi;  // pages overlap by an inch
+        const double pageWidth = page.width() * kDpi;
+        std::set<int> inPart;
+        for (std::size_t index = 0; index < pages.size(); ++index) {
+            const std::vector<double> sides = tallShapeSides(pages[index]);
+            for (const layout::RailpinMarks &railpin : layouts[0].marks) {
+                const double left = leftFace + railpin.leftEdge * kDpi - double(index) * step;
+                const double right = leftFace + railpin.rightEdge * kDpi - double(index) * step;
+                if (right < -0.5 || left > pageWidth + 0.5)
+                    continue;
+                if (left < -0.5 || right > pageWidth + 0.5 || std::abs(left) <= 0.5 || std::abs(right) <= 0.5 ||
+                    std::abs(left - pageWidth) <= 0.5 || std::abs(right - pageWidth) <= 0.5)
+                    inPart.insert(railpin.railpin);
+                const QString where = QStringLiteral("railpin %1 on page %2").arg(railpin.railpin).arg(index + 1);
+                QVERIFY2(near(sides, left, 0.5) && near(sides, right, 0.5), qPrintable(where));
+                QVERIFY2(pages[index].texts.contains(QString::number(railpin.railpin)), qPrintable(where));
+            }
+        }
+        QVERIFY2(int(inPart.size()) >= straddlers, qPrintable(QString::number(inPart.size())));
+    }
+
     // Sections that would be marked the same share one strip naming all of
     // them; a different one gets its own.
     void sameLayoutsShareAStrip()
@@ -219,7 +274,7 @@ private slots:
         for (const Section &section : job.sections)
             layouts.push_back(layout::layOut(job, section));
         const QSizeF page = letterLandscape();
-        const printing::TemplatePlan plan(job, layouts, page);
+        const sheets::TemplatePlan plan(job, layouts, page);
         QCOMPARE(plan.stripCount(), 2);
         const std::vector<RecordingPaintDevice::Recording> pages = paintAll(plan, page);
         QVERIFY(pages.front().texts.join(u' ').contains(QStringLiteral("Front, Back")));
@@ -232,8 +287,8 @@ private slots:
     {
         Job job;
         job.sections = {sectionOf(QStringLiteral("Pier"), QStringLiteral("6000"))};
-        const printing::TemplatePdf made =
-            printing::templatePdf(job, {layout::layOut(job, job.sections[0])}, QPageSize(QPageSize::Letter));
+        const sheets::TemplatePdf made =
+            sheets::templatePdf(job, {layout::layOut(job, job.sections[0])}, QPageSize(QPageSize::Letter));
         QVERIFY(made.tooLarge);
         QVERIFY(made.bytes.isEmpty());
         QVERIFY2(made.failure.contains(QStringLiteral("500")), qPrintable(made.failure));

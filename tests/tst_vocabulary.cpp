@@ -15,10 +15,11 @@ class TestVocabulary : public QObject
     {
         QStringList found;
         const QString root = QStringLiteral(RAILPIN_SOURCE_DIR);
-        for (const char *folder : {"math", "layout", "sheets", "printing", "main_window", "job_window", "about_box",
-                                   "app", "window_placement", "translations"}) {
-            QDirIterator files(root + u'/' + QLatin1String(folder), {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
-                               QDir::Files, QDirIterator::Subdirectories);
+        // The build's one list of product folders.
+        const QStringList folders = QStringLiteral(RAILPIN_PRODUCT_FOLDERS).split(u',');
+        for (const QString &folder : folders) {
+            QDirIterator files(root + u'/' + folder, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                               QDirIterator::Subdirectories);
             while (files.hasNext()) {
                 QFile file(files.next());
                 if (file.open(QIODevice::ReadOnly) && pattern.match(QString::fromUtf8(file.readAll())).hasMatch())
@@ -42,7 +43,7 @@ private slots:
         QTest::newRow("decimal point lookup") << R"(QLocale\([^)]*\)\s*\.\s*decimalPoint\s*\()"
                                               << "math/number_text.h";
         QTest::newRow("busy pointer") << R"(setOverrideCursor\s*\(\s*(QCursor\()?Qt::WaitCursor)"
-                                      << "printing/busy_pointer.h";
+                                      << "gui_helpers/busy_pointer.h";
     }
     void definedOnce()
     {

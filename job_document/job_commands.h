@@ -7,22 +7,22 @@
 
 #include <vector>
 
-class SectionsModel;
+class JobDocument;
 
-// Every change to a job in the window is one of these commands on the
-// window's undo stack, so that undo, the unsaved mark and the question on
-// closing all follow from the stack.
+// Every change to an open job is one of these commands on its document's
+// undo stack, so that undo, the unsaved mark and the question on closing all
+// follow from the stack.
 
 class SetSectionCommand : public QUndoCommand
 {
 public:
-    SetSectionCommand(SectionsModel &model, int row, layout::Section before, layout::Section after,
+    SetSectionCommand(JobDocument &document, int row, layout::Section before, layout::Section after,
                       const QString &text);
     void undo() override;
     void redo() override;
 
 private:
-    SectionsModel &model;
+    JobDocument &document;
     int row;
     layout::Section before;
     layout::Section after;
@@ -32,7 +32,7 @@ private:
 class SetJobCommand : public QUndoCommand
 {
 public:
-    SetJobCommand(SectionsModel &model, layout::Job before, layout::Job after, const QString &text);
+    SetJobCommand(JobDocument &document, layout::Job before, layout::Job after, const QString &text);
     void undo() override;
     void redo() override;
 
@@ -43,20 +43,34 @@ protected:
     bool changesNothing() const { return before == after; }
 
 private:
-    SectionsModel &model;
+    JobDocument &document;
     layout::Job before;
     layout::Job after;
+};
+
+// A change of the job's fields; consecutive ones with the same merge id
+// (each arrow press of a spin box) become one, and one that ends where it
+// began is dropped, so that a job saved there is clean again.
+class JobFieldCommand : public SetJobCommand
+{
+public:
+    JobFieldCommand(JobDocument &document, layout::Job before, layout::Job after, const QString &text, int mergeId);
+    int id() const override { return mergeId; }
+    bool mergeWith(const QUndoCommand *other) override;
+
+private:
+    int mergeId;
 };
 
 class InsertSectionsCommand : public QUndoCommand
 {
 public:
-    InsertSectionsCommand(SectionsModel &model, int row, std::vector<layout::Section> sections, const QString &text);
+    InsertSectionsCommand(JobDocument &document, int row, std::vector<layout::Section> sections, const QString &text);
     void undo() override;
     void redo() override;
 
 private:
-    SectionsModel &model;
+    JobDocument &document;
     int row;
     std::vector<layout::Section> sections;
 };
@@ -64,12 +78,12 @@ private:
 class RemoveSectionsCommand : public QUndoCommand
 {
 public:
-    RemoveSectionsCommand(SectionsModel &model, int row, int count, const QString &text);
+    RemoveSectionsCommand(JobDocument &document, int row, int count, const QString &text);
     void undo() override;
     void redo() override;
 
 private:
-    SectionsModel &model;
+    JobDocument &document;
     int row;
     int count;
     std::vector<layout::Section> removed;
@@ -78,12 +92,12 @@ private:
 class MoveSectionCommand : public QUndoCommand
 {
 public:
-    MoveSectionCommand(SectionsModel &model, int from, int to, const QString &text);
+    MoveSectionCommand(JobDocument &document, int from, int to, const QString &text);
     void undo() override;
     void redo() override;
 
 private:
-    SectionsModel &model;
+    JobDocument &document;
     int from;
     int to;
 };

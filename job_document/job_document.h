@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#pragma once
+
+#include "job.h"
+#include "job_fields.h"
+#include "section_layout.h"
+#include "unit_conversion.h"
+
+#include <QObject>
+#include <QUndoStack>
+
+#include <vector>
+
+// One open job apart from any window: the job, each section's layout kept
+// current, its file and saved state, and the undo stack whose clean state is
+// the saved state. Every edit is a command on that stack. It never asks the
+// user anything: a window asks and tells it the answer, and the names of the
+// commands come from the window, in the user's language.
+class JobDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit JobDocument(QObject *parent = nullptr);
+    ~JobDocument() override;
+
+    const layout::Job &job() const { return job_; }
+    int sectionCount() const { return int(job_.sections.size()); }
+    const layout::SectionLayout &sectionLayout(int row) const { return layouts.at(size_t(row)); }
+    const std::vector<layout::SectionLayout> &sectionLayouts() const { return layouts; }
+    QString filePath() const { return path; }
+    bool isModified() const { return !undoStack_.isClean(); }
+    QUndoStack &undoStack() { return undoStack_; }
+
+    // A job of its own, new and unsaved: no file and no history.
+    void showJob(layout::Job job);
+
+    // Opens a job file. On failure the document stays as it was and `error`
+    // says why; on success `unused` lists the fields this program keeps but
+    // does not use.
+    struct Opened
+    {
+        bool opened = false;
+        QString error;
+        std::vector<layout::UnusedField> unused;
+    };
+    Opened open(const QString &file);
+    // Saves through the checked writer. Empty when saved: the document is then
+    // clean and has the file as its path. Otherwise the reason, and nothing
+    // changes: the job stays unsaved and the old file whole.
+    QString saveTo(const QString &target);
+    // A file name for the job in its own folder (the home folder for a new
+    // job), with `untitled` when the job has neither file nor name.
+    QString suggestedFileName(const QString &suffix, const QString &untitled) const;
+
+    // The edits. Each returns why it was refused (the job would be past the
+    // file's or the work's limits), or empty when it is on the stack.
+    // Consecutive job changes with the same merge id (>= 0) undo as one, and
+    // disappear when they end where they began.
+    QString changeJob(const layout::Job &after, const QString &text, int mergeId = -1);
+    QString changeSection(int row, const layout::Section &after, const QString &text);
+    QString insertSection(int row, const layout::Section &section, const QString &text);
+    void removeSection(int row, const QString &text);
+    void moveSection(int from, int to, const QString &text);
+    // The given sections take the automatic count again, as one command.
+    void automaticCount(const std::vector<int> &rows, const QString &text);
+    // Which of the rows have a fixed count, first row first, each once.
+    std::vector<int> withFixedCount(std::vector<int> rows) const;
+
+    // A job with only the default lengths takes the new unit's defaults
+    // without a question; otherwise the user chooses.
+    enum class UnitChange { Convert, KeepNumbers, Cancel };
+    bool unitChangeAsks(layout::Unit unit) const;
+    // The unit changed as answered, under the command name `text`; what
+    // converting rounded is reported.
+    layout::ConversionReport changeUnit(layout::Unit unit, UnitChange answer, const QString &text);
+    // Every length converted to the unit, whatever the job holds.
+    layout::ConversionReport convert(layout::Unit unit, const QString &text);
+
+    // The equal gap of the longest laid-out section rounded down to the
+    // increment or the mark step: where the same spacing starts when the job
+    // has no design gap. Empty when no section is laid out.
+    QString proposedSpacing() const;
+
+signals:
+    // A job of its own replaces the one shown: every row anew.
+    void jobAboutToBeReplaced();
+    void jobReplaced();
+    // The job's own fields or unit changed; every section is laid out again.
+    void jobChanged();
+    void sectionChanged(int row);
+    void sectionsAboutToBeInserted(int row, int count);
+    void sectionsInserted(int row, int count);
+    void sectionsAboutToBeRemoved(int row, int count);
+    void sectionsRemoved(int row, int count);
+    void sectionAboutToBeMoved(int from, int to);
+    void sectionMoved(int from, int to);
+
+private:
+    // The commands change the job only through these, which keep the
+    // layouts current and tell whoever shows the job.
+    friend class SetSectionCommand;
+    friend class SetJobCommand;
+    friend class InsertSectionsCommand;
+    friend class RemoveSectionsCommand;
+    friend class MoveSectionCommand;
+    void setJob(layout::Job job);
+    void replaceJob(const layout::Job &job);
+    void replaceSection(int row, const layout::Section &section);
+    void insertSections(int row, const std::vector<layout::Section> &sections);
+    std::vector<layout::Section> removeSections(int row, int count);
+    void moveSectionRow(int from, int to);
+    void relayOut(int first, int last);
+
+    layout::Job job_;
+    std::vector<layout::SectionLayout> layouts;
+    QString path;
+    QUndoStack undoStack_;
+};

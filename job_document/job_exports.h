@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#pragma once
+
+#include "job.h"
+#include "job_sheet.h"
+#include "section_layout.h"
+
+#include <QPageSize>
+#include <QString>
+
+#include <vector>
+
+// What an open job writes where: the job sheet as a PDF, the full-size
+// template, the marks as CSV and the drawing as SVG or DXF, each through the
+// checked writer. Each returns why nothing was written, or empty.
+namespace job_exports {
+
+// Every section laid out, or why not: a file that silently left a section out
+// would be taken for the whole job.
+struct LaidOut
+{
+    std::vector<layout::SectionLayout> layouts;
+    bool noSections = false;
+    int failedSection = -1;  // the first section that cannot be laid out
+    QString problem;         // its reason
+    bool ok() const { return !noSections && failedSection < 0; }
+};
+LaidOut laidOutSections(const layout::Job &job);
+
+enum class DrawingFormat { Svg, Dxf };
+// The target name's own suffix wins over the file type left chosen.
+DrawingFormat drawingFormat(const QString &target, DrawingFormat chosen);
+
+QString writeMarksCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, const QString &target);
+QString writeDrawing(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, const QString &target,
+                     DrawingFormat format);
+
+// The template is made first and then written: either can fail.
+struct TemplateWritten
+{
+    QString madeFailure;
+    QString writeFailure;
+};
+TemplateWritten writeTemplate(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts,
+                              const QString &target, const QPageSize &paper, QChar decimalPoint);
+
+}  // namespace job_exports

@@ -1,0 +1,238 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "job_outputs.h"
+
+#include "dialog_presenter.h"
+#include "display_text.h"
+#include "frm_job.h"
+#include "job_document.h"
+#include "job_exports.h"
+#include "job_sheet.h"
+#include "print_server.h"
+#include "sheet_progress.h"
+#include "template_sheet.h"
+#include "ui_frm_job.h"
+
+#include <QDir>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStatusBar>
+
+JobOutputs::JobOutputs(frmJob &window, Ui::frmJob &ui, JobDocument &document, QChar decimalPoint)
+    : window(window), ui(ui), document(document), decimalPoint(decimalPoint)
+{
+}
+
+void JobOutputs::connectActions()
+{
+    QObject::connect(ui.mnuFilePrint, &QAction::triggered, &window, [this] { print(); });
+    QObject::connect(ui.mnuFilePrintPreview, &QAction::triggered, &window, [this] { printPreview(); });
+    QObject::connect(ui.mnuFileExportPdf, &QAction::triggered, &window, [this] { exportPdf(); });
+    QObject::connect(ui.mnuFileExportMarksCsv, &QAction::triggered, &window, [this] { exportMarksCsv(); });
+    QObject::connect(ui.mnuFileExportDrawing, &QAction::triggered, &window, [this] { exportDrawing(); });
+    QObject::connect(ui.mnuFileExportTemplate, &QAction::triggered, &window, [this] { exportTemplate(); });
+    QObject::connect(ui.mnuFilePrintTemplate, &QAction::triggered, &window, [this] { printTemplate(); });
+}
+
+// Every print command asks the print server first: Qt itself would wait on a
+// server that does not answer with no time limit.
+bool JobOutputs::printServerAnswers()
+{
+    const QString problem = printing::printServerProblem(&window);
+    if (problem.isEmpty())
+        return true;
+    dialogs::warning(&window, QStringLiteral("msgPrintServer"), tr("Print"),
+                     tr("The job sheet cannot be printed: %1.").arg(problem));
+    return false;
+}
+
+// The user's paper and the job's name, for the print dialog and the preview
+// alike; the sheet's own margins, so that both show the exported PDF's pages.
+void JobOutputs::setUpPrinter(QPrinter &printer) const
+{
+    printer.setPageLayout(sheets::sheetPageLayout(sheets::defaultPaperSize()));
+    printer.setDocName(window.windowTitle().remove(QStringLiteral("[*]")));
+}
+
+// Paints the sheet with progress, and says so when it could not be painted.
+// A cancelled print run is aborted, so that no partial sheet is printed.
+bool JobOutputs::paintSheet(QPrinter &printer, const QString &cancelledMessage, bool reportFailure)
+{
+    SheetProgressDialog progress(&window, tr("Painting the job sheet…"));
+    progress.setOnCancel([&printer] { printer.abort(); });
+    bool cancelled = false;
+    const QString error = sheets::paintJobSheet(printer, document.job(), decimalPoint, progress.progress(), cancelled);
+    if (cancelled) {
+        window.statusBar()->showMessage(cancelledMessage);
+        return false;
+    }
+    if (error.isEmpty() || !reportFailure)
+        return error.isEmpty();
+    dialogs::warning(&window, QStringLiteral("msgPrintFailed"), tr("Print"),
+                     tr("The job sheet could not be printed.\n\n%1").arg(error));
+    return false;
+}
+
+void JobOutputs::print()
+{
+    window.commitPendingEdits();
+    if (!printServerAnswers())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPrinter(printer);
+    QPrintDialog dialog(&printer, &window);
+    dialog.setObjectName(QStringLiteral("dlgPrint"));
+    if (dialogs::exec(dialog) == QDialog::Accepted)
+        paintSheet(printer, tr("Printing cancelled: the print run was aborted."));
+}
+
+void JobOutputs::printPreview()
+{
+    window.commitPendingEdits();
+    if (!printServerAnswers())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPrinter(printer);
+    QPrintPreviewDialog preview(&printer, &window);
+    preview.setObjectName(QStringLiteral("dlgPrintPreview"));
+    // The preview repaints on every change of its page set-up: a failure is
+    // reported once, not at each repaint.
+    bool reported = false;
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &window, [this, &reported](QPrinter *shown) {
+        const bool painted =
+            paintSheet(*shown, tr("Print Preview cancelled: the preview shows only part of the sheet."), !reported);
+        reported = reported || !painted;
+    });
+    dialogs::exec(preview);
+}
+
+void JobOutputs::exportPdf()
+{
+    window.commitPendingEdits();
+    const QString target =
+        window.chooseSavePath(QStringLiteral("dlgExportPdf"), tr("Export PDF"), {tr("PDF files (*.pdf)")}).path;
+    if (target.isEmpty())
+        return;
+    SheetProgressDialog progress(&window, tr("Exporting the job sheet…"));
+    bool cancelled = false;
+    const QString error = sheets::writeJobPdf(document.job(), target, sheets::defaultPaperSize(), decimalPoint,
+                                              progress.progress(), cancelled);
+    if (cancelled) {
+        window.statusBar()->showMessage(
+            tr("Export cancelled: %1 was not written.").arg(QDir::toNativeSeparators(target)));
+        return;
+    }
+    if (!error.isEmpty()) {
+        dialogs::warning(&window, QStringLiteral("msgExportFailed"), tr("Export PDF"),
+                         tr("The PDF could not be written to %1.\n\n%2").arg(QDir::toNativeSeparators(target), error));
+        return;
+    }
+    window.statusBar()->showMessage(tr("Exported to %1").arg(QDir::toNativeSeparators(target)), 5000);
+}
+
+bool JobOutputs::laidOut(const QString &title, std::vector<layout::SectionLayout> &layouts)
+{
+    window.commitPendingEdits();
+    job_exports::LaidOut laid = job_exports::laidOutSections(document.job());
+    if (laid.failedSection >= 0) {
+        showExportFailure(title, tr("Section %1 \"%2\" cannot be laid out: %3")
+                                     .arg(laid.failedSection + 1)
+                                     .arg(layout::displayText(document.job().sections[size_t(laid.failedSection)].name),
+                                          laid.problem));
+        return false;
+    }
+    if (laid.noSections) {
+        //: Why an export of the job window made no file; the sheet prints its own.
+        showExportFailure(title, tr("This job has no sections."));
+        return false;
+    }
+    layouts = std::move(laid.layouts);
+    return true;
+}
+
+QString JobOutputs::askExportPath(const QString &title, const QStringList &filters, QString *chosenFilter)
+{
+    const dialogs::FileChoice chosen = window.chooseSavePath(QStringLiteral("dlgExport"), title, filters);
+    if (chosenFilter)
+        *chosenFilter = chosen.nameFilter;
+    return chosen.path;
+}
+
+void JobOutputs::showExportFailure(const QString &title, const QString &text)
+{
+    dialogs::warning(&window, QStringLiteral("msgExportFailed"), title, text);
+}
+
+void JobOutputs::reportWritten(const QString &title, const QString &target, const QString &error)
+{
+    if (!error.isEmpty()) {
+        showExportFailure(title, tr("The file could not be written.\n\n%1").arg(error));
+        return;
+    }
+    window.statusBar()->showMessage(tr("Exported to %1").arg(QDir::toNativeSeparators(target)), 5000);
+}
+
+void JobOutputs::exportMarksCsv()
+{
+    const QString title = tr("Export Marks (CSV)");
+    std::vector<layout::SectionLayout> layouts;
+    if (!laidOut(title, layouts))
+        return;
+    const QString target = askExportPath(title, {tr("CSV files (*.csv)")});
+    if (!target.isEmpty())
+        reportWritten(title, target, job_exports::writeMarksCsv(document.job(), layouts, target));
+}
+
+void JobOutputs::exportDrawing()
+{
+    const QString title = tr("Export Drawing");
+    std::vector<layout::SectionLayout> layouts;
+    if (!laidOut(title, layouts))
+        return;
+    const QString dxfFilter = tr("DXF drawings (*.dxf)");
+    QString filter;
+    const QString target = askExportPath(title, {tr("SVG drawings (*.svg)"), dxfFilter}, &filter);
+    if (target.isEmpty())
+        return;
+    const job_exports::DrawingFormat format = job_exports::drawingFormat(
+        target, filter == dxfFilter ? job_exports::DrawingFormat::Dxf : job_exports::DrawingFormat::Svg);
+    reportWritten(title, target, job_exports::writeDrawing(document.job(), layouts, target, format));
+}
+
+void JobOutputs::exportTemplate()
+{
+    const QString title = tr("Export Template");
+    std::vector<layout::SectionLayout> layouts;
+    if (!laidOut(title, layouts))
+        return;
+    const QString target = askExportPath(title, {tr("PDF files (*.pdf)")});
+    if (target.isEmpty())
+        return;
+    const job_exports::TemplateWritten written =
+        job_exports::writeTemplate(document.job(), layouts, target, sheets::defaultPaperSize(), decimalPoint);
+    if (!written.madeFailure.isEmpty()) {
+        showExportFailure(title, tr("The template could not be made.\n\n%1").arg(written.madeFailure));
+        return;
+    }
+    reportWritten(title, target, written.writeFailure);
+}
+
+void JobOutputs::printTemplate()
+{
+    std::vector<layout::SectionLayout> layouts;
+    if (!laidOut(tr("Print Template"), layouts) || !printServerAnswers())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPrinter(printer);
+    // Full size: landscape pages painted at the printer's own resolution,
+    // never scaled to fit.
+    printer.setPageLayout(QPageLayout(printer.pageLayout().pageSize(), QPageLayout::Landscape,
+                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    QPrintDialog dialog(&printer, &window);
+    dialog.setObjectName(QStringLiteral("dlgPrintTemplate"));
+    if (dialogs::exec(dialog) != QDialog::Accepted)
+        return;
+    const QString error = sheets::paintTemplate(printer, document.job(), layouts, decimalPoint);
+    if (!error.isEmpty())
+        showExportFailure(tr("Print Template"), tr("The template could not be printed.\n\n%1").arg(error));
+}

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#pragma once
+
+#include "section_layout.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <vector>
+
+namespace Ui {
+class frmJob;
+}
+class frmJob;
+class JobDocument;
+class QPrinter;
+
+// What the job window prints and exports: the job sheet on paper, in the
+// preview and as a PDF, the full-size template, the marks as CSV and the
+// drawing. The document writes the files; this asks where and tells how it
+// went. Part of the window, whose texts it shares.
+class JobOutputs
+{
+    Q_DECLARE_TR_FUNCTIONS(frmJob)
+
+public:
+    JobOutputs(frmJob &window, Ui::frmJob &ui, JobDocument &document, QChar decimalPoint);
+
+    void connectActions();
+
+private:
+    void print();
+    void printPreview();
+    void exportPdf();
+    void exportMarksCsv();
+    void exportDrawing();
+    void exportTemplate();
+    void printTemplate();
+    bool printServerAnswers();
+    void setUpPrinter(QPrinter &printer) const;
+    bool paintSheet(QPrinter &printer, const QString &cancelledMessage, bool reportFailure = true);
+    // The laid-out sections for an export, or nothing once the user is told why not.
+    bool laidOut(const QString &title, std::vector<layout::SectionLayout> &layouts);
+    QString askExportPath(const QString &title, const QStringList &filters, QString *chosenFilter = nullptr);
+    void reportWritten(const QString &title, const QString &target, const QString &error);
+    void showExportFailure(const QString &title, const QString &text);
+
+    frmJob &window;
+    Ui::frmJob &ui;
+    JobDocument &document;
+    QChar decimalPoint;
+};
