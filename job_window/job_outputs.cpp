@@ -7,6 +7,7 @@
 #include "job_document.h"
 #include "job_exports.h"
 #include "job_sheet.h"
+#include "order_list_dialog.h"
 #include "print_server.h"
 #include "sheet_progress.h"
 #include "template_sheet.h"
@@ -32,6 +33,21 @@ void JobOutputs::connectActions()
     QObject::connect(ui.mnuFileExportDrawing, &QAction::triggered, &window, [this] { exportDrawing(); });
     QObject::connect(ui.mnuFileExportTemplate, &QAction::triggered, &window, [this] { exportTemplate(); });
     QObject::connect(ui.mnuFilePrintTemplate, &QAction::triggered, &window, [this] { printTemplate(); });
+    QObject::connect(ui.mnuFileOrderList, &QAction::triggered, &window, [this] { orderList(); });
+}
+
+void JobOutputs::orderList()
+{
+    OrderListDialog dialog(document.job(), document.sectionLayouts(), decimalPoint, &window);
+    if (dialogs::presenter().exec(dialog) != QDialog::Accepted)
+        return;
+    layout::Job changed = document.job();
+    const layout::OrderSettings settings = dialog.settings();
+    if (changed.order == settings)
+        return;
+    changed.order = settings;
+    if (const QString refused = document.changeJob(changed, tr("Order List")); !refused.isEmpty())
+        window.statusBar()->showMessage(refused);
 }
 
 // Every print command asks the print server first: Qt itself would wait on a

@@ -36,6 +36,9 @@ private:
     void exportDrawing();
     void exportTemplate();
     void printTemplate();
+    // The order settings in a dialog; the job then has an order list, which
+    // its sheet prints on a page of its own.
+    void orderList();
     bool printServerAnswers();
     void setUpPrinter(QPrinter &printer) const;
     bool paintSheet(QPrinter &printer, const QString &cancelledMessage, bool reportFailure = true);

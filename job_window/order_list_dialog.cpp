@@ -95,15 +95,12 @@ private:
     QChar decimalPoint = u'.';
 };
 
-OrderListDialog::OrderListDialog(const layout::Job &shownJob, QChar point, QWidget *parent)
+OrderListDialog::OrderListDialog(const layout::Job &shownJob, std::vector<layout::SectionLayout> laidOut, QChar point,
+                                 QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::OrderListDialog>()), rows(std::make_unique<OrderRowsModel>()),
-      job(shownJob), decimalPoint(point)
+      job(shownJob), layouts(std::move(laidOut)), decimalPoint(point)
 {
     ui->setupUi(this);
-    // The layouts do not change while the order settings are edited.
-    layouts.reserve(job.sections.size());
-    for (const layout::Section &section : job.sections)
-        layouts.push_back(layout::layOut(job, section));
     ui->tblOrder->setModel(rows.get());
     ui->tblOrder->horizontalHeader()->setStretchLastSection(true);
     ui->tblOrder->verticalHeader()->hide();

@@ -22,7 +22,9 @@ class OrderListDialog : public QDialog
     Q_OBJECT
 
 public:
-    OrderListDialog(const layout::Job &job, QChar decimalPoint, QWidget *parent = nullptr);
+    // `layouts` are those of job.sections, as the window keeps them.
+    OrderListDialog(const layout::Job &job, std::vector<layout::SectionLayout> layouts, QChar decimalPoint,
+                    QWidget *parent = nullptr);
     ~OrderListDialog() override;
 
     // The settings as typed, with "." and "," as the job file keeps them.

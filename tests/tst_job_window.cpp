@@ -490,6 +490,33 @@ private slots:
         QVERIFY(!job.window->isModified());
     }
 
+    // File > Order List sets the job's order settings as one undoable change;
+    // Cancel changes nothing.
+    void orderListIsUndoable()
+    {
+        const JobWindowFixture job;
+        job.watcher->onNextDialog([](QDialog *dialog) { dialog->reject(); });
+        job.action("mnuFileOrderList")->trigger();
+        QVERIFY(!job.window->job().order);
+        QVERIFY(!job.window->isModified());
+        job.watcher->onNextDialog([](QDialog *dialog) {
+            auto *rows = dialog->findChild<QSpinBox *>(QStringLiteral("spnRailRows"));
+            rows->setFocus();
+            rows->selectAll();
+            QTest::keyClicks(rows, QStringLiteral("3"));
+            QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("txtRailpinLength")), QStringLiteral("32"));
+            dialog->accept();
+        });
+        job.action("mnuFileOrderList")->trigger();
+        QVERIFY(job.window->job().order);
+        QCOMPARE(job.window->job().order->railRows, 3);
+        QCOMPARE(job.window->job().order->railpinLength, std::optional<QString>(QStringLiteral("32")));
+        QVERIFY(job.window->isModified());
+        job.action("mnuEditUndo")->trigger();
+        QVERIFY(!job.window->job().order);
+        QVERIFY(!job.window->isModified());
+    }
+
     // A stair's marks are along the rail or level, as chosen, and say which;
     // a level section's are level. A stair's length is along the rail.
     void marksMeasured_data()

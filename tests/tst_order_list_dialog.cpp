@@ -28,6 +28,14 @@ layout::Job threeBays(layout::Unit unit)
     return job;
 }
 
+std::vector<layout::SectionLayout> layOutAll(const layout::Job &job)
+{
+    std::vector<layout::SectionLayout> layouts;
+    for (const layout::Section &section : job.sections)
+        layouts.push_back(layout::layOut(job, section));
+    return layouts;
+}
+
 // The table's rows as "item|length|count|with extra|stock|buy".
 QStringList shownRows(const OrderListDialog &dialog)
 {
@@ -93,7 +101,8 @@ private slots:
         QFETCH(QString, railpinLength);
         QFETCH(QStringList, rows);
         QFETCH(QString, storedStock);
-        OrderListDialog dialog(threeBays(metric ? layout::Unit::Millimetres : layout::Unit::Inches), decimalPoint);
+        const layout::Job job = threeBays(metric ? layout::Unit::Millimetres : layout::Unit::Inches);
+        OrderListDialog dialog(job, layOutAll(job), decimalPoint);
         QTest::keyClicks(field<QLineEdit>(dialog, "txtRailStock"), railStock);
         QTest::keyClicks(field<QLineEdit>(dialog, "txtRailpinLength"), railpinLength);
         QCOMPARE(shownRows(dialog), rows);
@@ -127,7 +136,8 @@ private slots:
         QFETCH(QString, fieldName);
         QFETCH(QString, typed);
         QFETCH(QString, problem);
-        OrderListDialog dialog(threeBays(layout::Unit::Inches), u'.');
+        const layout::Job job = threeBays(layout::Unit::Inches);
+        OrderListDialog dialog(job, layOutAll(job), u'.');
         QTest::keyClicks(field<QLineEdit>(dialog, fieldName.toLatin1().constData()), typed);
         QVERIFY(!okButton(dialog)->isEnabled());
         QVERIFY2(field<QLabel>(dialog, "lblOrderProblems")->text().contains(problem),
