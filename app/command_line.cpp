@@ -14,6 +14,9 @@
 #include "marks_csv.h"
 #include "marks_text.h"
 #include "number_text.h"
+#include "order_csv.h"
+#include "order_list.h"
+#include "order_text.h"
 #include "template_sheet.h"
 #include "translator_setup.h"
 
@@ -26,6 +29,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -64,6 +68,7 @@ struct Request
     bool templatePdf = false;
     bool svg = false;
     bool dxf = false;
+    bool order = false;
     QString jobFile;
 };
 
@@ -78,6 +83,7 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
     request.templatePdf = parser.isSet(options.templatePdf);
     request.svg = parser.isSet(options.svg);
     request.dxf = parser.isSet(options.dxf);
+    request.order = parser.isSet(options.order);
     // Every option takes one value: a second one would silently win over the first.
     for (const QString &name : parser.optionNames()) {
         if (parser.values(name).size() > 1)
@@ -91,15 +97,20 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
     }
     if (outputs.isEmpty())
         return Failure{command_line::kBadArguments,
-                       CommandLine::tr("nothing to do: give --pdf FILE, --marks, --template FILE, --svg FILE or "
-                                       "--dxf FILE")};
+                       CommandLine::tr("nothing to do: give --pdf FILE, --marks, --order, --template FILE, --svg "
+                                       "FILE or --dxf FILE")};
     if (outputs.size() > 1)
         return Failure{command_line::kBadArguments,
                        CommandLine::tr("%1 and %2 cannot be used together").arg(outputs[0], outputs[1])};
     if (request.decimals && !request.marks)
         return Failure{command_line::kBadArguments, CommandLine::tr("--decimals is used with --marks")};
-    if (request.csv && !request.marks)
-        return Failure{command_line::kBadArguments, CommandLine::tr("--csv is used with --marks")};
+    if (request.csv && !request.marks && !request.order)
+        return Failure{command_line::kBadArguments, CommandLine::tr("--csv is used with --marks or --order")};
+    for (const QCommandLineOption *option : options.orderOptions()) {
+        if (parser.isSet(*option) && !request.order && !request.pdf)
+            return Failure{command_line::kBadArguments,
+                           CommandLine::tr("--%1 is used with --order or --pdf").arg(option->names().constFirst())};
+    }
     if (request.csv && request.decimals)
         return Failure{command_line::kBadArguments,
                        CommandLine::tr("--decimals cannot be used with --csv, which writes decimals and fractions")};
@@ -107,7 +118,7 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
     if (parser.isSet(options.paper) && !paged)
         return Failure{command_line::kBadArguments, CommandLine::tr("--paper is used with --pdf or --template")};
 
-    if (!request.marks) {
+    if (!request.marks && !request.order) {
         const QString &name = outputs.constFirst();
         request.pdfPath = parser.value(name.mid(2));
         if (request.pdfPath.isEmpty())
@@ -139,7 +150,7 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
         if (given != sectionOptions.end())
             return Failure{command_line::kBadArguments,
                            CommandLine::tr("--%1 cannot be used with a job file").arg((*given)->names().constFirst())};
-        if (!request.marks && sameFile(request.pdfPath, request.jobFile))
+        if (!request.marks && !request.order && sameFile(request.pdfPath, request.jobFile))
             return Failure{
                 command_line::kBadArguments,
                 CommandLine::tr("%1 \"%2\" would overwrite the job file").arg(outputs.constFirst(), request.pdfPath)};
@@ -155,6 +166,35 @@ int fail(QTextStream &err, const QString &program, const command_line::Failure &
     return failure.exitCode;
 }
 
+// A warning may quote a job file's name: one clean line each.
+void warn(QTextStream &err, const QString &program, const QStringList &warnings)
+{
+    for (const QString &warning : warnings)
+        err << program << ": "
+            << CommandLine::tr("warning: %1").arg(layout::displayText(warning, layout::LineBreaks::Replaced)) << '\n';
+    err.flush();
+}
+
+// Writes what `text` makes to standard output, naming the system's cause
+// when it cannot be written; nothing is made for a closed output.
+int writeText(QTextStream &out, QTextStream &err, const QString &program, const std::function<QString()> &text)
+{
+    const auto cannotWrite = [&](int error) {
+        return fail(
+            err, program,
+            {command_line::kCannotReadOrWrite,
+             CommandLine::tr("cannot write to standard output: %1").arg(file_writer::standardOutputCause(error))});
+    };
+    if (file_writer::standardOutputClosed())
+        return cannotWrite(EBADF);
+    out << text();
+    errno = 0;
+    out.flush();
+    if (out.status() != QTextStream::Ok)
+        return cannotWrite(errno);
+    return command_line::kWritten;
+}
+
 }  // namespace
 
 namespace command_line {
@@ -164,10 +204,10 @@ bool asksForCommandLine(const QStringList &arguments)
     CommandLineOptions options;
     options.parser.parse(arguments);
     const QCommandLineParser &parser = options.parser;
-    if (parser.isSet(options.pdf) || parser.isSet(options.marks) || parser.isSet(options.help) ||
-        parser.isSet(options.version) || parser.isSet(options.decimals) || parser.isSet(options.paper) ||
-        parser.isSet(options.csv) || parser.isSet(options.templatePdf) || parser.isSet(options.svg) ||
-        parser.isSet(options.dxf))
+    if (parser.isSet(options.pdf) || parser.isSet(options.marks) || parser.isSet(options.order) ||
+        parser.isSet(options.help) || parser.isSet(options.version) || parser.isSet(options.decimals) ||
+        parser.isSet(options.paper) || parser.isSet(options.csv) || parser.isSet(options.templatePdf) ||
+        parser.isSet(options.svg) || parser.isSet(options.dxf))
         return true;
     const auto sectionOptions = options.sectionOptions();
     return std::any_of(sectionOptions.begin(), sectionOptions.end(),
@@ -204,8 +244,14 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     } else {
         layout::JobReadResult read = layout::readJobFile(request.jobFile);
         if (!read.job)
-            return fail(err, program, {kCannotReadOrWrite, read.error});
+            return fail(err, program, {read.badValue ? kBadArguments : kCannotReadOrWrite, read.error});
         job = std::move(*read.job);
+    }
+    if (const std::optional<Failure> failure = readOrderOptions(options, job))
+        return fail(err, program, *failure);
+    if (request.order || job.order) {
+        if (const QString problem = layout::orderSettingsProblem(job); !problem.isEmpty())
+            return fail(err, program, {kBadArguments, problem});
     }
 
     LaidOutJob laidOut = layOutJob(job, request.jobFile);
@@ -214,34 +260,21 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 
     // Every output warns alike on standard error: the marks and drawings have
     // no place for a warning, and whoever reads a sheet may not be the one
-    // who made it. A warning may quote a job file's name: one clean line each.
-    for (const QStringList *warnings : {&laidOut.unusedFields, &laidOut.warnings}) {
-        for (const QString &warning : *warnings)
-            err << program << ": "
-                << CommandLine::tr("warning: %1").arg(layout::displayText(warning, layout::LineBreaks::Replaced))
-                << '\n';
-    }
-    err.flush();
+    // who made it.
+    warn(err, program, laidOut.unusedFields + laidOut.warnings);
     if (request.marks) {
-        if (file_writer::standardOutputClosed())
-            return fail(
-                err, program,
-                {kCannotReadOrWrite,
-                 CommandLine::tr("cannot write to standard output: %1").arg(file_writer::standardOutputCause(EBADF))});
-        if (request.csv)
-            out << QString::fromUtf8(exports::marksCsv(job, laidOut.sections));
-        else
-            out << marksText(job, laidOut.sections, !request.jobFile.isEmpty(), request.decimals);
-        errno = 0;
-        out.flush();
-        if (out.status() != QTextStream::Ok) {
-            const int error = errno;
-            return fail(
-                err, program,
-                {kCannotReadOrWrite,
-                 CommandLine::tr("cannot write to standard output: %1").arg(file_writer::standardOutputCause(error))});
-        }
-        return kWritten;
+        return writeText(out, err, program, [&] {
+            return request.csv ? QString::fromUtf8(exports::marksCsv(job, laidOut.sections))
+                               : marksText(job, laidOut.sections, !request.jobFile.isEmpty(), request.decimals);
+        });
+    }
+    if (request.order) {
+        const layout::OrderList list = layout::orderList(job, laidOut.sections);
+        // The layout is sound; only the purchase is not, so the list is still written.
+        warn(err, program, list.problems);
+        return writeText(out, err, program, [&] {
+            return request.csv ? QString::fromUtf8(exports::orderCsv(job, list)) : orderText(job, list);
+        });
     }
     if (request.svg || request.dxf || request.templatePdf) {
         QByteArray bytes;

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -99,6 +100,9 @@ std::optional<Failure> readSection(const CommandLineOptions &options, layout::Se
 {
     const QCommandLineParser &parser = options.parser;
     section.length = parser.value(options.length);
+    // The one section goes by the job's name, so that the CSV names its rows.
+    if (parser.isSet(options.name))
+        section.name = parser.value(options.name);
     if (parser.isSet(options.ends)) {
         const QString ends = parser.value(options.ends);
         if (ends == QLatin1String("half"))
@@ -177,9 +181,54 @@ std::optional<Failure> readBalance(const CommandLineOptions &options, layout::Jo
     return std::nullopt;
 }
 
+// A whole number option within [lowest, highest].
+std::optional<Failure> readWhole(const CommandLineOptions &options, const QCommandLineOption &option, int lowest,
+                                 int highest, qint32 &into)
+{
+    if (!options.parser.isSet(option))
+        return std::nullopt;
+    const QString text = options.parser.value(option);
+    bool number = false;
+    const int value = text.toInt(&number);
+    if (!number || value < lowest || value > highest)
+        return badValue(option, text, CommandLine::tr("a whole number from %1 to %2").arg(lowest).arg(highest));
+    into = value;
+    return std::nullopt;
+}
+
 }  // namespace
 
 namespace command_line {
+
+std::optional<Failure> readOrderOptions(const CommandLineOptions &options, layout::Job &job)
+{
+    const QCommandLineParser &parser = options.parser;
+    const auto orderOptions = options.orderOptions();
+    if (std::none_of(orderOptions.begin(), orderOptions.end(),
+                     [&parser](const QCommandLineOption *option) { return parser.isSet(*option); }))
+        return std::nullopt;
+    layout::OrderSettings order = job.order.value_or(layout::OrderSettings{});
+    if (auto failure = readWhole(options, options.railRows, 0, layout::kMostRailRows, order.railRows))
+        return failure;
+    if (auto failure = readWhole(options, options.screwsPerRailpin, 0, layout::kMostScrews, order.screwsPerRailpin))
+        return failure;
+    if (auto failure = readWhole(options, options.screwsPerRailEnd, 0, layout::kMostScrews, order.screwsPerRailEnd))
+        return failure;
+    for (const QCommandLineOption *length : {&options.kerf, &options.railpinLength}) {
+        if (std::optional<Failure> failure = checkMeasurement(options, *length, job.unit))
+            return failure;
+    }
+    const auto text = [&parser](const QCommandLineOption &option, std::optional<QString> &into) {
+        if (parser.isSet(option))
+            into = parser.value(option);
+    };
+    text(options.railStock, order.railStock);
+    text(options.kerf, order.kerf);
+    text(options.railpinLength, order.railpinLength);
+    text(options.railpinStock, order.railpinStock);
+    job.order = order;
+    return std::nullopt;
+}
 
 JobFromOptions jobFromOptions(const CommandLineOptions &options)
 {

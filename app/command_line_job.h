@@ -28,6 +28,10 @@ struct JobFromOptions
 // The one-section job that the options describe, every value checked.
 JobFromOptions jobFromOptions(const CommandLineOptions &options);
 
+// The order list's options over the job's own order settings; the job then
+// has an order list. Nothing changes when none is given.
+std::optional<Failure> readOrderOptions(const CommandLineOptions &options, layout::Job &job);
+
 struct LaidOutJob
 {
     std::vector<layout::SectionLayout> sections;

@@ -74,7 +74,30 @@ CommandLineOptions::CommandLineOptions()
                           CommandLine::tr("The length is between post faces or post centres (default faces)."),
                           CommandLine::tr("POSTS"))),
       postWidth(valueOption(QStringLiteral("post-width"),
-                            CommandLine::tr("The width of a post, with --between centres."), CommandLine::tr("P")))
+                            CommandLine::tr("The width of a post, with --between centres."), CommandLine::tr("P"))),
+      order(QStringLiteral("order"),
+            CommandLine::tr("Prints the cut and order list, tab-separated, on standard output.")),
+      railRows(valueOption(QStringLiteral("rail-rows"),
+                           CommandLine::tr("Order list: rails per section, 0 to 4 (default 2)."),
+                           CommandLine::tr("N"))),
+      railStock(valueOption(QStringLiteral("rail-stock"),
+                            CommandLine::tr("Order list: the lengths rails are sold in, such as \"96,120,144,192\" "
+                                            "(default 8, 10, 12 and 16 ft, or 2400 to 4800 mm)."),
+                            CommandLine::tr("LENGTHS"))),
+      kerf(valueOption(QStringLiteral("kerf"), CommandLine::tr("Order list: the saw's kerf (default 1/8 in or 3 mm)."),
+                       CommandLine::tr("K"))),
+      railpinLength(valueOption(QStringLiteral("railpin-length"),
+                                CommandLine::tr("Order list: the cut length of a railpin between rails."),
+                                CommandLine::tr("L"))),
+      railpinStock(valueOption(QStringLiteral("railpin-stock"),
+                               CommandLine::tr("Order list: the lengths railpins are cut from."),
+                               CommandLine::tr("LENGTHS"))),
+      screwsPerRailpin(valueOption(QStringLiteral("screws-per-railpin"),
+                                   CommandLine::tr("Order list: screws for one railpin (default 4)."),
+                                   CommandLine::tr("N"))),
+      screwsPerRailEnd(valueOption(QStringLiteral("screws-per-rail-end"),
+                                   CommandLine::tr("Order list: screws at each end of a rail (default 2)."),
+                                   CommandLine::tr("N")))
 {
     parser.setApplicationDescription(
         CommandLine::tr("Lays out the railpins of a railing. With --pdf or --marks it writes a job's sheet or "
@@ -86,7 +109,9 @@ CommandLineOptions::CommandLineOptions()
         parser.addOption(*option);
     for (const QCommandLineOption *option : {&csv, &templatePdf, &svg, &dxf})
         parser.addOption(*option);
-    for (const QCommandLineOption *option : {&designGap, &spacing, &centre, &between, &postWidth})
+    for (const QCommandLineOption *option : {&designGap, &spacing, &centre, &between, &postWidth, &order})
+        parser.addOption(*option);
+    for (const QCommandLineOption *option : orderOptions())
         parser.addOption(*option);
     parser.addPositionalArgument(CommandLine::tr("JOB"),
                                  CommandLine::tr("A job file (.railpin) instead of a section "
@@ -96,11 +121,16 @@ CommandLineOptions::CommandLineOptions()
 
 QList<const QCommandLineOption *> CommandLineOptions::outputOptions() const
 {
-    return {&pdf, &marks, &templatePdf, &svg, &dxf};
+    return {&pdf, &marks, &templatePdf, &svg, &dxf, &order};
 }
 
 QList<const QCommandLineOption *> CommandLineOptions::sectionOptions() const
 {
     return {&length, &width, &maximumGap, &maximumGapStairs, &increment, &count,   &ends,   &rise,    &run,
             &angle,  &name,  &unit,       &markStep,         &designGap, &spacing, &centre, &between, &postWidth};
+}
+
+QList<const QCommandLineOption *> CommandLineOptions::orderOptions() const
+{
+    return {&railRows, &railStock, &kerf, &railpinLength, &railpinStock, &screwsPerRailpin, &screwsPerRailEnd};
 }

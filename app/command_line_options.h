@@ -15,6 +15,9 @@ struct CommandLineOptions
     // The options that describe a single section on the command line.
     QList<const QCommandLineOption *> sectionOptions() const;
 
+    // The options of the order list: with --order, or --pdf for its page.
+    QList<const QCommandLineOption *> orderOptions() const;
+
     QCommandLineParser parser;
     QCommandLineOption help;
     QCommandLineOption version;
@@ -44,4 +47,12 @@ struct CommandLineOptions
     QCommandLineOption centre;
     QCommandLineOption between;
     QCommandLineOption postWidth;
+    QCommandLineOption order;
+    QCommandLineOption railRows;
+    QCommandLineOption railStock;
+    QCommandLineOption kerf;
+    QCommandLineOption railpinLength;
+    QCommandLineOption railpinStock;
+    QCommandLineOption screwsPerRailpin;
+    QCommandLineOption screwsPerRailEnd;
 };

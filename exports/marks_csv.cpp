@@ -23,6 +23,8 @@ QString csvField(const QString &text)
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
+}  // namespace
+
 QString csvRow(const QStringList &fields)
 {
     QStringList quoted;
@@ -31,8 +33,6 @@ QString csvRow(const QStringList &fields)
         quoted << csvField(field);
     return quoted.join(u',') + QStringLiteral("\r\n");
 }
-
-}  // namespace
 
 QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &sections)
 {

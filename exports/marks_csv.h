@@ -5,11 +5,16 @@
 #include "section_layout.h"
 
 #include <QByteArray>
+#include <QStringList>
 
 #include <vector>
 
 // The marks of a job as comma-separated values for a spreadsheet.
 namespace exports {
+
+// One row of RFC 4180 text ending in CRLF: a field is quoted when it holds a
+// separator, a quote or a line break, its quotes doubled.
+QString csvRow(const QStringList &fields);
 
 // RFC 4180 text in UTF-8 without a byte-order mark, CRLF line ends: a heading
 // row, then one row per railpin of every laid-out section with its section's

@@ -4,6 +4,7 @@
 #include "job_limits.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <cmath>
 
@@ -21,6 +22,26 @@ QString shown(const QString &stored, QChar decimalPoint)
     if (decimalPoint != u'.')
         text.replace(u'.', decimalPoint);
     return text;
+}
+
+QString shownList(const QString &stored, QChar decimalPoint)
+{
+    if (decimalPoint != u',')
+        return shown(stored, decimalPoint);
+    QStringList items = stored.split(u',');
+    for (QString &item : items)
+        item = shown(item.trimmed(), decimalPoint);
+    return items.join(QStringLiteral("; "));
+}
+
+QString storedList(const QString &typed, QChar decimalPoint)
+{
+    if (decimalPoint != u',')
+        return stored(typed, decimalPoint);
+    QStringList items = typed.split(u';');
+    for (QString &item : items)
+        item = stored(item, decimalPoint);
+    return items.join(QStringLiteral(", "));
 }
 
 QString stored(const QString &typed, QChar decimalPoint)
@@ -51,6 +72,15 @@ SlopeEntry readSlope(const QString &typed, QChar decimalPoint)
         layout::Stair stair;
         stair.rise = stored(text.left(colon), decimalPoint);
         stair.run = stored(text.mid(colon + 1), decimalPoint);
+        return {stair, {}};
+    }
+    // Builders write a slope as a ratio too: "7/11" is 7 : 11. A bare
+    // fraction of two plain numbers only, so that "1 1/2" is not taken apart.
+    if (const qsizetype slash = text.indexOf(u'/');
+        slash > 0 && text.count(u'/') == 1 && !text.contains(u' ') && slash + 1 < text.size()) {
+        layout::Stair stair;
+        stair.rise = stored(text.left(slash), decimalPoint);
+        stair.run = stored(text.mid(slash + 1), decimalPoint);
         return {stair, {}};
     }
     QString number = text;

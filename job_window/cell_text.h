@@ -18,6 +18,12 @@ QString shown(const QString &stored, QChar decimalPoint);
 // What the user typed, trimmed, with "." as the decimal separator.
 QString stored(const QString &typed, QChar decimalPoint);
 
+// A list of lengths ("8', 10'") as a field shows it: where the locale writes
+// decimals with ",", its items are separated by ";" ("2438,4; 3048").
+QString shownList(const QString &stored, QChar decimalPoint);
+// What the user typed as a list, stored with "," between items and ".".
+QString storedList(const QString &typed, QChar decimalPoint);
+
 // A slope as a cell shows it: empty for a level section, "7 : 11" for rise
 // and run, "35°" for an angle.
 QString slopeShown(const std::optional<layout::Stair> &stair, QChar decimalPoint);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "order_settings.h"
+
 #include <QJsonObject>
 #include <QString>
 
@@ -89,7 +91,8 @@ struct Job
     Spacing spacing = Spacing::Equal;
     Centre centre = Centre::Either;
     MeasuredBetween measuredBetween = MeasuredBetween::Faces;
-    std::optional<QString> postWidth;  // needed when lengths are between post centres
+    std::optional<QString> postWidth;    // needed when lengths are between post centres
+    std::optional<OrderSettings> order;  // absent: the job has no order list
 
     bool operator==(const Job &) const = default;
 };

@@ -20,12 +20,17 @@ const QList<QLatin1StringView> &knownKeys(FieldLevel level)
         keys::kFormat,          keys::kVersion,          keys::kName,      keys::kUnit,     keys::kRailpinWidth,
         keys::kMaximumGap,      keys::kMaximumGapStairs, keys::kIncrement, keys::kMarkStep, keys::kExtraStockPercent,
         keys::kPackSize,        keys::kSections,         keys::kDesignGap, keys::kSpacing,  keys::kCentre,
-        keys::kMeasuredBetween, keys::kPostWidth};
+        keys::kMeasuredBetween, keys::kPostWidth,        keys::kOrder};
     static const QList<QLatin1StringView> section{
         keys::kName,  keys::kLength,    keys::kRailpinWidth, keys::kMaximumGap, keys::kEnds,           keys::kCount,
         keys::kStair, keys::kDesignGap, keys::kSpacing,      keys::kCentre,     keys::kMeasuredBetween};
     static const QList<QLatin1StringView> stair{keys::kRise, keys::kRun, keys::kAngle};
+    static const QList<QLatin1StringView> order{keys::kRailRows,        keys::kRailStock,    keys::kKerf,
+                                                keys::kRailpinLength,   keys::kRailpinStock, keys::kScrewsPerRailpin,
+                                                keys::kScrewsPerRailEnd};
     switch (level) {
+    case FieldLevel::Order:
+        return order;
     case FieldLevel::Section:
         return section;
     case FieldLevel::Stair:
@@ -94,6 +99,8 @@ QString ownerName(FieldLevel level)
         return QCoreApplication::translate("layout", "a section");
     case FieldLevel::Stair:
         return QCoreApplication::translate("layout", "a stair");
+    case FieldLevel::Order:
+        return QCoreApplication::translate("layout", "the order list");
     case FieldLevel::Job:
         break;
     }
@@ -130,7 +137,7 @@ QString misspeltField(const QString &key, FieldLevel level)
             return suggest(form.meant);
     }
     // A known field in the wrong place, such as a job's "unit" in a section.
-    for (const FieldLevel other : {FieldLevel::Job, FieldLevel::Section, FieldLevel::Stair}) {
+    for (const FieldLevel other : {FieldLevel::Job, FieldLevel::Section, FieldLevel::Stair, FieldLevel::Order}) {
         if (other == level)
             continue;
         for (const QLatin1StringView candidate : knownKeys(other)) {
@@ -163,6 +170,10 @@ QStringList misspeltFieldProblems(const Job &job, const Section &section)
     QStringList problems;
     for (const QString &problem : misspeltFields(job.unknownFields, FieldLevel::Job))
         problems << QCoreApplication::translate("layout", "the job's %1").arg(problem);
+    if (job.order) {
+        for (const QString &problem : misspeltFields(job.order->unknownFields, FieldLevel::Order))
+            problems << QCoreApplication::translate("layout", "the order list's %1").arg(problem);
+    }
     problems << misspeltFields(section.unknownFields, FieldLevel::Section);
     if (section.stair) {
         for (const QString &problem : misspeltFields(section.stair->unknownFields, FieldLevel::Stair))
@@ -182,6 +193,9 @@ std::vector<UnusedField> unusedFields(const Job &job)
         }
     };
     collect(job.unknownFields, FieldLevel::Job, std::nullopt, QString());
+    if (job.order)
+        collect(job.order->unknownFields, FieldLevel::Order, std::nullopt,
+                QCoreApplication::translate("layout", "order list: "));
     for (std::size_t index = 0; index < job.sections.size(); ++index) {
         const Section &section = job.sections[index];
         collect(section.unknownFields, FieldLevel::Section, index, QString());

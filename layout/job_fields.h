@@ -16,7 +16,7 @@
 // Fields whose names begin with "x-" are the user's own and pass silently.
 namespace layout {
 
-enum class FieldLevel { Job, Section, Stair };
+enum class FieldLevel { Job, Section, Stair, Order };
 
 // The known field that `key` resembles at `level` (or the level a known
 // field belongs to), as a sentence: "unknown field \"stiar\" (did you mean

@@ -212,6 +212,42 @@ Section readSection(Reader &reader, const QJsonValue &value, qsizetype index)
     return section;
 }
 
+QString orderPlace(QLatin1StringView key)
+{
+    return QCoreApplication::translate("layout", "order, \"%1\"").arg(key);
+}
+
+// What the job asks the lumber yard for: the stock lists and lengths as
+// typed, flagged when the list is made rather than refused here.
+void readOrder(Reader &reader, const QJsonValue &value, Job &job)
+{
+    if (value.isUndefined() || value.isNull())
+        return;
+    if (!value.isObject()) {
+        reader.fail(topPlace(keys::kOrder), QCoreApplication::translate("layout", "must be an object"));
+        return;
+    }
+    const QJsonObject object = value.toObject();
+    OrderSettings order;
+    if (const auto rows = reader.whole(object, keys::kRailRows, orderPlace(keys::kRailRows), 0, kMostRailRows))
+        order.railRows = qint32(*rows);
+    order.railStock = reader.measurement(object, keys::kRailStock, orderPlace(keys::kRailStock));
+    order.kerf = reader.measurement(object, keys::kKerf, orderPlace(keys::kKerf));
+    order.railpinLength = reader.measurement(object, keys::kRailpinLength, orderPlace(keys::kRailpinLength));
+    order.railpinStock = reader.measurement(object, keys::kRailpinStock, orderPlace(keys::kRailpinStock));
+    if (const auto screws =
+            reader.whole(object, keys::kScrewsPerRailpin, orderPlace(keys::kScrewsPerRailpin), 0, kMostScrews))
+        order.screwsPerRailpin = qint32(*screws);
+    if (const auto screws =
+            reader.whole(object, keys::kScrewsPerRailEnd, orderPlace(keys::kScrewsPerRailEnd), 0, kMostScrews))
+        order.screwsPerRailEnd = qint32(*screws);
+    order.unknownFields = object;
+    for (const QLatin1StringView key : {keys::kRailRows, keys::kRailStock, keys::kKerf, keys::kRailpinLength,
+                                        keys::kRailpinStock, keys::kScrewsPerRailpin, keys::kScrewsPerRailEnd})
+        order.unknownFields.remove(key);
+    job.order = order;
+}
+
 // The settings of the job itself, each optional with the model's default.
 void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
 {
@@ -252,6 +288,7 @@ void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
     job.measuredBetween =
         reader.measuredBetween(object, topPlace(keys::kMeasuredBetween)).value_or(MeasuredBetween::Faces);
     job.postWidth = reader.measurement(object, keys::kPostWidth, topPlace(keys::kPostWidth));
+    readOrder(reader, object.value(keys::kOrder), job);
 }
 
 QString parseProblemPlace(const QByteArray &bytes, int offset)
@@ -345,8 +382,11 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
     const QJsonArray list = sections.toArray();
     for (qsizetype index = 0; index < list.size() && !reader.failed(); ++index)
         job.sections.push_back(readSection(reader, list.at(index), index));
-    if (reader.failed())
-        return refused(fileName, reader.problem);
+    if (reader.failed()) {
+        JobReadResult result = refused(fileName, reader.problem);
+        result.badValue = true;
+        return result;
+    }
 
     job.unknownFields = object;
     for (const QLatin1StringView key : {keys::kFormat, keys::kVersion, keys::kName, keys::kUnit, keys::kRailpinWidth,
@@ -354,7 +394,7 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
                                         keys::kExtraStockPercent, keys::kPackSize, keys::kSections})
         job.unknownFields.remove(key);
     for (const QLatin1StringView key :
-         {keys::kDesignGap, keys::kSpacing, keys::kCentre, keys::kMeasuredBetween, keys::kPostWidth})
+         {keys::kDesignGap, keys::kSpacing, keys::kCentre, keys::kMeasuredBetween, keys::kPostWidth, keys::kOrder})
         job.unknownFields.remove(key);
     if (writtenSizeExceedsLimit(job))
         return refused(fileName, QCoreApplication::translate(

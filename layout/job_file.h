@@ -19,6 +19,10 @@ struct JobReadResult
 {
     std::optional<Job> job;
     QString error;  // when no job: the reason with the place ("sections[2].length: not a string")
+    // The file is a job file of a version this program reads, but a value in
+    // it is not one a job can have ("ends": "halfgap"), as against a file that
+    // is no job at all.
+    bool badValue = false;
 };
 
 // From the file's bytes; `fileName` is named in the error.

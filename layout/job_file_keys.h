@@ -12,7 +12,9 @@ inline constexpr int kMetricVersion = 2;  // the first version with millimetres
 // The first version whose values an older program would ignore and so lay
 // out differently: a limit on stairs, a count of 0, a balanced layout.
 inline constexpr int kStairsLimitVersion = 3;
-inline constexpr int kNewestVersion = kStairsLimitVersion;
+// The first version with an order list.
+inline constexpr int kOrderVersion = 4;
+inline constexpr int kNewestVersion = kOrderVersion;
 
 inline constexpr QLatin1StringView kFormat("format");
 inline constexpr QLatin1StringView kVersion("version");
@@ -38,6 +40,14 @@ inline constexpr QLatin1StringView kSpacing("spacing");
 inline constexpr QLatin1StringView kCentre("centre");
 inline constexpr QLatin1StringView kMeasuredBetween("measuredBetween");
 inline constexpr QLatin1StringView kPostWidth("postWidth");
+inline constexpr QLatin1StringView kOrder("order");
+inline constexpr QLatin1StringView kRailRows("railRows");
+inline constexpr QLatin1StringView kRailStock("railStock");
+inline constexpr QLatin1StringView kKerf("kerf");
+inline constexpr QLatin1StringView kRailpinLength("railpinLength");
+inline constexpr QLatin1StringView kRailpinStock("railpinStock");
+inline constexpr QLatin1StringView kScrewsPerRailpin("screwsPerRailpin");
+inline constexpr QLatin1StringView kScrewsPerRailEnd("screwsPerRailEnd");
 
 inline constexpr QLatin1StringView kMillimetres("mm");
 inline constexpr QLatin1StringView kInches("in");

@@ -33,6 +33,29 @@ QJsonObject stairObject(const Stair &stair)
     return object;
 }
 
+// Only what differs from the defaults is written, so that a job's list
+// follows its unit's stock until the user types a stock of his own.
+QJsonObject orderObject(const OrderSettings &order)
+{
+    QJsonObject object = order.unknownFields;
+    const OrderSettings defaults;
+    if (order.railRows != defaults.railRows)
+        object.insert(keys::kRailRows, order.railRows);
+    const auto text = [&object](QLatin1StringView key, const std::optional<QString> &value) {
+        if (value && !value->trimmed().isEmpty())
+            object.insert(key, *value);
+    };
+    text(keys::kRailStock, order.railStock);
+    text(keys::kKerf, order.kerf);
+    text(keys::kRailpinLength, order.railpinLength);
+    text(keys::kRailpinStock, order.railpinStock);
+    if (order.screwsPerRailpin != defaults.screwsPerRailpin)
+        object.insert(keys::kScrewsPerRailpin, order.screwsPerRailpin);
+    if (order.screwsPerRailEnd != defaults.screwsPerRailEnd)
+        object.insert(keys::kScrewsPerRailEnd, order.screwsPerRailEnd);
+    return object;
+}
+
 QLatin1StringView spacingWord(Spacing spacing)
 {
     return spacing == Spacing::Same ? keys::kSame : keys::kEqual;
@@ -190,6 +213,8 @@ QJsonObject jobFieldsObject(const Job &job)
         object.insert(keys::kMeasuredBetween, betweenWord(job.measuredBetween));
     if (given(job.postWidth))
         object.insert(keys::kPostWidth, *job.postWidth);
+    if (job.order)
+        object.insert(keys::kOrder, orderObject(*job.order));
     return object;
 }
 
@@ -260,6 +285,8 @@ QJsonObject jobObject(const Job &job)
 
 int fileVersion(const Job &job)
 {
+    if (job.order)
+        return keys::kOrderVersion;
     const bool countOfNone = std::any_of(job.sections.begin(), job.sections.end(),
                                          [](const Section &section) { return section.count == 0; });
     if (hasStairsLimit(job) || countOfNone || usesBalancedLayouts(job))

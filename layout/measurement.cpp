@@ -161,7 +161,9 @@ Parsed parseMillimetres(const QString &text, QChar decimalPoint)
     const QRegularExpressionMatch match =
         (decimalPoint == u'.' ? withPoint : millimetrePattern(decimalPoint)).match(text);
     if (!match.hasMatch()) {
-        if (text.contains(u'/'))
+        // Feet and inches ("12' 3 1/2\"") are inches before they are a fraction.
+        const bool feetOrInchMarks = text.contains(u'\'') || text.contains(u'"') || text.contains(QLatin1String("in"));
+        if (text.contains(u'/') && !(feetOrInchMarks && parseInches(text, decimalPoint).value))
             return failed(QCoreApplication::translate(
                               "layout",
                               "\"%1\" is a fraction: fractions are not used in millimetre jobs, type a whole or "

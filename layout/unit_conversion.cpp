@@ -70,6 +70,25 @@ void convert(std::optional<QString> &text, Unit from, Unit to, Rounding rounding
         convert(*text, from, to, rounding, increment, report);
 }
 
+// A list of stock lengths ("8', 10'"), item by item; left as typed when any
+// item cannot be converted.
+void convertList(std::optional<QString> &text, Unit from, Unit to, qint32 increment, ConversionReport &report)
+{
+    if (!text || text->trimmed().isEmpty())
+        return;
+    QStringList items = text->split(u',');
+    ConversionReport notes = report;
+    for (QString &item : items) {
+        item = item.trimmed();
+        const QString before = item;
+        convert(item, from, to, Rounding::Nearest, increment, notes);
+        if (item == before)
+            return;
+    }
+    report = notes;
+    *text = items.join(QStringLiteral(", "));
+}
+
 }  // namespace
 
 std::optional<QString> convertedMeasurement(const QString &text, Unit from, Unit to, Rounding rounding,
@@ -122,6 +141,13 @@ Job convertedTo(const Job &job, Unit unit, ConversionReport *report)
             convert(section.stair->rise, from, unit, Rounding::Nearest, increment, notes);
             convert(section.stair->run, from, unit, Rounding::Nearest, increment, notes);
         }
+    }
+    if (converted.order) {
+        OrderSettings &order = *converted.order;
+        convertList(order.railStock, from, unit, increment, notes);
+        convertList(order.railpinStock, from, unit, increment, notes);
+        convert(order.kerf, from, unit, Rounding::Nearest, increment, notes);
+        convert(order.railpinLength, from, unit, Rounding::Nearest, increment, notes);
     }
     converted.unit = unit;
     if (report != nullptr)

@@ -69,5 +69,8 @@ if [ "$(id -u)" -ne 0 ]; then
     sudo=(sudo)
 fi
 echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+# A fresh desktop often runs its updates at boot: wait up to ten minutes for
+# the package manager's lock rather than fail on it.
+wait_for_lock=(-o DPkg::Lock::Timeout=600)
+"${sudo[@]}" apt-get "${wait_for_lock[@]}" update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get "${wait_for_lock[@]}" install -y -qq "${missing[@]}"

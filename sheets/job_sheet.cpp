@@ -5,6 +5,7 @@
 #include "file_writer.h"
 #include "marks_headings.h"
 #include "measurement.h"
+#include "order_page.h"
 #include "output_names.h"
 #include "section_drawing.h"
 #include "section_layout.h"
@@ -369,6 +370,8 @@ QString paintJobSheet(QPagedPaintDevice &device, const Job &shownJob, QChar deci
         pages.line(JobSheet::tr("This job has no sections."));
     }
     content.totalsBlock(layouts);
+    if (job.order)
+        paintOrderPage(pages, job, layouts, decimalPoint);
 
     if (!painter.end() && pages.error().isEmpty())
         return JobSheet::tr("the sheet could not be finished");

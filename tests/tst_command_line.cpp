@@ -72,6 +72,8 @@ private slots:
             {"misspelt.railpin", kMisspelt},
             {"noted.railpin", R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8", "maximumGap": "4",
               "sections": [{"name": "Front", "length": "11", "note": "by the door"}]})"},
+            {"halfgap.railpin", R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8",
+              "maximumGap": "4", "sections": [{"name": "Front", "length": "36", "ends": "halfgap"}]})"},
             {"no-width.railpin", R"({"format": "railpin-job", "version": 1, "maximumGap": "4",
               "sections": [{"name": "Front", "length": "36"}]})"},
             {"misspelt-unit.railpin", R"({"format": "railpin-job", "version": 1, "units": "mm",
@@ -229,8 +231,20 @@ private slots:
         QTest::newRow("misspelt field of the job")
             << pdf + QStringList{"JOBS/misspelt-unit.railpin"} << 2
             << "misspelt-unit.railpin: unknown field \"units\" (did you mean \"unit\"?)";
+        QTest::newRow("a value no job can have")
+            << pdf + QStringList{"JOBS/halfgap.railpin"} << 2 << "section 1, \"ends\": must be \"full\" or \"half\"";
         QTest::newRow("job without a width")
             << pdf + QStringList{"JOBS/no-width.railpin"} << 2 << "railpin width is missing";
+
+        // The order list's settings.
+        QTest::newRow("rail stock that is not lengths") << pdf + section + QStringList{"--rail-stock", "8 ft, ten"} << 2
+                                                        << "the rail stock \"8 ft, ten\" is not a list of lengths";
+        QTest::newRow("negative kerf") << pdf + section + QStringList{"--kerf", "-1/8"} << 2
+                                       << "the kerf \"-1/8\" is less than 0";
+        QTest::newRow("five rail rows") << pdf + section + QStringList{"--rail-rows", "5"} << 2 << "--rail-rows";
+        QTest::newRow("order option without a list")
+            << QStringList{"--svg", "OUT"} + section + QStringList{"--rail-rows", "3"} << 2
+            << "--rail-rows is used with --order or --pdf";
 
         // A job file that cannot be read, an output that cannot be written.
         QTest::newRow("missing job file") << pdf + QStringList{"JOBS/missing.railpin"} << 1 << "missing.railpin";
@@ -370,13 +384,14 @@ private slots:
                "\"Deck, \"\"east\"\"\",1,3.964286,4.651786,5.339286,31.348214,3 15/16,4 5/8,5 5/16,31 "
                "3/8,-13.348214\r\n"
             << 14;
+        // --name names the one section too, so that its rows say whose they are.
         QTest::newRow("csv, stair along the rail")
             << QStringList{"--csv",  "--length", "48",    "--width", "1 1/2",  "--max-gap", "4",
                            "--rise", "7 1/2",    "--run", "10",      "--name", "Stair"}
             << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
                "Left edge (in) (fraction),Centre (in) (fraction),Right edge (in) (fraction),"
                "Centre from right post (in) (fraction),From mid-span (in)\r\n"
-               ",1,4.359375,5.296875,6.234375,42.703125,4 3/8,5 5/16,6 1/4,42 11/16,-18.703125\r\n"
+               "Stair,1,4.359375,5.296875,6.234375,42.703125,4 3/8,5 5/16,6 1/4,42 11/16,-18.703125\r\n"
             << 8;
         QTest::newRow("csv, millimetres")
             << QStringList{"--csv", "--unit", "mm", "--length", "914", "--width", "35", "--max-gap", "100"}
@@ -482,6 +497,58 @@ private slots:
         }
         QVERIFY(blocks[0].contains(QStringLiteral("\n1\t3 15/16\t4 5/8\t5 5/16\t31 3/8\n")));
         QVERIFY(blocks[2].contains(QStringLiteral("\n1\t1 7/8\t2 9/16\t3 1/4\t33 7/16")));
+    }
+
+    // The cut and order list: the heading, then boards, pieces, railpins,
+    // posts when the job has runs, and screws. Problems go to standard error
+    // and the list is still written.
+    void orderList_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("warning");
+        const QString heading = QStringLiteral("Item\tLength\tCount\tWith extra\tStock\tBuy\n");
+        QTest::newRow("a bay, railpins cut from stock")
+            << QStringList{"--order", "--length",         "65 1/2", "--width",         "1 1/2", "--max-gap",
+                           "4",       "--railpin-length", "32",     "--railpin-stock", "36"}
+            << heading + "Rail board\t144\t1\t\t144\t1\n"
+                         "Rail piece\t65 1/2\t2\t\t144\t\n"
+                         "Railpin\t32\t12\t14\t36\t14\n"
+                         "Screw\t\t56\t62\t\t62\n"
+            << "";
+        QTest::newRow("millimetres, railpins without a length")
+            << QStringList{"--order", "--unit", "mm", "--length", "1710", "--width", "41", "--max-gap", "99"}
+            << heading + "Rail board\t3600\t1\t\t3600\t1\n"
+                         "Rail piece\t1710\t2\t\t3600\t\n"
+                         "Railpin\t\t12\t14\t\t14\n"
+                         "Screw\t\t56\t62\t\t62\n"
+            << "";
+        QTest::newRow("spreadsheet")
+            << QStringList{"--order", "--csv",     "--length", "65 1/2",      "--width",
+                           "1 1/2",   "--max-gap", "4",        "--rail-rows", "1"}
+            << "Item,Length (in),Count,With extra,Stock (in),Buy,Length (in) (fraction),Stock (in) (fraction)\r\n"
+               "Rail board,96.000000,1,,96.000000,1,96,96\r\n"
+               "Rail piece,65.500000,1,,96.000000,,65 1/2,96\r\n"
+               "Railpin,,12,14,,14,,\r\n"
+               "Screw,,52,58,,58,,\r\n"
+            << "";
+        QTest::newRow("a rail longer than any stock")
+            << QStringList{"--order", "--length", "197", "--width", "1 1/2", "--max-gap", "4", "--rail-rows", "1"}
+            << heading + "Railpin\t\t36\t40\t\t40\n"
+                         "Screw\t\t148\t163\t\t163\n"
+            << "railpin: warning: Section 1 row 1: its rail of 197 is longer than the longest stock (192); put a "
+               "post under it\n";
+    }
+
+    void orderList()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        QFETCH(QString, warning);
+        const Outcome outcome = runCommandLine(arguments);
+        QCOMPARE(outcome.err, warning);
+        QCOMPARE(outcome.exitCode, 0);
+        QCOMPARE(outcome.out, expected);
     }
 
     void helpAndVersion_data()

@@ -59,6 +59,12 @@ private slots:
         QTest::newRow("angle with a sign and comma") << "32,5\u00B0"
                                                      << ""
                                                      << "" << 32.5 << false << false << "32,5\u00B0";
+        QTest::newRow("a ratio written as a fraction") << "7/11"
+                                                       << "7"
+                                                       << "11" << 0.0 << false << false << "7 : 11";
+        QTest::newRow("a mixed number is no ratio") << "1 1/2"
+                                                    << ""
+                                                    << "" << 0.0 << false << true << "1 1/2";
         QTest::newRow("words kept as typed") << "steep"
                                              << ""
                                              << "" << 0.0 << false << true << "steep";

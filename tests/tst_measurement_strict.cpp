@@ -135,6 +135,9 @@ private slots:
             QStringLiteral("\"%1\" is in inches: this job is in millimetres, type millimetres such as 35");
         QTest::newRow("feet") << "3'" << false << 0.0F << inInches.arg("3'");
         QTest::newRow("inches") << "36 in" << false << 0.0F << inInches.arg("36 in");
+        QTest::newRow("feet and inches with a fraction")
+            << "12' 3 1/2\"" << false << 0.0F << inInches.arg("12' 3 1/2\"");
+        QTest::newRow("inches with a fraction") << "1 3/8 in" << false << 0.0F << inInches.arg("1 3/8 in");
         QTest::newRow("words") << "abc" << false << 0.0F
                                << "\"abc\" is not a measurement: type millimetres as 914, 914.5 or 914 mm";
     }
