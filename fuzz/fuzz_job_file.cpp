@@ -46,8 +46,8 @@ void checkWindowEdits(layout::Job job, const QByteArray &bytes)
     const auto byte = [&bytes](qsizetype index) { return quint8(bytes.at(bytes.size() - 1 - index)); };
     const qint64 count = (qint64(byte(0)) << 24 | qint64(byte(1)) << 16 | qint64(byte(2)) << 8) % 1'000'000'001;
     job.sections.front().count = count;
-    job.sections.insert(job.sections.end(), byte(3) * 4, job.sections.front());
-    job.name += QString(byte(1) * 64, u'n');
+    job.sections.insert(job.sections.end(), std::size_t(byte(3)) * 4, job.sections.front());
+    job.name += QString(qsizetype(byte(1)) * 64, u'n');
     if (!layout::limitProblem(job).isEmpty())
         return;
     const QByteArray written = layout::serializeJob(job);
