@@ -12,7 +12,10 @@ inline constexpr int kMetricVersion = 2;  // the first version with millimetres
 // The first version whose values an older program would ignore and so lay
 // out differently: a limit on stairs, a count of 0, a balanced layout.
 inline constexpr int kStairsLimitVersion = 3;
-inline constexpr int kNewestVersion = kStairsLimitVersion;
+// The first version with stairs given by their treads and the opening
+// under a stair's bottom rail.
+inline constexpr int kStairTreadsVersion = 4;
+inline constexpr int kNewestVersion = kStairTreadsVersion;
 
 inline constexpr QLatin1StringView kFormat("format");
 inline constexpr QLatin1StringView kVersion("version");
@@ -38,6 +41,17 @@ inline constexpr QLatin1StringView kSpacing("spacing");
 inline constexpr QLatin1StringView kCentre("centre");
 inline constexpr QLatin1StringView kMeasuredBetween("measuredBetween");
 inline constexpr QLatin1StringView kPostWidth("postWidth");
+inline constexpr QLatin1StringView kMinPerTread("minPerTread");
+inline constexpr QLatin1StringView kTriangleSphere("triangleSphere");
+inline constexpr QLatin1StringView kTreads("treads");
+inline constexpr QLatin1StringView kPerTread("perTread");
+inline constexpr QLatin1StringView kFirstFromRiser("firstFromRiser");
+inline constexpr QLatin1StringView kNewels("newels");
+inline constexpr QLatin1StringView kNosing("nosing");
+inline constexpr QLatin1StringView kRailHeight("railHeight");
+inline constexpr QLatin1StringView kRailDepth("railDepth");
+inline constexpr QLatin1StringView kInsert("insert");
+inline constexpr QLatin1StringView kBottomRail("bottomRail");
 
 inline constexpr QLatin1StringView kMillimetres("mm");
 inline constexpr QLatin1StringView kInches("in");
