@@ -45,6 +45,32 @@ LayoutKey keyOf(const SectionLayout &layout)
             layout.count,  layout.exactGap,     layout.endGap};
 }
 
+// A stair by its treads shares one tread's strip with every section of the
+// same run, width and pattern.
+LayoutKey treadKeyOf(const SectionLayout &layout)
+{
+    const layout::StairTreads &treads = *layout.treads;
+    return {float(treads.run), layout.railpinWidth, -1, 1.0, treads.perTread, treads.onCentre, treads.firstFromRiser};
+}
+
+// The railpins of one tread, from its riser face.
+std::vector<RailpinMarks> treadMarks(const SectionLayout &layout)
+{
+    std::vector<RailpinMarks> marks;
+    const double width = layout.railpinWidth;
+    for (std::size_t index = 0; index < layout.treads->pattern.size(); ++index) {
+        const double centre = layout.treads->pattern[index];
+        RailpinMarks mark;
+        mark.railpin = qint64(index) + 1;
+        mark.leftEdge = centre - width / 2;
+        mark.centre = centre;
+        mark.rightEdge = centre + width / 2;
+        mark.centreFromRightPost = layout.treads->run - centre;
+        marks.push_back(mark);
+    }
+    return marks;
+}
+
 }  // namespace
 
 namespace printing {
@@ -67,8 +93,11 @@ TemplatePlan::TemplatePlan(const layout::Job &job, const std::vector<SectionLayo
         const QString name =
             //: A section without a name on the full-size template; printed apart from the job sheet.
             job.sections[index].name.isEmpty() ? TemplateSheet::tr("Unnamed section") : job.sections[index].name;
-        const auto [found, added] = stripOf.try_emplace(keyOf(section), strips.size());
-        if (added)
+        const auto [found, added] =
+            stripOf.try_emplace(section.treads ? treadKeyOf(section) : keyOf(section), strips.size());
+        if (added && section.treads)
+            strips.push_back({{}, &section, section.treads->run, 0, 0, treadMarks(section)});
+        else if (added)
             strips.push_back({{}, &section, section.horizontalRun / section.cosine, 0, 0});
         strips[found->second].names << name;
     }
@@ -98,6 +127,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     const Strip &strip = *stripAt;
     const int pageOfStrip = index - strip.firstPage;
     const bool inches = job.unit == layout::Unit::Inches;
+    const bool tread = !strip.treadMarks.empty();
     const double dpi = painter.device()->logicalDpiX();
     const double start = pageStart(pageOfStrip);
     const double end = start + span;
@@ -128,19 +158,21 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
         painter.drawLine(QLineF(x(0), stripTop - y(0.2), x(0), stripBottom));
         painter.setPen(thin);
         painter.drawText(QRectF(0, stripTop, x(0) - gapInches, stripBottom - stripTop),
-                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, TemplateSheet::tr("left post"));
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap,
+                         tread ? TemplateSheet::tr("riser face") : TemplateSheet::tr("left post"));
     }
     if (strip.length >= start && strip.length <= end) {
         painter.setPen(heavy);
         painter.drawLine(QLineF(x(strip.length), stripTop - y(0.2), x(strip.length), stripBottom));
         painter.setPen(thin);
         painter.drawText(QRectF(x(strip.length) + gapInches, stripTop, right, stripBottom - stripTop),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, TemplateSheet::tr("right post"));
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                         tread ? TemplateSheet::tr("next riser face") : TemplateSheet::tr("right post"));
     }
 
     // Every railpin on this page: its outline and centre line across the
     // strip, its number, and its centre from either post as the sheet writes it.
-    const std::vector<RailpinMarks> &marks = strip.layout->marks;
+    const std::vector<RailpinMarks> &marks = tread ? strip.treadMarks : strip.layout->marks;
     auto railpin = std::lower_bound(marks.begin(), marks.end(), start,
                                     [](const RailpinMarks &mark, double value) { return mark.rightEdge < value; });
     const QFont small = sheetFont(7);
@@ -161,10 +193,12 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
         const double textLeft = x(railpin->rightEdge) + y(0.04);
         painter.drawText(QRectF(textLeft, stripBottom - 2.4 * textLine, y(1.5), textLine),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                         TemplateSheet::tr("%1 from left").arg(fromLeft));
+                         tread ? TemplateSheet::tr("%1 from the riser").arg(fromLeft)
+                               : TemplateSheet::tr("%1 from left").arg(fromLeft));
         painter.drawText(QRectF(textLeft, stripBottom - 1.3 * textLine, y(1.5), textLine),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                         TemplateSheet::tr("%1 from right").arg(fromRight));
+                         tread ? TemplateSheet::tr("%1 from the next riser").arg(fromRight)
+                               : TemplateSheet::tr("%1 from right").arg(fromRight));
     }
 
     // The ruler under the strip from the left post face: sixteenths of an inch
@@ -193,8 +227,10 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
                              Qt::AlignHCenter | Qt::AlignVCenter, QString::number(tick / perNumber));
     }
     painter.drawText(QRectF(0, y(kRulerNumbers) + textLine * 0.2, right, textLine), Qt::AlignLeft | Qt::AlignVCenter,
-                     inches ? TemplateSheet::tr("inches from the left post")
-                            : TemplateSheet::tr("centimetres from the left post"));
+                     tread    ? (inches ? TemplateSheet::tr("inches from the riser face")
+                                        : TemplateSheet::tr("centimetres from the riser face"))
+                     : inches ? TemplateSheet::tr("inches from the left post")
+                              : TemplateSheet::tr("centimetres from the left post"));
 
     // Where this page and its neighbours overlap: a glue line in the middle
     // of the shared inch, marked the same on both pages.
@@ -237,8 +273,13 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     const auto fitted = [&painter](const QString &text, double width) {
         return QFontMetricsF(painter.font(), painter.device()).elidedText(text, Qt::ElideRight, width);
     };
-    painter.drawText(QRectF(0, 0, right, y(0.3)), Qt::AlignLeft | Qt::AlignVCenter,
-                     fitted(TemplateSheet::tr("Full-size template: %1").arg(sectionNames), right));
+    painter.drawText(
+        QRectF(0, 0, right, y(0.3)), Qt::AlignLeft | Qt::AlignVCenter,
+        fitted(tread ? TemplateSheet::tr("Full-size template of one tread: %1 — lay against the riser face of "
+                                         "every tread")
+                           .arg(sectionNames)
+                     : TemplateSheet::tr("Full-size template: %1").arg(sectionNames),
+               right));
     painter.setFont(sheetFont(8));
     const double bottom = page.height() * dpi;
     painter.drawText(QRectF(0, bottom - textLine * 1.5, right, textLine * 1.5), Qt::AlignLeft | Qt::AlignBottom,

@@ -51,6 +51,9 @@ private:
         double length = 0;  // along the rail, from post face to post face
         int firstPage = 0;
         int pageCount = 0;
+        // A stair by its treads: one tread from its riser face to the next,
+        // with the railpins of every tread; empty otherwise.
+        std::vector<layout::RailpinMarks> treadMarks = {};
     };
 
     // Where page `pageOfStrip` of a strip begins, along the strip.
