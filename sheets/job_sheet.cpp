@@ -142,7 +142,7 @@ void SheetContent::section(const Section &section, const SectionLayout &laidOut,
     // Every further page of this section names it.
     pages.setContinuation([this, continued] { pages.line(continued, true); });
     for (const Line &line : lines)
-        pages.line(line.text, line.bold);
+        pages.paragraph(line.text, line.bold);
     if (!laidOut.laidOut()) {
         pages.setContinuation({});
         return;

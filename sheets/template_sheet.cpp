@@ -167,7 +167,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
         painter.setPen(thin);
         painter.drawText(QRectF(x(strip.length) + gapInches, stripTop, right, stripBottom - stripTop),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                         tread ? TemplateSheet::tr("next riser face") : TemplateSheet::tr("right post"));
+                         tread ? TemplateSheet::tr("next riser") : TemplateSheet::tr("right post"));
     }
 
     // Every railpin on this page: its outline and centre line across the

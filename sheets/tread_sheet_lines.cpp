@@ -27,6 +27,14 @@ QString withUnit(const layout::Job &job, const QString &value)
     return TreadSheet::tr("%1 %2").arg(value, layout::unitName(job.unit));
 }
 
+// A column's heading; in a metric job a length column names its unit, as
+// the other marks tables do.
+QString inUnit(const layout::Job &job, const QString &heading)
+{
+    return job.unit == layout::Unit::Millimetres ? TreadSheet::tr("%1 (%2)").arg(heading, layout::unitName(job.unit))
+                                                 : heading;
+}
+
 // A mark and the exact decimal behind it: "3 5/16 (3.333333)".
 QString both(const layout::Job &job, double value, QChar decimalPoint)
 {
@@ -98,10 +106,11 @@ Table lengthTable(const layout::Job &job, const layout::SectionLayout &laid, QCh
     Table table;
     if (!laid.treads || laid.treads->lengths.empty())
         return table;
-    table.title =
-        TreadSheet::tr("Lengths to cut, the same on every tread (%1):").arg(layout::treadCutText(*laid.treads));
-    table.headings = QStringList{TreadSheet::tr("Position from the riser face"), TreadSheet::tr("Centre length"),
-                                 TreadSheet::tr("Cut length"), TreadSheet::tr("How many")};
+    table.title = TreadSheet::tr("Lengths to cut, the same on every tread, exact in brackets: %1")
+                      .arg(layout::treadCutText(*laid.treads));
+    table.headings = QStringList{inUnit(job, TreadSheet::tr("Position from the riser face")),
+                                 inUnit(job, TreadSheet::tr("Centre length")),
+                                 inUnit(job, TreadSheet::tr("Cut length")), TreadSheet::tr("How many")};
     table.columns = {0.3, 0.27, 0.27, 0.16};
     for (const layout::TreadLength &length : laid.treads->lengths)
         table.rows.push_back({both(job, length.onTread, decimalPoint), both(job, length.centre, decimalPoint),
@@ -117,7 +126,7 @@ Table marksTable(const layout::Job &job, const layout::SectionLayout &laid, QCha
     table.title = TreadSheet::tr("Marks by the tread, level from the first riser face and along the rail:");
     for (std::size_t column = 0; column < marks_headings::kTreadColumns.size(); ++column) {
         const QString heading = marks_headings::shown(marks_headings::kTreadColumns[column]);
-        table.headings << (column >= marks_headings::kFirstTreadLengthColumn ? withUnit(job, heading) : heading);
+        table.headings << (column >= marks_headings::kFirstTreadLengthColumn ? inUnit(job, heading) : heading);
     }
     table.columns = {0.08, 0.07, 0.17, 0.17, 0.17, 0.17, 0.17};
     const layout::StairTreads &treads = *laid.treads;

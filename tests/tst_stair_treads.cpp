@@ -4,9 +4,12 @@
 #include "command_line_options.h"
 #include "job_file.h"
 #include "measurement.h"
+#include "pdf_text.h"
 #include "section_layout.h"
 #include "unit_conversion.h"
 
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 
@@ -401,6 +404,98 @@ private slots:
         }
     }
 
+    // Every output of the command line shows the treads; OUT is the file written.
+    void outputs_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList twelve = stair("7 1/2", "10", "3/4", "4") + QStringList{"--treads", "12"};
+        const QStringList lengths = twelve + QStringList{"--nosing", "1", "--rail-height", "36", "--rail-depth", "2"};
+        QTest::newRow("sheet in words")
+            << QStringList{"--pdf", "OUT"} + twelve
+            << QStringList{"3 per tread (the fewest within 4 in; at least 2), on centre 3 5/16 (3.333333), gap "
+                           "measured level 2 9/16",
+                           "On every tread, from the riser face: 3/8, 3 11/16, 7 1/16",
+                           "Count: 12 treads × 3 = 36 railpins"};
+        QTest::newRow("sheet with newels") << QStringList{"--pdf", "OUT"} + twelve + QStringList{"--newels", "both"}
+                                           << QStringList{"Count: 12 treads × 3, less 2 for the newels = 34 railpins"};
+        QTest::newRow("sheet's length table")
+            << QStringList{"--pdf", "OUT"} + lengths
+            << QStringList{"top cut 36.87°, bottom square", "34 1/2 (34.53125)", "39 13/16 (39.8125)"};
+        QTest::newRow("sheet's check under the bottom rail")
+            << QStringList{"--pdf",     "OUT", "--rise",   "7 3/4", "--run",         "10",   "--width", "3/4",
+                           "--max-gap", "4",   "--length", "48",    "--bottom-rail", "1 1/2"}
+            << QStringList{"Warning: the opening under the bottom rail passes a sphere of 6.086, more than 6:"};
+        QTest::newRow("template of one tread")
+            << QStringList{"--template", "OUT"} + twelve
+            << QStringList{"lay against the riser face of every tread", "3/8 from the riser", "3 11/16 from the riser",
+                           "7 1/16 from the riser"};
+        QTest::newRow("svg profile") << QStringList{"--svg", "OUT"} + twelve
+                                     << QStringList{"id=\"stair\"", "inkscape:label=\"stair\""};
+        QTest::newRow("dxf profile") << QStringList{"--dxf", "OUT"} + twelve << QStringList{"\r\nstair\r\n"};
+    }
+
+    void outputs()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, expected);
+        QTemporaryDir folder;
+        const QString out = folder.filePath(QStringLiteral("out"));
+        arguments.replace(arguments.indexOf(QStringLiteral("OUT")), out);
+        const Outcome outcome = runCommandLine(arguments);
+        QCOMPARE(outcome.exitCode, 0);
+        QFile written(out);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = written.readAll();
+        QString text = QString::fromUtf8(bytes);
+        if (bytes.startsWith("%PDF-")) {
+            if (!havePdfToText())
+                QSKIP("pdftotext is not installed");
+            text = pdfText(bytes).value_or(QString());
+        }
+        for (const QString &part : expected)
+            QVERIFY2(text.contains(part), qPrintable(part));
+    }
+
+    void csvRow()
+    {
+        const Outcome outcome =
+            runCommandLine(QStringList{"--marks", "--csv"} + stair("7 1/2", "10", "3/4", "4") +
+                           QStringList{"--treads", "3", "--nosing", "1", "--rail-height", "36", "--rail-depth", "2"});
+        QCOMPARE(outcome.exitCode, 0);
+        const QStringList lines = outcome.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 10);
+        QVERIFY(lines[0].endsWith(QStringLiteral(
+            ",From mid-span (in),Tread,On tread (in),Level (in),Along the rail (in),Length (in),Cut length (in),On "
+            "tread (in) (fraction),Level (in) (fraction),Along the rail (in) (fraction),Length (in) (fraction),Cut "
+            "length (in) (fraction)")));
+        // The fourth railpin stands first on the second tread.
+        QVERIFY2(lines[4].endsWith(QStringLiteral(",2,0.375000,10.375000,12.968750,34.531250,34.812500,3/8,10 3/8,12 "
+                                                  "15/16,34 1/2,34 13/16")),
+                 qPrintable(lines[4]));
+    }
+
+    // A job's other sections keep the marks' five columns.
+    void marksOfAMixedJob()
+    {
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("mixed.railpin")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "railpin-job", "version": 4, "railpinWidth": "3/4", "maximumGap": "4", "sections": [
+            {"name": "Deck", "length": "36"},
+            {"name": "Stair", "stair": {"rise": "7 1/2", "run": "10", "treads": 2}}]})");
+        file.close();
+        const Outcome outcome = runCommandLine(QStringList{"--marks", file.fileName()});
+        QCOMPARE(outcome.err, QString());
+        QCOMPARE(outcome.exitCode, 0);
+        const QStringList lines = outcome.out.split(u'\n');
+        QCOMPARE(lines.value(1), "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post");
+        const qsizetype stairAt = lines.indexOf(QStringLiteral("Section\tStair"));
+        QVERIFY(stairAt > 0);
+        QCOMPARE(lines.value(stairAt + 1), "Railpin\tTread\tOn tread\tLevel\tAlong the rail\tLength\tCut length");
+        QCOMPARE(lines.value(stairAt + 2), "1\t1\t3/8\t3/8\t7/16\t\t");
+    }
+
     void noRailPassesSaysSo()
     {
         layout::Job job;
@@ -541,5 +636,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStairTreads)
+QTEST_MAIN(TestStairTreads)
 #include "tst_stair_treads.moc"
