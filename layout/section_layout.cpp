@@ -508,6 +508,7 @@ SectionLayout settledLayout(const Job &job, const Section &section)
                                                          sectionMaximumGap(job, section), job.unit, out.problems);
     if (section.stair)
         readSlope(*section.stair, job.unit, out);
+    checkLengthStairFields(job, section, out);
     if (byTreads)
         readDesignGap(job, section, maximumGap, out);
     else

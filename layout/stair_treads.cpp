@@ -3,6 +3,7 @@
 
 #include "display_text.h"
 #include "field_reading.h"
+#include "job_file_keys.h"
 #include "measurement.h"
 #include "section_layout.h"
 #include "stair_words.h"
@@ -206,6 +207,28 @@ QStringList treadsShapeProblems(const Job &job, const Section &section)
                         .arg(minimum)
                         .arg(stair_words::kMostMinimumPerTread);
     return problems;
+}
+
+void checkLengthStairFields(const Job &job, const Section &section, SectionLayout &out)
+{
+    if (!section.stair || section.stair->treads)
+        return;
+    const Stair &stair = *section.stair;
+    readNotNegative(QT_TRANSLATE_NOOP("layout", "rail depth"), stair.railDepth, job.unit, out.problems);
+    const bool bottomRail = stair.bottomRail && !stair.bottomRail->trimmed().isEmpty();
+    const std::pair<QLatin1StringView, bool> treadsOnly[] = {
+        {job_file_keys::kPerTread, stair.perTread.has_value()},
+        {job_file_keys::kFirstFromRiser, stair.firstFromRiser.has_value()},
+        {job_file_keys::kNewels, stair.newels.has_value()},
+        {job_file_keys::kRailHeight, stair.railHeight.has_value()},
+        {job_file_keys::kInsert, stair.insert.has_value()},
+        {job_file_keys::kNosing, stair.nosing.has_value() && !bottomRail}};
+    for (const auto &[key, given] : treadsOnly) {
+        if (given)
+            out.warnings << QCoreApplication::translate(
+                                "layout", "stair: \"%1\" is used by a stair given by its treads: kept but not used")
+                                .arg(key);
+    }
 }
 
 void layOutTreads(const Job &job, const Section &section, SectionLayout &out)

@@ -65,6 +65,11 @@ void layOutTreads(const Job &job, const Section &section, SectionLayout &out);
 // read: an angle for a slope, a length as well, counts out of range.
 QStringList treadsShapeProblems(const Job &job, const Section &section);
 
+// A stair given by its length: its rail depth must read, and what only a
+// stair by treads uses (the pattern, the newels, the lengths) is kept with
+// a warning that it is not used, rather than passed over in silence.
+void checkLengthStairFields(const Job &job, const Section &section, SectionLayout &out);
+
 // The count and per-tread figures in words for a sheet: "3 per tread (the
 // fewest within 4 in; at least 2), on centre 3 5/16 (3.333333), gap measured
 // level 2 9/16 (2.583333)".

@@ -496,6 +496,23 @@ private slots:
         QCOMPARE(lines.value(stairAt + 2), "1\t1\t3/8\t3/8\t7/16\t\t");
     }
 
+    void treadsFieldsOnALengthStairAreNamed()
+    {
+        layout::Job job;
+        job.railpinWidth = "3/4";
+        job.maximumGap = "4";
+        layout::Section section;
+        section.length = "48";
+        section.stair = layout::Stair{"7 1/2", "10", std::nullopt};
+        section.stair->perTread = 3;
+        section.stair->nosing = "1";
+        const layout::SectionLayout laid = layout::layOut(job, section);
+        QVERIFY(laid.laidOut());
+        QCOMPARE(laid.warnings,
+                 QStringList({"stair: \"perTread\" is used by a stair given by its treads: kept but not used",
+                              "stair: \"nosing\" is used by a stair given by its treads: kept but not used"}));
+    }
+
     void noRailPassesSaysSo()
     {
         layout::Job job;
@@ -548,6 +565,11 @@ private slots:
         QTest::newRow("a count with treads")
             << QByteArray(R"("count": 4, "stair": {"rise": "7 1/2", "run": "10", "treads": 2})") << QByteArray() << 4
             << "a count of railpins does not go with a stair given by its treads";
+        QTest::newRow("rail depth of a stair by length must read")
+            << QByteArray(R"("length": "40", "stair": {"rise": "7 1/2", "run": "10", "railDepth": "deep"})")
+            << QByteArray() << 4
+            << "rail depth \"deep\" is not a measurement: type inches as 36, 36.5, 1 3/8, 1-3/8, 1 3/8 in or 12' 3 "
+               "1/2\"";
         QTest::newRow("near miss of a stair key")
             << QByteArray(R"("stair": {"rise": "7 1/2", "run": "10", "treads": 2, "railHieght": "36"})") << QByteArray()
             << 4 << "stair: unknown field \"railHieght\" (did you mean \"railHeight\"?)";
