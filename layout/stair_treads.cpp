@@ -270,6 +270,7 @@ void layOutTreads(const Job &job, const Section &section, SectionLayout &out)
     treads.run = in.run;
     treads.onCentre = onCentre;
     treads.firstFromRiser = in.firstFromRiser;
+    treads.nosing = in.nosing;
     treads.newels = stair.newels.value_or(Newels::None);
     treads.topCutDegrees = std::atan2(in.rise, in.run) * 180 / std::numbers::pi;
     for (qint64 position = 1; position <= k; ++position)

@@ -47,6 +47,7 @@ struct StairTreads
     double run = 0;      // one step's, riser face to riser face
     double onCentre = 0;
     double firstFromRiser = 0;
+    double nosing = 0;
     Newels newels = Newels::None;
     std::vector<double> pattern;  // each position's centre from the riser face
     // With a rail height: one row per tread position; else empty.

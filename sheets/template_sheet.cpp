@@ -46,11 +46,12 @@ LayoutKey keyOf(const SectionLayout &layout)
 }
 
 // A stair by its treads shares one tread's strip with every section of the
-// same run, width and pattern.
+// same run, nosing, width and pattern; no level or sloped strip has ends of -1.
 LayoutKey treadKeyOf(const SectionLayout &layout)
 {
     const layout::StairTreads &treads = *layout.treads;
-    return {float(treads.run), layout.railpinWidth, -1, 1.0, treads.perTread, treads.onCentre, treads.firstFromRiser};
+    return {float(treads.run), layout.railpinWidth,  -1, treads.nosing, treads.perTread,
+            treads.onCentre,   treads.firstFromRiser};
 }
 
 // The railpins of one tread, from its riser face.
@@ -96,7 +97,7 @@ TemplatePlan::TemplatePlan(const layout::Job &job, const std::vector<SectionLayo
         const auto [found, added] =
             stripOf.try_emplace(section.treads ? treadKeyOf(section) : keyOf(section), strips.size());
         if (added && section.treads)
-            strips.push_back({{}, &section, section.treads->run, 0, 0, treadMarks(section)});
+            strips.push_back({{}, &section, section.treads->run, 0, 0, treadMarks(section), section.treads->nosing});
         else if (added)
             strips.push_back({{}, &section, section.horizontalRun / section.cosine, 0, 0});
         strips[found->second].names << name;
@@ -104,7 +105,7 @@ TemplatePlan::TemplatePlan(const layout::Job &job, const std::vector<SectionLayo
     const double step = span - overlap;
     for (Strip &strip : strips) {
         // Pages past the limit are only counted, never laid out.
-        const double beyondFirst = std::max(0.0, 2 * lead + strip.length - span);
+        const double beyondFirst = std::max(0.0, 2 * lead + strip.nosing + strip.length - span);
         const double count = step > 0 ? 1 + std::ceil(beyondFirst / step) : double(kMaximumTemplatePages) + 1;
         strip.firstPage = pages;
         strip.pageCount = int(std::min(count, double(kMaximumTemplatePages) + 1));
@@ -112,9 +113,9 @@ TemplatePlan::TemplatePlan(const layout::Job &job, const std::vector<SectionLayo
     }
 }
 
-double TemplatePlan::pageStart(int pageOfStrip) const
+double TemplatePlan::pageStart(const Strip &strip, int pageOfStrip) const
 {
-    return -lead + pageOfStrip * (span - overlap);
+    return -lead - strip.nosing + pageOfStrip * (span - overlap);
 }
 
 void TemplatePlan::paintPage(QPainter &painter, int index) const
@@ -129,7 +130,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     const bool inches = job.unit == layout::Unit::Inches;
     const bool tread = !strip.treadMarks.empty();
     const double dpi = painter.device()->logicalDpiX();
-    const double start = pageStart(pageOfStrip);
+    const double start = pageStart(strip, pageOfStrip);
     const double end = start + span;
     const auto x = [&](double position) { return (position - start) * unitInches * dpi; };
     const auto y = [dpi](double inchesDown) { return inchesDown * dpi; };
@@ -144,7 +145,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
 
     // The strip's edges, between the post faces.
     painter.setPen(thin);
-    const double stripLeft = std::max(0.0, x(0));
+    const double stripLeft = std::max(0.0, x(-strip.nosing));
     const double stripRight = std::min(right, x(strip.length));
     painter.drawLine(QLineF(stripLeft, stripTop, stripRight, stripTop));
     painter.drawLine(QLineF(stripLeft, stripBottom, stripRight, stripBottom));
@@ -157,9 +158,21 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
         painter.setPen(heavy);
         painter.drawLine(QLineF(x(0), stripTop - y(0.2), x(0), stripBottom));
         painter.setPen(thin);
-        painter.drawText(QRectF(0, stripTop, x(0) - gapInches, stripBottom - stripTop),
-                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap,
-                         tread ? TemplateSheet::tr("riser face") : TemplateSheet::tr("left post"));
+        if (strip.nosing > 0) {
+            // The nosing stands in front of the riser face: the face is named
+            // above the strip, the nosing's edge beside it.
+            painter.drawText(QRectF(x(0) - y(1), stripTop - y(0.45), y(2), y(0.2)), Qt::AlignCenter,
+                             TemplateSheet::tr("riser face"));
+            painter.setPen(QPen(Qt::black, dpi / 100, Qt::DashLine));
+            painter.drawLine(QLineF(x(-strip.nosing), stripTop, x(-strip.nosing), stripBottom));
+            painter.setPen(thin);
+            painter.drawText(QRectF(0, stripTop, std::max(0.0, x(-strip.nosing) - gapInches), stripBottom - stripTop),
+                             Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, TemplateSheet::tr("nosing"));
+        } else {
+            painter.drawText(QRectF(0, stripTop, x(0) - gapInches, stripBottom - stripTop),
+                             Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap,
+                             tread ? TemplateSheet::tr("riser face") : TemplateSheet::tr("left post"));
+        }
     }
     if (strip.length >= start && strip.length <= end) {
         painter.setPen(heavy);
@@ -246,7 +259,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     if (pageOfStrip > 0)
         glueMark(start + overlap / 2, pageNumber - 1);
     if (pageOfStrip + 1 < strip.pageCount)
-        glueMark(pageStart(pageOfStrip + 1) + overlap / 2, pageNumber);
+        glueMark(pageStart(strip, pageOfStrip + 1) + overlap / 2, pageNumber);
 
     // The check bar: a fixed length whatever the paper, to prove the scale.
     const double barLength = inches ? 6 * dpi : 150 / kMillimetresPerInch * dpi;
