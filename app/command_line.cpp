@@ -272,6 +272,10 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         const layout::OrderList list = layout::orderList(job, laidOut.sections);
         // The layout is sound; only the purchase is not, so the list is still written.
         warn(err, program, list.problems);
+        for (const QString &note : list.notes)
+            err << program << ": "
+                << CommandLine::tr("note: %1").arg(layout::displayText(note, layout::LineBreaks::Replaced)) << '\n';
+        err.flush();
         return writeText(out, err, program, [&] {
             return request.csv ? QString::fromUtf8(exports::orderCsv(job, list)) : orderText(job, list);
         });

@@ -9,6 +9,7 @@
 #include "job_layout.h"
 #include "job_words.h"
 #include "measurement.h"
+#include "stair_words.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -173,17 +174,91 @@ std::optional<Failure> readBalance(const CommandLineOptions &options, layout::Jo
 }
 
 // A whole number option within [lowest, highest].
-std::optional<Failure> readWhole(const CommandLineOptions &options, const QCommandLineOption &option, int lowest,
-                                 int highest, qint32 &into)
+std::optional<Failure> readWhole(const CommandLineOptions &options, const QCommandLineOption &option, qint64 lowest,
+                                 qint64 highest, std::optional<qint64> &into)
 {
     if (!options.parser.isSet(option))
         return std::nullopt;
     const QString text = options.parser.value(option);
     bool number = false;
-    const int value = text.toInt(&number);
+    const qint64 value = text.toLongLong(&number);
     if (!number || value < lowest || value > highest)
-        return badValue(option, text, CommandLine::tr("a whole number from %1 to %2").arg(lowest).arg(highest));
+        return badValue(option, text, CommandLine::tr("give a whole number from %1 to %2").arg(lowest).arg(highest));
     into = value;
+    return std::nullopt;
+}
+
+Failure refusal(const QString &message)
+{
+    return {command_line::kBadArguments, message};
+}
+
+// A stair by its treads and a stair's rails; the slope is read already.
+std::optional<Failure> readTreads(const CommandLineOptions &options, layout::Job &job, layout::Section &section)
+{
+    namespace words = layout::stair_words;
+    const QCommandLineParser &parser = options.parser;
+    const bool byTreads = parser.isSet(options.treads);
+    if (!byTreads) {
+        for (const QCommandLineOption *option : options.treadsOptions()) {
+            if (parser.isSet(*option) && option != &options.nosing)
+                return refusal(CommandLine::tr("--%1 is used with --treads").arg(option->names().constFirst()));
+        }
+        if (parser.isSet(options.nosing) && !parser.isSet(options.bottomRail))
+            return refusal(CommandLine::tr("--nosing is used with --treads or --bottom-rail"));
+    } else {
+        if (parser.isSet(options.angle))
+            return refusal(CommandLine::tr("--treads: treads need the rise and run of one step, not an angle"));
+        if (!section.stair)
+            return refusal(CommandLine::tr("--treads needs --rise and --run: the rise and run of one step"));
+        if (parser.isSet(options.length))
+            return refusal(CommandLine::tr("--length does not go with --treads: the treads give the stair's length"));
+        for (const QCommandLineOption *option :
+             {&options.count, &options.ends, &options.spacing, &options.centre, &options.between, &options.postWidth}) {
+            if (parser.isSet(*option))
+                return refusal(CommandLine::tr("--%1 does not go with --treads").arg(option->names().constFirst()));
+        }
+    }
+    if (section.stair || parser.isSet(options.railDepth) || parser.isSet(options.bottomRail)) {
+        if (!section.stair)
+            return refusal(CommandLine::tr("--%1 is used with a stair's --rise and --run")
+                               .arg((parser.isSet(options.railDepth) ? options.railDepth : options.bottomRail)
+                                        .names()
+                                        .constFirst()));
+    }
+    if (parser.isSet(options.triangleSphere) && !parser.isSet(options.bottomRail))
+        return refusal(CommandLine::tr("--triangle-sphere is used with --bottom-rail"));
+    if (!section.stair)
+        return std::nullopt;
+
+    layout::Stair &stair = *section.stair;
+    if (auto failure = readWhole(options, options.treads, 1, words::kMostTreads, stair.treads))
+        return failure;
+    if (parser.isSet(options.perTread) && parser.value(options.perTread) != words::kAutomatic) {
+        if (auto failure = readWhole(options, options.perTread, 1, words::kMostPerTread, stair.perTread))
+            return failure;
+    }
+    if (auto failure = readWhole(options, options.minPerTread, 1, words::kMostMinimumPerTread, job.minPerTread))
+        return failure;
+    if (parser.isSet(options.newels)) {
+        const QString text = parser.value(options.newels);
+        stair.newels = words::newelsNamed(text);
+        if (!stair.newels)
+            return badValue(options.newels, text, CommandLine::tr("the newels are none, bottom, top or both"));
+    }
+    const std::pair<const QCommandLineOption *, std::optional<QString> *> lengths[] = {
+        {&options.firstFromRiser, &stair.firstFromRiser},
+        {&options.nosing, &stair.nosing},
+        {&options.railHeight, &stair.railHeight},
+        {&options.railDepth, &stair.railDepth},
+        {&options.insert, &stair.insert},
+        {&options.bottomRail, &stair.bottomRail}};
+    for (const auto &[option, into] : lengths) {
+        if (parser.isSet(*option))
+            *into = parser.value(*option);
+    }
+    if (parser.isSet(options.triangleSphere))
+        job.triangleSphere = parser.value(options.triangleSphere);
     return std::nullopt;
 }
 
@@ -199,12 +274,18 @@ std::optional<Failure> readOrderOptions(const CommandLineOptions &options, layou
                      [&parser](const QCommandLineOption *option) { return parser.isSet(*option); }))
         return std::nullopt;
     layout::OrderSettings order = job.order.value_or(layout::OrderSettings{});
-    if (auto failure = readWhole(options, options.railRows, 0, layout::kMostRailRows, order.railRows))
-        return failure;
-    if (auto failure = readWhole(options, options.screwsPerRailpin, 0, layout::kMostScrews, order.screwsPerRailpin))
-        return failure;
-    if (auto failure = readWhole(options, options.screwsPerRailEnd, 0, layout::kMostScrews, order.screwsPerRailEnd))
-        return failure;
+    const std::pair<const QCommandLineOption *, qint32 *> counts[] = {
+        {&options.railRows, &order.railRows},
+        {&options.screwsPerRailpin, &order.screwsPerRailpin},
+        {&options.screwsPerRailEnd, &order.screwsPerRailEnd}};
+    for (const auto &[option, into] : counts) {
+        std::optional<qint64> read;
+        const qint64 most = option == &options.railRows ? layout::kMostRailRows : layout::kMostScrews;
+        if (auto failure = readWhole(options, *option, 0, most, read))
+            return failure;
+        if (read)
+            *into = qint32(*read);
+    }
     for (const QCommandLineOption *length : {&options.kerf, &options.railpinLength}) {
         if (std::optional<Failure> failure = checkMeasurement(options, *length, job.unit))
             return failure;
@@ -225,6 +306,9 @@ JobFromOptions jobFromOptions(const CommandLineOptions &options)
 {
     const QCommandLineParser &parser = options.parser;
     for (const QCommandLineOption *required : {&options.length, &options.width, &options.maximumGap}) {
+        // A stair by its treads has no length of its own.
+        if (required == &options.length && parser.isSet(options.treads))
+            continue;
         if (!parser.isSet(*required))
             return {
                 std::nullopt,
@@ -244,11 +328,14 @@ JobFromOptions jobFromOptions(const CommandLineOptions &options)
     layout::Section section;
     if (std::optional<Failure> failure = readSection(options, section))
         return {std::nullopt, failure};
+    if (std::optional<Failure> failure = readTreads(options, job, section))
+        return {std::nullopt, failure};
     if (std::optional<Failure> failure = readBalance(options, job))
         return {std::nullopt, failure};
     for (const QCommandLineOption *measurement :
          {&options.length, &options.width, &options.maximumGap, &options.maximumGapStairs, &options.rise, &options.run,
-          &options.designGap, &options.postWidth}) {
+          &options.designGap, &options.postWidth, &options.firstFromRiser, &options.nosing, &options.railHeight,
+          &options.railDepth, &options.insert, &options.bottomRail, &options.triangleSphere}) {
         if (std::optional<Failure> failure = checkMeasurement(options, *measurement, job.unit))
             return {std::nullopt, failure};
     }

@@ -97,7 +97,48 @@ CommandLineOptions::CommandLineOptions()
                                    CommandLine::tr("N"))),
       screwsPerRailEnd(valueOption(QStringLiteral("screws-per-rail-end"),
                                    CommandLine::tr("Order list: screws at each end of a rail (default 2)."),
-                                   CommandLine::tr("N")))
+                                   CommandLine::tr("N"))),
+      treads(valueOption(QStringLiteral("treads"),
+                         CommandLine::tr("A stair given by its N treads instead of its length, with --rise and --run "
+                                         "of one step (the run from riser face to riser face)."),
+                         CommandLine::tr("N"))),
+      perTread(valueOption(QStringLiteral("per-tread"),
+                           CommandLine::tr("Railpins on each tread: auto or 1 to 10 (default auto: the fewest within "
+                                           "the gap)."),
+                           CommandLine::tr("N"))),
+      minPerTread(valueOption(QStringLiteral("min-per-tread"),
+                              CommandLine::tr("The least railpins per tread, 1 to 4 (default 2)."),
+                              CommandLine::tr("M"))),
+      firstFromRiser(valueOption(QStringLiteral("first-from-riser"),
+                                 CommandLine::tr("The first railpin's centre from the riser face (default: half a "
+                                                 "railpin width)."),
+                                 CommandLine::tr("A"))),
+      newels(valueOption(QStringLiteral("newels"),
+                         CommandLine::tr("Newels in place of the bottom tread's front railpin, the top tread's back "
+                                         "one, or both: none, bottom, top or both (default none)."),
+                         CommandLine::tr("NEWELS"))),
+      nosing(valueOption(QStringLiteral("nosing"),
+                         CommandLine::tr("How far a tread's nosing stands out past its riser (default 0)."),
+                         CommandLine::tr("P"))),
+      railHeight(valueOption(QStringLiteral("rail-height"),
+                             CommandLine::tr("Plumb from the nosing line to the rail's top: gives each railpin's "
+                                             "length."),
+                             CommandLine::tr("H"))),
+      railDepth(valueOption(QStringLiteral("rail-depth"),
+                            CommandLine::tr("The rail's depth square to its slope (default 0)."),
+                            CommandLine::tr("D"))),
+      insert(valueOption(QStringLiteral("insert"),
+                         CommandLine::tr("The depth of the holes the railpins enter, top and bottom together "
+                                         "(default 0)."),
+                         CommandLine::tr("E"))),
+      bottomRail(valueOption(QStringLiteral("bottom-rail"),
+                             CommandLine::tr("Plumb from the nosing line to the bottom rail's lower edge: checks the "
+                                             "opening under it."),
+                             CommandLine::tr("C"))),
+      triangleSphere(valueOption(QStringLiteral("triangle-sphere"),
+                                 CommandLine::tr("The sphere that must not pass under a stair's bottom rail (default "
+                                                 "6 in or 152 mm)."),
+                                 CommandLine::tr("S")))
 {
     parser.setApplicationDescription(
         CommandLine::tr("Lays out the railpins of a railing. With --pdf or --marks it writes a job's sheet or "
@@ -113,6 +154,10 @@ CommandLineOptions::CommandLineOptions()
         parser.addOption(*option);
     for (const QCommandLineOption *option : orderOptions())
         parser.addOption(*option);
+    for (const QCommandLineOption *option : treadsOptions())
+        parser.addOption(*option);
+    for (const QCommandLineOption *option : {&railDepth, &bottomRail, &triangleSphere})
+        parser.addOption(*option);
     parser.addPositionalArgument(CommandLine::tr("JOB"),
                                  CommandLine::tr("A job file (.railpin) instead of a section "
                                                  "given by options."),
@@ -126,8 +171,18 @@ QList<const QCommandLineOption *> CommandLineOptions::outputOptions() const
 
 QList<const QCommandLineOption *> CommandLineOptions::sectionOptions() const
 {
-    return {&length, &width, &maximumGap, &maximumGapStairs, &increment, &count,   &ends,   &rise,    &run,
-            &angle,  &name,  &unit,       &markStep,         &designGap, &spacing, &centre, &between, &postWidth};
+    return QList<const QCommandLineOption *>{&length,        &width,     &maximumGap, &maximumGapStairs,
+                                             &increment,     &count,     &ends,       &rise,
+                                             &run,           &angle,     &name,       &unit,
+                                             &markStep,      &designGap, &spacing,    &centre,
+                                             &between,       &postWidth, &railDepth,  &bottomRail,
+                                             &triangleSphere} +
+           treadsOptions();
+}
+
+QList<const QCommandLineOption *> CommandLineOptions::treadsOptions() const
+{
+    return {&treads, &perTread, &minPerTread, &firstFromRiser, &newels, &nosing, &railHeight, &insert};
 }
 
 QList<const QCommandLineOption *> CommandLineOptions::orderOptions() const

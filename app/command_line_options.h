@@ -55,4 +55,19 @@ struct CommandLineOptions
     QCommandLineOption railpinStock;
     QCommandLineOption screwsPerRailpin;
     QCommandLineOption screwsPerRailEnd;
+    // A stair by its treads, and the rails of a stair.
+    QCommandLineOption treads;
+    QCommandLineOption perTread;
+    QCommandLineOption minPerTread;
+    QCommandLineOption firstFromRiser;
+    QCommandLineOption newels;
+    QCommandLineOption nosing;
+    QCommandLineOption railHeight;
+    QCommandLineOption railDepth;
+    QCommandLineOption insert;
+    QCommandLineOption bottomRail;
+    QCommandLineOption triangleSphere;
+
+    // The options that give a stair by its treads its pattern and lengths.
+    QList<const QCommandLineOption *> treadsOptions() const;
 };

@@ -7,7 +7,44 @@
 
 #include <QStringList>
 
+#include <functional>
+
 namespace command_line {
+
+namespace {
+
+// The heading line of a marks table; in a metric job each length column says so.
+QString headingLine(const layout::Job &job, const char *const *columns, std::size_t size, std::size_t firstLength)
+{
+    QStringList headings;
+    for (std::size_t column = 0; column < size; ++column) {
+        QString heading = QString::fromLatin1(columns[column]);
+        if (job.unit == layout::Unit::Millimetres && column >= firstLength)
+            heading += QStringLiteral(" (mm)");
+        headings << heading;
+    }
+    return headings.join(u'\t') + u'\n';
+}
+
+// A stair by its treads: each railpin's tread, place and lengths.
+QString treadLines(const layout::StairTreads &treads, const std::function<QString(double)> &text)
+{
+    QString output;
+    for (const layout::TreadRailpin &railpin : treads.railpins) {
+        QStringList fields{QString::number(railpin.railpin), QString::number(railpin.tread), text(railpin.onTread),
+                           text(railpin.level), text(railpin.alongTheRail)};
+        if (treads.lengths.empty()) {
+            fields << QString() << QString();
+        } else {
+            const layout::TreadLength &length = treads.lengths[size_t(railpin.position - 1)];
+            fields << text(length.centre) << text(length.cut);
+        }
+        output += fields.join(u'\t') + u'\n';
+    }
+    return output;
+}
+
+}  // namespace
 
 QString marksText(const layout::Job &job, const std::vector<layout::SectionLayout> &sections, bool asJob, bool decimals)
 {
@@ -31,6 +68,14 @@ QString marksText(const layout::Job &job, const std::vector<layout::SectionLayou
             // a control character would drive the terminal.
             const QString name = layout::outputName(job.sections[index].name, layout::NameOutput::Terminal);
             output += QStringLiteral("Section\t%1\n").arg(name);
+        }
+        if (const std::optional<layout::StairTreads> &treads = sections[index].treads) {
+            output += headingLine(job, marks_headings::kTreadColumns.data(), marks_headings::kTreadColumns.size(),
+                                  marks_headings::kFirstTreadLengthColumn);
+            output += treadLines(*treads, text);
+            if (asJob)
+                output += u'\n';
+            continue;
         }
         output += headings.join(u'\t') + u'\n';
         for (const layout::RailpinMarks &railpin : sections[index].marks) {

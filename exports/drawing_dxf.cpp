@@ -79,13 +79,11 @@ QByteArray drawingDxf(const Elevation &drawing, layout::Unit unit)
     dxf.pair(0, QStringLiteral("ENDTAB"));
     dxf.pair(0, QStringLiteral("TABLE"));
     dxf.pair(2, QStringLiteral("LAYER"));
-    dxf.pair(70, 5);
-    // Colours: posts white, railpins blue, centres red, labels green.
-    const std::pair<QString, int> layers[] = {{QStringLiteral("0"), 7},
-                                              {layerName(Layer::Posts), 7},
-                                              {layerName(Layer::Railpins), 5},
-                                              {layerName(Layer::Centres), 1},
-                                              {layerName(Layer::Labels), 3}};
+    dxf.pair(70, 6);
+    // Colours: posts white, railpins blue, centres red, labels green, a stair's profile grey.
+    const std::pair<QString, int> layers[] = {{QStringLiteral("0"), 7},        {layerName(Layer::Posts), 7},
+                                              {layerName(Layer::Railpins), 5}, {layerName(Layer::Centres), 1},
+                                              {layerName(Layer::Labels), 3},   {layerName(Layer::Stair), 8}};
     for (const auto &[name, colour] : layers) {
         dxf.pair(0, QStringLiteral("LAYER"));
         dxf.pair(2, name);

@@ -5,6 +5,8 @@
 
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+
 namespace exports {
 
 namespace {
@@ -65,17 +67,27 @@ QByteArray drawingSvg(const Elevation &drawing, layout::Unit unit)
         xml.writeEndElement();
     }
 
-    startLayer(xml, Layer::Centres);
-    xml.writeAttribute(QStringLiteral("stroke"), QStringLiteral("red"));
-    xml.writeAttribute(QStringLiteral("stroke-width"), stroke);
-    for (const Elevation::Line &line : drawing.lines) {
-        xml.writeEmptyElement(kSvgNamespace, QStringLiteral("line"));
-        xml.writeAttribute(QStringLiteral("x1"), number(line.line.x1()));
-        xml.writeAttribute(QStringLiteral("y1"), number(line.line.y1()));
-        xml.writeAttribute(QStringLiteral("x2"), number(line.line.x2()));
-        xml.writeAttribute(QStringLiteral("y2"), number(line.line.y2()));
+    // A stair's profile in a layer of its own, only where the drawing has one.
+    const bool profile = std::any_of(drawing.lines.begin(), drawing.lines.end(),
+                                     [](const Elevation::Line &line) { return line.layer == Layer::Stair; });
+    for (const Layer layer : {Layer::Stair, Layer::Centres}) {
+        if (layer == Layer::Stair && !profile)
+            continue;
+        startLayer(xml, layer);
+        xml.writeAttribute(QStringLiteral("stroke"),
+                           layer == Layer::Centres ? QStringLiteral("red") : QStringLiteral("black"));
+        xml.writeAttribute(QStringLiteral("stroke-width"), stroke);
+        for (const Elevation::Line &line : drawing.lines) {
+            if (line.layer != layer)
+                continue;
+            xml.writeEmptyElement(kSvgNamespace, QStringLiteral("line"));
+            xml.writeAttribute(QStringLiteral("x1"), number(line.line.x1()));
+            xml.writeAttribute(QStringLiteral("y1"), number(line.line.y1()));
+            xml.writeAttribute(QStringLiteral("x2"), number(line.line.x2()));
+            xml.writeAttribute(QStringLiteral("y2"), number(line.line.y2()));
+        }
+        xml.writeEndElement();
     }
-    xml.writeEndElement();
 
     startLayer(xml, Layer::Labels);
     xml.writeAttribute(QStringLiteral("font-family"), QStringLiteral("sans-serif"));

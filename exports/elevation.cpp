@@ -27,6 +27,33 @@ Sizes sizesFor(layout::Unit unit)
     return {1, 3.5, 6, 0.5, 2};
 }
 
+// A stair by its treads in profile from its first riser face, its top `y`
+// down the drawing; returns how tall it is. A railpin stands on its tread to
+// its centre length, or `band` high without a rail height.
+double treadsProfile(const layout::SectionLayout &section, double y, double band, double text, Elevation &out)
+{
+    const layout::StairTreads &treads = *section.treads;
+    const auto steps = double(treads.treads);
+    const double tallest = treads.lengths.empty() ? band : treads.lengths.back().centre;
+    const double floor = y + steps * treads.rise + tallest;  // the level the first riser stands on
+    const auto treadLevel = [&](qint64 tread) { return floor - double(tread) * treads.rise; };
+    for (qint64 tread = 1; tread <= treads.treads; ++tread) {
+        const double front = double(tread - 1) * treads.run;
+        out.lines.push_back({Layer::Stair, QLineF(front, treadLevel(tread - 1), front, treadLevel(tread))});
+        out.lines.push_back({Layer::Stair, QLineF(front, treadLevel(tread), front + treads.run, treadLevel(tread))});
+    }
+    const double width = section.railpinWidth;
+    for (const layout::TreadRailpin &railpin : treads.railpins) {
+        const double height = treads.lengths.empty() ? band : treads.lengths[size_t(railpin.position - 1)].centre;
+        const double base = treadLevel(railpin.tread);
+        out.rectangles.push_back({Layer::Railpins, QRectF(railpin.level - width / 2, base - height, width, height)});
+        out.lines.push_back({Layer::Centres, QLineF(railpin.level, base - height, railpin.level, base)});
+        out.labels.push_back(
+            {QPointF(railpin.level - width / 2, base + text * 1.2), text * 0.8, QString::number(railpin.railpin)});
+    }
+    return floor - y + text * 1.5;
+}
+
 }  // namespace
 
 QString layerName(Layer layer)
@@ -40,6 +67,8 @@ QString layerName(Layer layer)
         return QStringLiteral("centres");
     case Layer::Labels:
         return QStringLiteral("labels");
+    case Layer::Stair:
+        return QStringLiteral("stair");
     }
     return {};
 }
@@ -64,6 +93,11 @@ Elevation elevation(const layout::Job &job, const std::vector<layout::SectionLay
                 : job.sections[index].name;
         out.labels.push_back({QPointF(0, y + size.text), size.text, name});
         y += size.text * 1.5;
+        if (section.treads) {
+            widest = std::max(widest, section.horizontalRun);
+            y += treadsProfile(section, y, size.band, size.text, out) + size.spacing;
+            continue;
+        }
 
         out.rectangles.push_back({Layer::Posts, QRectF(-size.post, y, size.post, size.band)});
         out.rectangles.push_back({Layer::Posts, QRectF(length, y, size.post, size.band)});

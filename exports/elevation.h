@@ -17,9 +17,11 @@
 // so that a centre's x is its distance from the post.
 namespace exports {
 
-enum class Layer { Posts, Railpins, Centres, Labels };
+// A stair given by its treads is drawn as its profile instead: treads and
+// risers on the stair layer, each railpin standing on its tread to its length.
+enum class Layer { Posts, Railpins, Centres, Labels, Stair };
 
-// The layer's name as drawings show it: "posts", "railpins", "centres", "labels".
+// The layer's name as drawings show it: "posts", "railpins", "centres", "labels", "stair".
 QString layerName(Layer layer);
 
 struct Elevation
@@ -43,7 +45,7 @@ struct Elevation
 
     QRectF bounds;  // the whole drawing, margins included
     std::vector<Rectangle> rectangles;
-    std::vector<Line> lines;  // the centres: one vertical line per railpin at its exact centre
+    std::vector<Line> lines;  // the centres, one vertical line per railpin at its exact centre; a stair's profile
     std::vector<Label> labels;
 };
 

@@ -7,6 +7,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <optional>
+
 namespace exports {
 
 namespace {
@@ -34,6 +37,38 @@ QString csvRow(const QStringList &fields)
     return quoted.join(u',') + QStringLiteral("\r\n");
 }
 
+namespace {
+
+// The tread columns of one railpin: its tread, then exact decimals, then
+// fractions in an inch job; empty for a section laid out along its length,
+// and the lengths empty without a rail height.
+QStringList treadFields(const layout::Job &job, const std::optional<layout::StairTreads> &treads, std::size_t index,
+                        int places)
+{
+    const bool inches = job.unit == layout::Unit::Inches;
+    const qsizetype fields = 1 + (inches ? 10 : 5);
+    if (!treads || index >= treads->railpins.size())
+        return QStringList(fields, QString());
+    const layout::TreadRailpin &railpin = treads->railpins[index];
+    std::vector<std::optional<double>> values{railpin.onTread, railpin.level, railpin.alongTheRail, std::nullopt,
+                                              std::nullopt};
+    if (!treads->lengths.empty()) {
+        const layout::TreadLength &length = treads->lengths[size_t(railpin.position - 1)];
+        values[3] = length.centre;
+        values[4] = length.cut;
+    }
+    QStringList row{QString::number(railpin.tread)};
+    for (const std::optional<double> &value : values)
+        row << (value ? QString::number(*value, 'f', places) : QString());
+    if (inches) {
+        for (const std::optional<double> &value : values)
+            row << (value ? layout::markText(*value, job) : QString());
+    }
+    return row;
+}
+
+}  // namespace
+
 QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &sections)
 {
     const bool inches = job.unit == layout::Unit::Inches;
@@ -50,10 +85,29 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
             headings << QStringLiteral("%1 (%2) (fraction)").arg(position, unit);
     }
     headings << QStringLiteral("%1 (%2)").arg(QLatin1StringView(marks_headings::kFromMidSpan), unit);
+    // A stair by its treads adds each railpin's tread, place and lengths;
+    // a job without one keeps the columns scripts read by position.
+    const bool anyTreads = std::any_of(sections.begin(), sections.end(),
+                                       [](const layout::SectionLayout &section) { return section.treads.has_value(); });
+    QStringList treadLengths;
+    for (std::size_t column = marks_headings::kFirstTreadLengthColumn; column < marks_headings::kTreadColumns.size();
+         ++column)
+        treadLengths << QString::fromLatin1(marks_headings::kTreadColumns[column]);
+    if (anyTreads) {
+        headings << QString::fromLatin1(marks_headings::kTreadColumns[1]);
+        for (const QString &length : treadLengths)
+            headings << QStringLiteral("%1 (%2)").arg(length, unit);
+        if (inches) {
+            for (const QString &length : treadLengths)
+                headings << QStringLiteral("%1 (%2) (fraction)").arg(length, unit);
+        }
+    }
 
     QString text = csvRow(headings);
     const int places = inches ? 6 : 3;
     for (std::size_t index = 0; index < sections.size() && index < job.sections.size(); ++index) {
+        const std::optional<layout::StairTreads> &treads = sections[index].treads;
+        std::size_t number = 0;
         for (const layout::RailpinMarks &railpin : sections[index].marks) {
             const double values[] = {railpin.leftEdge, railpin.centre, railpin.rightEdge, railpin.centreFromRightPost};
             QStringList row{layout::outputName(job.sections[index].name, layout::NameOutput::Csv),
@@ -65,6 +119,8 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
                     row << layout::markText(value, job);
             }
             row << QString::number(railpin.fromMidSpan, 'f', places);
+            if (anyTreads)
+                row << treadFields(job, treads, number++, places);
             text += csvRow(row);
         }
     }

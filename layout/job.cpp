@@ -111,12 +111,16 @@ QString defaultMaximumGap(Unit unit)
 bool hasOnlyDefaultLengths(const Job &job)
 {
     if (job.railpinWidth.trimmed() != defaultRailpinWidth(job.unit) ||
-        job.maximumGap.trimmed() != defaultMaximumGap(job.unit) || hasStairsLimit(job))
+        job.maximumGap.trimmed() != defaultMaximumGap(job.unit) || hasStairsLimit(job) || job.triangleSphere)
         return false;
     return std::ranges::all_of(job.sections, [](const Section &section) {
         const bool slopeGiven =
             section.stair && (!section.stair->rise.trimmed().isEmpty() || !section.stair->run.trimmed().isEmpty());
-        return section.length.trimmed().isEmpty() && !section.railpinWidth && !section.maximumGap && !slopeGiven;
+        const bool stairLengths =
+            section.stair && (section.stair->firstFromRiser || section.stair->nosing || section.stair->railHeight ||
+                              section.stair->railDepth || section.stair->insert || section.stair->bottomRail);
+        return section.length.trimmed().isEmpty() && !section.railpinWidth && !section.maximumGap && !slopeGiven &&
+               !stairLengths;
     });
 }
 

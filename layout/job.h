@@ -35,6 +35,11 @@ enum class Centre { Either, Railpin, Gap };
 // centres (the clear span is then the length less one post width).
 enum class MeasuredBetween { Faces, Centres };
 
+// Which treads of a stair given by its treads carry a newel post: a newel
+// on the bottom tread stands where its front railpin would, one on the top
+// tread where its back railpin would.
+enum class Newels { None, Bottom, Top, Both };
+
 // The slope of a stair section: rise and run as measurements, or an angle in
 // degrees. Rise and run win when both are given.
 struct Stair
@@ -49,6 +54,22 @@ struct Stair
     // (with "." as the decimal separator) so that it is shown and flagged
     // rather than lost; empty otherwise.
     QString unreadSlope = {};
+
+    // A stair given by its treads instead of its length: the rise and run
+    // are then one step's, the run from riser face to riser face.
+    std::optional<qint64> treads = std::nullopt;
+    std::optional<qint64> perTread = std::nullopt;  // absent: the fewest within the gap
+    // The first railpin's centre from the riser face; absent: half a railpin width.
+    std::optional<QString> firstFromRiser = std::nullopt;
+    std::optional<Newels> newels = std::nullopt;   // absent: none
+    std::optional<QString> nosing = std::nullopt;  // absent: 0
+    // Plumb from the nosing line to the top of the rail; absent: no lengths.
+    std::optional<QString> railHeight = std::nullopt;
+    std::optional<QString> railDepth = std::nullopt;  // square to the slope; absent: 0
+    std::optional<QString> insert = std::nullopt;     // the holes' depth, top and bottom together; absent: 0
+    // Plumb from the nosing line to the bottom rail's lower edge: the
+    // opening under it is checked against the triangle sphere.
+    std::optional<QString> bottomRail = std::nullopt;
 
     bool operator==(const Stair &) const = default;
 };
@@ -93,6 +114,11 @@ struct Job
     MeasuredBetween measuredBetween = MeasuredBetween::Faces;
     std::optional<QString> postWidth;    // needed when lengths are between post centres
     std::optional<OrderSettings> order;  // absent: the job has no order list
+    // Stairs given by their treads take at least this many railpins per
+    // tread; absent: 2.
+    std::optional<qint64> minPerTread;
+    // The sphere that must not pass under a stair's bottom rail; absent: 6 in or 152 mm.
+    std::optional<QString> triangleSphere;
 
     bool operator==(const Job &) const = default;
 };

@@ -17,14 +17,16 @@ namespace {
 const QList<QLatin1StringView> &knownKeys(FieldLevel level)
 {
     static const QList<QLatin1StringView> job{
-        keys::kFormat,          keys::kVersion,          keys::kName,      keys::kUnit,     keys::kRailpinWidth,
-        keys::kMaximumGap,      keys::kMaximumGapStairs, keys::kIncrement, keys::kMarkStep, keys::kExtraStockPercent,
-        keys::kPackSize,        keys::kSections,         keys::kDesignGap, keys::kSpacing,  keys::kCentre,
-        keys::kMeasuredBetween, keys::kPostWidth,        keys::kOrder};
+        keys::kFormat,          keys::kVersion,          keys::kName,      keys::kUnit,        keys::kRailpinWidth,
+        keys::kMaximumGap,      keys::kMaximumGapStairs, keys::kIncrement, keys::kMarkStep,    keys::kExtraStockPercent,
+        keys::kPackSize,        keys::kSections,         keys::kDesignGap, keys::kSpacing,     keys::kCentre,
+        keys::kMeasuredBetween, keys::kPostWidth,        keys::kOrder,     keys::kMinPerTread, keys::kTriangleSphere};
     static const QList<QLatin1StringView> section{
         keys::kName,  keys::kLength,    keys::kRailpinWidth, keys::kMaximumGap, keys::kEnds,           keys::kCount,
         keys::kStair, keys::kDesignGap, keys::kSpacing,      keys::kCentre,     keys::kMeasuredBetween};
-    static const QList<QLatin1StringView> stair{keys::kRise, keys::kRun, keys::kAngle};
+    static const QList<QLatin1StringView> stair{
+        keys::kRise,   keys::kRun,    keys::kAngle,      keys::kTreads,    keys::kPerTread, keys::kFirstFromRiser,
+        keys::kNewels, keys::kNosing, keys::kRailHeight, keys::kRailDepth, keys::kInsert,   keys::kBottomRail};
     static const QList<QLatin1StringView> order{keys::kRailRows,        keys::kRailStock,    keys::kKerf,
                                                 keys::kRailpinLength,   keys::kRailpinStock, keys::kScrewsPerRailpin,
                                                 keys::kScrewsPerRailEnd};

@@ -4,6 +4,7 @@
 #include "increments.h"
 #include "job_file_keys.h"
 #include "job_words.h"
+#include "stair_words.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
+#include <array>
 #include <cmath>
 
 namespace layout {
@@ -144,6 +146,40 @@ void readAngleText(const QString &text, Stair &stair)
         stair.unreadSlope = text;
 }
 
+const std::array kTreadsKeys{keys::kTreads,    keys::kPerTread, keys::kFirstFromRiser,
+                             keys::kNewels,    keys::kNosing,   keys::kRailHeight,
+                             keys::kRailDepth, keys::kInsert,   keys::kBottomRail};
+
+// A stair given by its treads and the rails of a stair. Counts out of range
+// are read and refused by the layout, naming the section, as a count is.
+void readTreads(Reader &reader, const QJsonObject &object, qsizetype index, Stair &stair)
+{
+    stair.treads = reader.whole(object, keys::kTreads, stairPlace(index, keys::kTreads), -kLargestCount, kLargestCount);
+    const QJsonValue perTread = object.value(keys::kPerTread);
+    if (perTread.isString() && perTread.toString() != stair_words::kAutomatic)
+        reader.fail(stairPlace(index, keys::kPerTread),
+                    QCoreApplication::translate("layout", "must be \"auto\" or a whole number"));
+    else if (!perTread.isString())
+        stair.perTread =
+            reader.whole(object, keys::kPerTread, stairPlace(index, keys::kPerTread), -kLargestCount, kLargestCount);
+    const std::optional<QString> newels = reader.text(object, keys::kNewels, stairPlace(index, keys::kNewels));
+    if (newels) {
+        stair.newels = stair_words::newelsNamed(*newels);
+        if (!stair.newels)
+            reader.fail(stairPlace(index, keys::kNewels),
+                        QCoreApplication::translate("layout", "must be \"none\", \"bottom\", \"top\" or \"both\""));
+    }
+    const auto measurement = [&](QLatin1StringView key) {
+        return reader.measurement(object, key, stairPlace(index, key));
+    };
+    stair.firstFromRiser = measurement(keys::kFirstFromRiser);
+    stair.nosing = measurement(keys::kNosing);
+    stair.railHeight = measurement(keys::kRailHeight);
+    stair.railDepth = measurement(keys::kRailDepth);
+    stair.insert = measurement(keys::kInsert);
+    stair.bottomRail = measurement(keys::kBottomRail);
+}
+
 void readStair(Reader &reader, const QJsonValue &value, qsizetype index, Section &section)
 {
     if (value.isUndefined() || value.isNull())
@@ -166,8 +202,11 @@ void readStair(Reader &reader, const QJsonValue &value, qsizetype index, Section
     else if (!angle.isUndefined() && !angle.isNull())
         reader.fail(stairPlace(index, keys::kAngle),
                     QCoreApplication::translate("layout", "must be a number of degrees"));
+    readTreads(reader, object, index, stair);
     stair.unknownFields = object;
     for (const QLatin1StringView key : {keys::kRise, keys::kRun, keys::kAngle})
+        stair.unknownFields.remove(key);
+    for (const QLatin1StringView key : kTreadsKeys)
         stair.unknownFields.remove(key);
     section.stair = stair;
 }
@@ -284,6 +323,9 @@ void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
     job.measuredBetween =
         reader.measuredBetween(object, topPlace(keys::kMeasuredBetween)).value_or(MeasuredBetween::Faces);
     job.postWidth = reader.measurement(object, keys::kPostWidth, topPlace(keys::kPostWidth));
+    job.minPerTread =
+        reader.whole(object, keys::kMinPerTread, topPlace(keys::kMinPerTread), -kLargestCount, kLargestCount);
+    job.triangleSphere = reader.measurement(object, keys::kTriangleSphere, topPlace(keys::kTriangleSphere));
     readOrder(reader, object.value(keys::kOrder), job);
 }
 
@@ -389,8 +431,8 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
                                         keys::kMaximumGap, keys::kMaximumGapStairs, keys::kIncrement, keys::kMarkStep,
                                         keys::kExtraStockPercent, keys::kPackSize, keys::kSections})
         job.unknownFields.remove(key);
-    for (const QLatin1StringView key :
-         {keys::kDesignGap, keys::kSpacing, keys::kCentre, keys::kMeasuredBetween, keys::kPostWidth, keys::kOrder})
+    for (const QLatin1StringView key : {keys::kDesignGap, keys::kSpacing, keys::kCentre, keys::kMeasuredBetween,
+                                        keys::kPostWidth, keys::kMinPerTread, keys::kTriangleSphere, keys::kOrder})
         job.unknownFields.remove(key);
     if (writtenSizeExceedsLimit(job))
         return refused(fileName, QCoreApplication::translate(

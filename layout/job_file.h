@@ -34,7 +34,8 @@ JobReadResult readJobFile(const QString &path);
 // The lowest file version that describes the job, so that an older program
 // opens every file it can lay out alike and refuses the others: 1 for
 // inches, 2 for millimetres, 3 when the job holds a value an older program
-// would ignore (a maximum gap on stairs, a count of 0, a balanced layout).
+// would ignore (a maximum gap on stairs, a count of 0, a balanced layout),
+// 4 when it holds a stair by treads, a stair's rails or the triangle sphere.
 int fileVersion(const Job &job);
 
 // The file's bytes, of fileVersion(); unknown fields of the job and its

@@ -12,9 +12,11 @@ inline constexpr int kMetricVersion = 2;  // the first version with millimetres
 // The first version whose values an older program would ignore and so lay
 // out differently: a limit on stairs, a count of 0, a balanced layout.
 inline constexpr int kStairsLimitVersion = 3;
-// The first version with an order list.
+// The first version with an order list, stairs given by their treads and
+// the opening under a stair's bottom rail: they landed together.
 inline constexpr int kOrderVersion = 4;
-inline constexpr int kNewestVersion = kOrderVersion;
+inline constexpr int kStairTreadsVersion = 4;
+inline constexpr int kNewestVersion = 4;
 
 inline constexpr QLatin1StringView kFormat("format");
 inline constexpr QLatin1StringView kVersion("version");
@@ -48,5 +50,16 @@ inline constexpr QLatin1StringView kRailpinLength("railpinLength");
 inline constexpr QLatin1StringView kRailpinStock("railpinStock");
 inline constexpr QLatin1StringView kScrewsPerRailpin("screwsPerRailpin");
 inline constexpr QLatin1StringView kScrewsPerRailEnd("screwsPerRailEnd");
+inline constexpr QLatin1StringView kMinPerTread("minPerTread");
+inline constexpr QLatin1StringView kTriangleSphere("triangleSphere");
+inline constexpr QLatin1StringView kTreads("treads");
+inline constexpr QLatin1StringView kPerTread("perTread");
+inline constexpr QLatin1StringView kFirstFromRiser("firstFromRiser");
+inline constexpr QLatin1StringView kNewels("newels");
+inline constexpr QLatin1StringView kNosing("nosing");
+inline constexpr QLatin1StringView kRailHeight("railHeight");
+inline constexpr QLatin1StringView kRailDepth("railDepth");
+inline constexpr QLatin1StringView kInsert("insert");
+inline constexpr QLatin1StringView kBottomRail("bottomRail");
 
 }  // namespace layout::job_file_keys

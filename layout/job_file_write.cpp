@@ -4,6 +4,7 @@
 #include "job_file_keys.h"
 #include "job_words.h"
 #include "section_layout.h"
+#include "stair_words.h"
 
 #include "file_writer.h"
 
@@ -13,12 +14,41 @@
 #include <QJsonDocument>
 
 #include <algorithm>
+#include <array>
 
 namespace layout {
 
 namespace keys = job_file_keys;
 
 namespace {
+
+// The lengths a stair may give, each with its key.
+std::array<std::pair<QLatin1StringView, const std::optional<QString> &>, 6> stairLengths(const Stair &stair)
+{
+    return {{{keys::kFirstFromRiser, stair.firstFromRiser},
+             {keys::kNosing, stair.nosing},
+             {keys::kRailHeight, stair.railHeight},
+             {keys::kRailDepth, stair.railDepth},
+             {keys::kInsert, stair.insert},
+             {keys::kBottomRail, stair.bottomRail}}};
+}
+
+// Whether the job holds a value of a stair by treads or of its rails, which
+// an older program would ignore.
+bool usesStairTreads(const Job &job)
+{
+    if (job.minPerTread || job.triangleSphere)
+        return true;
+    return std::any_of(job.sections.begin(), job.sections.end(), [](const Section &section) {
+        if (!section.stair)
+            return false;
+        const Stair &stair = *section.stair;
+        const auto lengths = stairLengths(stair);
+        return stair.treads || stair.perTread || stair.newels ||
+               std::any_of(lengths.begin(), lengths.end(),
+                           [](const auto &length) { return length.second.has_value(); });
+    });
+}
 
 QJsonObject stairObject(const Stair &stair)
 {
@@ -31,6 +61,15 @@ QJsonObject stairObject(const Stair &stair)
         object.insert(keys::kAngle, *stair.angleDegrees);
     else if (!stair.unreadSlope.isEmpty())
         object.insert(keys::kAngle, stair.unreadSlope);
+    if (stair.treads)
+        object.insert(keys::kTreads, *stair.treads);
+    if (stair.perTread)
+        object.insert(keys::kPerTread, *stair.perTread);
+    if (stair.newels)
+        object.insert(keys::kNewels, stair_words::newelsWord(*stair.newels));
+    for (const auto &[key, text] : stairLengths(stair))
+        if (text)
+            object.insert(key, *text);
     return object;
 }
 
@@ -191,6 +230,10 @@ QJsonObject jobFieldsObject(const Job &job)
         object.insert(keys::kMeasuredBetween, job_words::wordOf(job_words::kBetweens, job.measuredBetween));
     if (given(job.postWidth))
         object.insert(keys::kPostWidth, *job.postWidth);
+    if (job.minPerTread)
+        object.insert(keys::kMinPerTread, *job.minPerTread);
+    if (job.triangleSphere)
+        object.insert(keys::kTriangleSphere, *job.triangleSphere);
     if (job.order)
         object.insert(keys::kOrder, orderObject(*job.order));
     return object;
@@ -232,6 +275,11 @@ qint64 sectionBytesAtMost(const Section &section, int depth)
         stairBytes += memberBytesAtMost(keys::kRun.size(), textBytesAtMost(stair.run), depth + 1);
         stairBytes += memberBytesAtMost(keys::kAngle.size(), std::max(kNumberBytes, textBytesAtMost(stair.unreadSlope)),
                                         depth + 1);
+        for (const QLatin1StringView key : {keys::kTreads, keys::kPerTread, keys::kNewels})
+            stairBytes += memberBytesAtMost(key.size(), kNumberBytes, depth + 1);
+        for (const auto &[key, text] : stairLengths(stair))
+            if (text)
+                stairBytes += memberBytesAtMost(key.size(), textBytesAtMost(*text), depth + 1);
         bytes += memberBytesAtMost(keys::kStair.size(), stairBytes, depth);
     }
     return bytes;
@@ -265,6 +313,8 @@ int fileVersion(const Job &job)
 {
     if (job.order)
         return keys::kOrderVersion;
+    if (usesStairTreads(job))
+        return keys::kStairTreadsVersion;
     const bool countOfNone = std::any_of(job.sections.begin(), job.sections.end(),
                                          [](const Section &section) { return section.count == 0; });
     if (hasStairsLimit(job) || countOfNone || usesBalancedLayouts(job))

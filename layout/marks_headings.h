@@ -22,6 +22,19 @@ inline constexpr std::array<const char *, 5> kColumns{
 // tab-separated marks, whose five columns scripts read by position.
 inline constexpr const char *kFromMidSpan = QT_TRANSLATE_NOOP("Marks", "From mid-span");
 
+// The columns of a stair given by its treads, in place of the five above:
+// each railpin's tread, its place on the tread from the riser face, from
+// the first riser face level and along the rail, and its lengths (empty
+// without a rail height). The first two are counts, the rest lengths.
+inline constexpr std::array<const char *, 7> kTreadColumns{kRailpin,
+                                                           QT_TRANSLATE_NOOP("Marks", "Tread"),
+                                                           QT_TRANSLATE_NOOP("Marks", "On tread"),
+                                                           QT_TRANSLATE_NOOP("Marks", "Level"),
+                                                           QT_TRANSLATE_NOOP("Marks", "Along the rail"),
+                                                           QT_TRANSLATE_NOOP("Marks", "Length"),
+                                                           QT_TRANSLATE_NOOP("Marks", "Cut length")};
+inline constexpr std::size_t kFirstTreadLengthColumn = 2;
+
 inline QString shown(const char *heading)
 {
     return QCoreApplication::translate("Marks", heading);

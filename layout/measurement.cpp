@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -265,6 +266,18 @@ QString markText(double value, const Job &job, QChar decimalPoint)
         }
     }
     return decimalMarkText(value, job, decimalPoint);
+}
+
+QString limitText(double value, const Job &job, QChar decimalPoint)
+{
+    const double stepsPerUnit =
+        job.unit == Unit::Millimetres ? 1 / (job.markStep > 0 ? job.markStep : 1) : double(job.increment);
+    const double steps = value * stepsPerUnit;
+    const double nearest = std::round(steps);
+    // A value a hair below a step in binary arithmetic is on it.
+    const double down =
+        std::abs(steps - nearest) <= 1e-9 * std::max(1.0, std::abs(steps)) ? nearest : std::floor(steps);
+    return markText(down / stepsPerUnit, job, decimalPoint);
 }
 
 QString decimalMarkText(double value, const Job &job, QChar decimalPoint)

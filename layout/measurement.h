@@ -32,6 +32,10 @@ std::optional<double> measurementValue(const QString &text, Unit unit, QChar dec
 // mark step, halves down ("101", "101.5"). Rounded from the exact value given.
 QString markText(double value, const Job &job, QChar decimalPoint = u'.');
 
+// A limit as a mark is written, rounded down to the job's increment or mark
+// step, never up: a limit shown must never be more than the true one.
+QString limitText(double value, const Job &job, QChar decimalPoint = u'.');
+
 // The same value as decimal text: 7 significant digits for inches, as the
 // calculator writes ("3.964286"); 0.1 mm for millimetres ("83.6").
 QString decimalMarkText(double value, const Job &job, QChar decimalPoint = u'.');

@@ -2,11 +2,13 @@
 #include "order_list.h"
 
 #include "measurement.h"
+#include "stair_treads.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace layout {
 
@@ -34,20 +36,39 @@ std::optional<double> shortestHolding(const std::vector<double> &lengths, double
     return found == lengths.end() ? std::nullopt : std::optional<double>(*found);
 }
 
+// A problem names a section as the user would find it.
+QString shownName(const Job &job, std::size_t index)
+{
+    const QString &name = job.sections[index].name;
+    return name.isEmpty() ? numberedSectionName(qsizetype(index) + 1) : name;
+}
+
+// A stair's rail along its length, and the plumb cut at each end: the rail's
+// depth times the rise over the run, once for both ends.
+double stairRail(const Job &job, const Section &section, const SectionLayout &laid)
+{
+    const double depth = section.stair ? measured(section.stair->railDepth, job.unit) : 0;
+    return laid.length + depth * std::tan(laid.slopeDegrees * std::numbers::pi / 180);
+}
+
+// One piece per rail row of every laid-out section; a stair by its treads
+// gives none, as its rail runs between newels measured on site.
 std::vector<RailPiece> railPieces(const Job &job, const OrderSettings &settings,
-                                  const std::vector<SectionLayout> &layouts)
+                                  const std::vector<SectionLayout> &layouts, QStringList &notes)
 {
     std::vector<RailPiece> pieces;
     for (std::size_t index = 0; index < layouts.size() && index < job.sections.size(); ++index) {
         const SectionLayout &laid = layouts[index];
-        if (!laid.laidOut())
+        if (!laid.laidOut() || settings.railRows == 0)
             continue;
-        const double length = laid.length;
-        const QString &name = job.sections[index].name;
-        // A problem names the piece's section as the user would find it.
-        const QString shown = name.isEmpty() ? numberedSectionName(qsizetype(index) + 1) : name;
+        if (laid.treads) {
+            notes << QCoreApplication::translate("layout", "%1: measure the rail between the newels")
+                         .arg(shownName(job, index));
+            continue;
+        }
+        const double length = laid.stair ? stairRail(job, job.sections[index], laid) : double(laid.length);
         for (int row = 1; row <= settings.railRows; ++row)
-            pieces.push_back({shown, row, length});
+            pieces.push_back({shownName(job, index), row, length});
     }
     return pieces;
 }
@@ -200,7 +221,7 @@ OrderList orderList(const Job &job, const std::vector<SectionLayout> &layouts)
     const OrderSettings settings = orderSettings(job);
     const double kerf = std::max(0.0, measured(settings.kerf, job.unit));
     list.railStock = stockLengths(*settings.railStock, job.unit).value_or(std::vector<double>{});
-    const std::vector<RailPiece> pieces = railPieces(job, settings, layouts);
+    const std::vector<RailPiece> pieces = railPieces(job, settings, layouts, list.notes);
     list.rails = planRails(pieces, list.railStock, kerf, job);
     list.problems = list.rails.problems;
 
@@ -214,19 +235,43 @@ OrderList orderList(const Job &job, const std::vector<SectionLayout> &layouts)
     qint64 level = 0;
     qint64 stairs = 0;
     qint64 railpins = 0;
+    // A stair by its treads with a rail height has a few cut lengths, each
+    // on every tread: grouped by the length as it is shown.
+    std::vector<std::pair<QString, std::pair<double, qint64>>> treadCuts;
     for (std::size_t index = 0; index < layouts.size() && index < job.sections.size(); ++index) {
-        if (!layouts[index].laidOut())
+        const SectionLayout &laid = layouts[index];
+        if (!laid.laidOut())
             continue;
-        (layouts[index].stair ? stairs : level) += layouts[index].count;
-        railpins += layouts[index].count;
+        railpins += laid.count;
+        if (!laid.treads || laid.treads->lengths.empty()) {
+            (laid.stair ? stairs : level) += laid.count;
+            continue;
+        }
+        for (const TreadRailpin &railpin : laid.treads->railpins) {
+            const double cut = laid.treads->lengths[std::size_t(railpin.position - 1)].cut;
+            const QString shown = markText(cut, job);
+            const auto same = std::find_if(treadCuts.begin(), treadCuts.end(),
+                                           [&shown](const auto &group) { return group.first == shown; });
+            if (same == treadCuts.end())
+                treadCuts.push_back({shown, {cut, 1}});
+            else
+                ++same->second.second;
+        }
     }
     if (level > 0) {
         list.railpins.push_back(
             railpinGroup(job, railpinLength, orderText("length not given"), level, railpinStock, kerf));
     }
+    std::stable_sort(treadCuts.begin(), treadCuts.end(),
+                     [](const auto &a, const auto &b) { return a.second.first > b.second.first; });
+    for (const auto &[shown, cut] : treadCuts)
+        list.railpins.push_back(railpinGroup(job, cut.first, {}, cut.second, railpinStock, kerf));
     if (stairs > 0) {
-        list.railpins.push_back(
-            railpinGroup(job, std::nullopt, orderText("stair: railpins of many lengths"), stairs, railpinStock, kerf));
+        list.railpins.push_back(railpinGroup(
+            job, std::nullopt,
+            orderText(
+                "stairs by their length: railpins of many lengths, give treads and a rail height for cut lengths"),
+            stairs, railpinStock, kerf));
     }
     for (const RailpinGroup &group : list.railpins) {
         if (group.cutLength && !group.stock && !railpinStock.empty()) {

@@ -4,6 +4,7 @@
 #include "auto_count.h"
 #include "calculator_results.h"
 #include "display_text.h"
+#include "field_reading.h"
 #include "increments.h"
 #include "job_fields.h"
 #include "measurement.h"
@@ -21,30 +22,6 @@ namespace {
 // Stairs steeper than this are refused: no stair rail is, and the marks
 // along the rail grow without bound as the slope nears 90 degrees.
 constexpr double kSteepestSlopeDegrees = 60;
-
-// A measurement of a section that must be read and be above zero. The
-// field's name is translated only for a problem: a long job lays out
-// thousands of fields that read well.
-std::optional<float> readPositive(const char *fieldName, const QString &text, Unit unit, QStringList &problems)
-{
-    const auto field = [fieldName] { return QCoreApplication::translate("layout", fieldName); };
-    if (text.trimmed().isEmpty()) {
-        problems << QCoreApplication::translate("layout", "%1 is missing").arg(field());
-        return std::nullopt;
-    }
-    const Reading reading = readMeasurement(text, unit);
-    if (!reading.value) {
-        //: A field's name and why it cannot be read ("length \"36 1/\" is not a measurement…"), not a number and its
-        //: unit as in the other contexts.
-        problems << QCoreApplication::translate("layout", "%1 %2").arg(field(), reading.problem);
-        return std::nullopt;
-    }
-    if (!(*reading.value > 0)) {
-        problems << QCoreApplication::translate("layout", "%1 \"%2\" must be more than 0").arg(field(), text);
-        return std::nullopt;
-    }
-    return reading.value;
-}
 
 QString degreesText(double degrees)
 {
@@ -454,6 +431,19 @@ QString layoutDescription(const Job &job, const Section &section, const SectionL
 
 namespace {
 
+// The design gap of a section, if it has one; a problem when it cannot be
+// used. `maximumGap` is the limit as read, if it was.
+void readDesignGap(const Job &job, const Section &section, std::optional<float> maximumGap, SectionLayout &out)
+{
+    const QString designGap = sectionDesignGap(job, section);
+    if (designGap.isEmpty())
+        return;
+    out.designGap = readPositive(QT_TRANSLATE_NOOP("layout", "design gap"), designGap, job.unit, out.problems);
+    if (out.designGap && maximumGap && *out.designGap > *maximumGap)
+        out.problems << QCoreApplication::translate("layout", "design gap %1 is more than the maximum gap of %2")
+                            .arg(designGap, sectionMaximumGap(job, section));
+}
+
 // The design gap, spacing, centre and post width of a section; a problem
 // for each that cannot be used. `maximumGap` is the limit as read, if it was.
 void readBalance(const Job &job, const Section &section, std::optional<float> maximumGap, SectionLayout &out)
@@ -462,10 +452,7 @@ void readBalance(const Job &job, const Section &section, std::optional<float> ma
     out.centre = sectionCentre(job, section);
     const QString designGap = sectionDesignGap(job, section);
     if (!designGap.isEmpty()) {
-        out.designGap = readPositive(QT_TRANSLATE_NOOP("layout", "design gap"), designGap, job.unit, out.problems);
-        if (out.designGap && maximumGap && *out.designGap > *maximumGap)
-            out.problems << QCoreApplication::translate("layout", "design gap %1 is more than the maximum gap of %2")
-                                .arg(designGap, sectionMaximumGap(job, section));
+        readDesignGap(job, section, maximumGap, out);
     } else if (out.spacing == Spacing::Same) {
         out.problems << QCoreApplication::translate(
             "layout", "the same spacing on every section needs a design gap: the gap between its railpins");
@@ -505,16 +492,28 @@ SectionLayout settledLayout(const Job &job, const Section &section)
     out.countGiven = section.count.has_value();
     // A misspelt field would otherwise be laid out with a default in its place.
     out.problems = misspeltFieldProblems(job, section);
+    // A stair by its treads has no length: its treads give it.
+    const bool byTreads = section.stair && section.stair->treads;
+    if (byTreads) {
+        out.problems << treadsShapeProblems(job, section);
+        if (!out.problems.isEmpty())
+            return out;
+    }
 
     const std::optional<float> length =
-        readPositive(QT_TRANSLATE_NOOP("layout", "length"), section.length, job.unit, out.problems);
+        byTreads ? std::optional<float>(0)
+                 : readPositive(QT_TRANSLATE_NOOP("layout", "length"), section.length, job.unit, out.problems);
     const std::optional<float> width = readPositive(QT_TRANSLATE_NOOP("layout", "railpin width"),
                                                     sectionRailpinWidth(job, section), job.unit, out.problems);
     const std::optional<float> maximumGap = readPositive(QT_TRANSLATE_NOOP("layout", "maximum gap"),
                                                          sectionMaximumGap(job, section), job.unit, out.problems);
     if (section.stair)
         readSlope(*section.stair, job.unit, out);
-    readBalance(job, section, maximumGap, out);
+    checkLengthStairFields(job, section, out);
+    if (byTreads)
+        readDesignGap(job, section, maximumGap, out);
+    else
+        readBalance(job, section, maximumGap, out);
     if (job.unit == Unit::Inches && !increments::isIncrement(job.increment))
         out.problems << QCoreApplication::translate("layout",
                                                     "an increment of 1/%1 is not one of 1/4, 1/8, 1/16 or 1/32")
@@ -525,6 +524,12 @@ SectionLayout settledLayout(const Job &job, const Section &section)
     out.length = *length;
     out.railpinWidth = *width;
     out.maximumGap = *maximumGap;
+    if (byTreads) {
+        layOutTreads(job, section, out);
+        if (out.laidOut())
+            checkBottomRail(job, section, out);
+        return out;
+    }
     if (out.postWidth > 0 && !clearSpan(job, section, out))
         return out;
     out.horizontalRun = out.stair ? double(out.length) * out.cosine : double(out.length);
@@ -544,6 +549,7 @@ SectionLayout settledLayout(const Job &job, const Section &section)
     if (out.countGiven && !parityFits(out.centre, out.count))
         out.warnings << QCoreApplication::translate("layout", "%1 railpins do not put %2")
                             .arg(QString::number(out.count), centreWords(out.centre));
+    checkBottomRail(job, section, out);
     return out;
 }
 
@@ -552,7 +558,7 @@ SectionLayout settledLayout(const Job &job, const Section &section)
 SectionLayout layOut(const Job &job, const Section &section)
 {
     SectionLayout out = settledLayout(job, section);
-    if (!out.laidOut())
+    if (!out.laidOut() || out.treads)
         return out;
     out.marks.reserve(size_t(out.count));
     if (out.stair)

@@ -3,6 +3,8 @@
 
 #include "job.h"
 #include "job_limits.h"
+#include "stair_treads.h"
+#include "stair_triangle.h"
 
 #include <QString>
 #include <QStringList>
@@ -74,6 +76,12 @@ struct SectionLayout
     // Marks along the rail, and for a stair also horizontally.
     std::vector<RailpinMarks> marks;
     std::vector<RailpinMarks> horizontalMarks;  // empty for a level section
+
+    // A stair given by its treads: the pattern on each tread, each railpin's
+    // tread and lengths. Its marks above run from the first riser face.
+    std::optional<StairTreads> treads;
+    // A stair that gives its bottom rail: the opening under it.
+    std::optional<StairTriangle> triangle;
 };
 
 // The railpins of a level section with full ends, from a length and width

@@ -134,14 +134,20 @@ Job convertedTo(const Job &job, Unit unit, ConversionReport *report)
     // A design gap never grows past its limit, which is rounded down alike.
     convert(converted.designGap, from, unit, Rounding::Down, increment, notes);
     convert(converted.postWidth, from, unit, Rounding::Nearest, increment, notes);
+    // The sphere is a limit: it never grows by a conversion.
+    convert(converted.triangleSphere, from, unit, Rounding::Down, increment, notes);
     for (Section &section : converted.sections) {
         convert(section.length, from, unit, Rounding::Nearest, increment, notes);
         convert(section.railpinWidth, from, unit, Rounding::Nearest, increment, notes);
         convert(section.maximumGap, from, unit, Rounding::Down, increment, notes);
         convert(section.designGap, from, unit, Rounding::Down, increment, notes);
         if (section.stair) {
-            convert(section.stair->rise, from, unit, Rounding::Nearest, increment, notes);
-            convert(section.stair->run, from, unit, Rounding::Nearest, increment, notes);
+            Stair &stair = *section.stair;
+            convert(stair.rise, from, unit, Rounding::Nearest, increment, notes);
+            convert(stair.run, from, unit, Rounding::Nearest, increment, notes);
+            for (std::optional<QString> *length : {&stair.firstFromRiser, &stair.nosing, &stair.railHeight,
+                                                   &stair.railDepth, &stair.insert, &stair.bottomRail})
+                convert(*length, from, unit, Rounding::Nearest, increment, notes);
         }
     }
     if (converted.order) {

@@ -11,6 +11,7 @@
 #include "section_layout.h"
 #include "sheet_pages.h"
 #include "sheet_texts.h"
+#include "tread_sheet_lines.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -93,6 +94,7 @@ private:
         return double(2 + std::min<std::size_t>(rows, kRowsUnderHeading)) * pages.lineStep();
     }
     void marksTable(const QString &title, const std::vector<RailpinMarks> &marks, const QString &continued);
+    void table(const tread_sheet::Table &table, const QString &continued);
     QString heading(const char *plain) const;
     // How the marks tables name their unit, the exact decimals beside the marks.
     QString unitPhrase() const
@@ -142,7 +144,7 @@ void SheetContent::section(const Section &section, const SectionLayout &laidOut,
     // Every further page of this section names it.
     pages.setContinuation([this, continued] { pages.line(continued, true); });
     for (const Line &line : lines)
-        pages.line(line.text, line.bold);
+        pages.paragraph(line.text, line.bold);
     if (!laidOut.laidOut()) {
         pages.setContinuation({});
         return;
@@ -155,7 +157,10 @@ void SheetContent::section(const Section &section, const SectionLayout &laidOut,
     }
     pages.skip(0.4);
 
-    if (laidOut.stair) {
+    if (laidOut.treads) {
+        table(tread_sheet::lengthTable(job, laidOut, decimalPoint), continued);
+        table(tread_sheet::marksTable(job, laidOut, decimalPoint), continued);
+    } else if (laidOut.stair) {
         marksTable(JobSheet::tr("Marks along the rail, from the left post, %1:").arg(unitPhrase()), laidOut.marks,
                    continued);
         pages.skip(0.5);
@@ -183,7 +188,10 @@ QString SheetContent::measured(const QString &text) const
 std::vector<SheetContent::Line> SheetContent::inputs(const Section &section, const SectionLayout &laidOut) const
 {
     std::vector<Line> lines;
-    if (section.stair) {
+    if (section.stair && section.stair->treads) {
+        for (const QString &line : tread_sheet::inputLines(job, section, decimalPoint))
+            lines.push_back({line, false});
+    } else if (section.stair) {
         lines.push_back({JobSheet::tr("Length along the rail: %1").arg(measured(section.length)), false});
         const layout::Stair &stair = *section.stair;
         const QString angle =
@@ -203,9 +211,10 @@ std::vector<SheetContent::Line> SheetContent::inputs(const Section &section, con
     } else {
         lines.push_back({JobSheet::tr("Length: %1").arg(measured(section.length)), false});
     }
-    lines.push_back({section.ends == layout::Ends::Half ? JobSheet::tr("Ends: half a gap at each post")
-                                                        : JobSheet::tr("Ends: a full gap at each post"),
-                     false});
+    if (!section.stair || !section.stair->treads)
+        lines.push_back({section.ends == layout::Ends::Half ? JobSheet::tr("Ends: half a gap at each post")
+                                                            : JobSheet::tr("Ends: a full gap at each post"),
+                         false});
     lines.push_back({sheet_texts::railpinWidth(measured(layout::sectionRailpinWidth(job, section))), false});
     lines.push_back({sheet_texts::maximumGap(
                          JobSheet::tr("%1 (%2)").arg(measured(layout::sectionMaximumGap(job, section)),
@@ -218,7 +227,10 @@ std::vector<SheetContent::Line> SheetContent::results(const Section &section, co
 {
     std::vector<Line> lines;
     const QString count = QString::number(laidOut.count);
-    if (laidOut.countGiven)
+    if (laidOut.treads)
+        for (const QString &line : tread_sheet::resultLines(job, section, laidOut))
+            lines.push_back({line, true});
+    else if (laidOut.countGiven)
         lines.push_back({JobSheet::tr("Railpins: %1 (as given)").arg(count), true});
     else if (laidOut.count == 0)
         lines.push_back({JobSheet::tr("Railpins: 0 (no railpins needed)"), true});
@@ -234,11 +246,19 @@ std::vector<SheetContent::Line> SheetContent::results(const Section &section, co
                             : JobSheet::tr("%1 (%2)").arg(withUnit(gapText.decimal), gapText.fraction);
     lines.push_back(
         {laidOut.stair ? JobSheet::tr("Gap, measured level: %1").arg(gap) : JobSheet::tr("Gap: %1").arg(gap), true});
-    if (const QString layout = layout::layoutDescription(job, section, laidOut, decimalPoint); !layout.isEmpty())
+    // The opening under the bottom rail is checked beside the gap.
+    const QString triangle = tread_sheet::triangleLine(job, laidOut);
+    if (!triangle.isEmpty())
+        lines.push_back({triangle, true});
+    if (const QString layout = layout::layoutDescription(job, section, laidOut, decimalPoint);
+        !layout.isEmpty() && !laidOut.treads)
         lines.push_back({JobSheet::tr("Layout: %1").arg(layout), true});
-    for (const QString &warning : laidOut.warnings)
+    for (const QString &warning : laidOut.warnings) {
+        if (laidOut.triangle && !laidOut.triangle->passes && warning == layout::triangleText(job, *laidOut.triangle))
+            continue;
         //: A warning line printed below a section on the job sheet.
         lines.push_back({JobSheet::tr("Warning: %1").arg(warning), true});
+    }
     return lines;
 }
 
@@ -262,6 +282,24 @@ void SheetContent::marksTable(const QString &title, const std::vector<RailpinMar
                    both(railpin.rightEdge), both(railpin.centreFromRightPost), fromMidSpan(railpin.fromMidSpan)},
                   kMarkColumns);
     }
+    pages.setContinuation([this, continued] { pages.line(continued, true); });
+}
+
+void SheetContent::table(const tread_sheet::Table &table, const QString &continued)
+{
+    if (table.rows.empty())
+        return;
+    pages.skip(0.5);
+    pages.keepTogether(tableStart(table.rows.size()));
+    pages.line(table.title, true);
+    pages.row(table.headings, table.columns, true);
+    pages.setContinuation([this, table, continued] {
+        pages.line(continued, true);
+        pages.line(table.title, true);
+        pages.row(table.headings, table.columns, true);
+    });
+    for (const QStringList &row : table.rows)
+        pages.row(row, table.columns);
     pages.setContinuation([this, continued] { pages.line(continued, true); });
 }
 

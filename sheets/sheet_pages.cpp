@@ -65,6 +65,22 @@ void SheetPages::line(const QString &text, bool isBold)
     y += lineHeight;
 }
 
+void SheetPages::paragraph(const QString &text, bool isBold)
+{
+    const QFontMetricsF &metrics = isBold ? boldMetrics : bodyMetrics;
+    QString current;
+    for (const QString &word : text.split(u' ')) {
+        const QString longer = current.isEmpty() ? word : current + u' ' + word;
+        if (!current.isEmpty() && metrics.horizontalAdvance(longer) > content.width()) {
+            line(current, isBold);
+            current = word;
+        } else {
+            current = longer;
+        }
+    }
+    line(current, isBold);
+}
+
 void SheetPages::skip(double lines)
 {
     y += lines * lineHeight;

@@ -51,6 +51,9 @@ public:
 
     void heading(const QString &text);
     void line(const QString &text, bool bold = false);
+    // A line too long for the page goes on over as many as it needs, broken
+    // between words, where line() would cut it short.
+    void paragraph(const QString &text, bool bold = false);
     void skip(double lines);
 
     // A table row: one cell per column, the columns' widths as parts of the page's.

@@ -46,6 +46,33 @@ LayoutKey keyOf(const SectionLayout &layout)
             layout.count,  layout.exactGap,     layout.endGap};
 }
 
+// A stair by its treads shares one tread's strip with every section of the
+// same run, nosing, width and pattern; no level or sloped strip has ends of -1.
+LayoutKey treadKeyOf(const SectionLayout &layout)
+{
+    const layout::StairTreads &treads = *layout.treads;
+    return {float(treads.run), layout.railpinWidth,  -1, treads.nosing, treads.perTread,
+            treads.onCentre,   treads.firstFromRiser};
+}
+
+// The railpins of one tread, from its riser face.
+std::vector<RailpinMarks> treadMarks(const SectionLayout &layout)
+{
+    std::vector<RailpinMarks> marks;
+    const double width = layout.railpinWidth;
+    for (std::size_t index = 0; index < layout.treads->pattern.size(); ++index) {
+        const double centre = layout.treads->pattern[index];
+        RailpinMarks mark;
+        mark.railpin = qint64(index) + 1;
+        mark.leftEdge = centre - width / 2;
+        mark.centre = centre;
+        mark.rightEdge = centre + width / 2;
+        mark.centreFromRightPost = layout.treads->run - centre;
+        marks.push_back(mark);
+    }
+    return marks;
+}
+
 }  // namespace
 
 namespace sheets {
@@ -70,15 +97,18 @@ TemplatePlan::TemplatePlan(const layout::Job &job, const std::vector<SectionLayo
             job.sections[index].name.isEmpty()
                 ? TemplateSheet::tr("Unnamed section")
                 : layout::outputName(job.sections[index].name, layout::NameOutput::Paper);
-        const auto [found, added] = stripOf.try_emplace(keyOf(section), strips.size());
-        if (added)
+        const auto [found, added] =
+            stripOf.try_emplace(section.treads ? treadKeyOf(section) : keyOf(section), strips.size());
+        if (added && section.treads)
+            strips.push_back({{}, &section, section.treads->run, 0, 0, treadMarks(section), section.treads->nosing});
+        else if (added)
             strips.push_back({{}, &section, section.horizontalRun / section.cosine, 0, 0});
         strips[found->second].names << name;
     }
     const double step = span - overlap;
     for (Strip &strip : strips) {
         // Pages past the limit are only counted, never laid out.
-        const double beyondFirst = std::max(0.0, 2 * lead + strip.length - span);
+        const double beyondFirst = std::max(0.0, 2 * lead + strip.nosing + strip.length - span);
         const double count = step > 0 ? 1 + std::ceil(beyondFirst / step) : double(kMaximumTemplatePages) + 1;
         strip.firstPage = pages;
         strip.pageCount = int(std::min(count, double(kMaximumTemplatePages) + 1));
@@ -86,9 +116,9 @@ TemplatePlan::TemplatePlan(const layout::Job &job, const std::vector<SectionLayo
     }
 }
 
-double TemplatePlan::pageStart(int pageOfStrip) const
+double TemplatePlan::pageStart(const Strip &strip, int pageOfStrip) const
 {
-    return -lead + pageOfStrip * (span - overlap);
+    return -lead - strip.nosing + pageOfStrip * (span - overlap);
 }
 
 void TemplatePlan::paintPage(QPainter &painter, int index) const
@@ -101,8 +131,9 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     const Strip &strip = *stripAt;
     const int pageOfStrip = index - strip.firstPage;
     const bool inches = job.unit == layout::Unit::Inches;
+    const bool tread = !strip.treadMarks.empty();
     const double dpi = painter.device()->logicalDpiX();
-    const double start = pageStart(pageOfStrip);
+    const double start = pageStart(strip, pageOfStrip);
     const double end = start + span;
     const auto x = [&](double position) { return (position - start) * unitInches * dpi; };
     const auto y = [dpi](double inchesDown) { return inchesDown * dpi; };
@@ -117,7 +148,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
 
     // The strip's edges, between the post faces.
     painter.setPen(thin);
-    const double stripLeft = std::max(0.0, x(0));
+    const double stripLeft = std::max(0.0, x(-strip.nosing));
     const double stripRight = std::min(right, x(strip.length));
     painter.drawLine(QLineF(stripLeft, stripTop, stripRight, stripTop));
     painter.drawLine(QLineF(stripLeft, stripBottom, stripRight, stripBottom));
@@ -130,20 +161,34 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
         painter.setPen(heavy);
         painter.drawLine(QLineF(x(0), stripTop - y(0.2), x(0), stripBottom));
         painter.setPen(thin);
-        painter.drawText(QRectF(0, stripTop, x(0) - gapInches, stripBottom - stripTop),
-                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, TemplateSheet::tr("left post"));
+        if (strip.nosing > 0) {
+            // The nosing stands in front of the riser face: the face is named
+            // above the strip, the nosing's edge beside it.
+            painter.drawText(QRectF(x(0) - y(1), stripTop - y(0.45), y(2), y(0.2)), Qt::AlignCenter,
+                             TemplateSheet::tr("riser face"));
+            painter.setPen(QPen(Qt::black, dpi / 100, Qt::DashLine));
+            painter.drawLine(QLineF(x(-strip.nosing), stripTop, x(-strip.nosing), stripBottom));
+            painter.setPen(thin);
+            painter.drawText(QRectF(0, stripTop, std::max(0.0, x(-strip.nosing) - gapInches), stripBottom - stripTop),
+                             Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, TemplateSheet::tr("nosing"));
+        } else {
+            painter.drawText(QRectF(0, stripTop, x(0) - gapInches, stripBottom - stripTop),
+                             Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap,
+                             tread ? TemplateSheet::tr("riser face") : TemplateSheet::tr("left post"));
+        }
     }
     if (strip.length >= start && strip.length <= end) {
         painter.setPen(heavy);
         painter.drawLine(QLineF(x(strip.length), stripTop - y(0.2), x(strip.length), stripBottom));
         painter.setPen(thin);
         painter.drawText(QRectF(x(strip.length) + gapInches, stripTop, right, stripBottom - stripTop),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, TemplateSheet::tr("right post"));
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                         tread ? TemplateSheet::tr("next riser") : TemplateSheet::tr("right post"));
     }
 
     // Every railpin on this page: its outline and centre line across the
     // strip, its number, and its centre from either post as the sheet writes it.
-    const std::vector<RailpinMarks> &marks = strip.layout->marks;
+    const std::vector<RailpinMarks> &marks = tread ? strip.treadMarks : strip.layout->marks;
     auto railpin = std::lower_bound(marks.begin(), marks.end(), start,
                                     [](const RailpinMarks &mark, double value) { return mark.rightEdge < value; });
     const QFont small = sheetFont(7);
@@ -164,10 +209,12 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
         const double textLeft = x(railpin->rightEdge) + y(0.04);
         painter.drawText(QRectF(textLeft, stripBottom - 2.4 * textLine, y(1.5), textLine),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                         TemplateSheet::tr("%1 from left").arg(fromLeft));
+                         tread ? TemplateSheet::tr("%1 from the riser").arg(fromLeft)
+                               : TemplateSheet::tr("%1 from left").arg(fromLeft));
         painter.drawText(QRectF(textLeft, stripBottom - 1.3 * textLine, y(1.5), textLine),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                         TemplateSheet::tr("%1 from right").arg(fromRight));
+                         tread ? TemplateSheet::tr("%1 from the next riser").arg(fromRight)
+                               : TemplateSheet::tr("%1 from right").arg(fromRight));
     }
 
     // The ruler under the strip from the left post face: sixteenths of an inch
@@ -196,8 +243,10 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
                              Qt::AlignHCenter | Qt::AlignVCenter, QString::number(tick / perNumber));
     }
     painter.drawText(QRectF(0, y(kRulerNumbers) + textLine * 0.2, right, textLine), Qt::AlignLeft | Qt::AlignVCenter,
-                     inches ? TemplateSheet::tr("inches from the left post")
-                            : TemplateSheet::tr("centimetres from the left post"));
+                     tread    ? (inches ? TemplateSheet::tr("inches from the riser face")
+                                        : TemplateSheet::tr("centimetres from the riser face"))
+                     : inches ? TemplateSheet::tr("inches from the left post")
+                              : TemplateSheet::tr("centimetres from the left post"));
 
     // Where this page and its neighbours overlap: a glue line in the middle
     // of the shared inch, marked the same on both pages.
@@ -213,7 +262,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     if (pageOfStrip > 0)
         glueMark(start + overlap / 2, pageNumber - 1);
     if (pageOfStrip + 1 < strip.pageCount)
-        glueMark(pageStart(pageOfStrip + 1) + overlap / 2, pageNumber);
+        glueMark(pageStart(strip, pageOfStrip + 1) + overlap / 2, pageNumber);
 
     // The check bar: a fixed length whatever the paper, to prove the scale.
     const double barLength = inches ? 6 * dpi : 150 / kMillimetresPerInch * dpi;
@@ -241,8 +290,13 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     const auto fitted = [&painter](const QString &text, double width) {
         return QFontMetricsF(painter.font(), painter.device()).elidedText(text, Qt::ElideRight, width);
     };
-    painter.drawText(QRectF(0, 0, right, y(0.3)), Qt::AlignLeft | Qt::AlignVCenter,
-                     fitted(TemplateSheet::tr("Full-size template: %1").arg(sectionNames), right));
+    painter.drawText(
+        QRectF(0, 0, right, y(0.3)), Qt::AlignLeft | Qt::AlignVCenter,
+        fitted(tread ? TemplateSheet::tr("Full-size template of one tread: %1 — lay against the riser face of "
+                                         "every tread")
+                           .arg(sectionNames)
+                     : TemplateSheet::tr("Full-size template: %1").arg(sectionNames),
+               right));
     painter.setFont(sheetFont(8));
     const double bottom = page.height() * dpi;
     painter.drawText(QRectF(0, bottom - textLine * 1.5, right, textLine * 1.5), Qt::AlignLeft | Qt::AlignBottom,

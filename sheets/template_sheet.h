@@ -51,10 +51,14 @@ private:
         double length = 0;  // along the rail, from post face to post face
         int firstPage = 0;
         int pageCount = 0;
+        // A stair by its treads: one tread from its riser face to the next,
+        // with the railpins of every tread; empty otherwise.
+        std::vector<layout::RailpinMarks> treadMarks = {};
+        double nosing = 0;  // how far the tread stands out in front of its riser face
     };
 
     // Where page `pageOfStrip` of a strip begins, along the strip.
-    double pageStart(int pageOfStrip) const;
+    double pageStart(const Strip &strip, int pageOfStrip) const;
 
     const layout::Job &job;
     QSizeF page;

@@ -544,6 +544,23 @@ private slots:
                "Railpin,,12,14,,14,,\r\n"
                "Screw,,52,58,,58,,\r\n"
             << "";
+        QTest::newRow("a stair's rail with its plumb cuts")
+            << QStringList{"--order", "--length", "48",    "--width", "1 1/2",        "--max-gap", "4",
+                           "--rise",  "7 1/2",    "--run", "10",      "--rail-depth", "3 1/2"}
+            << heading + "Rail board\t120\t1\t\t120\t1\n"
+                         "Rail piece\t50 5/8\t2\t\t120\t\n"
+                         "Railpin\t\t7\t8\t\t8\n"
+                         "Screw\t\t36\t40\t\t40\n"
+            << "";
+        QTest::newRow("a stair by its treads: railpins by cut length, its rail measured on site")
+            << QStringList{"--order", "--treads",     "2",         "--rise",      "7 1/2",    "--run",  "10",
+                           "--width", "3/4",          "--max-gap", "4",           "--nosing", "1",      "--rail-height",
+                           "36",      "--rail-depth", "2",         "--increment", "32",       "--name", "Stair"}
+            << heading + "Railpin\t39 13/16\t2\t3\t\t3\n"
+                         "Railpin\t37 5/16\t2\t3\t\t3\n"
+                         "Railpin\t34 13/16\t2\t3\t\t3\n"
+                         "Screw\t\t24\t27\t\t27\n"
+            << "railpin: note: Stair: measure the rail between the newels\n";
         QTest::newRow("a rail longer than any stock")
             << QStringList{"--order", "--length", "197", "--width", "1 1/2", "--max-gap", "4", "--rail-rows", "1"}
             << heading + "Railpin\t\t36\t40\t\t40\n"

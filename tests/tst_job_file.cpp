@@ -53,7 +53,7 @@ Job fullJob(Unit unit)
     stair.railpinWidth = QStringLiteral("1 1/2");
     stair.maximumGap = QStringLiteral("3 7/8");
     stair.stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), 36.87, {}};
-    stair.stair->unknownFields.insert(QStringLiteral("treads"), 12);
+    stair.stair->unknownFields.insert(QStringLiteral("landings"), 12);
     layout::Section side;
     side.name = QStringLiteral("Side");
     side.length = QStringLiteral("abc");  // a half-finished cell survives the save
