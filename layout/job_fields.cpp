@@ -16,16 +16,35 @@ namespace {
 
 const QList<QLatin1StringView> &knownKeys(FieldLevel level)
 {
-    static const QList<QLatin1StringView> job{
-        keys::kFormat,          keys::kVersion,          keys::kName,      keys::kUnit,     keys::kRailpinWidth,
-        keys::kMaximumGap,      keys::kMaximumGapStairs, keys::kIncrement, keys::kMarkStep, keys::kExtraStockPercent,
-        keys::kPackSize,        keys::kSections,         keys::kDesignGap, keys::kSpacing,  keys::kCentre,
-        keys::kMeasuredBetween, keys::kPostWidth};
+    static const QList<QLatin1StringView> job{keys::kFormat,
+                                              keys::kVersion,
+                                              keys::kName,
+                                              keys::kUnit,
+                                              keys::kRailpinWidth,
+                                              keys::kMaximumGap,
+                                              keys::kMaximumGapStairs,
+                                              keys::kIncrement,
+                                              keys::kMarkStep,
+                                              keys::kExtraStockPercent,
+                                              keys::kPackSize,
+                                              keys::kSections,
+                                              keys::kDesignGap,
+                                              keys::kSpacing,
+                                              keys::kCentre,
+                                              keys::kMeasuredBetween,
+                                              keys::kPostWidth,
+                                              keys::kMaxPostSpacing,
+                                              keys::kRuns};
     static const QList<QLatin1StringView> section{
         keys::kName,  keys::kLength,    keys::kRailpinWidth, keys::kMaximumGap, keys::kEnds,           keys::kCount,
         keys::kStair, keys::kDesignGap, keys::kSpacing,      keys::kCentre,     keys::kMeasuredBetween};
     static const QList<QLatin1StringView> stair{keys::kRise, keys::kRun, keys::kAngle};
+    static const QList<QLatin1StringView> run{
+        keys::kName,       keys::kLength, keys::kStart,     keys::kEnd,     keys::kMaxPostSpacing, keys::kRailpinWidth,
+        keys::kMaximumGap, keys::kEnds,   keys::kDesignGap, keys::kSpacing, keys::kCentre};
     switch (level) {
+    case FieldLevel::Run:
+        return run;
     case FieldLevel::Section:
         return section;
     case FieldLevel::Stair:
@@ -94,6 +113,8 @@ QString ownerName(FieldLevel level)
         return QCoreApplication::translate("layout", "a section");
     case FieldLevel::Stair:
         return QCoreApplication::translate("layout", "a stair");
+    case FieldLevel::Run:
+        return QCoreApplication::translate("layout", "a run");
     case FieldLevel::Job:
         break;
     }
@@ -189,6 +210,9 @@ std::vector<UnusedField> unusedFields(const Job &job)
             collect(section.stair->unknownFields, FieldLevel::Stair, index,
                     QCoreApplication::translate("layout", "stair: "));
     }
+    for (std::size_t index = 0; index < job.runs.size(); ++index)
+        collect(job.runs[index].unknownFields, FieldLevel::Run, std::nullopt,
+                QCoreApplication::translate("layout", "run %1 \"%2\": ").arg(index + 1).arg(job.runs[index].name));
     return unused;
 }
 

@@ -12,7 +12,9 @@ inline constexpr int kMetricVersion = 2;  // the first version with millimetres
 // The first version whose values an older program would ignore and so lay
 // out differently: a limit on stairs, a count of 0, a balanced layout.
 inline constexpr int kStairsLimitVersion = 3;
-inline constexpr int kNewestVersion = kStairsLimitVersion;
+// The first version with runs: an older program would drop them.
+inline constexpr int kRunsVersion = 4;
+inline constexpr int kNewestVersion = kRunsVersion;
 
 inline constexpr QLatin1StringView kFormat("format");
 inline constexpr QLatin1StringView kVersion("version");
@@ -38,6 +40,10 @@ inline constexpr QLatin1StringView kSpacing("spacing");
 inline constexpr QLatin1StringView kCentre("centre");
 inline constexpr QLatin1StringView kMeasuredBetween("measuredBetween");
 inline constexpr QLatin1StringView kPostWidth("postWidth");
+inline constexpr QLatin1StringView kMaxPostSpacing("maxPostSpacing");
+inline constexpr QLatin1StringView kRuns("runs");
+inline constexpr QLatin1StringView kStart("start");
+inline constexpr QLatin1StringView kEnd("end");
 
 inline constexpr QLatin1StringView kMillimetres("mm");
 inline constexpr QLatin1StringView kInches("in");

@@ -2,6 +2,7 @@
 #include "job_file.h"
 
 #include "job_file_keys.h"
+#include "run_end_words.h"
 #include "section_layout.h"
 
 #include "file_writer.h"
@@ -84,6 +85,38 @@ QJsonObject sectionObject(const Section &section)
     if (section.measuredBetween)
         object.insert(keys::kMeasuredBetween, betweenWord(*section.measuredBetween));
     return object;
+}
+
+QJsonObject runObject(const Run &run)
+{
+    QJsonObject object = run.unknownFields;
+    object.insert(keys::kName, run.name);
+    object.insert(keys::kLength, run.length);
+    object.insert(keys::kStart, run_end_words::word(run.start));
+    object.insert(keys::kEnd, run_end_words::word(run.end));
+    if (given(run.maxPostSpacing))
+        object.insert(keys::kMaxPostSpacing, *run.maxPostSpacing);
+    if (run.railpinWidth)
+        object.insert(keys::kRailpinWidth, *run.railpinWidth);
+    if (run.maximumGap)
+        object.insert(keys::kMaximumGap, *run.maximumGap);
+    if (run.ends)
+        object.insert(keys::kEnds, *run.ends == Ends::Half ? keys::kHalf : keys::kFull);
+    if (given(run.designGap))
+        object.insert(keys::kDesignGap, *run.designGap);
+    if (run.spacing)
+        object.insert(keys::kSpacing, spacingWord(*run.spacing));
+    if (run.centre)
+        object.insert(keys::kCentre, centreWord(*run.centre));
+    return object;
+}
+
+QJsonArray runsArray(const Job &job)
+{
+    QJsonArray runs;
+    for (const Run &run : job.runs)
+        runs.append(runObject(run));
+    return runs;
 }
 
 // At most how large the indented form of these compact bytes is: every
@@ -190,6 +223,10 @@ QJsonObject jobFieldsObject(const Job &job)
         object.insert(keys::kMeasuredBetween, betweenWord(job.measuredBetween));
     if (given(job.postWidth))
         object.insert(keys::kPostWidth, *job.postWidth);
+    if (given(job.maxPostSpacing))
+        object.insert(keys::kMaxPostSpacing, *job.maxPostSpacing);
+    if (!job.runs.empty())
+        object.insert(keys::kRuns, runsArray(job));
     return object;
 }
 
@@ -240,8 +277,10 @@ qint64 fileBytesAtMost(const Job &job)
     constexpr int kSectionsDepth = 1;
     const qint64 indent = 4 * qint64(kSectionsDepth + 1);
     qint64 sections = 2 + 1 + indent;
-    for (const Section &section : job.sections)
-        sections += indent + sectionBytesAtMost(section, kSectionsDepth + 1) + 2;
+    for (const Section &section : job.sections) {
+        if (!section.bay)
+            sections += indent + sectionBytesAtMost(section, kSectionsDepth + 1) + 2;
+    }
     return indentedBytesAtMost(QJsonValue(jobFieldsObject(job)), 0) +
            memberBytesAtMost(keys::kSections.size(), sections, 0);
 }
@@ -250,8 +289,11 @@ QJsonObject jobObject(const Job &job)
 {
     QJsonObject object = jobFieldsObject(job);
     QJsonArray sections;
-    for (const Section &section : job.sections)
-        sections.append(sectionObject(section));
+    // A run's bays are made again from the run when the file is read.
+    for (const Section &section : job.sections) {
+        if (!section.bay)
+            sections.append(sectionObject(section));
+    }
     object.insert(keys::kSections, sections);
     return object;
 }
@@ -260,6 +302,8 @@ QJsonObject jobObject(const Job &job)
 
 int fileVersion(const Job &job)
 {
+    if (!job.runs.empty())
+        return keys::kRunsVersion;
     const bool countOfNone = std::any_of(job.sections.begin(), job.sections.end(),
                                          [](const Section &section) { return section.count == 0; });
     if (hasStairsLimit(job) || countOfNone || usesBalancedLayouts(job))

@@ -293,9 +293,9 @@ private slots:
             << start + "not a job file: it does not begin with \"format\": \"railpin-job\"";
         QTest::newRow("a list, not an object") << QByteArray("[1, 2]")
             << start + "not a job file: it does not begin with \"format\": \"railpin-job\"";
-        QTest::newRow("newer version") << QByteArray(R"({"format": "railpin-job", "version": 4, "sections": []})")
-            << start + "the job file is of version 4, written by a newer version of this program, which this one "
-                       "cannot read (it reads versions up to 3); open it with the newer version";
+        QTest::newRow("newer version") << QByteArray(R"({"format": "railpin-job", "version": 5, "sections": []})")
+            << start + "the job file is of version 5, written by a newer version of this program, which this one "
+                       "cannot read (it reads versions up to 4); open it with the newer version";
         QTest::newRow("version as text") << QByteArray(R"({"format": "railpin-job", "version": "1", "sections": []})")
             << start + "\"version\": must be a whole number from 1 to 2147483647";
         QTest::newRow("no version") << QByteArray(R"({"format": "railpin-job", "sections": []})")
