@@ -218,7 +218,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         if (request.csv)
             out << QString::fromUtf8(exports::marksCsv(job, laidOut.sections));
         else
-            out << marksText(job, laidOut.sections, !request.jobFile.isEmpty(), request.decimals);
+            out << marksText(job, laidOut.sections, !request.jobFile.isEmpty() || !job.runs.empty(), request.decimals);
         out.flush();
         if (out.status() != QTextStream::Ok)
             return fail(err, program, {kCannotReadOrWrite, CommandLine::tr("cannot write to standard output")});

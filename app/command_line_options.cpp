@@ -74,7 +74,19 @@ CommandLineOptions::CommandLineOptions()
                           CommandLine::tr("The length is between post faces or post centres (default faces)."),
                           CommandLine::tr("POSTS"))),
       postWidth(valueOption(QStringLiteral("post-width"),
-                            CommandLine::tr("The width of a post, with --between centres."), CommandLine::tr("P")))
+                            CommandLine::tr("The width of a post, with --between centres or --max-post-spacing."),
+                            CommandLine::tr("P"))),
+      maxPostSpacing(valueOption(QStringLiteral("max-post-spacing"),
+                                 CommandLine::tr("Lays out a run: --length from its start to its end is split into "
+                                                 "the fewest equal bays with posts at most S apart, centre to centre."),
+                                 CommandLine::tr("S"))),
+      start(valueOption(QStringLiteral("start"),
+                        CommandLine::tr("What the run starts at: a post's centre (post) or a wall (wall) (default "
+                                        "post)."),
+                        CommandLine::tr("END"))),
+      end(valueOption(QStringLiteral("end"),
+                      CommandLine::tr("What the run ends at: a post's centre (post) or a wall (wall) (default post)."),
+                      CommandLine::tr("END")))
 {
     parser.setApplicationDescription(
         CommandLine::tr("Lays out the railpins of a railing. With --pdf or --marks it writes a job's sheet or "
@@ -87,6 +99,8 @@ CommandLineOptions::CommandLineOptions()
     for (const QCommandLineOption *option : {&csv, &templatePdf, &svg, &dxf})
         parser.addOption(*option);
     for (const QCommandLineOption *option : {&designGap, &spacing, &centre, &between, &postWidth})
+        parser.addOption(*option);
+    for (const QCommandLineOption *option : {&maxPostSpacing, &start, &end})
         parser.addOption(*option);
     parser.addPositionalArgument(CommandLine::tr("JOB"),
                                  CommandLine::tr("A job file (.railpin) instead of a section "
@@ -101,6 +115,8 @@ QList<const QCommandLineOption *> CommandLineOptions::outputOptions() const
 
 QList<const QCommandLineOption *> CommandLineOptions::sectionOptions() const
 {
-    return {&length, &width, &maximumGap, &maximumGapStairs, &increment, &count,   &ends,   &rise,    &run,
-            &angle,  &name,  &unit,       &markStep,         &designGap, &spacing, &centre, &between, &postWidth};
+    return {
+        &length,         &width, &maximumGap, &maximumGapStairs, &increment, &count,   &ends,   &rise,    &run,
+        &angle,          &name,  &unit,       &markStep,         &designGap, &spacing, &centre, &between, &postWidth,
+        &maxPostSpacing, &start, &end};
 }

@@ -44,4 +44,7 @@ struct CommandLineOptions
     QCommandLineOption centre;
     QCommandLineOption between;
     QCommandLineOption postWidth;
+    QCommandLineOption maxPostSpacing;
+    QCommandLineOption start;
+    QCommandLineOption end;
 };

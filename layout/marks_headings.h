@@ -22,6 +22,13 @@ inline constexpr std::array<const char *, 5> kColumns{
 // tab-separated marks, whose five columns scripts read by position.
 inline constexpr const char *kFromMidSpan = QT_TRANSLATE_NOOP("Marks", "From mid-span");
 
+// The columns of a run's post table: each post's number from the run's start
+// reference, its centre and its faces.
+inline constexpr const char *kPost = QT_TRANSLATE_NOOP("Marks", "Post");
+inline constexpr std::array<const char *, 4> kPostColumns{kPost, QT_TRANSLATE_NOOP("Marks", "Centre"),
+                                                          QT_TRANSLATE_NOOP("Marks", "Left face"),
+                                                          QT_TRANSLATE_NOOP("Marks", "Right face")};
+
 inline QString shown(const char *heading)
 {
     return QCoreApplication::translate("Marks", heading);

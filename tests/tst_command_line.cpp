@@ -20,6 +20,15 @@ const QByteArray kUnreadableSection = R"({"format": "railpin-job", "version": 1,
  "railpinWidth": "1 3/8", "maximumGap": "4", "increment": 16,
  "sections": [{"name": "Front", "length": "36"}, {"name": "Back", "length": "abc"}]})";
 
+// A deck against a house: out from the wall to a corner post, across the
+// front to the next corner, back to the wall; and a stair of its own.
+const QByteArray kDeckOfRuns = R"({"format": "railpin-job", "version": 4, "name": "Deck of runs",
+ "railpinWidth": "1 1/2", "maximumGap": "4", "postWidth": "3 1/2", "maxPostSpacing": "6'",
+ "runs": [{"name": "Left", "length": "12'", "start": "wall", "end": "post"},
+   {"name": "Front", "length": "207", "start": "corner", "end": "post"},
+   {"name": "Right", "length": "12'", "start": "corner", "end": "wall"}],
+ "sections": [{"name": "Stair", "length": "36", "stair": {"rise": "7", "run": "11"}}]})";
+
 const QByteArray kMisspelt = R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8", "maximumGap": "4",
  "sections": [{"name": "S", "length": "48", "stiar": {"rise": "7 1/2", "run": "10"}}]})";
 
@@ -69,6 +78,10 @@ private slots:
             {"not-json.railpin", "this is not JSON"},
             {"no-marker.railpin", R"({"name": "Bar deck", "sections": []})"},
             {"misspelt.railpin", kMisspelt},
+            {"runs.railpin", kDeckOfRuns},
+            {"corner-first.railpin", R"({"format": "railpin-job", "version": 4, "railpinWidth": "1 1/2",
+              "maximumGap": "4", "postWidth": "3 1/2", "maxPostSpacing": "72", "sections": [],
+              "runs": [{"name": "Front", "length": "207", "start": "corner"}]})"},
             {"noted.railpin", R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8", "maximumGap": "4",
               "sections": [{"name": "Front", "length": "11", "note": "by the door"}]})"},
             {"no-width.railpin", R"({"format": "railpin-job", "version": 1, "maximumGap": "4",
@@ -127,6 +140,13 @@ private slots:
             << QStringList{"--template", "OUT", "--paper", "a4", "JOBS/deck.railpin"} << 0 << "";
         QTest::newRow("svg of a job") << QStringList{"--svg", "OUT", "JOBS/deck.railpin"} << 0 << "";
         QTest::newRow("dxf") << QStringList{"--dxf", "OUT"} + section << 0 << "";
+        const QStringList run{"--length", "17' 3\"", "--max-post-spacing", "6'", "--post-width", "3 1/2",
+                              "--width",  "1 1/2",   "--max-gap",          "4"};
+        QTest::newRow("sheet of a run") << pdf + run << 0 << "";
+        QTest::newRow("sheet of a job of runs") << pdf + QStringList{"JOBS/runs.railpin"} << 0 << "";
+        QTest::newRow("template of a job of runs") << QStringList{"--template", "OUT", "JOBS/runs.railpin"} << 0 << "";
+        QTest::newRow("svg of a job of runs") << QStringList{"--svg", "OUT", "JOBS/runs.railpin"} << 0 << "";
+        QTest::newRow("dxf of a run") << QStringList{"--dxf", "OUT"} + run + QStringList{"--start", "wall"} << 0 << "";
 
         // A bad option or value, or a section that cannot be laid out.
         QTest::newRow("unknown option") << pdf + section + QStringList{"--colour", "red"} << 2 << "colour";
@@ -227,6 +247,38 @@ private slots:
         // A job file that cannot be read, an output that cannot be written.
         QTest::newRow("missing job file") << pdf + QStringList{"JOBS/missing.railpin"} << 1 << "missing.railpin";
         QTest::newRow("job file not JSON") << pdf + QStringList{"JOBS/not-json.railpin"} << 1 << "not-json.railpin";
+        QTest::newRow("run between centres") << pdf + run + QStringList{"--between", "centres"} << 2 << "--between";
+        QTest::newRow("run with a count") << pdf + run + QStringList{"--count", "12"} << 2 << "--count";
+        QTest::newRow("run on a stair") << pdf + run + QStringList{"--angle", "30"} << 2 << "--max-post-spacing";
+        QTest::newRow("run without post width")
+            << pdf + QStringList{"--length", "207", "--max-post-spacing", "72", "--width", "1 1/2", "--max-gap", "4"}
+            << 2 << "--post-width";
+        QTest::newRow("start without a run") << pdf + section + QStringList{"--start", "wall"} << 2 << "--start";
+        QTest::newRow("end at a corner") << pdf + run + QStringList{"--end", "corner"} << 2 << "--end \"corner\"";
+        QTest::newRow("start at a corner") << pdf + run + QStringList{"--start", "corner"} << 2 << "--start \"corner\"";
+        QTest::newRow("spacing unreadable")
+            << pdf + QStringList{"--length", "207",   "--max-post-spacing", "6 ft", "--post-width", "3 1/2",
+                                 "--width",  "1 1/2", "--max-gap",          "4"}
+            << 2 << "--max-post-spacing";
+        QTest::newRow("spacing with a job file")
+            << pdf + QStringList{"--max-post-spacing", "72", "JOBS/runs.railpin"} << 2 << "--max-post-spacing";
+        const auto refusedRun = [&pdf](const QString &length, const QString &spacing) {
+            return pdf + QStringList{"--length", length,  "--max-post-spacing", spacing, "--post-width", "3 1/2",
+                                     "--width",  "1 1/2", "--max-gap",          "4",     "--name",       "Front"};
+        };
+        QTest::newRow("run: spacing not more than the post")
+            << refusedRun("207", "3 1/2") << 2
+            << "run 1 \"Front\": the maximum post spacing of 3 1/2 must be more than the post width of 3 1/2";
+        QTest::newRow("run: too short for its posts")
+            << refusedRun("3", "72") << 2 << "run 1 \"Front\": posts 3 1/2 wide leave no clear span in a run of 3";
+        QTest::newRow("run: more bays than a job holds")
+            << refusedRun("100000", "72") << 2
+            << "run 1 \"Front\": a run of 100000 with posts at most 72 apart needs 1389 bays; a job holds at most "
+               "1,000 sections";
+        QTest::newRow("run: length of 0") << refusedRun("0", "72") << 2 << "run 1 \"Front\": length \"0\"";
+        QTest::newRow("job file whose first run starts at a corner")
+            << pdf + QStringList{"JOBS/corner-first.railpin"} << 2
+            << "corner-first.railpin: run 1 \"Front\": the first run cannot start at a corner";
         QTest::newRow("job file without its marker")
             << pdf + QStringList{"JOBS/no-marker.railpin"} << 1 << "no-marker.railpin";
         QTest::newRow("output folder missing")
@@ -462,6 +514,114 @@ private slots:
         }
         QVERIFY(blocks[0].contains(QStringLiteral("\n1\t3 15/16\t4 5/8\t5 5/16\t31 3/8\n")));
         QVERIFY(blocks[2].contains(QStringLiteral("\n1\t1 7/8\t2 9/16\t3 1/4\t33 7/16")));
+    }
+
+    // The worked examples of runs through --marks: the post table, then each bay as a section.
+    void runMarks_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("posts");  // the post table, with its heading and blank line
+        QTest::addColumn<int>("bays");
+        QTest::addColumn<QString>("firstBay");  // its first lines
+
+        const auto run = [](const QString &length, const QString &spacing, const QStringList &more = {}) {
+            return QStringList{"--length", length,  "--max-post-spacing", spacing, "--post-width", "3 1/2",
+                               "--width",  "1 1/2", "--max-gap",          "4",     "--name",       "Front"} +
+                   more;
+        };
+        const QString heading = QStringLiteral("Post\tCentre\tLeft face\tRight face\n");
+        QTest::newRow("17' 3\" at 6'")
+            << run("17' 3\"", "6'")
+            << heading + "1\t0\t-1 3/4\t1 3/4\n2\t69\t67 1/4\t70 3/4\n3\t138\t136 1/4\t139 3/4\n"
+                         "4\t207\t205 1/4\t208 3/4\n\n"
+            << 3
+            << "Section\tFront 1\nRailpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+               "1\t3 5/8\t4 3/8\t5 1/8\t61 1/8\n";
+        QTest::newRow("56' at 8': 8 posts") << run("56'", "96") << heading + "1\t0\t-1 3/4\t1 3/4\n"
+                                            << 7 << "Section\tFront 1\n";
+        QTest::newRow("100' at 8': 14 posts")
+            << run("1200", "8'") << heading + "1\t0\t-1 3/4\t1 3/4\n2\t92 5/16\t90 9/16\t94 1/16\n"
+            << 13 << "Section\tFront 1\n";
+        QTest::newRow("wall to post") << run("12'", "72", {"--start", "wall"})
+                                      << heading + "1\t72\t70 1/4\t73 3/4\n2\t144\t142 1/4\t145 3/4\n\n"
+                                      << 2 << "Section\tFront 1\n";
+        QTest::newRow("one bay between walls")
+            << run("60", "72", {"--start", "wall", "--end", "wall"}) << heading + "\n"
+            << 1
+            << "Section\tFront 1\nRailpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+               "1\t3 5/8\t4 3/8\t5 1/8\t55 5/8\n";
+        QTest::newRow("decimals") << run("17' 3\"", "6'", {"--decimals"})
+                                  << heading + "1\t0\t-1.75\t1.75\n2\t69\t67.25\t70.75\n"
+                                  << 3 << "Section\tFront 1\n";
+        QTest::newRow("millimetres, 0.5 mm marks")
+            << QStringList{"--unit",
+                           "mm",
+                           "--mark-step",
+                           "0.5",
+                           "--length",
+                           "4100",
+                           "--max-post-spacing",
+                           "1800",
+                           "--post-width",
+                           "90",
+                           "--width",
+                           "35",
+                           "--max-gap",
+                           "100"}
+            << "Post\tCentre (mm)\tLeft face (mm)\tRight face (mm)\n1\t0\t-45\t45\n2\t1366.5\t1321.5\t1411.5\n"
+               "3\t2733.5\t2688.5\t2778.5\n4\t4100\t4055\t4145\n\n"
+            << 3 << "Section\tRun 1\n";
+    }
+
+    void runMarks()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, posts);
+        QFETCH(int, bays);
+        QFETCH(QString, firstBay);
+        const Outcome outcome = runCommandLine(QStringList{"--marks"} + arguments);
+        QCOMPARE(outcome.err, QString());
+        QCOMPARE(outcome.exitCode, 0);
+        QCOMPARE(outcome.out.left(posts.size()), posts);
+        const QStringList blocks = outcome.out.split(QStringLiteral("\n\n"));
+        // The post table, then each bay, each ending in a blank line.
+        QCOMPARE(blocks.size(), bays + 2);
+        QVERIFY2(blocks[1].startsWith(firstBay.trimmed()), qPrintable(blocks[1]));
+        const QString name = firstBay.section(u'\t', 1).section(u' ', 0, 0);
+        for (int bay = 1; bay <= bays; ++bay)
+            QVERIFY(blocks[bay].startsWith(QStringLiteral("Section\t%1 %2\n").arg(name).arg(bay)));
+    }
+
+    // A job file of runs: each run's posts before its bays, the shared corner
+    // post listed first; its own sections after the runs; the CSV adds the posts.
+    void marksOfAJobOfRuns()
+    {
+        const Outcome outcome = runCommandLine({QStringLiteral("--marks"), jobs.filePath("runs.railpin")});
+        QCOMPARE(outcome.err, QString());
+        QCOMPARE(outcome.exitCode, 0);
+        const QStringList blocks = outcome.out.split(QStringLiteral("\n\n"));
+        QStringList firstLines;
+        for (const QString &block : blocks)
+            firstLines << block.section(u'\n', 0, 0);
+        const QString posts = QStringLiteral("Post\tCentre\tLeft face\tRight face");
+        QCOMPARE(firstLines, (QStringList{posts, "Section\tLeft 1", "Section\tLeft 2", posts, "Section\tFront 1",
+                                          "Section\tFront 2", "Section\tFront 3", posts, "Section\tRight 1",
+                                          "Section\tRight 2", "Section\tStair", ""}));
+        QCOMPARE(blocks[3], posts + "\n1\t0\t-1 3/4\t1 3/4\n2\t69\t67 1/4\t70 3/4\n3\t138\t136 1/4\t139 3/4\n"
+                                    "4\t207\t205 1/4\t208 3/4");
+        QCOMPARE(blocks[7], posts + "\n1\t0\t-1 3/4\t1 3/4\n2\t72\t70 1/4\t73 3/4");
+
+        const Outcome csv =
+            runCommandLine({QStringLiteral("--marks"), QStringLiteral("--csv"), jobs.filePath("runs.railpin")});
+        QCOMPARE(csv.exitCode, 0);
+        const QString table = csv.out.section(QStringLiteral("\r\n\r\n"), 1);
+        const QStringList rows = table.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 1 + 2 + 4 + 2);
+        QCOMPARE(rows[0], QStringLiteral("Run,Post,Centre (in),Left face (in),Right face (in),Centre (in) (fraction),"
+                                         "Left face (in) (fraction),Right face (in) (fraction)"));
+        QCOMPARE(rows[1], QStringLiteral("Left,1,72.000000,70.250000,73.750000,72,70 1/4,73 3/4"));
+        QCOMPARE(rows[3], QStringLiteral("Front,1,0.000000,-1.750000,1.750000,0,-1 3/4,1 3/4"));
+        QCOMPARE(csv.out.count(QStringLiteral("\r\nFront 2,")), 12);
     }
 
     void helpAndVersion_data()
