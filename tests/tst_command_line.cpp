@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -622,6 +623,51 @@ private slots:
         QCOMPARE(rows[1], QStringLiteral("Left,1,72.000000,70.250000,73.750000,72,70 1/4,73 3/4"));
         QCOMPARE(rows[3], QStringLiteral("Front,1,0.000000,-1.750000,1.750000,0,-1 3/4,1 3/4"));
         QCOMPARE(csv.out.count(QStringLiteral("\r\nFront 2,")), 12);
+    }
+
+    // A run drawn for CAD: its bays end to end on one row, its posts at their
+    // width on the posts layer, x from the start reference.
+    void runDrawing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QList<double>>("postLeftFaces");
+        QTest::addColumn<int>("centres");
+        QTest::newRow("17' 3\" at 6'") << QStringList{"--length", "17' 3\"", "--max-post-spacing", "6'"}
+                                       << QList<double>{-1.75, 67.25, 136.25, 205.25} << 36;
+        QTest::newRow("wall to post") << QStringList{"--length", "12'", "--max-post-spacing", "6'", "--start", "wall"}
+                                      << QList<double>{70.25, 142.25} << 13 + 12;
+    }
+
+    void runDrawing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QList<double>, postLeftFaces);
+        QFETCH(int, centres);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("run.svg"));
+        const Outcome outcome = runCommandLine(
+            QStringList{"--svg", path, "--post-width", "3 1/2", "--width", "1 1/2", "--max-gap", "4"} + arguments);
+        QCOMPARE(outcome.err, QString());
+        QCOMPARE(outcome.exitCode, 0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString layer;
+        QList<double> posts;
+        int lines = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == u"g")
+                layer = xml.attributes().value(QStringLiteral("id")).toString();
+            else if (xml.name() == u"rect" && layer == u"posts")
+                posts << xml.attributes().value(QStringLiteral("x")).toDouble();
+            else if (xml.name() == u"line" && layer == u"centres")
+                ++lines;
+        }
+        QVERIFY(!xml.hasError());
+        QCOMPARE(posts, postLeftFaces);
+        QCOMPARE(lines, centres);
     }
 
     void helpAndVersion_data()
