@@ -255,7 +255,7 @@ QString signedMarkText(double value, const Job &job, bool decimals, QChar decima
 {
     if (decimals)
         return decimalMarkText(value, job, decimalPoint);
-    const QString magnitude = markText(std::abs(value), job, decimalPoint);
+    QString magnitude = markText(std::abs(value), job, decimalPoint);
     if (value < 0 && magnitude != markText(0, job, decimalPoint))
         return u'-' + magnitude;
     return magnitude;

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -29,9 +30,13 @@ void wall(QPainter &painter, double x, double top, double bottom, double thickne
 {
     const double back = x - side * thickness;
     painter.drawLine(QPointF(x, top), QPointF(x, bottom));
-    const double step = thickness;
-    for (double y = top; y < bottom; y += step)
-        painter.drawLine(QPointF(x, y + step), QPointF(back, y));
+    if (!(thickness > 0))
+        return;
+    const auto strokes = int(std::ceil((bottom - top) / thickness));
+    for (int stroke = 0; stroke < strokes; ++stroke) {
+        const double y = top + thickness * stroke;
+        painter.drawLine(QPointF(x, y + thickness), QPointF(back, y));
+    }
 }
 
 }  // namespace
