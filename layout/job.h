@@ -178,7 +178,7 @@ QString defaultRailpinWidth(Unit unit);
 QString defaultMaximumGap(Unit unit);
 
 // True when the job holds no length but the defaults of its unit: no section
-// length, slope or width or gap of its own, no limit on stairs. Such a job
+// length, slope or width or gap of its own, no limit on stairs, no run. Such a job
 // changes unit by taking the other unit's defaults; any other is converted.
 bool hasOnlyDefaultLengths(const Job &job);
 

@@ -505,6 +505,43 @@ private slots:
         QCOMPARE(*again.job, *read.job);
     }
 
+    // The fields a run gives reach every bay; what it leaves out is the job's.
+    void runFieldsReachEveryBay()
+    {
+        Job job = runJob(Unit::Inches, "72");
+        job.runs = {makeRun("Front", "207"), makeRun("Side", "207")};
+        Run &front = job.runs.front();
+        front.railpinWidth = QStringLiteral("2");
+        front.maximumGap = QStringLiteral("3");
+        front.ends = layout::Ends::Half;
+        front.centre = layout::Centre::Railpin;
+        layout::deriveBays(job);
+        QCOMPARE(job.sections.size(), std::size_t(6));
+        for (std::size_t index = 0; index < 3; ++index) {
+            const layout::SectionLayout laid = layout::layOut(job, job.sections[index]);
+            QCOMPARE(laid.railpinWidth, 2.0f);
+            QCOMPARE(laid.maximumGap, 3.0f);
+            QCOMPARE(laid.ends, layout::Ends::Half);
+            QCOMPARE(laid.count % 2, qint64(1));
+            QVERIFY(laid.gap <= 3.0f);
+        }
+        const layout::SectionLayout side = layout::layOut(job, job.sections[3]);
+        QCOMPARE(side.railpinWidth, 1.5f);
+        QCOMPARE(side.ends, layout::Ends::Full);
+        QCOMPARE(side.count, qint64(12));
+    }
+
+    // A job with a run is converted, never given the other unit's defaults:
+    // also when the run cannot be laid out and so has no bay with a length.
+    void runsAreLengthsOfTheJob()
+    {
+        Job job = layout::newJob();
+        QVERIFY(layout::hasOnlyDefaultLengths(job));
+        job.runs = {makeRun("Front", "207")};
+        layout::deriveBays(job);
+        QVERIFY(!layout::hasOnlyDefaultLengths(job));
+    }
+
     // Converting the unit converts the runs and makes their bays again.
     void unitConversion()
     {
