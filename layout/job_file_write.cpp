@@ -330,7 +330,11 @@ QString limitProblem(const Job &job)
 
 QString limitProblem(const Job &job, qint64 railpins)
 {
-    if (job.sections.size() > size_t(kMaximumSections))
+    // A run that cannot be laid out stands in the job as one section that says
+    // why; it is no section of the file and does not count toward the limit.
+    const auto sections = std::count_if(job.sections.begin(), job.sections.end(),
+                                        [](const Section &section) { return !section.bay || section.bay->number > 0; });
+    if (sections > kMaximumSections)
         return QCoreApplication::translate("layout", "a job can have at most %1 sections").arg(kMaximumSections);
     if (QString overBudget = workBudgetProblem(railpins); !overBudget.isEmpty())
         return overBudget;

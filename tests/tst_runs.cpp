@@ -308,6 +308,34 @@ private slots:
         QCOMPARE(layout::jobPosts(job), qint64(3));
     }
 
+    // A full job keeps its runs, each refused as one section, and stays
+    // within the limits: every edit may still be made, e.g. removing the run.
+    void aFullJobRefusesItsRuns_data()
+    {
+        QTest::addColumn<int>("ownSections");
+        QTest::addColumn<qint64>("bays");  // 0: the run is refused
+        QTest::newRow("room for the run") << 997 << qint64(3);
+        QTest::newRow("no room left") << 998 << qint64(0);
+        QTest::newRow("every section taken") << 1000 << qint64(0);
+    }
+
+    void aFullJobRefusesItsRuns()
+    {
+        QFETCH(int, ownSections);
+        QFETCH(qint64, bays);
+        Job job = runJob(Unit::Inches, "72");
+        Section own;
+        own.length = QStringLiteral("36");
+        job.sections.assign(std::size_t(ownSections), own);
+        job.runs = {makeRun("Front", "207")};
+        layout::deriveBays(job);
+        const auto made = std::count_if(job.sections.begin(), job.sections.end(),
+                                        [](const Section &section) { return section.bay && section.bay->number > 0; });
+        QCOMPARE(qint64(made), bays);
+        QCOMPARE(job.sections.size(), std::size_t(ownSections) + std::size_t(std::max<qint64>(bays, 1)));
+        QCOMPARE(layout::limitProblem(job), QString());
+    }
+
     void texts_data()
     {
         QTest::addColumn<Job>("job");
