@@ -193,19 +193,20 @@ private slots:
         front.runs.front().name = QStringLiteral("Front");
         front.runs.front().length = QStringLiteral("17' 3\"");
         layout::deriveBays(front);
-        QTest::newRow("the deck's front")
-            << front
-            << QStringList{"Deck \u2014 run Front",
-                           "Front: 17' 3\" from post centre to post centre, at most 6' on centre: 3 bays of 69 in "
-                           "(5' 9\"), 4 posts 3 1/2 in, clear span 65 1/2 in",
-                           "Post Centre Left face Right face",
-                           "1 0 (0) -1 3/4 (-1.75) 1 3/4 (1.75)",
-                           "4 207 (207) 205 1/4 (205.25) 208 3/4 (208.75)",
-                           "Deck \u2014 Front 1",
-                           "Clear span between post faces: 65 1/2 in (65.5)",
-                           "Railpins: 12",
-                           "Front 3: 12 railpins",
-                           "Posts: 4"};
+        const QString sentence =
+            QStringLiteral("Front: 17' 3\" from post centre to post centre, at most 6' on centre: 3 bays of 69 in "
+                           "(5' 9\"), 4 posts 3 1/2 in, clear span 65 1/2 in");
+        QTest::newRow("the deck's front") << front
+                                          << QStringList{"Deck \u2014 run Front",
+                                                         sentence,
+                                                         "Post Centre Left face Right face",
+                                                         "1 0 (0) -1 3/4 (-1.75) 1 3/4 (1.75)",
+                                                         "4 207 (207) 205 1/4 (205.25) 208 3/4 (208.75)",
+                                                         "Deck \u2014 Front 1",
+                                                         "Clear span between post faces: 65 1/2 in (65.5)",
+                                                         "Railpins: 12",
+                                                         "Front 3: 12 railpins",
+                                                         "Posts: 4"};
         layout::Job corner = front;
         corner.runs.push_back(layout::Run{});
         corner.runs.back().name = QStringLiteral("Side");
