@@ -194,6 +194,8 @@ void deriveBays(Job &job)
     const auto room = [&job, &bays] { return qint64(kMaximumSections) - qint64(job.sections.size() + bays.size()); };
     for (std::size_t index = 0; index < job.runs.size(); ++index) {
         const Run &run = job.runs[index];
+        // An unnamed run's bays are told apart by the run's number: "Run 2 1".
+        const QString name = run.name.trimmed().isEmpty() ? RunTexts::tr("Run %1").arg(index + 1) : run.name;
         RunPlan plan = planRun(job, index);
         if (plan.planned() && plan.bays > room())
             plan.problems << RunTexts::tr("its %1 bays would make the job more than %2 sections")
@@ -201,14 +203,14 @@ void deriveBays(Job &job)
                                  .arg(QLocale(QLocale::English).toString(kMaximumSections));
         if (!plan.planned()) {
             Section refused;
-            refused.name = run.name;
+            refused.name = name;
             refused.bay = BayOf{qsizetype(index), 0, plan.problems};
             bays.push_back(refused);
             continue;
         }
         for (qint64 number = 1; number <= plan.bays; ++number) {
             Section bay;
-            bay.name = bayName(run.name, number);
+            bay.name = bayName(name, number);
             // The shortest text that reads back as the exact clear span.
             bay.length = QString::number(plan.clearSpans[std::size_t(number - 1)], 'f', QLocale::FloatingPointShortest);
             bay.railpinWidth = run.railpinWidth;

@@ -285,6 +285,10 @@ private slots:
         for (const Section &section : job.sections)
             names << section.name;
         QCOMPARE(names, (QStringList{"Front 1", "Front 2", "Front 3", "Side 1", "Side 2", "Side 3", "Stair"}));
+        Job unnamed = job;
+        unnamed.runs.back().name.clear();
+        layout::deriveBays(unnamed);
+        QCOMPARE(unnamed.sections[3].name, QStringLiteral("Run 2 1"));
         QCOMPARE(layout::jobPosts(job), qint64(4 + 2));
         const Job once = job;
         layout::deriveBays(job);
