@@ -4,11 +4,13 @@
 #include "job_fields.h"
 #include "job_limits.h"
 #include "measurement.h"
+#include "unit_conversion.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace layout {
@@ -342,6 +344,41 @@ QString bayLengthTooltip(const Job &job, const Section &section, QChar decimalPo
     return RunTexts::tr("set by run %1: %2 on centre, at most %3")
         .arg(job.runs[index].name, bays.arg(spoken(plan.onCentre, job, decimalPoint)),
              spoken(plan.maxSpacing, job, decimalPoint));
+}
+
+std::vector<PostSpacingPreset> postSpacingPresets(Unit unit, qint32 increment)
+{
+    struct Preset
+    {
+        const char *value;
+        Unit unit;
+        const char *use;  // empty: the value says it all
+    };
+    static const std::array<Preset, 4> kPresets{{{"72", Unit::Inches, QT_TRANSLATE_NOOP("RunTexts", "4x4 posts")},
+                                                 {"96", Unit::Inches, QT_TRANSLATE_NOOP("RunTexts", "6x6 posts")},
+                                                 {"1800", Unit::Millimetres, ""},
+                                                 {"48", Unit::Inches, QT_TRANSLATE_NOOP("RunTexts", "cable")}}};
+    std::vector<PostSpacingPreset> presets;
+    for (const Preset &preset : kPresets) {
+        const QString typed = QString::fromLatin1(preset.value);
+        const std::optional<QString> value =
+            preset.unit == unit ? std::optional<QString>(typed)
+                                : convertedMeasurement(typed, preset.unit, unit, Rounding::Down, increment);
+        const std::optional<double> length = value ? measurementValue(*value, unit) : std::nullopt;
+        if (!length)
+            continue;
+        QString shown = unit == Unit::Inches && std::fmod(*length, 12) == 0
+                            //: A whole number of feet in a menu of post spacings ("6 ft").
+                            ? RunTexts::tr("%1 ft").arg(*length / 12)
+                            : RunTexts::tr("%1 %2").arg(*value, unitName(unit));
+        if (preset.unit != unit)
+            shown = RunTexts::tr("%1 (%2 %3)").arg(shown, typed, unitName(preset.unit));
+        if (*preset.use != '\0')
+            //: A post spacing and what it is for ("6 ft — 4x4 posts").
+            shown = RunTexts::tr("%1 \u2014 %2").arg(shown, RunTexts::tr(preset.use));
+        presets.push_back({*value, shown});
+    }
+    return presets;
 }
 
 }  // namespace layout

@@ -81,4 +81,14 @@ QString postPlanSentence(const Job &job, std::size_t index, const RunPlan &plan,
 // bays of 5' 9" on centre, at most 6'". Empty for a section of its own.
 QString bayLengthTooltip(const Job &job, const Section &section, QChar decimalPoint = u'.');
 
+// The usual maximum post spacings, as the window offers them: each sets the
+// spacing only, never the post width. A preset in the other unit is
+// converted, rounded down as a limit is: "6' — 4x4 posts" is 1828.8 mm.
+struct PostSpacingPreset
+{
+    QString value;  // as a field holds it, with "." ("72", "1828.8")
+    QString label;  // as a menu shows it ("6 ft — 4x4 posts", "1800 mm")
+};
+std::vector<PostSpacingPreset> postSpacingPresets(Unit unit, qint32 increment);
+
 }  // namespace layout

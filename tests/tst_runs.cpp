@@ -392,6 +392,35 @@ private slots:
         QCOMPARE(layout::bayLengthTooltip(job, job.sections.front()), tooltip);
     }
 
+    void postSpacingPresets_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("inches") << int(Unit::Inches) << QStringList{"72", "96", "70 13/16", "48"}
+                                << QStringList{"6 ft \u2014 4x4 posts", "8 ft \u2014 6x6 posts",
+                                               "70 13/16 in (1800 mm)", "4 ft \u2014 cable"};
+        QTest::newRow("millimetres") << int(Unit::Millimetres) << QStringList{"1828.8", "2438.4", "1800", "1219.2"}
+                                     << QStringList{"1828.8 mm (72 in) \u2014 4x4 posts",
+                                                    "2438.4 mm (96 in) \u2014 6x6 posts", "1800 mm",
+                                                    "1219.2 mm (48 in) \u2014 cable"};
+    }
+
+    void postSpacingPresets()
+    {
+        QFETCH(int, unit);
+        QFETCH(QStringList, values);
+        QFETCH(QStringList, labels);
+        QStringList foundValues;
+        QStringList foundLabels;
+        for (const layout::PostSpacingPreset &preset : layout::postSpacingPresets(Unit(unit), 16)) {
+            foundValues << preset.value;
+            foundLabels << preset.label;
+        }
+        QCOMPARE(foundValues, values);
+        QCOMPARE(foundLabels, labels);
+    }
+
     void feetAndInches_data()
     {
         QTest::addColumn<double>("inches");
