@@ -288,7 +288,7 @@ LaidOutJob layOutJob(const layout::Job &job, const QString &jobFile)
         if (section.bay && section.bay->number == 0) {
             const QString run = CommandLine::tr("run %1 \"%2\": %3")
                                     .arg(section.bay->run + 1)
-                                    .arg(job.runs[std::size_t(section.bay->run)].name, message);
+                                    .arg(layout::runName(job, std::size_t(section.bay->run)), message);
             return jobFile.isEmpty() ? run : CommandLine::tr("%1: %2").arg(QDir::toNativeSeparators(jobFile), run);
         }
         if (jobFile.isEmpty() && section.bay)

@@ -61,10 +61,7 @@ std::optional<double> addRun(const layout::Job &job, const std::vector<layout::S
     const layout::RunPlan plan = layout::planRun(job, run);
     if (!plan.planned())
         return std::nullopt;
-    const QString name = job.runs[run].name.isEmpty()
-                             //: A run without a name in exported drawings, which other programs read.
-                             ? QCoreApplication::translate("exports", "Unnamed run")
-                             : oneLine(job.runs[run].name);
+    const QString name = oneLine(layout::runName(job, run));
     out.labels.push_back({QPointF(0, y + size.text), size.text, name});
     y += size.text * 1.5;
     for (const layout::PostPosition &post : plan.posts)

@@ -183,6 +183,14 @@ RunPlan planRun(const Job &job, std::size_t index)
     return plan;
 }
 
+QString runName(const Job &job, std::size_t index)
+{
+    if (index < job.runs.size() && !job.runs[index].name.trimmed().isEmpty())
+        return job.runs[index].name;
+    //: A run without a name, by its number in the job.
+    return RunTexts::tr("Run %1").arg(index + 1);
+}
+
 QString bayName(const QString &runName, qint64 number)
 {
     //: A bay of a run: the run's name and the bay's number from the run's start ("Front 2").
@@ -196,8 +204,7 @@ void deriveBays(Job &job)
     const auto room = [&job, &bays] { return qint64(kMaximumSections) - qint64(job.sections.size() + bays.size()); };
     for (std::size_t index = 0; index < job.runs.size(); ++index) {
         const Run &run = job.runs[index];
-        // An unnamed run's bays are told apart by the run's number: "Run 2 1".
-        const QString name = run.name.trimmed().isEmpty() ? RunTexts::tr("Run %1").arg(index + 1) : run.name;
+        const QString name = runName(job, index);
         RunPlan plan = planRun(job, index);
         if (plan.planned() && plan.bays > room())
             plan.problems << RunTexts::tr("its %1 bays would make the job more than %2 sections")
@@ -327,7 +334,7 @@ QString postPlanSentence(const Job &job, std::size_t index, const RunPlan &plan,
                                             : RunTexts::tr("clear spans %1").arg(spans.join(RunTexts::tr(" and ")));
     //: A run's post plan: name, length, its references, the maximum spacing, then its bays, posts and clear span.
     return RunTexts::tr("%1: %2 from %3 to %4, at most %5 on centre: %6, %7, %8")
-        .arg(run.name, spoken(plan.length, job, decimalPoint), reference(run.start), reference(run.end),
+        .arg(runName(job, index), spoken(plan.length, job, decimalPoint), reference(run.start), reference(run.end),
              spoken(plan.maxSpacing, job, decimalPoint), baysOf(job, plan, decimalPoint), posts, clear);
 }
 
@@ -338,11 +345,11 @@ QString bayLengthTooltip(const Job &job, const Section &section, QChar decimalPo
     const std::size_t index = std::size_t(section.bay->run);
     const RunPlan plan = planRun(job, index);
     if (!plan.planned())
-        return RunTexts::tr("set by run %1").arg(job.runs[index].name);
+        return RunTexts::tr("set by run %1").arg(runName(job, index));
     const QString bays = plan.bays == 1 ? RunTexts::tr("1 bay of %1") : RunTexts::tr("%1 bays of %2").arg(plan.bays);
     //: Why a bay's length cannot be typed: "set by run Front: 3 bays of 5' 9" on centre, at most 6'".
     return RunTexts::tr("set by run %1: %2 on centre, at most %3")
-        .arg(job.runs[index].name, bays.arg(spoken(plan.onCentre, job, decimalPoint)),
+        .arg(runName(job, index), bays.arg(spoken(plan.onCentre, job, decimalPoint)),
              spoken(plan.maxSpacing, job, decimalPoint));
 }
 

@@ -52,6 +52,9 @@ QString runMaxPostSpacing(const Job &job, const Run &run);
 // Plans job.runs[index]. A corner start takes the post the run before ends on.
 RunPlan planRun(const Job &job, std::size_t index);
 
+// The name a run goes by: its own, or for an unnamed run its number ("Run 2").
+QString runName(const Job &job, std::size_t index);
+
 // The name of a run's bay: "Front 2".
 QString bayName(const QString &runName, qint64 number);
 

@@ -320,8 +320,7 @@ void SheetContent::postPlan(std::size_t index, const QString &jobName, QPainter 
     if (!plan.planned())
         return;
     const layout::Run &run = job.runs[index];
-    //: A run without a name, as the printed job sheet heads it.
-    const QString name = run.name.isEmpty() ? JobSheet::tr("Unnamed run") : run.name;
+    const QString name = layout::runName(job, index);
     const QString continued = JobSheet::tr("%1 \u2014 run %2, continued").arg(jobName, name);
     const QStringList sentence = wrapped(layout::postPlanSentence(job, index, plan, decimalPoint), painter);
     const double drawing = kPostPlanInches * pages.inch();
