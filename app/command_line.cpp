@@ -265,7 +265,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (request.marks) {
         return writeText(out, err, program, [&] {
             return request.csv ? QString::fromUtf8(exports::marksCsv(job, laidOut.sections))
-                               : marksText(job, laidOut.sections, !request.jobFile.isEmpty(), request.decimals);
+                               : marksText(job, laidOut.sections, !request.jobFile.isEmpty() || !job.runs.empty(),
+                                           request.decimals);
         });
     }
     if (request.order) {

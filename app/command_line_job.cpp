@@ -9,6 +9,8 @@
 #include "job_layout.h"
 #include "job_words.h"
 #include "measurement.h"
+#include "run.h"
+#include "run_end_words.h"
 #include "stair_words.h"
 
 #include <QCoreApplication>
@@ -164,8 +166,10 @@ std::optional<Failure> readBalance(const CommandLineOptions &options, layout::Jo
         parser.value(options.ends) == layout::job_words::wordOf(layout::job_words::kEnds, layout::Ends::Half))
         return Failure{command_line::kBadArguments,
                        CommandLine::tr("--spacing same has equal end gaps of its own: --ends half is for equal gaps")};
-    if (parser.isSet(options.postWidth) && !centres)
-        return Failure{command_line::kBadArguments, CommandLine::tr("--post-width is used with --between centres")};
+    const bool run = parser.isSet(options.maxPostSpacing);
+    if (parser.isSet(options.postWidth) && !centres && !run)
+        return Failure{command_line::kBadArguments,
+                       CommandLine::tr("--post-width is used with --between centres or --max-post-spacing")};
     if (centres && !parser.isSet(options.postWidth))
         return Failure{command_line::kBadArguments, CommandLine::tr("--between centres needs --post-width")};
     if (parser.isSet(options.postWidth))
@@ -259,6 +263,61 @@ std::optional<Failure> readTreads(const CommandLineOptions &options, layout::Job
     }
     if (parser.isSet(options.triangleSphere))
         job.triangleSphere = parser.value(options.triangleSphere);
+}
+
+// What a run's start or end is, from the one table of words.
+std::optional<Failure> readRunEnd(const CommandLineOptions &options, const QCommandLineOption &option,
+                                  layout::RunEnd &into)
+{
+    if (!options.parser.isSet(option))
+        return std::nullopt;
+    const QString text = options.parser.value(option);
+    const std::optional<layout::RunEnd> value = layout::run_end_words::fromWord(text, layout::run_end_words::kEndWords);
+    if (!value)
+        return badValue(option, text, CommandLine::tr("a run starts or ends at a post or a wall"));
+    into = *value;
+    return std::nullopt;
+}
+
+// With --max-post-spacing the options describe one run, whose bays are the
+// job's sections; the options a run has no use for are refused by name.
+std::optional<Failure> readRun(const CommandLineOptions &options, layout::Job &job, const layout::Section &section)
+{
+    const QCommandLineParser &parser = options.parser;
+    if (!parser.isSet(options.maxPostSpacing)) {
+        for (const QCommandLineOption *option : {&options.start, &options.end}) {
+            if (parser.isSet(*option))
+                return Failure{
+                    command_line::kBadArguments,
+                    CommandLine::tr("--%1 is used with --max-post-spacing").arg(option->names().constFirst())};
+        }
+        return std::nullopt;
+    }
+    if (parser.isSet(options.between))
+        return Failure{command_line::kBadArguments,
+                       CommandLine::tr("--between cannot be used with --max-post-spacing: a run is measured from its "
+                                       "start to its end, and its bays between post faces")};
+    if (parser.isSet(options.count))
+        return Failure{command_line::kBadArguments,
+                       CommandLine::tr("--count cannot be used with --max-post-spacing: each bay gets the fewest "
+                                       "railpins within the gap")};
+    if (section.stair)
+        return Failure{command_line::kBadArguments,
+                       CommandLine::tr("a run is level: --rise, --run and --angle cannot be used with "
+                                       "--max-post-spacing")};
+    if (!parser.isSet(options.postWidth))
+        return Failure{command_line::kBadArguments, CommandLine::tr("--max-post-spacing needs --post-width")};
+    layout::Run run;
+    //: The name of a run given by options without --name.
+    run.name = parser.isSet(options.name) ? parser.value(options.name) : CommandLine::tr("Run");
+    run.length = section.length;
+    run.ends = section.ends;
+    if (auto failure = readRunEnd(options, options.start, run.start))
+        return failure;
+    if (auto failure = readRunEnd(options, options.end, run.end))
+        return failure;
+    job.maxPostSpacing = parser.value(options.maxPostSpacing);
+    job.runs.push_back(run);
     return std::nullopt;
 }
 
@@ -332,14 +391,18 @@ JobFromOptions jobFromOptions(const CommandLineOptions &options)
         return {std::nullopt, failure};
     if (std::optional<Failure> failure = readBalance(options, job))
         return {std::nullopt, failure};
+    if (std::optional<Failure> failure = readRun(options, job, section))
+        return {std::nullopt, failure};
     for (const QCommandLineOption *measurement :
          {&options.length, &options.width, &options.maximumGap, &options.maximumGapStairs, &options.rise, &options.run,
           &options.designGap, &options.postWidth, &options.firstFromRiser, &options.nosing, &options.railHeight,
-          &options.railDepth, &options.insert, &options.bottomRail, &options.triangleSphere}) {
+          &options.railDepth, &options.insert, &options.bottomRail, &options.triangleSphere, &options.maxPostSpacing}) {
         if (std::optional<Failure> failure = checkMeasurement(options, *measurement, job.unit))
             return {std::nullopt, failure};
     }
-    job.sections.push_back(section);
+    if (job.runs.empty())
+        job.sections.push_back(section);
+    layout::deriveBays(job);
     return {job, std::nullopt};
 }
 
@@ -347,12 +410,22 @@ LaidOutJob layOutJob(const layout::Job &job, const QString &jobFile)
 {
     // Messages about a job file's sections name the file and the section.
     const auto named = [&job, &jobFile](std::size_t index, const QString &message) {
+        const layout::Section &section = job.sections[index];
+        // A run that cannot be planned is named as the run, wherever it came from.
+        if (section.bay && section.bay->number == 0) {
+            const QString run = CommandLine::tr("run %1 \"%2\": %3")
+                                    .arg(section.bay->run + 1)
+                                    .arg(layout::runName(job, std::size_t(section.bay->run)), message);
+            return jobFile.isEmpty() ? run : CommandLine::tr("%1: %2").arg(QDir::toNativeSeparators(jobFile), run);
+        }
+        if (jobFile.isEmpty() && section.bay)
+            return CommandLine::tr("section %1 \"%2\": %3").arg(index + 1).arg(section.name, message);
         if (jobFile.isEmpty())
             return message;
         return CommandLine::tr("%1: section %2 \"%3\": %4")
             .arg(QDir::toNativeSeparators(jobFile))
             .arg(index + 1)
-            .arg(job.sections[index].name, message);
+            .arg(section.name, message);
     };
     LaidOutJob result;
     const QString file = QDir::toNativeSeparators(jobFile);

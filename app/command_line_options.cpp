@@ -74,7 +74,8 @@ CommandLineOptions::CommandLineOptions()
                           CommandLine::tr("The length is between post faces or post centres (default faces)."),
                           CommandLine::tr("POSTS"))),
       postWidth(valueOption(QStringLiteral("post-width"),
-                            CommandLine::tr("The width of a post, with --between centres."), CommandLine::tr("P"))),
+                            CommandLine::tr("The width of a post, with --between centres or --max-post-spacing."),
+                            CommandLine::tr("P"))),
       order(QStringLiteral("order"),
             CommandLine::tr("Prints the cut and order list, tab-separated, on standard output.")),
       railRows(valueOption(QStringLiteral("rail-rows"),
@@ -138,7 +139,18 @@ CommandLineOptions::CommandLineOptions()
       triangleSphere(valueOption(QStringLiteral("triangle-sphere"),
                                  CommandLine::tr("The sphere that must not pass under a stair's bottom rail (default "
                                                  "6 in or 152 mm)."),
-                                 CommandLine::tr("S")))
+                                 CommandLine::tr("S"))),
+      maxPostSpacing(valueOption(QStringLiteral("max-post-spacing"),
+                                 CommandLine::tr("Lays out a run: --length from its start to its end is split into "
+                                                 "the fewest equal bays with posts at most S apart, centre to centre."),
+                                 CommandLine::tr("S"))),
+      start(valueOption(QStringLiteral("start"),
+                        CommandLine::tr("What the run starts at: a post's centre (post) or a wall (wall) (default "
+                                        "post)."),
+                        CommandLine::tr("END"))),
+      end(valueOption(QStringLiteral("end"),
+                      CommandLine::tr("What the run ends at: a post's centre (post) or a wall (wall) (default post)."),
+                      CommandLine::tr("END")))
 {
     parser.setApplicationDescription(
         CommandLine::tr("Lays out the railpins of a railing. With --pdf or --marks it writes a job's sheet or "
@@ -158,6 +170,8 @@ CommandLineOptions::CommandLineOptions()
         parser.addOption(*option);
     for (const QCommandLineOption *option : {&railDepth, &bottomRail, &triangleSphere})
         parser.addOption(*option);
+    for (const QCommandLineOption *option : {&maxPostSpacing, &start, &end})
+        parser.addOption(*option);
     parser.addPositionalArgument(CommandLine::tr("JOB"),
                                  CommandLine::tr("A job file (.railpin) instead of a section "
                                                  "given by options."),
@@ -171,12 +185,30 @@ QList<const QCommandLineOption *> CommandLineOptions::outputOptions() const
 
 QList<const QCommandLineOption *> CommandLineOptions::sectionOptions() const
 {
-    return QList<const QCommandLineOption *>{&length,        &width,     &maximumGap, &maximumGapStairs,
-                                             &increment,     &count,     &ends,       &rise,
-                                             &run,           &angle,     &name,       &unit,
-                                             &markStep,      &designGap, &spacing,    &centre,
-                                             &between,       &postWidth, &railDepth,  &bottomRail,
-                                             &triangleSphere} +
+    return QList<const QCommandLineOption *>{&length,
+                                             &width,
+                                             &maximumGap,
+                                             &maximumGapStairs,
+                                             &increment,
+                                             &count,
+                                             &ends,
+                                             &rise,
+                                             &run,
+                                             &angle,
+                                             &name,
+                                             &unit,
+                                             &markStep,
+                                             &designGap,
+                                             &spacing,
+                                             &centre,
+                                             &between,
+                                             &postWidth,
+                                             &railDepth,
+                                             &bottomRail,
+                                             &triangleSphere,
+                                             &maxPostSpacing,
+                                             &start,
+                                             &end} +
            treadsOptions();
 }
 

@@ -70,4 +70,7 @@ struct CommandLineOptions
 
     // The options that give a stair by its treads its pattern and lengths.
     QList<const QCommandLineOption *> treadsOptions() const;
+    QCommandLineOption maxPostSpacing;
+    QCommandLineOption start;
+    QCommandLineOption end;
 };

@@ -4,6 +4,7 @@
 #include "marks_headings.h"
 #include "measurement.h"
 #include "output_names.h"
+#include "run.h"
 
 #include <QStringList>
 
@@ -44,6 +45,27 @@ QString treadLines(const layout::StairTreads &treads, const std::function<QStrin
     return output;
 }
 
+// The posts of a run, before its bays: each numbered from the run's start
+// reference, a face before it with a leading "-", then a blank line.
+QString postsText(const layout::Job &job, std::size_t run, bool decimals)
+{
+    QStringList headings;
+    for (const char *heading : marks_headings::kPostColumns)
+        headings.append(QString::fromLatin1(heading));
+    if (job.unit == layout::Unit::Millimetres) {
+        for (qsizetype column = 1; column < headings.size(); ++column)
+            headings[column] += QStringLiteral(" (mm)");
+    }
+    QString output = headings.join(u'\t') + u'\n';
+    const auto text = [&job, decimals](double value) { return layout::signedMarkText(value, job, decimals); };
+    for (const layout::PostPosition &post : layout::planRun(job, run).posts)
+        output +=
+            QStringList{QString::number(post.number), text(post.centre), text(post.leftFace), text(post.rightFace)}
+                .join(u'\t') +
+            u'\n';
+    return output + u'\n';
+}
+
 }  // namespace
 
 QString marksText(const layout::Job &job, const std::vector<layout::SectionLayout> &sections, bool asJob, bool decimals)
@@ -63,6 +85,9 @@ QString marksText(const layout::Job &job, const std::vector<layout::SectionLayou
 
     QString output;
     for (std::size_t index = 0; index < sections.size(); ++index) {
+        const std::optional<layout::BayOf> &bay = job.sections[index].bay;
+        if (bay && bay->number == 1)
+            output += postsText(job, std::size_t(bay->run), decimals);
         if (asJob) {
             // A tab or line break in a name would break the columns and lines,
             // a control character would drive the terminal.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "elevation.h"
 
+#include "run.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -54,6 +56,44 @@ double treadsProfile(const layout::SectionLayout &section, double y, double band
     return floor - y + text * 1.5;
 }
 
+void addRailpins(const layout::SectionLayout &section, double x, double y, const Sizes &size, Elevation &out)
+{
+    for (const layout::RailpinMarks &railpin : section.marks) {
+        out.rectangles.push_back(
+            {Layer::Railpins, QRectF(x + railpin.leftEdge, y, railpin.rightEdge - railpin.leftEdge, size.band)});
+        const double centre = x + railpin.centre;
+        out.lines.push_back({Layer::Centres, QLineF(centre, y, centre, y + size.band)});
+        out.labels.push_back({QPointF(x + railpin.leftEdge, y + size.band + size.text * 1.2), size.text * 0.8,
+                              QString::number(railpin.railpin)});
+    }
+}
+
+// A run on one row: x is 0 at its start reference, each post at its own
+// width and place, each bay's railpins from the face that begins its clear
+// span. `first` is the index of its first bay in job.sections. Returns the
+// run's length, or nothing when it is not planned.
+std::optional<double> addRun(const layout::Job &job, const std::vector<layout::SectionLayout> &sections,
+                             std::size_t first, double y, const Sizes &size, Elevation &out)
+{
+    const auto run = std::size_t(job.sections[first].bay->run);
+    const layout::RunPlan plan = layout::planRun(job, run);
+    if (!plan.planned())
+        return std::nullopt;
+    const QString name = oneLine(layout::runName(job, run));
+    out.labels.push_back({QPointF(0, y + size.text), size.text, name});
+    y += size.text * 1.5;
+    for (const layout::PostPosition &post : plan.posts)
+        out.rectangles.push_back({Layer::Posts, QRectF(post.leftFace, y, post.rightFace - post.leftFace, size.band)});
+    for (std::size_t index = first; index < sections.size() && index < job.sections.size(); ++index) {
+        const std::optional<layout::BayOf> &bay = job.sections[index].bay;
+        if (!bay || std::size_t(bay->run) != run || bay->number < 1)
+            break;
+        if (sections[index].laidOut())
+            addRailpins(sections[index], plan.bayStarts[std::size_t(bay->number - 1)], y, size, out);
+    }
+    return plan.length;
+}
+
 }  // namespace
 
 QString layerName(Layer layer)
@@ -81,6 +121,16 @@ Elevation elevation(const layout::Job &job, const std::vector<layout::SectionLay
     double widest = 0;
     for (std::size_t index = 0; index < sections.size() && index < job.sections.size(); ++index) {
         const layout::SectionLayout &section = sections[index];
+        // A run's bays are drawn together, end to end, where its first bay stands.
+        if (const std::optional<layout::BayOf> &bay = job.sections[index].bay) {
+            if (bay->number != 1)
+                continue;
+            if (const std::optional<double> length = addRun(job, sections, index, y, size, out)) {
+                widest = std::max(widest, *length);
+                y += size.text * 1.5 + size.band + size.text * 1.5 + size.spacing;
+            }
+            continue;
+        }
         if (!section.laidOut())
             continue;
         const double length = section.horizontalRun / section.cosine;  // along the rail
@@ -101,14 +151,7 @@ Elevation elevation(const layout::Job &job, const std::vector<layout::SectionLay
 
         out.rectangles.push_back({Layer::Posts, QRectF(-size.post, y, size.post, size.band)});
         out.rectangles.push_back({Layer::Posts, QRectF(length, y, size.post, size.band)});
-        for (const layout::RailpinMarks &railpin : section.marks) {
-            out.rectangles.push_back(
-                {Layer::Railpins, QRectF(railpin.leftEdge, y, railpin.rightEdge - railpin.leftEdge, size.band)});
-            const double centre = railpin.centre;
-            out.lines.push_back({Layer::Centres, QLineF(centre, y, centre, y + size.band)});
-            out.labels.push_back({QPointF(railpin.leftEdge, y + size.band + size.text * 1.2), size.text * 0.8,
-                                  QString::number(railpin.railpin)});
-        }
+        addRailpins(section, 0, y, size, out);
         y += size.band + size.text * 1.5 + size.spacing;
     }
     out.bounds = QRectF(-size.post - size.margin, 0, widest + 2 * (size.post + size.margin), y);

@@ -4,6 +4,7 @@
 #include "marks_headings.h"
 #include "measurement.h"
 #include "output_names.h"
+#include "run.h"
 
 #include <QStringList>
 
@@ -67,6 +68,41 @@ QStringList treadFields(const layout::Job &job, const std::optional<layout::Stai
     return row;
 }
 
+// The posts of every run that is planned, after a blank line: a table of its
+// own, with the run's name, each post's number from the run's start
+// reference and its exact centre and faces, then in inches the marks.
+QString postsCsv(const layout::Job &job)
+{
+    if (job.runs.empty())
+        return {};
+    const bool inches = job.unit == layout::Unit::Inches;
+    const QString unit = inches ? QStringLiteral("in") : QStringLiteral("mm");
+    QStringList headings{QStringLiteral("Run"), QString::fromLatin1(marks_headings::kPost)};
+    const auto positions = std::next(marks_headings::kPostColumns.begin());
+    for (auto column = positions; column != marks_headings::kPostColumns.end(); ++column)
+        headings << QStringLiteral("%1 (%2)").arg(QLatin1StringView(*column), unit);
+    if (inches) {
+        for (auto column = positions; column != marks_headings::kPostColumns.end(); ++column)
+            headings << QStringLiteral("%1 (%2) (fraction)").arg(QLatin1StringView(*column), unit);
+    }
+    QString text = QStringLiteral("\r\n") + csvRow(headings);
+    const int places = inches ? 6 : 3;
+    for (std::size_t index = 0; index < job.runs.size(); ++index) {
+        for (const layout::PostPosition &post : layout::planRun(job, index).posts) {
+            const double values[] = {post.centre, post.leftFace, post.rightFace};
+            QStringList row{job.runs[index].name, QString::number(post.number)};
+            for (const double value : values)
+                row << QString::number(value, 'f', places);
+            if (inches) {
+                for (const double value : values)
+                    row << layout::signedMarkText(value, job);
+            }
+            text += csvRow(row);
+        }
+    }
+    return text;
+}
+
 }  // namespace
 
 QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &sections)
@@ -124,6 +160,7 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
             text += csvRow(row);
         }
     }
+    text += postsCsv(job);
     return text.toUtf8();
 }
 

@@ -22,6 +22,8 @@ QString csvRow(const QStringList &fields);
 // decimals with "." (6 places in inches, 3 in millimetres); an inch job adds
 // the rounded marks as fractions; last, the centre's signed distance from
 // mid-span as a decimal ("-" left of the middle). `sections` are the layouts of job.sections.
+// A job with runs adds, after a blank line, a table of their posts: run, post,
+// exact centre and faces, and in inches their marks.
 QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &sections);
 
 }  // namespace exports

@@ -110,8 +110,10 @@ QString defaultMaximumGap(Unit unit)
 
 bool hasOnlyDefaultLengths(const Job &job)
 {
+    // A run's length counts even when the run cannot be laid out and so has no bay.
     if (job.railpinWidth.trimmed() != defaultRailpinWidth(job.unit) ||
-        job.maximumGap.trimmed() != defaultMaximumGap(job.unit) || hasStairsLimit(job) || job.triangleSphere)
+        job.maximumGap.trimmed() != defaultMaximumGap(job.unit) || hasStairsLimit(job) || job.triangleSphere ||
+        !job.runs.empty() || (job.maxPostSpacing && !job.maxPostSpacing->trimmed().isEmpty()))
         return false;
     return std::ranges::all_of(job.sections, [](const Section &section) {
         const bool slopeGiven =

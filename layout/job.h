@@ -5,6 +5,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -74,6 +75,18 @@ struct Stair
     bool operator==(const Stair &) const = default;
 };
 
+// Which run a section is a bay of, set on the sections derived from a run
+// and never written to the file. A run that cannot be planned gives one
+// section of bay number 0 whose problems say why.
+struct BayOf
+{
+    qsizetype run = 0;     // index into Job::runs
+    qint64 number = 0;     // 1-based from the run's start
+    QStringList problems;  // empty for a bay that is laid out
+
+    bool operator==(const BayOf &) const = default;
+};
+
 struct Section
 {
     QString name;
@@ -89,8 +102,35 @@ struct Section
     std::optional<Spacing> spacing;
     std::optional<Centre> centre;
     std::optional<MeasuredBetween> measuredBetween;
+    std::optional<BayOf> bay = {};  // absent: a section of its own, as typed
 
     bool operator==(const Section &) const = default;
+};
+
+// What a run starts or ends at: the centre of a post, the face of a wall (no
+// post), or, at its start, the previous run's end post, shared with it.
+enum class RunEnd { Post, Wall, Corner };
+
+// A straight line of railing between two references, split into the fewest
+// equal bays whose posts stand at most the maximum post spacing apart. Each
+// bay is laid out as a section with the run's fields.
+struct Run
+{
+    QString name;
+    QString length;  // from the start reference to the end reference
+    RunEnd start = RunEnd::Post;
+    RunEnd end = RunEnd::Post;
+    std::optional<QString> maxPostSpacing;  // absent: the job's
+    // The fields every bay takes; each absent: the job's.
+    std::optional<QString> railpinWidth;
+    std::optional<QString> maximumGap;
+    std::optional<Ends> ends;
+    std::optional<QString> designGap;
+    std::optional<Spacing> spacing;
+    std::optional<Centre> centre;
+    QJsonObject unknownFields;  // kept from the file and written back
+
+    bool operator==(const Run &) const = default;
 };
 
 struct Job
@@ -112,7 +152,10 @@ struct Job
     Spacing spacing = Spacing::Equal;
     Centre centre = Centre::Either;
     MeasuredBetween measuredBetween = MeasuredBetween::Faces;
-    std::optional<QString> postWidth;    // needed when lengths are between post centres
+    std::optional<QString> postWidth;       // needed when lengths are between post centres, and by runs
+    std::optional<QString> maxPostSpacing;  // runs: the most from post centre to post centre
+    // Runs come before the sections of their own: their bays lead job.sections.
+    std::vector<Run> runs;
     std::optional<OrderSettings> order;  // absent: the job has no order list
     // Stairs given by their treads take at least this many railpins per
     // tread; absent: 2.
@@ -164,7 +207,7 @@ QString defaultRailpinWidth(Unit unit);
 QString defaultMaximumGap(Unit unit);
 
 // True when the job holds no length but the defaults of its unit: no section
-// length, slope or width or gap of its own, no limit on stairs. Such a job
+// length, slope or width or gap of its own, no limit on stairs, no run. Such a job
 // changes unit by taking the other unit's defaults; any other is converted.
 bool hasOnlyDefaultLengths(const Job &job);
 

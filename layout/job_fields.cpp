@@ -16,11 +16,28 @@ namespace {
 
 const QList<QLatin1StringView> &knownKeys(FieldLevel level)
 {
-    static const QList<QLatin1StringView> job{
-        keys::kFormat,          keys::kVersion,          keys::kName,      keys::kUnit,        keys::kRailpinWidth,
-        keys::kMaximumGap,      keys::kMaximumGapStairs, keys::kIncrement, keys::kMarkStep,    keys::kExtraStockPercent,
-        keys::kPackSize,        keys::kSections,         keys::kDesignGap, keys::kSpacing,     keys::kCentre,
-        keys::kMeasuredBetween, keys::kPostWidth,        keys::kOrder,     keys::kMinPerTread, keys::kTriangleSphere};
+    static const QList<QLatin1StringView> job{keys::kFormat,
+                                              keys::kVersion,
+                                              keys::kName,
+                                              keys::kUnit,
+                                              keys::kRailpinWidth,
+                                              keys::kMaximumGap,
+                                              keys::kMaximumGapStairs,
+                                              keys::kIncrement,
+                                              keys::kMarkStep,
+                                              keys::kExtraStockPercent,
+                                              keys::kPackSize,
+                                              keys::kSections,
+                                              keys::kDesignGap,
+                                              keys::kSpacing,
+                                              keys::kCentre,
+                                              keys::kMeasuredBetween,
+                                              keys::kPostWidth,
+                                              keys::kOrder,
+                                              keys::kMinPerTread,
+                                              keys::kTriangleSphere,
+                                              keys::kMaxPostSpacing,
+                                              keys::kRuns};
     static const QList<QLatin1StringView> section{
         keys::kName,  keys::kLength,    keys::kRailpinWidth, keys::kMaximumGap, keys::kEnds,           keys::kCount,
         keys::kStair, keys::kDesignGap, keys::kSpacing,      keys::kCentre,     keys::kMeasuredBetween};
@@ -30,9 +47,14 @@ const QList<QLatin1StringView> &knownKeys(FieldLevel level)
     static const QList<QLatin1StringView> order{keys::kRailRows,        keys::kRailStock,    keys::kKerf,
                                                 keys::kRailpinLength,   keys::kRailpinStock, keys::kScrewsPerRailpin,
                                                 keys::kScrewsPerRailEnd};
+    static const QList<QLatin1StringView> run{
+        keys::kName,       keys::kLength, keys::kStart,     keys::kEnd,     keys::kMaxPostSpacing, keys::kRailpinWidth,
+        keys::kMaximumGap, keys::kEnds,   keys::kDesignGap, keys::kSpacing, keys::kCentre};
     switch (level) {
     case FieldLevel::Order:
         return order;
+    case FieldLevel::Run:
+        return run;
     case FieldLevel::Section:
         return section;
     case FieldLevel::Stair:
@@ -103,6 +125,8 @@ QString ownerName(FieldLevel level)
         return QCoreApplication::translate("layout", "a stair");
     case FieldLevel::Order:
         return QCoreApplication::translate("layout", "the order list");
+    case FieldLevel::Run:
+        return QCoreApplication::translate("layout", "a run");
     case FieldLevel::Job:
         break;
     }
@@ -139,7 +163,8 @@ QString misspeltField(const QString &key, FieldLevel level)
             return suggest(form.meant);
     }
     // A known field in the wrong place, such as a job's "unit" in a section.
-    for (const FieldLevel other : {FieldLevel::Job, FieldLevel::Section, FieldLevel::Stair, FieldLevel::Order}) {
+    for (const FieldLevel other :
+         {FieldLevel::Job, FieldLevel::Section, FieldLevel::Stair, FieldLevel::Order, FieldLevel::Run}) {
         if (other == level)
             continue;
         for (const QLatin1StringView candidate : knownKeys(other)) {
@@ -205,6 +230,9 @@ std::vector<UnusedField> unusedFields(const Job &job)
             collect(section.stair->unknownFields, FieldLevel::Stair, index,
                     QCoreApplication::translate("layout", "stair: "));
     }
+    for (std::size_t index = 0; index < job.runs.size(); ++index)
+        collect(job.runs[index].unknownFields, FieldLevel::Run, std::nullopt,
+                QCoreApplication::translate("layout", "run %1 \"%2\": ").arg(index + 1).arg(job.runs[index].name));
     return unused;
 }
 

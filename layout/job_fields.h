@@ -16,7 +16,7 @@
 // Fields whose names begin with "x-" are the user's own and pass silently.
 namespace layout {
 
-enum class FieldLevel { Job, Section, Stair, Order };
+enum class FieldLevel { Job, Section, Stair, Order, Run };
 
 // The known field that `key` resembles at `level` (or the level a known
 // field belongs to), as a sentence: "unknown field \"stiar\" (did you mean
@@ -32,7 +32,7 @@ QStringList misspeltFieldProblems(const Job &job, const Section &section);
 // An unknown field that is no mistake: kept, but not used.
 struct UnusedField
 {
-    std::optional<std::size_t> section;  // absent: a field of the job itself
+    std::optional<std::size_t> section;  // absent: a field of the job itself, or of a run (named in the warning)
     QString warning;                     // "unknown field \"note\" is kept but not used"
 };
 std::vector<UnusedField> unusedFields(const Job &job);

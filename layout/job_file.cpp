@@ -4,6 +4,8 @@
 #include "increments.h"
 #include "job_file_keys.h"
 #include "job_words.h"
+#include "run.h"
+#include "run_end_words.h"
 #include "stair_words.h"
 
 #include <QCoreApplication>
@@ -32,6 +34,11 @@ QString topPlace(QLatin1StringView key)
 QString sectionPlace(qsizetype index, QLatin1StringView key)
 {
     return QCoreApplication::translate("layout", "section %1, \"%2\"").arg(index + 1).arg(key);
+}
+
+QString runPlace(qsizetype index, QLatin1StringView key)
+{
+    return QCoreApplication::translate("layout", "run %1, \"%2\"").arg(index + 1).arg(key);
 }
 
 QString stairPlace(qsizetype index, QLatin1StringView key)
@@ -129,6 +136,24 @@ public:
     std::optional<MeasuredBetween> measuredBetween(const QJsonObject &object, const QString &place)
     {
         return choice(object, keys::kMeasuredBetween, place, job_words::kBetweens);
+    }
+
+    // What a run starts or ends at, among the first `allowed` words of the table.
+    std::optional<RunEnd> runEnd(const QJsonObject &object, QLatin1StringView key, const QString &place,
+                                 std::size_t allowed)
+    {
+        const std::optional<QString> written = text(object, key, place);
+        if (!written)
+            return std::nullopt;
+        if (const std::optional<RunEnd> value = run_end_words::fromWord(*written, allowed))
+            return value;
+        QStringList quoted;
+        for (std::size_t index = 0; index < allowed; ++index)
+            quoted << QStringLiteral("\"%1\"").arg(run_end_words::kAll[index].word);
+        const QString last = quoted.takeLast();
+        fail(place,
+             QCoreApplication::translate("layout", "must be %1 or %2").arg(quoted.join(QStringLiteral(", ")), last));
+        return std::nullopt;
     }
 
     QString problem;
@@ -283,6 +308,64 @@ void readOrder(Reader &reader, const QJsonValue &value, Job &job)
     job.order = order;
 }
 
+Run readRun(Reader &reader, const QJsonValue &value, qsizetype index)
+{
+    Run run;
+    if (!value.isObject()) {
+        reader.fail(QCoreApplication::translate("layout", "run %1").arg(index + 1),
+                    QCoreApplication::translate("layout", "must be an object"));
+        return run;
+    }
+    const QJsonObject object = value.toObject();
+    run.name = reader.text(object, keys::kName, runPlace(index, keys::kName)).value_or(QString());
+    run.length = reader.measurement(object, keys::kLength, runPlace(index, keys::kLength)).value_or(QString());
+    run.start = reader.runEnd(object, keys::kStart, runPlace(index, keys::kStart), run_end_words::kStartWords)
+                    .value_or(RunEnd::Post);
+    run.end =
+        reader.runEnd(object, keys::kEnd, runPlace(index, keys::kEnd), run_end_words::kEndWords).value_or(RunEnd::Post);
+    run.maxPostSpacing = reader.measurement(object, keys::kMaxPostSpacing, runPlace(index, keys::kMaxPostSpacing));
+    run.railpinWidth = reader.measurement(object, keys::kRailpinWidth, runPlace(index, keys::kRailpinWidth));
+    run.maximumGap = reader.measurement(object, keys::kMaximumGap, runPlace(index, keys::kMaximumGap));
+    const std::optional<QString> ends = reader.text(object, keys::kEnds, runPlace(index, keys::kEnds));
+    if (const std::optional<Ends> read = ends ? job_words::valueOf(job_words::kEnds, *ends) : std::nullopt)
+        run.ends = *read;
+    else if (ends)
+        reader.fail(runPlace(index, keys::kEnds),
+                    QCoreApplication::translate("layout", "must be \"full\" or \"half\""));
+    run.designGap = reader.measurement(object, keys::kDesignGap, runPlace(index, keys::kDesignGap));
+    run.spacing = reader.spacing(object, runPlace(index, keys::kSpacing));
+    run.centre = reader.centre(object, runPlace(index, keys::kCentre));
+
+    run.unknownFields = object;
+    for (const QLatin1StringView key :
+         {keys::kName, keys::kLength, keys::kStart, keys::kEnd, keys::kMaxPostSpacing, keys::kRailpinWidth,
+          keys::kMaximumGap, keys::kEnds, keys::kDesignGap, keys::kSpacing, keys::kCentre})
+        run.unknownFields.remove(key);
+    return run;
+}
+
+// The runs of a job, when it has any.
+void readRuns(Reader &reader, const QJsonObject &object, Job &job)
+{
+    const QJsonValue runs = object.value(keys::kRuns);
+    if (runs.isUndefined() || runs.isNull())
+        return;
+    if (!runs.isArray()) {
+        reader.fail(topPlace(keys::kRuns), QCoreApplication::translate("layout", "must be a list of runs in [ ]"));
+        return;
+    }
+    const QJsonArray list = runs.toArray();
+    if (list.size() > kMaximumSections) {
+        reader.fail(topPlace(keys::kRuns),
+                    QCoreApplication::translate("layout", "has %1 runs, more than the %2 a job can have")
+                        .arg(list.size())
+                        .arg(kMaximumSections));
+        return;
+    }
+    for (qsizetype index = 0; index < list.size() && !reader.failed(); ++index)
+        job.runs.push_back(readRun(reader, list.at(index), index));
+}
+
 // The settings of the job itself, each optional with the model's default.
 void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
 {
@@ -327,6 +410,7 @@ void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
         reader.whole(object, keys::kMinPerTread, topPlace(keys::kMinPerTread), -kLargestCount, kLargestCount);
     job.triangleSphere = reader.measurement(object, keys::kTriangleSphere, topPlace(keys::kTriangleSphere));
     readOrder(reader, object.value(keys::kOrder), job);
+    job.maxPostSpacing = reader.measurement(object, keys::kMaxPostSpacing, topPlace(keys::kMaxPostSpacing));
 }
 
 QString parseProblemPlace(const QByteArray &bytes, int offset)
@@ -420,6 +504,8 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
     const QJsonArray list = sections.toArray();
     for (qsizetype index = 0; index < list.size() && !reader.failed(); ++index)
         job.sections.push_back(readSection(reader, list.at(index), index));
+    if (!reader.failed())
+        readRuns(reader, object, job);
     if (reader.failed()) {
         JobReadResult result = refused(fileName, reader.problem);
         result.badValue = true;
@@ -431,13 +517,16 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
                                         keys::kMaximumGap, keys::kMaximumGapStairs, keys::kIncrement, keys::kMarkStep,
                                         keys::kExtraStockPercent, keys::kPackSize, keys::kSections})
         job.unknownFields.remove(key);
-    for (const QLatin1StringView key : {keys::kDesignGap, keys::kSpacing, keys::kCentre, keys::kMeasuredBetween,
-                                        keys::kPostWidth, keys::kMinPerTread, keys::kTriangleSphere, keys::kOrder})
+    for (const QLatin1StringView key :
+         {keys::kDesignGap, keys::kSpacing, keys::kCentre, keys::kMeasuredBetween, keys::kPostWidth, keys::kMinPerTread,
+          keys::kTriangleSphere, keys::kOrder, keys::kMaxPostSpacing, keys::kRuns})
         job.unknownFields.remove(key);
     if (writtenSizeExceedsLimit(job))
         return refused(fileName, QCoreApplication::translate(
                                      "layout", "written back, the job would be larger than 1 MiB: its numbers are "
                                                "written out in full (1e9 as 1000000000), more than any job needs"));
+    // The file holds the runs; their bays are made from them.
+    deriveBays(job);
     return {job, {}};
 }
 

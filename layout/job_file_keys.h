@@ -12,8 +12,10 @@ inline constexpr int kMetricVersion = 2;  // the first version with millimetres
 // The first version whose values an older program would ignore and so lay
 // out differently: a limit on stairs, a count of 0, a balanced layout.
 inline constexpr int kStairsLimitVersion = 3;
-// The first version with an order list, stairs given by their treads and
-// the opening under a stair's bottom rail: they landed together.
+// The first version with runs, an order list, stairs given by their treads
+// and the opening under a stair's bottom rail: they landed together, and an
+// older program would drop any of them.
+inline constexpr int kRunsVersion = 4;
 inline constexpr int kOrderVersion = 4;
 inline constexpr int kStairTreadsVersion = 4;
 inline constexpr int kNewestVersion = 4;
@@ -61,5 +63,9 @@ inline constexpr QLatin1StringView kRailHeight("railHeight");
 inline constexpr QLatin1StringView kRailDepth("railDepth");
 inline constexpr QLatin1StringView kInsert("insert");
 inline constexpr QLatin1StringView kBottomRail("bottomRail");
+inline constexpr QLatin1StringView kMaxPostSpacing("maxPostSpacing");
+inline constexpr QLatin1StringView kRuns("runs");
+inline constexpr QLatin1StringView kStart("start");
+inline constexpr QLatin1StringView kEnd("end");
 
 }  // namespace layout::job_file_keys

@@ -3,6 +3,7 @@
 
 #include "job_file_keys.h"
 #include "job_words.h"
+#include "run_end_words.h"
 #include "section_layout.h"
 #include "stair_words.h"
 
@@ -126,6 +127,38 @@ QJsonObject sectionObject(const Section &section)
     return object;
 }
 
+QJsonObject runObject(const Run &run)
+{
+    QJsonObject object = run.unknownFields;
+    object.insert(keys::kName, run.name);
+    object.insert(keys::kLength, run.length);
+    object.insert(keys::kStart, run_end_words::word(run.start));
+    object.insert(keys::kEnd, run_end_words::word(run.end));
+    if (given(run.maxPostSpacing))
+        object.insert(keys::kMaxPostSpacing, *run.maxPostSpacing);
+    if (run.railpinWidth)
+        object.insert(keys::kRailpinWidth, *run.railpinWidth);
+    if (run.maximumGap)
+        object.insert(keys::kMaximumGap, *run.maximumGap);
+    if (run.ends)
+        object.insert(keys::kEnds, job_words::wordOf(job_words::kEnds, *run.ends));
+    if (given(run.designGap))
+        object.insert(keys::kDesignGap, *run.designGap);
+    if (run.spacing)
+        object.insert(keys::kSpacing, job_words::wordOf(job_words::kSpacings, *run.spacing));
+    if (run.centre)
+        object.insert(keys::kCentre, job_words::wordOf(job_words::kCentres, *run.centre));
+    return object;
+}
+
+QJsonArray runsArray(const Job &job)
+{
+    QJsonArray runs;
+    for (const Run &run : job.runs)
+        runs.append(runObject(run));
+    return runs;
+}
+
 // At most how large the indented form of these compact bytes is: every
 // bracket and comma may start a line indented to the deepest level.
 qint64 indentedSizeBound(const QByteArray &compact)
@@ -236,6 +269,10 @@ QJsonObject jobFieldsObject(const Job &job)
         object.insert(keys::kTriangleSphere, *job.triangleSphere);
     if (job.order)
         object.insert(keys::kOrder, orderObject(*job.order));
+    if (given(job.maxPostSpacing))
+        object.insert(keys::kMaxPostSpacing, *job.maxPostSpacing);
+    if (!job.runs.empty())
+        object.insert(keys::kRuns, runsArray(job));
     return object;
 }
 
@@ -291,8 +328,10 @@ qint64 fileBytesAtMost(const Job &job)
     constexpr int kSectionsDepth = 1;
     const qint64 indent = 4 * qint64(kSectionsDepth + 1);
     qint64 sections = 2 + 1 + indent;
-    for (const Section &section : job.sections)
-        sections += indent + sectionBytesAtMost(section, kSectionsDepth + 1) + 2;
+    for (const Section &section : job.sections) {
+        if (!section.bay)
+            sections += indent + sectionBytesAtMost(section, kSectionsDepth + 1) + 2;
+    }
     return indentedBytesAtMost(QJsonValue(jobFieldsObject(job)), 0) +
            memberBytesAtMost(keys::kSections.size(), sections, 0);
 }
@@ -301,8 +340,11 @@ QJsonObject jobObject(const Job &job)
 {
     QJsonObject object = jobFieldsObject(job);
     QJsonArray sections;
-    for (const Section &section : job.sections)
-        sections.append(sectionObject(section));
+    // A run's bays are made again from the run when the file is read.
+    for (const Section &section : job.sections) {
+        if (!section.bay)
+            sections.append(sectionObject(section));
+    }
     object.insert(keys::kSections, sections);
     return object;
 }
@@ -311,6 +353,8 @@ QJsonObject jobObject(const Job &job)
 
 int fileVersion(const Job &job)
 {
+    if (!job.runs.empty())
+        return keys::kRunsVersion;
     if (job.order)
         return keys::kOrderVersion;
     if (usesStairTreads(job))
@@ -341,7 +385,11 @@ QString limitProblem(const Job &job)
 
 QString limitProblem(const Job &job, qint64 railpins)
 {
-    if (job.sections.size() > size_t(kMaximumSections))
+    // A run that cannot be laid out stands in the job as one section that says
+    // why; it is no section of the file and does not count toward the limit.
+    const auto sections = std::count_if(job.sections.begin(), job.sections.end(),
+                                        [](const Section &section) { return !section.bay || section.bay->number > 0; });
+    if (sections > kMaximumSections)
         return QCoreApplication::translate("layout", "a job can have at most %1 sections").arg(kMaximumSections);
     if (QString overBudget = workBudgetProblem(railpins); !overBudget.isEmpty())
         return overBudget;

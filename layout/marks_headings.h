@@ -34,6 +34,12 @@ inline constexpr std::array<const char *, 7> kTreadColumns{kRailpin,
                                                            QT_TRANSLATE_NOOP("Marks", "Length"),
                                                            QT_TRANSLATE_NOOP("Marks", "Cut length")};
 inline constexpr std::size_t kFirstTreadLengthColumn = 2;
+// The columns of a run's post table: each post's number from the run's start
+// reference, its centre and its faces.
+inline constexpr const char *kPost = QT_TRANSLATE_NOOP("Marks", "Post");
+inline constexpr std::array<const char *, 4> kPostColumns{kPost, QT_TRANSLATE_NOOP("Marks", "Centre"),
+                                                          QT_TRANSLATE_NOOP("Marks", "Left face"),
+                                                          QT_TRANSLATE_NOOP("Marks", "Right face")};
 
 inline QString shown(const char *heading)
 {

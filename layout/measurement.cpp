@@ -13,6 +13,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <numeric>
 #include <string>
 
 namespace layout {
@@ -97,15 +98,74 @@ std::optional<qint32> integerPiece(const QString &digits)
     return ok ? std::optional<qint32>(value) : std::nullopt;
 }
 
+// Whole-number arithmetic that says when it overflows instead of wrapping.
+std::optional<ExactMeasurement> exactRatio(qint64 numerator, qint64 denominator)
+{
+    if (denominator <= 0)
+        return std::nullopt;
+    const qint64 common = std::gcd(numerator, denominator);
+    return ExactMeasurement{numerator / common, denominator / common};
+}
+
+std::optional<ExactMeasurement> exactSum(const std::optional<ExactMeasurement> &a,
+                                         const std::optional<ExactMeasurement> &b)
+{
+    qint64 left = 0;
+    qint64 right = 0;
+    qint64 numerator = 0;
+    qint64 denominator = 0;
+    if (!a || !b || __builtin_mul_overflow(a->numerator, b->denominator, &left) ||
+        __builtin_mul_overflow(b->numerator, a->denominator, &right) ||
+        __builtin_add_overflow(left, right, &numerator) ||
+        __builtin_mul_overflow(a->denominator, b->denominator, &denominator))
+        return std::nullopt;
+    return exactRatio(numerator, denominator);
+}
+
+std::optional<ExactMeasurement> exactProduct(const std::optional<ExactMeasurement> &a, qint64 factor)
+{
+    qint64 numerator = 0;
+    if (!a || __builtin_mul_overflow(a->numerator, factor, &numerator))
+        return std::nullopt;
+    return exactRatio(numerator, a->denominator);
+}
+
+// The digits of a decimal number as a ratio over a power of ten.
+std::optional<ExactMeasurement> exactDecimal(const QString &digits, QChar decimalPoint)
+{
+    // Eighteen digits always fit in 64 bits.
+    constexpr qsizetype kMostDigits = 18;
+    const qsizetype point = digits.indexOf(decimalPoint);
+    const QString whole = point < 0 ? digits : digits.left(point);
+    const QString fraction = point < 0 ? QString() : digits.mid(point + 1);
+    if (whole.size() + fraction.size() > kMostDigits)
+        return std::nullopt;
+    qint64 numerator = 0;
+    for (const QChar digit : whole + fraction)
+        numerator = numerator * 10 + digit.digitValue();
+    qint64 denominator = 1;
+    for (qsizetype place = 0; place < fraction.size(); ++place)
+        denominator *= 10;
+    return exactRatio(numerator, denominator);
+}
+
 struct Parsed
 {
     std::optional<double> value;
     QString problem;
+    std::optional<ExactMeasurement> exact = {};  // the same value as a ratio, when it fits
 };
 
 Parsed failed(const QString &problem)
 {
     return {std::nullopt, problem};
+}
+
+Parsed signedValue(double value, std::optional<ExactMeasurement> exact, bool negative)
+{
+    if (negative && exact)
+        exact->numerator = -exact->numerator;
+    return {negative ? -value : value, {}, exact};
 }
 
 Parsed parseInches(const QString &text, QChar decimalPoint)
@@ -131,6 +191,7 @@ Parsed parseInches(const QString &text, QChar decimalPoint)
     }
 
     double inches = 0;
+    std::optional<ExactMeasurement> exact = ExactMeasurement{};
     if (hasFraction) {
         const std::optional<qint32> whole =
             match.hasCaptured(u"whole") ? integerPiece(match.captured(u"whole")) : std::optional<qint32>(0);
@@ -141,19 +202,22 @@ Parsed parseInches(const QString &text, QChar decimalPoint)
         if (*denominator == 0)
             return failed(QCoreApplication::translate("layout", "\"%1\" divides by zero").arg(text));
         inches = double(*whole) + double(*numerator) / double(*denominator);
+        exact = exactRatio(qint64(*whole) * *denominator + *numerator, *denominator);
     } else if (hasInches) {
         const std::optional<double> value = decimalValue(match.captured(u"decimal"), decimalPoint);
         if (!value)
             return failed(QCoreApplication::translate("layout", "\"%1\" is too large to be a measurement").arg(text));
         inches = *value;
+        exact = exactDecimal(match.captured(u"decimal"), decimalPoint);
     }
     if (hasFeet) {
         const std::optional<double> feet = decimalValue(match.captured(u"feet"), decimalPoint);
         if (!feet)
             return failed(QCoreApplication::translate("layout", "\"%1\" is too large to be a measurement").arg(text));
         inches += *feet * 12;
+        exact = exactSum(exact, exactProduct(exactDecimal(match.captured(u"feet"), decimalPoint), 12));
     }
-    return {negative ? -inches : inches, {}};
+    return signedValue(inches, exact, negative);
 }
 
 Parsed parseMillimetres(const QString &text, QChar decimalPoint)
@@ -179,7 +243,7 @@ Parsed parseMillimetres(const QString &text, QChar decimalPoint)
     const std::optional<double> value = decimalValue(match.captured(u"decimal"), decimalPoint);
     if (!value)
         return failed(QCoreApplication::translate("layout", "\"%1\" is too large to be a measurement").arg(text));
-    return {match.hasCaptured(u"sign") ? -*value : *value, {}};
+    return signedValue(*value, exactDecimal(match.captured(u"decimal"), decimalPoint), match.hasCaptured(u"sign"));
 }
 
 Parsed parse(const QString &text, Unit unit, QChar decimalPoint)
@@ -220,6 +284,12 @@ QString fixedText(double value, int decimals, QChar decimalPoint)
 }
 
 }  // namespace
+
+std::optional<ExactMeasurement> exactMeasurement(const QString &text, Unit unit, QChar decimalPoint)
+{
+    const Parsed parsed = parse(text, unit, decimalPoint);
+    return parsed.value ? parsed.exact : std::nullopt;
+}
 
 std::optional<double> measurementValue(const QString &text, Unit unit, QChar decimalPoint)
 {

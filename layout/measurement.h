@@ -27,6 +27,19 @@ Reading readMeasurement(const QString &text, Unit unit, QChar decimalPoint = u'.
 // conversions between units work from it. Nothing when it cannot be read.
 std::optional<double> measurementValue(const QString &text, Unit unit, QChar decimalPoint = u'.');
 
+// A measurement as the ratio of two whole numbers, exactly as typed: "17' 3\""
+// is 207/1, "92.3" is 923/10. For rules that a rounding could tip, such as
+// whether a length divides into equal bays exactly.
+struct ExactMeasurement
+{
+    qint64 numerator = 0;
+    qint64 denominator = 1;  // more than 0, in lowest terms with the numerator
+};
+
+// Nothing when the text cannot be read, or its digits are too many to hold
+// exactly (more than any real measurement has).
+std::optional<ExactMeasurement> exactMeasurement(const QString &text, Unit unit, QChar decimalPoint = u'.');
+
 // A position or length as a mark is written: inches as a fraction rounded to
 // 1/increment with the calculator's rules ("4 5/8"), millimetres rounded to the
 // mark step, halves down ("101", "101.5"). Rounded from the exact value given.

@@ -2,6 +2,7 @@
 #include "order_list.h"
 
 #include "measurement.h"
+#include "run.h"
 #include "stair_treads.h"
 
 #include <QCoreApplication>
@@ -281,6 +282,8 @@ OrderList orderList(const Job &job, const std::vector<SectionLayout> &layouts)
         }
     }
 
+    if (!job.runs.empty())
+        list.posts = jobPosts(job);
     list.screws = railpins * settings.screwsPerRailpin + qint64(pieces.size()) * 2 * settings.screwsPerRailEnd;
     list.screwsWithExtra = withExtraStock(job, list.screws);
     return list;

@@ -490,6 +490,11 @@ SectionLayout settledLayout(const Job &job, const Section &section)
     SectionLayout out;
     out.ends = section.ends;
     out.countGiven = section.count.has_value();
+    // A run that cannot be planned has no bays: its one section says why.
+    if (section.bay && !section.bay->problems.isEmpty()) {
+        out.problems = section.bay->problems;
+        return out;
+    }
     // A misspelt field would otherwise be laid out with a default in its place.
     out.problems = misspeltFieldProblems(job, section);
     // A stair by its treads has no length: its treads give it.

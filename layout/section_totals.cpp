@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "section_layout.h"
 
+#include "run.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -36,6 +38,8 @@ QStringList totalsLines(const Job &job, const Totals &totals)
                                      : QCoreApplication::translate("layout", "%1 packs of %2")
                                            .arg(QString::number(*totals.packs), QString::number(*job.packSize)));
     }
+    if (!job.runs.empty())
+        lines << QCoreApplication::translate("layout", "Posts: %1").arg(jobPosts(job));
     if (totals.sectionsWithProblems > 0) {
         const QString missing = QCoreApplication::translate("layout", "%1 of %2 sections not laid out, not counted")
                                     .arg(totals.sectionsWithProblems)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "unit_conversion.h"
 
+#include "run.h"
+
 #include "measurement.h"
 #include "mod_math.h"
 #include "run_time_error.h"
@@ -136,6 +138,17 @@ Job convertedTo(const Job &job, Unit unit, ConversionReport *report)
     convert(converted.postWidth, from, unit, Rounding::Nearest, increment, notes);
     // The sphere is a limit: it never grows by a conversion.
     convert(converted.triangleSphere, from, unit, Rounding::Down, increment, notes);
+    // A maximum post spacing is a limit: it never grows by a conversion.
+    convert(converted.maxPostSpacing, from, unit, Rounding::Down, increment, notes);
+    for (Run &run : converted.runs) {
+        convert(run.length, from, unit, Rounding::Nearest, increment, notes);
+        convert(run.maxPostSpacing, from, unit, Rounding::Down, increment, notes);
+        convert(run.railpinWidth, from, unit, Rounding::Nearest, increment, notes);
+        convert(run.maximumGap, from, unit, Rounding::Down, increment, notes);
+        convert(run.designGap, from, unit, Rounding::Down, increment, notes);
+    }
+    // Bays are made again from their converted runs below.
+    std::erase_if(converted.sections, [](const Section &section) { return section.bay.has_value(); });
     for (Section &section : converted.sections) {
         convert(section.length, from, unit, Rounding::Nearest, increment, notes);
         convert(section.railpinWidth, from, unit, Rounding::Nearest, increment, notes);
@@ -158,6 +171,7 @@ Job convertedTo(const Job &job, Unit unit, ConversionReport *report)
         convert(order.railpinLength, from, unit, Rounding::Nearest, increment, notes);
     }
     converted.unit = unit;
+    deriveBays(converted);
     if (report != nullptr)
         *report = notes;
     return converted;

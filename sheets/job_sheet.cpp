@@ -7,6 +7,8 @@
 #include "measurement.h"
 #include "order_page.h"
 #include "output_names.h"
+#include "post_plan_drawing.h"
+#include "run.h"
 #include "section_drawing.h"
 #include "section_layout.h"
 #include "sheet_pages.h"
@@ -42,6 +44,10 @@ QString shownName(const Section &section)
 }
 
 const std::vector<double> kMarkColumns{0.07, 0.16, 0.16, 0.16, 0.25, 0.2};
+const std::vector<double> kPostColumns{0.1, 0.3, 0.3, 0.3};
+
+// How tall the plan of a run is on the sheet, in inches of paper.
+constexpr double kPostPlanInches = 1.3;
 
 // How tall the drawing of a section is on the sheet, in inches of paper.
 constexpr double kLevelDrawingInches = 2.2;
@@ -59,6 +65,7 @@ public:
     }
 
     void section(const Section &section, const SectionLayout &laidOut, const QString &jobName, QPainter &painter);
+    void postPlan(std::size_t run, const QString &jobName, QPainter &painter);
     void totalsBlock(const std::vector<SectionLayout> &layouts);
 
 private:
@@ -95,6 +102,14 @@ private:
     }
     void marksTable(const QString &title, const std::vector<RailpinMarks> &marks, const QString &continued);
     void table(const tread_sheet::Table &table, const QString &continued);
+    void postsTable(const layout::RunPlan &plan, const QString &continued);
+    // A position that may lie before the start reference, as the mark and the decimal behind it.
+    QString signedBoth(double value) const
+    {
+        return JobSheet::tr("%1 (%2)").arg(layout::signedMarkText(value, job, false, decimalPoint), decimal(value));
+    }
+    // Bold lines of at most the page's width, broken between words.
+    QStringList wrapped(const QString &text, const QPainter &painter) const;
     QString heading(const char *plain) const;
     // How the marks tables name their unit, the exact decimals beside the marks.
     QString unitPhrase() const
@@ -208,6 +223,12 @@ std::vector<SheetContent::Line> SheetContent::inputs(const Section &section, con
             lines.push_back({JobSheet::tr("Horizontal run: %1 (%2)")
                                  .arg(withUnit(mark(laidOut.horizontalRun)), decimal(laidOut.horizontalRun)),
                              false});
+    } else if (section.bay && section.bay->number > 0) {
+        // A bay's length is its run's on-centre distance less the posts: shown as a length, not as typed.
+        const double span = layout::measurementValue(section.length, job.unit).value_or(0);
+        lines.push_back({JobSheet::tr("Clear span between post faces: %1")
+                             .arg(JobSheet::tr("%1 (%2)").arg(withUnit(mark(span)), decimal(span))),
+                         false});
     } else {
         lines.push_back({JobSheet::tr("Length: %1").arg(measured(section.length)), false});
     }
@@ -303,6 +324,84 @@ void SheetContent::table(const tread_sheet::Table &table, const QString &continu
     pages.setContinuation([this, continued] { pages.line(continued, true); });
 }
 
+QStringList SheetContent::wrapped(const QString &text, const QPainter &painter) const
+{
+    const QFontMetricsF metrics(sheetFont(SheetPages::Style().bodyPoints, true), painter.device());
+    const auto fits = [&metrics, this](const QString &line) {
+        return metrics.horizontalAdvance(line) <= pages.width();
+    };
+    // Broken after a comma where it can be, so that a measurement stays whole.
+    static const QRegularExpression afterComma(QStringLiteral("(?<=, )"));
+    QStringList pieces;
+    for (const QString &part : text.split(afterComma)) {
+        if (fits(part))
+            pieces << part;
+        else
+            for (const QString &word : part.split(u' '))
+                pieces << word + u' ';
+    }
+    QStringList lines;
+    QString current;
+    for (const QString &piece : pieces) {
+        if (!current.isEmpty() && !fits((current + piece).trimmed())) {
+            lines << current.trimmed();
+            current.clear();
+        }
+        current += piece;
+    }
+    lines << current.trimmed();
+    return lines;
+}
+
+void SheetContent::postPlan(std::size_t index, const QString &jobName, QPainter &painter)
+{
+    const layout::RunPlan plan = layout::planRun(job, index);
+    // A run that is not planned shows its problem as its one section.
+    if (!plan.planned())
+        return;
+    const layout::Run &run = job.runs[index];
+    const QString name = layout::runName(job, index);
+    const QString continued = JobSheet::tr("%1 \u2014 run %2, continued").arg(jobName, name);
+    const QStringList sentence = wrapped(layout::postPlanSentence(job, index, plan, decimalPoint), painter);
+    const double drawing = kPostPlanInches * pages.inch();
+    pages.keepTogether(pages.headingHeight() + double(sentence.size() + 1) * pages.lineStep() + drawing +
+                       tableStart(plan.posts.size()));
+    pages.heading(JobSheet::tr("%1 \u2014 run %2").arg(jobName, name));
+    pages.setContinuation([this, continued] { pages.line(continued, true); });
+    for (const QString &line : sentence)
+        pages.line(line, true);
+    pages.skip(0.4);
+    if (const std::optional<QRectF> area = pages.block(drawing))
+        sheets::drawPostPlan(painter, *area, job, run, plan, decimalPoint);
+    pages.skip(0.4);
+    postsTable(plan, continued);
+    pages.setContinuation({});
+    pages.skip(1);
+}
+
+void SheetContent::postsTable(const layout::RunPlan &plan, const QString &continued)
+{
+    QStringList headings;
+    for (const char *column : marks_headings::kPostColumns)
+        headings.append(column == marks_headings::kPost ? marks_headings::shown(column) : heading(column));
+    const QString title = JobSheet::tr("Posts from the start of the run, %1:").arg(unitPhrase());
+    pages.keepTogether(tableStart(plan.posts.size()));
+    pages.line(title, true);
+    pages.row(headings, kPostColumns, true);
+    pages.setContinuation([this, headings, continued, title] {
+        pages.line(continued, true);
+        pages.line(title, true);
+        pages.row(headings, kPostColumns, true);
+    });
+    for (const layout::PostPosition &post : plan.posts) {
+        const QString number = post.counted ? QString::number(post.number)
+                                            //: A run's first post, shared with the run before and counted there.
+                                            : JobSheet::tr("%1 (corner)").arg(post.number);
+        pages.row({number, signedBoth(post.centre), signedBoth(post.leftFace), signedBoth(post.rightFace)},
+                  kPostColumns);
+    }
+}
+
 void SheetContent::totalsBlock(const std::vector<SectionLayout> &layouts)
 {
     pages.skip(0.5);
@@ -342,6 +441,10 @@ Job printableJob(const Job &job)
     printable.maximumGap = shown(job.maximumGap);
     if (job.maximumGapStairs)
         printable.maximumGapStairs = shown(*job.maximumGapStairs);
+    for (layout::Run &run : printable.runs) {
+        run.name = shown(run.name);
+        run.length = shown(run.length);
+    }
     for (Section &section : printable.sections) {
         section.name = shown(section.name);
         section.length = shown(section.length);
@@ -398,6 +501,8 @@ QString paintJobSheet(QPagedPaintDevice &device, const Job &shownJob, QChar deci
         layouts.push_back(layout::layOut(job, section));
         if (layouts.size() > 1)
             pages.skip(1);
+        if (section.bay && section.bay->number == 1)
+            content.postPlan(std::size_t(section.bay->run), jobName, painter);
         content.section(section, layouts.back(), jobName, painter);
         if (!goOn(int(layouts.size())))
             return JobSheet::tr("cancelled");

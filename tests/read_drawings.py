@@ -6,6 +6,7 @@ every centre line stands at the railpin's exact centre along the rail, worked
 out here from the section's measurements."""
 
 import math
+from fractions import Fraction
 import os
 import subprocess
 import sys
@@ -94,6 +95,63 @@ def check_dxf(path, case):
     check_close(f"{name} (DXF)", centres, exact_centres(length, width, count, half, cosine))
 
 
+# A run: name, options, length, maximum post spacing, post width, start, end;
+# railpins 1.5 wide within 4 in every bay. Each bay's clear span is one that
+# single precision holds, as the section's length is read in it.
+RUNS = [
+    ("run 17' 3\" at 6'", ["--length", "17' 3\"", "--max-post-spacing", "6'"], Fraction(207), Fraction(72),
+     Fraction(7, 2), "post", "post"),
+    ("run from a wall", ["--length", "144", "--max-post-spacing", "72", "--start", "wall"], Fraction(144),
+     Fraction(72), Fraction(7, 2), "wall", "post"),
+    ("run to a wall", ["--length", "12'", "--max-post-spacing", "72", "--end", "wall"], Fraction(144),
+     Fraction(72), Fraction(7, 2), "post", "wall"),
+]
+RUN_WIDTH = 1.5
+RUN_GAP = 4
+
+
+def run_layout(length, spacing, post, start, end):
+    """The post centres and every railpin's centre of a run, from its start
+    reference, worked out here in exact fractions."""
+    bays = max(1, math.ceil(length / spacing))
+    on_centre = length / bays
+    first = 1 if start == "wall" else 0
+    last = bays if end == "post" else bays - 1
+    posts = [float(i * on_centre) for i in range(first, last + 1)]
+    centres = []
+    for bay in range(1, bays + 1):
+        left = (bay - 1) * on_centre + (post / 2 if bay > 1 or start != "wall" else 0)
+        right = bay * on_centre - (post / 2 if bay < bays or end == "post" else 0)
+        clear = float(right - left)
+        count = 1
+        while (clear - count * RUN_WIDTH) / (count + 1) > RUN_GAP:
+            count += 1
+        gap = (clear - count * RUN_WIDTH) / (count + 1)
+        centres += [float(left) + k * gap + (k - 0.5) * RUN_WIDTH for k in range(1, count + 1)]
+    return posts, centres
+
+
+def check_run(program, folder, run):
+    name, options, length, spacing, post, start, end = run
+    posts, centres = run_layout(length, spacing, post, start, end)
+    common = ["--post-width", "3 1/2", "--width", "1.5", "--max-gap", "4"]
+    svg = os.path.join(folder, "run.svg")
+    dxf = os.path.join(folder, "run.dxf")
+    for path in (svg, dxf):
+        result = subprocess.run([program, "--" + path[-3:], path] + options + common, capture_output=True, text=True)
+        if result.returncode != 0:
+            raise AssertionError(f"{name}: exit {result.returncode}: {result.stderr.strip()}")
+    groups = {group.get("id"): group for group in ElementTree.parse(svg).getroot().findall(SVG + "g")}
+    found = [float(rect.get("x")) + float(rect.get("width")) / 2 for rect in groups["posts"].findall(SVG + "rect")]
+    check_close(f"{name} (SVG posts)", found, posts)
+    check_close(f"{name} (SVG)", [float(line.get("x1")) for line in groups["centres"].findall(SVG + "line")],
+                centres)
+    space = ezdxf.readfile(dxf).modelspace()
+    check_close(f"{name} (DXF)", [line.dxf.start.x for line in space.query('LINE[layer=="centres"]')], centres)
+    if len(space.query('POLYLINE[layer=="posts"]')) != len(posts):
+        raise AssertionError(f"{name}: DXF posts layer does not hold {len(posts)} posts")
+
+
 def main():
     program = sys.argv[1]
     failures = 0
@@ -110,6 +168,13 @@ def main():
                 except AssertionError as error:
                     failures += 1
                     print(f"FAIL {error}")
+        for run in RUNS:
+            try:
+                check_run(program, folder, run)
+                print(f"PASS {run[0]}")
+            except AssertionError as error:
+                failures += 1
+                print(f"FAIL {error}")
     return 1 if failures else 0
 
 

@@ -2,6 +2,7 @@
 #include "job_sheet.h"
 #include "measurement.h"
 #include "pdf_text.h"
+#include "run.h"
 #include "section_layout.h"
 #include "sheet_pages.h"
 
@@ -211,6 +212,66 @@ private slots:
             layouts.push_back(layout::layOut(job, each));
         for (const QString &line : layout::totalsLines(job, layout::totals(job, layouts)))
             QVERIFY2(text.contains(line), qPrintable(line));
+    }
+
+    // A run's post plan before its bays: the sentence, the posts and the
+    // bays as sections; the totals count the posts.
+    void postPlanOnTheSheet_data()
+    {
+        QTest::addColumn<layout::Job>("job");
+        QTest::addColumn<QStringList>("expected");
+        layout::Job front;
+        front.name = QStringLiteral("Deck");
+        front.railpinWidth = QStringLiteral("1 1/2");
+        front.postWidth = QStringLiteral("3 1/2");
+        front.maxPostSpacing = QStringLiteral("72");
+        front.runs = {layout::Run{}};
+        front.runs.front().name = QStringLiteral("Front");
+        front.runs.front().length = QStringLiteral("17' 3\"");
+        layout::deriveBays(front);
+        const QString sentence =
+            QStringLiteral("Front: 17' 3\" from post centre to post centre, at most 6' on centre: 3 bays of 69 in "
+                           "(5' 9\"), 4 posts 3 1/2 in, clear span 65 1/2 in");
+        QTest::newRow("the deck's front") << front
+                                          << QStringList{"Deck \u2014 run Front",
+                                                         sentence,
+                                                         "Post Centre Left face Right face",
+                                                         "1 0 (0) -1 3/4 (-1.75) 1 3/4 (1.75)",
+                                                         "4 207 (207) 205 1/4 (205.25) 208 3/4 (208.75)",
+                                                         "Deck \u2014 Front 1",
+                                                         "Clear span between post faces: 65 1/2 in (65.5)",
+                                                         "Railpins: 12",
+                                                         "Front 3: 12 railpins",
+                                                         "Posts: 4"};
+        layout::Job corner = front;
+        corner.runs.push_back(layout::Run{});
+        corner.runs.back().name = QStringLiteral("Side");
+        corner.runs.back().length = QStringLiteral("16'");
+        corner.runs.back().start = layout::RunEnd::Corner;
+        corner.runs.back().end = layout::RunEnd::Wall;
+        layout::deriveBays(corner);
+        QTest::newRow("a corner to a wall")
+            << corner
+            << QStringList{"Side: 16' from corner post centre to wall, at most 6' on centre: 3 bays of 64 in (5' 4\"), "
+                           "2 posts 3 1/2 in, clear spans 60 1/2 in and 62 1/4 in",
+                           "1 (corner) 0 (0) -1 3/4 (-1.75)", "Posts: 6"};
+        layout::Job refused = front;
+        refused.runs.front().length = QStringLiteral("3");
+        layout::deriveBays(refused);
+        QTest::newRow("a run too short") << refused
+                                         << QStringList{"Problem: posts 3 1/2 wide leave no clear span in a run of 3",
+                                                        "Front: not laid out"};
+    }
+
+    void postPlanOnTheSheet()
+    {
+        QFETCH(layout::Job, job);
+        QFETCH(QStringList, expected);
+        // A long sentence is broken between words to fit the page.
+        const QString text = sheetText(job).replace(u'\n', u' ');
+        QVERIFY(!text.isEmpty());
+        for (const QString &line : expected)
+            QVERIFY2(text.contains(line), qPrintable(QStringLiteral("missing \"%1\" in:\n%2").arg(line, text)));
     }
 
     void warningsAndProblemsInWords()

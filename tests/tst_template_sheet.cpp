@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "recording_paint_device.h"
+#include "run.h"
 #include "section_layout.h"
 #include "template_sheet.h"
 
@@ -280,6 +281,34 @@ private slots:
         QVERIFY(pages.front().texts.join(u' ').contains(QStringLiteral("Front, Back")));
         QVERIFY(!pages.front().texts.join(u' ').contains(QStringLiteral("Stair")));
         QVERIFY(pages.back().texts.join(u' ').contains(QStringLiteral("Stair")));
+    }
+
+    // A run's equal bays share one strip; a bay beside a wall is longer and gets its own.
+    void equalBaysShareAStrip_data()
+    {
+        QTest::addColumn<int>("start");  // layout::RunEnd
+        QTest::addColumn<int>("strips");
+        QTest::newRow("post to post") << int(layout::RunEnd::Post) << 1;
+        QTest::newRow("wall to post") << int(layout::RunEnd::Wall) << 2;
+    }
+
+    void equalBaysShareAStrip()
+    {
+        QFETCH(int, start);
+        QFETCH(int, strips);
+        Job job;
+        job.postWidth = QStringLiteral("3 1/2");
+        job.maxPostSpacing = QStringLiteral("72");
+        job.runs = {layout::Run{}};
+        job.runs.front().name = QStringLiteral("Front");
+        job.runs.front().length = QStringLiteral("207");
+        job.runs.front().start = layout::RunEnd(start);
+        layout::deriveBays(job);
+        std::vector<SectionLayout> layouts;
+        for (const Section &section : job.sections)
+            layouts.push_back(layout::layOut(job, section));
+        const printing::TemplatePlan plan(job, layouts, letterLandscape());
+        QCOMPARE(plan.stripCount(), strips);
     }
 
     // A template of more than 500 pages is refused as too large, not written.
