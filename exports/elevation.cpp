@@ -79,7 +79,8 @@ std::optional<double> addRun(const layout::Job &job, const std::vector<layout::S
     const layout::RunPlan plan = layout::planRun(job, run);
     if (!plan.planned())
         return std::nullopt;
-    const QString name = oneLine(layout::runName(job, run));
+    // Names are kept as given here; each file writer cleans them for its format.
+    const QString name = layout::runName(job, run);
     out.labels.push_back({QPointF(0, y + size.text), size.text, name});
     y += size.text * 1.5;
     for (const layout::PostPosition &post : plan.posts)

@@ -3,6 +3,7 @@
 
 #include "drawing_files.h"
 #include "file_writer.h"
+#include "job_layout.h"
 #include "marks_csv.h"
 #include "template_sheet.h"
 
@@ -11,16 +12,16 @@ namespace job_exports {
 LaidOut laidOutSections(const layout::Job &job)
 {
     LaidOut result;
-    result.layouts.reserve(job.sections.size());
-    for (std::size_t index = 0; index < job.sections.size(); ++index) {
-        result.layouts.push_back(layout::layOut(job, job.sections[index]));
-        if (!result.layouts.back().laidOut()) {
-            result.failedSection = int(index);
-            result.problem = result.layouts.back().problems.value(0);
-            result.layouts.clear();
-            return result;
-        }
-    }
+    layout::JobLayout laid = layout::layOutForOutput(job);
+    result.overBudget = laid.overBudget;
+    if (laid.failedSection)
+        result.failedSection = int(*laid.failedSection);
+    result.problem = laid.refusal;
+    if (!laid.laidOut())
+        return result;
+    for (const layout::SectionWarning &warning : laid.warnings)
+        result.warnings << layout::sectionWarningLine(job, warning);
+    result.layouts = std::move(laid.sections);
     result.noSections = result.layouts.empty();
     return result;
 }

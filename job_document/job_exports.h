@@ -7,6 +7,7 @@
 
 #include <QPageSize>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -21,10 +22,13 @@ struct LaidOut
 {
     std::vector<layout::SectionLayout> layouts;
     bool noSections = false;
-    int failedSection = -1;  // the first section that cannot be laid out
-    QString problem;         // its reason
-    bool ok() const { return !noSections && failedSection < 0; }
+    bool overBudget = false;  // nothing was laid out: `problem` names the work budget
+    int failedSection = -1;   // the first section that cannot be laid out
+    QString problem;          // its reason
+    QStringList warnings;     // every section's, each naming its section
+    bool ok() const { return !noSections && !overBudget && failedSection < 0; }
 };
+// The budget is checked before any work, as the command line does.
 LaidOut laidOutSections(const layout::Job &job);
 
 enum class DrawingFormat { Svg, Dxf };

@@ -143,13 +143,23 @@ void JobOutputs::exportPdf()
                          tr("The PDF could not be written to %1.\n\n%2").arg(QDir::toNativeSeparators(target), error));
         return;
     }
-    window.statusBar()->showMessage(tr("Exported to %1").arg(QDir::toNativeSeparators(target)), 5000);
+    // What the layout warned of stays in the message bar with the file written.
+    const QString written = tr("Exported to %1").arg(QDir::toNativeSeparators(target));
+    if (warnings.isEmpty())
+        window.statusBar()->showMessage(written, 5000);
+    else
+        window.statusBar()->showMessage(
+            tr("%1; warning: %2").arg(written, layout::displayText(warnings.join(QStringLiteral("; ")))));
 }
 
 bool JobOutputs::laidOut(const QString &title, std::vector<layout::SectionLayout> &layouts)
 {
     window.commitPendingEdits();
     job_exports::LaidOut laid = job_exports::laidOutSections(document.job());
+    if (laid.overBudget) {
+        showExportFailure(title, laid.problem);
+        return false;
+    }
     if (laid.failedSection >= 0) {
         showExportFailure(title, tr("Section %1 \"%2\" cannot be laid out: %3")
                                      .arg(laid.failedSection + 1)
@@ -163,6 +173,7 @@ bool JobOutputs::laidOut(const QString &title, std::vector<layout::SectionLayout
         return false;
     }
     layouts = std::move(laid.layouts);
+    warnings = laid.warnings;
     return true;
 }
 
@@ -185,7 +196,13 @@ void JobOutputs::reportWritten(const QString &title, const QString &target, cons
         showExportFailure(title, tr("The file could not be written.\n\n%1").arg(error));
         return;
     }
-    window.statusBar()->showMessage(tr("Exported to %1").arg(QDir::toNativeSeparators(target)), 5000);
+    // What the layout warned of stays in the message bar with the file written.
+    const QString written = tr("Exported to %1").arg(QDir::toNativeSeparators(target));
+    if (warnings.isEmpty())
+        window.statusBar()->showMessage(written, 5000);
+    else
+        window.statusBar()->showMessage(
+            tr("%1; warning: %2").arg(written, layout::displayText(warnings.join(QStringLiteral("; ")))));
 }
 
 void JobOutputs::exportMarksCsv()

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -52,4 +53,5 @@ private:
     Ui::frmJob &ui;
     JobDocument &document;
     QChar decimalPoint;
+    QStringList warnings;  // of the layout the last export was made from
 };

@@ -31,11 +31,16 @@ void SectionActions::update()
 {
     const int row = window.currentSectionRow();
     const bool selected = row >= 0;
-    ui.mnuEditDuplicateSection->setEnabled(selected);
-    ui.mnuEditRemoveSection->setEnabled(selected);
+    // A run's bays come and go with their run, ahead of the job's own sections.
+    const auto isBay = [this](int at) {
+        return at >= 0 && at < document.sectionCount() && document.job().sections[size_t(at)].bay.has_value();
+    };
+    const bool own = selected && !isBay(row);
+    ui.mnuEditDuplicateSection->setEnabled(own);
+    ui.mnuEditRemoveSection->setEnabled(own);
     ui.mnuEditAutomaticCount->setEnabled(!document.withFixedCount(selectedRows()).empty());
-    ui.mnuEditMoveUp->setEnabled(selected && row > 0);
-    ui.mnuEditMoveDown->setEnabled(selected && row + 1 < document.sectionCount());
+    ui.mnuEditMoveUp->setEnabled(own && row > 0 && !isBay(row - 1));
+    ui.mnuEditMoveDown->setEnabled(own && row + 1 < document.sectionCount());
 }
 
 // A section added must leave a job that can still be saved and laid out;

@@ -7,6 +7,7 @@
 #include "job_file.h"
 #include "measurement.h"
 #include "problem_colours.h"
+#include "run.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -309,6 +310,8 @@ QVariant SectionsModel::hint(int row, int column, bool inherited) const
 {
     const layout::Section &section = job().sections[size_t(row)];
     const layout::SectionLayout &sectionLayout = sectionLayouts()[size_t(row)];
+    if (section.bay && column == Length)
+        return localised(layout::bayLengthTooltip(job(), section));
     if (column == Gap && !sectionLayout.warnings.isEmpty())
         return localised(sectionLayout.warnings.join(u'\n'));
     if (column == Width && inherited)
@@ -378,7 +381,11 @@ Qt::ItemFlags SectionsModel::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     const Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-    return index.column() == Gap ? flags : flags | Qt::ItemIsEditable;
+    // A run's bay follows its run, which the job file holds: an edit of the
+    // bay itself would not be saved.
+    if (index.column() == Gap || job().sections[size_t(index.row())].bay)
+        return flags;
+    return flags | Qt::ItemIsEditable;
 }
 
 // The section with one cell changed as typed, or nothing when the text cannot

@@ -333,13 +333,4 @@ std::vector<OrderRow> orderRows(const OrderList &list)
     return rows;
 }
 
-QString markTextRoundedDown(double value, const Job &job)
-{
-    const double stepsPerUnit =
-        job.unit == Unit::Millimetres ? 1 / (job.markStep > 0 ? job.markStep : 1) : double(std::max(1, job.increment));
-    // A value a hair under a step in binary is on the step.
-    const double steps = std::floor(value * stepsPerUnit + 1e-9);
-    return markText(steps / stepsPerUnit, job);
-}
-
 }  // namespace layout

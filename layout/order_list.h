@@ -107,8 +107,4 @@ std::vector<OrderRow> orderRows(const OrderList &list);
 // first; nothing when any item is not a length above 0.
 std::optional<std::vector<double>> stockLengths(const QString &text, Unit unit);
 
-// A length rounded down to the job's increment or mark step, as an offcut is
-// written: an offcut is never promised longer than it is.
-QString markTextRoundedDown(double value, const Job &job);
-
 }  // namespace layout

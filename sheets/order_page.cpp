@@ -66,7 +66,7 @@ void paintOrderPage(SheetPages &pages, const layout::Job &job, const std::vector
             for (const layout::RailPiece &cut : board.cuts)
                 cuts << layout::markText(cut.length, job, decimalPoint);
             pages.row({length(board.stock), cuts.join(QStringLiteral(", ")),
-                       layout::markTextRoundedDown(board.offcut(), job).replace(u'.', decimalPoint)},
+                       layout::limitText(board.offcut(), job, decimalPoint)},
                       kBoardColumns);
         }
     }

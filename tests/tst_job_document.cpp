@@ -352,24 +352,38 @@ private slots:
         QTest::addColumn<layout::Job>("job");
         QTest::addColumn<int>("failedSection");
         QTest::addColumn<bool>("noSections");
+        QTest::addColumn<bool>("overBudget");
         layout::Job unreadable = sampleJob();
         unreadable.sections[1].length = QStringLiteral("6 0/");
-        QTest::newRow("laid out") << sampleJob() << -1 << false;
-        QTest::newRow("second section unreadable") << unreadable << 1 << false;
+        QTest::newRow("laid out") << sampleJob() << -1 << false << false;
+        QTest::newRow("second section unreadable") << unreadable << 1 << false << false;
         layout::Job empty = sampleJob();
         empty.sections.clear();
-        QTest::newRow("no sections") << empty << -1 << true;
+        QTest::newRow("no sections") << empty << -1 << true << false;
+        // 21 sections of 10,000 railpins: refused before any is laid out.
+        layout::Job huge = sampleJob();
+        huge.sections.assign(21, layout::Section{});
+        for (layout::Section &section : huge.sections) {
+            section.length = QStringLiteral("120000");
+            section.count = 10000;
+        }
+        QTest::newRow("over the work budget") << huge << -1 << false << true;
     }
     void exports()
     {
         QFETCH(layout::Job, job);
         QFETCH(int, failedSection);
         QFETCH(bool, noSections);
+        QFETCH(bool, overBudget);
         const job_exports::LaidOut laid = job_exports::laidOutSections(job);
         QCOMPARE(laid.failedSection, failedSection);
         QCOMPARE(laid.noSections, noSections);
-        QCOMPARE(laid.ok(), failedSection < 0 && !noSections);
-        QCOMPARE(laid.problem.isEmpty(), failedSection < 0);
+        QCOMPARE(laid.overBudget, overBudget);
+        QCOMPARE(laid.ok(), failedSection < 0 && !noSections && !overBudget);
+        QCOMPARE(laid.problem.isEmpty(), failedSection < 0 && !overBudget);
+        if (overBudget)
+            QVERIFY2(laid.problem.contains(QStringLiteral("more than the 200000 one job may lay out")),
+                     qPrintable(laid.problem));
         if (!laid.ok()) {
             QVERIFY(laid.layouts.empty());
             return;

@@ -2,6 +2,7 @@
 #include "job_file.h"
 #include "job_window_fixture.h"
 #include "measurement.h"
+#include "run.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -488,6 +489,35 @@ private slots:
         QCOMPARE(job.window->job().packSize, std::nullopt);
         QCOMPARE(pack->text(), QStringLiteral("None"));
         QVERIFY(!job.window->isModified());
+    }
+
+    // A run's bays follow their run: the window shows them but does not let
+    // them be edited, removed or moved, since the job file keeps the run.
+    void runBaysAreReadOnly()
+    {
+        layout::Job job = sampleJob();
+        job.postWidth = QStringLiteral("3 1/2");
+        job.maxPostSpacing = QStringLiteral("72");
+        layout::Run run;
+        run.name = QStringLiteral("Front");
+        run.length = QStringLiteral("207");
+        job.runs.push_back(run);
+        layout::deriveBays(job);
+        const JobWindowFixture window(job);
+        QCOMPARE(window.cell(0, SectionsModel::Name).toString(), QStringLiteral("Front 1"));
+        for (const int column : {SectionsModel::Name, SectionsModel::Length, SectionsModel::Count})
+            QVERIFY(!(window.sections()->index(0, column).flags() & Qt::ItemIsEditable));
+        QVERIFY(window.cell(0, SectionsModel::Length, Qt::ToolTipRole)
+                    .toString()
+                    .startsWith(QStringLiteral("set by run Front: 3 bays of 5' 9\"")));
+        window.table()->setCurrentIndex(window.sections()->index(1, SectionsModel::Name));
+        QVERIFY(!window.action("mnuEditRemoveSection")->isEnabled());
+        QVERIFY(!window.action("mnuEditMoveUp")->isEnabled());
+        // The job's own sections after the bays stay editable.
+        const int own = int(job.sections.size()) - 1;
+        QVERIFY(window.sections()->index(own, SectionsModel::Length).flags() & Qt::ItemIsEditable);
+        window.table()->setCurrentIndex(window.sections()->index(own, SectionsModel::Name));
+        QVERIFY(window.action("mnuEditRemoveSection")->isEnabled());
     }
 
     // File > Order List sets the job's order settings as one undoable change;

@@ -43,8 +43,7 @@ QString boardsText(const Job &job, const RailPlan &plan)
         for (const RailPiece &cut : board.cuts)
             cuts << markText(cut.length, job);
         boards << QStringLiteral("%1 [%2] %3")
-                      .arg(markText(board.stock, job), cuts.join(QLatin1String(", ")),
-                           markTextRoundedDown(board.offcut(), job));
+                      .arg(markText(board.stock, job), cuts.join(QLatin1String(", ")), limitText(board.offcut(), job));
     }
     return boards.join(QLatin1String("; "));
 }
