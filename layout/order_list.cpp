@@ -74,11 +74,6 @@ RailpinGroup railpinGroup(const Job &job, std::optional<double> cut, const QStri
     return group;
 }
 
-QString orderText(const char *text)
-{
-    return QCoreApplication::translate("layout", text);
-}
-
 }  // namespace
 
 QString defaultRailStock(Unit unit)
@@ -221,12 +216,13 @@ OrderList orderList(const Job &job, const std::vector<SectionLayout> &layouts)
         railpins += layouts[index].count;
     }
     if (level > 0) {
-        list.railpins.push_back(
-            railpinGroup(job, railpinLength, orderText("length not given"), level, railpinStock, kerf));
+        list.railpins.push_back(railpinGroup(
+            job, railpinLength, QCoreApplication::translate("layout", "length not given"), level, railpinStock, kerf));
     }
     if (stairs > 0) {
-        list.railpins.push_back(
-            railpinGroup(job, std::nullopt, orderText("stair: railpins of many lengths"), stairs, railpinStock, kerf));
+        list.railpins.push_back(railpinGroup(job, std::nullopt,
+                                             QCoreApplication::translate("layout", "stair: railpins of many lengths"),
+                                             stairs, railpinStock, kerf));
     }
     for (const RailpinGroup &group : list.railpins) {
         if (group.cutLength && !group.stock && !railpinStock.empty()) {
