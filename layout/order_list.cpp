@@ -96,11 +96,6 @@ RailpinGroup railpinGroup(const Job &job, std::optional<double> cut, const QStri
     return group;
 }
 
-QString orderText(const char *text)
-{
-    return QCoreApplication::translate("layout", text);
-}
-
 }  // namespace
 
 QString defaultRailStock(Unit unit)
@@ -260,19 +255,17 @@ OrderList orderList(const Job &job, const std::vector<SectionLayout> &layouts)
         }
     }
     if (level > 0) {
-        list.railpins.push_back(
-            railpinGroup(job, railpinLength, orderText("length not given"), level, railpinStock, kerf));
+        list.railpins.push_back(railpinGroup(
+            job, railpinLength, QCoreApplication::translate("layout", "length not given"), level, railpinStock, kerf));
     }
     std::stable_sort(treadCuts.begin(), treadCuts.end(),
                      [](const auto &a, const auto &b) { return a.second.first > b.second.first; });
     for (const auto &[shown, cut] : treadCuts)
         list.railpins.push_back(railpinGroup(job, cut.first, {}, cut.second, railpinStock, kerf));
     if (stairs > 0) {
-        list.railpins.push_back(railpinGroup(
-            job, std::nullopt,
-            orderText(
-                "stairs by their length: railpins of many lengths, give treads and a rail height for cut lengths"),
-            stairs, railpinStock, kerf));
+        list.railpins.push_back(railpinGroup(job, std::nullopt,
+                                             QCoreApplication::translate("layout", "stair: railpins of many lengths"),
+                                             stairs, railpinStock, kerf));
     }
     for (const RailpinGroup &group : list.railpins) {
         if (group.cutLength && !group.stock && !railpinStock.empty()) {

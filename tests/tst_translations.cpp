@@ -2,6 +2,8 @@
 #include "error_report.h"
 #include "frm_about.h"
 #include "job_window_fixture.h"
+#include "order_list.h"
+#include "section_layout.h"
 #include "translator_setup.h"
 #include "unit_conversion.h"
 
@@ -241,6 +243,8 @@ private slots:
         QTest::newRow("extra stock") << "spnExtraStock.accessibleName" << "Extra stock" << "Merma" << "Surplus";
         QTest::newRow("file menu") << "mnuFile" << "&File" << "&Archivo" << "&Fichier";
         QTest::newRow("save as") << "mnuFileSaveAs" << "Save &As…" << "Guardar c&omo…" << "Enregistrer &sous…";
+        QTest::newRow("order list") << "mnuFileOrderList" << "Order &List…" << "&Lista de pedido…"
+                                    << "&Liste de commande…";
         QTest::newRow("add section") << "mnuEditAddSection" << "&Add Section" << "&Añadir tramo"
                                      << "A&jouter une travée";
         QTest::newRow("length column") << "tblSections.1" << "Length (in)" << "Largo (pulg.)" << "Longueur (po)";
@@ -275,6 +279,25 @@ private slots:
             shown = job.action(qPrintable(parts[0]))->text();
         }
         QCOMPARE(shown, expectedIn(language, english, spanish, french));
+    }
+
+    // A railpin group without one cut length says why in the user's words:
+    // the level railpins whose length is not set, and the stair's, which are
+    // of many lengths.
+    void orderListGivesItsReasonsInTheUsersLanguage()
+    {
+        const layout::Job job = sampleJob();
+        std::vector<layout::SectionLayout> layouts;
+        for (const layout::Section &section : job.sections)
+            layouts.push_back(layout::layOut(job, section));
+        QStringList reasons;
+        for (const layout::RailpinGroup &group : layout::orderList(job, layouts).railpins)
+            reasons << group.why;
+        const QStringList expected{
+            expectedIn(language, "length not given", "largo no indicado", QStringLiteral("longueur non indiquée")),
+            expectedIn(language, "stair: railpins of many lengths", "escalera: balaustres de varios largos",
+                       QStringLiteral("escalier\u00A0: barreaux de longueurs diverses"))};
+        QCOMPARE(reasons, expected);
     }
 
     // The undo entry names the command in the user's language.

@@ -31,10 +31,6 @@
         <translation>advertencia: %1</translation>
     </message>
     <message>
-        <source>cannot write to standard output</source>
-        <translation>no se puede escribir en la salida estándar</translation>
-    </message>
-    <message>
         <source>--%1 &quot;%2&quot;: %3</source>
         <translation>--%1 &quot;%2&quot;: %3</translation>
     </message>
@@ -231,16 +227,8 @@
         <translation>[OBRA.railpin]</translation>
     </message>
     <message>
-        <source>nothing to do: give --pdf FILE, --marks, --template FILE, --svg FILE or --dxf FILE</source>
-        <translation>nada que hacer: indique --pdf ARCHIVO, --marks, --template ARCHIVO, --svg ARCHIVO o --dxf ARCHIVO</translation>
-    </message>
-    <message>
         <source>%1 and %2 cannot be used together</source>
         <translation>%1 y %2 no se pueden usar juntos</translation>
-    </message>
-    <message>
-        <source>--csv is used with --marks</source>
-        <translation>--csv se usa con --marks</translation>
     </message>
     <message>
         <source>--decimals cannot be used with --csv, which writes decimals and fractions</source>
@@ -350,6 +338,70 @@
     <message>
         <source>P</source>
         <translation>P</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once: give it one value</source>
+        <translation>--%1 se indica más de una vez: dé un solo valor</translation>
+    </message>
+    <message>
+        <source>nothing to do: give --pdf FILE, --marks, --order, --template FILE, --svg FILE or --dxf FILE</source>
+        <translation>nada que hacer: indique --pdf ARCHIVO, --marks, --order, --template ARCHIVO, --svg ARCHIVO o --dxf ARCHIVO</translation>
+    </message>
+    <message>
+        <source>--csv is used with --marks or --order</source>
+        <translation>--csv se usa con --marks o --order</translation>
+    </message>
+    <message>
+        <source>--%1 is used with --order or --pdf</source>
+        <translation>--%1 se usa con --order o --pdf</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Prints the cut and order list, tab-separated, on standard output.</source>
+        <translation>Escribe la lista de cortes y de pedido, separada por tabuladores, en la salida estándar.</translation>
+    </message>
+    <message>
+        <source>Order list: rails per section, 0 to 4 (default 2).</source>
+        <translation>Lista de pedido: pasamanos por tramo, de 0 a 4 (por omisión 2).</translation>
+    </message>
+    <message>
+        <source>Order list: the lengths rails are sold in, such as &quot;96,120,144,192&quot; (default 8, 10, 12 and 16 ft, or 2400 to 4800 mm).</source>
+        <translation>Lista de pedido: los largos en que se venden los pasamanos, como &quot;96,120,144,192&quot; (por omisión 8, 10, 12 y 16 pies, o de 2400 a 4800 mm).</translation>
+    </message>
+    <message>
+        <source>LENGTHS</source>
+        <translation>LARGOS</translation>
+    </message>
+    <message>
+        <source>Order list: the saw&apos;s kerf (default 1/8 in or 3 mm).</source>
+        <translation>Lista de pedido: el ancho de corte de la sierra (por omisión 1/8 pulg. o 3 mm).</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Order list: the cut length of a railpin between rails.</source>
+        <translation>Lista de pedido: el largo de corte de un balaustre entre pasamanos.</translation>
+    </message>
+    <message>
+        <source>Order list: the lengths railpins are cut from.</source>
+        <translation>Lista de pedido: los largos de los que se cortan los balaustres.</translation>
+    </message>
+    <message>
+        <source>Order list: screws for one railpin (default 4).</source>
+        <translation>Lista de pedido: tornillos por balaustre (por omisión 4).</translation>
+    </message>
+    <message>
+        <source>Order list: screws at each end of a rail (default 2).</source>
+        <translation>Lista de pedido: tornillos en cada extremo de un pasamanos (por omisión 2).</translation>
     </message>
 </context>
 <context>
@@ -630,6 +682,203 @@
     <message>
         <source>From mid-span</source>
         <translation>Desde el centro</translation>
+    </message>
+</context>
+<context>
+    <name>OrderListDialog</name>
+    <message>
+        <source>Order List</source>
+        <translation>Lista de pedido</translation>
+    </message>
+    <message>
+        <source>&amp;Rails per section:</source>
+        <translation>&amp;Pasamanos por tramo:</translation>
+    </message>
+    <message>
+        <source>Rows of rails in every section: 2 for a top and a bottom rail, 0 when the rails are not bought</source>
+        <translation>Filas de pasamanos en cada tramo: 2 para un pasamanos superior y otro inferior, 0 si los pasamanos no se compran</translation>
+    </message>
+    <message>
+        <source>Rail &amp;stock lengths:</source>
+        <translation>&amp;Largos comerciales de pasamanos:</translation>
+    </message>
+    <message>
+        <source>The lengths rail boards are sold in, separated by commas (semicolons where the decimal separator is a comma)</source>
+        <translation>Los largos en que se venden las tablas de pasamanos, separados por comas (por punto y coma donde el separador decimal es la coma)</translation>
+    </message>
+    <message>
+        <source>Saw &amp;kerf:</source>
+        <translation>Ancho de corte de la &amp;sierra:</translation>
+    </message>
+    <message>
+        <source>The width of the saw&apos;s cut, left between two pieces cut from one board</source>
+        <translation>El ancho del corte de la sierra, que se pierde entre dos piezas cortadas de una misma tabla</translation>
+    </message>
+    <message>
+        <source>Railpin &amp;cut length:</source>
+        <translation>Largo de &amp;corte del balaustre:</translation>
+    </message>
+    <message>
+        <source>The length of a railpin between the rails; empty: railpins are counted, not cut</source>
+        <translation>El largo de un balaustre entre los pasamanos; vacío: los balaustres se cuentan, no se cortan</translation>
+    </message>
+    <message>
+        <source>Railpin s&amp;tock lengths:</source>
+        <translation>Largos comerciales de &amp;balaustres:</translation>
+    </message>
+    <message>
+        <source>The lengths railpins are cut from; empty: railpins are bought at their cut length</source>
+        <translation>Los largos de los que se cortan los balaustres; vacío: los balaustres se compran a su largo de corte</translation>
+    </message>
+    <message>
+        <source>Screws per &amp;railpin:</source>
+        <translation>&amp;Tornillos por balaustre:</translation>
+    </message>
+    <message>
+        <source>Screws per rail &amp;end:</source>
+        <translation>Tornillos por &amp;extremo de pasamanos:</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>Length (%1)</source>
+        <translation>Largo (%1)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>With extra</source>
+        <translation>Con merma</translation>
+    </message>
+    <message>
+        <source>Stock (%1)</source>
+        <translation>Largo comercial (%1)</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>A comprar</translation>
+    </message>
+    <message>
+        <source>Rail board</source>
+        <translation>Tabla de pasamanos</translation>
+    </message>
+    <message>
+        <source>Rail piece</source>
+        <translation>Pieza de pasamanos</translation>
+    </message>
+    <message>
+        <source>Railpin</source>
+        <translation>Balaustre</translation>
+    </message>
+    <message>
+        <source>Post</source>
+        <translation>Poste</translation>
+    </message>
+    <message>
+        <source>Screw</source>
+        <translation>Tornillo</translation>
+    </message>
+    <message>
+        <source>Posts: not counted — the job has no runs</source>
+        <translation>Postes: sin contar — la obra no tiene alineaciones</translation>
+    </message>
+</context>
+<context>
+    <name>OrderPage</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A length and its unit on the order page (&quot;144 in&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>To order</source>
+        <translation>A pedir</translation>
+    </message>
+    <message>
+        <source>%1, continued</source>
+        <translation>%1 (continuación)</translation>
+    </message>
+    <message>
+        <source>No list: %1</source>
+        <extracomment>The order page in place of the list, when a setting of the order list cannot be read.</extracomment>
+        <translation>Sin lista: %1</translation>
+    </message>
+    <message>
+        <source>Rails</source>
+        <translation>Pasamanos</translation>
+    </message>
+    <message>
+        <source>%1 rows per section, stock %2, kerf %3</source>
+        <translation>%1 filas por tramo, largos comerciales %2, ancho de corte %3</translation>
+    </message>
+    <message>
+        <source>Buy %1 × %2</source>
+        <extracomment>Boards to buy: how many, then the stock length (&quot;3 × 144 in&quot;).</extracomment>
+        <translation>Comprar %1 × %2</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Cuts</source>
+        <translation>Cortes</translation>
+    </message>
+    <message>
+        <source>Offcut</source>
+        <translation>Sobrante</translation>
+    </message>
+    <message>
+        <source>Railpins</source>
+        <translation>Balaustres</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Largo</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>With extra</source>
+        <translation>Con merma</translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation>Largo comercial</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>A comprar</translation>
+    </message>
+    <message>
+        <source>%1 packs of %2</source>
+        <translation>%1 paquetes de %2</translation>
+    </message>
+    <message>
+        <source>%1 pieces of %2</source>
+        <translation>%1 piezas de %2</translation>
+    </message>
+    <message>
+        <source>Posts: %1</source>
+        <translation>Postes: %1</translation>
+    </message>
+    <message>
+        <source>Posts: not counted — the job has no runs</source>
+        <translation>Postes: sin contar — la obra no tiene alineaciones</translation>
+    </message>
+    <message>
+        <source>Screws: %1, with %2 % extra %3</source>
+        <translation>Tornillos: %1; con el %2&#xa0;% de más, %3</translation>
+    </message>
+    <message>
+        <source>Cannot be bought as planned</source>
+        <translation>No se puede comprar como está previsto</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1274,14 @@
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link owned by another user in a shared folder, which could point at any file; remove it or choose another name</source>
+        <translation>&quot;%1&quot; es un enlace de otro usuario en una carpeta compartida, que podría apuntar a cualquier archivo; elimínelo o elija otro nombre</translation>
+    </message>
+    <message>
+        <source>it was closed before the program started</source>
+        <translation>se cerró antes de que empezara el programa</translation>
     </message>
 </context>
 <context>
@@ -1925,6 +2182,18 @@
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>
+    <message>
+        <source>Order &amp;List…</source>
+        <translation>&amp;Lista de pedido…</translation>
+    </message>
+    <message>
+        <source>The boards, railpins, posts and screws to buy, and how to cut the rails from the boards</source>
+        <translation>Las tablas, los balaustres, los postes y los tornillos que comprar, y cómo cortar los pasamanos de las tablas</translation>
+    </message>
+    <message>
+        <source>Order List</source>
+        <translation>Lista de pedido</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -2556,6 +2825,76 @@ A line of the totals, then why it is short (&quot;42 railpins (1 of 3 sections n
     <message>
         <source>%1 railpins do not put %2</source>
         <translation>%1 balaustres no dejan %2</translation>
+    </message>
+    <message>
+        <source>the order list</source>
+        <translation>la lista de pedido</translation>
+    </message>
+    <message>
+        <source>the order list&apos;s %1</source>
+        <translation>en la lista de pedido, %1</translation>
+    </message>
+    <message>
+        <source>order list: </source>
+        <translation>lista de pedido: </translation>
+    </message>
+    <message>
+        <source>order, &quot;%1&quot;</source>
+        <translation>lista de pedido, &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>written back, the job would be larger than 1 MiB: its numbers are written out in full (1e9 as 1000000000), more than any job needs</source>
+        <translation>al volver a escribirla, la obra ocuparía más de 1 MiB: sus números se escriben completos (1e9 como 1000000000), más de lo que necesita cualquier obra</translation>
+    </message>
+    <message>
+        <source>section %1 &quot;%2&quot;: %3</source>
+        <extracomment>A warning of the job window&apos;s exports: the section&apos;s number, its name, then the warning.</extracomment>
+        <translation>tramo %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>the rail rows are %1, not 0 to %2</source>
+        <translation>hay %1 filas de pasamanos, no de 0 a %2</translation>
+    </message>
+    <message>
+        <source>the rail stock &quot;%1&quot; is not a list of lengths</source>
+        <translation>los largos comerciales de pasamanos &quot;%1&quot; no son una lista de medidas</translation>
+    </message>
+    <message>
+        <source>the railpin stock &quot;%1&quot; is not a list of lengths</source>
+        <translation>los largos comerciales de balaustres &quot;%1&quot; no son una lista de medidas</translation>
+    </message>
+    <message>
+        <source>the kerf: %1</source>
+        <translation>el ancho de corte: %1</translation>
+    </message>
+    <message>
+        <source>the kerf &quot;%1&quot; is less than 0</source>
+        <translation>el ancho de corte &quot;%1&quot; es menor que 0</translation>
+    </message>
+    <message>
+        <source>the railpin length: %1</source>
+        <translation>el largo del balaustre: %1</translation>
+    </message>
+    <message>
+        <source>the railpin length &quot;%1&quot; is not more than 0</source>
+        <translation>el largo del balaustre &quot;%1&quot; no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>%1 row %2: its rail of %3 is longer than the longest stock (%4); put a post under it</source>
+        <extracomment>A section&apos;s name and rail row, the piece&apos;s length, the longest stock length.</extracomment>
+        <translation>%1, fila %2: su pasamanos de %3 es más largo que el mayor largo comercial (%4); apóyelo en un poste intermedio</translation>
+    </message>
+    <message>
+        <source>railpins of %1 are longer than the longest stock (%2)</source>
+        <translation>los balaustres de %1 son más largos que el mayor largo comercial (%2)</translation>
+    </message>
+    <message>
+        <source>length not given</source>
+        <translation>largo no indicado</translation>
+    </message>
+    <message>
+        <source>stair: railpins of many lengths</source>
+        <translation>escalera: balaustres de varios largos</translation>
     </message>
 </context>
 </TS>

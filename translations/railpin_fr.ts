@@ -31,10 +31,6 @@
         <translation>avertissement&#xa0;: %1</translation>
     </message>
     <message>
-        <source>cannot write to standard output</source>
-        <translation>impossible d’écrire sur la sortie standard</translation>
-    </message>
-    <message>
         <source>--%1 &quot;%2&quot;: %3</source>
         <translation>--%1 &quot;%2&quot;&#xa0;: %3</translation>
     </message>
@@ -231,16 +227,8 @@
         <translation>[CHANTIER.railpin]</translation>
     </message>
     <message>
-        <source>nothing to do: give --pdf FILE, --marks, --template FILE, --svg FILE or --dxf FILE</source>
-        <translation>rien à faire&#xa0;: indiquez --pdf FICHIER, --marks, --template FICHIER, --svg FICHIER ou --dxf FICHIER</translation>
-    </message>
-    <message>
         <source>%1 and %2 cannot be used together</source>
         <translation>%1 et %2 ne peuvent pas être utilisés ensemble</translation>
-    </message>
-    <message>
-        <source>--csv is used with --marks</source>
-        <translation>--csv s’utilise avec --marks</translation>
     </message>
     <message>
         <source>--decimals cannot be used with --csv, which writes decimals and fractions</source>
@@ -350,6 +338,70 @@
     <message>
         <source>P</source>
         <translation>P</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once: give it one value</source>
+        <translation>--%1 est donné plus d’une fois&#xa0;: donnez-lui une seule valeur</translation>
+    </message>
+    <message>
+        <source>nothing to do: give --pdf FILE, --marks, --order, --template FILE, --svg FILE or --dxf FILE</source>
+        <translation>rien à faire&#xa0;: indiquez --pdf FICHIER, --marks, --order, --template FICHIER, --svg FICHIER ou --dxf FICHIER</translation>
+    </message>
+    <message>
+        <source>--csv is used with --marks or --order</source>
+        <translation>--csv s’utilise avec --marks ou --order</translation>
+    </message>
+    <message>
+        <source>--%1 is used with --order or --pdf</source>
+        <translation>--%1 s’utilise avec --order ou --pdf</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Prints the cut and order list, tab-separated, on standard output.</source>
+        <translation>Écrit la liste de coupe et de commande, séparée par des tabulations, sur la sortie standard.</translation>
+    </message>
+    <message>
+        <source>Order list: rails per section, 0 to 4 (default 2).</source>
+        <translation>Liste de commande&#xa0;: lisses par travée, de 0 à 4 (par défaut 2).</translation>
+    </message>
+    <message>
+        <source>Order list: the lengths rails are sold in, such as &quot;96,120,144,192&quot; (default 8, 10, 12 and 16 ft, or 2400 to 4800 mm).</source>
+        <translation>Liste de commande&#xa0;: les longueurs dans lesquelles les lisses sont vendues, comme &quot;96,120,144,192&quot; (par défaut 8, 10, 12 et 16&#xa0;pi, ou de 2400 à 4800&#xa0;mm).</translation>
+    </message>
+    <message>
+        <source>LENGTHS</source>
+        <translation>LONGUEURS</translation>
+    </message>
+    <message>
+        <source>Order list: the saw&apos;s kerf (default 1/8 in or 3 mm).</source>
+        <translation>Liste de commande&#xa0;: le trait de scie (par défaut 1/8&#xa0;po ou 3&#xa0;mm).</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Order list: the cut length of a railpin between rails.</source>
+        <translation>Liste de commande&#xa0;: la longueur de coupe d’un barreau entre les lisses.</translation>
+    </message>
+    <message>
+        <source>Order list: the lengths railpins are cut from.</source>
+        <translation>Liste de commande&#xa0;: les longueurs dans lesquelles les barreaux sont coupés.</translation>
+    </message>
+    <message>
+        <source>Order list: screws for one railpin (default 4).</source>
+        <translation>Liste de commande&#xa0;: vis par barreau (par défaut 4).</translation>
+    </message>
+    <message>
+        <source>Order list: screws at each end of a rail (default 2).</source>
+        <translation>Liste de commande&#xa0;: vis à chaque extrémité d’une lisse (par défaut 2).</translation>
     </message>
 </context>
 <context>
@@ -630,6 +682,203 @@
     <message>
         <source>From mid-span</source>
         <translation>Depuis le milieu</translation>
+    </message>
+</context>
+<context>
+    <name>OrderListDialog</name>
+    <message>
+        <source>Order List</source>
+        <translation>Liste de commande</translation>
+    </message>
+    <message>
+        <source>&amp;Rails per section:</source>
+        <translation>&amp;Lisses par travée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Rows of rails in every section: 2 for a top and a bottom rail, 0 when the rails are not bought</source>
+        <translation>Rangées de lisses dans chaque travée&#xa0;: 2 pour une lisse haute et une lisse basse, 0 si les lisses ne sont pas achetées</translation>
+    </message>
+    <message>
+        <source>Rail &amp;stock lengths:</source>
+        <translation>Longueurs &amp;commerciales des lisses&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The lengths rail boards are sold in, separated by commas (semicolons where the decimal separator is a comma)</source>
+        <translation>Les longueurs dans lesquelles les planches de lisse sont vendues, séparées par des virgules (par des points-virgules là où le séparateur décimal est la virgule)</translation>
+    </message>
+    <message>
+        <source>Saw &amp;kerf:</source>
+        <translation>&amp;Trait de scie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The width of the saw&apos;s cut, left between two pieces cut from one board</source>
+        <translation>La largeur du trait de scie, perdue entre deux pièces coupées dans une même planche</translation>
+    </message>
+    <message>
+        <source>Railpin &amp;cut length:</source>
+        <translation>Longueur de coupe des &amp;barreaux&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The length of a railpin between the rails; empty: railpins are counted, not cut</source>
+        <translation>La longueur d’un barreau entre les lisses&#xa0;; vide&#xa0;: les barreaux sont comptés, pas coupés</translation>
+    </message>
+    <message>
+        <source>Railpin s&amp;tock lengths:</source>
+        <translation>Longueurs co&amp;mmerciales des barreaux&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The lengths railpins are cut from; empty: railpins are bought at their cut length</source>
+        <translation>Les longueurs dans lesquelles les barreaux sont coupés&#xa0;; vide&#xa0;: les barreaux sont achetés à leur longueur de coupe</translation>
+    </message>
+    <message>
+        <source>Screws per &amp;railpin:</source>
+        <translation>&amp;Vis par barreau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Screws per rail &amp;end:</source>
+        <translation>Vis par &amp;extrémité de lisse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Length (%1)</source>
+        <translation>Longueur (%1)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>With extra</source>
+        <translation>Avec surplus</translation>
+    </message>
+    <message>
+        <source>Stock (%1)</source>
+        <translation>Long. commerciale (%1)</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>À acheter</translation>
+    </message>
+    <message>
+        <source>Rail board</source>
+        <translation>Planche de lisse</translation>
+    </message>
+    <message>
+        <source>Rail piece</source>
+        <translation>Pièce de lisse</translation>
+    </message>
+    <message>
+        <source>Railpin</source>
+        <translation>Barreau</translation>
+    </message>
+    <message>
+        <source>Post</source>
+        <translation>Poteau</translation>
+    </message>
+    <message>
+        <source>Screw</source>
+        <translation>Vis</translation>
+    </message>
+    <message>
+        <source>Posts: not counted — the job has no runs</source>
+        <translation>Poteaux&#xa0;: non comptés — le chantier n’a aucun alignement</translation>
+    </message>
+</context>
+<context>
+    <name>OrderPage</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A length and its unit on the order page (&quot;144 in&quot;).</extracomment>
+        <translation>%1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>To order</source>
+        <translation>À commander</translation>
+    </message>
+    <message>
+        <source>%1, continued</source>
+        <translation>%1 (suite)</translation>
+    </message>
+    <message>
+        <source>No list: %1</source>
+        <extracomment>The order page in place of the list, when a setting of the order list cannot be read.</extracomment>
+        <translation>Pas de liste&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Rails</source>
+        <translation>Lisses</translation>
+    </message>
+    <message>
+        <source>%1 rows per section, stock %2, kerf %3</source>
+        <translation>%1 rangées par travée, longueurs commerciales %2, trait de scie %3</translation>
+    </message>
+    <message>
+        <source>Buy %1 × %2</source>
+        <extracomment>Boards to buy: how many, then the stock length (&quot;3 × 144 in&quot;).</extracomment>
+        <translation>Acheter %1 × %2</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Planche</translation>
+    </message>
+    <message>
+        <source>Cuts</source>
+        <translation>Coupes</translation>
+    </message>
+    <message>
+        <source>Offcut</source>
+        <translation>Chute</translation>
+    </message>
+    <message>
+        <source>Railpins</source>
+        <translation>Barreaux</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>With extra</source>
+        <translation>Avec surplus</translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation>Long. comm.</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>À acheter</translation>
+    </message>
+    <message>
+        <source>%1 packs of %2</source>
+        <translation>%1 paquets de %2</translation>
+    </message>
+    <message>
+        <source>%1 pieces of %2</source>
+        <translation>%1 pièces de %2</translation>
+    </message>
+    <message>
+        <source>Posts: %1</source>
+        <translation>Poteaux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Posts: not counted — the job has no runs</source>
+        <translation>Poteaux&#xa0;: non comptés — le chantier n’a aucun alignement</translation>
+    </message>
+    <message>
+        <source>Screws: %1, with %2 % extra %3</source>
+        <translation>Vis&#xa0;: %1&#xa0;; avec %2&#xa0;% en plus, %3</translation>
+    </message>
+    <message>
+        <source>Cannot be bought as planned</source>
+        <translation>Impossible d’acheter comme prévu</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1274,14 @@
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link owned by another user in a shared folder, which could point at any file; remove it or choose another name</source>
+        <translation>&quot;%1&quot; est un lien appartenant à un autre utilisateur dans un dossier partagé, qui pourrait pointer vers n’importe quel fichier&#xa0;; supprimez-le ou choisissez un autre nom</translation>
+    </message>
+    <message>
+        <source>it was closed before the program started</source>
+        <translation>elle a été fermée avant le démarrage du programme</translation>
     </message>
 </context>
 <context>
@@ -1925,6 +2182,18 @@
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
+    <message>
+        <source>Order &amp;List…</source>
+        <translation>&amp;Liste de commande…</translation>
+    </message>
+    <message>
+        <source>The boards, railpins, posts and screws to buy, and how to cut the rails from the boards</source>
+        <translation>Les planches, les barreaux, les poteaux et les vis à acheter, et comment couper les lisses dans les planches</translation>
+    </message>
+    <message>
+        <source>Order List</source>
+        <translation>Liste de commande</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -2556,6 +2825,76 @@ A line of the totals, then why it is short (&quot;42 railpins (1 of 3 sections n
     <message>
         <source>%1 railpins do not put %2</source>
         <translation>%1 barreaux ne placent pas %2</translation>
+    </message>
+    <message>
+        <source>the order list</source>
+        <translation>la liste de commande</translation>
+    </message>
+    <message>
+        <source>the order list&apos;s %1</source>
+        <translation>dans la liste de commande, %1</translation>
+    </message>
+    <message>
+        <source>order list: </source>
+        <translation>liste de commande&#xa0;: </translation>
+    </message>
+    <message>
+        <source>order, &quot;%1&quot;</source>
+        <translation>liste de commande, &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>written back, the job would be larger than 1 MiB: its numbers are written out in full (1e9 as 1000000000), more than any job needs</source>
+        <translation>une fois réécrit, le chantier dépasserait 1&#xa0;Mio&#xa0;: ses nombres sont écrits en entier (1e9 comme 1000000000), plus que ce qu’exige un chantier</translation>
+    </message>
+    <message>
+        <source>section %1 &quot;%2&quot;: %3</source>
+        <extracomment>A warning of the job window&apos;s exports: the section&apos;s number, its name, then the warning.</extracomment>
+        <translation>travée %1 &quot;%2&quot;&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>the rail rows are %1, not 0 to %2</source>
+        <translation>il y a %1 rangées de lisses, pas de 0 à %2</translation>
+    </message>
+    <message>
+        <source>the rail stock &quot;%1&quot; is not a list of lengths</source>
+        <translation>les longueurs commerciales des lisses &quot;%1&quot; ne forment pas une liste de longueurs</translation>
+    </message>
+    <message>
+        <source>the railpin stock &quot;%1&quot; is not a list of lengths</source>
+        <translation>les longueurs commerciales des barreaux &quot;%1&quot; ne forment pas une liste de longueurs</translation>
+    </message>
+    <message>
+        <source>the kerf: %1</source>
+        <translation>le trait de scie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the kerf &quot;%1&quot; is less than 0</source>
+        <translation>le trait de scie &quot;%1&quot; est inférieur à 0</translation>
+    </message>
+    <message>
+        <source>the railpin length: %1</source>
+        <translation>la longueur du barreau&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the railpin length &quot;%1&quot; is not more than 0</source>
+        <translation>la longueur du barreau &quot;%1&quot; ne dépasse pas 0</translation>
+    </message>
+    <message>
+        <source>%1 row %2: its rail of %3 is longer than the longest stock (%4); put a post under it</source>
+        <extracomment>A section&apos;s name and rail row, the piece&apos;s length, the longest stock length.</extracomment>
+        <translation>%1, rangée %2&#xa0;: sa lisse de %3 est plus longue que la plus grande longueur commerciale (%4)&#xa0;; ajoutez un poteau intermédiaire</translation>
+    </message>
+    <message>
+        <source>railpins of %1 are longer than the longest stock (%2)</source>
+        <translation>des barreaux de %1 sont plus longs que la plus grande longueur commerciale (%2)</translation>
+    </message>
+    <message>
+        <source>length not given</source>
+        <translation>longueur non indiquée</translation>
+    </message>
+    <message>
+        <source>stair: railpins of many lengths</source>
+        <translation>escalier&#xa0;: barreaux de longueurs diverses</translation>
     </message>
 </context>
 </TS>
