@@ -263,6 +263,7 @@ std::optional<Failure> readTreads(const CommandLineOptions &options, layout::Job
     }
     if (parser.isSet(options.triangleSphere))
         job.triangleSphere = parser.value(options.triangleSphere);
+    return std::nullopt;
 }
 
 // What a run's start or end is, from the one table of words.

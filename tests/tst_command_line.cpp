@@ -631,377 +631,373 @@ private slots:
         QCOMPARE(outcome.err, warning);
         QCOMPARE(outcome.exitCode, 0);
         QCOMPARE(outcome.out, expected);
-        // The worked examples of runs through --marks: the post table, then each bay as a section.
-        void runMarks_data()
-        {
-            QTest::addColumn<QStringList>("arguments");
-            QTest::addColumn<QString>("posts");  // the post table, with its heading and blank line
-            QTest::addColumn<int>("bays");
-            QTest::addColumn<QString>("firstBay");  // its first lines
+    }
 
-            const auto run = [](const QString &length, const QString &spacing, const QStringList &more = {}) {
-                return QStringList{"--length", length,  "--max-post-spacing", spacing, "--post-width", "3 1/2",
-                                   "--width",  "1 1/2", "--max-gap",          "4",     "--name",       "Front"} +
-                       more;
-            };
-            const QString heading = QStringLiteral("Post\tCentre\tLeft face\tRight face\n");
-            QTest::newRow("17' 3\" at 6'")
-                << run("17' 3\"", "6'")
-                << heading + "1\t0\t-1 3/4\t1 3/4\n2\t69\t67 1/4\t70 3/4\n3\t138\t136 1/4\t139 3/4\n"
-                             "4\t207\t205 1/4\t208 3/4\n\n"
-                << 3
-                << "Section\tFront 1\nRailpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
-                   "1\t3 5/8\t4 3/8\t5 1/8\t61 1/8\n";
-            QTest::newRow("56' at 8': 8 posts") << run("56'", "96") << heading + "1\t0\t-1 3/4\t1 3/4\n"
-                                                << 7 << "Section\tFront 1\n";
-            QTest::newRow("100' at 8': 14 posts")
-                << run("1200", "8'") << heading + "1\t0\t-1 3/4\t1 3/4\n2\t92 5/16\t90 9/16\t94 1/16\n"
-                << 13 << "Section\tFront 1\n";
-            QTest::newRow("wall to post") << run("12'", "72", {"--start", "wall"})
-                                          << heading + "1\t72\t70 1/4\t73 3/4\n2\t144\t142 1/4\t145 3/4\n\n"
-                                          << 2 << "Section\tFront 1\n";
-            QTest::newRow("one bay between walls")
-                << run("60", "72", {"--start", "wall", "--end", "wall"}) << heading + "\n"
-                << 1
-                << "Section\tFront 1\nRailpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
-                   "1\t3 5/8\t4 3/8\t5 1/8\t55 5/8\n";
-            QTest::newRow("decimals") << run("17' 3\"", "6'", {"--decimals"})
-                                      << heading + "1\t0\t-1.75\t1.75\n2\t69\t67.25\t70.75\n"
-                                      << 3 << "Section\tFront 1\n";
-            QTest::newRow("millimetres, 0.5 mm marks")
-                << QStringList{"--unit",
-                               "mm",
-                               "--mark-step",
-                               "0.5",
-                               "--length",
-                               "4100",
-                               "--max-post-spacing",
-                               "1800",
-                               "--post-width",
-                               "90",
-                               "--width",
-                               "35",
-                               "--max-gap",
-                               "100"}
-                << "Post\tCentre (mm)\tLeft face (mm)\tRight face (mm)\n1\t0\t-45\t45\n2\t1366.5\t1321.5\t1411.5\n"
-                   "3\t2733.5\t2688.5\t2778.5\n4\t4100\t4055\t4145\n\n"
-                << 3 << "Section\tRun 1\n";
+    // The worked examples of runs through --marks: the post table, then each bay as a section.
+    void runMarks_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("posts");  // the post table, with its heading and blank line
+        QTest::addColumn<int>("bays");
+        QTest::addColumn<QString>("firstBay");  // its first lines
+
+        const auto run = [](const QString &length, const QString &spacing, const QStringList &more = {}) {
+            return QStringList{"--length", length,  "--max-post-spacing", spacing, "--post-width", "3 1/2",
+                               "--width",  "1 1/2", "--max-gap",          "4",     "--name",       "Front"} +
+                   more;
+        };
+        const QString heading = QStringLiteral("Post\tCentre\tLeft face\tRight face\n");
+        QTest::newRow("17' 3\" at 6'")
+            << run("17' 3\"", "6'")
+            << heading + "1\t0\t-1 3/4\t1 3/4\n2\t69\t67 1/4\t70 3/4\n3\t138\t136 1/4\t139 3/4\n"
+                         "4\t207\t205 1/4\t208 3/4\n\n"
+            << 3
+            << "Section\tFront 1\nRailpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+               "1\t3 5/8\t4 3/8\t5 1/8\t61 1/8\n";
+        QTest::newRow("56' at 8': 8 posts") << run("56'", "96") << heading + "1\t0\t-1 3/4\t1 3/4\n"
+                                            << 7 << "Section\tFront 1\n";
+        QTest::newRow("100' at 8': 14 posts")
+            << run("1200", "8'") << heading + "1\t0\t-1 3/4\t1 3/4\n2\t92 5/16\t90 9/16\t94 1/16\n"
+            << 13 << "Section\tFront 1\n";
+        QTest::newRow("wall to post") << run("12'", "72", {"--start", "wall"})
+                                      << heading + "1\t72\t70 1/4\t73 3/4\n2\t144\t142 1/4\t145 3/4\n\n"
+                                      << 2 << "Section\tFront 1\n";
+        QTest::newRow("one bay between walls")
+            << run("60", "72", {"--start", "wall", "--end", "wall"}) << heading + "\n"
+            << 1
+            << "Section\tFront 1\nRailpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+               "1\t3 5/8\t4 3/8\t5 1/8\t55 5/8\n";
+        QTest::newRow("decimals") << run("17' 3\"", "6'", {"--decimals"})
+                                  << heading + "1\t0\t-1.75\t1.75\n2\t69\t67.25\t70.75\n"
+                                  << 3 << "Section\tFront 1\n";
+        QTest::newRow("millimetres, 0.5 mm marks")
+            << QStringList{"--unit",
+                           "mm",
+                           "--mark-step",
+                           "0.5",
+                           "--length",
+                           "4100",
+                           "--max-post-spacing",
+                           "1800",
+                           "--post-width",
+                           "90",
+                           "--width",
+                           "35",
+                           "--max-gap",
+                           "100"}
+            << "Post\tCentre (mm)\tLeft face (mm)\tRight face (mm)\n1\t0\t-45\t45\n2\t1366.5\t1321.5\t1411.5\n"
+               "3\t2733.5\t2688.5\t2778.5\n4\t4100\t4055\t4145\n\n"
+            << 3 << "Section\tRun 1\n";
+    }
+
+    void runMarks()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, posts);
+        QFETCH(int, bays);
+        QFETCH(QString, firstBay);
+        const Outcome outcome = runCommandLine(QStringList{"--marks"} + arguments);
+        QCOMPARE(outcome.err, QString());
+        QCOMPARE(outcome.exitCode, 0);
+        QCOMPARE(outcome.out.left(posts.size()), posts);
+        const QStringList blocks = outcome.out.split(QStringLiteral("\n\n"));
+        // The post table, then each bay, each ending in a blank line.
+        QCOMPARE(blocks.size(), bays + 2);
+        QVERIFY2(blocks[1].startsWith(firstBay.trimmed()), qPrintable(blocks[1]));
+        const QString name = firstBay.section(u'\t', 1).section(u' ', 0, 0);
+        for (int bay = 1; bay <= bays; ++bay)
+            QVERIFY(blocks[bay].startsWith(QStringLiteral("Section\t%1 %2\n").arg(name).arg(bay)));
+    }
+
+    // A job file of runs: each run's posts before its bays, the shared corner
+    // post listed first; its own sections after the runs; the CSV adds the posts.
+    void marksOfAJobOfRuns()
+    {
+        const Outcome outcome = runCommandLine({QStringLiteral("--marks"), jobs.filePath("runs.railpin")});
+        QCOMPARE(outcome.err, QString());
+        QCOMPARE(outcome.exitCode, 0);
+        const QStringList blocks = outcome.out.split(QStringLiteral("\n\n"));
+        QStringList firstLines;
+        for (const QString &block : blocks)
+            firstLines << block.section(u'\n', 0, 0);
+        const QString posts = QStringLiteral("Post\tCentre\tLeft face\tRight face");
+        QCOMPARE(firstLines, (QStringList{posts, "Section\tLeft 1", "Section\tLeft 2", posts, "Section\tFront 1",
+                                          "Section\tFront 2", "Section\tFront 3", posts, "Section\tRight 1",
+                                          "Section\tRight 2", "Section\tStair", ""}));
+        QCOMPARE(blocks[3], posts + "\n1\t0\t-1 3/4\t1 3/4\n2\t69\t67 1/4\t70 3/4\n3\t138\t136 1/4\t139 3/4\n"
+                                    "4\t207\t205 1/4\t208 3/4");
+        QCOMPARE(blocks[7], posts + "\n1\t0\t-1 3/4\t1 3/4\n2\t72\t70 1/4\t73 3/4");
+
+        const Outcome csv =
+            runCommandLine({QStringLiteral("--marks"), QStringLiteral("--csv"), jobs.filePath("runs.railpin")});
+        QCOMPARE(csv.exitCode, 0);
+        const QString table = csv.out.section(QStringLiteral("\r\n\r\n"), 1);
+        const QStringList rows = table.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 1 + 2 + 4 + 2);
+        QCOMPARE(rows[0], QStringLiteral("Run,Post,Centre (in),Left face (in),Right face (in),Centre (in) (fraction),"
+                                         "Left face (in) (fraction),Right face (in) (fraction)"));
+        QCOMPARE(rows[1], QStringLiteral("Left,1,72.000000,70.250000,73.750000,72,70 1/4,73 3/4"));
+        QCOMPARE(rows[3], QStringLiteral("Front,1,0.000000,-1.750000,1.750000,0,-1 3/4,1 3/4"));
+        QCOMPARE(csv.out.count(QStringLiteral("\r\nFront 2,")), 12);
+    }
+
+    // A run drawn for CAD: its bays end to end on one row, its posts at their
+    // width on the posts layer, x from the start reference.
+    void runDrawing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QList<double>>("postLeftFaces");
+        QTest::addColumn<int>("centres");
+        QTest::newRow("17' 3\" at 6'") << QStringList{"--length", "17' 3\"", "--max-post-spacing", "6'"}
+                                       << QList<double>{-1.75, 67.25, 136.25, 205.25} << 36;
+        QTest::newRow("wall to post") << QStringList{"--length", "12'", "--max-post-spacing", "6'", "--start", "wall"}
+                                      << QList<double>{70.25, 142.25} << 13 + 12;
+    }
+
+    void runDrawing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QList<double>, postLeftFaces);
+        QFETCH(int, centres);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("run.svg"));
+        const Outcome outcome = runCommandLine(
+            QStringList{"--svg", path, "--post-width", "3 1/2", "--width", "1 1/2", "--max-gap", "4"} + arguments);
+        QCOMPARE(outcome.err, QString());
+        QCOMPARE(outcome.exitCode, 0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString layer;
+        QList<double> posts;
+        int lines = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == u"g")
+                layer = xml.attributes().value(QStringLiteral("id")).toString();
+            else if (xml.name() == u"rect" && layer == u"posts")
+                posts << xml.attributes().value(QStringLiteral("x")).toDouble();
+            else if (xml.name() == u"line" && layer == u"centres")
+                ++lines;
         }
+        QVERIFY(!xml.hasError());
+        QCOMPARE(posts, postLeftFaces);
+        QCOMPARE(lines, centres);
+    }
 
-        void runMarks()
-        {
-            QFETCH(QStringList, arguments);
-            QFETCH(QString, posts);
-            QFETCH(int, bays);
-            QFETCH(QString, firstBay);
-            const Outcome outcome = runCommandLine(QStringList{"--marks"} + arguments);
-            QCOMPARE(outcome.err, QString());
-            QCOMPARE(outcome.exitCode, 0);
-            QCOMPARE(outcome.out.left(posts.size()), posts);
-            const QStringList blocks = outcome.out.split(QStringLiteral("\n\n"));
-            // The post table, then each bay, each ending in a blank line.
-            QCOMPARE(blocks.size(), bays + 2);
-            QVERIFY2(blocks[1].startsWith(firstBay.trimmed()), qPrintable(blocks[1]));
-            const QString name = firstBay.section(u'\t', 1).section(u' ', 0, 0);
-            for (int bay = 1; bay <= bays; ++bay)
-                QVERIFY(blocks[bay].startsWith(QStringLiteral("Section\t%1 %2\n").arg(name).arg(bay)));
+    void helpAndVersion_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("help") << "--help"
+                              << "--pdf";
+        QTest::newRow("short help") << "-h"
+                                    << "--mark-step";
+        QTest::newRow("version") << "--version"
+                                 << "Railpin Calculator ";
+    }
+
+    void helpAndVersion()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, expected);
+        const Outcome outcome = runCommandLine({option});
+        QCOMPARE(outcome.exitCode, 0);
+        QCOMPARE(outcome.err, QString());
+        QVERIFY2(outcome.out.contains(expected), qPrintable(outcome.out));
+    }
+
+    // Which arguments leave the windows to open: none, Qt's own options, a job file.
+    void windowsOrCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("commandLine");
+        QTest::newRow("nothing") << QStringList{} << false;
+        QTest::newRow("Qt's platform option") << QStringList{"-platform", "offscreen"} << false;
+        QTest::newRow("Qt's style sheet option") << QStringList{"-stylesheet", "a.qss"} << false;
+        QTest::newRow("a job file") << QStringList{"deck.railpin"} << false;
+        QTest::newRow("pdf") << QStringList{"--pdf", "a.pdf", "deck.railpin"} << true;
+        QTest::newRow("marks") << QStringList{"--marks", "deck.railpin"} << true;
+        QTest::newRow("help") << QStringList{"--help"} << true;
+        QTest::newRow("version") << QStringList{"--version"} << true;
+        QTest::newRow("a section option alone") << QStringList{"--length", "36"} << true;
+    }
+
+    void windowsOrCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, commandLine);
+        arguments.prepend(QStringLiteral("railpin"));
+        QCOMPARE(command_line::asksForCommandLine(arguments), commandLine);
+    }
+
+    // The program itself with Qt's own options: Qt takes them, and the
+    // calculator opens rather than a job named after an option's value. The
+    // start-up report prints once the calculator has painted and then quits;
+    // a job window or a message box about a missing job never prints it.
+    void programOpensCalculator_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("platform") << QStringList{"-platform", "offscreen"};
+        QTest::newRow("platform and style") << QStringList{"-platform", "offscreen", "-style", "Fusion"};
+    }
+    void programOpensCalculator()
+    {
+        QFETCH(QStringList, arguments);
+        QTemporaryDir folder;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.insert(QStringLiteral("RAILPIN_BENCH_FIRST_FRAME"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
+        if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR")))
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(folder.path());
+        program.start(QStringLiteral(RAILPIN_PROGRAM), arguments);
+        const bool finished = program.waitForFinished(30000);
+        if (!finished)
+            program.kill();
+        QVERIFY2(finished, "the program did not quit after its first frame");
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).contains(QStringLiteral("first frame")));
+    }
+
+    // The program itself, with no display of any kind.
+    void programWithoutDisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("pdf") << QStringList{"--pdf", "OUT", "--length", "36", "--width", "1 3/8", "--max-gap", "4"}
+                             << "";
+        QTest::newRow("marks") << QStringList{"--marks", "--length", "36", "--width", "1 3/8", "--max-gap", "4"}
+                               << "1\t3 15/16\t4 5/8\t5 5/16\t31 3/8\n";
+        QTest::newRow("help") << QStringList{"--help"} << "--marks";
+    }
+
+    void programWithoutDisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, output);
+        QTemporaryDir folder;
+        const QString out = folder.filePath(QStringLiteral("sheet.pdf"));
+        for (QString &argument : arguments)
+            argument = placed(argument, out);
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(variable));
+        // Nor a login session's runtime folder, which Qt would warn about.
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(RAILPIN_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(60000));
+        const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(program.exitCode() == 0, qPrintable(err));
+        QCOMPARE(err, QString());
+        QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).contains(output));
+        if (arguments.first() == QLatin1String("--pdf")) {
+            QFile written(out);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            const QByteArray pdf = written.readAll();
+            QVERIFY(pdf.startsWith("%PDF-"));
+            if (havePdfToText())
+                QVERIFY(pdfText(pdf).value_or(QString()).contains(QStringLiteral("4 5/8")));
         }
+    }
 
-        // A job file of runs: each run's posts before its bays, the shared corner
-        // post listed first; its own sections after the runs; the CSV adds the posts.
-        void marksOfAJobOfRuns()
-        {
-            const Outcome outcome = runCommandLine({QStringLiteral("--marks"), jobs.filePath("runs.railpin")});
-            QCOMPARE(outcome.err, QString());
-            QCOMPARE(outcome.exitCode, 0);
-            const QStringList blocks = outcome.out.split(QStringLiteral("\n\n"));
-            QStringList firstLines;
-            for (const QString &block : blocks)
-                firstLines << block.section(u'\n', 0, 0);
-            const QString posts = QStringLiteral("Post\tCentre\tLeft face\tRight face");
-            QCOMPARE(firstLines, (QStringList{posts, "Section\tLeft 1", "Section\tLeft 2", posts, "Section\tFront 1",
-                                              "Section\tFront 2", "Section\tFront 3", posts, "Section\tRight 1",
-                                              "Section\tRight 2", "Section\tStair", ""}));
-            QCOMPARE(blocks[3], posts + "\n1\t0\t-1 3/4\t1 3/4\n2\t69\t67 1/4\t70 3/4\n3\t138\t136 1/4\t139 3/4\n"
-                                        "4\t207\t205 1/4\t208 3/4");
-            QCOMPARE(blocks[7], posts + "\n1\t0\t-1 3/4\t1 3/4\n2\t72\t70 1/4\t73 3/4");
-
-            const Outcome csv =
-                runCommandLine({QStringLiteral("--marks"), QStringLiteral("--csv"), jobs.filePath("runs.railpin")});
-            QCOMPARE(csv.exitCode, 0);
-            const QString table = csv.out.section(QStringLiteral("\r\n\r\n"), 1);
-            const QStringList rows = table.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-            QCOMPARE(rows.size(), 1 + 2 + 4 + 2);
-            QCOMPARE(rows[0],
-                     QStringLiteral("Run,Post,Centre (in),Left face (in),Right face (in),Centre (in) (fraction),"
-                                    "Left face (in) (fraction),Right face (in) (fraction)"));
-            QCOMPARE(rows[1], QStringLiteral("Left,1,72.000000,70.250000,73.750000,72,70 1/4,73 3/4"));
-            QCOMPARE(rows[3], QStringLiteral("Front,1,0.000000,-1.750000,1.750000,0,-1 3/4,1 3/4"));
-            QCOMPARE(csv.out.count(QStringLiteral("\r\nFront 2,")), 12);
+    // Standard output that cannot take the output: the run fails with the
+    // cause, whatever writes there.
+    void brokenStandardOutput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("closed");  // else full: /dev/full
+        QTest::addColumn<QString>("cause");
+        const QStringList section{"--length", "36", "--width", "1 3/8", "--max-gap", "4"};
+        const QList<std::pair<const char *, QStringList>> outputs{
+            {"marks", {"--marks"}}, {"csv", {"--marks", "--csv"}}, {"sheet", {"--pdf", "-"}}, {"svg", {"--svg", "-"}}};
+        for (const auto &[output, options] : outputs) {
+            QTest::addRow("%s, full", output) << options + section << false << "the disk is full";
+            QTest::addRow("%s, closed", output) << options + section << true << "it was closed";
         }
-
-        // A run drawn for CAD: its bays end to end on one row, its posts at their
-        // width on the posts layer, x from the start reference.
-        void runDrawing_data()
-        {
-            QTest::addColumn<QStringList>("arguments");
-            QTest::addColumn<QList<double>>("postLeftFaces");
-            QTest::addColumn<int>("centres");
-            QTest::newRow("17' 3\" at 6'") << QStringList{"--length", "17' 3\"", "--max-post-spacing", "6'"}
-                                           << QList<double>{-1.75, 67.25, 136.25, 205.25} << 36;
-            QTest::newRow("wall to post")
-                << QStringList{"--length", "12'", "--max-post-spacing", "6'", "--start", "wall"}
-                << QList<double>{70.25, 142.25} << 13 + 12;
-        }
-
-        void runDrawing()
-        {
-            QFETCH(QStringList, arguments);
-            QFETCH(QList<double>, postLeftFaces);
-            QFETCH(int, centres);
-            QTemporaryDir folder;
-            const QString path = folder.filePath(QStringLiteral("run.svg"));
-            const Outcome outcome = runCommandLine(
-                QStringList{"--svg", path, "--post-width", "3 1/2", "--width", "1 1/2", "--max-gap", "4"} + arguments);
-            QCOMPARE(outcome.err, QString());
-            QCOMPARE(outcome.exitCode, 0);
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QXmlStreamReader xml(&file);
-            QString layer;
-            QList<double> posts;
-            int lines = 0;
-            while (!xml.atEnd()) {
-                if (xml.readNext() != QXmlStreamReader::StartElement)
-                    continue;
-                if (xml.name() == u"g")
-                    layer = xml.attributes().value(QStringLiteral("id")).toString();
-                else if (xml.name() == u"rect" && layer == u"posts")
-                    posts << xml.attributes().value(QStringLiteral("x")).toDouble();
-                else if (xml.name() == u"line" && layer == u"centres")
-                    ++lines;
-            }
-            QVERIFY(!xml.hasError());
-            QCOMPARE(posts, postLeftFaces);
-            QCOMPARE(lines, centres);
-        }
-
-        void helpAndVersion_data()
-        {
-            QTest::addColumn<QString>("option");
-            QTest::addColumn<QString>("expected");
-            QTest::newRow("help") << "--help"
-                                  << "--pdf";
-            QTest::newRow("short help") << "-h"
-                                        << "--mark-step";
-            QTest::newRow("version") << "--version"
-                                     << "Railpin Calculator ";
-        }
-
-        void helpAndVersion()
-        {
-            QFETCH(QString, option);
-            QFETCH(QString, expected);
-            const Outcome outcome = runCommandLine({option});
-            QCOMPARE(outcome.exitCode, 0);
-            QCOMPARE(outcome.err, QString());
-            QVERIFY2(outcome.out.contains(expected), qPrintable(outcome.out));
-        }
-
-        // Which arguments leave the windows to open: none, Qt's own options, a job file.
-        void windowsOrCommandLine_data()
-        {
-            QTest::addColumn<QStringList>("arguments");
-            QTest::addColumn<bool>("commandLine");
-            QTest::newRow("nothing") << QStringList{} << false;
-            QTest::newRow("Qt's platform option") << QStringList{"-platform", "offscreen"} << false;
-            QTest::newRow("Qt's style sheet option") << QStringList{"-stylesheet", "a.qss"} << false;
-            QTest::newRow("a job file") << QStringList{"deck.railpin"} << false;
-            QTest::newRow("pdf") << QStringList{"--pdf", "a.pdf", "deck.railpin"} << true;
-            QTest::newRow("marks") << QStringList{"--marks", "deck.railpin"} << true;
-            QTest::newRow("help") << QStringList{"--help"} << true;
-            QTest::newRow("version") << QStringList{"--version"} << true;
-            QTest::newRow("a section option alone") << QStringList{"--length", "36"} << true;
-        }
-
-        void windowsOrCommandLine()
-        {
-            QFETCH(QStringList, arguments);
-            QFETCH(bool, commandLine);
-            arguments.prepend(QStringLiteral("railpin"));
-            QCOMPARE(command_line::asksForCommandLine(arguments), commandLine);
-        }
-
-        // The program itself with Qt's own options: Qt takes them, and the
-        // calculator opens rather than a job named after an option's value. The
-        // start-up report prints once the calculator has painted and then quits;
-        // a job window or a message box about a missing job never prints it.
-        void programOpensCalculator_data()
-        {
-            QTest::addColumn<QStringList>("arguments");
-            QTest::newRow("platform") << QStringList{"-platform", "offscreen"};
-            QTest::newRow("platform and style") << QStringList{"-platform", "offscreen", "-style", "Fusion"};
-        }
-        void programOpensCalculator()
-        {
-            QFETCH(QStringList, arguments);
-            QTemporaryDir folder;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-            environment.insert(QStringLiteral("RAILPIN_BENCH_FIRST_FRAME"), QStringLiteral("1"));
-            environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
-            if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR")))
-                environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
-            QProcess program;
-            program.setProcessEnvironment(environment);
-            program.setWorkingDirectory(folder.path());
+    }
+    void brokenStandardOutput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, closed);
+        QFETCH(QString, cause);
+        QProcess program;
+        if (closed) {
+            program.start(QStringLiteral("/bin/sh"),
+                          QStringList{"-c", "exec \"$0\" \"$@\" >&-", QStringLiteral(RAILPIN_PROGRAM)} + arguments);
+        } else {
+            program.setStandardOutputFile(QStringLiteral("/dev/full"));
             program.start(QStringLiteral(RAILPIN_PROGRAM), arguments);
-            const bool finished = program.waitForFinished(30000);
-            if (!finished)
-                program.kill();
-            QVERIFY2(finished, "the program did not quit after its first frame");
-            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-            QCOMPARE(program.exitCode(), 0);
-            QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).contains(QStringLiteral("first frame")));
         }
+        QVERIFY(program.waitForFinished(60000));
+        const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY2(err.startsWith(QStringLiteral("railpin: cannot write to standard output: ") + cause), qPrintable(err));
+        QCOMPARE(err.count(u'\n'), 1);
+    }
 
-        // The program itself, with no display of any kind.
-        void programWithoutDisplay_data()
-        {
-            QTest::addColumn<QStringList>("arguments");
-            QTest::addColumn<QString>("output");
-            QTest::newRow("pdf") << QStringList{"--pdf", "OUT", "--length", "36", "--width", "1 3/8", "--max-gap", "4"}
-                                 << "";
-            QTest::newRow("marks") << QStringList{"--marks", "--length", "36", "--width", "1 3/8", "--max-gap", "4"}
-                                   << "1\t3 15/16\t4 5/8\t5 5/16\t31 3/8\n";
-            QTest::newRow("help") << QStringList{"--help"} << "--marks";
-        }
+    // The program's help and messages follow LANG; the marks, read by
+    // scripts, stay English in every language.
+    void inTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QStringList level{"--width", "1 3/8", "--max-gap", "4"};
+        QTest::newRow("help, English") << "C" << QStringList{"--help"} << 0 << "Shows this help and exits."
+                                       << "";
+        QTest::newRow("help, Spanish") << "es_ES.UTF-8" << QStringList{"--help"} << 0 << "Muestra esta ayuda y termina."
+                                       << "";
+        QTest::newRow("help, French") << "fr_FR.UTF-8" << QStringList{"-h"} << 0 << "Affiche cette aide et quitte."
+                                      << "";
+        QTest::newRow("missing option, Spanish")
+            << "es_ES.UTF-8" << QStringList{"--marks"} + level << command_line::kBadArguments << ""
+            << "railpin: --length es obligatorio sin archivo de obra\n";
+        QTest::newRow("section that does not fit, French")
+            << "fr_FR.UTF-8" << QStringList{"--marks", "--length", "36", "--width", "40", "--max-gap", "4"}
+            << command_line::kBadArguments << ""
+            << "railpin: des barreaux de 40 de large ne tiennent pas dans une longueur de 36 avec des écarts "
+               "d\u2019au plus 4\n";
+        QTest::newRow("marks, Spanish") << "es_ES.UTF-8" << QStringList{"--marks", "--length", "36"} + level << 0
+                                        << "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+                                           "1\t3 15/16\t4 5/8\t5 5/16\t31 3/8\n"
+                                        << "";
+    }
 
-        void programWithoutDisplay()
-        {
-            QFETCH(QStringList, arguments);
-            QFETCH(QString, output);
-            QTemporaryDir folder;
-            const QString out = folder.filePath(QStringLiteral("sheet.pdf"));
-            for (QString &argument : arguments)
-                argument = placed(argument, out);
+    void inTheUsersLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            environment.remove(QString::fromLatin1(variable));
+        environment.insert(QStringLiteral("LANG"), language);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(RAILPIN_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(60000));
+        const QString standardError = QString::fromUtf8(program.readAllStandardError());
+        const QString standardOutput = QString::fromUtf8(program.readAllStandardOutput());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), exitCode);
+        QVERIFY2(standardOutput.contains(out), qPrintable(standardOutput));
+        QCOMPARE(standardError, err);
+    }
+};
 
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-                environment.remove(QString::fromLatin1(variable));
-            // Nor a login session's runtime folder, which Qt would warn about.
-            environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-            QProcess program;
-            program.setProcessEnvironment(environment);
-            program.start(QStringLiteral(RAILPIN_PROGRAM), arguments);
-            QVERIFY(program.waitForFinished(60000));
-            const QString err = QString::fromLocal8Bit(program.readAllStandardError());
-            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-            QVERIFY2(program.exitCode() == 0, qPrintable(err));
-            QCOMPARE(err, QString());
-            QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).contains(output));
-            if (arguments.first() == QLatin1String("--pdf")) {
-                QFile written(out);
-                QVERIFY(written.open(QIODevice::ReadOnly));
-                const QByteArray pdf = written.readAll();
-                QVERIFY(pdf.startsWith("%PDF-"));
-                if (havePdfToText())
-                    QVERIFY(pdfText(pdf).value_or(QString()).contains(QStringLiteral("4 5/8")));
-            }
-        }
-
-        // Standard output that cannot take the output: the run fails with the
-        // cause, whatever writes there.
-        void brokenStandardOutput_data()
-        {
-            QTest::addColumn<QStringList>("arguments");
-            QTest::addColumn<bool>("closed");  // else full: /dev/full
-            QTest::addColumn<QString>("cause");
-            const QStringList section{"--length", "36", "--width", "1 3/8", "--max-gap", "4"};
-            const QList<std::pair<const char *, QStringList>> outputs{{"marks", {"--marks"}},
-                                                                      {"csv", {"--marks", "--csv"}},
-                                                                      {"sheet", {"--pdf", "-"}},
-                                                                      {"svg", {"--svg", "-"}}};
-            for (const auto &[output, options] : outputs) {
-                QTest::addRow("%s, full", output) << options + section << false << "the disk is full";
-                QTest::addRow("%s, closed", output) << options + section << true << "it was closed";
-            }
-        }
-        void brokenStandardOutput()
-        {
-            QFETCH(QStringList, arguments);
-            QFETCH(bool, closed);
-            QFETCH(QString, cause);
-            QProcess program;
-            if (closed) {
-                program.start(QStringLiteral("/bin/sh"),
-                              QStringList{"-c", "exec \"$0\" \"$@\" >&-", QStringLiteral(RAILPIN_PROGRAM)} + arguments);
-            } else {
-                program.setStandardOutputFile(QStringLiteral("/dev/full"));
-                program.start(QStringLiteral(RAILPIN_PROGRAM), arguments);
-            }
-            QVERIFY(program.waitForFinished(60000));
-            const QString err = QString::fromLocal8Bit(program.readAllStandardError());
-            QCOMPARE(program.exitCode(), 1);
-            QVERIFY2(err.startsWith(QStringLiteral("railpin: cannot write to standard output: ") + cause),
-                     qPrintable(err));
-            QCOMPARE(err.count(u'\n'), 1);
-        }
-
-        // The program's help and messages follow LANG; the marks, read by
-        // scripts, stay English in every language.
-        void inTheUsersLanguage_data()
-        {
-            QTest::addColumn<QString>("language");
-            QTest::addColumn<QStringList>("arguments");
-            QTest::addColumn<int>("exitCode");
-            QTest::addColumn<QString>("out");
-            QTest::addColumn<QString>("err");
-            const QStringList level{"--width", "1 3/8", "--max-gap", "4"};
-            QTest::newRow("help, English") << "C" << QStringList{"--help"} << 0 << "Shows this help and exits."
-                                           << "";
-            QTest::newRow("help, Spanish")
-                << "es_ES.UTF-8" << QStringList{"--help"} << 0 << "Muestra esta ayuda y termina."
-                << "";
-            QTest::newRow("help, French") << "fr_FR.UTF-8" << QStringList{"-h"} << 0 << "Affiche cette aide et quitte."
-                                          << "";
-            QTest::newRow("missing option, Spanish")
-                << "es_ES.UTF-8" << QStringList{"--marks"} + level << command_line::kBadArguments << ""
-                << "railpin: --length es obligatorio sin archivo de obra\n";
-            QTest::newRow("section that does not fit, French")
-                << "fr_FR.UTF-8" << QStringList{"--marks", "--length", "36", "--width", "40", "--max-gap", "4"}
-                << command_line::kBadArguments << ""
-                << "railpin: des barreaux de 40 de large ne tiennent pas dans une longueur de 36 avec des écarts "
-                   "d\u2019au plus 4\n";
-            QTest::newRow("marks, Spanish") << "es_ES.UTF-8" << QStringList{"--marks", "--length", "36"} + level << 0
-                                            << "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
-                                               "1\t3 15/16\t4 5/8\t5 5/16\t31 3/8\n"
-                                            << "";
-        }
-
-        void inTheUsersLanguage()
-        {
-            QFETCH(QString, language);
-            QFETCH(QStringList, arguments);
-            QFETCH(int, exitCode);
-            QFETCH(QString, out);
-            QFETCH(QString, err);
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-                environment.remove(QString::fromLatin1(variable));
-            environment.insert(QStringLiteral("LANG"), language);
-            QProcess program;
-            program.setProcessEnvironment(environment);
-            program.start(QStringLiteral(RAILPIN_PROGRAM), arguments);
-            QVERIFY(program.waitForFinished(60000));
-            const QString standardError = QString::fromUtf8(program.readAllStandardError());
-            const QString standardOutput = QString::fromUtf8(program.readAllStandardOutput());
-            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-            QCOMPARE(program.exitCode(), exitCode);
-            QVERIFY2(standardOutput.contains(out), qPrintable(standardOutput));
-            QCOMPARE(standardError, err);
-        }
-    };
-
-    QTEST_MAIN(TestCommandLine)
+QTEST_MAIN(TestCommandLine)
 #include "tst_command_line.moc"

@@ -307,7 +307,7 @@ private slots:
         std::vector<SectionLayout> layouts;
         for (const Section &section : job.sections)
             layouts.push_back(layout::layOut(job, section));
-        const printing::TemplatePlan plan(job, layouts, letterLandscape());
+        const sheets::TemplatePlan plan(job, layouts, letterLandscape());
         QCOMPARE(plan.stripCount(), strips);
     }
 

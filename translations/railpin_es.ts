@@ -731,7 +731,7 @@
         <translation>Los largos de los que se cortan los balaustres; vacío: los balaustres se compran a su largo de corte</translation>
     </message>
     <message>
-        <source>Screws per &amp;railpin:</source>
+        <source>Screws &amp;per railpin:</source>
         <translation>&amp;Tornillos por balaustre:</translation>
     </message>
     <message>

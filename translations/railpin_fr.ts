@@ -731,7 +731,7 @@
         <translation>Les longueurs dans lesquelles les barreaux sont coupés&#xa0;; vide&#xa0;: les barreaux sont achetés à leur longueur de coupe</translation>
     </message>
     <message>
-        <source>Screws per &amp;railpin:</source>
+        <source>Screws &amp;per railpin:</source>
         <translation>&amp;Vis par barreau&#xa0;:</translation>
     </message>
     <message>
