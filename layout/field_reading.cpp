@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "field_reading.h"
 
+#include "display_text.h"
+
 #include "measurement.h"
 
 #include <QCoreApplication>
@@ -33,6 +35,11 @@ std::optional<float> readPositive(const char *fieldName, const QString &text, Un
         return std::nullopt;
     }
     return value;
+}
+
+QString typedText(const QString &text)
+{
+    return displayText(text.trimmed(), LineBreaks::Replaced);
 }
 
 }  // namespace layout

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 // Reading a section's measurements for laying it out: each that cannot be
@@ -19,5 +21,16 @@ std::optional<float> readPositive(const char *fieldName, const QString &text, Un
 
 // A measurement that must be given and may be any value; the caller judges its sign.
 std::optional<float> readSigned(const char *fieldName, const QString &text, Unit unit, QStringList &problems);
+
+// Whether `value` is at most `bound` in the figures typed. Measurements are
+// read in single precision: a fit or a gap exact in those figures may land a
+// hair to either side of its bound in binary.
+inline bool atMost(double value, double bound)
+{
+    return value <= bound + 1e-6 * std::max(1.0, std::abs(bound));
+}
+
+// A typed text as a message quotes it: trimmed, on one line.
+QString typedText(const QString &text);
 
 }  // namespace layout

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "order_list.h"
 
+#include "field_reading.h"
 #include "measurement.h"
 #include "run.h"
 #include "stair_treads.h"
@@ -15,13 +16,6 @@ namespace layout {
 
 namespace {
 
-// Lengths typed in the job are read in single precision and summed in
-// double: a board exactly filled must count as filled.
-bool fitsWithin(double length, double room)
-{
-    return length <= room + 1e-6 * std::max(1.0, room);
-}
-
 double measured(const std::optional<QString> &text, Unit unit)
 {
     if (!text)
@@ -33,7 +27,7 @@ double measured(const std::optional<QString> &text, Unit unit)
 std::optional<double> shortestHolding(const std::vector<double> &lengths, double length)
 {
     const auto found =
-        std::find_if(lengths.begin(), lengths.end(), [length](double stock) { return fitsWithin(length, stock); });
+        std::find_if(lengths.begin(), lengths.end(), [length](double stock) { return atMost(length, stock); });
     return found == lengths.end() ? std::nullopt : std::optional<double>(*found);
 }
 
@@ -186,7 +180,7 @@ RailPlan planRails(std::vector<RailPiece> pieces, std::vector<double> stock, dou
     std::stable_sort(pieces.begin(), pieces.end(),
                      [](const RailPiece &a, const RailPiece &b) { return a.length > b.length; });
     for (RailPiece &piece : pieces) {
-        if (!fitsWithin(piece.length, longest)) {
+        if (!atMost(piece.length, longest)) {
             //: A section's name and rail row, the piece's length, the longest stock length.
             plan.problems << QCoreApplication::translate(
                                  "layout", "%1 row %2: its rail of %3 is longer than the longest stock (%4); put a "
@@ -197,7 +191,7 @@ RailPlan planRails(std::vector<RailPiece> pieces, std::vector<double> stock, dou
             continue;
         }
         const auto open = std::find_if(plan.boards.begin(), plan.boards.end(), [&](const Board &board) {
-            return fitsWithin(board.used + kerf + piece.length, longest);
+            return atMost(board.used + kerf + piece.length, longest);
         });
         if (open == plan.boards.end()) {
             plan.boards.push_back({longest, {piece}, piece.length});

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "stair_treads.h"
 
-#include "display_text.h"
 #include "field_reading.h"
 #include "job_file_keys.h"
 #include "measurement.h"
@@ -17,18 +16,6 @@
 namespace layout {
 
 namespace {
-
-// Inputs are read in single precision: a gap or a fit that is exact in the
-// figures typed may land a hair to either side of its bound in binary.
-bool atMost(double value, double bound)
-{
-    return value <= bound + 1e-6 * std::max(1.0, std::abs(bound));
-}
-
-QString typed(const QString &text)
-{
-    return displayText(text.trimmed(), LineBreaks::Replaced);
-}
 
 qint64 jobMinimumPerTread(const Job &job)
 {
@@ -100,8 +87,8 @@ std::optional<qint64> perTread(const Job &job, const Section &section, const Sec
 {
     const Stair &stair = *section.stair;
     const double width = out.railpinWidth;
-    const QString runText = typed(stair.run);
-    const QString widthText = typed(sectionRailpinWidth(job, section));
+    const QString runText = typedText(stair.run);
+    const QString widthText = typedText(sectionRailpinWidth(job, section));
     if (stair.perTread) {
         const qint64 given = *stair.perTread;
         if (!atMost(double(given) * width, run)) {
@@ -113,7 +100,8 @@ std::optional<qint64> perTread(const Job &job, const Section &section, const Sec
         return given;
     }
     const double target = out.designGap.value_or(out.maximumGap);
-    const QString targetText = typed(out.designGap ? sectionDesignGap(job, section) : sectionMaximumGap(job, section));
+    const QString targetText =
+        typedText(out.designGap ? sectionDesignGap(job, section) : sectionMaximumGap(job, section));
     // The fewest whose level gap is within the target.
     auto fewest = qint64(std::max(1.0, std::ceil(run / (target + width))));
     while (fewest > 1 && atMost(run / double(fewest - 1) - width, target))
@@ -254,7 +242,7 @@ void layOutTreads(const Job &job, const Section &section, SectionLayout &out)
         out.problems << QCoreApplication::translate("layout",
                                                     "with the first railpin %1 from the riser, the last one "
                                                     "on each tread passes the next riser: it may be at most %2")
-                            .arg(typed(stair.firstFromRiser.value_or(QString())), firstBoundText(farthest, job));
+                            .arg(typedText(stair.firstFromRiser.value_or(QString())), firstBoundText(farthest, job));
         return;
     }
     out.problems << unsuitedOptions(section);
@@ -299,7 +287,8 @@ void layOutTreads(const Job &job, const Section &section, SectionLayout &out)
             out.problems << QCoreApplication::translate(
                                 "layout",
                                 "a rail height of %1 with a rail depth of %2 leaves the front railpin no length")
-                                .arg(typed(*stair.railHeight), typed(stair.railDepth.value_or(QStringLiteral("0"))));
+                                .arg(typedText(*stair.railHeight),
+                                     typedText(stair.railDepth.value_or(QStringLiteral("0"))));
             return;
         }
     }
@@ -354,7 +343,7 @@ void layOutTreads(const Job &job, const Section &section, SectionLayout &out)
                                    : QCoreApplication::translate("layout", "%1 (%2)").arg(gap.decimal, gap.fraction);
         out.warnings << QCoreApplication::translate(
                             "layout", "the gap of %1 with %2 railpins per tread is wider than the maximum gap of %3")
-                            .arg(figure, QString::number(k), typed(sectionMaximumGap(job, section)));
+                            .arg(figure, QString::number(k), typedText(sectionMaximumGap(job, section)));
     }
     if (treads.perTreadGiven && k < treads.minimum)
         out.warnings << QCoreApplication::translate("layout",

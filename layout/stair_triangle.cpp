@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "stair_triangle.h"
 
-#include "display_text.h"
 #include "field_reading.h"
 #include "measurement.h"
 #include "section_layout.h"
@@ -11,22 +10,6 @@
 #include <cmath>
 
 namespace layout {
-
-namespace {
-
-// Rise, run and the rail's level share the single-precision rounding of
-// what was typed; equal to the limit in the figures typed is equal.
-bool atMost(double value, double bound)
-{
-    return value <= bound + 1e-9 * std::max(1.0, std::abs(bound));
-}
-
-QString typed(const QString &text)
-{
-    return displayText(text.trimmed(), LineBreaks::Replaced);
-}
-
-}  // namespace
 
 double triangleSphereDiameter(double rise, double run, double nosing, double bottomRail)
 {
@@ -108,7 +91,7 @@ void checkBottomRail(const Job &job, const Section &section, SectionLayout &out)
 QString triangleText(const Job &job, const StairTriangle &triangle)
 {
     const QString sphere = sphereText(triangle.sphere, job);
-    const QString limit = typed(jobTriangleSphere(job));
+    const QString limit = typedText(jobTriangleSphere(job));
     if (triangle.passes)
         return QCoreApplication::translate("layout", "the opening under the bottom rail passes a sphere of %1, within "
                                                      "%2: the rail may stand at most %3 above the nosing line")
