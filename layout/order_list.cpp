@@ -79,7 +79,9 @@ RailpinGroup railpinGroup(const Job &job, std::optional<double> cut, const QStri
     if (cut) {
         group.stock = shortestHolding(stock, *cut);
         if (group.stock) {
-            group.perStock = qint64(std::floor((*group.stock + kerf) / (*cut + kerf) + 1e-9));
+            // A cut that holds is at least one a piece; no piece is cut into more than a count can hold.
+            const double fit = std::floor((*group.stock + kerf) / (*cut + kerf) + 1e-9);
+            group.perStock = std::isfinite(fit) ? qint64(std::clamp(fit, 1.0, double(kLargestCount))) : 1;
             group.stockPieces = (group.withExtra + group.perStock - 1) / group.perStock;
         }
     }
