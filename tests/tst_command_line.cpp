@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "command_line.h"
+#include "command_line_run.h"
 #include "pdf_text.h"
 
 #include <QDir>
@@ -33,22 +34,6 @@ const QByteArray kDeckOfRuns = R"({"format": "railpin-job", "version": 4, "name"
 
 const QByteArray kMisspelt = R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8", "maximumGap": "4",
  "sections": [{"name": "S", "length": "48", "stiar": {"rise": "7 1/2", "run": "10"}}]})";
-
-struct Outcome
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Outcome runCommandLine(const QStringList &arguments)
-{
-    Outcome outcome;
-    QTextStream out(&outcome.out);
-    QTextStream err(&outcome.err);
-    outcome.exitCode = command_line::run(QStringList{QStringLiteral("railpin")} + arguments, out, err);
-    return outcome;
-}
 
 QStringList filesIn(const QString &folder)
 {

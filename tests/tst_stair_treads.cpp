@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "command_line_job.h"
 #include "command_line_options.h"
+#include "command_line_run.h"
 #include "job_file.h"
 #include "measurement.h"
 #include "pdf_text.h"
@@ -16,22 +17,6 @@
 // Stairs given by their treads and the opening under a stair's bottom rail:
 // each builder's example through the engine and through the command line.
 namespace {
-
-struct Outcome
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Outcome runCommandLine(const QStringList &arguments)
-{
-    Outcome outcome;
-    QTextStream out(&outcome.out);
-    QTextStream err(&outcome.err);
-    outcome.exitCode = command_line::run(QStringList{QStringLiteral("railpin")} + arguments, out, err);
-    return outcome;
-}
 
 // The job the options describe, as the command line reads it.
 command_line::JobFromOptions jobOf(const QStringList &arguments)
