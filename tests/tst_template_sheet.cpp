@@ -243,7 +243,7 @@ private slots:
         const double leftFace = *std::min_element(firstLines.begin(), firstLines.end());
         const double step = (page.width() - 1) * kDpi;  // pages overlap by an inch
         const double pageWidth = page.width() * kDpi;
-        std::set<int> inPart;
+        std::set<qint64> inPart;
         for (std::size_t index = 0; index < pages.size(); ++index) {
             const std::vector<double> sides = tallShapeSides(pages[index]);
             for (const layout::RailpinMarks &railpin : layouts[0].marks) {
