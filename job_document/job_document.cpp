@@ -4,6 +4,7 @@
 #include "job_commands.h"
 #include "job_file.h"
 #include "measurement.h"
+#include "run.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -59,10 +60,54 @@ QString JobDocument::suggestedFileName(const QString &suffix, const QString &unt
 
 QString JobDocument::changeJob(const layout::Job &after, const QString &text, int mergeId)
 {
-    if (QString problem = layout::limitProblem(after); !problem.isEmpty())
+    layout::Job derived = after;
+    // A job field (the unit, the post width, the maximum post spacing) may
+    // move a run's posts; a job without runs keeps its sections as they are.
+    if (!derived.runs.empty() || bayCount() > 0)
+        layout::deriveBays(derived);
+    if (QString problem = layout::limitProblem(derived); !problem.isEmpty())
         return problem;
-    undoStack_.push(new JobFieldCommand(*this, job_, after, text, mergeId));
+    undoStack_.push(new JobFieldCommand(*this, job_, derived, text, mergeId));
     return {};
+}
+
+QString JobDocument::changeRun(int index, const layout::Run &after, const QString &text)
+{
+    if (index < 0 || index >= runCount() || job_.runs[size_t(index)] == after)
+        return {};
+    layout::Job changed = job_;
+    changed.runs[size_t(index)] = after;
+    return changeJob(changed, text);
+}
+
+QString JobDocument::insertRun(int index, const layout::Run &run, const QString &text)
+{
+    layout::Job changed = job_;
+    changed.runs.insert(changed.runs.begin() + std::clamp(index, 0, runCount()), run);
+    // A run needs a spacing and a post width: the job's first run brings the
+    // usual ones, in the same command, unless the job has its own.
+    const layout::RunDefaults usual = layout::runDefaults(changed.unit);
+    const auto missing = [](const std::optional<QString> &text) { return !text || text->trimmed().isEmpty(); };
+    if (missing(changed.maxPostSpacing))
+        changed.maxPostSpacing = usual.maxPostSpacing;
+    if (missing(changed.postWidth))
+        changed.postWidth = usual.postWidth;
+    return changeJob(changed, text);
+}
+
+void JobDocument::removeRun(int index, const QString &text)
+{
+    if (index < 0 || index >= runCount())
+        return;
+    layout::Job changed = job_;
+    changed.runs.erase(changed.runs.begin() + index);
+    changeJob(changed, text);
+}
+
+int JobDocument::bayCount() const
+{
+    return int(std::count_if(job_.sections.begin(), job_.sections.end(),
+                             [](const layout::Section &section) { return section.bay.has_value(); }));
 }
 
 QString JobDocument::changeSection(int row, const layout::Section &after, const QString &text)
@@ -89,19 +134,22 @@ QString JobDocument::insertSection(int row, const layout::Section &section, cons
     candidate.sections.push_back(section);
     if (QString problem = layout::limitProblem(candidate); !problem.isEmpty())
         return problem;
-    undoStack_.push(new InsertSectionsCommand(*this, std::clamp(row, 0, sectionCount()), {section}, text));
+    // The runs' bays stay ahead of the job's own sections.
+    undoStack_.push(new InsertSectionsCommand(*this, std::clamp(row, bayCount(), sectionCount()), {section}, text));
     return {};
 }
 
 void JobDocument::removeSection(int row, const QString &text)
 {
-    if (row >= 0 && row < sectionCount())
+    // A bay goes with its run, never alone.
+    if (row >= bayCount() && row < sectionCount())
         undoStack_.push(new RemoveSectionsCommand(*this, row, 1, text));
 }
 
 void JobDocument::moveSection(int from, int to, const QString &text)
 {
-    if (from != to && from >= 0 && to >= 0 && from < sectionCount() && to < sectionCount())
+    const int first = bayCount();
+    if (from != to && from >= first && to >= first && from < sectionCount() && to < sectionCount())
         undoStack_.push(new MoveSectionCommand(*this, from, to, text));
 }
 

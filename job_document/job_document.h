@@ -56,7 +56,7 @@ public:
     // The edits. Each returns why it was refused (the job would be past the
     // file's or the work's limits), or empty when it is on the stack.
     // Consecutive job changes with the same merge id (>= 0) undo as one, and
-    // disappear when they end where they began.
+    // disappear when they end where they began. The runs' bays follow `after`.
     QString changeJob(const layout::Job &after, const QString &text, int mergeId = -1);
     QString changeSection(int row, const layout::Section &after, const QString &text);
     QString insertSection(int row, const layout::Section &section, const QString &text);
@@ -64,6 +64,17 @@ public:
     void moveSection(int from, int to, const QString &text);
     // The given sections take the automatic count again, as one command.
     void automaticCount(const std::vector<int> &rows, const QString &text);
+    // The runs. A run's bays are sections ahead of the job's own, derived
+    // again from the runs at every change of the job: they are never edited
+    // on their own. Each returns why it was refused, or empty. A job without a
+    // maximum post spacing or post width takes the usual ones with its first run.
+    QString changeRun(int index, const layout::Run &after, const QString &text);
+    QString insertRun(int index, const layout::Run &run, const QString &text);
+    void removeRun(int index, const QString &text);
+    int runCount() const { return int(job_.runs.size()); }
+    // How many of the sections are the runs' bays: the rows before the job's own.
+    int bayCount() const;
+
     // Which of the rows have a fixed count, first row first, each once.
     std::vector<int> withFixedCount(std::vector<int> rows) const;
 

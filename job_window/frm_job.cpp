@@ -16,6 +16,7 @@
 #include "measurement.h"
 #include "number_text.h"
 #include "row_number_header.h"
+#include "runs_panel.h"
 #include "section_actions.h"
 #include "section_layout.h"
 #include "sections_model.h"
@@ -48,6 +49,7 @@ frmJob::frmJob(CalculatorFields calculatorFields, QWidget *parent)
       sections(std::make_unique<SectionsModel>(*document, number_text::localeDecimalPoint())),
       marks(std::make_unique<MarksModel>(*sections)),
       fields(std::make_unique<JobFieldsPanel>(*this, *ui, *document, sections->decimalPoint())),
+      runs(std::make_unique<RunsPanel>(*this, *ui, *document, sections->decimalPoint())),
       sectionActions(std::make_unique<SectionActions>(*this, *ui, *document, std::move(calculatorFields))),
       outputs(std::make_unique<JobOutputs>(*this, *ui, *document, sections->decimalPoint()))
 {
@@ -67,6 +69,7 @@ frmJob::~frmJob()
         child->disconnect(this);
     sections->disconnect(this);
     document->undoStack().disconnect(this);
+    document->disconnect(this);
 }
 
 void frmJob::setUpViews()
@@ -99,8 +102,12 @@ void frmJob::setUpViews()
     // The marks panel is never narrower than its columns: a mark cut to its
     // leading digits would be read as another length.
     connect(marks.get(), &QAbstractItemModel::modelReset, this, &frmJob::fitMarksTable);
-    ui->splJob->setStretchFactor(0, 1);
-    ui->splJob->setStretchFactor(1, 2);
+    // The runs are few: their table takes the least room.
+    ui->splJob->setStretchFactor(0, 0);
+    ui->splJob->setStretchFactor(1, 1);
+    ui->splJob->setStretchFactor(2, 2);
+    ui->tblRuns->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ui->tblRuns->verticalHeader()->setDefaultSectionSize(rowHeight);
     ui->splSection->setStretchFactor(0, 1);
     ui->splSection->setStretchFactor(1, 1);
 
@@ -108,8 +115,8 @@ void frmJob::setUpViews()
     // without a word; the file's own limit is the one that counts.
     ui->txtJobName->setMaxLength(int(layout::kMaximumFileBytes));
     ui->spnPackSize->setMaximum(layout::kLargestPackSize);
-    for (QLineEdit *field :
-         {ui->txtRailpinWidth, ui->txtMaximumGap, ui->txtMaximumGapStairs, ui->txtDesignGap, ui->txtPostWidth}) {
+    for (QLineEdit *field : {ui->txtRailpinWidth, ui->txtMaximumGap, ui->txtMaximumGapStairs, ui->txtDesignGap,
+                             ui->txtPostWidth, ui->txtMaxPostSpacing}) {
         QAction *problem =
             field->addAction(style()->standardIcon(QStyle::SP_MessageBoxCritical), QLineEdit::TrailingPosition);
         problem->setObjectName(QString::fromLatin1(kProblemActionName));
@@ -175,6 +182,7 @@ void frmJob::fitMarksTable()
 void frmJob::connectHandlers()
 {
     fields->connectFields();
+    runs->setUp();
     connect(ui->cboMarksMeasured, &QComboBox::activated, this,
             [this] { marks->setMeasured(MarksModel::Measured(ui->cboMarksMeasured->currentData().toInt())); });
 
@@ -270,6 +278,7 @@ void frmJob::showJob(const layout::Job &job)
 void frmJob::jobChanged()
 {
     fields->showJobFields();
+    runs->showJobFields();
     showTotals();
     updateTitle();
     ui->drwSection->update();
@@ -358,9 +367,12 @@ void frmJob::showCellProblem()
 void frmJob::commitPendingEdits()
 {
     QWidget *focus = QApplication::focusWidget();
-    if (focus != nullptr && focus != ui->tblSections && ui->tblSections->isAncestorOf(focus))
-        ui->tblSections->setFocus();
+    for (QTableView *table : {ui->tblSections, ui->tblRuns}) {
+        if (focus != nullptr && focus != table && table->isAncestorOf(focus))
+            table->setFocus();
+    }
     fields->commit();
+    runs->commit();
 }
 
 void frmJob::copyMarks()

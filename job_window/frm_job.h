@@ -21,6 +21,7 @@ class JobDocument;
 class JobFieldsPanel;
 class JobOutputs;
 class MarksModel;
+class RunsPanel;
 class SectionActions;
 class SectionsModel;
 
@@ -65,6 +66,7 @@ private:
     // The window's parts that show and edit the job share its views.
     friend class JobFieldsPanel;
     friend class JobOutputs;
+    friend class RunsPanel;
     friend class SectionActions;
 
     void setUpViews();
@@ -103,6 +105,7 @@ private:
     std::unique_ptr<SectionsModel> sections;
     std::unique_ptr<MarksModel> marks;
     std::unique_ptr<JobFieldsPanel> fields;
+    std::unique_ptr<RunsPanel> runs;
     std::unique_ptr<SectionActions> sectionActions;
     std::unique_ptr<JobOutputs> outputs;
 };

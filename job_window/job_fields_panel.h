@@ -33,9 +33,10 @@ public:
     void commit();
     // Edit > Convert: every length to the other unit.
     void convert();
+    // A field whose text cannot be read stands out and says why.
+    void showFieldProblem(QLineEdit *field, const QString &stored, bool emptyAllowed = false);
 
 private:
-    void showFieldProblem(QLineEdit *field, const QString &stored, bool emptyAllowed = false);
     void setJobField(const std::function<void(layout::Job &)> &change, const QString &text, int mergeId = -1);
     void txtJobName_Change();
     void txtRailpinWidth_Change();

@@ -353,6 +353,13 @@ QString bayLengthTooltip(const Job &job, const Section &section, QChar decimalPo
              spoken(plan.maxSpacing, job, decimalPoint));
 }
 
+RunDefaults runDefaults(Unit unit)
+{
+    if (unit == Unit::Millimetres)
+        return {QStringLiteral("1800"), QStringLiteral("90")};
+    return {QStringLiteral("72"), QStringLiteral("3 1/2")};
+}
+
 std::vector<PostSpacingPreset> postSpacingPresets(Unit unit, qint32 increment)
 {
     struct Preset

@@ -84,6 +84,15 @@ QString postPlanSentence(const Job &job, std::size_t index, const RunPlan &plan,
 // bays of 5' 9" on centre, at most 6'". Empty for a section of its own.
 QString bayLengthTooltip(const Job &job, const Section &section, QChar decimalPoint = u'.');
 
+// What a job's first run brings when the job has no posts of its own yet:
+// 4x4 posts (3 1/2 in) at most 6 ft apart, or 90 mm posts at most 1800 mm.
+struct RunDefaults
+{
+    QString maxPostSpacing;
+    QString postWidth;
+};
+RunDefaults runDefaults(Unit unit);
+
 // The usual maximum post spacings, as the window offers them: each sets the
 // spacing only, never the post width. A preset in the other unit is
 // converted, rounded down as a limit is: "6' — 4x4 posts" is 1828.8 mm.

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 // Makes README's pictures of the job window: a deck of a front, two sides
 // and a stair, shown at the window's default size with a level section and
-// then the stair selected. `make screenshots` runs it on a virtual X display,
+// then the stair selected, and a deck of three runs with its bays. `make screenshots` runs it on a virtual X display,
 // so that the pictures show the fonts a user sees.
 //
 // usage: railpin_screenshots [--language en|es|fr] [--out DIR]
 #include "file_writer.h"
 #include "frm_job.h"
 #include "marks_model.h"
+#include "run.h"
 #include "translator_setup.h"
 
 #include <QApplication>
@@ -43,6 +44,30 @@ layout::Job deckJob()
     job.sections = {level("Front", "96 1/2", layout::Ends::Full), level("Left side", "72 3/4", layout::Ends::Half),
                     level("Right side", "72 3/4", layout::Ends::Full), level("Stair", "62 1/4", layout::Ends::Full)};
     job.sections.back().stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt};
+    return job;
+}
+
+// README's deck of three runs: wall to corner, corner to corner, corner to wall.
+layout::Job runsJob()
+{
+    layout::Job job;
+    job.name = QStringLiteral("Back deck");
+    job.railpinWidth = QStringLiteral("1 1/2");
+    job.maximumGap = QStringLiteral("4");
+    job.postWidth = QStringLiteral("3 1/2");
+    job.maxPostSpacing = QStringLiteral("6'");
+    const auto run = [](const char *name, const char *length, layout::RunEnd start, layout::RunEnd end) {
+        layout::Run made;
+        made.name = QString::fromUtf8(name);
+        made.length = QString::fromUtf8(length);
+        made.start = start;
+        made.end = end;
+        return made;
+    };
+    job.runs = {run("Left", "12'", layout::RunEnd::Wall, layout::RunEnd::Post),
+                run("Front", "17' 3\"", layout::RunEnd::Corner, layout::RunEnd::Post),
+                run("Right", "12'", layout::RunEnd::Corner, layout::RunEnd::Wall)};
+    layout::deriveBays(job);
     return job;
 }
 
@@ -167,5 +192,8 @@ int main(int argc, char *argv[])
     measured.setCurrentIndex(measured.findData(int(MarksModel::Measured::Level)));
     emit measured.activated(measured.currentIndex());
     saved = picture(*marksPanel, QStringLiteral("job-marks-level.png")) && saved;
+    window.showJob(runsJob());
+    select(2);
+    saved = picture(window, QStringLiteral("job-window-runs.png")) && saved;
     return saved ? 0 : 1;
 }

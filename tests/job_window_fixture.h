@@ -88,12 +88,13 @@ public:
     }
 
     // Edits a cell from the keyboard: F2, the text, Enter.
-    void editCell(int row, int column, const QString &text) const
+    void editCell(int row, int column, const QString &text, const char *tableName = "tblSections") const
     {
         QApplication::setActiveWindow(window);  // a dialog closed since may have left none active
-        table()->setFocus();
-        table()->setCurrentIndex(sections()->index(row, column));
-        QTest::keyClick(table(), Qt::Key_F2);
+        QTableView *view = table(tableName);
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(row, column));
+        QTest::keyClick(view, Qt::Key_F2);
         auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
         QVERIFY(editor != nullptr);
         editor->selectAll();

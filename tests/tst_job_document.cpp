@@ -484,6 +484,60 @@ private slots:
         using Format = job_exports::DrawingFormat;
         QCOMPARE(job_exports::drawingFormat(target, dxfChosen ? Format::Dxf : Format::Svg) == Format::Dxf, dxf);
     }
+
+    // A run's bays are derived anew at every change of the job and undone
+    // with it; they stay ahead of the job's own sections, which cannot be
+    // put among them, and go only with their run.
+    void runsDeriveTheirBays()
+    {
+        layout::Job job = sampleJob();
+        job.railpinWidth = QStringLiteral("1 1/2");
+        job.maximumGap = QStringLiteral("4");
+        JobDocument document;
+        document.showJob(job);
+        const int own = document.sectionCount();
+        layout::Run front;
+        front.name = QStringLiteral("Front");
+        front.length = QStringLiteral("207");
+        QVERIFY(document.insertRun(0, front, QStringLiteral("Add Run")).isEmpty());
+        // The first run brings the usual spacing and post width of the unit.
+        QCOMPARE(document.job().maxPostSpacing, std::optional<QString>(QStringLiteral("72")));
+        QCOMPARE(document.job().postWidth, std::optional<QString>(QStringLiteral("3 1/2")));
+        QCOMPARE(document.bayCount(), 3);
+        QCOMPARE(document.sectionCount(), own + 3);
+        QCOMPARE(document.job().sections[0].name, QStringLiteral("Front 1"));
+        QCOMPARE(document.sectionLayout(0).count, 12);
+
+        layout::Job wider = document.job();
+        wider.maxPostSpacing = QStringLiteral("120");
+        QVERIFY(document.changeJob(wider, QStringLiteral("Change Maximum Post Spacing")).isEmpty());
+        QCOMPARE(document.bayCount(), 2);
+        layout::Run longer = document.job().runs[0];
+        longer.length = QStringLiteral("720");
+        longer.start = layout::RunEnd::Wall;
+        QVERIFY(document.changeRun(0, longer, QStringLiteral("Change Run Length")).isEmpty());
+        QCOMPARE(document.bayCount(), 6);
+        QCOMPARE(document.sectionCount(), own + 6);
+
+        layout::Section added;
+        added.name = QStringLiteral("Added");
+        added.length = QStringLiteral("36");
+        QVERIFY(document.insertSection(0, added, QStringLiteral("Add Section")).isEmpty());
+        QCOMPARE(document.job().sections[6].name, QStringLiteral("Added"));
+        const int commands = document.undoStack().count();
+        document.removeSection(0, QStringLiteral("Remove Section"));
+        document.moveSection(6, 0, QStringLiteral("Move Section Up"));
+        QCOMPARE(document.undoStack().count(), commands);
+
+        document.removeRun(0, QStringLiteral("Remove Run"));
+        QCOMPARE(document.bayCount(), 0);
+        QCOMPARE(document.sectionCount(), own + 1);
+        while (document.undoStack().canUndo())
+            document.undoStack().undo();
+        QVERIFY(document.job().runs.empty());
+        QCOMPARE(document.job(), job);
+        QVERIFY(!document.isModified());
+    }
 };
 
 QTEST_MAIN(TestJobDocument)

@@ -3,6 +3,7 @@
 #include "job_window_fixture.h"
 #include "measurement.h"
 #include "run.h"
+#include "runs_model.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -520,6 +521,65 @@ private slots:
         QVERIFY(window.action("mnuEditRemoveSection")->isEnabled());
     }
 
+    // The Runs table: a run added from the Edit menu takes its length from
+    // the keyboard, its references and own spacing from its cells, the job's
+    // spacing from a preset; its bays and posts follow each edit, and each
+    // edit undoes on its own.
+    void runsTable()
+    {
+        const JobWindowFixture job;
+        const int own = job.sections()->rowCount();
+        QAbstractItemModel *runs = job.table("tblRuns")->model();
+        const auto runCell = [runs](int column, int role = Qt::DisplayRole) {
+            return runs->index(0, column).data(role);
+        };
+        job.action("mnuEditAddRun")->trigger();
+        QCOMPARE(runs->rowCount(), 1);
+        QCOMPARE(job.get<QLineEdit>("txtMaxPostSpacing")->text(), QStringLiteral("72"));
+        // No length yet: the run says so and has no bays.
+        QVERIFY(!runCell(RunsModel::Name, RunsModel::ProblemRole).toString().isEmpty());
+        job.editCell(0, RunsModel::Length, QStringLiteral("207"), "tblRuns");
+        QCOMPARE(runCell(RunsModel::Bays).toLongLong(), 3);
+        QCOMPARE(runCell(RunsModel::Posts).toLongLong(), 4);
+        QCOMPARE(job.sections()->rowCount(), own + 3);
+        QCOMPARE(job.cell(2, SectionsModel::Name).toString(), QStringLiteral("Run 1 3"));
+        QVERIFY(runCell(RunsModel::Bays, Qt::ToolTipRole).toString().contains(QStringLiteral("3 bays of 69 in")));
+
+        QVERIFY(runs->setData(runs->index(0, RunsModel::Start), int(layout::RunEnd::Wall)));
+        QCOMPARE(runCell(RunsModel::Posts).toLongLong(), 3);
+        QCOMPARE(runCell(RunsModel::Start).toString(), QStringLiteral("Wall"));
+        // Only a start can be a corner.
+        QVERIFY(!runs->setData(runs->index(0, RunsModel::End), int(layout::RunEnd::Corner)));
+        job.editCell(0, RunsModel::MaxSpacing, QStringLiteral("120"), "tblRuns");
+        QCOMPARE(runCell(RunsModel::Bays).toLongLong(), 2);
+
+        // The presets set the job's spacing only: the run keeps its own.
+        auto *presets = job.get<QToolButton>("btnMaxPostSpacingPresets");
+        presets->menu()->actions().at(1)->trigger();
+        QCOMPARE(job.window->job().maxPostSpacing, std::optional<QString>(QStringLiteral("96")));
+        QCOMPARE(job.window->job().postWidth, std::optional<QString>(QStringLiteral("3 1/2")));
+        QCOMPARE(runCell(RunsModel::Bays).toLongLong(), 2);
+
+        for (const qint64 bays : {2, 3, 3}) {
+            job.action("mnuEditUndo")->trigger();
+            QCOMPARE(runCell(RunsModel::Bays).toLongLong(), bays);
+        }
+        job.action("mnuEditUndo")->trigger();
+        QVERIFY(!runCell(RunsModel::Name, RunsModel::ProblemRole).toString().isEmpty());
+        job.action("mnuEditUndo")->trigger();
+        QCOMPARE(runs->rowCount(), 0);
+        QCOMPARE(job.sections()->rowCount(), own);
+        QVERIFY(!job.window->isModified());
+
+        job.action("mnuEditRedo")->trigger();
+        job.action("mnuEditRedo")->trigger();
+        job.table("tblRuns")->setCurrentIndex(runs->index(0, RunsModel::Name));
+        QVERIFY(job.action("mnuEditRemoveRun")->isEnabled());
+        job.action("mnuEditRemoveRun")->trigger();
+        QCOMPARE(runs->rowCount(), 0);
+        QCOMPARE(job.sections()->rowCount(), own);
+    }
+
     // File > Order List sets the job's order settings as one undoable change;
     // Cancel changes nothing.
     void orderListIsUndoable()
@@ -894,6 +954,9 @@ private slots:
                                 "cboCentre",
                                 "cboMeasuredBetween",
                                 "txtPostWidth",
+                                "txtMaxPostSpacing",
+                                "btnMaxPostSpacingPresets",
+                                "tblRuns",
                                 "tblSections",
                                 "tblMarks",
                                 "txtJobName"};
@@ -917,10 +980,12 @@ private slots:
         QVERIFY(job.window->width() <= logicalScreen.width() && job.window->height() <= logicalScreen.height());
         job.window->resize(job.window->minimumSizeHint());
         QTest::qWait(0);
-        for (const char *name : {"txtJobName", "txtRailpinWidth", "txtMaximumGap", "btnMaximumGapPresets",
-                                 "txtMaximumGapStairs", "cboIncrement", "cboMarkStep", "cboUnit", "spnExtraStock",
-                                 "txtDesignGap", "cboSpacing", "cboCentre", "cboMeasuredBetween", "txtPostWidth",
-                                 "tblSections", "tblMarks", "drwSection", "lblTotalRailpins", "lblToOrder"}) {
+        for (const char *name : {"txtJobName",          "txtRailpinWidth", "txtMaximumGap",     "btnMaximumGapPresets",
+                                 "txtMaximumGapStairs", "cboIncrement",    "cboMarkStep",       "cboUnit",
+                                 "spnExtraStock",       "txtDesignGap",    "cboSpacing",        "cboCentre",
+                                 "cboMeasuredBetween",  "txtPostWidth",    "txtMaxPostSpacing", "tblRuns",
+                                 "tblSections",         "tblMarks",        "drwSection",        "lblTotalRailpins",
+                                 "lblToOrder"}) {
             const QWidget *widget = job.get(name);
             QVERIFY2(widget->isVisible(), name);
             QVERIFY2(widget->width() >= widget->minimumSizeHint().width(), name);
