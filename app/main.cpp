@@ -26,19 +26,23 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(railpinWindowIcon());
     translations::install(application);
 
+    // The calculator is made whatever was asked, so that a job window opened
+    // from a file offers Window > Calculator and Add from Calculator as one
+    // opened from the calculator does.
+    frmMain window;
+    const std::unique_ptr<JobWindows> jobs = jobWindowsFor(window);
+
     // Job files named on the command line, as a file manager passes them (one
-    // or several), open in job windows of their own; the calculator is not shown.
+    // or several), open in job windows of their own; the calculator is not
+    // shown until asked for.
     QCommandLineParser parser;
     parser.parse(QApplication::arguments());
     if (const QStringList jobFiles = parser.positionalArguments(); !jobFiles.isEmpty()) {
-        JobWindows jobs;
         for (const QString &file : jobFiles)
-            jobs.openFile(file);
-        return jobs.windows().isEmpty() ? 1 : QApplication::exec();
+            jobs->openFile(file);
+        return jobs->windows().isEmpty() ? 1 : QApplication::exec();
     }
 
-    frmMain window;
-    const std::unique_ptr<JobWindows> jobs = jobWindowsFor(window);
     if (qEnvironmentVariableIsSet("RAILPIN_BENCH_FIRST_FRAME"))
         reportFirstFrame(window);
     window.show();

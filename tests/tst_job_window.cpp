@@ -96,6 +96,26 @@ private slots:
         QCOMPARE(menus[3]->menu()->objectName(), QStringLiteral("mnuHelp"));
     }
 
+    // A job opened from a file, as a file manager opens it with the calculator
+    // not yet shown, reaches the calculator and adds from it like any other.
+    void fileOpenedJobReachesCalculator()
+    {
+        const CalculatorFixture app;
+        app.window->hide();
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("deck.railpin"));
+        QVERIFY(layout::writeJobFile(sampleJob(), path).isEmpty());
+        const QPointer<frmJob> opened = app.jobs->openFile(path);
+        QVERIFY(opened);
+        const auto action = [&opened](const char *name) {
+            return opened->findChild<QAction *>(QString::fromLatin1(name));
+        };
+        QVERIFY(action("mnuEditAddFromCalculator")->isEnabled());
+        action("mnuWindowCalculator")->trigger();
+        QVERIFY(app.window->isVisible());
+        delete opened.data();
+    }
+
     void openFromCalculator_data()
     {
         QTest::addColumn<QString>("length");
