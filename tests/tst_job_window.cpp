@@ -960,15 +960,15 @@ private slots:
     {
         const JobWindowFixture job;
         job.get("txtJobName")->setFocus();
-        // The mark step is for millimetres: an inch job skips it.
+        // Row by row; the mark step is for millimetres: an inch job skips it.
         const QStringList order{"cboUnit",
                                 "spnExtraStock",
-                                "spnPackSize",
                                 "txtRailpinWidth",
                                 "txtMaximumGap",
                                 "btnMaximumGapPresets",
-                                "txtMaximumGapStairs",
                                 "cboIncrement",
+                                "spnPackSize",
+                                "txtMaximumGapStairs",
                                 "txtDesignGap",
                                 "cboSpacing",
                                 "cboCentre",
