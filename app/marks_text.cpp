@@ -102,6 +102,11 @@ QString marksText(const layout::Job &job, const std::vector<layout::SectionLayou
                 output += u'\n';
             continue;
         }
+        // A stair's marks are along the rail: the line before its heading says
+        // so, since its columns are named as a level section's are.
+        if (job.sections[index].stair)
+            output += QStringLiteral("Along the rail\t%1\n")
+                          .arg(layout::outputName(job.sections[index].name, layout::NameOutput::Terminal));
         output += headings.join(u'\t') + u'\n';
         for (const layout::RailpinMarks &railpin : sections[index].marks) {
             output += QStringList{QString::number(railpin.railpin), text(railpin.leftEdge), text(railpin.centre),

@@ -139,12 +139,16 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
         }
     }
 
+    // Every row says how it is measured: a stair gives its railpins along the
+    // rail, then again level, as its sheet does.
+    headings << QStringLiteral("Measured");
+
     QString text = csvRow(headings);
     const int places = inches ? 6 : 3;
-    for (std::size_t index = 0; index < sections.size() && index < job.sections.size(); ++index) {
+    const auto rows = [&](std::size_t index, const std::vector<layout::RailpinMarks> &marks, const QString &measured) {
         const std::optional<layout::StairTreads> &treads = sections[index].treads;
         std::size_t number = 0;
-        for (const layout::RailpinMarks &railpin : sections[index].marks) {
+        for (const layout::RailpinMarks &railpin : marks) {
             const double values[] = {railpin.leftEdge, railpin.centre, railpin.rightEdge, railpin.centreFromRightPost};
             QStringList row{layout::outputName(job.sections[index].name, layout::NameOutput::Csv),
                             QString::number(railpin.railpin)};
@@ -157,8 +161,18 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
             row << QString::number(railpin.fromMidSpan, 'f', places);
             if (anyTreads)
                 row << treadFields(job, treads, number++, places);
+            row << measured;
             text += csvRow(row);
         }
+    };
+    for (std::size_t index = 0; index < sections.size() && index < job.sections.size(); ++index) {
+        const layout::SectionLayout &section = sections[index];
+        if (section.horizontalMarks.empty()) {
+            rows(index, section.marks, QStringLiteral("level"));
+            continue;
+        }
+        rows(index, section.marks, QStringLiteral("along the rail"));
+        rows(index, section.horizontalMarks, QStringLiteral("level"));
     }
     text += postsCsv(job);
     return text.toUtf8();

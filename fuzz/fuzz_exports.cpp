@@ -46,17 +46,26 @@ QList<QStringList> readCsv(const QString &text)
     return rows;
 }
 
-void checkCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, qint64 railpins)
+// A stair's railpins have a row along the rail and a row level.
+qint64 csvRows(const layout::SectionLayout &section)
+{
+    return section.horizontalMarks.empty() ? section.count : 2 * section.count;
+}
+
+void checkCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts)
 {
     // The text as a spreadsheet reads it: UTF-8, so a lone surrogate would
     // already be lost here.
     const QList<QStringList> rows = readCsv(QString::fromUtf8(exports::marksCsv(job, layouts)));
-    fuzz::require(rows.size() == railpins + 1, "one CSV row per railpin and a heading");
+    qint64 expectedRows = 1;
+    for (const layout::SectionLayout &section : layouts)
+        expectedRows += csvRows(section);
+    fuzz::require(rows.size() == expectedRows, "one CSV row per railpin and way of measuring, and a heading");
     const qsizetype width = rows.constFirst().size();
     qsizetype row = 1;
     for (std::size_t index = 0; index < layouts.size(); ++index) {
         const QString expected = layout::outputName(job.sections[index].name, layout::NameOutput::Csv);
-        for (qint64 railpin = 0; railpin < layouts[index].count; ++railpin, ++row) {
+        for (qint64 railpin = 0; railpin < csvRows(layouts[index]); ++railpin, ++row) {
             const QStringList &cells = rows.at(row);
             fuzz::require(cells.size() == width, "every CSV row as wide as the heading", cells.join(u'|'));
             fuzz::require(cells.constFirst() == expected, "the name is the first cell", cells.constFirst());
@@ -117,14 +126,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         job.sections[std::size_t(index)].name = names.section(QChar(0x1e), index, index);
 
     std::vector<layout::SectionLayout> layouts;
-    qint64 railpins = 0;
     for (const layout::Section &section : job.sections) {
         layouts.push_back(layout::layOut(job, section));
         if (!layouts.back().laidOut())
             return 0;
-        railpins += layouts.back().count;
     }
-    checkCsv(job, layouts, railpins);
+    checkCsv(job, layouts);
     const exports::Elevation drawing = exports::elevation(job, layouts);
     checkSvg(drawing, job.unit);
     checkDxf(drawing, job.unit);

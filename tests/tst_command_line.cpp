@@ -386,7 +386,8 @@ private slots:
         // (10.59375) and go to the lower one.
         QTest::newRow("stair, along the rail")
             << QStringList{"--length", "48", "--width", "1 1/2", "--max-gap", "4", "--rise", "7 1/2", "--run", "10"}
-            << "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+            << "Along the rail\t\n"
+               "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
                "1\t4 3/8\t5 5/16\t6 1/4\t42 11/16\n"
                "2\t10 9/16\t11 1/2\t12 7/16\t36 7/16\n"
                "3\t16 13/16\t17 3/4\t18 11/16\t30 1/4\n"
@@ -394,7 +395,7 @@ private slots:
                "5\t29 5/16\t30 1/4\t31 3/16\t17 3/4\n"
                "6\t35 1/2\t36 7/16\t37 3/8\t11 1/2\n"
                "7\t41 3/4\t42 11/16\t43 5/8\t5 5/16\n"
-            << 8;
+            << 9;
         QTest::newRow("millimetres")
             << QStringList{"--unit", "mm", "--length", "914", "--width", "35", "--max-gap", "100"}
             << "Railpin\tLeft edge (mm)\tCentre (mm)\tRight edge (mm)\tCentre from right post (mm)\n"
@@ -430,32 +431,32 @@ private slots:
             << QStringList{"--csv", "JOBS/quoted.railpin"}
             << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
                "Left edge (in) (fraction),Centre (in) (fraction),Right edge (in) (fraction),"
-               "Centre from right post (in) (fraction),From mid-span (in)\r\n"
+               "Centre from right post (in) (fraction),From mid-span (in),Measured\r\n"
                "\"Deck, \"\"east\"\"\",1,3.964286,4.651786,5.339286,31.348214,3 15/16,4 5/8,5 5/16,31 "
-               "3/8,-13.348214\r\n"
-            << 14;
+               "3/8,-13.348214,level\r\n"
+            << 21;
         // --name names the one section too, so that its rows say whose they are.
         QTest::newRow("csv, stair along the rail")
             << QStringList{"--csv",  "--length", "48",    "--width", "1 1/2",  "--max-gap", "4",
                            "--rise", "7 1/2",    "--run", "10",      "--name", "Stair"}
             << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
                "Left edge (in) (fraction),Centre (in) (fraction),Right edge (in) (fraction),"
-               "Centre from right post (in) (fraction),From mid-span (in)\r\n"
-               "Stair,1,4.359375,5.296875,6.234375,42.703125,4 3/8,5 5/16,6 1/4,42 11/16,-18.703125\r\n"
-            << 8;
+               "Centre from right post (in) (fraction),From mid-span (in),Measured\r\n"
+               "Stair,1,4.359375,5.296875,6.234375,42.703125,4 3/8,5 5/16,6 1/4,42 11/16,-18.703125,along the rail\r\n"
+            << 15;
         QTest::newRow("csv, millimetres")
             << QStringList{"--csv", "--unit", "mm", "--length", "914", "--width", "35", "--max-gap", "100"}
             << "Section,Railpin,Left edge (mm),Centre (mm),Right edge (mm),Centre from right post (mm),"
-               "From mid-span (mm)\r\n"
-               ",1,83.625,101.125,118.625,812.875,-355.875\r\n"
+               "From mid-span (mm),Measured\r\n"
+               ",1,83.625,101.125,118.625,812.875,-355.875,level\r\n"
             << 8;
         QTest::newRow("csv, between post centres")
             << QStringList{"--csv", "--length",  "72",      "--width",      "1 1/2", "--max-gap",
                            "4",     "--between", "centres", "--post-width", "3 1/2"}
             << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
                "Left edge (in) (fraction),Centre (in) (fraction),Right edge (in) (fraction),"
-               "Centre from right post (in) (fraction),From mid-span (in)\r\n"
-               ",1,3.884615,4.634615,5.384615,63.865385,3 7/8,4 5/8,5 3/8,63 7/8,-29.615385\r\n"
+               "Centre from right post (in) (fraction),From mid-span (in),Measured\r\n"
+               ",1,3.884615,4.634615,5.384615,63.865385,3 7/8,4 5/8,5 3/8,63 7/8,-29.615385,level\r\n"
             << 13;
         // The tab-separated marks keep their five columns in every layout.
         QTest::newRow("same spacing, railpin at mid-span")
@@ -529,6 +530,21 @@ private slots:
         QVERIFY2(outcome.err.contains(warning), qPrintable(outcome.err));
     }
 
+    // A stair's CSV gives its railpins along the rail, then level (at 7 1/2 :
+    // 10 a level mark is 0.8 of the one along the rail), each row saying which.
+    void csvStairBothWays()
+    {
+        const Outcome outcome = runCommandLine({"--marks", "--csv", "--length", "48", "--width", "1 1/2", "--max-gap",
+                                                "4", "--rise", "7 1/2", "--run", "10", "--name", "Stair"});
+        QCOMPARE(outcome.exitCode, 0);
+        const QStringList lines = outcome.out.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 16);  // the heading, 7 rows along the rail, 7 level, and the end
+        QVERIFY(lines[7].startsWith(QStringLiteral("Stair,7,")) &&
+                lines[7].endsWith(QStringLiteral(",along the rail")));
+        QCOMPARE(lines[8], QStringLiteral("Stair,1,3.487500,4.237500,4.987500,34.162500,3 1/2,4 1/4,5,34 3/16,"
+                                          "-14.962500,level"));
+    }
+
     void marksOfAJob()
     {
         const Outcome outcome = runCommandLine({QStringLiteral("--marks"), jobs.filePath("deck.railpin")});
@@ -540,10 +556,13 @@ private slots:
         const QStringList names{"Front", "Stair", "Side"};
         const QList<int> counts{6, 7, 7};
         for (int index = 0; index < 3; ++index) {
-            const QStringList lines = blocks[index].split(u'\n');
-            QCOMPARE(lines[0], QStringLiteral("Section\t") + names[index]);
-            QCOMPARE(lines[1], heading);
-            QCOMPARE(lines.size(), counts[index] + 2);
+            QStringList lines = blocks[index].split(u'\n');
+            QCOMPARE(lines.takeFirst(), QStringLiteral("Section\t") + names[index]);
+            // Only the stair's marks are along the rail, and it says so.
+            if (names[index] == u"Stair")
+                QCOMPARE(lines.takeFirst(), QStringLiteral("Along the rail\tStair"));
+            QCOMPARE(lines[0], heading);
+            QCOMPARE(lines.size(), counts[index] + 1);
         }
         QVERIFY(blocks[0].contains(QStringLiteral("\n1\t3 15/16\t4 5/8\t5 5/16\t31 3/8\n")));
         QVERIFY(blocks[2].contains(QStringLiteral("\n1\t1 7/8\t2 9/16\t3 1/4\t33 7/16")));

@@ -209,11 +209,11 @@ private slots:
         QVERIFY(layouts.front().laidOut());
         const qint64 railpins = layouts[0].count + layouts[1].count;
 
-        // CSV: a heading and one row of 11 cells per railpin, the name in the first.
+        // CSV: a heading and one row of 12 cells per railpin, the name in the first.
         const QList<QStringList> rows = readCsv(QString::fromUtf8(exports::marksCsv(job, layouts)));
         QCOMPARE(rows.size(), railpins + 1);
         for (const QStringList &row : rows)
-            QCOMPARE(row.size(), 11);
+            QCOMPARE(row.size(), 12);
         QCOMPARE(rows.at(1).constFirst(), layout::outputName(name, NameOutput::Csv));
         QVERIFY(!layout::needsTextMark(rows.at(1).constFirst()) || rows.at(1).constFirst().startsWith(u'\''));
 
