@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 // Makes README's pictures of the job window: a deck of a front, two sides
 // and a stair, shown at the window's default size with a level section and
-// then the stair selected. `make screenshots` runs it on a virtual X display,
+// then the stair selected, and front steps given by their treads. `make screenshots` runs it on a virtual X display,
 // so that the pictures show the fonts a user sees.
 //
 // usage: railpin_screenshots [--language en|es|fr] [--out DIR]
@@ -10,6 +10,7 @@
 #include "marks_model.h"
 #include "translator_setup.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
@@ -43,6 +44,29 @@ layout::Job deckJob()
     job.sections = {level("Front", "96 1/2", layout::Ends::Full), level("Left side", "72 3/4", layout::Ends::Half),
                     level("Right side", "72 3/4", layout::Ends::Full), level("Stair", "62 1/4", layout::Ends::Full)};
     job.sections.back().stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt};
+    return job;
+}
+
+// Front steps given by their treads, with a rail height for the lengths,
+// beside the deck they lead to.
+layout::Job treadsJob()
+{
+    layout::Job job;
+    job.name = QStringLiteral("Front steps");
+    job.railpinWidth = QStringLiteral("3/4");
+    job.maximumGap = QStringLiteral("4");
+    job.increment = 32;
+    layout::Section steps;
+    steps.name = QStringLiteral("Steps");
+    steps.stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt};
+    steps.stair->treads = 6;
+    steps.stair->nosing = QStringLiteral("1");
+    steps.stair->railHeight = QStringLiteral("36");
+    steps.stair->railDepth = QStringLiteral("2");
+    layout::Section landing;
+    landing.name = QStringLiteral("Landing");
+    landing.length = QStringLiteral("42");
+    job.sections = {steps, landing};
     return job;
 }
 
@@ -167,5 +191,15 @@ int main(int argc, char *argv[])
     measured.setCurrentIndex(measured.findData(int(MarksModel::Measured::Level)));
     emit measured.activated(measured.currentIndex());
     saved = picture(*marksPanel, QStringLiteral("job-marks-level.png")) && saved;
+
+    // A stair by its treads: the columns of its treads and rail height
+    // shown, its nosing and rail depth left to the header's menu.
+    window.showJob(treadsJob());
+    for (const auto &[column, shown] :
+         {std::pair{"actShowColumn13", true}, std::pair{"actShowColumn16", false}, std::pair{"actShowColumn18", false}})
+        if (auto *show = window.findChild<QAction *>(QString::fromLatin1(column)))
+            show->setChecked(shown);
+    select(0);
+    saved = picture(window, QStringLiteral("job-window-treads.png")) && saved;
     return saved ? 0 : 1;
 }
