@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 // Makes README's pictures of the job window: a deck of a front, two sides
 // and a stair, shown at the window's default size with a level section and
-// then the stair selected, and front steps given by their treads. `make screenshots` runs it on a virtual X display,
-// so that the pictures show the fonts a user sees.
+// then the stair selected, and front steps given by their treads. `make
+// screenshots` runs it on a virtual X display, so that the pictures show the
+// fonts a user sees.
 //
 // usage: railpin_screenshots [--language en|es|fr] [--out DIR]
 #include "file_writer.h"
