@@ -331,10 +331,11 @@ QVariant SectionsModel::hint(int row, int column, bool inherited) const
     const layout::SectionLayout &sectionLayout = sectionLayouts()[size_t(row)];
     if (section.bay && column == Length)
         return localised(layout::bayLengthTooltip(job(), section));
-    if (column >= Treads || (column == Length && section.stair && section.stair->treads))
-        return stairHint(row, column);
     if (column == Gap && !sectionLayout.warnings.isEmpty())
         return localised(sectionLayout.warnings.join(u'\n'));
+    if (column >= Treads ||
+        ((column == Length || column == Count || column == Gap) && section.stair && section.stair->treads))
+        return stairHint(row, column);
     if (column == Width && inherited)
         return tr("The job's railpin width; type a width for this section alone");
     if (column == MaximumGap && inherited)

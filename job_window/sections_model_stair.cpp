@@ -7,6 +7,7 @@
 #include "cell_text.h"
 #include "measurement.h"
 #include "stair_words.h"
+#include "tread_sheet_lines.h"
 
 #include <array>
 
@@ -200,6 +201,11 @@ QVariant SectionsModel::stairHint(int row, int column) const
 {
     const layout::Section &section = job().sections[size_t(row)];
     const layout::SectionLayout &laidOut = sectionLayouts()[size_t(row)];
+    // A laid-out stair by its treads: its count and gap as the sheet words them.
+    if (laidOut.laidOut() && laidOut.treads && column == Count)
+        return localised(layout::treadCountText(*laidOut.treads, laidOut.count));
+    if (laidOut.laidOut() && laidOut.treads && column == Gap)
+        return localised(tread_sheet::resultLines(job(), section, laidOut).join(u'\n'));
     if (column == Length) {
         if (!laidOut.laidOut() || !laidOut.treads)
             return tr("A stair given by its treads; empty the Treads cell to give its length instead");
