@@ -511,6 +511,9 @@ bool SectionsModel::setData(const QModelIndex &index, const QVariant &value, int
     const std::optional<layout::Section> after = edited(job().sections[size_t(index.row())], index.column(), value);
     if (!after)
         return false;
+    // Typed otherwise but the same ("auto" for the automatic count per tread): nothing to undo.
+    if (*after == job().sections[size_t(index.row())])
+        return true;
     const QString problem = document.changeSection(
         index.row(), *after, tr("Edit %1").arg(headerData(index.column(), Qt::Horizontal).toString()));
     if (!problem.isEmpty()) {

@@ -149,6 +149,9 @@ private slots:
         QTest::newRow("treads on a level section")
             << 0 << int(SectionsModel::Treads) << "8" << false << "give the section a slope"
             << "";
+        QTest::newRow("auto where it is automatic already")
+            << 1 << int(SectionsModel::PerTread) << "auto" << false << ""
+            << "";
         QTest::newRow("per tread out of range") << 1 << int(SectionsModel::PerTread) << "11" << false << "1 to 10"
                                                 << "";
         QTest::newRow("nosing") << 1 << int(SectionsModel::Nosing) << "1" << true << "1"
@@ -250,6 +253,34 @@ private slots:
         QCOMPARE(job.window->statusBar()->currentMessage(), QString());
         job.table()->setCurrentIndex(job.sections()->index(0, SectionsModel::Gap));
         QCOMPARE(job.window->statusBar()->currentMessage(), problem);
+    }
+
+    // A count per tread typed whose gap is over the limit is laid out and
+    // flagged in its cell, as a typed count is; the automatic one is not.
+    void perTreadOverTheLimit_data()
+    {
+        QTest::addColumn<std::optional<qint64>>("perTread");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("2 given on an 11 in run")
+            << std::optional<qint64>(2)
+            << "the gap of 4.75 (4 3/4) with 2 railpins per tread is wider than the maximum gap of 4";
+        QTest::newRow("automatic") << std::optional<qint64>() << "";
+    }
+    void perTreadOverTheLimit()
+    {
+        QFETCH(std::optional<qint64>, perTread);
+        QFETCH(QString, problem);
+        layout::Job start = treadsJob();
+        start.maximumGap = QStringLiteral("4");
+        layout::Stair &stair = *start.sections[0].stair;
+        stair.run = QStringLiteral("11");
+        stair.treads = 6;
+        stair.perTread = perTread;
+        const JobWindowFixture job(start);
+        QCOMPARE(job.cell(0, SectionsModel::PerTread, SectionsModel::ProblemRole).toString(), problem);
+        QCOMPARE(job.cell(0, SectionsModel::PerTread, Qt::BackgroundRole).isValid(), !problem.isEmpty());
+        QCOMPARE(job.cell(0, SectionsModel::Count).toString(),
+                 perTread ? QStringLiteral("12 (auto)") : QStringLiteral("18 (auto)"));
     }
 
     // The marks of a stair by its treads have the tread columns, headed as
