@@ -894,6 +894,8 @@ private slots:
                                 "cboCentre",
                                 "cboMeasuredBetween",
                                 "txtPostWidth",
+                                "spnMinPerTread",
+                                "txtTriangleSphere",
                                 "tblSections",
                                 "tblMarks",
                                 "txtJobName"};

@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QBrush>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QStatusBar>
 
 namespace {
@@ -281,6 +283,38 @@ private slots:
         QCOMPARE(job.cell(0, SectionsModel::PerTread, Qt::BackgroundRole).isValid(), !problem.isEmpty());
         QCOMPARE(job.cell(0, SectionsModel::Count).toString(),
                  perTread ? QStringLiteral("12 (auto)") : QStringLiteral("18 (auto)"));
+    }
+
+    // The job's stair fields: each an undoable change that lays the stairs
+    // out again.
+    void jobStairFields()
+    {
+        layout::Job start = bottomRailJob(QStringLiteral("7 3/4"), QStringLiteral("1 1/2"));
+        layout::Section steps = treadsJob().sections[0];
+        start.sections.push_back(steps);
+        const JobWindowFixture job(start);
+        QCOMPARE(job.cell(2, SectionsModel::Count).toString(), QStringLiteral("24 (auto)"));
+        auto *least = job.get<QSpinBox>("spnMinPerTread");
+        QCOMPARE(least->value(), 2);
+        least->setValue(3);
+        QCOMPARE(job.window->job().minPerTread, std::optional<qint64>(3));
+        QCOMPARE(job.cell(2, SectionsModel::Count).toString(), QStringLiteral("36 (auto)"));
+
+        auto *sphere = job.get<QLineEdit>("txtTriangleSphere");
+        QCOMPARE(sphere->placeholderText(), QStringLiteral("6 in"));
+        QVERIFY(!job.cell(0, SectionsModel::Gap, SectionsModel::ProblemRole).toString().isEmpty());
+        sphere->setFocus();
+        QTest::keyClicks(sphere, QStringLiteral("6 1/8"));
+        QTest::keyClick(sphere, Qt::Key_Return);
+        QCOMPARE(job.window->job().triangleSphere, std::optional<QString>(QStringLiteral("6 1/8")));
+        QCOMPARE(job.cell(0, SectionsModel::Gap, SectionsModel::ProblemRole).toString(), QString());
+
+        job.action("mnuEditUndo")->trigger();
+        job.action("mnuEditUndo")->trigger();
+        QCOMPARE(job.window->job(), start);
+        QCOMPARE(least->value(), 2);
+        QCOMPARE(sphere->text(), QString());
+        QVERIFY(!job.window->isModified());
     }
 
     // The marks of a stair by its treads have the tread columns, headed as
