@@ -114,6 +114,17 @@ QString layerName(Layer layer)
     return {};
 }
 
+Elevation treadsElevation(const layout::Job &job, const layout::SectionLayout &section)
+{
+    Elevation out;
+    if (!section.laidOut() || !section.treads)
+        return out;
+    const Sizes size = sizesFor(job.unit);
+    const double height = treadsProfile(section, size.margin, size.band, size.text, out);
+    out.bounds = QRectF(-size.margin, 0, section.horizontalRun + 2 * size.margin, height + 2 * size.margin);
+    return out;
+}
+
 Elevation elevation(const layout::Job &job, const std::vector<layout::SectionLayout> &sections)
 {
     const Sizes size = sizesFor(job.unit);

@@ -53,4 +53,9 @@ struct Elevation
 // `sections` are the layouts of job.sections; sections not laid out are left out.
 Elevation elevation(const layout::Job &job, const std::vector<layout::SectionLayout> &sections);
 
+// The profile of one stair given by its treads alone, as elevation() draws
+// it, with its margins: for the job window's drawing. Empty for any other
+// section or one not laid out.
+Elevation treadsElevation(const layout::Job &job, const layout::SectionLayout &section);
+
 }  // namespace exports

@@ -10,7 +10,8 @@ QWidget *ChoiceDelegate::createEditor(QWidget *parent, const QStyleOptionViewIte
     auto *editor = new QComboBox(parent);
     editor->setObjectName(QStringLiteral("cboSectionChoice"));
     editor->setAccessibleName(index.model()->headerData(index.column(), Qt::Horizontal).toString());
-    editor->addItem(tr("As the job"), SectionsModel::kJobsChoice);
+    if (SectionsModel::choiceFollowsJob(index.column()))
+        editor->addItem(tr("As the job"), SectionsModel::kJobsChoice);
     for (const auto &[value, name] : SectionsModel::choices(index.column()))
         editor->addItem(name, value);
     return editor;

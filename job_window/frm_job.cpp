@@ -342,7 +342,8 @@ void frmJob::currentSectionChanged()
 void frmJob::showMarksMeasured()
 {
     const int row = currentSectionRow();
-    const bool stair = row >= 0 && job().sections[size_t(row)].stair.has_value();
+    // A stair given by its treads shows both ways at once, in columns of their own.
+    const bool stair = row >= 0 && job().sections[size_t(row)].stair && !job().sections[size_t(row)].stair->treads;
     const MarksModel::Measured shown = stair ? marks->measured() : MarksModel::Measured::Level;
     ui->cboMarksMeasured->setCurrentIndex(ui->cboMarksMeasured->findData(int(shown)));
     ui->cboMarksMeasured->setEnabled(stair);

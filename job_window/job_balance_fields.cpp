@@ -52,7 +52,8 @@ void JobFieldsPanel::connectBalanceFields()
     // header's menu, so that the usual table stays as narrow as before.
     QTableView &table = *ui.tblSections;
     auto *choice = new ChoiceDelegate(&table);
-    for (const int column : {SectionsModel::Spacing, SectionsModel::Centre, SectionsModel::Between})
+    for (const int column :
+         {SectionsModel::Spacing, SectionsModel::Centre, SectionsModel::Between, SectionsModel::Newels})
         table.setItemDelegateForColumn(column, choice);
     QHeaderView &header = *table.horizontalHeader();
     header.setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -97,6 +98,15 @@ void JobFieldsPanel::showOwnBalanceColumns()
     const QList<QAction *> actions = ui.tblSections->horizontalHeader()->actions();
     for (qsizetype index = 0; index < actions.size() && index < qsizetype(own.size()); ++index) {
         if (own[size_t(index)])
+            actions[index]->setChecked(true);
+    }
+    // The stair's columns follow the balanced ones, in the model's order.
+    for (int column = SectionsModel::Treads; column < SectionsModel::ColumnCount; ++column) {
+        const qsizetype index = column - SectionsModel::DesignGap;
+        if (index < actions.size() &&
+            std::any_of(sections.begin(), sections.end(), [column](const layout::Section &section) {
+                return SectionsModel::hasOwnStairValue(section, column);
+            }))
             actions[index]->setChecked(true);
     }
 }

@@ -57,6 +57,7 @@ void JobFieldsPanel::connectFields()
     for (QAction *preset : ui.btnMaximumGapPresets->menu()->actions())
         QObject::connect(preset, &QAction::triggered, &window, [this, preset] { maximumGapPreset_Click(preset); });
     connectBalanceFields();
+    connectStairFields();
 }
 
 void JobFieldsPanel::showJobFields()
@@ -90,6 +91,7 @@ void JobFieldsPanel::showJobFields()
     showFieldProblem(ui.txtMaximumGap, shown.maximumGap);
     showFieldProblem(ui.txtMaximumGapStairs, shown.maximumGapStairs.value_or(QString()), true);
     showBalanceFields();
+    showStairFields();
     rebuildPresets();
 }
 
@@ -129,6 +131,7 @@ void JobFieldsPanel::commit()
     txtMaximumGapStairs_Change();
     txtDesignGap_Change();
     txtPostWidth_Change();
+    txtTriangleSphere_Change();
 }
 
 void JobFieldsPanel::setJobField(const std::function<void(layout::Job &)> &change, const QString &text, int mergeId)

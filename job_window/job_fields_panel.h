@@ -60,6 +60,12 @@ private:
     void cboCentre_Click();
     void cboMeasuredBetween_Click();
 
+    // Stairs: the least railpins per tread and the triangle sphere.
+    void connectStairFields();
+    void showStairFields();
+    void spnMinPerTread_Change();
+    void txtTriangleSphere_Change();
+
     frmJob &window;
     Ui::frmJob &ui;
     JobDocument &document;

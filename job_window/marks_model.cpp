@@ -4,6 +4,7 @@
 #include "marks_headings.h"
 #include "measurement.h"
 #include "sections_model.h"
+#include "tread_sheet_lines.h"
 
 MarksModel::MarksModel(const SectionsModel &sections, QObject *parent) : QAbstractTableModel(parent), sections(sections)
 {
@@ -20,6 +21,9 @@ void MarksModel::setSectionRow(int sectionRow)
 {
     beginResetModel();
     row = sectionRow;
+    treadRows.clear();
+    if (valid() && sections.sectionLayout(row).treads)
+        treadRows = tread_sheet::marksTable(sections.job(), sections.sectionLayout(row), sections.decimalPoint()).rows;
     endResetModel();
 }
 
@@ -47,22 +51,26 @@ int MarksModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid() || !valid())
         return 0;
-    return int(shownMarks().size());
+    return byTreads() ? int(treadRows.size()) : int(shownMarks().size());
 }
 
 int MarksModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    if (parent.isValid())
+        return 0;
+    return byTreads() ? int(marks_headings::kTreadColumns.size()) : ColumnCount;
 }
 
 QVariant MarksModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount)
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
         return {};
     if (role == Qt::TextAlignmentRole)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
+    if (byTreads())
+        return treadRows[size_t(index.row())].value(index.column());
     const layout::RailpinMarks &marks = shownMarks()[size_t(index.row())];
     const auto text = [this](double value) { return layout::markText(value, sections.job(), sections.decimalPoint()); };
     switch (index.column()) {
@@ -87,6 +95,10 @@ QVariant MarksModel::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
+    if (byTreads())
+        return section >= 0 && std::size_t(section) < marks_headings::kTreadColumns.size()
+                   ? QVariant(marks_headings::shown(marks_headings::kTreadColumns[std::size_t(section)]))
+                   : QVariant();
     if (section == FromMidSpan)
         return marks_headings::shown(marks_headings::kFromMidSpan);
     if (section < 0 || std::size_t(section) >= marks_headings::kColumns.size())

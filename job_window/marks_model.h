@@ -4,6 +4,7 @@
 #include "section_layout.h"
 
 #include <QAbstractTableModel>
+#include <QStringList>
 
 #include <vector>
 
@@ -11,7 +12,9 @@ class SectionsModel;
 
 // The marks of one section of the job, as the sheet lists them: each
 // railpin's edges and centre from the left post, and its centre from the
-// right post and from mid-span, rounded as the job says.
+// right post and from mid-span, rounded as the job says. A stair given by its
+// treads has the tread columns instead: each railpin's tread, its place on
+// it, level and along the rail from the first riser face, and its lengths.
 class MarksModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -37,9 +40,11 @@ public:
 private:
     void sectionsChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
     bool valid() const;
+    bool byTreads() const { return !treadRows.empty(); }
     const std::vector<layout::RailpinMarks> &shownMarks() const;
 
     const SectionsModel &sections;
     int row = -1;
+    std::vector<QStringList> treadRows;  // a stair by its treads: the rows as shown; else empty
     Measured measured_ = Measured::AlongTheRail;
 };

@@ -3,6 +3,7 @@
 
 #include "section_drawing.h"
 #include "sections_model.h"
+#include "stair_profile_painting.h"
 
 #include <QPainter>
 
@@ -32,6 +33,13 @@ void SectionDrawingView::paintEvent(QPaintEvent *)
     const qreal margin = fontMetrics().height() / 2.0;
     const QRectF area = QRectF(rect()).adjusted(margin, margin, -margin, -margin);
     painter.setPen(palette().color(QPalette::Text));
+    // A stair given by its treads is drawn in profile, as its exported drawing is.
+    if (const layout::SectionLayout &laidOut = model->sectionLayout(row); laidOut.laidOut() && laidOut.treads) {
+        paintElevation(painter, area, exports::treadsElevation(model->job(), laidOut), palette());
+        scale = tr("Profile of %1").arg(SectionsModel::treadsText(laidOut.treads->treads));
+        setAccessibleDescription(scale);
+        return;
+    }
     scale = sheets::drawSection(painter, area, model->job(), model->sectionLayout(row), model->decimalPoint()).text;
     setAccessibleDescription(scale);
 }

@@ -53,6 +53,13 @@ QList<std::pair<int, QString>> SectionsModel::choices(int column)
     case Between:
         return {{int(layout::MeasuredBetween::Faces), betweenName(layout::MeasuredBetween::Faces)},
                 {int(layout::MeasuredBetween::Centres), betweenName(layout::MeasuredBetween::Centres)}};
+    case Newels: {
+        QList<std::pair<int, QString>> newels;
+        for (const layout::Newels value :
+             {layout::Newels::None, layout::Newels::Bottom, layout::Newels::Top, layout::Newels::Both})
+            newels.append({int(value), newelsName(value)});
+        return newels;
+    }
     default:
         return {};
     }
@@ -120,7 +127,8 @@ QString SectionsModel::cellProblem(int row, int column) const
     const layout::Section &section = job().sections[size_t(row)];
     switch (column) {
     case Length:
-        return measurementProblem(section.length);
+        // A stair given by its treads has no length of its own.
+        return section.stair && section.stair->treads ? QString() : measurementProblem(section.length);
     case Width:
         return section.railpinWidth ? measurementProblem(*section.railpinWidth) : QString();
     case MaximumGap:
@@ -138,10 +146,16 @@ QString SectionsModel::cellProblem(int row, int column) const
     case Count:
         // A fixed count whose gap is over the limit is as wrong as a bad cell.
         return section.count ? localised(sectionLayouts()[size_t(row)].warnings.join(QStringLiteral("; "))) : QString();
-    case Gap:
-        return localised(sectionLayouts()[size_t(row)].problems.join(QStringLiteral("; ")));
+    case Gap: {
+        // An opening under the bottom rail that lets the sphere through is
+        // as wrong as a gap over the limit.
+        QStringList problems = sectionLayouts()[size_t(row)].problems;
+        if (const QString triangle = triangleWarning(row); !triangle.isEmpty())
+            problems << triangle;
+        return localised(problems.join(QStringLiteral("; ")));
+    }
     default:
-        return {};
+        return column >= Treads ? stairProblem(row, column) : QString();
     }
 }
 
@@ -163,6 +177,8 @@ QVariant SectionsModel::displayText(int row, int column, bool forEditing) const
     case Name:
         return section.name;
     case Length:
+        if (section.stair && section.stair->treads)
+            return forEditing ? QString() : treadsText(*section.stair->treads);
         // A stair's length is measured along the rail, not level.
         if (!forEditing && section.stair && !section.length.trimmed().isEmpty())
             //: A stair section's length in the sections table ("62 1/4 along the rail"); keep it short, the gap
@@ -198,7 +214,7 @@ QVariant SectionsModel::displayText(int row, int column, bool forEditing) const
             return QString();
         return cell_text::shown(layout::sectionDesignGap(job(), section), decimalPoint_);
     default:
-        return choiceText(row, column, forEditing);
+        return column >= Treads ? stairText(row, column, forEditing) : choiceText(row, column, forEditing);
     }
 }
 
@@ -249,7 +265,9 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
     const bool inherited = (column == Width && !section.railpinWidth) ||
                            (column == MaximumGap && !section.maximumGap) || (column == Count && !section.count) ||
                            (column == DesignGap && !section.designGap) || (column == Spacing && !section.spacing) ||
-                           (column == Centre && !section.centre) || (column == Between && !section.measuredBetween);
+                           (column == Centre && !section.centre) || (column == Between && !section.measuredBetween) ||
+                           ((column == PerTread || column == FirstFromRiser) && section.stair &&
+                            section.stair->treads && !hasOwnStairValue(section, column));
     const RowCells &rowCells = cellsOf(row);
     const QString &problem = rowCells.problem[size_t(column)];
 
@@ -265,7 +283,8 @@ QVariant SectionsModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleDescriptionRole:
         return problem.isEmpty() ? hint(row, column, inherited) : QVariant(problem);
     case Qt::TextAlignmentRole:
-        return column == Name || column == Ends || column == Slope || column >= Spacing
+        return column == Name || column == Ends || column == Slope || (column >= Spacing && column <= Between) ||
+                       column == Newels
                    ? QVariant()
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     default:
@@ -314,6 +333,9 @@ QVariant SectionsModel::hint(int row, int column, bool inherited) const
         return localised(layout::bayLengthTooltip(job(), section));
     if (column == Gap && !sectionLayout.warnings.isEmpty())
         return localised(sectionLayout.warnings.join(u'\n'));
+    if (column >= Treads ||
+        ((column == Length || column == Count || column == Gap) && section.stair && section.stair->treads))
+        return stairHint(row, column);
     if (column == Width && inherited)
         return tr("The job's railpin width; type a width for this section alone");
     if (column == MaximumGap && inherited)
@@ -372,7 +394,7 @@ QVariant SectionsModel::headerData(int section, Qt::Orientation orientation, int
     case Between:
         return tr("Lengths between");
     default:
-        return {};
+        return stairHeading(section);
     }
 }
 
@@ -383,7 +405,11 @@ Qt::ItemFlags SectionsModel::flags(const QModelIndex &index) const
     const Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
     // A run's bay follows its run, which the job file holds: an edit of the
     // bay itself would not be saved.
-    if (index.column() == Gap || job().sections[size_t(index.row())].bay)
+    const layout::Section &section = job().sections[size_t(index.row())];
+    if (index.column() == Gap || section.bay)
+        return flags;
+    // A stair given by its treads has its length from them.
+    if (index.column() == Length && section.stair && section.stair->treads)
         return flags;
     return flags | Qt::ItemIsEditable;
 }
@@ -412,11 +438,17 @@ std::optional<layout::Section> SectionsModel::edited(const layout::Section &sect
         // A slope that cannot be read is kept as typed and flagged, as any
         // other cell is.
         const cell_text::SlopeEntry slope = cell_text::readSlope(text, decimalPoint_);
-        // A stair keeps what the file held beyond its slope.
-        const std::optional<layout::Stair> old = section.stair;
+        // A stair keeps what the file held beyond its slope, its treads and
+        // rails included.
         changed.stair = slope.stair;
-        if (changed.stair && old)
-            changed.stair->unknownFields = old->unknownFields;
+        if (changed.stair && section.stair) {
+            layout::Stair kept = *section.stair;
+            kept.rise = changed.stair->rise;
+            kept.run = changed.stair->run;
+            kept.angleDegrees = changed.stair->angleDegrees;
+            kept.unreadSlope = changed.stair->unreadSlope;
+            changed.stair = kept;
+        }
         break;
     }
     case Width:
@@ -438,7 +470,7 @@ std::optional<layout::Section> SectionsModel::edited(const layout::Section &sect
         break;
     }
     default:
-        return editedChoice(section, column, value);
+        return column >= Treads ? editedStair(section, column, value) : editedChoice(section, column, value);
     }
     return changed;
 }
@@ -472,11 +504,16 @@ bool SectionsModel::setData(const QModelIndex &index, const QVariant &value, int
 {
     if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount() || index.column() == Gap)
         return false;
+    if (index.column() == Length && !(flags(index) & Qt::ItemIsEditable))
+        return false;
     if (data(index, Qt::EditRole) == value)
         return true;
     const std::optional<layout::Section> after = edited(job().sections[size_t(index.row())], index.column(), value);
     if (!after)
         return false;
+    // Typed otherwise but the same ("auto" for the automatic count per tread): nothing to undo.
+    if (*after == job().sections[size_t(index.row())])
+        return true;
     const QString problem = document.changeSection(
         index.row(), *after, tr("Edit %1").arg(headerData(index.column(), Qt::Horizontal).toString()));
     if (!problem.isEmpty()) {

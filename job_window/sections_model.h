@@ -19,8 +19,9 @@ class SectionsModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    // The columns from DesignGap on are the balanced-railing values, hidden
-    // until asked for; each empty cell follows the job.
+    // The columns from DesignGap on are the balanced-railing values, then
+    // the stair's, hidden until asked for; each empty balanced cell follows
+    // the job.
     enum Column {
         Name,
         Length,
@@ -34,6 +35,15 @@ public:
         Spacing,
         Centre,
         Between,
+        Treads,
+        PerTread,
+        FirstFromRiser,
+        Newels,
+        Nosing,
+        RailHeight,
+        RailDepth,
+        Insert,
+        BottomRail,
         ColumnCount
     };
     // The Edit role's value of a choice cell that follows the job.
@@ -52,8 +62,15 @@ public:
     static QString spacingName(layout::Spacing spacing);
     static QString centreName(layout::Centre centre);
     static QString betweenName(layout::MeasuredBetween between);
+    static QString newelsName(layout::Newels newels);
     // The choices of a choice column, value and name; empty for other columns.
     static QList<std::pair<int, QString>> choices(int column);
+    // Whether a choice column offers to follow the job: the newels have no job's value.
+    static bool choiceFollowsJob(int column) { return column != Newels; }
+    // Whether the section gives a stair column's value itself.
+    static bool hasOwnStairValue(const layout::Section &section, int column);
+    // A stair given by its treads in its Length cell: "12 treads".
+    static QString treadsText(qint64 treads);
 
     const layout::Job &job() const;
     const layout::SectionLayout &sectionLayout(int row) const;
@@ -93,6 +110,12 @@ private:
     QVariant hint(int row, int column, bool inherited) const;
     QVariant look(int row, int column, int role, bool inherited, const QString &problem) const;
     std::optional<layout::Section> edited(const layout::Section &section, int column, const QVariant &value);
+    QString stairHeading(int column) const;
+    QVariant stairText(int row, int column, bool forEditing) const;
+    QString stairProblem(int row, int column) const;
+    QString triangleWarning(int row) const;
+    QVariant stairHint(int row, int column) const;
+    std::optional<layout::Section> editedStair(const layout::Section &section, int column, const QVariant &value);
     std::optional<layout::Section> editedChoice(const layout::Section &section, int column, const QVariant &value);
     void followDocument();
     void forget(int first, int last);

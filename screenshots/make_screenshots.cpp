@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 // Makes README's pictures of the job window: a deck of a front, two sides
 // and a stair, shown at the window's default size with a level section and
-// then the stair selected, and a deck of three runs with its bays. `make screenshots` runs it on a virtual X display,
+// then the stair selected, front steps given by their treads, and a deck of
+// three runs with its bays. `make screenshots` runs it on a virtual X display,
 // so that the pictures show the fonts a user sees.
 //
 // usage: railpin_screenshots [--language en|es|fr] [--out DIR]
@@ -11,6 +12,7 @@
 #include "run.h"
 #include "translator_setup.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
@@ -68,6 +70,29 @@ layout::Job runsJob()
                 run("Front", "17' 3\"", layout::RunEnd::Corner, layout::RunEnd::Post),
                 run("Right", "12'", layout::RunEnd::Corner, layout::RunEnd::Wall)};
     layout::deriveBays(job);
+    return job;
+}
+
+// Front steps given by their treads, with a rail height for the lengths,
+// beside the deck they lead to.
+layout::Job treadsJob()
+{
+    layout::Job job;
+    job.name = QStringLiteral("Front steps");
+    job.railpinWidth = QStringLiteral("3/4");
+    job.maximumGap = QStringLiteral("4");
+    job.increment = 32;
+    layout::Section steps;
+    steps.name = QStringLiteral("Steps");
+    steps.stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt};
+    steps.stair->treads = 6;
+    steps.stair->nosing = QStringLiteral("1");
+    steps.stair->railHeight = QStringLiteral("36");
+    steps.stair->railDepth = QStringLiteral("2");
+    layout::Section landing;
+    landing.name = QStringLiteral("Landing");
+    landing.length = QStringLiteral("42");
+    job.sections = {steps, landing};
     return job;
 }
 
@@ -192,6 +217,17 @@ int main(int argc, char *argv[])
     measured.setCurrentIndex(measured.findData(int(MarksModel::Measured::Level)));
     emit measured.activated(measured.currentIndex());
     saved = picture(*marksPanel, QStringLiteral("job-marks-level.png")) && saved;
+
+    // A stair by its treads: the columns of its treads and rail height
+    // shown, its nosing and rail depth left to the header's menu.
+    window.showJob(treadsJob());
+    for (const auto &[column, shown] :
+         {std::pair{"actShowColumn13", true}, std::pair{"actShowColumn16", false}, std::pair{"actShowColumn18", false}})
+        if (auto *show = window.findChild<QAction *>(QString::fromLatin1(column)))
+            show->setChecked(shown);
+    select(0);
+    saved = picture(window, QStringLiteral("job-window-treads.png")) && saved;
+
     window.showJob(runsJob());
     select(2);
     saved = picture(window, QStringLiteral("job-window-runs.png")) && saved;

@@ -976,6 +976,8 @@ private slots:
                                 "txtPostWidth",
                                 "txtMaxPostSpacing",
                                 "btnMaxPostSpacingPresets",
+                                "spnMinPerTread",
+                                "txtTriangleSphere",
                                 "tblRuns",
                                 "tblSections",
                                 "tblMarks",
