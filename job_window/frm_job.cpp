@@ -10,6 +10,7 @@
 #include "increments.h"
 #include "job_document.h"
 #include "job_fields_panel.h"
+#include "job_file_watch.h"
 #include "job_outputs.h"
 #include "job_sheet.h"
 #include "marks_model.h"
@@ -49,7 +50,8 @@ frmJob::frmJob(CalculatorFields calculatorFields, QWidget *parent)
       marks(std::make_unique<MarksModel>(*sections)),
       fields(std::make_unique<JobFieldsPanel>(*this, *ui, *document, sections->decimalPoint())),
       sectionActions(std::make_unique<SectionActions>(*this, *ui, *document, std::move(calculatorFields))),
-      outputs(std::make_unique<JobOutputs>(*this, *ui, *document, sections->decimalPoint()))
+      outputs(std::make_unique<JobOutputs>(*this, *ui, *document, sections->decimalPoint())),
+      fileWatch(std::make_unique<JobFileWatch>(*this, *document))
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);

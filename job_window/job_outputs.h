@@ -14,6 +14,7 @@ class frmJob;
 }
 class frmJob;
 class JobDocument;
+class PrintToFile;
 class QPrinter;
 
 // What the job window prints and exports: the job sheet on paper, in the
@@ -43,6 +44,9 @@ private:
     bool printServerAnswers();
     void setUpPrinter(QPrinter &printer) const;
     bool paintSheet(QPrinter &printer, const QString &cancelledMessage, bool reportFailure = true);
+    // A print run to a file the checked writer would refuse is told so and stops.
+    bool printFileRefused(const PrintToFile &file, const QString &objectName, const QString &title);
+    void reportPrintedFile(PrintToFile &file, const QString &objectName, const QString &title);
     // The laid-out sections for an export, or nothing once the user is told why not.
     bool laidOut(const QString &title, std::vector<layout::SectionLayout> &layouts);
     QString askExportPath(const QString &title, const QStringList &filters, QString *chosenFilter = nullptr);
