@@ -97,15 +97,43 @@ void JobOutputs::print()
         return;
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer);
-    CheckedPrintDialog dialog(&printer, &window);
+    printSheet(printer, &window);
+}
+
+// The print dialog, then the sheet on the printer or, to a file, through the
+// checked writer. False when the dialog was cancelled.
+bool JobOutputs::printSheet(QPrinter &printer, QWidget *parent)
+{
+    CheckedPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("dlgPrint"));
     if (dialogs::exec(dialog) != QDialog::Accepted)
-        return;
+        return false;
     PrintToFile file(printer);
     if (printFileRefused(file, QStringLiteral("msgPrintFailed"), tr("Print")))
-        return;
+        return true;
     if (paintSheet(printer, tr("Printing cancelled: the print run was aborted.")))
         reportPrintedFile(file, QStringLiteral("msgPrintFailed"), tr("Print"));
+    return true;
+}
+
+// Qt's preview prints from its Print button by replaying its pages on the
+// printer, which writes a PDF file straight, unchecked: that button takes
+// the way of File > Print instead.
+void JobOutputs::routePreviewPrint(QPrintPreviewDialog &preview, QPrinter &printer)
+{
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction *action : preview.findChildren<QAction *>()) {
+        if (action->text() != printText)
+            continue;
+        QObject::disconnect(action, &QAction::triggered, &preview, nullptr);
+        QObject::connect(action, &QAction::triggered, &preview, [this, &preview, &printer] {
+            // Not while the preview is still being painted on the same printer.
+            if (printer.printerState() == QPrinter::Active)
+                return;
+            if (printSheet(printer, &preview))
+                preview.accept();
+        });
+    }
 }
 
 bool JobOutputs::printFileRefused(const PrintToFile &file, const QString &objectName, const QString &title)
@@ -140,6 +168,7 @@ void JobOutputs::printPreview()
     setUpPrinter(printer);
     QPrintPreviewDialog preview(&printer, &window);
     preview.setObjectName(QStringLiteral("dlgPrintPreview"));
+    routePreviewPrint(preview, printer);
     // The preview repaints on every change of its page set-up: a failure is
     // reported once, not at each repaint.
     bool reported = false;

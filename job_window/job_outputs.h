@@ -15,7 +15,9 @@ class frmJob;
 class frmJob;
 class JobDocument;
 class PrintToFile;
+class QPrintPreviewDialog;
 class QPrinter;
+class QWidget;
 
 // What the job window prints and exports: the job sheet on paper, in the
 // preview and as a PDF, the full-size template, the marks as CSV and the
@@ -44,6 +46,8 @@ private:
     bool printServerAnswers();
     void setUpPrinter(QPrinter &printer) const;
     bool paintSheet(QPrinter &printer, const QString &cancelledMessage, bool reportFailure = true);
+    bool printSheet(QPrinter &printer, QWidget *parent);
+    void routePreviewPrint(QPrintPreviewDialog &preview, QPrinter &printer);
     // A print run to a file the checked writer would refuse is told so and stops.
     bool printFileRefused(const PrintToFile &file, const QString &objectName, const QString &title);
     void reportPrintedFile(PrintToFile &file, const QString &objectName, const QString &title);

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QStatusBar>
@@ -26,6 +27,21 @@ QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Presses the preview's own Print once its pages are painted, then closes it.
+void pressPrintWhenPainted(QDialog *preview)
+{
+    if (qobject_cast<QPrintPreviewDialog *>(preview)->printer()->printerState() == QPrinter::Active) {
+        QTimer::singleShot(10, preview, [preview] { pressPrintWhenPainted(preview); });
+        return;
+    }
+    const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction *button : preview->findChildren<QAction *>())
+        if (button->text() == print)
+            button->trigger();
+    if (preview->isVisible())
+        preview->reject();
 }
 
 }  // namespace
@@ -311,7 +327,7 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("cause");  // in the box; empty: printed
-        for (const char *action : {"mnuFilePrint", "mnuFilePrintTemplate"}) {
+        for (const char *action : {"mnuFilePrint", "mnuFilePrintTemplate", "mnuFilePrintPreview"}) {
             const auto row = [action](const char *name) -> QTestData & {
                 return QTest::newRow(QByteArray(action) + ", " + name);
             };
@@ -353,6 +369,10 @@ private slots:
         const QStringList temporaryBefore = QDir::temp().entryList({QStringLiteral("railpin-print-*")});
 
         const JobWindowFixture job;
+        if (action == QLatin1String("mnuFilePrintPreview")) {
+            // Printed from the preview's own Print button.
+            job.watcher->onNextDialog([](QDialog *preview) { pressPrintWhenPainted(preview); });
+        }
         job.watcher->onNextDialog([path](QDialog *dialog) {
             QPrinter *printer = qobject_cast<QPrintDialog *>(dialog)->printer();
             printer->setOutputFormat(QPrinter::PdfFormat);
@@ -378,8 +398,8 @@ private slots:
         }
         QCOMPARE(job.watcher->messages.size(), 1);
         const DialogScript::Message &box = job.watcher->messages[0];
-        QCOMPARE(box.objectName, action == QLatin1String("mnuFilePrint") ? QStringLiteral("msgPrintFailed")
-                                                                         : QStringLiteral("msgExportFailed"));
+        QCOMPARE(box.objectName, action == QLatin1String("mnuFilePrintTemplate") ? QStringLiteral("msgExportFailed")
+                                                                                 : QStringLiteral("msgPrintFailed"));
         QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)) && box.text.contains(cause), qPrintable(box.text));
         struct stat status
         {
