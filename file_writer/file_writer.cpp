@@ -164,11 +164,7 @@ QString syncFolder(const QString &filePath)
 
 QString writeRegularFile(const QString &path, const QByteArray &bytes)
 {
-    if (path.isEmpty())
-        return tr("no file name was given");
-    if (QString refusal = linkRefusalOf(path); !refusal.isEmpty())
-        return refusal;
-    if (QString refusal = refusalOf(path); !refusal.isEmpty())
+    if (QString refusal = targetRefusal(path); !refusal.isEmpty())
         return refusal;
 
     struct stat old
@@ -241,6 +237,15 @@ bool mayFollowLink(uint linkOwner, uint folderMode, uint folderOwner, uint user)
 {
     const bool shared = (folderMode & S_ISVTX) != 0 && (folderMode & S_IWOTH) != 0;
     return !shared || linkOwner == user || linkOwner == folderOwner;
+}
+
+QString targetRefusal(const QString &path)
+{
+    if (path.isEmpty())
+        return tr("no file name was given");
+    if (QString refusal = linkRefusalOf(path); !refusal.isEmpty())
+        return refusal;
+    return refusalOf(path);
 }
 
 QString failureMessage(const QString &path, const QString &cause)

@@ -22,6 +22,12 @@ QString writeFile(const QString &path, const QByteArray &bytes);
 // names the path in words of its own.
 QString writeFileCause(const QString &path, const QByteArray &bytes);
 
+// Why writeFile() would refuse `path` before writing a byte (a folder, a
+// FIFO, a device, another user's link in a shared folder), found without
+// opening it; empty when it may be written. For a caller that must know
+// before it makes the bytes.
+QString targetRefusal(const QString &path);
+
 // The message writeFile() gives for `cause` at `path`.
 QString failureMessage(const QString &path, const QString &cause);
 

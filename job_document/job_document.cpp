@@ -25,27 +25,71 @@ void JobDocument::showJob(layout::Job job)
 {
     undoStack_.clear();
     path.clear();
+    recorded = FileState();
+    reported.reset();
     setJob(std::move(job));
+    emit fileRecorded();
 }
 
 JobDocument::Opened JobDocument::open(const QString &file)
 {
-    layout::JobReadResult read = layout::readJobFile(file);
+    QByteArray bytes;
+    layout::JobReadResult read = layout::readJobFile(file, &bytes);
     if (!read.job)
         return {false, read.error, {}};
     showJob(std::move(*read.job));
-    path = QFileInfo(file).absoluteFilePath();
+    recordFile(file, bytes);
     return {true, QString(), layout::unusedFields(job_)};
 }
 
 QString JobDocument::saveTo(const QString &target)
 {
-    QString error = layout::writeJobFile(job_, target);
+    QByteArray bytes;
+    QString error = layout::writeJobFile(job_, target, &bytes);
     if (!error.isEmpty())
         return error;
-    path = QFileInfo(target).absoluteFilePath();
     undoStack_.setClean();
+    recordFile(target, bytes);
     return {};
+}
+
+void JobDocument::recordFile(const QString &file, const QByteArray &bytes)
+{
+    path = QFileInfo(file).absoluteFilePath();
+    recorded = FileState::holding(path, bytes);
+    reported.reset();
+    emit fileRecorded();
+}
+
+JobDocument::FileChange JobDocument::fileChange() const
+{
+    if (path.isEmpty())
+        return FileChange::None;
+    const FileState now = FileState::of(path);
+    if (now.sameContents(recorded))
+        return FileChange::None;
+    return now.exists ? FileChange::Changed : FileChange::Removed;
+}
+
+bool JobDocument::saveWouldReplaceChange(const QString &target) const
+{
+    // A file removed meanwhile holds nothing a save could lose.
+    return !path.isEmpty() && QFileInfo(target).absoluteFilePath() == path && fileChange() == FileChange::Changed;
+}
+
+JobDocument::FileChange JobDocument::newFileChange()
+{
+    if (path.isEmpty())
+        return FileChange::None;
+    const FileState now = FileState::of(path);
+    if (now.sameContents(recorded)) {
+        reported.reset();
+        return FileChange::None;
+    }
+    if (reported && now.sameAs(*reported))
+        return FileChange::None;
+    reported = now;
+    return now.exists ? FileChange::Changed : FileChange::Removed;
 }
 
 QString JobDocument::suggestedFileName(const QString &suffix, const QString &untitled) const

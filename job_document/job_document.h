@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "file_state.h"
 #include "job.h"
 #include "job_fields.h"
 #include "section_layout.h"
@@ -9,6 +10,7 @@
 #include <QObject>
 #include <QUndoStack>
 
+#include <optional>
 #include <vector>
 
 // One open job apart from any window: the job, each section's layout kept
@@ -49,6 +51,17 @@ public:
     // clean and has the file as its path. Otherwise the reason, and nothing
     // changes: the job stays unsaved and the old file whole.
     QString saveTo(const QString &target);
+    // Whether the job's file still holds what the document last read from it
+    // or wrote to it; another program or window may have changed or removed it.
+    enum class FileChange { None, Changed, Removed };
+    FileChange fileChange() const;
+    // Whether saving to `target` would replace such a change: the target is
+    // the document's own file and another program changed it.
+    bool saveWouldReplaceChange(const QString &target) const;
+    // For a watcher told of every write to the file: a change not reported
+    // before, so that each new state of the file is reported once.
+    FileChange newFileChange();
+
     // A file name for the job in its own folder (the home folder for a new
     // job), with `untitled` when the job has neither file nor name.
     QString suggestedFileName(const QString &suffix, const QString &untitled) const;
@@ -94,6 +107,9 @@ public:
     QString proposedSpacing() const;
 
 signals:
+    // The document read or wrote its file, or has none any more: whoever
+    // watches the file on disk follows.
+    void fileRecorded();
     // A job of its own replaces the one shown: every row anew.
     void jobAboutToBeReplaced();
     void jobReplaced();
@@ -122,9 +138,12 @@ private:
     std::vector<layout::Section> removeSections(int row, int count);
     void moveSectionRow(int from, int to);
     void relayOut(int first, int last);
+    void recordFile(const QString &file, const QByteArray &bytes);
 
     layout::Job job_;
     std::vector<layout::SectionLayout> layouts;
     QString path;
+    FileState recorded;                 // what the file held when last read or written here
+    std::optional<FileState> reported;  // the last change newFileChange() reported
     QUndoStack undoStack_;
 };

@@ -10,6 +10,7 @@
 #include "increments.h"
 #include "job_document.h"
 #include "job_fields_panel.h"
+#include "job_file_watch.h"
 #include "job_outputs.h"
 #include "job_sheet.h"
 #include "marks_model.h"
@@ -51,7 +52,8 @@ frmJob::frmJob(CalculatorFields calculatorFields, QWidget *parent)
       fields(std::make_unique<JobFieldsPanel>(*this, *ui, *document, sections->decimalPoint())),
       runs(std::make_unique<RunsPanel>(*this, *ui, *document, sections->decimalPoint())),
       sectionActions(std::make_unique<SectionActions>(*this, *ui, *document, std::move(calculatorFields))),
-      outputs(std::make_unique<JobOutputs>(*this, *ui, *document, sections->decimalPoint()))
+      outputs(std::make_unique<JobOutputs>(*this, *ui, *document, sections->decimalPoint())),
+      fileWatch(std::make_unique<JobFileWatch>(*this, *document))
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);

@@ -19,6 +19,7 @@ struct FileChoice;
 }
 class JobDocument;
 class JobFieldsPanel;
+class JobFileWatch;
 class JobOutputs;
 class MarksModel;
 class RunsPanel;
@@ -97,6 +98,10 @@ private:
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
     bool saveTo(const QString &target);
+    // Whether to save over a file another program changed since it was read
+    // or saved here: Overwrite, Save As… or Cancel.
+    enum class ChangedFileAnswer { Overwrite, SaveAs, Cancel };
+    ChangedFileAnswer askOverwriteChangedFile(const QString &target);
     // Asks where to save, offering the job's own name in its own folder.
     dialogs::FileChoice chooseSavePath(const QString &objectName, const QString &title, const QStringList &filters);
 
@@ -108,4 +113,5 @@ private:
     std::unique_ptr<RunsPanel> runs;
     std::unique_ptr<SectionActions> sectionActions;
     std::unique_ptr<JobOutputs> outputs;
+    std::unique_ptr<JobFileWatch> fileWatch;
 };

@@ -165,6 +165,16 @@ bool frmJob::mnuFileSaveAs_Click()
 // job and its unsaved mark, and the file on disk stays as it was.
 bool frmJob::saveTo(const QString &target)
 {
+    if (document->saveWouldReplaceChange(target)) {
+        switch (askOverwriteChangedFile(target)) {
+        case ChangedFileAnswer::Overwrite:
+            break;
+        case ChangedFileAnswer::SaveAs:
+            return mnuFileSaveAs_Click();
+        case ChangedFileAnswer::Cancel:
+            return false;
+        }
+    }
     const QString error = document->saveTo(target);
     if (!error.isEmpty()) {
         dialogs::warning(this, QStringLiteral("msgSaveFailed"), tr("Save Job"),
@@ -176,4 +186,28 @@ bool frmJob::saveTo(const QString &target)
     rebuildRecentFiles();
     statusBar()->showMessage(tr("Saved to %1").arg(nativePath(filePath())), 5000);
     return true;
+}
+
+frmJob::ChangedFileAnswer frmJob::askOverwriteChangedFile(const QString &target)
+{
+    dialogs::Message question;
+    question.objectName = QStringLiteral("msgFileChanged");
+    question.title = tr("Save Job");
+    question.text = tr("The job file %1 was changed by another program since this window opened or saved it. "
+                       "Saving here replaces those changes.")
+                        .arg(nativePath(target));
+    question.buttons = QMessageBox::Yes | QMessageBox::Save | QMessageBox::Cancel;
+    question.defaultButton = QMessageBox::Save;
+    question.escapeButton = QMessageBox::Cancel;
+    question.buttonTexts = {{QMessageBox::Yes, tr("&Overwrite")},
+                            {QMessageBox::Save, tr("Save &As…")},
+                            {QMessageBox::Cancel, tr("&Cancel")}};
+    switch (dialogs::ask(this, question)) {
+    case QMessageBox::Yes:
+        return ChangedFileAnswer::Overwrite;
+    case QMessageBox::Save:
+        return ChangedFileAnswer::SaveAs;
+    default:
+        return ChangedFileAnswer::Cancel;
+    }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_outputs.h"
 
+#include "checked_print_dialog.h"
 #include "dialog_presenter.h"
 #include "display_text.h"
 #include "frm_job.h"
@@ -9,12 +10,12 @@
 #include "job_sheet.h"
 #include "order_list_dialog.h"
 #include "print_server.h"
+#include "print_to_file.h"
 #include "sheet_progress.h"
 #include "template_sheet.h"
 #include "ui_frm_job.h"
 
 #include <QDir>
-#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
@@ -96,10 +97,66 @@ void JobOutputs::print()
         return;
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer);
-    QPrintDialog dialog(&printer, &window);
+    printSheet(printer, &window);
+}
+
+// The print dialog, then the sheet on the printer or, to a file, through the
+// checked writer. False when the dialog was cancelled.
+bool JobOutputs::printSheet(QPrinter &printer, QWidget *parent)
+{
+    CheckedPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("dlgPrint"));
-    if (dialogs::exec(dialog) == QDialog::Accepted)
-        paintSheet(printer, tr("Printing cancelled: the print run was aborted."));
+    if (dialogs::exec(dialog) != QDialog::Accepted)
+        return false;
+    PrintToFile file(printer);
+    if (printFileRefused(file, QStringLiteral("msgPrintFailed"), tr("Print")))
+        return true;
+    if (paintSheet(printer, tr("Printing cancelled: the print run was aborted.")))
+        reportPrintedFile(file, QStringLiteral("msgPrintFailed"), tr("Print"));
+    return true;
+}
+
+// Qt's preview prints from its Print button by replaying its pages on the
+// printer, which writes a PDF file straight, unchecked: that button takes
+// the way of File > Print instead.
+void JobOutputs::routePreviewPrint(QPrintPreviewDialog &preview, QPrinter &printer)
+{
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction *action : preview.findChildren<QAction *>()) {
+        if (action->text() != printText)
+            continue;
+        QObject::disconnect(action, &QAction::triggered, &preview, nullptr);
+        QObject::connect(action, &QAction::triggered, &preview, [this, &preview, &printer] {
+            // Not while the preview is still being painted on the same printer.
+            if (printer.printerState() == QPrinter::Active)
+                return;
+            if (printSheet(printer, &preview))
+                preview.accept();
+        });
+    }
+}
+
+bool JobOutputs::printFileRefused(const PrintToFile &file, const QString &objectName, const QString &title)
+{
+    if (file.refusal().isEmpty())
+        return false;
+    dialogs::warning(&window, objectName, title, tr("Nothing was printed.\n\n%1").arg(file.refusal()));
+    return true;
+}
+
+// A print run to a file is written only now, whole; a failure leaves the
+// chosen file as it was and says why.
+void JobOutputs::reportPrintedFile(PrintToFile &file, const QString &objectName, const QString &title)
+{
+    if (!file.toFile())
+        return;
+    if (const QString error = file.commit(); !error.isEmpty()) {
+        dialogs::warning(
+            &window, objectName, title,
+            tr("The PDF could not be written to %1.\n\n%2").arg(QDir::toNativeSeparators(file.target()), error));
+        return;
+    }
+    window.statusBar()->showMessage(tr("Printed to %1").arg(QDir::toNativeSeparators(file.target())), 5000);
 }
 
 void JobOutputs::printPreview()
@@ -111,6 +168,7 @@ void JobOutputs::printPreview()
     setUpPrinter(printer);
     QPrintPreviewDialog preview(&printer, &window);
     preview.setObjectName(QStringLiteral("dlgPrintPreview"));
+    routePreviewPrint(preview, printer);
     // The preview repaints on every change of its page set-up: a failure is
     // reported once, not at each repaint.
     bool reported = false;
@@ -261,11 +319,17 @@ void JobOutputs::printTemplate()
     // never scaled to fit.
     printer.setPageLayout(QPageLayout(printer.pageLayout().pageSize(), QPageLayout::Landscape,
                                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    QPrintDialog dialog(&printer, &window);
+    CheckedPrintDialog dialog(&printer, &window);
     dialog.setObjectName(QStringLiteral("dlgPrintTemplate"));
     if (dialogs::exec(dialog) != QDialog::Accepted)
         return;
+    PrintToFile file(printer);
+    if (printFileRefused(file, QStringLiteral("msgExportFailed"), tr("Print Template")))
+        return;
     const QString error = sheets::paintTemplate(printer, document.job(), layouts, decimalPoint);
-    if (!error.isEmpty())
+    if (!error.isEmpty()) {
         showExportFailure(tr("Print Template"), tr("The template could not be printed.\n\n%1").arg(error));
+        return;
+    }
+    reportPrintedFile(file, QStringLiteral("msgExportFailed"), tr("Print Template"));
 }

@@ -14,7 +14,10 @@ class frmJob;
 }
 class frmJob;
 class JobDocument;
+class PrintToFile;
+class QPrintPreviewDialog;
 class QPrinter;
+class QWidget;
 
 // What the job window prints and exports: the job sheet on paper, in the
 // preview and as a PDF, the full-size template, the marks as CSV and the
@@ -43,6 +46,11 @@ private:
     bool printServerAnswers();
     void setUpPrinter(QPrinter &printer) const;
     bool paintSheet(QPrinter &printer, const QString &cancelledMessage, bool reportFailure = true);
+    bool printSheet(QPrinter &printer, QWidget *parent);
+    void routePreviewPrint(QPrintPreviewDialog &preview, QPrinter &printer);
+    // A print run to a file the checked writer would refuse is told so and stops.
+    bool printFileRefused(const PrintToFile &file, const QString &objectName, const QString &title);
+    void reportPrintedFile(PrintToFile &file, const QString &objectName, const QString &title);
     // The laid-out sections for an export, or nothing once the user is told why not.
     bool laidOut(const QString &title, std::vector<layout::SectionLayout> &layouts);
     QString askExportPath(const QString &title, const QStringList &filters, QString *chosenFilter = nullptr);

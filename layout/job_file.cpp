@@ -530,7 +530,7 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
     return {job, {}};
 }
 
-JobReadResult readJobFile(const QString &path)
+JobReadResult readJobFile(const QString &path, QByteArray *bytesRead)
 {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
@@ -550,6 +550,8 @@ JobReadResult readJobFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         return refused(shown,
                        QCoreApplication::translate("layout", "the file cannot be read: %1").arg(file.errorString()));
+    if (bytesRead != nullptr)
+        *bytesRead = bytes;
     return parseJob(bytes, shown);
 }
 

@@ -29,7 +29,9 @@ struct JobReadResult
 JobReadResult parseJob(const QByteArray &bytes, const QString &fileName = QString());
 
 // Opens and parses; a missing or unreadable file or one over kMaximumFileBytes is an error.
-JobReadResult readJobFile(const QString &path);
+// `bytesRead`, when given, receives the bytes that were parsed, so that a
+// caller can tell later whether the file still holds them.
+JobReadResult readJobFile(const QString &path, QByteArray *bytesRead = nullptr);
 
 // The lowest file version that describes the job, so that an older program
 // opens every file it can lay out alike and refuses the others: 1 for
@@ -58,6 +60,7 @@ bool writtenSizeExceedsLimit(const Job &job);
 // Writes through the checked file writer, so a failed save leaves any old
 // file whole; a job whose file reading would refuse is not written at all.
 // Returns an empty string on success, else the reason naming the path.
-QString writeJobFile(const Job &job, const QString &path);
+// `bytesWritten`, when given, receives the file's bytes once they are saved.
+QString writeJobFile(const Job &job, const QString &path, QByteArray *bytesWritten = nullptr);
 
 }  // namespace layout

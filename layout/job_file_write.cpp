@@ -406,7 +406,7 @@ bool writtenSizeExceedsLimit(const Job &job)
     return fileBytesAtMost(job) > kMaximumFileBytes && serializeJob(job).size() > kMaximumFileBytes;
 }
 
-QString writeJobFile(const Job &job, const QString &path)
+QString writeJobFile(const Job &job, const QString &path, QByteArray *bytesWritten)
 {
     const auto failure = [&path](const QString &reason) {
         return QCoreApplication::translate("layout", "Could not save %1: %2")
@@ -418,7 +418,11 @@ QString writeJobFile(const Job &job, const QString &path)
         return failure(QCoreApplication::translate("layout", "the job could not be opened again once saved (%1)")
                            .arg(check.error));
     const QString cause = file_writer::writeFileCause(path, bytes);
-    return cause.isEmpty() ? QString() : failure(cause);
+    if (!cause.isEmpty())
+        return failure(cause);
+    if (bytesWritten != nullptr)
+        *bytesWritten = bytes;
+    return {};
 }
 
 }  // namespace layout

@@ -111,9 +111,14 @@ public:
         }
         auto handler = std::move(handlers.front());
         handlers.pop_front();
+        // A dialog opened from another (print from the preview) leaves the
+        // outer one answered.
         lastAnswered = &dialog;
+        answering.append(&dialog);
         QTimer::singleShot(0, &dialog, [&dialog, handler = std::move(handler)] { handler(&dialog); });
-        return dialog.exec();
+        const int result = dialog.exec();
+        answering.removeAll(&dialog);
+        return result;
     }
 
 private:
@@ -127,7 +132,7 @@ private:
     void poll()
     {
         QWidget *modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal == lastAnswered || !modal->isVisible())
+        if (modal == nullptr || modal == lastAnswered || answering.contains(modal) || !modal->isVisible())
             return;
         lastAnswered = modal;
         auto *dialog = qobject_cast<QDialog *>(modal);
@@ -147,6 +152,7 @@ private:
     bool everyMessage = false;
     QTimer timer;
     QPointer<QWidget> lastAnswered;
+    QList<QWidget *> answering;  // in exec() now, the innermost last
     std::deque<QMessageBox::StandardButton> answers;
     std::deque<FileAnswer> files;
     std::deque<std::function<void(QDialog *)>> handlers;

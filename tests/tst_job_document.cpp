@@ -12,11 +12,14 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <sys/stat.h>
+
 #include <map>
 #include <utility>
 
 Q_DECLARE_METATYPE(layout::Job)
 Q_DECLARE_METATYPE(JobDocument::UnitChange)
+Q_DECLARE_METATYPE(JobDocument::FileChange)
 
 namespace {
 
@@ -188,6 +191,87 @@ private slots:
         QCOMPARE(document.job().sections[0].length, QStringLiteral("40"));
         QCOMPARE(contents(folder.filePath(QStringLiteral("moved/porch.railpin"))), saved);
         QCOMPARE(contents(site), QByteArray());
+    }
+
+    // What another program does to the open job's file, as the document
+    // sees it: only other bytes count, however they came (a copy keeping the
+    // old time too); a save here is no change, and a removed file holds
+    // nothing a save could lose.
+    void changedOnDisk_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<JobDocument::FileChange>("seen");
+        QTest::addColumn<bool>("saveAsks");
+        using Change = JobDocument::FileChange;
+        QTest::newRow("untouched") << "" << Change::None << false;
+        QTest::newRow("touched: a new time, the same bytes") << "touch" << Change::None << false;
+        QTest::newRow("saved again from here") << "save here" << Change::None << false;
+        QTest::newRow("rewritten") << "rewrite" << Change::Changed << true;
+        QTest::newRow("same size, old time kept") << "same size old time" << Change::Changed << true;
+        QTest::newRow("replaced by a rename") << "rename over" << Change::Changed << true;
+        QTest::newRow("replaced by a FIFO") << "fifo" << Change::Changed << true;
+        QTest::newRow("removed") << "remove" << Change::Removed << false;
+    }
+    void changedOnDisk()
+    {
+        QFETCH(QString, change);
+        QFETCH(JobDocument::FileChange, seen);
+        QFETCH(bool, saveAsks);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("porch.railpin"));
+        QVERIFY(layout::writeJobFile(sampleJob(), path).isEmpty());
+        const QByteArray original = contents(path);
+        JobDocument document;
+        QVERIFY(document.open(path).opened);
+        const QDateTime readAt = QFileInfo(path).lastModified();
+        QCOMPARE(document.fileChange(), JobDocument::FileChange::None);
+
+        const auto write = [](const QString &file, const QByteArray &bytes) {
+            QFile out(file);
+            return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(bytes) == bytes.size();
+        };
+        QByteArray other = original;
+        other.replace("Porch", "Patio");  // the same size, other bytes
+        QVERIFY(other != original && other.size() == original.size());
+        const QDateTime later = readAt.addSecs(5);
+        if (change == QLatin1String("touch")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(later, QFileDevice::FileModificationTime));
+        } else if (change == QLatin1String("save here")) {
+            QCOMPARE(document.changeJob(withCount(sampleJob(), 0, 7), QStringLiteral("Edit")), QString());
+            QCOMPARE(document.saveTo(path), QString());
+        } else if (change == QLatin1String("rewrite")) {
+            QVERIFY(write(path, original + "\n"));
+        } else if (change == QLatin1String("same size old time")) {
+            QVERIFY(write(path, other));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(readAt, QFileDevice::FileModificationTime));
+        } else if (change == QLatin1String("rename over")) {
+            const QString beside = folder.filePath(QStringLiteral("new.railpin"));
+            QVERIFY(write(beside, other));
+            QVERIFY(QFile::remove(path) && QFile::rename(beside, path));
+        } else if (change == QLatin1String("fifo")) {
+            QVERIFY(QFile::remove(path));
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (change == QLatin1String("remove")) {
+            QVERIFY(QFile::remove(path));
+        }
+        QCOMPARE(document.fileChange(), seen);
+        QCOMPARE(document.saveWouldReplaceChange(path), saveAsks);
+        // Only the document's own file is guarded: Save As elsewhere asks nothing.
+        QVERIFY(!document.saveWouldReplaceChange(folder.filePath(QStringLiteral("elsewhere.railpin"))));
+        // A watcher hears of each new state once.
+        QCOMPARE(document.newFileChange(), seen);
+        QCOMPARE(document.newFileChange(), JobDocument::FileChange::None);
+        if (seen == JobDocument::FileChange::Changed && change != QLatin1String("fifo")) {
+            // Once saved over (the user chose to), the file is the document's again.
+            QCOMPARE(document.saveTo(path), QString());
+            QCOMPARE(document.fileChange(), JobDocument::FileChange::None);
+            QVERIFY(write(path, other + "\n"));
+            QCOMPARE(document.newFileChange(), JobDocument::FileChange::Changed);
+        }
     }
 
     // Each step is undone; the document is clean exactly where it was saved.

@@ -2,16 +2,24 @@
 #include "job_file.h"
 #include "job_window_fixture.h"
 #include "job_windows.h"
+#include "print_to_file.h"
 #include "sheet_progress.h"
+#include "small_disk.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -19,6 +27,21 @@ QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Presses the preview's own Print once its pages are painted, then closes it.
+void pressPrintWhenPainted(QDialog *preview)
+{
+    if (qobject_cast<QPrintPreviewDialog *>(preview)->printer()->printerState() == QPrinter::Active) {
+        QTimer::singleShot(10, preview, [preview] { pressPrintWhenPainted(preview); });
+        return;
+    }
+    const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction *button : preview->findChildren<QAction *>())
+        if (button->text() == print)
+            button->trigger();
+    if (preview->isVisible())
+        preview->reject();
 }
 
 }  // namespace
@@ -293,6 +316,130 @@ private slots:
         QCOMPARE(job.watcher->messages.size(), 1);
         QCOMPARE(job.watcher->messages[0].objectName, QStringLiteral("msgPrintFailed"));
         QVERIFY2(job.watcher->messages[0].text.contains(QStringLiteral("210000")),
+                 qPrintable(job.watcher->messages[0].text));
+    }
+
+    // Print and Print Template to a PDF file write the file whole or not at
+    // all: on a full disk the old file stays and the box names the file and
+    // the cause; a FIFO or a folder is refused before anything is painted.
+    void printToFile_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("cause");  // in the box; empty: printed
+        for (const char *action : {"mnuFilePrint", "mnuFilePrintTemplate", "mnuFilePrintPreview"}) {
+            const auto row = [action](const char *name) -> QTestData & {
+                return QTest::newRow(QByteArray(action) + ", " + name);
+            };
+            row("new file") << action << "new"
+                            << "";
+            row("over an old file") << action << "old"
+                                    << "";
+            row("full disk") << action << "full disk"
+                             << "the disk is full";
+            row("FIFO") << action << "fifo"
+                        << "it is not a regular file";
+            row("folder") << action << "folder"
+                          << "it is a folder";
+        }
+    }
+    void printToFile()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, target);
+        QFETCH(QString, cause);
+        const QByteArray old = "the old PDF, which must survive\n";
+        const QTemporaryDir roomy;
+        SmallDisk disk;
+        if (target == QLatin1String("full disk") && !disk.mounted)
+            QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs to fill up (%1)").arg(disk.problem)));
+        const QString path = (target == QLatin1String("full disk") ? disk.filePath(QStringLiteral("porch.pdf"))
+                                                                   : roomy.filePath(QStringLiteral("porch.pdf")));
+        const QByteArray encoded = QFile::encodeName(path);
+        if (target == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(encoded.constData(), 0600), 0);
+        else if (target == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(path));
+        else if (target != QLatin1String("new")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        }
+        if (target == QLatin1String("full disk"))
+            QVERIFY(disk.leaveFree(4096));
+        const QStringList temporaryBefore = QDir::temp().entryList({QStringLiteral("railpin-print-*")});
+
+        const JobWindowFixture job;
+        if (action == QLatin1String("mnuFilePrintPreview")) {
+            // Printed from the preview's own Print button.
+            job.watcher->onNextDialog([](QDialog *preview) { pressPrintWhenPainted(preview); });
+        }
+        job.watcher->onNextDialog([path](QDialog *dialog) {
+            QPrinter *printer = qobject_cast<QPrintDialog *>(dialog)->printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(path);
+            dialog->done(QDialog::Accepted);
+        });
+        if (!cause.isEmpty())
+            job.watcher->answerNextMessage();
+        job.action(action.toLatin1())->trigger();
+        QVERIFY(job.watcher->unexpectedDialogs.isEmpty());
+
+        QCOMPARE(QDir::temp().entryList({QStringLiteral("railpin-print-*")}), temporaryBefore);
+        QStringList left = QDir(QFileInfo(path).path())
+                               .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        left.removeAll(QString::fromLatin1(SmallDisk::kFiller));
+        QCOMPARE(left, QStringList{QStringLiteral("porch.pdf")});
+        if (cause.isEmpty()) {
+            QVERIFY(job.watcher->messages.isEmpty());
+            QVERIFY(pdfComplete(contents(path)));
+            QCOMPARE(job.window->statusBar()->currentMessage(),
+                     QStringLiteral("Printed to %1").arg(QDir::toNativeSeparators(path)));
+            return;
+        }
+        QCOMPARE(job.watcher->messages.size(), 1);
+        const DialogScript::Message &box = job.watcher->messages[0];
+        QCOMPARE(box.objectName, action == QLatin1String("mnuFilePrintTemplate") ? QStringLiteral("msgExportFailed")
+                                                                                 : QStringLiteral("msgPrintFailed"));
+        QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)) && box.text.contains(cause), qPrintable(box.text));
+        struct stat status
+        {
+        };
+        QCOMPARE(::stat(encoded.constData(), &status), 0);
+        if (target == QLatin1String("fifo"))
+            QVERIFY(S_ISFIFO(status.st_mode));
+        else if (target == QLatin1String("folder"))
+            QVERIFY(S_ISDIR(status.st_mode));
+        else
+            QCOMPARE(contents(path), old);
+    }
+
+    // The print dialog itself refuses a FIFO to print to, before Qt's own
+    // check would open it and wait for a reader for ever.
+    void printDialogRefusesFifo()
+    {
+        const QTemporaryDir folder;
+        const QString fifo = folder.filePath(QStringLiteral("pipe.pdf"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const JobWindowFixture job;
+        bool stayedOpen = false;
+        job.watcher->onNextDialog([&](QDialog *dialog) {
+            // The last printer of Qt's list prints to a PDF file.
+            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+            auto *file = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+            if (printers != nullptr && file != nullptr) {
+                printers->setCurrentIndex(printers->count() - 1);
+                file->setText(fifo);
+                dialog->accept();
+                stayedOpen = dialog->isVisible() && dialog->result() != QDialog::Accepted;
+            }
+            dialog->reject();
+        });
+        job.watcher->answerNextMessage();
+        job.action("mnuFilePrint")->trigger();
+        QVERIFY(stayedOpen);
+        QCOMPARE(job.watcher->messages.size(), 1);
+        QCOMPARE(job.watcher->messages[0].objectName, QStringLiteral("msgPrintFileRefused"));
+        QVERIFY2(job.watcher->messages[0].text.contains(QStringLiteral("it is not a regular file")),
                  qPrintable(job.watcher->messages[0].text));
     }
 

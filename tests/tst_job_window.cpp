@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_file.h"
+#include "job_file_watch.h"
 #include "job_window_fixture.h"
 #include "measurement.h"
 #include "run.h"
@@ -58,7 +59,11 @@ class TestJobWindow : public QObject
     PrivateSettingsHome settingsHome;
 
 private slots:
-    void initTestCase() { QVERIFY(settingsHome.install()); }
+    void initTestCase()
+    {
+        QVERIFY(settingsHome.install());
+        JobFileWatch::setSettleTime(20);
+    }
 
     void calculatorMenu()
     {
@@ -359,6 +364,125 @@ private slots:
         const layout::JobReadResult read = layout::readJobFile(path);
         QVERIFY(read.job.has_value());
         QCOMPARE(read.job->name, saved);
+    }
+
+    // Another program changed the open job's file: the window shows it at
+    // once, and Save asks before replacing it. Overwrite saves over it, Save
+    // As saves elsewhere and leaves it, Cancel leaves both as they were.
+    void saveOverChangedFile_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("overwritten");
+        QTest::addColumn<bool>("savedElsewhere");
+        QTest::newRow("Overwrite") << int(QMessageBox::Yes) << true << false;
+        QTest::newRow("Save As") << int(QMessageBox::Save) << false << true;
+        QTest::newRow("Cancel") << int(QMessageBox::Cancel) << false << false;
+    }
+    void saveOverChangedFile()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, overwritten);
+        QFETCH(bool, savedElsewhere);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("porch.railpin"));
+        const QString elsewhere = folder.filePath(QStringLiteral("mine.railpin"));
+        QVERIFY(layout::writeJobFile(sampleJob(), path).isEmpty());
+        const JobWindowFixture job;
+        QVERIFY(job.window->openFile(path));
+        job.editCell(0, SectionsModel::Count, QStringLiteral("7"));
+        QVERIFY(job.window->isModified());
+
+        layout::Job theirs = sampleJob();
+        theirs.name = QStringLiteral("Theirs");
+        QVERIFY(layout::writeJobFile(theirs, path).isEmpty());
+        QTRY_VERIFY2(job.window->statusBar()->currentMessage().contains(QStringLiteral("saving will ask")),
+                     qPrintable(job.window->statusBar()->currentMessage()));
+        QVERIFY(job.watcher->messages.isEmpty());
+
+        job.watcher->answerNextMessage(QMessageBox::StandardButton(answer));
+        if (answer == QMessageBox::Save)
+            job.watcher->chooseNextFile(elsewhere);
+        QTest::keyClick(job.window, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(job.watcher->unexpectedDialogs.isEmpty());
+        QCOMPARE(job.watcher->messages.size(), 1);
+        QCOMPARE(job.watcher->messages[0].objectName, QStringLiteral("msgFileChanged"));
+        QVERIFY(job.watcher->messages[0].text.contains(QDir::toNativeSeparators(path)));
+        QStringList buttons = job.watcher->messages[0].buttonTexts;
+        buttons.sort();  // in the platform's order
+        QCOMPARE(buttons,
+                 QStringList({QStringLiteral("&Cancel"), QStringLiteral("&Overwrite"), QStringLiteral("Save &As…")}));
+
+        const layout::JobReadResult onDisk = layout::readJobFile(path);
+        QVERIFY(onDisk.job.has_value());
+        QCOMPARE(onDisk.job->name, overwritten ? QStringLiteral("Porch") : QStringLiteral("Theirs"));
+        QCOMPARE(onDisk.job->sections[0].count, overwritten ? std::optional<qint64>(7) : std::nullopt);
+        QCOMPARE(QFileInfo::exists(elsewhere), savedElsewhere);
+        QCOMPARE(job.window->isModified(), !overwritten && !savedElsewhere);
+        QCOMPARE(job.window->filePath(), savedElsewhere ? elsewhere : path);
+        // The window's own save is no change by another program.
+        QTest::qWait(100);
+        QCOMPARE(job.watcher->messages.size(), 1);
+    }
+
+    // An unmodified job is offered the file as another program left it;
+    // a removed file is only shown.
+    void reloadOffered_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("answer");  // 0: no question
+        QTest::addColumn<QString>("shownName");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("changed, reloaded") << "rewrite" << int(QMessageBox::Yes) << "Theirs"
+                                           << "Reloaded";
+        QTest::newRow("changed, kept") << "rewrite" << int(QMessageBox::No) << "Porch"
+                                       << "changed by another program";
+        QTest::newRow("replaced by a rename, reloaded") << "rename over" << int(QMessageBox::Yes) << "Theirs"
+                                                        << "Reloaded";
+        QTest::newRow("removed") << "remove" << 0 << "Porch"
+                                 << "removed or renamed";
+    }
+    void reloadOffered()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, answer);
+        QFETCH(QString, shownName);
+        QFETCH(QString, status);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("porch.railpin"));
+        QVERIFY(layout::writeJobFile(sampleJob(), path).isEmpty());
+        const JobWindowFixture job;
+        QVERIFY(job.window->openFile(path));
+
+        if (answer != 0)
+            job.watcher->answerNextMessage(QMessageBox::StandardButton(answer));
+        layout::Job theirs = sampleJob();
+        theirs.name = QStringLiteral("Theirs");
+        if (change == QLatin1String("rewrite")) {
+            QFile file(path);  // in place, as an editor may
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QVERIFY(file.write(layout::serializeJob(theirs)) > 0);
+        } else if (change == QLatin1String("rename over")) {
+            const QString beside = folder.filePath(QStringLiteral("new.railpin"));
+            QVERIFY(layout::writeJobFile(theirs, beside).isEmpty());
+            QVERIFY(QFile::remove(path) && QFile::rename(beside, path));
+        } else {
+            QVERIFY(QFile::remove(path));
+        }
+        QTRY_VERIFY2(job.window->statusBar()->currentMessage().contains(status),
+                     qPrintable(job.window->statusBar()->currentMessage()));
+        QVERIFY(job.watcher->unexpectedDialogs.isEmpty());
+        QCOMPARE(job.watcher->messages.size(), answer != 0 ? 1 : 0);
+        if (answer != 0)
+            QCOMPARE(job.watcher->messages[0].objectName, QStringLiteral("msgReloadJob"));
+        QCOMPARE(job.window->job().name, shownName);
+        QVERIFY(!job.window->isModified());
+        if (change == QLatin1String("remove"))
+            return;
+        // Still watched after the reload or the rename: the next change is seen too.
+        theirs.name = QStringLiteral("Third");
+        job.watcher->answerNextMessage(QMessageBox::Yes);
+        QVERIFY(layout::writeJobFile(theirs, path).isEmpty());
+        QTRY_COMPARE(job.window->job().name, QStringLiteral("Third"));
     }
 
     // The deck of the sample job finds 6 railpins; a count typed is fixed
