@@ -871,7 +871,7 @@
     </message>
     <message>
         <source>Tread</source>
-        <translation>Peldaño</translation>
+        <translation>Peld.</translation>
     </message>
     <message>
         <source>On tread</source>
@@ -1726,11 +1726,11 @@
     </message>
     <message>
         <source>Lengths to cut, the same on every tread, exact in brackets: %1</source>
-        <translation>Largos de corte, iguales en cada peldaño, valor exacto entre paréntesis: %1</translation>
+        <translation>Cortes, iguales en cada peldaño, exactos entre paréntesis: %1</translation>
     </message>
     <message>
         <source>Position from the riser face</source>
-        <translation>Posición desde la cara de la contrahuella</translation>
+        <translation>Posición desde la contrahuella</translation>
     </message>
     <message>
         <source>Centre length</source>
@@ -3724,11 +3724,11 @@ A line of the totals, then why it is short (&quot;42 railpins (1 of 3 sections n
     </message>
     <message>
         <source>cut square at both ends, into holes (the rake is %1°)</source>
-        <translation>corte recto en ambos extremos, en agujeros (la inclinación es de %1°)</translation>
+        <translation>a escuadra arriba y abajo, en agujeros (inclinación %1°)</translation>
     </message>
     <message>
         <source>top cut %1°, bottom square (%2° with a saw set from plumb)</source>
-        <translation>corte superior a %1°, inferior recto (%2° con la sierra ajustada desde la vertical)</translation>
+        <translation>corte superior a %1°, inferior a escuadra (%2° con la sierra ajustada desde la vertical)</translation>
     </message>
     <message>
         <source>the check under the bottom rail needs the rise and run of one step, not an angle</source>

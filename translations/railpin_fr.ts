@@ -1726,11 +1726,11 @@
     </message>
     <message>
         <source>Lengths to cut, the same on every tread, exact in brackets: %1</source>
-        <translation>Longueurs à couper, les mêmes sur chaque marche, valeur exacte entre parenthèses&#xa0;: %1</translation>
+        <translation>Coupes, identiques à chaque marche, exactes entre parenthèses&#xa0;: %1</translation>
     </message>
     <message>
         <source>Position from the riser face</source>
-        <translation>Position depuis la face de la contremarche</translation>
+        <translation>Position depuis la contremarche</translation>
     </message>
     <message>
         <source>Centre length</source>
@@ -3724,7 +3724,7 @@ A line of the totals, then why it is short (&quot;42 railpins (1 of 3 sections n
     </message>
     <message>
         <source>cut square at both ends, into holes (the rake is %1°)</source>
-        <translation>coupe d’équerre aux deux bouts, dans des trous (l’inclinaison est de %1°)</translation>
+        <translation>d’équerre aux deux bouts, dans des trous (pente %1°)</translation>
     </message>
     <message>
         <source>top cut %1°, bottom square (%2° with a saw set from plumb)</source>
