@@ -296,10 +296,6 @@
         <translation>--spacing same ya tiene sus propios huecos extremos iguales: --ends half es para huecos iguales</translation>
     </message>
     <message>
-        <source>--post-width is used with --between centres</source>
-        <translation>--post-width se usa con --between centres</translation>
-    </message>
-    <message>
         <source>--between centres needs --post-width</source>
         <translation>--between centres necesita --post-width</translation>
     </message>
@@ -332,10 +328,6 @@
         <translation>POSTES</translation>
     </message>
     <message>
-        <source>The width of a post, with --between centres.</source>
-        <translation>El ancho de un poste, con --between centres.</translation>
-    </message>
-    <message>
         <source>P</source>
         <translation>P</translation>
     </message>
@@ -358,10 +350,6 @@
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>no se puede escribir en la salida estándar: %1</translation>
-    </message>
-    <message>
-        <source>a whole number from %1 to %2</source>
-        <translation>un número entero de %1 a %2</translation>
     </message>
     <message>
         <source>Prints the cut and order list, tab-separated, on standard output.</source>
@@ -402,6 +390,183 @@
     <message>
         <source>Order list: screws at each end of a rail (default 2).</source>
         <translation>Lista de pedido: tornillos en cada extremo de un pasamanos (por omisión 2).</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>nota: %1</translation>
+    </message>
+    <message>
+        <source>--post-width is used with --between centres or --max-post-spacing</source>
+        <translation>--post-width se usa con --between centres o --max-post-spacing</translation>
+    </message>
+    <message>
+        <source>give a whole number from %1 to %2</source>
+        <translation>indique un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>--%1 is used with --treads</source>
+        <translation>--%1 se usa con --treads</translation>
+    </message>
+    <message>
+        <source>--nosing is used with --treads or --bottom-rail</source>
+        <translation>--nosing se usa con --treads o --bottom-rail</translation>
+    </message>
+    <message>
+        <source>--treads: treads need the rise and run of one step, not an angle</source>
+        <translation>--treads: los peldaños necesitan la contrahuella y la huella de un escalón, no un ángulo</translation>
+    </message>
+    <message>
+        <source>--treads needs --rise and --run: the rise and run of one step</source>
+        <translation>--treads necesita --rise y --run: la contrahuella y la huella de un escalón</translation>
+    </message>
+    <message>
+        <source>--length does not go with --treads: the treads give the stair&apos;s length</source>
+        <translation>--length no va con --treads: los peldaños dan el largo de la escalera</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with --treads</source>
+        <translation>--%1 no va con --treads</translation>
+    </message>
+    <message>
+        <source>--%1 is used with a stair&apos;s --rise and --run</source>
+        <translation>--%1 se usa con --rise y --run de una escalera</translation>
+    </message>
+    <message>
+        <source>--triangle-sphere is used with --bottom-rail</source>
+        <translation>--triangle-sphere se usa con --bottom-rail</translation>
+    </message>
+    <message>
+        <source>the newels are none, bottom, top or both</source>
+        <translation>los postes de escalera son none, bottom, top o both</translation>
+    </message>
+    <message>
+        <source>a run starts or ends at a post or a wall</source>
+        <translation>una alineación empieza o termina en un poste o en una pared</translation>
+    </message>
+    <message>
+        <source>--%1 is used with --max-post-spacing</source>
+        <translation>--%1 se usa con --max-post-spacing</translation>
+    </message>
+    <message>
+        <source>--between cannot be used with --max-post-spacing: a run is measured from its start to its end, and its bays between post faces</source>
+        <translation>--between no se puede usar con --max-post-spacing: una alineación se mide de su inicio a su final, y sus vanos entre las caras de los postes</translation>
+    </message>
+    <message>
+        <source>--count cannot be used with --max-post-spacing: each bay gets the fewest railpins within the gap</source>
+        <translation>--count no se puede usar con --max-post-spacing: cada vano recibe el menor número de balaustres que respeta el hueco</translation>
+    </message>
+    <message>
+        <source>a run is level: --rise, --run and --angle cannot be used with --max-post-spacing</source>
+        <translation>una alineación es horizontal: --rise, --run y --angle no se pueden usar con --max-post-spacing</translation>
+    </message>
+    <message>
+        <source>--max-post-spacing needs --post-width</source>
+        <translation>--max-post-spacing necesita --post-width</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <extracomment>The name of a run given by options without --name.</extracomment>
+        <translation>Alineación</translation>
+    </message>
+    <message>
+        <source>run %1 &quot;%2&quot;: %3</source>
+        <translation>alineación %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>section %1 &quot;%2&quot;: %3</source>
+        <translation>tramo %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>The width of a post, with --between centres or --max-post-spacing.</source>
+        <translation>El ancho de un poste, con --between centres o --max-post-spacing.</translation>
+    </message>
+    <message>
+        <source>A stair given by its N treads instead of its length, with --rise and --run of one step (the run from riser face to riser face).</source>
+        <translation>Una escalera dada por sus N peldaños en lugar de su largo, con --rise y --run de un escalón (la huella, de cara a cara de contrahuella).</translation>
+    </message>
+    <message>
+        <source>Railpins on each tread: auto or 1 to 10 (default auto: the fewest within the gap).</source>
+        <translation>Balaustres en cada peldaño: auto o de 1 a 10 (por omisión auto: el menor número que respeta el hueco).</translation>
+    </message>
+    <message>
+        <source>The least railpins per tread, 1 to 4 (default 2).</source>
+        <translation>El mínimo de balaustres por peldaño, de 1 a 4 (por omisión 2).</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>The first railpin&apos;s centre from the riser face (default: half a railpin width).</source>
+        <translation>El eje del primer balaustre desde la cara de la contrahuella (por omisión: medio ancho de balaustre).</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Newels in place of the bottom tread&apos;s front railpin, the top tread&apos;s back one, or both: none, bottom, top or both (default none).</source>
+        <translation>Postes de escalera en lugar del balaustre delantero del peldaño inferior, del trasero del peldaño superior, o de ambos: none, bottom, top o both (por omisión none).</translation>
+    </message>
+    <message>
+        <source>NEWELS</source>
+        <translation>DÓNDE</translation>
+    </message>
+    <message>
+        <source>How far a tread&apos;s nosing stands out past its riser (default 0).</source>
+        <translation>Cuánto sobresale la nariz de un peldaño por delante de su contrahuella (por omisión 0).</translation>
+    </message>
+    <message>
+        <source>Plumb from the nosing line to the rail&apos;s top: gives each railpin&apos;s length.</source>
+        <translation>A plomo, de la línea de narices a la cara superior del pasamanos: da el largo de cada balaustre.</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>The rail&apos;s depth square to its slope (default 0).</source>
+        <translation>El canto del pasamanos, medido en perpendicular a su pendiente (por omisión 0).</translation>
+    </message>
+    <message>
+        <source>The depth of the holes the railpins enter, top and bottom together (default 0).</source>
+        <translation>La profundidad de los agujeros en que entran los balaustres, arriba y abajo juntos (por omisión 0).</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Plumb from the nosing line to the bottom rail&apos;s lower edge: checks the opening under it.</source>
+        <translation>A plomo, de la línea de narices al borde inferior del pasamanos inferior: comprueba la abertura que queda debajo.</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>The sphere that must not pass under a stair&apos;s bottom rail (default 6 in or 152 mm).</source>
+        <translation>La esfera que no debe pasar bajo el pasamanos inferior de una escalera (por omisión 6 pulg. o 152 mm).</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Lays out a run: --length from its start to its end is split into the fewest equal bays with posts at most S apart, centre to centre.</source>
+        <translation>Replantea una alineación: su --length, de su inicio a su final, se divide en el menor número de vanos iguales con postes separados como mucho S, de eje a eje.</translation>
+    </message>
+    <message>
+        <source>What the run starts at: a post&apos;s centre (post) or a wall (wall) (default post).</source>
+        <translation>Dónde empieza la alineación: en el eje de un poste (post) o en una pared (wall) (por omisión post).</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>EXTREMO</translation>
+    </message>
+    <message>
+        <source>What the run ends at: a post&apos;s centre (post) or a wall (wall) (default post).</source>
+        <translation>Dónde termina la alineación: en el eje de un poste (post) o en una pared (wall) (por omisión post).</translation>
     </message>
 </context>
 <context>
@@ -594,6 +759,27 @@
         <source>%1, continued</source>
         <translation>%1 (continuación)</translation>
     </message>
+    <message>
+        <source>Clear span between post faces: %1</source>
+        <translation>Luz libre entre las caras de los postes: %1</translation>
+    </message>
+    <message>
+        <source>%1 — run %2, continued</source>
+        <translation>%1 — alineación %2 (continuación)</translation>
+    </message>
+    <message>
+        <source>%1 — run %2</source>
+        <translation>%1 — alineación %2</translation>
+    </message>
+    <message>
+        <source>Posts from the start of the run, %1:</source>
+        <translation>Postes desde el inicio de la alineación, %1:</translation>
+    </message>
+    <message>
+        <source>%1 (corner)</source>
+        <extracomment>A run&apos;s first post, shared with the run before and counted there.</extracomment>
+        <translation>%1 (esquina)</translation>
+    </message>
 </context>
 <context>
     <name>JobWindows</name>
@@ -682,6 +868,42 @@
     <message>
         <source>From mid-span</source>
         <translation>Desde el centro</translation>
+    </message>
+    <message>
+        <source>Tread</source>
+        <translation>Peld.</translation>
+    </message>
+    <message>
+        <source>On tread</source>
+        <translation>En el peldaño</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Along the rail</source>
+        <translation>Por el pasamanos</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Largo</translation>
+    </message>
+    <message>
+        <source>Cut length</source>
+        <translation>Largo de corte</translation>
+    </message>
+    <message>
+        <source>Post</source>
+        <translation>Poste</translation>
+    </message>
+    <message>
+        <source>Left face</source>
+        <translation>Cara izquierda</translation>
+    </message>
+    <message>
+        <source>Right face</source>
+        <translation>Cara derecha</translation>
     </message>
 </context>
 <context>
@@ -879,6 +1101,234 @@
     <message>
         <source>Cannot be bought as planned</source>
         <translation>No se puede comprar como está previsto</translation>
+    </message>
+</context>
+<context>
+    <name>PostPlan</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A run&apos;s length and its unit over the plan of its posts (&quot;207 in&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>RunTexts</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A bay of a run: the run&apos;s name and the bay&apos;s number from the run&apos;s start (&quot;Front 2&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; must be more than 0</source>
+        <translation>%1 &quot;%2&quot; debe ser mayor que 0</translation>
+    </message>
+    <message>
+        <source>the job&apos;s %1</source>
+        <translation>en la obra, %1</translation>
+    </message>
+    <message>
+        <source>the first run cannot start at a corner: no run before it ends at that post</source>
+        <translation>la primera alineación no puede empezar en una esquina: ninguna alineación anterior termina en ese poste</translation>
+    </message>
+    <message>
+        <source>a run cannot start at a corner after a run that ends at a wall: no post stands there</source>
+        <translation>una alineación no puede empezar en una esquina después de una alineación que termina en una pared: allí no hay ningún poste</translation>
+    </message>
+    <message>
+        <source>a run ends at a post or a wall: only its start can be a corner</source>
+        <translation>una alineación termina en un poste o en una pared: solo su inicio puede ser una esquina</translation>
+    </message>
+    <message>
+        <source>a run of %1 with posts at most %2 apart needs %3 bays; a job holds at most %4 sections</source>
+        <translation>una alineación de %1 con postes separados como mucho %2 necesita %3 vanos; una obra admite como mucho %4 tramos</translation>
+    </message>
+    <message>
+        <source>the maximum post spacing of %1 must be more than the post width of %2</source>
+        <translation>la separación máxima entre postes de %1 debe ser mayor que el ancho de poste de %2</translation>
+    </message>
+    <message>
+        <source>posts %1 wide leave no clear span in a run of %2</source>
+        <translation>unos postes de %1 de ancho no dejan luz libre en una alineación de %2</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <extracomment>A run without a name, by its number in the job.</extracomment>
+        <translation>Alineación %1</translation>
+    </message>
+    <message>
+        <source>its %1 bays would make the job more than %2 sections</source>
+        <translation>sus %1 vanos darían a la obra más de %2 tramos</translation>
+    </message>
+    <message>
+        <source>%1&quot;</source>
+        <translation>%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1&apos;</source>
+        <translation>%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1&apos; %2&quot;</source>
+        <translation>%1&apos; %2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>1 bay of %1</source>
+        <translation>1 vano de %1</translation>
+    </message>
+    <message>
+        <source>%1 bays of %2</source>
+        <translation>%1 vanos de %2</translation>
+    </message>
+    <message>
+        <source>wall</source>
+        <translation>pared</translation>
+    </message>
+    <message>
+        <source>corner post centre</source>
+        <translation>eje del poste de esquina</translation>
+    </message>
+    <message>
+        <source>post centre</source>
+        <translation>eje del poste</translation>
+    </message>
+    <message>
+        <source>no posts</source>
+        <translation>sin postes</translation>
+    </message>
+    <message>
+        <source>1 post %1</source>
+        <translation>1 poste de %1</translation>
+    </message>
+    <message>
+        <source>%1 posts %2</source>
+        <translation>%1 postes de %2</translation>
+    </message>
+    <message>
+        <source>clear span %1</source>
+        <translation>luz libre %1</translation>
+    </message>
+    <message>
+        <source>clear spans %1</source>
+        <translation>luces libres %1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>%1: %2 from %3 to %4, at most %5 on centre: %6, %7, %8</source>
+        <extracomment>A run&apos;s post plan: name, length, its references, the maximum spacing, then its bays, posts and clear span.</extracomment>
+        <translation>%1: %2 entre %3 y %4, como mucho %5 entre ejes: %6, %7, %8</translation>
+    </message>
+    <message>
+        <source>set by run %1</source>
+        <translation>fijado por la alineación %1</translation>
+    </message>
+    <message>
+        <source>set by run %1: %2 on centre, at most %3</source>
+        <extracomment>Why a bay&apos;s length cannot be typed: &quot;set by run Front: 3 bays of 5&apos; 9&quot; on centre, at most 6&apos;&quot;.</extracomment>
+        <translation>fijado por la alineación %1: %2 entre ejes, como mucho %3</translation>
+    </message>
+    <message>
+        <source>4x4 posts</source>
+        <translation>postes de 4x4</translation>
+    </message>
+    <message>
+        <source>6x6 posts</source>
+        <translation>postes de 6x6</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>cable</translation>
+    </message>
+    <message>
+        <source>%1 ft</source>
+        <extracomment>A whole number of feet in a menu of post spacings (&quot;6 ft&quot;).</extracomment>
+        <translation>%1 pies</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %3)</source>
+        <translation>%1 (%2 %3)</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A post spacing and what it is for (&quot;6 ft — 4x4 posts&quot;).</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>RunsModel</name>
+    <message>
+        <source>Wall</source>
+        <translation>Pared</translation>
+    </message>
+    <message>
+        <source>Corner</source>
+        <translation>Esquina</translation>
+    </message>
+    <message>
+        <source>Post</source>
+        <translation>Poste</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Alineación</translation>
+    </message>
+    <message>
+        <source>Length (%1)</source>
+        <translation>Largo (%1)</translation>
+    </message>
+    <message>
+        <source>Starts at</source>
+        <translation>Empieza en</translation>
+    </message>
+    <message>
+        <source>Ends at</source>
+        <translation>Termina en</translation>
+    </message>
+    <message>
+        <source>Post spacing at most (%1)</source>
+        <translation>Separación máx. postes (%1)</translation>
+    </message>
+    <message>
+        <source>Bays</source>
+        <translation>Vanos</translation>
+    </message>
+    <message>
+        <source>Posts</source>
+        <translation>Postes</translation>
+    </message>
+    <message>
+        <source>The job&apos;s maximum post spacing; type a spacing for this run alone</source>
+        <translation>La separación máxima entre postes de la obra; escriba una separación solo para esta alineación</translation>
+    </message>
+    <message>
+        <source>Rename Run</source>
+        <translation>Cambiar el nombre de la alineación</translation>
+    </message>
+    <message>
+        <source>Change Run Length</source>
+        <translation>Cambiar el largo de la alineación</translation>
+    </message>
+    <message>
+        <source>Change Run Start</source>
+        <translation>Cambiar el inicio de la alineación</translation>
+    </message>
+    <message>
+        <source>Change Run End</source>
+        <translation>Cambiar el final de la alineación</translation>
+    </message>
+    <message>
+        <source>Change Run&apos;s Post Spacing</source>
+        <translation>Cambiar la separación de postes de la alineación</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1623,130 @@
     <message>
         <source>the template would need more than %1 pages, the limit</source>
         <translation>la plantilla necesitaría más de %1 páginas, el límite</translation>
+    </message>
+    <message>
+        <source>riser face</source>
+        <translation>cara de la contrahuella</translation>
+    </message>
+    <message>
+        <source>nosing</source>
+        <translation>nariz</translation>
+    </message>
+    <message>
+        <source>next riser</source>
+        <translation>contrahuella siguiente</translation>
+    </message>
+    <message>
+        <source>%1 from the riser</source>
+        <translation>%1 desde la contrahuella</translation>
+    </message>
+    <message>
+        <source>%1 from the next riser</source>
+        <translation>%1 desde la contrahuella siguiente</translation>
+    </message>
+    <message>
+        <source>inches from the riser face</source>
+        <translation>pulgadas desde la cara de la contrahuella</translation>
+    </message>
+    <message>
+        <source>centimetres from the riser face</source>
+        <translation>centímetros desde la cara de la contrahuella</translation>
+    </message>
+    <message>
+        <source>Full-size template of one tread: %1 — lay against the riser face of every tread</source>
+        <translation>Plantilla a tamaño real de un peldaño: %1 — apóyela contra la cara de la contrahuella de cada peldaño</translation>
+    </message>
+</context>
+<context>
+    <name>TreadSheet</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A measurement and its unit on the printed sheet (&quot;36 in&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>a newel on the bottom tread in place of its front railpin</source>
+        <translation>un poste de arranque en el peldaño inferior en lugar de su balaustre delantero</translation>
+    </message>
+    <message>
+        <source>a newel on the top tread in place of its back railpin</source>
+        <translation>un poste de llegada en el peldaño superior en lugar de su balaustre trasero</translation>
+    </message>
+    <message>
+        <source>newels on the bottom and top treads in place of their end railpins</source>
+        <translation>postes de escalera en los peldaños inferior y superior en lugar de sus balaustres extremos</translation>
+    </message>
+    <message>
+        <source>no newels on the treads</source>
+        <translation>ningún poste de escalera en los peldaños</translation>
+    </message>
+    <message>
+        <source>Treads: %1; one step: rise %2, run %3 (riser face to riser face)</source>
+        <translation>Peldaños: %1; un escalón: contrahuella %2, huella %3 (de cara a cara de contrahuella)</translation>
+    </message>
+    <message>
+        <source>First railpin from the riser face: %1</source>
+        <translation>Primer balaustre desde la cara de la contrahuella: %1</translation>
+    </message>
+    <message>
+        <source>Newels: %1</source>
+        <translation>Postes de escalera: %1</translation>
+    </message>
+    <message>
+        <source>Rail: %1 plumb above the nosing line, %2 deep; nosing %3; holes %4 deep</source>
+        <translation>Pasamanos: %1 a plomo sobre la línea de narices, %2 de canto; vuelo de la nariz %3; agujeros de %4 de profundidad</translation>
+    </message>
+    <message>
+        <source>Railpins: %1</source>
+        <translation>Balaustres: %1</translation>
+    </message>
+    <message>
+        <source>On every tread, from the riser face: %1</source>
+        <translation>En cada peldaño, desde la cara de la contrahuella: %1</translation>
+    </message>
+    <message>
+        <source>Count: %1</source>
+        <translation>Cantidad: %1</translation>
+    </message>
+    <message>
+        <source>Lengths: %1</source>
+        <translation>Largos: %1</translation>
+    </message>
+    <message>
+        <source>Under the bottom rail: %1</source>
+        <translation>Bajo el pasamanos inferior: %1</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Advertencia: %1</translation>
+    </message>
+    <message>
+        <source>Lengths to cut, the same on every tread, exact in brackets: %1</source>
+        <translation>Cortes, iguales en cada peldaño, exactos entre paréntesis: %1</translation>
+    </message>
+    <message>
+        <source>Position from the riser face</source>
+        <translation>Posición desde la contrahuella</translation>
+    </message>
+    <message>
+        <source>Centre length</source>
+        <translation>Largo en el eje</translation>
+    </message>
+    <message>
+        <source>Cut length</source>
+        <translation>Largo de corte</translation>
+    </message>
+    <message>
+        <source>How many</source>
+        <translation>Cuántos</translation>
+    </message>
+    <message>
+        <source>Marks by the tread, level from the first riser face and along the rail:</source>
+        <translation>Marcas por peldaño, en horizontal desde la cara de la primera contrahuella y a lo largo del pasamanos:</translation>
     </message>
 </context>
 <context>
@@ -1800,7 +2374,7 @@
     </message>
     <message>
         <source>Maximum &amp;gap on stairs:</source>
-        <translation>Hueco máximo en esca&amp;leras:</translation>
+        <translation>Hueco máx. en esca&amp;leras:</translation>
     </message>
     <message>
         <source>Maximum gap on stairs</source>
@@ -2193,6 +2767,86 @@
     <message>
         <source>Order List</source>
         <translation>Lista de pedido</translation>
+    </message>
+    <message>
+        <source>Posts at m&amp;ost:</source>
+        <translation>Postes ca&amp;da:</translation>
+    </message>
+    <message>
+        <source>Maximum post spacing</source>
+        <translation>Separación máxima entre postes</translation>
+    </message>
+    <message>
+        <source>The most a run&apos;s posts may stand apart, centre to centre, for every run without a spacing of its own</source>
+        <translation>La mayor separación permitida entre los postes de una alineación, de eje a eje, para todas las alineaciones que no tengan una propia</translation>
+    </message>
+    <message>
+        <source>Maximum post spacing presets</source>
+        <translation>Valores predefinidos de la separación máxima entre postes</translation>
+    </message>
+    <message>
+        <source>Usual maximum spacings of posts; they set the spacing only, not the post width</source>
+        <translation>Separaciones máximas habituales entre postes; fijan solo la separación, no el ancho del poste</translation>
+    </message>
+    <message>
+        <source>Usual maximum spacings of posts</source>
+        <translation>Separaciones máximas habituales entre postes</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Valores</translation>
+    </message>
+    <message>
+        <source>Run&amp;s (deck sides and fence lines, split into bays by their posts):</source>
+        <translation>Alineaciones (&amp;bordes de terraza y líneas de valla, divididos en vanos por sus postes):</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Alineaciones</translation>
+    </message>
+    <message>
+        <source>One row per run; its bays are the first sections below</source>
+        <translation>Una fila por alineación; sus vanos son los primeros tramos de abajo</translation>
+    </message>
+    <message>
+        <source>Add Ru&amp;n</source>
+        <translation>A&amp;ñadir alineación</translation>
+    </message>
+    <message>
+        <source>Add a run after the selected one: a straight line of railing split into equal bays by its posts</source>
+        <translation>Añadir una alineación después de la seleccionada: una línea recta de barandilla dividida en vanos iguales por sus postes</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Run</source>
+        <translation>Elim&amp;inar alineación</translation>
+    </message>
+    <message>
+        <source>Remove the selected run and its bays</source>
+        <translation>Eliminar la alineación seleccionada y sus vanos</translation>
+    </message>
+    <message>
+        <source>%1; warning: %2</source>
+        <translation>%1; advertencia: %2</translation>
+    </message>
+    <message>
+        <source>Change Maximum Post Spacing</source>
+        <translation>Cambiar la separación máxima entre postes</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Alineación %1</translation>
+    </message>
+    <message>
+        <source>Add Run</source>
+        <translation>Añadir alineación</translation>
+    </message>
+    <message>
+        <source>The run was not added: %1</source>
+        <translation>No se añadió la alineación: %1</translation>
+    </message>
+    <message>
+        <source>Remove Run</source>
+        <translation>Eliminar alineación</translation>
     </message>
 </context>
 <context>
@@ -2895,6 +3549,222 @@ A line of the totals, then why it is short (&quot;42 railpins (1 of 3 sections n
     <message>
         <source>stair: railpins of many lengths</source>
         <translation>escalera: balaustres de varios largos</translation>
+    </message>
+    <message>
+        <source>a run</source>
+        <translation>una alineación</translation>
+    </message>
+    <message>
+        <source>run %1 &quot;%2&quot;: </source>
+        <translation>alineación %1 &quot;%2&quot;: </translation>
+    </message>
+    <message>
+        <source>run %1, &quot;%2&quot;</source>
+        <translation>alineación %1, &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>must be &quot;auto&quot; or a whole number</source>
+        <translation>debe ser &quot;auto&quot; o un número entero</translation>
+    </message>
+    <message>
+        <source>must be &quot;none&quot;, &quot;bottom&quot;, &quot;top&quot; or &quot;both&quot;</source>
+        <translation>debe ser &quot;none&quot;, &quot;bottom&quot;, &quot;top&quot; o &quot;both&quot;</translation>
+    </message>
+    <message>
+        <source>run %1</source>
+        <translation>alineación %1</translation>
+    </message>
+    <message>
+        <source>must be a list of runs in [ ]</source>
+        <translation>debe ser una lista de alineaciones entre [ ]</translation>
+    </message>
+    <message>
+        <source>has %1 runs, more than the %2 a job can have</source>
+        <translation>tiene %1 alineaciones, más de las %2 que puede tener una obra</translation>
+    </message>
+    <message>
+        <source>%1: measure the rail between the newels</source>
+        <translation>%1: mida el pasamanos entre los postes de escalera</translation>
+    </message>
+    <message>
+        <source>maximum post spacing</source>
+        <translation>la separación máxima entre postes</translation>
+    </message>
+    <message>
+        <source>Posts: %1</source>
+        <translation>Postes: %1</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be less than 0</source>
+        <translation>%1 &quot;%2&quot; no puede ser menor que 0</translation>
+    </message>
+    <message>
+        <source>first railpin from the riser</source>
+        <translation>el primer balaustre desde la contrahuella</translation>
+    </message>
+    <message>
+        <source>nosing</source>
+        <translation>el vuelo de la nariz</translation>
+    </message>
+    <message>
+        <source>rail height</source>
+        <translation>la altura del pasamanos</translation>
+    </message>
+    <message>
+        <source>rail depth</source>
+        <translation>el canto del pasamanos</translation>
+    </message>
+    <message>
+        <source>insert</source>
+        <translation>la profundidad de los agujeros</translation>
+    </message>
+    <message>
+        <source>%1 railpins %2 wide do not fit a tread run of %3 (they need %4)</source>
+        <translation>%1 balaustres de %2 de ancho no caben en una huella de %3 (necesitan %4)</translation>
+    </message>
+    <message>
+        <source>a railpin %1 wide does not fit a tread run of %2</source>
+        <translation>un balaustre de %1 de ancho no cabe en una huella de %2</translation>
+    </message>
+    <message>
+        <source>no number of railpins per tread both fits a tread run of %1 and keeps the gap within %2: %3 per tread leaves a gap of %4; %5 need %6</source>
+        <translation>ningún número de balaustres por peldaño cabe en una huella de %1 y a la vez deja el hueco dentro de %2: %3 por peldaño dejan un hueco de %4; %5 necesitan %6</translation>
+    </message>
+    <message>
+        <source>a tread run of %1 cannot take %2 railpins %3 wide (they need %4); at least %2 per tread is the job&apos;s minimum</source>
+        <translation>una huella de %1 no admite %2 balaustres de %3 de ancho (necesitan %4); %2 por peldaño es el mínimo de la obra</translation>
+    </message>
+    <message>
+        <source>%1 does not go with a stair given by its treads</source>
+        <translation>%1 no va con una escalera dada por sus peldaños</translation>
+    </message>
+    <message>
+        <source>a count of railpins</source>
+        <translation>un número de balaustres</translation>
+    </message>
+    <message>
+        <source>half-gap ends</source>
+        <translation>extremos de medio hueco</translation>
+    </message>
+    <message>
+        <source>the same spacing</source>
+        <translation>el mismo espaciado</translation>
+    </message>
+    <message>
+        <source>a railpin or gap at mid-span</source>
+        <translation>un balaustre o un hueco en el centro</translation>
+    </message>
+    <message>
+        <source>a length between post centres</source>
+        <translation>un largo entre ejes de postes</translation>
+    </message>
+    <message>
+        <source>treads need the rise and run of one step, not an angle</source>
+        <translation>los peldaños necesitan la contrahuella y la huella de un escalón, no un ángulo</translation>
+    </message>
+    <message>
+        <source>a stair is given by its length or by its treads, not both: leave the length empty</source>
+        <translation>una escalera se da por su largo o por sus peldaños, no por ambos: deje el largo vacío</translation>
+    </message>
+    <message>
+        <source>a stair of %1 treads is not possible: give 1 to %2</source>
+        <translation>una escalera de %1 peldaños no es posible: indique de 1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 railpins per tread is not possible: give 1 to %2 or auto</source>
+        <translation>%1 balaustres por peldaño no es posible: indique de 1 a %2 o auto</translation>
+    </message>
+    <message>
+        <source>the job&apos;s least of %1 railpins per tread is not possible: give 1 to %2</source>
+        <translation>el mínimo de la obra de %1 balaustres por peldaño no es posible: indique de 1 a %2</translation>
+    </message>
+    <message>
+        <source>stair: &quot;%1&quot; is used by a stair given by its treads: kept but not used</source>
+        <translation>escalera: &quot;%1&quot; es para una escalera dada por sus peldaños: se conserva pero no se usa</translation>
+    </message>
+    <message>
+        <source>the first railpin cannot stand in front of the riser face</source>
+        <translation>el primer balaustre no puede quedar por delante de la cara de la contrahuella</translation>
+    </message>
+    <message>
+        <source>with the first railpin %1 from the riser, the last one on each tread passes the next riser: it may be at most %2</source>
+        <translation>con el primer balaustre a %1 de la contrahuella, el último de cada peldaño pasa de la contrahuella siguiente: puede estar como mucho a %2</translation>
+    </message>
+    <message>
+        <source>a rail height of %1 with a rail depth of %2 leaves the front railpin no length</source>
+        <translation>una altura de pasamanos de %1 con un canto de %2 no deja largo al balaustre delantero</translation>
+    </message>
+    <message>
+        <source>the gap of %1 with %2 railpins per tread is wider than the maximum gap of %3</source>
+        <translation>el hueco de %1 con %2 balaustres por peldaño supera el hueco máximo de %3</translation>
+    </message>
+    <message>
+        <source>%1 railpins per tread are fewer than the job&apos;s least of %2</source>
+        <translation>%1 balaustres por peldaño son menos que el mínimo de la obra, %2</translation>
+    </message>
+    <message>
+        <source>%1 per tread (as given)</source>
+        <translation>%1 por peldaño (número indicado)</translation>
+    </message>
+    <message>
+        <source>%1 per tread (the fewest within %2 %3; at least %4)</source>
+        <translation>%1 por peldaño (el menor número que respeta %2 %3; como mínimo %4)</translation>
+    </message>
+    <message>
+        <source>%1, on centre %2, gap measured level %3</source>
+        <translation>%1, entre ejes %2, hueco medido en horizontal %3</translation>
+    </message>
+    <message>
+        <source>%1 treads × %2 = %3 railpins</source>
+        <translation>%1 peldaños × %2 = %3 balaustres</translation>
+    </message>
+    <message>
+        <source>%1 treads × %2, less %3 for the newels = %4 railpins</source>
+        <translation>%1 peldaños × %2, menos %3 por los postes de escalera = %4 balaustres</translation>
+    </message>
+    <message>
+        <source>cut square at both ends, into holes (the rake is %1°)</source>
+        <translation>a escuadra arriba y abajo, en agujeros (inclinación %1°)</translation>
+    </message>
+    <message>
+        <source>top cut %1°, bottom square (%2° with a saw set from plumb)</source>
+        <translation>corte superior a %1°, inferior a escuadra (%2° con la sierra ajustada desde la vertical)</translation>
+    </message>
+    <message>
+        <source>the check under the bottom rail needs the rise and run of one step, not an angle</source>
+        <translation>la comprobación bajo el pasamanos inferior necesita la contrahuella y la huella de un escalón, no un ángulo</translation>
+    </message>
+    <message>
+        <source>bottom rail</source>
+        <translation>el pasamanos inferior</translation>
+    </message>
+    <message>
+        <source>triangle sphere</source>
+        <translation>la esfera del triángulo</translation>
+    </message>
+    <message>
+        <source>the bottom rail cannot be below the nosing line</source>
+        <translation>el pasamanos inferior no puede quedar por debajo de la línea de narices</translation>
+    </message>
+    <message>
+        <source>nosing &quot;%1&quot; cannot be less than 0</source>
+        <translation>el vuelo de la nariz &quot;%1&quot; no puede ser menor que 0</translation>
+    </message>
+    <message>
+        <source>the bottom rail stands so far above the nosing line that the opening under it is no longer a triangle</source>
+        <translation>el pasamanos inferior queda tan por encima de la línea de narices que la abertura bajo él ya no es un triángulo</translation>
+    </message>
+    <message>
+        <source>the opening under the bottom rail passes a sphere of %1, within %2: the rail may stand at most %3 above the nosing line</source>
+        <translation>por la abertura bajo el pasamanos inferior pasa una esfera de %1, dentro de %2: el pasamanos puede quedar como mucho a %3 sobre la línea de narices</translation>
+    </message>
+    <message>
+        <source>the opening under the bottom rail passes a sphere of %1, more than %2: no bottom rail on this stair keeps it within %2, even one on the nosing line</source>
+        <translation>por la abertura bajo el pasamanos inferior pasa una esfera de %1, más de %2: ningún pasamanos inferior en esta escalera la mantiene dentro de %2, ni siquiera uno sobre la línea de narices</translation>
+    </message>
+    <message>
+        <source>the opening under the bottom rail passes a sphere of %1, more than %2: keep the rail at most %3 above the nosing line</source>
+        <translation>por la abertura bajo el pasamanos inferior pasa una esfera de %1, más de %2: mantenga el pasamanos como mucho a %3 sobre la línea de narices</translation>
     </message>
 </context>
 </TS>

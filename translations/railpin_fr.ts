@@ -296,10 +296,6 @@
         <translation>--spacing same a déjà ses propres écarts d’extrémité égaux&#xa0;: --ends half vaut pour les écarts égaux</translation>
     </message>
     <message>
-        <source>--post-width is used with --between centres</source>
-        <translation>--post-width s’utilise avec --between centres</translation>
-    </message>
-    <message>
         <source>--between centres needs --post-width</source>
         <translation>--between centres exige --post-width</translation>
     </message>
@@ -332,10 +328,6 @@
         <translation>POTEAUX</translation>
     </message>
     <message>
-        <source>The width of a post, with --between centres.</source>
-        <translation>La largeur d’un poteau, avec --between centres.</translation>
-    </message>
-    <message>
         <source>P</source>
         <translation>P</translation>
     </message>
@@ -358,10 +350,6 @@
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>a whole number from %1 to %2</source>
-        <translation>un nombre entier de %1 à %2</translation>
     </message>
     <message>
         <source>Prints the cut and order list, tab-separated, on standard output.</source>
@@ -402,6 +390,183 @@
     <message>
         <source>Order list: screws at each end of a rail (default 2).</source>
         <translation>Liste de commande&#xa0;: vis à chaque extrémité d’une lisse (par défaut 2).</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>remarque&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--post-width is used with --between centres or --max-post-spacing</source>
+        <translation>--post-width s’utilise avec --between centres ou --max-post-spacing</translation>
+    </message>
+    <message>
+        <source>give a whole number from %1 to %2</source>
+        <translation>donnez un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>--%1 is used with --treads</source>
+        <translation>--%1 s’utilise avec --treads</translation>
+    </message>
+    <message>
+        <source>--nosing is used with --treads or --bottom-rail</source>
+        <translation>--nosing s’utilise avec --treads ou --bottom-rail</translation>
+    </message>
+    <message>
+        <source>--treads: treads need the rise and run of one step, not an angle</source>
+        <translation>--treads&#xa0;: les marches exigent la hauteur et le giron d’une marche, pas un angle</translation>
+    </message>
+    <message>
+        <source>--treads needs --rise and --run: the rise and run of one step</source>
+        <translation>--treads exige --rise et --run&#xa0;: la hauteur et le giron d’une marche</translation>
+    </message>
+    <message>
+        <source>--length does not go with --treads: the treads give the stair&apos;s length</source>
+        <translation>--length ne va pas avec --treads&#xa0;: les marches donnent la longueur de l’escalier</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with --treads</source>
+        <translation>--%1 ne va pas avec --treads</translation>
+    </message>
+    <message>
+        <source>--%1 is used with a stair&apos;s --rise and --run</source>
+        <translation>--%1 s’utilise avec --rise et --run d’un escalier</translation>
+    </message>
+    <message>
+        <source>--triangle-sphere is used with --bottom-rail</source>
+        <translation>--triangle-sphere s’utilise avec --bottom-rail</translation>
+    </message>
+    <message>
+        <source>the newels are none, bottom, top or both</source>
+        <translation>les poteaux d’escalier sont none, bottom, top ou both</translation>
+    </message>
+    <message>
+        <source>a run starts or ends at a post or a wall</source>
+        <translation>un alignement commence ou finit à un poteau ou à un mur</translation>
+    </message>
+    <message>
+        <source>--%1 is used with --max-post-spacing</source>
+        <translation>--%1 s’utilise avec --max-post-spacing</translation>
+    </message>
+    <message>
+        <source>--between cannot be used with --max-post-spacing: a run is measured from its start to its end, and its bays between post faces</source>
+        <translation>--between ne peut pas être utilisé avec --max-post-spacing&#xa0;: un alignement se mesure de son début à sa fin, et ses travées entre les faces des poteaux</translation>
+    </message>
+    <message>
+        <source>--count cannot be used with --max-post-spacing: each bay gets the fewest railpins within the gap</source>
+        <translation>--count ne peut pas être utilisé avec --max-post-spacing&#xa0;: chaque travée reçoit le plus petit nombre de barreaux qui respecte l’écart</translation>
+    </message>
+    <message>
+        <source>a run is level: --rise, --run and --angle cannot be used with --max-post-spacing</source>
+        <translation>un alignement est de niveau&#xa0;: --rise, --run et --angle ne peuvent pas être utilisés avec --max-post-spacing</translation>
+    </message>
+    <message>
+        <source>--max-post-spacing needs --post-width</source>
+        <translation>--max-post-spacing exige --post-width</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <extracomment>The name of a run given by options without --name.</extracomment>
+        <translation>Alignement</translation>
+    </message>
+    <message>
+        <source>run %1 &quot;%2&quot;: %3</source>
+        <translation>alignement %1 &quot;%2&quot;&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>section %1 &quot;%2&quot;: %3</source>
+        <translation>travée %1 &quot;%2&quot;&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>The width of a post, with --between centres or --max-post-spacing.</source>
+        <translation>La largeur d’un poteau, avec --between centres ou --max-post-spacing.</translation>
+    </message>
+    <message>
+        <source>A stair given by its N treads instead of its length, with --rise and --run of one step (the run from riser face to riser face).</source>
+        <translation>Un escalier donné par ses N marches au lieu de sa longueur, avec --rise et --run d’une marche (le giron, d’une face de contremarche à l’autre).</translation>
+    </message>
+    <message>
+        <source>Railpins on each tread: auto or 1 to 10 (default auto: the fewest within the gap).</source>
+        <translation>Barreaux sur chaque marche&#xa0;: auto ou de 1 à 10 (par défaut auto&#xa0;: le plus petit nombre qui respecte l’écart).</translation>
+    </message>
+    <message>
+        <source>The least railpins per tread, 1 to 4 (default 2).</source>
+        <translation>Le minimum de barreaux par marche, de 1 à 4 (par défaut 2).</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>The first railpin&apos;s centre from the riser face (default: half a railpin width).</source>
+        <translation>L’axe du premier barreau depuis la face de la contremarche (par défaut&#xa0;: une demi-largeur de barreau).</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Newels in place of the bottom tread&apos;s front railpin, the top tread&apos;s back one, or both: none, bottom, top or both (default none).</source>
+        <translation>Poteaux d’escalier à la place du barreau avant de la marche du bas, du barreau arrière de la marche du haut, ou des deux&#xa0;: none, bottom, top ou both (par défaut none).</translation>
+    </message>
+    <message>
+        <source>NEWELS</source>
+        <translation>OÙ</translation>
+    </message>
+    <message>
+        <source>How far a tread&apos;s nosing stands out past its riser (default 0).</source>
+        <translation>De combien le nez d’une marche dépasse sa contremarche (par défaut 0).</translation>
+    </message>
+    <message>
+        <source>Plumb from the nosing line to the rail&apos;s top: gives each railpin&apos;s length.</source>
+        <translation>D’aplomb, de la ligne des nez de marche au dessus de la lisse&#xa0;: donne la longueur de chaque barreau.</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>The rail&apos;s depth square to its slope (default 0).</source>
+        <translation>L’épaisseur de la lisse, mesurée perpendiculairement à sa pente (par défaut 0).</translation>
+    </message>
+    <message>
+        <source>The depth of the holes the railpins enter, top and bottom together (default 0).</source>
+        <translation>La profondeur des trous où entrent les barreaux, haut et bas ensemble (par défaut 0).</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Plumb from the nosing line to the bottom rail&apos;s lower edge: checks the opening under it.</source>
+        <translation>D’aplomb, de la ligne des nez de marche au bord inférieur de la lisse basse&#xa0;: vérifie l’ouverture en dessous.</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>The sphere that must not pass under a stair&apos;s bottom rail (default 6 in or 152 mm).</source>
+        <translation>La sphère qui ne doit pas passer sous la lisse basse d’un escalier (par défaut 6 po ou 152 mm).</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Lays out a run: --length from its start to its end is split into the fewest equal bays with posts at most S apart, centre to centre.</source>
+        <translation>Trace un alignement&#xa0;: sa --length, de son début à sa fin, est divisée en un minimum de travées égales avec des poteaux espacés d’au plus S, d’axe en axe.</translation>
+    </message>
+    <message>
+        <source>What the run starts at: a post&apos;s centre (post) or a wall (wall) (default post).</source>
+        <translation>Où commence l’alignement&#xa0;: à l’axe d’un poteau (post) ou à un mur (wall) (par défaut post).</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>EXTRÉMITÉ</translation>
+    </message>
+    <message>
+        <source>What the run ends at: a post&apos;s centre (post) or a wall (wall) (default post).</source>
+        <translation>Où finit l’alignement&#xa0;: à l’axe d’un poteau (post) ou à un mur (wall) (par défaut post).</translation>
     </message>
 </context>
 <context>
@@ -594,6 +759,27 @@
         <source>%1, continued</source>
         <translation>%1 (suite)</translation>
     </message>
+    <message>
+        <source>Clear span between post faces: %1</source>
+        <translation>Portée libre entre les faces des poteaux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 — run %2, continued</source>
+        <translation>%1 — alignement %2 (suite)</translation>
+    </message>
+    <message>
+        <source>%1 — run %2</source>
+        <translation>%1 — alignement %2</translation>
+    </message>
+    <message>
+        <source>Posts from the start of the run, %1:</source>
+        <translation>Poteaux depuis le début de l’alignement, %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 (corner)</source>
+        <extracomment>A run&apos;s first post, shared with the run before and counted there.</extracomment>
+        <translation>%1 (angle)</translation>
+    </message>
 </context>
 <context>
     <name>JobWindows</name>
@@ -682,6 +868,42 @@
     <message>
         <source>From mid-span</source>
         <translation>Depuis le milieu</translation>
+    </message>
+    <message>
+        <source>Tread</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>On tread</source>
+        <translation>Sur la marche</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>À l’horizontale</translation>
+    </message>
+    <message>
+        <source>Along the rail</source>
+        <translation>Le long de la lisse</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Cut length</source>
+        <translation>Longueur de coupe</translation>
+    </message>
+    <message>
+        <source>Post</source>
+        <translation>Poteau</translation>
+    </message>
+    <message>
+        <source>Left face</source>
+        <translation>Face gauche</translation>
+    </message>
+    <message>
+        <source>Right face</source>
+        <translation>Face droite</translation>
     </message>
 </context>
 <context>
@@ -879,6 +1101,234 @@
     <message>
         <source>Cannot be bought as planned</source>
         <translation>Impossible d’acheter comme prévu</translation>
+    </message>
+</context>
+<context>
+    <name>PostPlan</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A run&apos;s length and its unit over the plan of its posts (&quot;207 in&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>RunTexts</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>il manque %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A bay of a run: the run&apos;s name and the bay&apos;s number from the run&apos;s start (&quot;Front 2&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; must be more than 0</source>
+        <translation>%1 &quot;%2&quot; doit dépasser 0</translation>
+    </message>
+    <message>
+        <source>the job&apos;s %1</source>
+        <translation>dans le chantier, %1</translation>
+    </message>
+    <message>
+        <source>the first run cannot start at a corner: no run before it ends at that post</source>
+        <translation>le premier alignement ne peut pas commencer à un angle&#xa0;: aucun alignement précédent ne finit à ce poteau</translation>
+    </message>
+    <message>
+        <source>a run cannot start at a corner after a run that ends at a wall: no post stands there</source>
+        <translation>un alignement ne peut pas commencer à un angle après un alignement qui finit à un mur&#xa0;: aucun poteau ne s’y trouve</translation>
+    </message>
+    <message>
+        <source>a run ends at a post or a wall: only its start can be a corner</source>
+        <translation>un alignement finit à un poteau ou à un mur&#xa0;: seul son début peut être un angle</translation>
+    </message>
+    <message>
+        <source>a run of %1 with posts at most %2 apart needs %3 bays; a job holds at most %4 sections</source>
+        <translation>un alignement de %1 avec des poteaux espacés d’au plus %2 exige %3 travées&#xa0;; un chantier contient au plus %4 travées</translation>
+    </message>
+    <message>
+        <source>the maximum post spacing of %1 must be more than the post width of %2</source>
+        <translation>l’espacement maximal des poteaux de %1 doit dépasser la largeur de poteau de %2</translation>
+    </message>
+    <message>
+        <source>posts %1 wide leave no clear span in a run of %2</source>
+        <translation>des poteaux de %1 de large ne laissent aucune portée libre dans un alignement de %2</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <extracomment>A run without a name, by its number in the job.</extracomment>
+        <translation>Alignement %1</translation>
+    </message>
+    <message>
+        <source>its %1 bays would make the job more than %2 sections</source>
+        <translation>ses %1 travées porteraient le chantier à plus de %2 travées</translation>
+    </message>
+    <message>
+        <source>%1&quot;</source>
+        <translation>%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1&apos;</source>
+        <translation>%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1&apos; %2&quot;</source>
+        <translation>%1&apos; %2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>1 bay of %1</source>
+        <translation>1 travée de %1</translation>
+    </message>
+    <message>
+        <source>%1 bays of %2</source>
+        <translation>%1 travées de %2</translation>
+    </message>
+    <message>
+        <source>wall</source>
+        <translation>mur</translation>
+    </message>
+    <message>
+        <source>corner post centre</source>
+        <translation>axe du poteau d’angle</translation>
+    </message>
+    <message>
+        <source>post centre</source>
+        <translation>axe du poteau</translation>
+    </message>
+    <message>
+        <source>no posts</source>
+        <translation>aucun poteau</translation>
+    </message>
+    <message>
+        <source>1 post %1</source>
+        <translation>1 poteau de %1</translation>
+    </message>
+    <message>
+        <source>%1 posts %2</source>
+        <translation>%1 poteaux de %2</translation>
+    </message>
+    <message>
+        <source>clear span %1</source>
+        <translation>portée libre %1</translation>
+    </message>
+    <message>
+        <source>clear spans %1</source>
+        <translation>portées libres %1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>%1: %2 from %3 to %4, at most %5 on centre: %6, %7, %8</source>
+        <extracomment>A run&apos;s post plan: name, length, its references, the maximum spacing, then its bays, posts and clear span.</extracomment>
+        <translation>%1&#xa0;: %2 entre %3 et %4, au plus %5 d’axe en axe&#xa0;: %6, %7, %8</translation>
+    </message>
+    <message>
+        <source>set by run %1</source>
+        <translation>fixée par l’alignement %1</translation>
+    </message>
+    <message>
+        <source>set by run %1: %2 on centre, at most %3</source>
+        <extracomment>Why a bay&apos;s length cannot be typed: &quot;set by run Front: 3 bays of 5&apos; 9&quot; on centre, at most 6&apos;&quot;.</extracomment>
+        <translation>fixée par l’alignement %1&#xa0;: %2 d’axe en axe, au plus %3</translation>
+    </message>
+    <message>
+        <source>4x4 posts</source>
+        <translation>poteaux 4x4</translation>
+    </message>
+    <message>
+        <source>6x6 posts</source>
+        <translation>poteaux 6x6</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>câble</translation>
+    </message>
+    <message>
+        <source>%1 ft</source>
+        <extracomment>A whole number of feet in a menu of post spacings (&quot;6 ft&quot;).</extracomment>
+        <translation>%1 pi</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %3)</source>
+        <translation>%1 (%2 %3)</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A post spacing and what it is for (&quot;6 ft — 4x4 posts&quot;).</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>RunsModel</name>
+    <message>
+        <source>Wall</source>
+        <translation>Mur</translation>
+    </message>
+    <message>
+        <source>Corner</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Post</source>
+        <translation>Poteau</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Alignement</translation>
+    </message>
+    <message>
+        <source>Length (%1)</source>
+        <translation>Longueur (%1)</translation>
+    </message>
+    <message>
+        <source>Starts at</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Ends at</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Post spacing at most (%1)</source>
+        <translation>Espacement max. poteaux (%1)</translation>
+    </message>
+    <message>
+        <source>Bays</source>
+        <translation>Travées</translation>
+    </message>
+    <message>
+        <source>Posts</source>
+        <translation>Poteaux</translation>
+    </message>
+    <message>
+        <source>The job&apos;s maximum post spacing; type a spacing for this run alone</source>
+        <translation>L’espacement maximal des poteaux du chantier&#xa0;; tapez un espacement propre à cet alignement</translation>
+    </message>
+    <message>
+        <source>Rename Run</source>
+        <translation>Renommer l’alignement</translation>
+    </message>
+    <message>
+        <source>Change Run Length</source>
+        <translation>Modifier la longueur de l’alignement</translation>
+    </message>
+    <message>
+        <source>Change Run Start</source>
+        <translation>Modifier le début de l’alignement</translation>
+    </message>
+    <message>
+        <source>Change Run End</source>
+        <translation>Modifier la fin de l’alignement</translation>
+    </message>
+    <message>
+        <source>Change Run&apos;s Post Spacing</source>
+        <translation>Modifier l’espacement des poteaux de l’alignement</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1623,130 @@
     <message>
         <source>the template would need more than %1 pages, the limit</source>
         <translation>le gabarit exigerait plus de %1 pages, la limite</translation>
+    </message>
+    <message>
+        <source>riser face</source>
+        <translation>face de la contremarche</translation>
+    </message>
+    <message>
+        <source>nosing</source>
+        <translation>nez de marche</translation>
+    </message>
+    <message>
+        <source>next riser</source>
+        <translation>contremarche suivante</translation>
+    </message>
+    <message>
+        <source>%1 from the riser</source>
+        <translation>%1 depuis la contremarche</translation>
+    </message>
+    <message>
+        <source>%1 from the next riser</source>
+        <translation>%1 depuis la contremarche suivante</translation>
+    </message>
+    <message>
+        <source>inches from the riser face</source>
+        <translation>pouces depuis la face de la contremarche</translation>
+    </message>
+    <message>
+        <source>centimetres from the riser face</source>
+        <translation>centimètres depuis la face de la contremarche</translation>
+    </message>
+    <message>
+        <source>Full-size template of one tread: %1 — lay against the riser face of every tread</source>
+        <translation>Gabarit grandeur nature d’une marche&#xa0;: %1 — à appuyer contre la face de la contremarche de chaque marche</translation>
+    </message>
+</context>
+<context>
+    <name>TreadSheet</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A measurement and its unit on the printed sheet (&quot;36 in&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>a newel on the bottom tread in place of its front railpin</source>
+        <translation>un poteau de départ sur la marche du bas à la place de son barreau avant</translation>
+    </message>
+    <message>
+        <source>a newel on the top tread in place of its back railpin</source>
+        <translation>un poteau d’arrivée sur la marche du haut à la place de son barreau arrière</translation>
+    </message>
+    <message>
+        <source>newels on the bottom and top treads in place of their end railpins</source>
+        <translation>des poteaux d’escalier sur les marches du bas et du haut à la place de leurs barreaux d’extrémité</translation>
+    </message>
+    <message>
+        <source>no newels on the treads</source>
+        <translation>aucun poteau d’escalier sur les marches</translation>
+    </message>
+    <message>
+        <source>Treads: %1; one step: rise %2, run %3 (riser face to riser face)</source>
+        <translation>Marches&#xa0;: %1&#xa0;; une marche&#xa0;: hauteur %2, giron %3 (d’une face de contremarche à l’autre)</translation>
+    </message>
+    <message>
+        <source>First railpin from the riser face: %1</source>
+        <translation>Premier barreau depuis la face de la contremarche&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Newels: %1</source>
+        <translation>Poteaux d’escalier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Rail: %1 plumb above the nosing line, %2 deep; nosing %3; holes %4 deep</source>
+        <translation>Lisse&#xa0;: %1 d’aplomb au-dessus de la ligne des nez de marche, %2 d’épaisseur&#xa0;; saillie du nez de marche %3&#xa0;; trous de %4 de profondeur</translation>
+    </message>
+    <message>
+        <source>Railpins: %1</source>
+        <translation>Barreaux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>On every tread, from the riser face: %1</source>
+        <translation>Sur chaque marche, depuis la face de la contremarche&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Count: %1</source>
+        <translation>Nombre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Lengths: %1</source>
+        <translation>Longueurs&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Under the bottom rail: %1</source>
+        <translation>Sous la lisse basse&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Avertissement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Lengths to cut, the same on every tread, exact in brackets: %1</source>
+        <translation>Coupes, identiques à chaque marche, exactes entre parenthèses&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Position from the riser face</source>
+        <translation>Position depuis la contremarche</translation>
+    </message>
+    <message>
+        <source>Centre length</source>
+        <translation>Longueur à l’axe</translation>
+    </message>
+    <message>
+        <source>Cut length</source>
+        <translation>Longueur de coupe</translation>
+    </message>
+    <message>
+        <source>How many</source>
+        <translation>Combien</translation>
+    </message>
+    <message>
+        <source>Marks by the tread, level from the first riser face and along the rail:</source>
+        <translation>Repères par marche, à l’horizontale depuis la face de la première contremarche et le long de la lisse&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1588,7 +2162,7 @@
     </message>
     <message>
         <source>Convert to &amp;millimetres</source>
-        <translation>C&amp;onvertir en millimètres</translation>
+        <translation>Con&amp;vertir en millimètres</translation>
     </message>
     <message>
         <source>Convert every length of the job to the other unit</source>
@@ -1624,7 +2198,7 @@
     </message>
     <message>
         <source>Convert to &amp;inches</source>
-        <translation>C&amp;onvertir en pouces</translation>
+        <translation>Con&amp;vertir en pouces</translation>
     </message>
     <message>
         <source>%1[*] - %2</source>
@@ -2193,6 +2767,86 @@
     <message>
         <source>Order List</source>
         <translation>Liste de commande</translation>
+    </message>
+    <message>
+        <source>Posts at m&amp;ost:</source>
+        <translation>Entra&amp;xe max. poteaux&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Maximum post spacing</source>
+        <translation>Espacement maximal des poteaux</translation>
+    </message>
+    <message>
+        <source>The most a run&apos;s posts may stand apart, centre to centre, for every run without a spacing of its own</source>
+        <translation>L’espacement maximal permis entre les poteaux d’un alignement, d’axe en axe, pour tous les alignements qui n’en ont pas un propre</translation>
+    </message>
+    <message>
+        <source>Maximum post spacing presets</source>
+        <translation>Valeurs usuelles de l’espacement maximal des poteaux</translation>
+    </message>
+    <message>
+        <source>Usual maximum spacings of posts; they set the spacing only, not the post width</source>
+        <translation>Espacements maximaux usuels des poteaux&#xa0;; ils fixent seulement l’espacement, pas la largeur du poteau</translation>
+    </message>
+    <message>
+        <source>Usual maximum spacings of posts</source>
+        <translation>Espacements maximaux usuels des poteaux</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Valeurs</translation>
+    </message>
+    <message>
+        <source>Run&amp;s (deck sides and fence lines, split into bays by their posts):</source>
+        <translation>Alignements (&amp;bords de terrasse et lignes de clôture, divisés en travées par leurs poteaux)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Alignements</translation>
+    </message>
+    <message>
+        <source>One row per run; its bays are the first sections below</source>
+        <translation>Une ligne par alignement&#xa0;; ses travées sont les premières de la liste ci-dessous</translation>
+    </message>
+    <message>
+        <source>Add Ru&amp;n</source>
+        <translation>Aj&amp;outer un alignement</translation>
+    </message>
+    <message>
+        <source>Add a run after the selected one: a straight line of railing split into equal bays by its posts</source>
+        <translation>Ajouter un alignement après celui qui est sélectionné&#xa0;: une ligne droite de garde-corps divisée en travées égales par ses poteaux</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Run</source>
+        <translation>Supprimer l’ali&amp;gnement</translation>
+    </message>
+    <message>
+        <source>Remove the selected run and its bays</source>
+        <translation>Supprimer l’alignement sélectionné et ses travées</translation>
+    </message>
+    <message>
+        <source>%1; warning: %2</source>
+        <translation>%1&#xa0;; avertissement&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Change Maximum Post Spacing</source>
+        <translation>Modifier l’espacement maximal des poteaux</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Alignement %1</translation>
+    </message>
+    <message>
+        <source>Add Run</source>
+        <translation>Ajouter un alignement</translation>
+    </message>
+    <message>
+        <source>The run was not added: %1</source>
+        <translation>L’alignement n’a pas été ajouté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Remove Run</source>
+        <translation>Supprimer l’alignement</translation>
     </message>
 </context>
 <context>
@@ -2895,6 +3549,222 @@ A line of the totals, then why it is short (&quot;42 railpins (1 of 3 sections n
     <message>
         <source>stair: railpins of many lengths</source>
         <translation>escalier&#xa0;: barreaux de longueurs diverses</translation>
+    </message>
+    <message>
+        <source>a run</source>
+        <translation>un alignement</translation>
+    </message>
+    <message>
+        <source>run %1 &quot;%2&quot;: </source>
+        <translation>alignement %1 &quot;%2&quot;&#xa0;: </translation>
+    </message>
+    <message>
+        <source>run %1, &quot;%2&quot;</source>
+        <translation>alignement %1, &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>must be &quot;auto&quot; or a whole number</source>
+        <translation>doit être &quot;auto&quot; ou un nombre entier</translation>
+    </message>
+    <message>
+        <source>must be &quot;none&quot;, &quot;bottom&quot;, &quot;top&quot; or &quot;both&quot;</source>
+        <translation>doit être &quot;none&quot;, &quot;bottom&quot;, &quot;top&quot; ou &quot;both&quot;</translation>
+    </message>
+    <message>
+        <source>run %1</source>
+        <translation>alignement %1</translation>
+    </message>
+    <message>
+        <source>must be a list of runs in [ ]</source>
+        <translation>doit être une liste d’alignements entre [ ]</translation>
+    </message>
+    <message>
+        <source>has %1 runs, more than the %2 a job can have</source>
+        <translation>contient %1 alignements, plus que les %2 qu’un chantier peut avoir</translation>
+    </message>
+    <message>
+        <source>%1: measure the rail between the newels</source>
+        <translation>%1&#xa0;: mesurez la lisse entre les poteaux d’escalier</translation>
+    </message>
+    <message>
+        <source>maximum post spacing</source>
+        <translation>l’espacement maximal des poteaux</translation>
+    </message>
+    <message>
+        <source>Posts: %1</source>
+        <translation>Poteaux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be less than 0</source>
+        <translation>%1 &quot;%2&quot; ne peut pas descendre sous 0</translation>
+    </message>
+    <message>
+        <source>first railpin from the riser</source>
+        <translation>le premier barreau depuis la contremarche</translation>
+    </message>
+    <message>
+        <source>nosing</source>
+        <translation>la saillie du nez de marche</translation>
+    </message>
+    <message>
+        <source>rail height</source>
+        <translation>la hauteur de la lisse</translation>
+    </message>
+    <message>
+        <source>rail depth</source>
+        <translation>l’épaisseur de la lisse</translation>
+    </message>
+    <message>
+        <source>insert</source>
+        <translation>la profondeur des trous</translation>
+    </message>
+    <message>
+        <source>%1 railpins %2 wide do not fit a tread run of %3 (they need %4)</source>
+        <translation>%1 barreaux de %2 de large ne tiennent pas dans un giron de %3 (il leur faut %4)</translation>
+    </message>
+    <message>
+        <source>a railpin %1 wide does not fit a tread run of %2</source>
+        <translation>un barreau de %1 de large ne tient pas dans un giron de %2</translation>
+    </message>
+    <message>
+        <source>no number of railpins per tread both fits a tread run of %1 and keeps the gap within %2: %3 per tread leaves a gap of %4; %5 need %6</source>
+        <translation>aucun nombre de barreaux par marche ne tient dans un giron de %1 tout en gardant l’écart dans la limite de %2&#xa0;: %3 par marche laissent un écart de %4&#xa0;; %5 exigent %6</translation>
+    </message>
+    <message>
+        <source>a tread run of %1 cannot take %2 railpins %3 wide (they need %4); at least %2 per tread is the job&apos;s minimum</source>
+        <translation>un giron de %1 ne peut pas recevoir %2 barreaux de %3 de large (il leur faut %4)&#xa0;; %2 par marche est le minimum du chantier</translation>
+    </message>
+    <message>
+        <source>%1 does not go with a stair given by its treads</source>
+        <translation>%1 ne va pas avec un escalier donné par ses marches</translation>
+    </message>
+    <message>
+        <source>a count of railpins</source>
+        <translation>un nombre de barreaux</translation>
+    </message>
+    <message>
+        <source>half-gap ends</source>
+        <translation>des extrémités en demi-écart</translation>
+    </message>
+    <message>
+        <source>the same spacing</source>
+        <translation>le même espacement</translation>
+    </message>
+    <message>
+        <source>a railpin or gap at mid-span</source>
+        <translation>un barreau ou un écart au milieu</translation>
+    </message>
+    <message>
+        <source>a length between post centres</source>
+        <translation>une longueur entre axes des poteaux</translation>
+    </message>
+    <message>
+        <source>treads need the rise and run of one step, not an angle</source>
+        <translation>les marches exigent la hauteur et le giron d’une marche, pas un angle</translation>
+    </message>
+    <message>
+        <source>a stair is given by its length or by its treads, not both: leave the length empty</source>
+        <translation>un escalier se donne par sa longueur ou par ses marches, pas les deux&#xa0;: laissez la longueur vide</translation>
+    </message>
+    <message>
+        <source>a stair of %1 treads is not possible: give 1 to %2</source>
+        <translation>un escalier de %1 marches est impossible&#xa0;: donnez de 1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 railpins per tread is not possible: give 1 to %2 or auto</source>
+        <translation>%1 barreaux par marche, c’est impossible&#xa0;: donnez de 1 à %2 ou auto</translation>
+    </message>
+    <message>
+        <source>the job&apos;s least of %1 railpins per tread is not possible: give 1 to %2</source>
+        <translation>le minimum du chantier de %1 barreaux par marche est impossible&#xa0;: donnez de 1 à %2</translation>
+    </message>
+    <message>
+        <source>stair: &quot;%1&quot; is used by a stair given by its treads: kept but not used</source>
+        <translation>escalier&#xa0;: &quot;%1&quot; sert à un escalier donné par ses marches&#xa0;: conservé mais pas utilisé</translation>
+    </message>
+    <message>
+        <source>the first railpin cannot stand in front of the riser face</source>
+        <translation>le premier barreau ne peut pas se trouver devant la face de la contremarche</translation>
+    </message>
+    <message>
+        <source>with the first railpin %1 from the riser, the last one on each tread passes the next riser: it may be at most %2</source>
+        <translation>avec le premier barreau à %1 de la contremarche, le dernier de chaque marche dépasse la contremarche suivante&#xa0;: il peut être au plus à %2</translation>
+    </message>
+    <message>
+        <source>a rail height of %1 with a rail depth of %2 leaves the front railpin no length</source>
+        <translation>une hauteur de lisse de %1 avec une épaisseur de %2 ne laisse aucune longueur au barreau avant</translation>
+    </message>
+    <message>
+        <source>the gap of %1 with %2 railpins per tread is wider than the maximum gap of %3</source>
+        <translation>l’écart de %1 avec %2 barreaux par marche dépasse l’écart maximal de %3</translation>
+    </message>
+    <message>
+        <source>%1 railpins per tread are fewer than the job&apos;s least of %2</source>
+        <translation>%1 barreaux par marche, c’est moins que le minimum du chantier, %2</translation>
+    </message>
+    <message>
+        <source>%1 per tread (as given)</source>
+        <translation>%1 par marche (nombre indiqué)</translation>
+    </message>
+    <message>
+        <source>%1 per tread (the fewest within %2 %3; at least %4)</source>
+        <translation>%1 par marche (le plus petit nombre qui respecte %2 %3&#xa0;; au moins %4)</translation>
+    </message>
+    <message>
+        <source>%1, on centre %2, gap measured level %3</source>
+        <translation>%1, entraxe %2, écart mesuré à l’horizontale %3</translation>
+    </message>
+    <message>
+        <source>%1 treads × %2 = %3 railpins</source>
+        <translation>%1 marches × %2 = %3 barreaux</translation>
+    </message>
+    <message>
+        <source>%1 treads × %2, less %3 for the newels = %4 railpins</source>
+        <translation>%1 marches × %2, moins %3 pour les poteaux d’escalier = %4 barreaux</translation>
+    </message>
+    <message>
+        <source>cut square at both ends, into holes (the rake is %1°)</source>
+        <translation>d’équerre aux deux bouts, dans des trous (pente %1°)</translation>
+    </message>
+    <message>
+        <source>top cut %1°, bottom square (%2° with a saw set from plumb)</source>
+        <translation>coupe du haut à %1°, bas d’équerre (%2° avec une scie réglée depuis l’aplomb)</translation>
+    </message>
+    <message>
+        <source>the check under the bottom rail needs the rise and run of one step, not an angle</source>
+        <translation>la vérification sous la lisse basse exige la hauteur et le giron d’une marche, pas un angle</translation>
+    </message>
+    <message>
+        <source>bottom rail</source>
+        <translation>la lisse basse</translation>
+    </message>
+    <message>
+        <source>triangle sphere</source>
+        <translation>la sphère du triangle</translation>
+    </message>
+    <message>
+        <source>the bottom rail cannot be below the nosing line</source>
+        <translation>la lisse basse ne peut pas être sous la ligne des nez de marche</translation>
+    </message>
+    <message>
+        <source>nosing &quot;%1&quot; cannot be less than 0</source>
+        <translation>la saillie du nez de marche &quot;%1&quot; ne peut pas descendre sous 0</translation>
+    </message>
+    <message>
+        <source>the bottom rail stands so far above the nosing line that the opening under it is no longer a triangle</source>
+        <translation>la lisse basse est si haut au-dessus de la ligne des nez de marche que l’ouverture en dessous n’est plus un triangle</translation>
+    </message>
+    <message>
+        <source>the opening under the bottom rail passes a sphere of %1, within %2: the rail may stand at most %3 above the nosing line</source>
+        <translation>l’ouverture sous la lisse basse laisse passer une sphère de %1, dans la limite de %2&#xa0;: la lisse peut être au plus à %3 au-dessus de la ligne des nez de marche</translation>
+    </message>
+    <message>
+        <source>the opening under the bottom rail passes a sphere of %1, more than %2: no bottom rail on this stair keeps it within %2, even one on the nosing line</source>
+        <translation>l’ouverture sous la lisse basse laisse passer une sphère de %1, plus que %2&#xa0;: aucune lisse basse sur cet escalier ne la garde dans la limite de %2, même posée sur la ligne des nez de marche</translation>
+    </message>
+    <message>
+        <source>the opening under the bottom rail passes a sphere of %1, more than %2: keep the rail at most %3 above the nosing line</source>
+        <translation>l’ouverture sous la lisse basse laisse passer une sphère de %1, plus que %2&#xa0;: gardez la lisse au plus à %3 au-dessus de la ligne des nez de marche</translation>
     </message>
 </context>
 </TS>
