@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CheckedPrintDialog</name>
+    <message>
+        <source>Cannot print to %1: %2.</source>
+        <translation>No se puede imprimir en %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ChoiceDelegate</name>
     <message>
         <source>As the job</source>
@@ -1112,6 +1119,20 @@
     </message>
 </context>
 <context>
+    <name>PrintToFile</name>
+    <message>
+        <source>the printed PDF came out incomplete in the temporary folder %1 (is its disk full?)</source>
+        <translation>el PDF impreso quedó incompleto en la carpeta temporal %1 (¿está lleno su disco?)</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPreviewDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+</context>
+<context>
     <name>RunTexts</name>
     <message>
         <source>%1 is missing</source>
@@ -1357,6 +1378,10 @@
         <source>Choose a section to see its drawing.</source>
         <translation>Elija un tramo para ver su dibujo.</translation>
     </message>
+    <message>
+        <source>Profile of %1</source>
+        <translation>Perfil de %1</translation>
+    </message>
 </context>
 <context>
     <name>SectionsModel</name>
@@ -1505,6 +1530,114 @@
         <source>%1 along the rail</source>
         <extracomment>A stair section&apos;s length in the sections table (&quot;62 1/4 along the rail&quot;); keep it short, the gap column must stay in view.</extracomment>
         <translation>%1 por el pasamanos</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <extracomment>Newels: a newel post on the bottom tread of a stair given by its treads.</extracomment>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Treads</source>
+        <translation>Peldaños</translation>
+    </message>
+    <message>
+        <source>Per tread</source>
+        <translation>Por peldaño</translation>
+    </message>
+    <message>
+        <source>First from riser (%1)</source>
+        <translation>Primero desde la contrahuella (%1)</translation>
+    </message>
+    <message>
+        <source>Newels</source>
+        <translation>Postes de escalera</translation>
+    </message>
+    <message>
+        <source>Nosing (%1)</source>
+        <translation>Nariz (%1)</translation>
+    </message>
+    <message>
+        <source>Rail height (%1)</source>
+        <translation>Altura del pasamanos (%1)</translation>
+    </message>
+    <message>
+        <source>Rail depth (%1)</source>
+        <translation>Canto del pasamanos (%1)</translation>
+    </message>
+    <message>
+        <source>Insert (%1)</source>
+        <translation>Profundidad de los agujeros (%1)</translation>
+    </message>
+    <message>
+        <source>Bottom rail (%1)</source>
+        <translation>Pasamanos inferior (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tread</source>
+        <translation>
+            <numerusform>%n peldaño</numerusform>
+            <numerusform>%n peldaños</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n treads</source>
+        <translation>
+            <numerusform>%n peldaño</numerusform>
+            <numerusform>%n peldaños</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A stair given by its treads; empty the Treads cell to give its length instead</source>
+        <translation>Una escalera dada por sus peldaños; vacíe la celda Peldaños para dar su largo</translation>
+    </message>
+    <message>
+        <source>%1 %3 level, %2 %3 along the rail, from the first riser face to the last</source>
+        <extracomment>The tooltip of a stair given by its treads in the Length cell.</extracomment>
+        <translation>%1 %3 en horizontal, %2 %3 a lo largo del pasamanos, de la primera cara de contrahuella a la última</translation>
+    </message>
+    <message>
+        <source>A stair&apos;s value: give the section a slope first</source>
+        <translation>Un valor de escalera: dé primero una pendiente al tramo</translation>
+    </message>
+    <message>
+        <source>How many treads the stair has, 1 to %1; empty for a stair given by its length</source>
+        <translation>Cuántos peldaños tiene la escalera, de 1 a %1; vacío para una escalera dada por su largo</translation>
+    </message>
+    <message>
+        <source>The fewest railpins per tread within the maximum gap; type 1 to %1 to fix it</source>
+        <translation>El menor número de balaustres por peldaño dentro del hueco máximo; escriba de 1 a %1 para fijarlo</translation>
+    </message>
+    <message>
+        <source>Half a railpin width from the riser face; type a distance to set it</source>
+        <translation>Medio ancho de balaustre desde la cara de la contrahuella; escriba una distancia para fijarla</translation>
+    </message>
+    <message>
+        <source>%1 is for a stair: give the section a slope (rise : run) first</source>
+        <translation>%1 es para una escalera: dé primero una pendiente al tramo (contrahuella : huella)</translation>
+    </message>
+    <message>
+        <source>Treads &quot;%1&quot; is not a whole number from 1 to %2; leave it empty for a stair given by its length</source>
+        <translation>Peldaños &quot;%1&quot; no es un número entero de 1 a %2; déjelo vacío para una escalera dada por su largo</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>auto</translation>
+    </message>
+    <message>
+        <source>Per tread &quot;%1&quot; is not a whole number from 1 to %2; leave it empty for the fewest within the maximum gap</source>
+        <translation>Por peldaño &quot;%1&quot; no es un número entero de 1 a %2; déjelo vacío para el menor número dentro del hueco máximo</translation>
     </message>
 </context>
 <context>
@@ -2475,7 +2608,9 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A length and its unit (&quot;3.2 mm&quot;) in the status message of Convert; its own context because the window may order the two differently from the sheet and the drawing.</extracomment>
+        <extracomment>A length and its unit (&quot;3.2 mm&quot;) in the status message of Convert; its own context because the window may order the two differently from the sheet and the drawing.
+----------
+The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 in&quot;).</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -2847,6 +2982,94 @@
     <message>
         <source>Remove Run</source>
         <translation>Eliminar alineación</translation>
+    </message>
+    <message>
+        <source>Per tread at least:</source>
+        <translation>Mín. por peldaño:</translation>
+    </message>
+    <message>
+        <source>Railpins per tread at least</source>
+        <translation>Balaustres por peldaño como mínimo</translation>
+    </message>
+    <message>
+        <source>The fewest railpins a stair given by its treads takes on each tread</source>
+        <translation>El menor número de balaustres que lleva en cada peldaño una escalera dada por sus peldaños</translation>
+    </message>
+    <message>
+        <source>Stairs given by their treads take at least this many railpins on each tread</source>
+        <translation>Las escaleras dadas por sus peldaños llevan al menos estos balaustres en cada peldaño</translation>
+    </message>
+    <message>
+        <source>Triangle sphere:</source>
+        <translation>Esfera del triángulo:</translation>
+    </message>
+    <message>
+        <source>Triangle sphere</source>
+        <translation>Esfera del triángulo</translation>
+    </message>
+    <message>
+        <source>The sphere that must not pass through the opening under a stair&apos;s bottom rail</source>
+        <translation>La esfera que no debe pasar por la abertura bajo el pasamanos inferior de una escalera</translation>
+    </message>
+    <message>
+        <source>The job file %1 was changed by another program since this window opened or saved it. Saving here replaces those changes.</source>
+        <translation>Otro programa cambió el archivo de obra %1 desde que esta ventana lo abrió o guardó. Guardar aquí reemplaza esos cambios.</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Sobrescribir</translation>
+    </message>
+    <message>
+        <source>The job file %1 was removed or renamed by another program; Save writes it again.</source>
+        <translation>Otro programa eliminó o renombró el archivo de obra %1; Guardar lo escribe de nuevo.</translation>
+    </message>
+    <message>
+        <source>The job file %1 was changed by another program; saving will ask before replacing it.</source>
+        <translation>Otro programa cambió el archivo de obra %1; al guardar se preguntará antes de reemplazarlo.</translation>
+    </message>
+    <message>
+        <source>The job file %1 was changed by another program.</source>
+        <translation>Otro programa cambió el archivo de obra %1.</translation>
+    </message>
+    <message>
+        <source>Job File Changed</source>
+        <translation>Archivo de obra cambiado</translation>
+    </message>
+    <message>
+        <source>The job file %1 was changed by another program. This window has no unsaved changes. Show the file as it is now?</source>
+        <translation>Otro programa cambió el archivo de obra %1. Esta ventana no tiene cambios sin guardar. ¿Mostrar el archivo tal como está ahora?</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Recargar</translation>
+    </message>
+    <message>
+        <source>&amp;Keep This Version</source>
+        <translation>&amp;Conservar esta versión</translation>
+    </message>
+    <message>
+        <source>Reloaded %1</source>
+        <translation>Recargado %1</translation>
+    </message>
+    <message>
+        <source>Nothing was printed.
+
+%1</source>
+        <translation>No se imprimió nada.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Printed to %1</source>
+        <translation>Impreso en %1</translation>
+    </message>
+    <message>
+        <source>Change Railpins per Tread</source>
+        <translation>Cambiar los balaustres por peldaño</translation>
+    </message>
+    <message>
+        <source>Change Triangle Sphere</source>
+        <translation>Cambiar la esfera del triángulo</translation>
     </message>
 </context>
 <context>

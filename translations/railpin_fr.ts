@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CheckedPrintDialog</name>
+    <message>
+        <source>Cannot print to %1: %2.</source>
+        <translation>Impossible d’imprimer dans %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ChoiceDelegate</name>
     <message>
         <source>As the job</source>
@@ -1112,6 +1119,20 @@
     </message>
 </context>
 <context>
+    <name>PrintToFile</name>
+    <message>
+        <source>the printed PDF came out incomplete in the temporary folder %1 (is its disk full?)</source>
+        <translation>le PDF imprimé est sorti incomplet dans le dossier temporaire %1 (son disque est-il plein&#xa0;?)</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPreviewDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+</context>
+<context>
     <name>RunTexts</name>
     <message>
         <source>%1 is missing</source>
@@ -1357,6 +1378,10 @@
         <source>Choose a section to see its drawing.</source>
         <translation>Choisissez une travée pour en voir le dessin.</translation>
     </message>
+    <message>
+        <source>Profile of %1</source>
+        <translation>Profil de %1</translation>
+    </message>
 </context>
 <context>
     <name>SectionsModel</name>
@@ -1505,6 +1530,114 @@
         <source>%1 along the rail</source>
         <extracomment>A stair section&apos;s length in the sections table (&quot;62 1/4 along the rail&quot;); keep it short, the gap column must stay in view.</extracomment>
         <translation>%1 le long de la lisse</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <extracomment>Newels: a newel post on the bottom tread of a stair given by its treads.</extracomment>
+        <translation>En bas</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>En haut</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Les deux</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Treads</source>
+        <translation>Marches</translation>
+    </message>
+    <message>
+        <source>Per tread</source>
+        <translation>Par marche</translation>
+    </message>
+    <message>
+        <source>First from riser (%1)</source>
+        <translation>Premier depuis la contremarche (%1)</translation>
+    </message>
+    <message>
+        <source>Newels</source>
+        <translation>Poteaux d’escalier</translation>
+    </message>
+    <message>
+        <source>Nosing (%1)</source>
+        <translation>Nez de marche (%1)</translation>
+    </message>
+    <message>
+        <source>Rail height (%1)</source>
+        <translation>Hauteur de la lisse (%1)</translation>
+    </message>
+    <message>
+        <source>Rail depth (%1)</source>
+        <translation>Épaisseur de la lisse (%1)</translation>
+    </message>
+    <message>
+        <source>Insert (%1)</source>
+        <translation>Profondeur des trous (%1)</translation>
+    </message>
+    <message>
+        <source>Bottom rail (%1)</source>
+        <translation>Lisse basse (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tread</source>
+        <translation>
+            <numerusform>%n marche</numerusform>
+            <numerusform>%n marches</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n treads</source>
+        <translation>
+            <numerusform>%n marche</numerusform>
+            <numerusform>%n marches</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A stair given by its treads; empty the Treads cell to give its length instead</source>
+        <translation>Un escalier donné par ses marches&#xa0;; videz la cellule Marches pour donner sa longueur</translation>
+    </message>
+    <message>
+        <source>%1 %3 level, %2 %3 along the rail, from the first riser face to the last</source>
+        <extracomment>The tooltip of a stair given by its treads in the Length cell.</extracomment>
+        <translation>%1 %3 à l’horizontale, %2 %3 le long de la lisse, de la première face de contremarche à la dernière</translation>
+    </message>
+    <message>
+        <source>A stair&apos;s value: give the section a slope first</source>
+        <translation>Une valeur d’escalier&#xa0;: donnez d’abord une pente à la section</translation>
+    </message>
+    <message>
+        <source>How many treads the stair has, 1 to %1; empty for a stair given by its length</source>
+        <translation>Combien de marches a l’escalier, de 1 à %1&#xa0;; vide pour un escalier donné par sa longueur</translation>
+    </message>
+    <message>
+        <source>The fewest railpins per tread within the maximum gap; type 1 to %1 to fix it</source>
+        <translation>Le moins de barreaux par marche dans l’écart maximal&#xa0;; tapez 1 à %1 pour le fixer</translation>
+    </message>
+    <message>
+        <source>Half a railpin width from the riser face; type a distance to set it</source>
+        <translation>Une demi-largeur de barreau depuis la face de la contremarche&#xa0;; tapez une distance pour la fixer</translation>
+    </message>
+    <message>
+        <source>%1 is for a stair: give the section a slope (rise : run) first</source>
+        <translation>%1 est pour un escalier&#xa0;: donnez d’abord une pente à la section (hauteur&#xa0;: giron)</translation>
+    </message>
+    <message>
+        <source>Treads &quot;%1&quot; is not a whole number from 1 to %2; leave it empty for a stair given by its length</source>
+        <translation>Marches &quot;%1&quot; n’est pas un nombre entier de 1 à %2&#xa0;; laissez vide pour un escalier donné par sa longueur</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>auto</translation>
+    </message>
+    <message>
+        <source>Per tread &quot;%1&quot; is not a whole number from 1 to %2; leave it empty for the fewest within the maximum gap</source>
+        <translation>Par marche &quot;%1&quot; n’est pas un nombre entier de 1 à %2&#xa0;; laissez vide pour le moins possible dans l’écart maximal</translation>
     </message>
 </context>
 <context>
@@ -2475,7 +2608,9 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A length and its unit (&quot;3.2 mm&quot;) in the status message of Convert; its own context because the window may order the two differently from the sheet and the drawing.</extracomment>
+        <extracomment>A length and its unit (&quot;3.2 mm&quot;) in the status message of Convert; its own context because the window may order the two differently from the sheet and the drawing.
+----------
+The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 in&quot;).</extracomment>
         <translation>%1&#xa0;%2</translation>
     </message>
     <message>
@@ -2847,6 +2982,94 @@
     <message>
         <source>Remove Run</source>
         <translation>Supprimer l’alignement</translation>
+    </message>
+    <message>
+        <source>Per tread at least:</source>
+        <translation>Min. par marche&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Railpins per tread at least</source>
+        <translation>Barreaux par marche au minimum</translation>
+    </message>
+    <message>
+        <source>The fewest railpins a stair given by its treads takes on each tread</source>
+        <translation>Le moins de barreaux qu’un escalier donné par ses marches porte sur chaque marche</translation>
+    </message>
+    <message>
+        <source>Stairs given by their treads take at least this many railpins on each tread</source>
+        <translation>Les escaliers donnés par leurs marches portent au moins ce nombre de barreaux sur chaque marche</translation>
+    </message>
+    <message>
+        <source>Triangle sphere:</source>
+        <translation>Sphère du triangle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Triangle sphere</source>
+        <translation>Sphère du triangle</translation>
+    </message>
+    <message>
+        <source>The sphere that must not pass through the opening under a stair&apos;s bottom rail</source>
+        <translation>La sphère qui ne doit pas passer par l’ouverture sous la lisse basse d’un escalier</translation>
+    </message>
+    <message>
+        <source>The job file %1 was changed by another program since this window opened or saved it. Saving here replaces those changes.</source>
+        <translation>Un autre programme a modifié le fichier de chantier %1 depuis que cette fenêtre l’a ouvert ou enregistré. Enregistrer ici remplace ces modifications.</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>É&amp;craser</translation>
+    </message>
+    <message>
+        <source>The job file %1 was removed or renamed by another program; Save writes it again.</source>
+        <translation>Un autre programme a supprimé ou renommé le fichier de chantier %1&#xa0;; Enregistrer l’écrit de nouveau.</translation>
+    </message>
+    <message>
+        <source>The job file %1 was changed by another program; saving will ask before replacing it.</source>
+        <translation>Un autre programme a modifié le fichier de chantier %1&#xa0;; l’enregistrement demandera avant de le remplacer.</translation>
+    </message>
+    <message>
+        <source>The job file %1 was changed by another program.</source>
+        <translation>Un autre programme a modifié le fichier de chantier %1.</translation>
+    </message>
+    <message>
+        <source>Job File Changed</source>
+        <translation>Fichier de chantier modifié</translation>
+    </message>
+    <message>
+        <source>The job file %1 was changed by another program. This window has no unsaved changes. Show the file as it is now?</source>
+        <translation>Un autre programme a modifié le fichier de chantier %1. Cette fenêtre n’a aucune modification non enregistrée. Afficher le fichier tel qu’il est maintenant&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Recharger</translation>
+    </message>
+    <message>
+        <source>&amp;Keep This Version</source>
+        <translation>&amp;Garder cette version</translation>
+    </message>
+    <message>
+        <source>Reloaded %1</source>
+        <translation>Rechargé %1</translation>
+    </message>
+    <message>
+        <source>Nothing was printed.
+
+%1</source>
+        <translation>Rien n’a été imprimé.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Printed to %1</source>
+        <translation>Imprimé dans %1</translation>
+    </message>
+    <message>
+        <source>Change Railpins per Tread</source>
+        <translation>Modifier les barreaux par marche</translation>
+    </message>
+    <message>
+        <source>Change Triangle Sphere</source>
+        <translation>Modifier la sphère du triangle</translation>
     </message>
 </context>
 <context>
