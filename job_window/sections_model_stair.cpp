@@ -128,11 +128,10 @@ QString SectionsModel::stairHeading(int column) const
     }
 }
 
-// Plural-aware through the translation; English reads right without one.
+// One tread, or a number of them: "12 treads".
 QString SectionsModel::treadsText(qint64 treads)
 {
-    const int count = int(treads);
-    return count == 1 ? tr("%n tread", nullptr, count) : tr("%n treads", nullptr, count);
+    return treads == 1 ? tr("1 tread") : tr("%1 treads").arg(treads);
 }
 
 QVariant SectionsModel::stairText(int row, int column, bool forEditing) const

@@ -1584,19 +1584,13 @@
         <source>Bottom rail (%1)</source>
         <translation>Pasamanos inferior (%1)</translation>
     </message>
-    <message numerus="yes">
-        <source>%n tread</source>
-        <translation>
-            <numerusform>%n peldaño</numerusform>
-            <numerusform>%n peldaños</numerusform>
-        </translation>
+    <message>
+        <source>1 tread</source>
+        <translation>1 peldaño</translation>
     </message>
-    <message numerus="yes">
-        <source>%n treads</source>
-        <translation>
-            <numerusform>%n peldaño</numerusform>
-            <numerusform>%n peldaños</numerusform>
-        </translation>
+    <message>
+        <source>%1 treads</source>
+        <translation>%1 peldaños</translation>
     </message>
     <message>
         <source>A stair given by its treads; empty the Treads cell to give its length instead</source>

@@ -1584,19 +1584,13 @@
         <source>Bottom rail (%1)</source>
         <translation>Lisse basse (%1)</translation>
     </message>
-    <message numerus="yes">
-        <source>%n tread</source>
-        <translation>
-            <numerusform>%n marche</numerusform>
-            <numerusform>%n marches</numerusform>
-        </translation>
+    <message>
+        <source>1 tread</source>
+        <translation>1 marche</translation>
     </message>
-    <message numerus="yes">
-        <source>%n treads</source>
-        <translation>
-            <numerusform>%n marche</numerusform>
-            <numerusform>%n marches</numerusform>
-        </translation>
+    <message>
+        <source>%1 treads</source>
+        <translation>%1 marches</translation>
     </message>
     <message>
         <source>A stair given by its treads; empty the Treads cell to give its length instead</source>
