@@ -5,7 +5,6 @@
 #include "file_writer.h"
 #include "job_layout.h"
 #include "marks_csv.h"
-#include "template_sheet.h"
 
 namespace job_exports {
 
@@ -35,26 +34,27 @@ DrawingFormat drawingFormat(const QString &target, DrawingFormat chosen)
     return chosen;
 }
 
+QByteArray marksCsvBytes(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts)
+{
+    return exports::marksCsv(job, layouts);
+}
+
+QByteArray drawingBytes(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, DrawingFormat format)
+{
+    const exports::Elevation drawing = exports::elevation(job, layouts);
+    return format == DrawingFormat::Dxf ? exports::drawingDxf(drawing, job.unit)
+                                        : exports::drawingSvg(drawing, job.unit);
+}
+
 QString writeMarksCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, const QString &target)
 {
-    return file_writer::writeFile(target, exports::marksCsv(job, layouts));
+    return file_writer::writeFile(target, marksCsvBytes(job, layouts));
 }
 
 QString writeDrawing(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, const QString &target,
                      DrawingFormat format)
 {
-    const exports::Elevation drawing = exports::elevation(job, layouts);
-    return file_writer::writeFile(target, format == DrawingFormat::Dxf ? exports::drawingDxf(drawing, job.unit)
-                                                                       : exports::drawingSvg(drawing, job.unit));
-}
-
-TemplateWritten writeTemplate(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts,
-                              const QString &target, const QPageSize &paper, QChar decimalPoint)
-{
-    const sheets::TemplatePdf made = sheets::templatePdf(job, layouts, paper, decimalPoint);
-    if (!made.failure.isEmpty())
-        return {made.failure, QString()};
-    return {QString(), file_writer::writeFile(target, made.bytes)};
+    return file_writer::writeFile(target, drawingBytes(job, layouts, format));
 }
 
 }  // namespace job_exports

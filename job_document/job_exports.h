@@ -35,17 +35,14 @@ enum class DrawingFormat { Svg, Dxf };
 // The target name's own suffix wins over the file type left chosen.
 DrawingFormat drawingFormat(const QString &target, DrawingFormat chosen);
 
+// What each export writes, made apart from writing it, so that a window can
+// make it away from its own thread and drop it when the user cancels.
+QByteArray marksCsvBytes(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts);
+QByteArray drawingBytes(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts,
+                        DrawingFormat format);
+
 QString writeMarksCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, const QString &target);
 QString writeDrawing(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, const QString &target,
                      DrawingFormat format);
-
-// The template is made first and then written: either can fail.
-struct TemplateWritten
-{
-    QString madeFailure;
-    QString writeFailure;
-};
-TemplateWritten writeTemplate(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts,
-                              const QString &target, const QPageSize &paper, QChar decimalPoint);
 
 }  // namespace job_exports

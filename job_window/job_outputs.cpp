@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_outputs.h"
 
+#include "background_work.h"
 #include "checked_print_dialog.h"
 #include "dialog_presenter.h"
 #include "display_text.h"
+#include "file_writer.h"
 #include "frm_job.h"
 #include "job_document.h"
 #include "job_exports.h"
@@ -263,6 +265,16 @@ void JobOutputs::reportWritten(const QString &title, const QString &target, cons
             tr("%1; warning: %2").arg(written, layout::displayText(warnings.join(QStringLiteral("; ")))));
 }
 
+// Writes what was made, or says that nothing was: the user cancelled.
+void JobOutputs::reportMade(const QString &title, const QString &target, const std::optional<QByteArray> &made)
+{
+    if (made)
+        reportWritten(title, target, file_writer::writeFile(target, *made));
+    else
+        window.statusBar()->showMessage(
+            tr("%1 cancelled: %2 was not written").arg(title, QDir::toNativeSeparators(target)), 5000);
+}
+
 void JobOutputs::exportMarksCsv()
 {
     const QString title = tr("Export Marks (CSV)");
@@ -270,8 +282,12 @@ void JobOutputs::exportMarksCsv()
     if (!laidOut(title, layouts))
         return;
     const QString target = askExportPath(title, {tr("CSV files (*.csv)")});
-    if (!target.isEmpty())
-        reportWritten(title, target, job_exports::writeMarksCsv(document.job(), layouts, target));
+    if (target.isEmpty())
+        return;
+    const std::optional<QByteArray> made = BackgroundWork::make<QByteArray>(
+        &window, tr("Exporting the marks…"),
+        [job = document.job(), layouts = std::move(layouts)] { return job_exports::marksCsvBytes(job, layouts); });
+    reportMade(title, target, made);
 }
 
 void JobOutputs::exportDrawing()
@@ -287,7 +303,11 @@ void JobOutputs::exportDrawing()
         return;
     const job_exports::DrawingFormat format = job_exports::drawingFormat(
         target, filter == dxfFilter ? job_exports::DrawingFormat::Dxf : job_exports::DrawingFormat::Svg);
-    reportWritten(title, target, job_exports::writeDrawing(document.job(), layouts, target, format));
+    const std::optional<QByteArray> made = BackgroundWork::make<QByteArray>(
+        &window, tr("Exporting the drawing…"), [job = document.job(), layouts = std::move(layouts), format] {
+            return job_exports::drawingBytes(job, layouts, format);
+        });
+    reportMade(title, target, made);
 }
 
 void JobOutputs::exportTemplate()
@@ -299,13 +319,20 @@ void JobOutputs::exportTemplate()
     const QString target = askExportPath(title, {tr("PDF files (*.pdf)")});
     if (target.isEmpty())
         return;
-    const job_exports::TemplateWritten written =
-        job_exports::writeTemplate(document.job(), layouts, target, sheets::defaultPaperSize(), decimalPoint);
-    if (!written.madeFailure.isEmpty()) {
-        showExportFailure(title, tr("The template could not be made.\n\n%1").arg(written.madeFailure));
+    const std::optional<sheets::TemplatePdf> made = BackgroundWork::make<sheets::TemplatePdf>(
+        &window, tr("Exporting the template…"),
+        [job = document.job(), layouts = std::move(layouts), paper = sheets::defaultPaperSize(), point = decimalPoint] {
+            return sheets::templatePdf(job, layouts, paper, point);
+        });
+    if (!made) {
+        reportMade(title, target, std::optional<QByteArray>());
         return;
     }
-    reportWritten(title, target, written.writeFailure);
+    if (!made->failure.isEmpty()) {
+        showExportFailure(title, tr("The template could not be made.\n\n%1").arg(made->failure));
+        return;
+    }
+    reportWritten(title, target, file_writer::writeFile(target, made->bytes));
 }
 
 void JobOutputs::printTemplate()

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace Ui {
@@ -55,6 +56,7 @@ private:
     bool laidOut(const QString &title, std::vector<layout::SectionLayout> &layouts);
     QString askExportPath(const QString &title, const QStringList &filters, QString *chosenFilter = nullptr);
     void reportWritten(const QString &title, const QString &target, const QString &error);
+    void reportMade(const QString &title, const QString &target, const std::optional<QByteArray> &made);
     void showExportFailure(const QString &title, const QString &text);
 
     frmJob &window;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
+#include "background_work.h"
 #include "job_file.h"
 #include "job_window_fixture.h"
 #include "job_windows.h"
@@ -15,6 +16,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QPushButton>
+#include <QSemaphore>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -487,6 +490,40 @@ private slots:
             QVERIFY(contents(path).startsWith("%PDF-"));
         }
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"porch.pdf"});
+    }
+
+    // An export's bytes are made away from the window: Cancel answers while
+    // the work still runs, nothing comes back, and the work ends on its own.
+    void cancelAnswersBeforeTheWorkEnds()
+    {
+        const JobWindowFixture job;
+        BackgroundWork::setShowDelay(0);
+        auto release = std::make_shared<QSemaphore>();
+        auto ended = std::make_shared<std::atomic<bool>>(false);
+        QString progressName;
+        job.watcher->onNextDialog([&progressName](QDialog *dialog) {
+            progressName = dialog->objectName();
+            if (auto *cancel = dialog->findChild<QPushButton *>(); cancel != nullptr)
+                cancel->click();
+        });
+        const std::optional<QByteArray> made =
+            BackgroundWork::make<QByteArray>(job.window, QStringLiteral("Exporting…"), [release, ended] {
+                release->tryAcquire(1, 30000);
+                *ended = true;
+                return QByteArray("late");
+            });
+        BackgroundWork::setShowDelay(500);
+        QCOMPARE(progressName, QStringLiteral("dlgWorkProgress"));
+        QVERIFY(!made);
+        QVERIFY(!*ended);
+        release->release();
+        QTRY_VERIFY(*ended);
+
+        // Work done within the delay shows no dialog and gives its bytes.
+        const std::optional<QByteArray> quick = BackgroundWork::make<QByteArray>(
+            job.window, QStringLiteral("Exporting…"), [] { return QByteArray("made"); });
+        QCOMPARE(quick, std::optional<QByteArray>(QByteArray("made")));
+        QVERIFY(job.watcher->unexpectedDialogs.isEmpty());
     }
 
     void recentFiles()
