@@ -497,6 +497,9 @@ QString paintJobSheet(QPagedPaintDevice &device, const Job &shownJob, QChar deci
         return JobSheet::tr("cancelled");
     std::vector<SectionLayout> layouts;
     layouts.reserve(job.sections.size());
+    // A section of many pages is asked about at each page as well.
+    if (progress)
+        pages.setPageCheck([&] { return progress(int(layouts.size()) - 1, total); });
     for (const Section &section : job.sections) {
         layouts.push_back(layout::layOut(job, section));
         if (layouts.size() > 1)
@@ -504,9 +507,15 @@ QString paintJobSheet(QPagedPaintDevice &device, const Job &shownJob, QChar deci
         if (section.bay && section.bay->number == 1)
             content.postPlan(std::size_t(section.bay->run), jobName, painter);
         content.section(section, layouts.back(), jobName, painter);
+        if (pages.stopped()) {
+            cancelled = true;
+            painter.end();
+            return JobSheet::tr("cancelled");
+        }
         if (!goOn(int(layouts.size())))
             return JobSheet::tr("cancelled");
     }
+    pages.setPageCheck({});
     if (job.sections.empty()) {
         pages.heading(jobName);
         //: Printed on the job sheet in place of the sections.

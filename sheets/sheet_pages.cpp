@@ -126,13 +126,18 @@ std::optional<QRectF> SheetPages::block(double height)
 
 void SheetPages::keepTogether(double height)
 {
-    if (failure.isEmpty() && !pageEmpty && y + height > content.bottom())
+    if (failure.isEmpty() && !stoppedByCheck && !pageEmpty && y + height > content.bottom())
         startPage();
+}
+
+void SheetPages::setPageCheck(std::function<bool()> goOn)
+{
+    pageCheck = std::move(goOn);
 }
 
 bool SheetPages::makeRoom(double height)
 {
-    if (!failure.isEmpty())
+    if (!failure.isEmpty() || stoppedByCheck)
         return false;
     if (y + height > content.bottom() && !pageEmpty && !startPage())
         return false;
@@ -142,8 +147,12 @@ bool SheetPages::makeRoom(double height)
 
 bool SheetPages::startPage()
 {
-    if (!failure.isEmpty())
+    if (!failure.isEmpty() || stoppedByCheck)
         return false;
+    if (pageCheck && !pageCheck()) {
+        stoppedByCheck = true;
+        return false;
+    }
     if (!device.newPage()) {
         failure = QCoreApplication::translate("SheetPages", "page %1 could not be started").arg(page + 1);
         return false;

@@ -65,6 +65,12 @@ public:
     // an empty function stops it.
     void setContinuation(std::function<void()> continuation);
 
+    // Asked before each new page: when it answers false, painting stops as
+    // after a page that could not be started, and stopped() says so. A long
+    // table so lets a Cancel answer between its pages.
+    void setPageCheck(std::function<bool()> goOn);
+    bool stopped() const { return stoppedByCheck; }
+
     // Room of this height across the page, on a new page when this one has
     // too little left; nothing when no page could be started.
     std::optional<QRectF> block(double height);
@@ -106,5 +112,7 @@ private:
     bool pageEmpty = true;
     bool inContinuation = false;
     std::function<void()> continuation;
+    std::function<bool()> pageCheck;
+    bool stoppedByCheck = false;
     QString failure;
 };

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 Q_DECLARE_METATYPE(layout::Job)
 
 namespace {
@@ -477,8 +479,8 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
-    // Progress counts every section once, in order; stopping it ends the
-    // sheet at once and leaves the old PDF as it was.
+    // Progress counts every section, in order; stopping it ends the sheet at
+    // once and leaves the old PDF as it was.
     void progressCanStopTheSheet_data()
     {
         QTest::addColumn<int>("stopAt");  // the count whose call answers false; -1: never
@@ -508,10 +510,13 @@ private slots:
             },
             cancelled);
 
+        // A section over more than one page is asked about again at each page.
         const int last = stopAt < 0 ? int(job.sections.size()) : stopAt;
         QList<int> expected;
         for (int done = 0; done <= last; ++done)
             expected.append(done);
+        QVERIFY(std::is_sorted(counts.begin(), counts.end()));
+        counts.erase(std::unique(counts.begin(), counts.end()), counts.end());
         QCOMPARE(counts, expected);
         QCOMPARE(cancelled, stopAt >= 0);
         QCOMPARE(failure.isEmpty(), stopAt < 0);
@@ -523,6 +528,33 @@ private slots:
         else
             QCOMPARE(bytes, QByteArray("old sheet"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"deck.pdf"});
+    }
+
+    // A section of many pages asks at each page, so that a Cancel answers
+    // within the section rather than after it.
+    void progressAnswersBetweenPages()
+    {
+        layout::Job job;
+        layout::Section fence;
+        fence.name = QStringLiteral("Fence");
+        fence.length = QStringLiteral("3000");
+        job.sections = {fence};
+        QBuffer buffer;
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(sheets::sheetPageLayout(QPageSize(QPageSize::A4)));
+        int calls = 0;
+        bool cancelled = false;
+        const QString failure = sheets::paintJobSheet(
+            writer, job, u'.',
+            [&calls](int done, int) {
+                ++calls;
+                return done == 0 && calls < 3;
+            },
+            cancelled);
+        QCOMPARE(calls, 3);
+        QVERIFY(cancelled);
+        QCOMPARE(failure, QStringLiteral("cancelled"));
     }
 
     void paperFromTheLocale_data()
