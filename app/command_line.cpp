@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -65,6 +66,7 @@ struct Request
     bool marks = false;
     bool decimals = false;
     bool csv = false;
+    exports::CsvStyle csvStyle;
     bool templatePdf = false;
     bool svg = false;
     bool dxf = false;
@@ -111,6 +113,19 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
             return Failure{command_line::kBadArguments,
                            CommandLine::tr("--%1 is used with --order or --pdf").arg(option->names().constFirst())};
     }
+    if (parser.isSet(options.csvDecimal) && !request.csv)
+        return Failure{command_line::kBadArguments, CommandLine::tr("--csv-decimal is used with --csv")};
+    // A spreadsheet in a language that writes "95,158" reads ";" between fields.
+    QChar csvDecimalPoint =
+        QLocale::system().decimalPoint().size() == 1 ? QLocale::system().decimalPoint().front() : QChar(u'.');
+    if (parser.isSet(options.csvDecimal)) {
+        const QString word = parser.value(options.csvDecimal);
+        if (word != u"point" && word != u"comma")
+            return Failure{command_line::kBadArguments,
+                           CommandLine::tr("--csv-decimal \"%1\" is neither point nor comma").arg(word)};
+        csvDecimalPoint = word == u"comma" ? u',' : u'.';
+    }
+    request.csvStyle = exports::CsvStyle::forDecimalPoint(csvDecimalPoint);
     if (request.csv && request.decimals)
         return Failure{command_line::kBadArguments,
                        CommandLine::tr("--decimals cannot be used with --csv, which writes decimals and fractions")};
@@ -206,8 +221,8 @@ bool asksForCommandLine(const QStringList &arguments)
     const QCommandLineParser &parser = options.parser;
     if (parser.isSet(options.pdf) || parser.isSet(options.marks) || parser.isSet(options.order) ||
         parser.isSet(options.help) || parser.isSet(options.version) || parser.isSet(options.decimals) ||
-        parser.isSet(options.paper) || parser.isSet(options.csv) || parser.isSet(options.templatePdf) ||
-        parser.isSet(options.svg) || parser.isSet(options.dxf))
+        parser.isSet(options.paper) || parser.isSet(options.csv) || parser.isSet(options.csvDecimal) ||
+        parser.isSet(options.templatePdf) || parser.isSet(options.svg) || parser.isSet(options.dxf))
         return true;
     const auto sectionOptions = options.sectionOptions();
     return std::any_of(sectionOptions.begin(), sectionOptions.end(),
@@ -264,7 +279,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     warn(err, program, laidOut.unusedFields + laidOut.warnings);
     if (request.marks) {
         return writeText(out, err, program, [&] {
-            return request.csv ? QString::fromUtf8(exports::marksCsv(job, laidOut.sections))
+            return request.csv ? QString::fromUtf8(exports::marksCsv(job, laidOut.sections, request.csvStyle))
                                : marksText(job, laidOut.sections, !request.jobFile.isEmpty() || !job.runs.empty(),
                                            request.decimals);
         });
@@ -278,7 +293,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
                 << CommandLine::tr("note: %1").arg(layout::displayText(note, layout::LineBreaks::Replaced)) << '\n';
         err.flush();
         return writeText(out, err, program, [&] {
-            return request.csv ? QString::fromUtf8(exports::orderCsv(job, list)) : orderText(job, list);
+            return request.csv ? QString::fromUtf8(exports::orderCsv(job, list, request.csvStyle))
+                               : orderText(job, list);
         });
     }
     if (request.svg || request.dxf || request.templatePdf) {

@@ -26,6 +26,10 @@ CommandLineOptions::CommandLineOptions()
                         CommandLine::tr("SIZE"))),
       csv(QStringLiteral("csv"),
           CommandLine::tr("With --marks: comma-separated values for a spreadsheet, exact decimals first.")),
+      csvDecimal(valueOption(QStringLiteral("csv-decimal"),
+                             CommandLine::tr("With --csv: decimals with a point (fields separated by \",\") or a "
+                                             "comma (fields separated by \";\") (default: from the locale)."),
+                             CommandLine::tr("point|comma"))),
       templatePdf(valueOption(QStringLiteral("template"),
                               CommandLine::tr("Writes a full-size template to lay on the rail as a PDF to FILE."),
                               CommandLine::tr("FILE"))),
@@ -160,7 +164,7 @@ CommandLineOptions::CommandLineOptions()
          {&help, &version, &pdf, &marks, &decimals, &paper, &length, &width, &maximumGap, &maximumGapStairs, &increment,
           &count, &ends, &rise, &run, &angle, &name, &unit, &markStep})
         parser.addOption(*option);
-    for (const QCommandLineOption *option : {&csv, &templatePdf, &svg, &dxf})
+    for (const QCommandLineOption *option : {&csv, &csvDecimal, &templatePdf, &svg, &dxf})
         parser.addOption(*option);
     for (const QCommandLineOption *option : {&designGap, &spacing, &centre, &between, &postWidth, &order})
         parser.addOption(*option);

@@ -26,6 +26,7 @@ struct CommandLineOptions
     QCommandLineOption decimals;
     QCommandLineOption paper;
     QCommandLineOption csv;
+    QCommandLineOption csvDecimal;
     QCommandLineOption templatePdf;
     QCommandLineOption svg;
     QCommandLineOption dxf;

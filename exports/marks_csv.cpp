@@ -15,13 +15,13 @@ namespace exports {
 
 namespace {
 
-// A field is quoted when it holds a separator, a quote, a line break or a tab,
-// or begins with the ' that keeps a name from being read as a formula; its
-// quotes are doubled.
-QString csvField(const QString &text)
+// A field is quoted when it holds the separator, a quote, a line break or a
+// tab, or begins with the ' that keeps a name from being read as a formula;
+// its quotes are doubled.
+QString csvField(const QString &text, QChar separator)
 {
-    const bool plain = !text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n') &&
-                       !text.contains(u'\t') && !text.startsWith(u'\'');
+    const bool plain = !text.contains(separator) && !text.contains(u'"') && !text.contains(u'\r') &&
+                       !text.contains(u'\n') && !text.contains(u'\t') && !text.startsWith(u'\'');
     if (plain)
         return text;
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
@@ -29,13 +29,31 @@ QString csvField(const QString &text)
 
 }  // namespace
 
-QString csvRow(const QStringList &fields)
+CsvStyle CsvStyle::forDecimalPoint(QChar decimalPoint)
+{
+    return decimalPoint == u',' ? CsvStyle{u';', u','} : CsvStyle{};
+}
+
+QString CsvStyle::row(const QStringList &fields) const
 {
     QStringList quoted;
     quoted.reserve(fields.size());
     for (const QString &field : fields)
-        quoted << csvField(field);
-    return quoted.join(u',') + QStringLiteral("\r\n");
+        quoted << csvField(field, separator);
+    return quoted.join(separator) + QStringLiteral("\r\n");
+}
+
+QString CsvStyle::number(double value, int places) const
+{
+    QString text = QString::number(value, 'f', places);
+    if (decimalPoint != u'.')
+        text.replace(u'.', decimalPoint);
+    return text;
+}
+
+QString CsvStyle::fraction(const QString &mark)
+{
+    return QString(mark).replace(u'/', QChar(0x2044));
 }
 
 namespace {
@@ -44,7 +62,7 @@ namespace {
 // fractions in an inch job; empty for a section laid out along its length,
 // and the lengths empty without a rail height.
 QStringList treadFields(const layout::Job &job, const std::optional<layout::StairTreads> &treads, std::size_t index,
-                        int places)
+                        int places, const CsvStyle &style)
 {
     const bool inches = job.unit == layout::Unit::Inches;
     const qsizetype fields = 1 + (inches ? 10 : 5);
@@ -60,10 +78,10 @@ QStringList treadFields(const layout::Job &job, const std::optional<layout::Stai
     }
     QStringList row{QString::number(railpin.tread)};
     for (const std::optional<double> &value : values)
-        row << (value ? QString::number(*value, 'f', places) : QString());
+        row << (value ? style.number(*value, places) : QString());
     if (inches) {
         for (const std::optional<double> &value : values)
-            row << (value ? layout::markText(*value, job) : QString());
+            row << (value ? CsvStyle::fraction(layout::markText(*value, job)) : QString());
     }
     return row;
 }
@@ -71,7 +89,7 @@ QStringList treadFields(const layout::Job &job, const std::optional<layout::Stai
 // The posts of every run that is planned, after a blank line: a table of its
 // own, with the run's name, each post's number from the run's start
 // reference and its exact centre and faces, then in inches the marks.
-QString postsCsv(const layout::Job &job)
+QString postsCsv(const layout::Job &job, const CsvStyle &style)
 {
     if (job.runs.empty())
         return {};
@@ -83,21 +101,21 @@ QString postsCsv(const layout::Job &job)
         headings << QStringLiteral("%1 (%2)").arg(QLatin1StringView(*column), unit);
     if (inches) {
         for (auto column = positions; column != marks_headings::kPostColumns.end(); ++column)
-            headings << QStringLiteral("%1 (%2) (fraction)").arg(QLatin1StringView(*column), unit);
+            headings << QStringLiteral("%1, fraction").arg(QLatin1StringView(*column));
     }
-    QString text = QStringLiteral("\r\n") + csvRow(headings);
+    QString text = QStringLiteral("\r\n") + style.row(headings);
     const int places = inches ? 6 : 3;
     for (std::size_t index = 0; index < job.runs.size(); ++index) {
         for (const layout::PostPosition &post : layout::planRun(job, index).posts) {
             const double values[] = {post.centre, post.leftFace, post.rightFace};
             QStringList row{job.runs[index].name, QString::number(post.number)};
             for (const double value : values)
-                row << QString::number(value, 'f', places);
+                row << style.number(value, places);
             if (inches) {
                 for (const double value : values)
-                    row << layout::signedMarkText(value, job);
+                    row << CsvStyle::fraction(layout::signedMarkText(value, job));
             }
-            text += csvRow(row);
+            text += style.row(row);
         }
     }
     return text;
@@ -105,7 +123,7 @@ QString postsCsv(const layout::Job &job)
 
 }  // namespace
 
-QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &sections)
+QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &sections, const CsvStyle &style)
 {
     const bool inches = job.unit == layout::Unit::Inches;
     // Like the tab-separated marks, the headings are read by programs and stay
@@ -118,7 +136,7 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
         headings << QStringLiteral("%1 (%2)").arg(position, unit);
     if (inches) {
         for (const QString &position : positions)
-            headings << QStringLiteral("%1 (%2) (fraction)").arg(position, unit);
+            headings << QStringLiteral("%1, fraction").arg(position);
     }
     headings << QStringLiteral("%1 (%2)").arg(QLatin1StringView(marks_headings::kFromMidSpan), unit);
     // A stair by its treads adds each railpin's tread, place and lengths;
@@ -135,7 +153,7 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
             headings << QStringLiteral("%1 (%2)").arg(length, unit);
         if (inches) {
             for (const QString &length : treadLengths)
-                headings << QStringLiteral("%1 (%2) (fraction)").arg(length, unit);
+                headings << QStringLiteral("%1, fraction").arg(length);
         }
     }
 
@@ -143,7 +161,7 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
     // rail, then again level, as its sheet does.
     headings << QStringLiteral("Measured");
 
-    QString text = csvRow(headings);
+    QString text = style.row(headings);
     const int places = inches ? 6 : 3;
     const auto rows = [&](std::size_t index, const std::vector<layout::RailpinMarks> &marks, const QString &measured) {
         const std::optional<layout::StairTreads> &treads = sections[index].treads;
@@ -153,16 +171,16 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
             QStringList row{layout::outputName(job.sections[index].name, layout::NameOutput::Csv),
                             QString::number(railpin.railpin)};
             for (const double value : values)
-                row << QString::number(value, 'f', places);
+                row << style.number(value, places);
             if (inches) {
                 for (const double value : values)
-                    row << layout::markText(value, job);
+                    row << CsvStyle::fraction(layout::markText(value, job));
             }
-            row << QString::number(railpin.fromMidSpan, 'f', places);
+            row << style.number(railpin.fromMidSpan, places);
             if (anyTreads)
-                row << treadFields(job, treads, number++, places);
+                row << treadFields(job, treads, number++, places, style);
             row << measured;
-            text += csvRow(row);
+            text += style.row(row);
         }
     };
     for (std::size_t index = 0; index < sections.size() && index < job.sections.size(); ++index) {
@@ -174,7 +192,7 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
         rows(index, section.marks, QStringLiteral("along the rail"));
         rows(index, section.horizontalMarks, QStringLiteral("level"));
     }
-    text += postsCsv(job);
+    text += postsCsv(job, style);
     return text.toUtf8();
 }
 

@@ -8,30 +8,30 @@
 
 namespace exports {
 
-QByteArray orderCsv(const layout::Job &job, const layout::OrderList &list)
+QByteArray orderCsv(const layout::Job &job, const layout::OrderList &list, const CsvStyle &style)
 {
     const bool inches = job.unit == layout::Unit::Inches;
     const QString unit = inches ? QStringLiteral("in") : QStringLiteral("mm");
     QStringList headings{QStringLiteral("Item"),       QStringLiteral("Length (%1)").arg(unit), QStringLiteral("Count"),
                          QStringLiteral("With extra"), QStringLiteral("Stock (%1)").arg(unit),  QStringLiteral("Buy")};
     if (inches)
-        headings << QStringLiteral("Length (in) (fraction)") << QStringLiteral("Stock (in) (fraction)");
+        headings << QStringLiteral("Length, fraction") << QStringLiteral("Stock, fraction");
     const int places = inches ? 6 : 3;
-    const auto decimal = [places](std::optional<double> value) {
-        return value ? QString::number(*value, 'f', places) : QString();
+    const auto decimal = [places, &style](std::optional<double> value) {
+        return value ? style.number(*value, places) : QString();
     };
     const auto fraction = [&job](std::optional<double> value) {
-        return value ? layout::markText(*value, job) : QString();
+        return value ? CsvStyle::fraction(layout::markText(*value, job)) : QString();
     };
     const auto number = [](std::optional<qint64> value) { return value ? QString::number(*value) : QString(); };
 
-    QString text = csvRow(headings);
+    QString text = style.row(headings);
     for (const layout::OrderRow &row : layout::orderRows(list)) {
         QStringList fields{row.item,           decimal(row.length), number(row.count), number(row.withExtra),
                            decimal(row.stock), number(row.buy)};
         if (inches)
             fields << fraction(row.length) << fraction(row.stock);
-        text += csvRow(fields);
+        text += style.row(fields);
     }
     return text.toUtf8();
 }

@@ -34,9 +34,9 @@ DrawingFormat drawingFormat(const QString &target, DrawingFormat chosen)
     return chosen;
 }
 
-QByteArray marksCsvBytes(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts)
+QByteArray marksCsvBytes(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, QChar decimalPoint)
 {
-    return exports::marksCsv(job, layouts);
+    return exports::marksCsv(job, layouts, exports::CsvStyle::forDecimalPoint(decimalPoint));
 }
 
 QByteArray drawingBytes(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, DrawingFormat format)

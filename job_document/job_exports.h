@@ -37,7 +37,10 @@ DrawingFormat drawingFormat(const QString &target, DrawingFormat chosen);
 
 // What each export writes, made apart from writing it, so that a window can
 // make it away from its own thread and drop it when the user cancels.
-QByteArray marksCsvBytes(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts);
+// The CSV follows the decimal separator given, as a spreadsheet in the
+// user's language reads it.
+QByteArray marksCsvBytes(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts,
+                         QChar decimalPoint = u'.');
 QByteArray drawingBytes(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts,
                         DrawingFormat format);
 

@@ -284,9 +284,11 @@ void JobOutputs::exportMarksCsv()
     const QString target = askExportPath(title, {tr("CSV files (*.csv)")});
     if (target.isEmpty())
         return;
-    const std::optional<QByteArray> made = BackgroundWork::make<QByteArray>(
-        &window, tr("Exporting the marks…"),
-        [job = document.job(), layouts = std::move(layouts)] { return job_exports::marksCsvBytes(job, layouts); });
+    const std::optional<QByteArray> made =
+        BackgroundWork::make<QByteArray>(&window, tr("Exporting the marks…"),
+                                         [job = document.job(), layouts = std::move(layouts), point = decimalPoint] {
+                                             return job_exports::marksCsvBytes(job, layouts, point);
+                                         });
     reportMade(title, target, made);
 }
 

@@ -150,6 +150,10 @@ private slots:
         QTest::newRow("csv with decimals")
             << section + QStringList{"--marks", "--csv", "--decimals"} << 2 << "--decimals";
         QTest::newRow("paper of a drawing") << QStringList{"--svg", "OUT", "--paper", "a4"} + section << 2 << "--paper";
+        QTest::newRow("csv decimal without csv")
+            << section + QStringList{"--marks", "--csv-decimal", "comma"} << 2 << "--csv-decimal";
+        QTest::newRow("csv decimal of a word")
+            << section + QStringList{"--marks", "--csv", "--csv-decimal", "dot"} << 2 << "dot";
         QTest::newRow("template over 500 pages")
             << QStringList{"--template", "OUT", "--length", "6000", "--width", "1", "--max-gap", "4"} << 2 << "500";
         QTest::newRow("drawing over the job file")
@@ -430,19 +434,37 @@ private slots:
         QTest::newRow("csv, inches")
             << QStringList{"--csv", "JOBS/quoted.railpin"}
             << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
-               "Left edge (in) (fraction),Centre (in) (fraction),Right edge (in) (fraction),"
-               "Centre from right post (in) (fraction),From mid-span (in),Measured\r\n"
-               "\"Deck, \"\"east\"\"\",1,3.964286,4.651786,5.339286,31.348214,3 15/16,4 5/8,5 5/16,31 "
-               "3/8,-13.348214,level\r\n"
+               "\"Left edge, fraction\",\"Centre, fraction\",\"Right edge, fraction\","
+               "\"Centre from right post, fraction\",From mid-span (in),Measured\r\n"
+               "\"Deck, \"\"east\"\"\",1,3.964286,4.651786,5.339286,31.348214,3 15\u204416,4 5\u20448,5 5\u204416,31 "
+               "3\u20448,-13.348214,level\r\n"
             << 21;
+        // Where numbers take a decimal comma a spreadsheet reads ";" between
+        // fields; a field that holds a ";" is quoted, one with a "," is not.
+        QTest::newRow("csv, decimal comma")
+            << QStringList{"--csv", "--csv-decimal", "comma", "JOBS/quoted.railpin"}
+            << "Section;Railpin;Left edge (in);Centre (in);Right edge (in);Centre from right post (in);"
+               "Left edge, fraction;Centre, fraction;Right edge, fraction;"
+               "Centre from right post, fraction;From mid-span (in);Measured\r\n"
+               "\"Deck, \"\"east\"\"\";1;3,964286;4,651786;5,339286;31,348214;3 15\u204416;4 5\u20448;5 5\u204416;31 "
+               "3\u20448;-13,348214;level\r\n"
+            << 21;
+        QTest::newRow("csv, decimal point asked for")
+            << QStringList{"--csv", "--csv-decimal", "point", "--unit",    "mm", "--length",
+                           "914",   "--width",       "35",    "--max-gap", "100"}
+            << "Section,Railpin,Left edge (mm),Centre (mm),Right edge (mm),Centre from right post (mm),"
+               "From mid-span (mm),Measured\r\n"
+               ",1,83.625,101.125,118.625,812.875,-355.875,level\r\n"
+            << 8;
         // --name names the one section too, so that its rows say whose they are.
         QTest::newRow("csv, stair along the rail")
             << QStringList{"--csv",  "--length", "48",    "--width", "1 1/2",  "--max-gap", "4",
                            "--rise", "7 1/2",    "--run", "10",      "--name", "Stair"}
             << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
-               "Left edge (in) (fraction),Centre (in) (fraction),Right edge (in) (fraction),"
-               "Centre from right post (in) (fraction),From mid-span (in),Measured\r\n"
-               "Stair,1,4.359375,5.296875,6.234375,42.703125,4 3/8,5 5/16,6 1/4,42 11/16,-18.703125,along the rail\r\n"
+               "\"Left edge, fraction\",\"Centre, fraction\",\"Right edge, fraction\","
+               "\"Centre from right post, fraction\",From mid-span (in),Measured\r\n"
+               "Stair,1,4.359375,5.296875,6.234375,42.703125,4 3\u20448,5 5\u204416,6 1\u20444,42 "
+               "11\u204416,-18.703125,along the rail\r\n"
             << 15;
         QTest::newRow("csv, millimetres")
             << QStringList{"--csv", "--unit", "mm", "--length", "914", "--width", "35", "--max-gap", "100"}
@@ -454,9 +476,10 @@ private slots:
             << QStringList{"--csv", "--length",  "72",      "--width",      "1 1/2", "--max-gap",
                            "4",     "--between", "centres", "--post-width", "3 1/2"}
             << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
-               "Left edge (in) (fraction),Centre (in) (fraction),Right edge (in) (fraction),"
-               "Centre from right post (in) (fraction),From mid-span (in),Measured\r\n"
-               ",1,3.884615,4.634615,5.384615,63.865385,3 7/8,4 5/8,5 3/8,63 7/8,-29.615385,level\r\n"
+               "\"Left edge, fraction\",\"Centre, fraction\",\"Right edge, fraction\","
+               "\"Centre from right post, fraction\",From mid-span (in),Measured\r\n"
+               ",1,3.884615,4.634615,5.384615,63.865385,3 7\u20448,4 5\u20448,5 3\u20448,63 "
+               "7\u20448,-29.615385,level\r\n"
             << 13;
         // The tab-separated marks keep their five columns in every layout.
         QTest::newRow("same spacing, railpin at mid-span")
@@ -541,8 +564,9 @@ private slots:
         QCOMPARE(lines.size(), 16);  // the heading, 7 rows along the rail, 7 level, and the end
         QVERIFY(lines[7].startsWith(QStringLiteral("Stair,7,")) &&
                 lines[7].endsWith(QStringLiteral(",along the rail")));
-        QCOMPARE(lines[8], QStringLiteral("Stair,1,3.487500,4.237500,4.987500,34.162500,3 1/2,4 1/4,5,34 3/16,"
-                                          "-14.962500,level"));
+        QCOMPARE(lines[8],
+                 QStringLiteral("Stair,1,3.487500,4.237500,4.987500,34.162500,3 1\u20442,4 1\u20444,5,34 3\u204416,"
+                                "-14.962500,level"));
     }
 
     void marksOfAJob()
@@ -595,9 +619,9 @@ private slots:
         QTest::newRow("spreadsheet")
             << QStringList{"--order", "--csv",     "--length", "65 1/2",      "--width",
                            "1 1/2",   "--max-gap", "4",        "--rail-rows", "1"}
-            << "Item,Length (in),Count,With extra,Stock (in),Buy,Length (in) (fraction),Stock (in) (fraction)\r\n"
+            << "Item,Length (in),Count,With extra,Stock (in),Buy,\"Length, fraction\",\"Stock, fraction\"\r\n"
                "Rail board,96.000000,1,,96.000000,1,96,96\r\n"
-               "Rail piece,65.500000,1,,96.000000,,65 1/2,96\r\n"
+               "Rail piece,65.500000,1,,96.000000,,65 1\u20442,96\r\n"
                "Railpin,,12,14,,14,,\r\n"
                "Screw,,52,58,,58,,\r\n"
             << "";
@@ -738,10 +762,10 @@ private slots:
         const QString table = csv.out.section(QStringLiteral("\r\n\r\n"), 1);
         const QStringList rows = table.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), 1 + 2 + 4 + 2);
-        QCOMPARE(rows[0], QStringLiteral("Run,Post,Centre (in),Left face (in),Right face (in),Centre (in) (fraction),"
-                                         "Left face (in) (fraction),Right face (in) (fraction)"));
-        QCOMPARE(rows[1], QStringLiteral("Left,1,72.000000,70.250000,73.750000,72,70 1/4,73 3/4"));
-        QCOMPARE(rows[3], QStringLiteral("Front,1,0.000000,-1.750000,1.750000,0,-1 3/4,1 3/4"));
+        QCOMPARE(rows[0], QStringLiteral("Run,Post,Centre (in),Left face (in),Right face (in),\"Centre, fraction\","
+                                         "\"Left face, fraction\",\"Right face, fraction\""));
+        QCOMPARE(rows[1], QStringLiteral("Left,1,72.000000,70.250000,73.750000,72,70 1\u20444,73 3\u20444"));
+        QCOMPARE(rows[3], QStringLiteral("Front,1,0.000000,-1.750000,1.750000,0,-1 3\u20444,1 3\u20444"));
         QCOMPARE(csv.out.count(QStringLiteral("\r\nFront 2,")), 12);
     }
 

@@ -452,12 +452,13 @@ private slots:
         // Nine railpins along the rail, then level.
         QCOMPARE(lines.size(), 19);
         QVERIFY(lines[0].endsWith(QStringLiteral(
-            ",From mid-span (in),Tread,On tread (in),Level (in),Along the rail (in),Length (in),Cut length (in),On "
-            "tread (in) (fraction),Level (in) (fraction),Along the rail (in) (fraction),Length (in) (fraction),Cut "
-            "length (in) (fraction),Measured")));
+            ",From mid-span (in),Tread,On tread (in),Level (in),Along the rail (in),Length (in),Cut length (in),\"On "
+            "tread, fraction\",\"Level, fraction\",\"Along the rail, fraction\",\"Length, fraction\",\"Cut length, "
+            "fraction\",Measured")));
         // The fourth railpin stands first on the second tread.
-        QVERIFY2(lines[4].endsWith(QStringLiteral(",2,0.375000,10.375000,12.968750,34.531250,34.812500,3/8,10 3/8,12 "
-                                                  "15/16,34 1/2,34 13/16,along the rail")),
+        QVERIFY2(lines[4].endsWith(
+                     QStringLiteral(",2,0.375000,10.375000,12.968750,34.531250,34.812500,3\u20448,10 3\u20448,12 "
+                                    "15\u204416,34 1\u20442,34 13\u204416,along the rail")),
                  qPrintable(lines[4]));
     }
 
