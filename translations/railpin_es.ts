@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BackgroundWork</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Exporting</source>
+        <translation>Exportando</translation>
+    </message>
+</context>
+<context>
     <name>CheckedPrintDialog</name>
     <message>
         <source>Cannot print to %1: %2.</source>
@@ -574,6 +585,22 @@
     <message>
         <source>What the run ends at: a post&apos;s centre (post) or a wall (wall) (default post).</source>
         <translation>Dónde termina la alineación: en el eje de un poste (post) o en una pared (wall) (por omisión post).</translation>
+    </message>
+    <message>
+        <source>--csv-decimal is used with --csv</source>
+        <translation>--csv-decimal se usa con --csv</translation>
+    </message>
+    <message>
+        <source>--csv-decimal &quot;%1&quot; is neither point nor comma</source>
+        <translation>--csv-decimal &quot;%1&quot; no es ni point ni comma</translation>
+    </message>
+    <message>
+        <source>With --csv: decimals with a point (fields separated by &quot;,&quot;) or a comma (fields separated by &quot;;&quot;) (default: from the locale).</source>
+        <translation>Con --csv: decimales con punto (campos separados por &quot;,&quot;) o con coma (campos separados por &quot;;&quot;) (por defecto: según la configuración regional).</translation>
+    </message>
+    <message>
+        <source>point|comma</source>
+        <translation>point|comma</translation>
     </message>
 </context>
 <context>
@@ -3064,6 +3091,22 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
     <message>
         <source>Change Triangle Sphere</source>
         <translation>Cambiar la esfera del triángulo</translation>
+    </message>
+    <message>
+        <source>%1 cancelled: %2 was not written</source>
+        <translation>%1 cancelada: no se escribió %2</translation>
+    </message>
+    <message>
+        <source>Exporting the marks…</source>
+        <translation>Exportando las marcas…</translation>
+    </message>
+    <message>
+        <source>Exporting the drawing…</source>
+        <translation>Exportando el dibujo…</translation>
+    </message>
+    <message>
+        <source>Exporting the template…</source>
+        <translation>Exportando la plantilla…</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BackgroundWork</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Exporting</source>
+        <translation>Exportation</translation>
+    </message>
+</context>
+<context>
     <name>CheckedPrintDialog</name>
     <message>
         <source>Cannot print to %1: %2.</source>
@@ -574,6 +585,22 @@
     <message>
         <source>What the run ends at: a post&apos;s centre (post) or a wall (wall) (default post).</source>
         <translation>Où finit l’alignement&#xa0;: à l’axe d’un poteau (post) ou à un mur (wall) (par défaut post).</translation>
+    </message>
+    <message>
+        <source>--csv-decimal is used with --csv</source>
+        <translation>--csv-decimal s’utilise avec --csv</translation>
+    </message>
+    <message>
+        <source>--csv-decimal &quot;%1&quot; is neither point nor comma</source>
+        <translation>--csv-decimal &quot;%1&quot; n’est ni point ni comma</translation>
+    </message>
+    <message>
+        <source>With --csv: decimals with a point (fields separated by &quot;,&quot;) or a comma (fields separated by &quot;;&quot;) (default: from the locale).</source>
+        <translation>Avec --csv&#xa0;: décimales avec un point (champs séparés par &quot;,&quot;) ou une virgule (champs séparés par &quot;;&quot;) (par défaut&#xa0;: selon les paramètres régionaux).</translation>
+    </message>
+    <message>
+        <source>point|comma</source>
+        <translation>point|comma</translation>
     </message>
 </context>
 <context>
@@ -3064,6 +3091,22 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
     <message>
         <source>Change Triangle Sphere</source>
         <translation>Modifier la sphère du triangle</translation>
+    </message>
+    <message>
+        <source>%1 cancelled: %2 was not written</source>
+        <translation>%1 annulée&#xa0;: %2 n’a pas été écrit</translation>
+    </message>
+    <message>
+        <source>Exporting the marks…</source>
+        <translation>Exportation des marques…</translation>
+    </message>
+    <message>
+        <source>Exporting the drawing…</source>
+        <translation>Exportation du dessin…</translation>
+    </message>
+    <message>
+        <source>Exporting the template…</source>
+        <translation>Exportation du gabarit…</translation>
     </message>
 </context>
 <context>
