@@ -3094,7 +3094,7 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
     </message>
     <message>
         <source>%1 cancelled: %2 was not written</source>
-        <translation>%1 cancelada: no se escribió %2</translation>
+        <translation>%1: cancelado; no se escribió %2</translation>
     </message>
     <message>
         <source>Exporting the marks…</source>

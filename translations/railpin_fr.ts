@@ -3094,11 +3094,11 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
     </message>
     <message>
         <source>%1 cancelled: %2 was not written</source>
-        <translation>%1 annulée&#xa0;: %2 n’a pas été écrit</translation>
+        <translation>%1&#xa0;: annulé, %2 n’a pas été écrit</translation>
     </message>
     <message>
         <source>Exporting the marks…</source>
-        <translation>Exportation des marques…</translation>
+        <translation>Exportation des repères…</translation>
     </message>
     <message>
         <source>Exporting the drawing…</source>
