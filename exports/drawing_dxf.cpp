@@ -3,19 +3,30 @@
 
 #include "output_names.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <utility>
 
 namespace exports {
 
 namespace {
 
-// A release 12 DXF file is pairs of lines: a group code, then its value.
+// A release 12 DXF file is pairs of lines: a group code, then its value. The
+// file is built as the bytes it is written as, never as a second, wider copy.
 class DxfText
 {
 public:
-    void pair(int code, const QString &value) { text += QStringLiteral("%1\r\n%2\r\n").arg(code, 3).arg(value); }
-    void pair(int code, int value) { pair(code, QString::number(value)); }
-    void pair(int code, double value) { pair(code, QString::number(value, 'g', 15)); }
+    void pair(int code, const QByteArray &value)
+    {
+        text += QByteArray::number(code).rightJustified(3, ' ');
+        text += "\r\n";
+        text += value;
+        text += "\r\n";
+    }
+    void pair(int code, const QString &value) { pair(code, value.toLatin1()); }
+    void pair(int code, int value) { pair(code, QByteArray::number(value)); }
+    void pair(int code, double value) { pair(code, QByteArray::number(value, 'g', 15)); }
     // Release 12 is ASCII: other characters are written as \U+XXXX.
     void textPair(int code, const QString &value)
     {
@@ -36,10 +47,10 @@ public:
         pair(first + 10, y);
         pair(first + 20, 0.0);
     }
-    QByteArray bytes() const { return text.toLatin1(); }
+    QByteArray bytes() && { return std::move(text); }
 
 private:
-    QString text;
+    QByteArray text;
 };
 
 }  // namespace
@@ -144,7 +155,7 @@ QByteArray drawingDxf(const Elevation &drawing, layout::Unit unit)
     }
     dxf.pair(0, QStringLiteral("ENDSEC"));
     dxf.pair(0, QStringLiteral("EOF"));
-    return dxf.bytes();
+    return std::move(dxf).bytes();
 }
 
 }  // namespace exports

@@ -161,7 +161,9 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
     // rail, then again level, as its sheet does.
     headings << QStringLiteral("Measured");
 
-    QString text = style.row(headings);
+    // Built as the UTF-8 it is written as, a row at a time, so that the
+    // largest job holds its file once rather than again as wider text.
+    QByteArray text = style.row(headings).toUtf8();
     const int places = inches ? 6 : 3;
     const auto rows = [&](std::size_t index, const std::vector<layout::RailpinMarks> &marks, const QString &measured) {
         const std::optional<layout::StairTreads> &treads = sections[index].treads;
@@ -180,7 +182,7 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
             if (anyTreads)
                 row << treadFields(job, treads, number++, places, style);
             row << measured;
-            text += style.row(row);
+            text += style.row(row).toUtf8();
         }
     };
     for (std::size_t index = 0; index < sections.size() && index < job.sections.size(); ++index) {
@@ -192,8 +194,8 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
         rows(index, section.marks, QStringLiteral("along the rail"));
         rows(index, section.horizontalMarks, QStringLiteral("level"));
     }
-    text += postsCsv(job, style);
-    return text.toUtf8();
+    text += postsCsv(job, style).toUtf8();
+    return text;
 }
 
 }  // namespace exports
