@@ -218,6 +218,11 @@ int main(int argc, char *argv[])
     emit measured.activated(measured.currentIndex());
     saved = picture(*marksPanel, QStringLiteral("job-marks-level.png")) && saved;
 
+    // The deck of three runs, before the treads' columns are shown.
+    window.showJob(runsJob());
+    select(2);
+    saved = picture(window, QStringLiteral("job-window-runs.png")) && saved;
+
     // A stair by its treads: the columns of its treads and rail height
     // shown, its nosing and rail depth left to the header's menu.
     window.showJob(treadsJob());
@@ -228,8 +233,5 @@ int main(int argc, char *argv[])
     select(0);
     saved = picture(window, QStringLiteral("job-window-treads.png")) && saved;
 
-    window.showJob(runsJob());
-    select(2);
-    saved = picture(window, QStringLiteral("job-window-runs.png")) && saved;
     return saved ? 0 : 1;
 }
