@@ -57,13 +57,15 @@ QString treadPatternText(const Job &job, const StairTreads &treads)
 QString treadCountText(const StairTreads &treads, qint64 count)
 {
     const qint64 replaced = treads.treads * treads.perTread - count;
+    const bool one = treads.treads == 1;
     if (replaced == 0)
-        return QCoreApplication::translate("layout", "%1 treads × %2 = %3 railpins")
-            .arg(treads.treads)
+        return (one ? QCoreApplication::translate("layout", "1 tread × %2 = %3 railpins")
+                    : QCoreApplication::translate("layout", "%1 treads × %2 = %3 railpins").arg(treads.treads))
             .arg(treads.perTread)
             .arg(count);
-    return QCoreApplication::translate("layout", "%1 treads × %2, less %3 for the newels = %4 railpins")
-        .arg(treads.treads)
+    return (one ? QCoreApplication::translate("layout", "1 tread × %2, less %3 for the newels = %4 railpins")
+                : QCoreApplication::translate("layout", "%1 treads × %2, less %3 for the newels = %4 railpins")
+                      .arg(treads.treads))
         .arg(treads.perTread)
         .arg(replaced)
         .arg(count);

@@ -4026,5 +4026,13 @@ A line of the totals, then why it is short (&quot;42 railpins (1 of 3 sections n
         <source>the opening under the bottom rail passes a sphere of %1, more than %2: keep the rail at most %3 above the nosing line</source>
         <translation>por la abertura bajo el pasamanos inferior pasa una esfera de %1, más de %2: mantenga el pasamanos como mucho a %3 sobre la línea de narices</translation>
     </message>
+    <message>
+        <source>1 tread × %2 = %3 railpins</source>
+        <translation>1 peldaño × %2 = %3 balaustres</translation>
+    </message>
+    <message>
+        <source>1 tread × %2, less %3 for the newels = %4 railpins</source>
+        <translation>1 peldaño × %2, menos %3 por los postes de escalera = %4 balaustres</translation>
+    </message>
 </context>
 </TS>

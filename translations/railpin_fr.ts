@@ -4026,5 +4026,13 @@ A line of the totals, then why it is short (&quot;42 railpins (1 of 3 sections n
         <source>the opening under the bottom rail passes a sphere of %1, more than %2: keep the rail at most %3 above the nosing line</source>
         <translation>l’ouverture sous la lisse basse laisse passer une sphère de %1, plus que %2&#xa0;: gardez la lisse au plus à %3 au-dessus de la ligne des nez de marche</translation>
     </message>
+    <message>
+        <source>1 tread × %2 = %3 railpins</source>
+        <translation>1 marche × %2 = %3 barreaux</translation>
+    </message>
+    <message>
+        <source>1 tread × %2, less %3 for the newels = %4 railpins</source>
+        <translation>1 marche × %2, moins %3 pour les poteaux d’escalier = %4 barreaux</translation>
+    </message>
 </context>
 </TS>
