@@ -122,13 +122,22 @@ QString SectionsModel::measurementProblem(const QString &stored) const
 
 // Why the text of this cell cannot be read, or empty. Inherited widths and
 // gaps are the job's fields' business and are flagged there.
+// A section of its own whose length is still empty, as a new row is: it is
+// not laid out, but nothing is wrong with it yet.
+bool SectionsModel::awaitsLength(const layout::Section &section)
+{
+    return !section.bay && !(section.stair && section.stair->treads) && section.length.trimmed().isEmpty();
+}
+
 QString SectionsModel::cellProblem(int row, int column) const
 {
     const layout::Section &section = job().sections[size_t(row)];
     switch (column) {
     case Length:
-        // A stair given by its treads has no length of its own.
-        return section.stair && section.stair->treads ? QString() : measurementProblem(section.length);
+        // A stair given by its treads has no length of its own, and a length
+        // not typed yet (a new row) waits for one rather than showing red.
+        return (section.stair && section.stair->treads) || awaitsLength(section) ? QString()
+                                                                                 : measurementProblem(section.length);
     case Width:
         return section.railpinWidth ? measurementProblem(*section.railpinWidth) : QString();
     case MaximumGap:
@@ -147,6 +156,8 @@ QString SectionsModel::cellProblem(int row, int column) const
         // A fixed count whose gap is over the limit is as wrong as a bad cell.
         return section.count ? localised(sectionLayouts()[size_t(row)].warnings.join(QStringLiteral("; "))) : QString();
     case Gap: {
+        if (awaitsLength(section))
+            return {};
         // An opening under the bottom rail that lets the sphere through is
         // as wrong as a gap over the limit.
         QStringList problems = sectionLayouts()[size_t(row)].problems;

@@ -102,6 +102,7 @@ private:
 
     const RowCells &cellsOf(int row) const;
     QString cellProblem(int row, int column) const;
+    static bool awaitsLength(const layout::Section &section);
     QString measurementProblem(const QString &stored) const;
     QString localised(const QString &sentence) const;
     QString gapText(const layout::SectionLayout &sectionLayout) const;

@@ -257,6 +257,22 @@ private slots:
         QVERIFY(job.watcher->messages.isEmpty());
     }
 
+    // A new job's row waits for its length without showing red; what is typed
+    // is then checked as in any row.
+    void newRowWaitsForItsLength()
+    {
+        const JobWindowFixture job(layout::newJob());
+        for (const int column : {SectionsModel::Length, SectionsModel::Gap}) {
+            QVERIFY(job.cell(0, column, SectionsModel::ProblemRole).toString().isEmpty());
+            QVERIFY(!job.cell(0, column, Qt::BackgroundRole).isValid());
+        }
+        job.editCell(0, SectionsModel::Length, QStringLiteral("abc"));
+        QVERIFY(!job.cell(0, SectionsModel::Length, SectionsModel::ProblemRole).toString().isEmpty());
+        job.editCell(0, SectionsModel::Length, QStringLiteral("36"));
+        QVERIFY(job.cell(0, SectionsModel::Gap, SectionsModel::ProblemRole).toString().isEmpty());
+        QVERIFY(!job.cell(0, SectionsModel::Gap).toString().isEmpty());
+    }
+
     void refusedCount()
     {
         const JobWindowFixture job;
