@@ -313,7 +313,8 @@ bool settleCount(const Job &job, const Section &section, SectionLayout &out)
     if (out.spacing == Spacing::Same) {
         const std::optional<qint64> found = sameSpacingCount(out);
         if (!found) {
-            const QString limit = sectionMaximumGap(job, section);
+            // The limit with its unit: "within 100 mm".
+            const QString limit = QStringLiteral("%1 %2").arg(sectionMaximumGap(job, section), unitName(job.unit));
             out.problems
                 << (out.centre == Centre::Either
                         ? QCoreApplication::translate("layout", "no count keeps both end gaps within %1").arg(limit)
@@ -328,7 +329,8 @@ bool settleCount(const Job &job, const Section &section, SectionLayout &out)
     if (!fewest) {
         out.problems << QCoreApplication::translate("layout",
                                                     "more than %1 railpins would be needed to keep the gaps within %2")
-                            .arg(QString::number(kMaximumRailpins), sectionMaximumGap(job, section));
+                            .arg(QString::number(kMaximumRailpins),
+                                 QStringLiteral("%1 %2").arg(sectionMaximumGap(job, section), unitName(job.unit)));
         return false;
     }
     if (*fewest > 0 && !(exactGapOf(out, *fewest) > 0)) {

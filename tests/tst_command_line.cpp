@@ -197,7 +197,7 @@ private slots:
         QTest::newRow("same spacing, no count fits")
             << pdf + QStringList{"--length",     "96",    "--width",   "1 1/2", "--max-gap", "4",
                                  "--design-gap", "3 1/2", "--spacing", "same",  "--centre",  "gap"}
-            << 2 << "no count keeps both end gaps within 4 with a gap at mid-span";
+            << 2 << "no count keeps both end gaps within 4 in with a gap at mid-span";
         QTest::newRow("balanced option with a job file")
             << pdf + QStringList{"JOBS/deck.railpin", "--centre", "railpin"} << 2 << "--centre";
         QTest::newRow("rise without run") << pdf + section + QStringList{"--rise", "7"} << 2 << "--run";

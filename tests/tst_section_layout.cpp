@@ -295,7 +295,7 @@ private slots:
         QTest::newRow("count too large") << makeCase(in, "36", "1 3/8", "4", full, 10001)
             << QStringList{"a count of 10001 railpins is more than the 10000 a section can have"};
         QTest::newRow("too many railpins needed") << makeCase(in, "1000000", "1", "1", full)
-            << QStringList{"more than 10000 railpins would be needed to keep the gaps within 1"};
+            << QStringList{"more than 10000 railpins would be needed to keep the gaps within 1 in"};
         QTest::newRow("steep rise and run") << makeCase(in, "48", "1 1/2", "4", full, 0, "10", "5")
             << QStringList{"a rise of 10 in a run of 5 is a slope of 63.43°: a stair must be less steep than 60°"};
         QTest::newRow("angle of 60") << makeCase(in, "48", "1 1/2", "4", full, 0, {}, {}, 60)
@@ -319,7 +319,7 @@ private slots:
         using layout::Spacing;
         QTest::newRow("same spacing, gap: none fits")
             << balanced(makeCase(in, "96", "1 1/2", "4", full), "3 1/2", Spacing::Same, Centre::Gap)
-            << QStringList{"no count keeps both end gaps within 4 with a gap at mid-span"};
+            << QStringList{"no count keeps both end gaps within 4 in with a gap at mid-span"};
         QTest::newRow("same spacing without a design gap")
             << balanced(makeCase(in, "96", "1 1/2", "4", full), {}, Spacing::Same)
             << QStringList{"the same spacing on every section needs a design gap: the gap between its railpins"};
