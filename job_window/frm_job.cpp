@@ -138,7 +138,13 @@ void frmJob::setUpActions()
     ui->mnuFileNew->setShortcuts(QKeySequence::New);
     ui->mnuFileOpen->setShortcuts(QKeySequence::Open);
     ui->mnuFileSave->setShortcuts(QKeySequence::Save);
-    ui->mnuFileSaveAs->setShortcuts(QKeySequence::SaveAs);
+    // Ctrl+Shift+S everywhere, as builders know it from other programs; the
+    // desktop's own key for Save As, where it has one, as well.
+    QList<QKeySequence> saveAs = QKeySequence::keyBindings(QKeySequence::SaveAs);
+    const QKeySequence ctrlShiftS(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    saveAs.removeAll(ctrlShiftS);
+    saveAs.prepend(ctrlShiftS);
+    ui->mnuFileSaveAs->setShortcuts(saveAs);
     ui->mnuFilePrint->setShortcuts(QKeySequence::Print);
     ui->mnuFileClose->setShortcuts(QKeySequence::Close);
     ui->mnuEditUndo->setShortcuts(QKeySequence::Undo);

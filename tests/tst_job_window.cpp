@@ -1096,6 +1096,12 @@ private slots:
                          bad.data(Qt::BackgroundRole).value<QBrush>().color()) >= 4.5);
     }
 
+    void saveAsHasItsKey()
+    {
+        const JobWindowFixture job;
+        QCOMPARE(job.action("mnuFileSaveAs")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    }
+
     void tabOrder()
     {
         const JobWindowFixture job;
