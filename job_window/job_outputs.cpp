@@ -194,8 +194,7 @@ void JobOutputs::exportPdf()
     const QString error = sheets::writeJobPdf(document.job(), target, sheets::defaultPaperSize(), decimalPoint,
                                               progress.progress(), cancelled);
     if (cancelled) {
-        window.statusBar()->showMessage(
-            tr("Export cancelled: %1 was not written.").arg(QDir::toNativeSeparators(target)));
+        showCancelled(target);
         return;
     }
     if (!error.isEmpty()) {
@@ -203,13 +202,7 @@ void JobOutputs::exportPdf()
                          tr("The PDF could not be written to %1.\n\n%2").arg(QDir::toNativeSeparators(target), error));
         return;
     }
-    // What the layout warned of stays in the message bar with the file written.
-    const QString written = tr("Exported to %1").arg(QDir::toNativeSeparators(target));
-    if (warnings.isEmpty())
-        window.statusBar()->showMessage(written, 5000);
-    else
-        window.statusBar()->showMessage(
-            tr("%1; warning: %2").arg(written, layout::displayText(warnings.join(QStringLiteral("; ")))));
+    showExported(target);
 }
 
 bool JobOutputs::laidOut(const QString &title, std::vector<layout::SectionLayout> &layouts)
@@ -250,13 +243,9 @@ void JobOutputs::showExportFailure(const QString &title, const QString &text)
     dialogs::warning(&window, QStringLiteral("msgExportFailed"), title, text);
 }
 
-void JobOutputs::reportWritten(const QString &title, const QString &target, const QString &error)
+// What the layout warned of stays in the message bar with the file written.
+void JobOutputs::showExported(const QString &target)
 {
-    if (!error.isEmpty()) {
-        showExportFailure(title, tr("The file could not be written.\n\n%1").arg(error));
-        return;
-    }
-    // What the layout warned of stays in the message bar with the file written.
     const QString written = tr("Exported to %1").arg(QDir::toNativeSeparators(target));
     if (warnings.isEmpty())
         window.statusBar()->showMessage(written, 5000);
@@ -265,14 +254,27 @@ void JobOutputs::reportWritten(const QString &title, const QString &target, cons
             tr("%1; warning: %2").arg(written, layout::displayText(warnings.join(QStringLiteral("; ")))));
 }
 
+void JobOutputs::showCancelled(const QString &target)
+{
+    window.statusBar()->showMessage(tr("Export cancelled: %1 was not written.").arg(QDir::toNativeSeparators(target)));
+}
+
+void JobOutputs::reportWritten(const QString &title, const QString &target, const QString &error)
+{
+    if (!error.isEmpty()) {
+        showExportFailure(title, tr("The file could not be written.\n\n%1").arg(error));
+        return;
+    }
+    showExported(target);
+}
+
 // Writes what was made, or says that nothing was: the user cancelled.
 void JobOutputs::reportMade(const QString &title, const QString &target, const std::optional<QByteArray> &made)
 {
     if (made)
         reportWritten(title, target, file_writer::writeFile(target, *made));
     else
-        window.statusBar()->showMessage(
-            tr("%1 cancelled: %2 was not written").arg(title, QDir::toNativeSeparators(target)), 5000);
+        showCancelled(target);
 }
 
 void JobOutputs::exportMarksCsv()
@@ -327,7 +329,7 @@ void JobOutputs::exportTemplate()
             return sheets::templatePdf(job, layouts, paper, point);
         });
     if (!made) {
-        reportMade(title, target, std::optional<QByteArray>());
+        showCancelled(target);
         return;
     }
     if (!made->failure.isEmpty()) {

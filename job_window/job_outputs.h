@@ -55,6 +55,8 @@ private:
     // The laid-out sections for an export, or nothing once the user is told why not.
     bool laidOut(const QString &title, std::vector<layout::SectionLayout> &layouts);
     QString askExportPath(const QString &title, const QStringList &filters, QString *chosenFilter = nullptr);
+    void showExported(const QString &target);
+    void showCancelled(const QString &target);
     void reportWritten(const QString &title, const QString &target, const QString &error);
     void reportMade(const QString &title, const QString &target, const std::optional<QByteArray> &made);
     void showExportFailure(const QString &title, const QString &text);

@@ -3093,10 +3093,6 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Cambiar la esfera del triángulo</translation>
     </message>
     <message>
-        <source>%1 cancelled: %2 was not written</source>
-        <translation>%1: cancelado; no se escribió %2</translation>
-    </message>
-    <message>
         <source>Exporting the marks…</source>
         <translation>Exportando las marcas…</translation>
     </message>

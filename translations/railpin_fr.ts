@@ -3093,10 +3093,6 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Modifier la sphère du triangle</translation>
     </message>
     <message>
-        <source>%1 cancelled: %2 was not written</source>
-        <translation>%1&#xa0;: annulé, %2 n’a pas été écrit</translation>
-    </message>
-    <message>
         <source>Exporting the marks…</source>
         <translation>Exportation des repères…</translation>
     </message>
