@@ -250,7 +250,12 @@ Parsed parse(const QString &text, Unit unit, QChar decimalPoint)
 {
     if (text.trimmed().isEmpty())
         return failed(QCoreApplication::translate("layout", "no measurement is typed"));
-    return unit == Unit::Millimetres ? parseMillimetres(text, decimalPoint) : parseInches(text, decimalPoint);
+    Parsed parsed = unit == Unit::Millimetres ? parseMillimetres(text, decimalPoint) : parseInches(text, decimalPoint);
+    // Every measurement is held in single precision somewhere along the way,
+    // so a text beyond it is refused by every reader alike, not only some.
+    if (parsed.value && !number_text::toSingle(*parsed.value))
+        return failed(QCoreApplication::translate("layout", "\"%1\" is too large to be a measurement").arg(text));
+    return parsed;
 }
 
 // The nearest multiple of 1 / stepsPerUnit, a halfway value going down, as
@@ -310,13 +315,11 @@ Reading readMeasurement(const QString &text, Unit unit, QChar decimalPoint)
     const Parsed parsed = parse(text, unit, decimalPoint);
     if (!parsed.value)
         return {std::nullopt, parsed.problem};
-    const std::optional<float> single = number_text::toSingle(*parsed.value);
-    if (!single)
-        return {std::nullopt,
-                QCoreApplication::translate("layout", "\"%1\" is too large to be a measurement").arg(text)};
+    // parse() refused every value beyond single precision.
+    const float single = number_text::toSingle(*parsed.value).value_or(0);
     if (readBefore.size() >= kRemembered)
         readBefore.clear();
-    readBefore.insert(key, *single);
+    readBefore.insert(key, single);
     return {single, {}};
 }
 

@@ -94,6 +94,9 @@ private slots:
         const QString huge = QStringLiteral("1") + QString(40, u'0');
         QTest::newRow("beyond single precision")
             << huge << QStringLiteral("\"%1\" is too large to be a measurement").arg(huge);
+        const QString hugeBelowZero = u'-' + huge;
+        QTest::newRow("beyond single precision, below zero")
+            << hugeBelowZero << QStringLiteral("\"%1\" is too large to be a measurement").arg(hugeBelowZero);
     }
     void refusedInches()
     {
@@ -102,6 +105,8 @@ private slots:
         const layout::Reading reading = layout::readMeasurement(text, Unit::Inches);
         QVERIFY(!reading.value.has_value());
         QCOMPARE(reading.problem, problem);
+        // The reader for exact values refuses the same texts.
+        QVERIFY(!layout::measurementValue(text, Unit::Inches).has_value());
     }
 
     void decimalComma()
