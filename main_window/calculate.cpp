@@ -27,6 +27,7 @@ void writeIfComputed(QLineEdit *field, const std::optional<QString> &text)
 void frmMain::Calculate()
 {
     currentCount.reset();
+    resultsCurrent = false;
     runTrapped(this, "Calculate", [this] {
         const int index = ui->cboIncrement->currentIndex();
         const double count = number_text::leadingNumberValue(ui->txtRailpinCount->text());
@@ -54,8 +55,8 @@ void frmMain::Calculate()
         }
         // The count is laid out when both distances could be written for a
         // whole number of railpins with room between them.
-        if (results.outerText && results.innerText && denominator.value_or(0) >= 1 && count > 0 &&
-            std::floor(count) == count && *results.gap > 0)
+        resultsCurrent = results.outerText && results.innerText && denominator.value_or(0) >= 1;
+        if (resultsCurrent && count > 0 && std::floor(count) == count && *results.gap > 0)
             currentCount = qint64(count);
         if (results.failure)
             throw *results.failure;

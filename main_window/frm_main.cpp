@@ -6,6 +6,7 @@
 #include "frm_about.h"
 #include "increments.h"
 #include "input_cue.h"
+#include "number_text.h"
 #include "print_screen.h"
 #include "ui_frm_main.h"
 #include "window_icon.h"
@@ -38,20 +39,6 @@ QFont dialogFont()
     return font;
 }
 
-// The fields and results as they read now, for the layout sheet and the job window.
-layout_sheet::WindowTexts shownTexts(const Ui::frmMain &ui)
-{
-    return {ui.txtLength->text(),
-            ui.txtWidth->text(),
-            ui.txtMaximumGap->text(),
-            ui.cboIncrement->currentText(),
-            ui.cboIncrement->currentData().toInt(),
-            ui.txtRailpinCount->text(),
-            ui.txtActualGap->text(),
-            ui.txtOCenter->text(),
-            ui.txtICenter->text()};
-}
-
 }  // namespace
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>())
@@ -69,8 +56,13 @@ frmMain::~frmMain() = default;
 
 layout::CalculatorSnapshot frmMain::snapshot() const
 {
-    return {ui->txtLength->text(), ui->txtWidth->text(), ui->txtMaximumGap->text(),
-            ui->cboIncrement->currentData().toInt(), currentCount};
+    const bool railpinsCounted = number_text::leadingNumberValue(ui->txtRailpinCount->text()) > 0;
+    return {ui->txtLength->text(),
+            ui->txtWidth->text(),
+            ui->txtMaximumGap->text(),
+            ui->cboIncrement->currentData().toInt(),
+            currentCount,
+            railpinsCounted && !resultsCurrent};
 }
 
 void frmMain::setExitCheck(std::function<bool()> readyToExit)
@@ -109,7 +101,10 @@ void frmMain::connectHandlers()
     connect(ui->txtWidth, &QLineEdit::textChanged, this, &frmMain::txtWidth_Change);
     connect(ui->txtMaximumGap, &QLineEdit::textChanged, this, &frmMain::txtMaximumGap_Change);
     // A count written anew is current only once Calculate has laid it out.
-    connect(ui->txtRailpinCount, &QLineEdit::textChanged, this, [this] { currentCount.reset(); });
+    connect(ui->txtRailpinCount, &QLineEdit::textChanged, this, [this] {
+        currentCount.reset();
+        resultsCurrent = false;
+    });
     for (QLineEdit *field : {ui->txtLength, ui->txtWidth, ui->txtMaximumGap}) {
         field->installEventFilter(this);
         input_cue::attach(*field);
@@ -179,7 +174,7 @@ void frmMain::mnuFilePrint_Click()
 {
     runTrapped(this, "mnuFilePrint_Click", [this] {
         // The layout sheet follows the fields as they read now.
-        printScreen(*this, shownTexts(*ui));
+        printScreen(*this, snapshot());
     });
 }
 

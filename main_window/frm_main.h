@@ -27,7 +27,7 @@ public:
     ~frmMain() override;
 
     // The inputs as typed, the increment, and the count while the results
-    // shown are those of the fields as they read now.
+    // shown are those of the fields as they read now; File > Print prints it.
     layout::CalculatorSnapshot snapshot() const;
 
     // Asked before File > Exit ends the program; false keeps it running,
@@ -82,7 +82,11 @@ private:
 
     std::unique_ptr<Ui::frmMain> ui;
     std::function<bool()> exitCheck;
-    // The count of the results on screen, while they belong to the fields.
+    // The count of the results on screen, while they belong to the fields
+    // and lay railpins out.
     std::optional<qint64> currentCount;
+    // Every result was written for the fields and count as they read now,
+    // whether or not it lays railpins out.
+    bool resultsCurrent = false;
     QWidget *pendingClickFocus = nullptr;  // a field that a mouse press has just focused
 };

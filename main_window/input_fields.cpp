@@ -26,6 +26,7 @@ void frmMain::txtMaximumGap_Change()
 void frmMain::measurementChanged()
 {
     currentCount.reset();
+    resultsCurrent = false;
     ui->cmdAdd->setEnabled(true);
     ui->cmdSubtract->setEnabled(false);
     ui->cmdAuto->setEnabled(true);

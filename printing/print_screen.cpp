@@ -44,7 +44,7 @@ qreal drawWindowImage(QPainter &painter, QWidget &window, const QRectF &content)
 
 }  // namespace
 
-void printScreen(QWidget &window, const layout_sheet::WindowTexts &shown)
+void printScreen(QWidget &window, const layout::CalculatorSnapshot &shown)
 {
     // Qt's printer look-up waits without limit on a server that never answers.
     const QString serverProblem = printing::printServerProblem(&window);

@@ -10,4 +10,4 @@ class QWidget;
 // layout sheet of what the window shows (layout_sheet.h). Throws RunTimeError
 // when the print server does not answer (print_server.h), there is no
 // printer or the job cannot be made.
-void printScreen(QWidget &window, const layout_sheet::WindowTexts &shown);
+void printScreen(QWidget &window, const layout::CalculatorSnapshot &shown);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "layout_sheet.h"
 
-#include "calculator_results.h"
+#include "increments.h"
 #include "mod_math.h"
 #include "number_text.h"
 #include "run_time_error.h"
@@ -32,46 +32,45 @@ Mark mark(double inches, qint32 denominator)
     return result;
 }
 
-Sheet make(const WindowTexts &texts, int listedRailpins)
+Sheet make(const layout::CalculatorSnapshot &shown, int listedRailpins)
 {
     Sheet sheet;
-    const double count = number_text::leadingNumberValue(texts.count);
-    if (!(count > 0) || std::floor(count) != count)
+    if (!shown.count) {
+        sheet.status = shown.resultsStale ? Status::NotCurrent : Status::NoRailpins;
+        return sheet;
+    }
+    const auto count = double(*shown.count);
+    if (count > kLargestListedCount)
         return sheet;
     sheet.count = count;
+    sheet.status = Status::Ready;
 
     // Read as Calculate reads them, so that the gap is bit for bit the one
     // behind the window's fields.
-    const float width = modMath::FractionToDecimal(texts.width);
-    const float length = modMath::FractionToDecimal(texts.length);
-    const calculator_results::Results results =
-        calculator_results::compute({length, width, modMath::FractionToDecimal(texts.maximumGap), count,
-                                     texts.denominator, number_text::localeDecimalPoint(), texts.length});
-    // The window writes the three decimal results only when the gap, its
-    // fraction and both distances could be computed.
-    if (!results.outerText || !results.innerText || texts.denominator < 1 || texts.actualGap != *results.gapText ||
-        texts.outerOnCentre != *results.outerText || texts.innerOnCentre != *results.innerText) {
-        sheet.status = Status::NotCurrent;
-        return sheet;
-    }
-    if (!(*results.gap > 0) || count > kLargestListedCount)
-        return sheet;
-
-    sheet.status = Status::Ready;
+    const float width = modMath::FractionToDecimal(shown.width);
+    const float length = modMath::FractionToDecimal(shown.length);
     // The job engine's geometry: its exact gap closes the marks on the
     // section length, so the last centre is the inner on-centre distance
     // from the right post again, whatever the count.
     const layout::SectionLayout section = layout::levelGeometry(length, width, qint64(count));
     const auto centre = [&](qint64 railpin) {
-        return mark(layout::railpinMarks(section, railpin).centre, texts.denominator);
+        return mark(layout::railpinMarks(section, railpin).centre, shown.denominator);
     };
     const int listed = int(std::min(count, double(std::max(listedRailpins, 0))));
     sheet.listed.reserve(size_t(listed));
     for (int railpin = 1; railpin <= listed; ++railpin)
         sheet.listed.push_back({double(railpin), centre(railpin)});
     sheet.last = {count, centre(qint64(count))};
-    sheet.lastToRightPost = mark(double(length) - sheet.last.mark.inches, texts.denominator);
+    sheet.lastToRightPost = mark(double(length) - sheet.last.mark.inches, shown.denominator);
     return sheet;
+}
+
+QString incrementName(qint32 denominator)
+{
+    const auto *const increment =
+        std::find_if(increments::kAll.begin(), increments::kAll.end(),
+                     [denominator](const increments::Increment &each) { return each.denominator == denominator; });
+    return increment == increments::kAll.end() ? QString() : increment->shownName();
 }
 
 }  // namespace layout_sheet

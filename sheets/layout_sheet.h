@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "calculator_snapshot.h"
+
 #include <QString>
 
 #include <optional>
@@ -15,20 +17,6 @@ namespace layout_sheet {
 // At most this many railpins are listed; beyond it the sheet says so and gives
 // only the last railpin, so a huge count neither hangs nor fills the printer.
 inline constexpr int kListedRailpins = 200;
-
-// What the window shows when printing starts, read from its fields.
-struct WindowTexts
-{
-    QString length;  // the three inputs, exactly as typed
-    QString width;
-    QString maximumGap;
-    QString incrementName;   // the selected entry of the increment list
-    qint32 denominator = 0;  // its item data; 0 when no entry is selected
-    QString count;           // the railpin count field
-    QString actualGap;       // the decimal results that the window shows
-    QString outerOnCentre;
-    QString innerOnCentre;
-};
 
 // A distance from the left post: exact, and as the sheet writes it.
 struct Mark
@@ -68,9 +56,10 @@ inline constexpr double kLargestListedCount = 9'007'199'254'740'992.0;  // 2^53
 // significant digits, and the fraction rounded to 1/denominator.
 Mark mark(double inches, qint32 denominator);
 
-// The sheet for what the window shows. The results are recomputed from the
-// inputs exactly as the window computes them, and the sheet is made only when
-// they are the ones the window shows.
-Sheet make(const WindowTexts &texts, int listedRailpins = kListedRailpins);
+// The sheet of the count the calculator has laid out, when it has one.
+Sheet make(const layout::CalculatorSnapshot &shown, int listedRailpins = kListedRailpins);
+
+// The increment's name as the calculator's list shows it; empty for none.
+QString incrementName(qint32 denominator);
 
 }  // namespace layout_sheet

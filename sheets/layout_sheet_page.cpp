@@ -31,14 +31,15 @@ std::vector<SheetPages::Column> tableColumns(const SheetPages &page, double cont
             {2.7 * inch, contentWidth - 2.7 * inch, Qt::AlignLeft}};
 }
 
-void writeSheet(SheetPages &page, const Sheet &sheet, const layout_sheet::WindowTexts &shown, double contentWidth)
+void writeSheet(SheetPages &page, const Sheet &sheet, const layout::CalculatorSnapshot &shown, double contentWidth)
 {
     const std::vector<SheetPages::Column> columns = tableColumns(page, contentWidth);
     page.line(QCoreApplication::translate("LayoutSheet", "Layout sheet"), true);
     page.line(QCoreApplication::translate("LayoutSheet", "Section length: %1").arg(shown.length));
     page.line(sheet_texts::railpinWidth(shown.width));
     page.line(sheet_texts::maximumGap(shown.maximumGap));
-    page.line(QCoreApplication::translate("LayoutSheet", "Calculate to nearest: %1").arg(shown.incrementName));
+    page.line(QCoreApplication::translate("LayoutSheet", "Calculate to nearest: %1")
+                  .arg(layout_sheet::incrementName(shown.denominator)));
     const QString count = number_text::decimalText(sheet.count);
     page.line(sheet.complete()
                   ? QCoreApplication::translate("LayoutSheet",
@@ -85,7 +86,7 @@ void writeSheet(SheetPages &page, const Sheet &sheet, const layout_sheet::Window
 }  // namespace
 
 QString drawLayoutSheet(QPainter &painter, QPagedPaintDevice &device, const Sheet &sheet,
-                        const layout_sheet::WindowTexts &shown, const QRectF &content, double top)
+                        const layout::CalculatorSnapshot &shown, const QRectF &content, double top)
 {
     SheetPages page(painter, device, content, top, {.bodyPoints = 10, .lineSpacing = 1.3});
     switch (sheet.status) {

@@ -17,4 +17,4 @@ class QRectF;
 // railpins gets nothing. Returns an empty string, or why a new page could not
 // be started.
 QString drawLayoutSheet(QPainter &painter, QPagedPaintDevice &device, const layout_sheet::Sheet &sheet,
-                        const layout_sheet::WindowTexts &shown, const QRectF &content, double top);
+                        const layout::CalculatorSnapshot &shown, const QRectF &content, double top);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
+#include "layout_sheet.h"
 #include "main_window_fixture.h"
 
 #include <QLocale>
@@ -9,6 +10,8 @@ const char *const kResultFields[] = {"txtActualGap",       "txtActualGapFraction
                                      "txtOCenterFraction", "txtICenter",           "txtICenterFraction"};
 
 }  // namespace
+
+Q_DECLARE_METATYPE(layout_sheet::Status)
 
 class TestCalculate : public QObject
 {
@@ -137,6 +140,57 @@ private slots:
         QCOMPARE(app.text("txtLength"), QStringLiteral("36"));
         QCOMPARE(app.text("txtWidth"), QStringLiteral("1 3/8"));
         QCOMPARE(app.text("txtMaximumGap"), QStringLiteral("4"));
+    }
+
+    // What File > Print lays out: the count only while the results on screen
+    // are its own, and a note only when the count shown has none.
+    void printedSheetFollowsTheResults_data()
+    {
+        using layout_sheet::Status;
+        QTest::addColumn<QString>("length");
+        // A button's name, a field=text edit, cboIncrement=index, or "message"
+        // for an error box that the next step shows.
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<Status>("status");
+        QTest::addColumn<qint64>("count");  // 0 when none is laid out
+        QTest::newRow("Auto") << "36" << QStringList{"cmdAuto"} << Status::Ready << qint64(6);
+        QTest::newRow("fresh window") << "36" << QStringList{} << Status::NoRailpins << qint64(0);
+        QTest::newRow("input edited after Auto")
+            << "36" << QStringList{"cmdAuto", "txtLength=40"} << Status::NotCurrent << qint64(0);
+        QTest::newRow("edited back to the same text")
+            << "36" << QStringList{"cmdAuto", "txtLength=3", "txtLength=36"} << Status::NotCurrent << qint64(0);
+        QTest::newRow("laid out again after the edit")
+            << "36" << QStringList{"cmdAuto", "txtLength=40", "cmdAdd"} << Status::Ready << qint64(7);
+        QTest::newRow("increment chosen again")
+            << "36" << QStringList{"cmdAuto", "txtLength=40", "cboIncrement=3"} << Status::Ready << qint64(6);
+        QTest::newRow("no room between the railpins")
+            << "2.75" << QStringList{"txtRailpinCount=2", "cboIncrement=2"} << Status::NoRailpins << qint64(0);
+        QTest::newRow("results that overflow")
+            << "1E10" << QStringList{"message", "cmdAdd"} << Status::NotCurrent << qint64(0);
+    }
+    void printedSheetFollowsTheResults()
+    {
+        QFETCH(QString, length);
+        QFETCH(QStringList, steps);
+        QFETCH(layout_sheet::Status, status);
+        QFETCH(qint64, count);
+        const MainWindowFixture app;
+        app.setInputs(length, QStringLiteral("1 3/8"), QStringLiteral("4"));
+        for (const QString &step : steps) {
+            const qsizetype equals = step.indexOf(u'=');
+            if (step == u"message")
+                app.watcher->answerNextMessage();
+            else if (equals < 0)
+                app.button(qPrintable(step))->click();
+            else if (step.startsWith(u"cbo")) {
+                app.selectIncrement(step.mid(equals + 1).toInt());
+            } else {
+                app.field(qPrintable(step.left(equals)))->setText(step.mid(equals + 1));
+            }
+        }
+        const layout::CalculatorSnapshot shown = app.window->snapshot();
+        QCOMPARE(shown.count.value_or(0), count);
+        QCOMPARE(layout_sheet::make(shown).status, status);
     }
 };
 

@@ -10,29 +10,27 @@
 
 #include <cmath>
 
+using layout::CalculatorSnapshot;
 using layout_sheet::Sheet;
 using layout_sheet::Status;
-using layout_sheet::WindowTexts;
 
-Q_DECLARE_METATYPE(WindowTexts)
+Q_DECLARE_METATYPE(CalculatorSnapshot)
 Q_DECLARE_METATYPE(Status)
 
 namespace {
 
-// The texts the window shows after Calculate has run at this count.
-WindowTexts shownAfterCalculate(const QString &length, const QString &width, const QString &count, qint32 denominator)
+// What the calculator shows once Calculate has laid out this count.
+CalculatorSnapshot laidOut(const QString &length, const QString &width, const QString &count, qint32 denominator)
+{
+    return {length, width, QStringLiteral("4"), denominator, count.toLongLong()};
+}
+
+// The inner on-centre distance as the calculator writes it.
+QString innerOnCentreShown(const QString &length, const QString &width, const QString &count)
 {
     const float w = modMath::FractionToDecimal(width);
     const float gap = spacing::gap(modMath::FractionToDecimal(length), w, number_text::leadingNumberValue(count));
-    return {length,
-            width,
-            QStringLiteral("4"),
-            QStringLiteral("increment"),
-            denominator,
-            count,
-            number_text::decimalText(gap),
-            number_text::decimalText(spacing::outerOnCentre(w, gap)),
-            number_text::decimalText(spacing::innerOnCentre(w, gap))};
+    return number_text::decimalText(spacing::innerOnCentre(w, gap));
 }
 
 // The exact position rounded to the nearest 1/denominator, a halfway value
@@ -99,7 +97,7 @@ private slots:
         QFETCH(QStringList, first);
         QFETCH(QStringList, last);
         QFETCH(QStringList, rightPost);
-        const Sheet sheet = layout_sheet::make(shownAfterCalculate(length, width, count, denominator));
+        const Sheet sheet = layout_sheet::make(laidOut(length, width, count, denominator));
         QCOMPARE(sheet.status, Status::Ready);
         QCOMPARE(sheet.count, count.toDouble());
         QVERIFY(sheet.complete());
@@ -114,11 +112,10 @@ private slots:
         QCOMPARE(fraction(sheet.lastToRightPost), rightPost[1]);
     }
 
-    // The window's own figures as the test case of the issue gives them.
-    void windowTextsAsShown()
+    // Every mark of the calculator's own example.
+    void calculatorsExample()
     {
-        const WindowTexts texts{"36", "1 3/8", "4", "Sixteenth", 16, "6", "3.964286", "5.339286", "4.651786"};
-        const Sheet sheet = layout_sheet::make(texts);
+        const Sheet sheet = layout_sheet::make(laidOut("36", "1 3/8", "6", 16));
         QCOMPARE(sheet.status, Status::Ready);
         QCOMPARE(sheet.listed.size(), size_t(6));
         const QStringList fractions = {"4 5/8", "10", "15 5/16", "20 11/16", "26", "31 3/8"};
@@ -130,7 +127,7 @@ private slots:
     // railpin at 31 3/16; each mark is rounded from its exact position instead.
     void roundedStepsWouldDrift()
     {
-        const Sheet sheet = layout_sheet::make(shownAfterCalculate("36", "1 3/8", "6", 16));
+        const Sheet sheet = layout_sheet::make(laidOut("36", "1 3/8", "6", 16));
         const double steppedLast = 4.625 + 5 * 5.3125;
         QCOMPARE(modMath::DecimalToFraction(float(steppedLast), 16), QStringLiteral("31 3/16"));
         QCOMPARE(fraction(sheet.last.mark), QStringLiteral("31 3/8"));
@@ -161,8 +158,7 @@ private slots:
         QFETCH(QString, width);
         QFETCH(QString, count);
         QFETCH(int, denominator);
-        const WindowTexts texts = shownAfterCalculate(length, width, count, denominator);
-        const Sheet sheet = layout_sheet::make(texts);
+        const Sheet sheet = layout_sheet::make(laidOut(length, width, count, denominator));
         QCOMPARE(sheet.status, Status::Ready);
         QVERIFY(sheet.complete());
 
@@ -189,34 +185,20 @@ private slots:
 
     void noSheet_data()
     {
-        QTest::addColumn<WindowTexts>("texts");
+        QTest::addColumn<CalculatorSnapshot>("shown");
         QTest::addColumn<Status>("status");
-        QTest::newRow("count 0") << WindowTexts{"36", "1 3/8", "4", "Sixteenth", 16, "0", "36", "0", "0"}
-                                 << Status::NoRailpins;
-        QTest::newRow("empty count") << WindowTexts{"36", "1 3/8", "4", "Sixteenth", 16, "", "36", "0", "0"}
-                                     << Status::NoRailpins;
-        QTest::newRow("negative gap") << WindowTexts{"36", "1 3/8",      "4",        "Sixteenth", 16,
-                                                     "30", "-0.1693548", "1.205645", "0.5181451"}
-                                      << Status::NoRailpins;
-        QTest::newRow("gap of zero") << WindowTexts{"33", "1 3/8", "4", "Sixteenth", 16, "24", "0", "1.375", "0.6875"}
-                                     << Status::NoRailpins;
-        QTest::newRow("count not whole") << WindowTexts{"36",  "1 3/8",    "4",        "Sixteenth", 16,
-                                                        "2.5", "9.303572", "10.67857", "9.991072"}
-                                         << Status::NoRailpins;
-        QTest::newRow("input edited after the count")
-            << WindowTexts{"40", "1 3/8", "4", "Sixteenth", 16, "6", "40", "0", "0"} << Status::NotCurrent;
-        QTest::newRow("edited back to the same text")
-            << WindowTexts{"36", "1 3/8", "4", "Sixteenth", 16, "6", "36", "0", "0"} << Status::NotCurrent;
-        QTest::newRow("no increment selected")
-            << WindowTexts{"36", "1 3/8", "4", "", 0, "6", "3.964286", "5.339286", "4.651786"} << Status::NotCurrent;
-        QTest::newRow("gap that overflows")
-            << WindowTexts{"36", "1E+30", "4", "Sixteenth", 16, "1E+300", "0", "0", "0"} << Status::NotCurrent;
+        QTest::newRow("no count laid out")
+            << CalculatorSnapshot{"36", "1 3/8", "4", 16, std::nullopt, false} << Status::NoRailpins;
+        QTest::newRow("results not those of the count")
+            << CalculatorSnapshot{"40", "1 3/8", "4", 16, std::nullopt, true} << Status::NotCurrent;
+        QTest::newRow("beyond the whole railpins a double tells apart")
+            << CalculatorSnapshot{"3E+17", "0.5", "4", 16, qint64(1) << 54, false} << Status::NoRailpins;
     }
     void noSheet()
     {
-        QFETCH(WindowTexts, texts);
+        QFETCH(CalculatorSnapshot, shown);
         QFETCH(Status, status);
-        const Sheet sheet = layout_sheet::make(texts);
+        const Sheet sheet = layout_sheet::make(shown);
         QCOMPARE(sheet.status, status);
         QVERIFY(sheet.listed.empty());
     }
@@ -230,14 +212,13 @@ private slots:
         QTest::newRow("Auto on a billion inches") << "1000000000"
                                                   << "999999999";
         QTest::newRow("count beyond 32 bits") << "3E+15"
-                                              << "1E+15";
+                                              << "1000000000000000";
     }
     void hugeCountIsCapped()
     {
         QFETCH(QString, length);
         QFETCH(QString, count);
-        const WindowTexts texts = shownAfterCalculate(length, "0.5", count, 16);
-        const Sheet sheet = layout_sheet::make(texts);
+        const Sheet sheet = layout_sheet::make(laidOut(length, "0.5", count, 16));
         QCOMPARE(sheet.status, Status::Ready);
         QCOMPARE(sheet.listed.size(), size_t(layout_sheet::kListedRailpins));
         QVERIFY(!sheet.complete());
@@ -273,21 +254,21 @@ private slots:
         QFETCH(QString, length);
         QFETCH(QString, width);
         QFETCH(QString, count);
-        const WindowTexts texts = shownAfterCalculate(length, width, count, 16);
-        const Sheet sheet = layout_sheet::make(texts);
+        const Sheet sheet = layout_sheet::make(laidOut(length, width, count, 16));
         QCOMPARE(sheet.status, Status::Ready);
-        QCOMPARE(sheet.lastToRightPost.decimal, texts.innerOnCentre);
-        QCOMPARE(sheet.listed.front().mark.decimal, texts.innerOnCentre);
+        const QString innerOnCentre = innerOnCentreShown(length, width, count);
+        QCOMPARE(sheet.lastToRightPost.decimal, innerOnCentre);
+        QCOMPARE(sheet.listed.front().mark.decimal, innerOnCentre);
         QCOMPARE(fraction(sheet.lastToRightPost), fraction(sheet.listed.front().mark));
     }
 
     void listedRailpinsFollowTheLimit()
     {
-        const WindowTexts texts = shownAfterCalculate("1000", "3/4", "150", 16);
-        QCOMPARE(layout_sheet::make(texts, 10).listed.size(), size_t(10));
-        QCOMPARE(layout_sheet::make(texts, 150).listed.size(), size_t(150));
-        QVERIFY(layout_sheet::make(texts, 150).complete());
-        QCOMPARE(layout_sheet::make(texts, 0).listed.size(), size_t(0));
+        const CalculatorSnapshot shown = laidOut("1000", "3/4", "150", 16);
+        QCOMPARE(layout_sheet::make(shown, 10).listed.size(), size_t(10));
+        QCOMPARE(layout_sheet::make(shown, 150).listed.size(), size_t(150));
+        QVERIFY(layout_sheet::make(shown, 150).complete());
+        QCOMPARE(layout_sheet::make(shown, 0).listed.size(), size_t(0));
     }
 
     void markBeyondFractionRange()
