@@ -8,7 +8,6 @@
 #include "section_layout.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace layout_sheet {
 
