@@ -66,6 +66,18 @@ bool givenText(const std::optional<QString> &text)
     return text && !text->trimmed().isEmpty();
 }
 
+// The newels chosen in their cell; false for no choice of the list. "None"
+// on a stair that never named its newels leaves the file without the key.
+bool setNewels(layout::Stair &stair, int chosen, bool namedBefore)
+{
+    if (chosen < int(layout::Newels::None) || chosen > int(layout::Newels::Both))
+        return false;
+    stair.newels = chosen == int(layout::Newels::None) && !namedBefore
+                       ? std::nullopt
+                       : std::optional<layout::Newels>(layout::Newels(chosen));
+    return true;
+}
+
 }  // namespace
 
 QString SectionsModel::newelsName(layout::Newels newels)
@@ -277,15 +289,10 @@ std::optional<layout::Section> SectionsModel::editedStair(const layout::Section 
             return std::nullopt;
         }
         break;
-    case Newels: {
-        const int chosen = value.toInt();
-        if (chosen < int(layout::Newels::None) || chosen > int(layout::Newels::Both))
+    case Newels:
+        if (!setNewels(stair, value.toInt(), section.stair->newels.has_value()))
             return std::nullopt;
-        stair.newels = chosen == int(layout::Newels::None) && !section.stair->newels
-                           ? std::nullopt
-                           : std::optional<layout::Newels>(layout::Newels(chosen));
         break;
-    }
     default:
         if (std::optional<QString> *measurement = stairMeasurement(stair, column)) {
             const QString stored = cell_text::stored(text, decimalPoint_);
