@@ -12,6 +12,7 @@
 #include "window_icon.h"
 #include "window_placement.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QSignalBlocker>
@@ -39,11 +40,31 @@ QFont dialogFont()
     return font;
 }
 
+// A new widget starts in the application's font and takes its parent's only
+// after: each text field would lay itself out once in a font never shown,
+// loading that font for nothing. While the window is built, the application's
+// font is the window's; the one before comes back after.
+class ApplicationFontWhileBuilding
+{
+public:
+    explicit ApplicationFontWhileBuilding(const QFont &font) : before(QApplication::font())
+    {
+        QApplication::setFont(font);
+    }
+    ~ApplicationFontWhileBuilding() { QApplication::setFont(before); }
+    ApplicationFontWhileBuilding(const ApplicationFontWhileBuilding &) = delete;
+    ApplicationFontWhileBuilding &operator=(const ApplicationFontWhileBuilding &) = delete;
+
+private:
+    QFont before;
+};
+
 }  // namespace
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>())
 {
     // The dialog font first, so that no caption is measured in another font on the way.
+    const ApplicationFontWhileBuilding building(dialogFont());
     setFont(dialogFont());
     ui->setupUi(this);
     setWindowIcon(railpinWindowIcon());
