@@ -12,6 +12,7 @@
 #include "section_drawing.h"
 #include "section_layout.h"
 #include "sheet_pages.h"
+#include "sheet_table.h"
 #include "sheet_texts.h"
 #include "tread_sheet_lines.h"
 
@@ -42,9 +43,6 @@ QString shownName(const Section &section)
     //: A section without a name, as the printed job sheet heads it.
     return section.name.isEmpty() ? JobSheet::tr("Unnamed section") : section.name;
 }
-
-const std::vector<double> kMarkColumns{0.07, 0.16, 0.16, 0.16, 0.25, 0.2};
-const std::vector<double> kPostColumns{0.1, 0.3, 0.3, 0.3};
 
 // How tall the plan of a run is on the sheet, in inches of paper.
 constexpr double kPostPlanInches = 1.3;
@@ -101,6 +99,7 @@ private:
         return double(2 + std::min<std::size_t>(rows, kRowsUnderHeading)) * pages.lineStep();
     }
     void marksTable(const QString &title, const std::vector<RailpinMarks> &marks, const QString &continued);
+    void writeTable(const QString &title, SheetTable &table, std::size_t rows, const QString &continued);
     void table(const tread_sheet::Table &table, const QString &continued);
     void postsTable(const layout::RunPlan &plan, const QString &continued);
     // A position that may lie before the start reference, as the mark and the decimal behind it.
@@ -289,21 +288,36 @@ void SheetContent::marksTable(const QString &title, const std::vector<RailpinMar
     for (const char *column : marks_headings::kColumns)
         headings.append(column == marks_headings::kRailpin ? marks_headings::shown(column) : heading(column));
     headings.append(heading(marks_headings::kFromMidSpan));
-    // A table starts with a few of its rows under its heading.
-    pages.keepTogether(tableStart(marks.size()));
+    const auto cells = [this](const RailpinMarks &railpin) {
+        return QStringList{QString::number(railpin.railpin),
+                           both(railpin.leftEdge),
+                           both(railpin.centre),
+                           both(railpin.rightEdge),
+                           both(railpin.centreFromRightPost),
+                           fromMidSpan(railpin.fromMidSpan)};
+    };
+    SheetTable table(pages, headings);
+    for (const RailpinMarks &railpin : marks)
+        table.measure(cells(railpin));
+    table.arrange();
+    writeTable(title, table, marks.size(), continued);
+    for (const RailpinMarks &railpin : marks)
+        table.writeRow(cells(railpin));
+    pages.setContinuation([this, continued] { pages.line(continued, true); });
+}
+
+// A table's title and heading, written again at the top of every page it
+// goes on to. A table starts with a few of its rows under its heading.
+void SheetContent::writeTable(const QString &title, SheetTable &table, std::size_t rows, const QString &continued)
+{
+    pages.keepTogether(tableStart(rows));
     pages.line(title, true);
-    pages.row(headings, kMarkColumns, true);
-    pages.setContinuation([this, headings, continued, title] {
+    table.writeHeading();
+    pages.setContinuation([this, &table, continued, title] {
         pages.line(continued, true);
         pages.line(title, true);
-        pages.row(headings, kMarkColumns, true);
+        table.writeHeading();
     });
-    for (const RailpinMarks &railpin : marks) {
-        pages.row({QString::number(railpin.railpin), both(railpin.leftEdge), both(railpin.centre),
-                   both(railpin.rightEdge), both(railpin.centreFromRightPost), fromMidSpan(railpin.fromMidSpan)},
-                  kMarkColumns);
-    }
-    pages.setContinuation([this, continued] { pages.line(continued, true); });
 }
 
 void SheetContent::table(const tread_sheet::Table &table, const QString &continued)
@@ -311,16 +325,13 @@ void SheetContent::table(const tread_sheet::Table &table, const QString &continu
     if (table.rows.empty())
         return;
     pages.skip(0.5);
-    pages.keepTogether(tableStart(table.rows.size()));
-    pages.line(table.title, true);
-    pages.row(table.headings, table.columns, true);
-    pages.setContinuation([this, table, continued] {
-        pages.line(continued, true);
-        pages.line(table.title, true);
-        pages.row(table.headings, table.columns, true);
-    });
+    SheetTable fitted(pages, table.headings);
     for (const QStringList &row : table.rows)
-        pages.row(row, table.columns);
+        fitted.measure(row);
+    fitted.arrange();
+    writeTable(table.title, fitted, table.rows.size(), continued);
+    for (const QStringList &row : table.rows)
+        fitted.writeRow(row);
     pages.setContinuation([this, continued] { pages.line(continued, true); });
 }
 
@@ -384,22 +395,20 @@ void SheetContent::postsTable(const layout::RunPlan &plan, const QString &contin
     QStringList headings;
     for (const char *column : marks_headings::kPostColumns)
         headings.append(column == marks_headings::kPost ? marks_headings::shown(column) : heading(column));
-    const QString title = JobSheet::tr("Posts from the start of the run, %1:").arg(unitPhrase());
-    pages.keepTogether(tableStart(plan.posts.size()));
-    pages.line(title, true);
-    pages.row(headings, kPostColumns, true);
-    pages.setContinuation([this, headings, continued, title] {
-        pages.line(continued, true);
-        pages.line(title, true);
-        pages.row(headings, kPostColumns, true);
-    });
-    for (const layout::PostPosition &post : plan.posts) {
+    const auto cells = [this](const layout::PostPosition &post) {
         const QString number = post.counted ? QString::number(post.number)
                                             //: A run's first post, shared with the run before and counted there.
                                             : JobSheet::tr("%1 (corner)").arg(post.number);
-        pages.row({number, signedBoth(post.centre), signedBoth(post.leftFace), signedBoth(post.rightFace)},
-                  kPostColumns);
-    }
+        return QStringList{number, signedBoth(post.centre), signedBoth(post.leftFace), signedBoth(post.rightFace)};
+    };
+    SheetTable table(pages, headings);
+    for (const layout::PostPosition &post : plan.posts)
+        table.measure(cells(post));
+    table.arrange();
+    writeTable(JobSheet::tr("Posts from the start of the run, %1:").arg(unitPhrase()), table, plan.posts.size(),
+               continued);
+    for (const layout::PostPosition &post : plan.posts)
+        table.writeRow(cells(post));
 }
 
 void SheetContent::totalsBlock(const std::vector<SectionLayout> &layouts)

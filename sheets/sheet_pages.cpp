@@ -100,14 +100,21 @@ void SheetPages::row(const QStringList &cells, const std::vector<double> &column
 
 void SheetPages::row(const QStringList &cells, const std::vector<Column> &columns, bool isBold)
 {
-    if (!makeRoom(lineHeight))
+    rowLines({cells}, columns, isBold);
+}
+
+void SheetPages::rowLines(const std::vector<QStringList> &lines, const std::vector<Column> &columns, bool isBold)
+{
+    if (!makeRoom(lineHeight * double(lines.size())))
         return;
-    for (qsizetype index = 0; index < cells.size() && std::size_t(index) < columns.size(); ++index) {
-        const Column &column = columns[std::size_t(index)];
-        drawText(QRectF(content.left() + column.left, y, column.width, lineHeight), cells[index], isBold ? bold : body,
-                 isBold ? boldMetrics : bodyMetrics, column.alignment | Qt::AlignVCenter);
+    for (const QStringList &cells : lines) {
+        for (qsizetype index = 0; index < cells.size() && std::size_t(index) < columns.size(); ++index) {
+            const Column &column = columns[std::size_t(index)];
+            drawText(QRectF(content.left() + column.left, y, column.width, lineHeight), cells[index],
+                     isBold ? bold : body, isBold ? boldMetrics : bodyMetrics, column.alignment | Qt::AlignVCenter);
+        }
+        y += lineHeight;
     }
-    y += lineHeight;
 }
 
 void SheetPages::setContinuation(std::function<void()> next)

@@ -60,6 +60,8 @@ public:
     void row(const QStringList &cells, const std::vector<double> &columnWidths, bool bold = false);
     // A table row in columns placed by the caller.
     void row(const QStringList &cells, const std::vector<Column> &columns, bool bold = false);
+    // A table row of several lines, kept on one page.
+    void rowLines(const std::vector<QStringList> &lines, const std::vector<Column> &columns, bool bold = false);
 
     // Painted again at the top of every further page, e.g. a table's heading;
     // an empty function stops it.
@@ -85,6 +87,8 @@ public:
     double width() const { return content.width(); }
 
     double inch() const { return dpi; }
+    // How the body's text measures, bold or not, on this sheet's device.
+    const QFontMetricsF &metrics(bool isBold) const { return isBold ? boldMetrics : bodyMetrics; }
     const QString &error() const { return failure; }
 
 private:

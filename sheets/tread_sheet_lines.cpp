@@ -111,7 +111,6 @@ Table lengthTable(const layout::Job &job, const layout::SectionLayout &laid, QCh
     table.headings = QStringList{inUnit(job, TreadSheet::tr("Position from the riser face")),
                                  inUnit(job, TreadSheet::tr("Centre length")),
                                  inUnit(job, TreadSheet::tr("Cut length")), TreadSheet::tr("How many")};
-    table.columns = {0.3, 0.27, 0.27, 0.16};
     for (const layout::TreadLength &length : laid.treads->lengths)
         table.rows.push_back({both(job, length.onTread, decimalPoint), both(job, length.centre, decimalPoint),
                               both(job, length.cut, decimalPoint), QString::number(length.howMany)});
@@ -128,7 +127,6 @@ Table marksTable(const layout::Job &job, const layout::SectionLayout &laid, QCha
         const QString heading = marks_headings::shown(marks_headings::kTreadColumns[column]);
         table.headings << (column >= marks_headings::kFirstTreadLengthColumn ? inUnit(job, heading) : heading);
     }
-    table.columns = {0.08, 0.07, 0.17, 0.17, 0.17, 0.17, 0.17};
     const layout::StairTreads &treads = *laid.treads;
     for (const layout::TreadRailpin &railpin : treads.railpins) {
         QStringList row{QString::number(railpin.railpin), QString::number(railpin.tread),

@@ -29,7 +29,6 @@ struct Table
 {
     QString title;
     QStringList headings;
-    std::vector<double> columns;  // each column's share of the width
     std::vector<QStringList> rows;
 };
 

@@ -5,6 +5,7 @@
 #include "run.h"
 #include "section_layout.h"
 #include "sheet_pages.h"
+#include "sheet_table.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -295,6 +296,79 @@ private slots:
                  qPrintable(text));
     }
 
+    // Columns as wide as their widest cells: nothing is cut and no two cells
+    // touch. A narrower page wraps the headings first, then moves the exact
+    // values below their marks.
+    void tableColumnsHoldTheirCells_data()
+    {
+        QTest::addColumn<double>("pageInches");
+        QTest::addColumn<bool>("headingsWrapped");
+        QTest::addColumn<bool>("bracketsBelow");
+        QTest::newRow("all on one line") << 9.0 << false << false;
+        QTest::newRow("headings on two lines") << 7.0 << true << false;
+        QTest::newRow("exact values below") << 6.0 << true << true;
+    }
+    void tableColumnsHoldTheirCells()
+    {
+        QFETCH(double, pageInches);
+        QFETCH(bool, headingsWrapped);
+        QFETCH(bool, bracketsBelow);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(1200);
+        QPainter painter(&writer);
+        SheetPages pages(painter, writer, QRectF(0, 0, pageInches * 1200, 9000), 0, SheetPages::Style());
+        SheetTable table(pages, {"Railpin", "Left edge", "Centre", "Right edge", "Centre from the right post face",
+                                 "From mid-span"});
+        for (const QStringList &cells : {QStringList{"1", "4 (3.988281)", "4 11/16 (4.675781)", "5 3/8 (5.363281)",
+                                                     "1195 5/16 (1195.324)", "\u2212595 5/16 (\u2212595.3242)"},
+                                         QStringList{"223", "1194 5/8 (1194.637)", "1195 5/16 (1195.324)",
+                                                     "1196 (1196.012)", "4 11/16 (4.675781)", "595 5/16 (595.3242)"}})
+            table.measure(cells);
+        table.arrange();
+        QCOMPARE(table.headingsWrapped(), headingsWrapped);
+        QCOMPARE(table.bracketsBelow(), bracketsBelow);
+        const std::vector<SheetPages::Column> &columns = table.columns();
+        const std::vector<double> needed = table.needed();
+        QCOMPARE(columns.size(), std::size_t(6));
+        QVERIFY(table.gap() > 0);
+        for (std::size_t column = 0; column < columns.size(); ++column) {
+            QVERIFY2(needed[column] <= columns[column].width, qPrintable(QString::number(column)));
+            if (column + 1 < columns.size())
+                QCOMPARE(columns[column].left + columns[column].width + table.gap(), columns[column + 1].left);
+        }
+        QVERIFY(columns.back().left + columns.back().width <= pages.width() + 1e-6);
+    }
+
+    void bracketsSplitFromTheirMark_data()
+    {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("mark");
+        QTest::addColumn<QString>("exact");
+        QTest::newRow("mark and exact") << "469 13/16 (469.8125)"
+                                        << "469 13/16"
+                                        << "(469.8125)";
+        QTest::newRow("no brackets") << "223"
+                                     << "223"
+                                     << "";
+        QTest::newRow("brackets not at the end") << "1 (corner) x"
+                                                 << "1 (corner) x"
+                                                 << "";
+        QTest::newRow("only brackets") << "(3)"
+                                       << "(3)"
+                                       << "";
+    }
+    void bracketsSplitFromTheirMark()
+    {
+        QFETCH(QString, cell);
+        QFETCH(QString, mark);
+        QFETCH(QString, exact);
+        const auto [shownMark, shownExact] = SheetTable::splitBrackets(cell);
+        QCOMPARE(shownMark, mark);
+        QCOMPARE(shownExact, exact);
+    }
+
     // A long section's table goes on over pages, its heading written again on each.
     void tableContinuesWithItsHeading()
     {
@@ -307,7 +381,8 @@ private slots:
         const QString text = sheetText(job);
         const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
         QVERIFY2(pages.size() >= 4, qPrintable(QString::number(pages.size())));
-        const QString tableHeading = QStringLiteral("Railpin Left edge Centre Right edge Centre from right post");
+        // Marks of four figures leave no room for the headings on one line.
+        const QString tableHeading = QStringLiteral("Railpin Left Centre Right Centre from From");
         // The drawing in parts comes first; from the table's first page on every page holds rows.
         qsizetype first = 0;
         while (first < pages.size() && !pages[first].contains(tableHeading))
@@ -323,7 +398,7 @@ private slots:
         const layout::RailpinMarks &last = laidOut.marks.back();
         QVERIFY(text.contains(QStringLiteral("\n %1 ").arg(last.railpin)) ||
                 text.contains(QStringLiteral("\n%1 ").arg(last.railpin)));
-        QVERIFY(text.contains(layout::markText(last.centre, job) + QStringLiteral(" (")));
+        QVERIFY(text.contains(layout::markText(last.centre, job) + u' '));
     }
 
     // The sheet pages like a document: a section's heading, inputs and
@@ -345,7 +420,8 @@ private slots:
         job.sections.push_back(section(QStringLiteral("Back"), QStringLiteral("300")));
         job.sections[3].ends = layout::Ends::Half;
         const QStringList names{"Front", "Stair", "Side", "Back"};
-        const QString tableHeading = QStringLiteral("Railpin Left edge Centre Right edge Centre from right post");
+        // Marks of four figures leave no room for the headings on one line.
+        const QString tableHeading = QStringLiteral("Railpin Left Centre Right Centre from From");
         static const QRegularExpression heading(QStringLiteral("^ *Bar deck \u2014 (\\w+)(, continued)?$"),
                                                 QRegularExpression::MultilineOption);
         for (int front = 36; front <= 372; front += 48) {

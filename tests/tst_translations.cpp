@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "error_report.h"
 #include "frm_about.h"
+#include "job_sheet.h"
 #include "job_window_fixture.h"
 #include "order_list.h"
+#include "pdf_text.h"
+#include "run.h"
 #include "section_layout.h"
 #include "translator_setup.h"
 #include "unit_conversion.h"
 
+#include <QBuffer>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPdfWriter>
 #include <QToolButton>
 
 // Run once per LANG (C, es_ES.UTF-8, fr_CA.UTF-8): the program installs the
@@ -405,6 +410,47 @@ private slots:
             const QString cut = cutColumn(*job.table(name));
             QVERIFY2(cut.isEmpty(), qPrintable(cut));
         }
+    }
+
+    // The sheet's tables keep every cell whole however long its marks, on
+    // either paper, in the user's language: nothing is cut with "…".
+    void sheetTablesKeepWholeCells_data()
+    {
+        QTest::addColumn<QPageSize>("paper");
+        QTest::addColumn<bool>("metric");
+        for (const auto &[paper, name] : {std::pair{QPageSize::Letter, "Letter"}, std::pair{QPageSize::A4, "A4"}}) {
+            QTest::addRow("%s, inches", name) << QPageSize(paper) << false;
+            QTest::addRow("%s, millimetres", name) << QPageSize(paper) << true;
+        }
+    }
+    void sheetTablesKeepWholeCells()
+    {
+        QFETCH(QPageSize, paper);
+        QFETCH(bool, metric);
+        if (!havePdfToText())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        layout::Job job = sampleJob();
+        layout::Section fence;
+        fence.name = QStringLiteral("Back fence");
+        fence.length = QStringLiteral("1199 15/16");
+        job.sections.push_back(fence);
+        job.postWidth = QStringLiteral("3 1/2");
+        job.maxPostSpacing = QStringLiteral("72");
+        job.runs = {layout::Run{}};
+        job.runs.front().name = QStringLiteral("Side");
+        job.runs.front().length = QStringLiteral("99' 11 15/16\"");
+        layout::deriveBays(job);
+        if (metric)
+            job = layout::convertedTo(job, layout::Unit::Millimetres);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(600);
+        writer.setPageLayout(sheets::sheetPageLayout(paper));
+        QCOMPARE(sheets::paintJobSheet(writer, job), QString());
+        const QString text = pdfText(buffer.data()).value_or(QString());
+        QVERIFY(text.contains(QStringLiteral("Back fence")));
+        QVERIFY2(!text.contains(u'\u2026'), qPrintable(text.mid(text.indexOf(u'\u2026') - 300, 400)));
     }
 
     // No two entries of a menu share a key, nor two captions or menus of the

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "sheet_table.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// Room between two columns, in inches of paper: cells never touch.
+constexpr double kColumnGapInches = 0.12;
+
+bool everyDigitAlike(const QFontMetricsF &metrics)
+{
+    const double zero = metrics.horizontalAdvance(u'0');
+    for (char16_t digit = u'1'; digit <= u'9'; ++digit) {
+        if (metrics.horizontalAdvance(QChar(digit)) != zero)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+SheetTable::SheetTable(SheetPages &pages, QStringList headings)
+    : pages(pages), headings(std::move(headings)), columnGap(kColumnGapInches * pages.inch()),
+      digitsAlike(everyDigitAlike(pages.metrics(false)) && everyDigitAlike(pages.metrics(true))),
+      wholeCells(std::size_t(this->headings.size())), markParts(wholeCells.size()), bracketParts(wholeCells.size())
+{
+}
+
+std::pair<QString, QString> SheetTable::splitBrackets(const QString &cell)
+{
+    const qsizetype open = cell.lastIndexOf(QLatin1String(" ("));
+    if (open <= 0 || !cell.endsWith(u')'))
+        return {cell, QString()};
+    return {cell.left(open), cell.mid(open + 1)};
+}
+
+// A table of thousands of marks holds only a few shapes of text: with every
+// digit one width, a text measures as its digits all made 0, and each shape
+// is measured once.
+double SheetTable::textWidth(const QString &text, bool bold)
+{
+    QString shape = text;
+    if (digitsAlike) {
+        for (QChar &character : shape) {
+            if (character.isDigit())
+                character = u'0';
+        }
+    }
+    QHash<QString, double> &known = widths[bold ? 1 : 0];
+    if (const auto found = known.constFind(shape); found != known.cend())
+        return *found;
+    const double width = pages.metrics(bold).horizontalAdvance(shape);
+    known.insert(shape, width);
+    return width;
+}
+
+void SheetTable::measure(const QStringList &cells)
+{
+    for (qsizetype column = 0; column < cells.size() && std::size_t(column) < wholeCells.size(); ++column) {
+        const auto index = std::size_t(column);
+        const QString &cell = cells[column];
+        wholeCells[index] = std::max(wholeCells[index], textWidth(cell, false));
+        const auto [mark, exact] = splitBrackets(cell);
+        markParts[index] = std::max(markParts[index], textWidth(mark, false));
+        if (!exact.isEmpty())
+            bracketParts[index] = std::max(bracketParts[index], textWidth(exact, false));
+    }
+}
+
+QStringList SheetTable::headingLines(qsizetype column, bool wrapped) const
+{
+    const QString &heading = headings[column];
+    if (!wrapped)
+        return {heading};
+    const QFontMetricsF &metrics = pages.metrics(true);
+    QStringList best{heading};
+    double narrowest = metrics.horizontalAdvance(heading);
+    for (qsizetype blank = heading.indexOf(u' '); blank > 0; blank = heading.indexOf(u' ', blank + 1)) {
+        const QString first = heading.left(blank);
+        const QString second = heading.mid(blank + 1);
+        const double wider = std::max(metrics.horizontalAdvance(first), metrics.horizontalAdvance(second));
+        if (wider < narrowest) {
+            narrowest = wider;
+            best = {first, second};
+        }
+    }
+    return best;
+}
+
+std::vector<double> SheetTable::needed() const
+{
+    const QFontMetricsF &metrics = pages.metrics(true);
+    std::vector<double> widest(wholeCells.size());
+    for (std::size_t column = 0; column < widest.size(); ++column) {
+        for (const QString &line : headingLines(qsizetype(column), wrapHeadings))
+            widest[column] = std::max(widest[column], metrics.horizontalAdvance(line));
+        widest[column] = std::max(widest[column],
+                                  exactBelow ? std::max(markParts[column], bracketParts[column]) : wholeCells[column]);
+    }
+    return widest;
+}
+
+void SheetTable::arrange()
+{
+    const std::size_t count = wholeCells.size();
+    const double room = pages.width() - columnGap * double(count > 0 ? count - 1 : 0);
+    std::vector<double> widths(count);
+    // The narrowest way that fits, from the plainest: all on one line, then
+    // headings on two, then the exact values below their marks.
+    for (const auto &[wrapped, below] : {std::pair{false, false}, {true, false}, {true, true}}) {
+        wrapHeadings = wrapped;
+        exactBelow = below;
+        for (std::size_t column = 0; column < count; ++column) {
+            double widest = below ? std::max(markParts[column], bracketParts[column]) : wholeCells[column];
+            for (const QString &line : headingLines(qsizetype(column), wrapped))
+                widest = std::max(widest, textWidth(line, true));
+            widths[column] = widest;
+        }
+        if (std::accumulate(widths.begin(), widths.end(), 0.0) <= room)
+            break;
+    }
+    // What is left over widens every column alike; a table that still does
+    // not fit is narrowed alike, the one case where a cell may be cut.
+    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+    const double share = count > 0 ? (room - total) / double(count) : 0;
+    placed.clear();
+    double left = 0;
+    for (const double width : widths) {
+        const double fitted = total > room ? width * room / total : width + share;
+        placed.push_back({left, fitted, Qt::AlignLeft});
+        left += fitted + columnGap;
+    }
+}
+
+void SheetTable::writeLines(const std::vector<QStringList> &lines, bool bold)
+{
+    pages.rowLines(lines, placed, bold);
+}
+
+void SheetTable::writeHeading()
+{
+    std::vector<QStringList> lines(wrapHeadings ? 2 : 1);
+    for (qsizetype column = 0; column < headings.size(); ++column) {
+        const QStringList parts = headingLines(column, wrapHeadings);
+        for (std::size_t line = 0; line < lines.size(); ++line)
+            lines[line] << (line < std::size_t(parts.size()) ? parts[qsizetype(line)] : QString());
+    }
+    writeLines(lines, true);
+}
+
+void SheetTable::writeRow(const QStringList &cells)
+{
+    if (!exactBelow) {
+        writeLines({cells}, false);
+        return;
+    }
+    std::vector<QStringList> lines(2);
+    for (const QString &cell : cells) {
+        const auto [mark, exact] = splitBrackets(cell);
+        lines[0] << mark;
+        lines[1] << exact;
+    }
+    writeLines(lines, false);
+}
