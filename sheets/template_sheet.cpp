@@ -73,6 +73,40 @@ std::vector<RailpinMarks> treadMarks(const SectionLayout &layout)
     return marks;
 }
 
+// Draws an upright dashed line from `top` to `bottom` at `x`, broken where
+// it would run through one of `words`, so that no number or word is cut.
+void dashedAround(QPainter &painter, double x, double top, double bottom, const std::vector<QRectF> &words)
+{
+    std::vector<std::pair<double, double>> gaps;
+    for (const QRectF &word : words) {
+        if (x >= word.left() && x <= word.right())
+            gaps.emplace_back(word.top(), word.bottom());
+    }
+    std::sort(gaps.begin(), gaps.end());
+    double from = top;
+    for (const auto &[gapTop, gapBottom] : gaps) {
+        if (gapTop > from)
+            painter.drawLine(QLineF(x, from, x, std::min(gapTop, bottom)));
+        from = std::max(from, gapBottom);
+    }
+    if (from < bottom)
+        painter.drawLine(QLineF(x, from, x, bottom));
+}
+
+// A small solid triangle pointing left or right at `tip`, beside a join's
+// words: drawn as a shape, so no font is needed for an arrow.
+void arrowAt(QPainter &painter, QPointF tip, double size, bool pointsRight)
+{
+    const double back = pointsRight ? -size : size;
+    const QPolygonF arrow{tip, QPointF(tip.x() + back, tip.y() - size / 2),
+                          QPointF(tip.x() + back, tip.y() + size / 2)};
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(arrow);
+    painter.restore();
+}
+
 }  // namespace
 
 namespace sheets {
@@ -194,32 +228,41 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     const QFont small = sheetFont(7);
     const QFont number = sheetFont(10, true);
     const double textLine = y(0.14);
+    // Where numbers and words are written, so that a join line goes round them.
+    std::vector<QRectF> words;
+    const auto wordAt = [&painter, &words](const QRectF &room, int flags, const QString &text) {
+        QRectF written;
+        painter.drawText(room, flags, text, &written);
+        words.push_back(written.adjusted(0, -written.height() * 0.1, 0, written.height() * 0.1));
+    };
     for (; railpin != marks.end() && railpin->leftEdge <= end; ++railpin) {
         painter.setPen(thin);
         painter.drawRect(QRectF(x(railpin->leftEdge), stripTop, x(railpin->rightEdge) - x(railpin->leftEdge),
                                 stripBottom - stripTop));
-        painter.drawLine(QLineF(x(railpin->centre), stripTop, x(railpin->centre), stripBottom));
+        // The centre line starts below the railpin's number, never through it.
+        const double numberBottom = stripTop + y(0.05) + textLine * 1.5;
+        painter.drawLine(QLineF(x(railpin->centre), numberBottom, x(railpin->centre), stripBottom));
         painter.setFont(number);
-        painter.drawText(QRectF(x(railpin->leftEdge), stripTop + y(0.05), x(railpin->rightEdge) - x(railpin->leftEdge),
-                                textLine * 1.5),
-                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, QString::number(railpin->railpin));
+        wordAt(QRectF(x(railpin->leftEdge), stripTop + y(0.05), x(railpin->rightEdge) - x(railpin->leftEdge),
+                      textLine * 1.5),
+               Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, QString::number(railpin->railpin));
         painter.setFont(small);
         const QString fromLeft = layout::markText(railpin->centre, job, decimalPoint);
         const QString fromRight = layout::markText(railpin->centreFromRightPost, job, decimalPoint);
         const double textLeft = x(railpin->rightEdge) + y(0.04);
-        painter.drawText(QRectF(textLeft, stripBottom - 2.4 * textLine, y(1.5), textLine),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                         tread ? TemplateSheet::tr("%1 from the riser").arg(fromLeft)
-                               : TemplateSheet::tr("%1 from left").arg(fromLeft));
-        painter.drawText(QRectF(textLeft, stripBottom - 1.3 * textLine, y(1.5), textLine),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                         tread ? TemplateSheet::tr("%1 from the next riser").arg(fromRight)
-                               : TemplateSheet::tr("%1 from right").arg(fromRight));
+        wordAt(QRectF(textLeft, stripBottom - 2.4 * textLine, y(1.5), textLine),
+               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
+               tread ? TemplateSheet::tr("%1 from the riser").arg(fromLeft)
+                     : TemplateSheet::tr("%1 from left").arg(fromLeft));
+        wordAt(QRectF(textLeft, stripBottom - 1.3 * textLine, y(1.5), textLine),
+               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
+               tread ? TemplateSheet::tr("%1 from the next riser").arg(fromRight)
+                     : TemplateSheet::tr("%1 from right").arg(fromRight));
     }
 
     // The ruler under the strip from the left post face: sixteenths of an inch
-    // numbered in inches, or millimetres numbered in centimetres. No tick
-    // reaches a quarter inch, so the railpins' lines stand out.
+    // numbered in inches, or millimetres numbered every ten. No tick reaches
+    // a quarter inch, so the railpins' lines stand out.
     painter.setPen(thin);
     painter.setFont(small);
     const int perNumber = inches ? 16 : 10;
@@ -239,46 +282,39 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
         const double tickX = x(double(tick) * tickSize);
         painter.drawLine(QLineF(tickX, stripBottom, tickX, stripBottom + y(length)));
         if (tick % perNumber == 0 && tick > 0)
-            painter.drawText(QRectF(tickX - y(0.3), y(kRulerNumbers) - textLine, y(0.6), textLine),
-                             Qt::AlignHCenter | Qt::AlignVCenter, QString::number(tick / perNumber));
+            wordAt(QRectF(tickX - y(0.3), y(kRulerNumbers) - textLine, y(0.6), textLine),
+                   Qt::AlignHCenter | Qt::AlignVCenter, QString::number(inches ? tick / perNumber : tick));
     }
-    painter.drawText(QRectF(0, y(kRulerNumbers) + textLine * 0.2, right, textLine), Qt::AlignLeft | Qt::AlignVCenter,
-                     tread    ? (inches ? TemplateSheet::tr("inches from the riser face")
-                                        : TemplateSheet::tr("centimetres from the riser face"))
-                     : inches ? TemplateSheet::tr("inches from the left post")
-                              : TemplateSheet::tr("centimetres from the left post"));
+    const bool sloped = !tread && strip.layout->cosine < 1;
+    // Written past the first page's trim line and any join line.
+    wordAt(QRectF(y(1.25), y(kRulerNumbers) + textLine * 0.2, right, textLine), Qt::AlignLeft | Qt::AlignVCenter,
+           tread    ? (inches ? TemplateSheet::tr("inches from the riser face")
+                              : TemplateSheet::tr("millimetres from the riser face"))
+           : sloped ? (inches ? TemplateSheet::tr("inches along the rail from the left post")
+                              : TemplateSheet::tr("millimetres along the rail from the left post"))
+           : inches ? TemplateSheet::tr("inches from the left post")
+                    : TemplateSheet::tr("millimetres from the left post"));
 
-    // Where this page and its neighbours overlap: a glue line in the middle
-    // of the shared inch, marked the same on both pages.
-    const int pageNumber = index + 1;
-    const auto glueMark = [&](double position, int before) {
-        painter.setPen(QPen(Qt::black, dpi / 100, Qt::DashLine));
-        painter.drawLine(QLineF(x(position), stripTop - y(0.35), x(position), y(kGlueArrows)));
-        painter.setPen(thin);
-        painter.setFont(label);
-        painter.drawText(QRectF(x(position) - y(1.5), y(kGlueArrows), y(3), textLine * 2), Qt::AlignCenter,
-                         TemplateSheet::tr("page %1 \u25c2 \u25b8 page %2").arg(before).arg(before + 1));
-    };
-    if (pageOfStrip > 0)
-        glueMark(start + overlap / 2, pageNumber - 1);
-    if (pageOfStrip + 1 < strip.pageCount)
-        glueMark(pageStart(strip, pageOfStrip + 1) + overlap / 2, pageNumber);
+    // Pages are counted within the strip, by the footer and the join lines.
+    const int pageNumber = pageOfStrip + 1;
 
     // The check bar: a fixed length whatever the paper, to prove the scale.
+    // It starts past the first page's trim line and any join line.
     const double barLength = inches ? 6 * dpi : 150 / kMillimetresPerInch * dpi;
-    const double barLeft = y(0.5);
+    const double barLeft = y(1.25);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     painter.drawRect(QRectF(barLeft, y(kCheckBarTop), barLength, y(kCheckBarHeight)));
+    words.emplace_back(barLeft, y(kCheckBarTop), barLength, y(kCheckBarHeight));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(thin);
     painter.setFont(sheetFont(9));
-    painter.drawText(QRectF(barLeft, y(kCheckBarTop + kCheckBarHeight + 0.05), right - barLeft, textLine * 2),
-                     Qt::AlignLeft | Qt::AlignTop,
-                     inches ? TemplateSheet::tr("This bar must measure exactly 6 in. Print at actual size (100 %), "
-                                                "not fit to page.")
-                            : TemplateSheet::tr("This bar must measure exactly 150 mm. Print at actual size (100 %), "
-                                                "not fit to page."));
+    wordAt(QRectF(barLeft, y(kCheckBarTop + kCheckBarHeight + 0.05), right - barLeft, textLine * 2),
+           Qt::AlignLeft | Qt::AlignTop,
+           inches ? TemplateSheet::tr("This bar must measure exactly 6 in. Print at actual size (100 %), "
+                                      "not fit to page.")
+                  : TemplateSheet::tr("This bar must measure exactly 150 mm. Print at actual size (100 %), "
+                                      "not fit to page."));
 
     // The heading and the footer name the job and every section of the strip.
     //: The name of a job without one, in the heading of the full-size template.
@@ -290,20 +326,76 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     const auto fitted = [&painter](const QString &text, double width) {
         return QFontMetricsF(painter.font(), painter.device()).elidedText(text, Qt::ElideRight, width);
     };
-    painter.drawText(
-        QRectF(0, 0, right, y(0.3)), Qt::AlignLeft | Qt::AlignVCenter,
-        fitted(tread ? TemplateSheet::tr("Full-size template of one tread: %1 — lay against the riser face of "
-                                         "every tread")
-                           .arg(sectionNames)
-                     : TemplateSheet::tr("Full-size template: %1").arg(sectionNames),
-               right));
+    wordAt(QRectF(0, 0, right, y(0.3)), Qt::AlignLeft | Qt::AlignVCenter,
+           fitted(tread ? TemplateSheet::tr("Full-size template of one tread: %1 — lay against the riser face of "
+                                            "every tread")
+                              .arg(sectionNames)
+                  : sloped ? TemplateSheet::tr("Full-size template along the rail: %1 — slope %2\u00b0")
+                                 .arg(sectionNames,
+                                      QString::number(strip.layout->slopeDegrees, 'f', 2).replace(u'.', decimalPoint))
+                           : TemplateSheet::tr("Full-size template: %1").arg(sectionNames),
+                  right));
     painter.setFont(sheetFont(8));
     const double bottom = page.height() * dpi;
-    painter.drawText(QRectF(0, bottom - textLine * 1.5, right, textLine * 1.5), Qt::AlignLeft | Qt::AlignBottom,
-                     TemplateSheet::tr("%1 \u2014 %2 \u2014 page %3 of %4")
-                         .arg(fitted(jobName, right / 4), fitted(sectionNames, right / 2))
-                         .arg(pageNumber)
-                         .arg(pages));
+    wordAt(QRectF(0, bottom - textLine * 1.5, right, textLine * 1.5), Qt::AlignLeft | Qt::AlignBottom,
+           TemplateSheet::tr("%1 \u2014 %2 \u2014 page %3 of %4")
+               .arg(fitted(jobName, right / 4), fitted(sectionNames, right / 2))
+               .arg(pageNumber)
+               .arg(strip.pageCount));
+
+    // Where this page and its neighbours overlap: a join line in the middle
+    // of the shared inch, at the same place on both pages, with how to join
+    // them beside it.
+    // Every line is drawn once all the words are written, to go round them.
+    struct Dashed
+    {
+        double x, top, bottom;
+    };
+    std::vector<Dashed> dashedLines;
+    const auto joinLine = [&](double position, const QString &how, bool wordsAfter) {
+        dashedLines.push_back({x(position), stripTop - y(0.35), y(kGlueArrows) + textLine * 2.5});
+        painter.setFont(label);
+        const double room = y(4);
+        const QRectF box = wordsAfter ? QRectF(x(position) + y(0.2), y(kGlueArrows), room, textLine * 2.5)
+                                      : QRectF(x(position) - y(0.2) - room, y(kGlueArrows), room, textLine * 2.5);
+        wordAt(box, (wordsAfter ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop | Qt::TextWordWrap, how);
+        arrowAt(painter, QPointF(x(position) + (wordsAfter ? y(0.04) : -y(0.04)), y(kGlueArrows) + textLine * 0.5),
+                y(0.1), !wordsAfter);
+    };
+    if (pageOfStrip > 0)
+        joinLine(start + overlap / 2,
+                 TemplateSheet::tr("Trim along this dashed line, lay it on the dashed line of page %1, tape")
+                     .arg(pageNumber - 1),
+                 true);
+    if (pageOfStrip + 1 < strip.pageCount)
+        joinLine(pageStart(strip, pageOfStrip + 1) + overlap / 2,
+                 TemplateSheet::tr("Page %1 is laid here: its trimmed edge on this dashed line").arg(pageNumber + 1),
+                 false);
+
+    // No paper may stand beyond the strip's ends: a trim line at each end,
+    // so that the strip butts against the post (or the tread's front).
+    const auto trimLine = [&](double position, const QString &how) {
+        painter.setFont(label);
+        const double room = y(3);
+        // Beside the line where the page has room, after it if it can.
+        const bool wordsAfter = right - x(position) >= room + y(0.1);
+        const double wordsTop = y(kCheckBarTop + 0.8);
+        wordAt(wordsAfter ? QRectF(x(position) + y(0.1), wordsTop, room, textLine * 3)
+                          : QRectF(x(position) - y(0.1) - room, wordsTop, room, textLine * 3),
+               (wordsAfter ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop | Qt::TextWordWrap, how);
+        dashedLines.push_back({x(position), y(0.35), page.height() * dpi - textLine * 2});
+    };
+    const double front = -strip.nosing;
+    if (front >= start && front <= end)
+        trimLine(front, !tread ? TemplateSheet::tr("Trim along this line and butt it against the post face")
+                        : strip.nosing > 0
+                            ? TemplateSheet::tr("Trim along this line and lay it on the front edge of the tread")
+                            : TemplateSheet::tr("Trim along this line and butt it against the riser"));
+    if (!tread && strip.length >= start && strip.length <= end)
+        trimLine(strip.length, TemplateSheet::tr("Trim along this line: it meets the right post face"));
+    painter.setPen(QPen(Qt::black, dpi / 100, Qt::DashLine));
+    for (const Dashed &line : dashedLines)
+        dashedAround(painter, line.x, line.top, line.bottom, words);
     painter.restore();
 }
 

@@ -20,7 +20,9 @@ public:
     {
         std::vector<QPolygonF> shapes;  // every rectangle and polygon, as polygons
         std::vector<QLineF> lines;
+        std::vector<QLineF> dashedLines;  // also in lines
         QStringList texts;
+        std::vector<QRectF> textBoxes;  // where each text stands, from its ascent to its descent
     };
 
     explicit RecordingPaintDevice(QSize size, int dpi = 1200)
@@ -72,6 +74,8 @@ private:
         {
             if (state.state() & DirtyTransform)
                 transform = state.transform();
+            if (state.state() & DirtyPen)
+                dashed = state.pen().style() == Qt::DashLine;
         }
         Type type() const override { return User; }
         void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
@@ -99,19 +103,28 @@ private:
         }
         void drawLines(const QLineF *lines, int count) override
         {
-            for (int index = 0; index < count; ++index)
+            for (int index = 0; index < count; ++index) {
                 recording.lines.push_back(transform.map(lines[index]));
+                if (dashed)
+                    recording.dashedLines.push_back(recording.lines.back());
+            }
         }
         void drawLines(const QLine *lines, int count) override
         {
             for (int index = 0; index < count; ++index)
                 recording.lines.push_back(transform.map(QLineF(lines[index])));
         }
-        void drawTextItem(const QPointF &, const QTextItem &item) override { recording.texts << item.text(); }
+        void drawTextItem(const QPointF &baseline, const QTextItem &item) override
+        {
+            recording.texts << item.text();
+            recording.textBoxes.push_back(transform.mapRect(
+                QRectF(baseline.x(), baseline.y() - item.ascent(), item.width(), item.ascent() + item.descent())));
+        }
 
     private:
         Recording &recording;
         QTransform transform;
+        bool dashed = false;
     };
 
     QSize size;

@@ -6,6 +6,7 @@
 
 #include <QPageLayout>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -64,6 +65,17 @@ std::vector<double> tallShapeSides(const RecordingPaintDevice::Recording &page)
             found.push_back(bounds.left());
             found.push_back(bounds.right());
         }
+    }
+    return found;
+}
+
+// Where the upright dashed lines of a page stand: trim and join lines.
+std::vector<double> uprightDashedLines(const RecordingPaintDevice::Recording &page)
+{
+    std::vector<double> found;
+    for (const QLineF &line : page.dashedLines) {
+        if (std::abs(line.dx()) < 1e-6)
+            found.push_back(line.x1());
     }
     return found;
 }
@@ -192,20 +204,47 @@ private slots:
                                      return std::abs(shape.boundingRect().width() - bar) <= 0.1 * kMillimetre;
                                  }),
                      qPrintable(QStringLiteral("check bar on page %1").arg(index + 1)));
-            // Texts in more than one font come in pieces: they are joined as painted.
+            // Texts in more than one font or over two lines come in pieces:
+            // they are joined as painted.
             const QString texts = pages[index].texts.join(QString());
+            const auto containsWrapped = [&texts](const QString &wanted) {
+                return QString(texts).remove(u' ').contains(QString(wanted).remove(u' '));
+            };
             QVERIFY(texts.contains(QStringLiteral("page %1 of %2").arg(index + 1).arg(pages.size())));
             QVERIFY(texts.contains(metric ? QStringLiteral("This bar must measure exactly 150 mm.")
                                           : QStringLiteral("This bar must measure exactly 6 in.")));
-            // The glue arrows name this page and its neighbour on both pages.
+            // Each join says how to make it, naming the neighbouring page.
             if (index > 0)
-                QVERIFY(texts.contains(QStringLiteral("page %1 \u25c2 \u25b8 page %2").arg(index).arg(index + 1)));
+                QVERIFY(containsWrapped(
+                    QStringLiteral("Trim along this dashed line, lay it on the dashed line of page %1, tape")
+                        .arg(index)));
             if (index + 1 < pages.size())
-                QVERIFY(texts.contains(QStringLiteral("page %1 \u25c2 \u25b8 page %2").arg(index + 1).arg(index + 2)));
+                QVERIFY(containsWrapped(
+                    QStringLiteral("Page %1 is laid here: its trimmed edge on this dashed line").arg(index + 2)));
+            // No trim or join line runs through a number or a word.
+            for (const QLineF &line : pages[index].dashedLines) {
+                for (const QRectF &box : pages[index].textBoxes) {
+                    const QRectF inside = box.adjusted(1, 1, -1, -1);
+                    QVERIFY2(!(line.x1() > inside.left() && line.x1() < inside.right() &&
+                               std::max(line.y1(), line.y2()) > inside.top() &&
+                               std::min(line.y1(), line.y2()) < inside.bottom()),
+                             qPrintable(QStringLiteral("a dashed line through a text on page %1").arg(index + 1)));
+                }
+            }
         }
         QVERIFY(rightFaces >= 1);
         QVERIFY(pages.front().texts.contains(QStringLiteral("left post")));
         QVERIFY(pages.back().texts.contains(QStringLiteral("right post")));
+        // The first page is trimmed at the left post face, so that it butts
+        // against the post; the last at the right one.
+        QVERIFY(near(uprightDashedLines(pages.front()), leftFace, tolerance));
+        const auto joined = [](const RecordingPaintDevice::Recording &page) {
+            return page.texts.join(QString()).remove(u' ');
+        };
+        QVERIFY(joined(pages.front()).contains(QStringLiteral("Trimalongthislineandbuttitagainstthepostface")));
+        QVERIFY(joined(pages.back()).contains(QStringLiteral("Trimalongthisline:itmeetstherightpostface")));
+        if (!rise.isEmpty())
+            QVERIFY(pages.front().texts.join(QString()).contains(QStringLiteral("Full-size template along the rail")));
     }
 
     // A railpin that a page shows only in part is drawn on that page all the
@@ -281,6 +320,12 @@ private slots:
         QVERIFY(pages.front().texts.join(u' ').contains(QStringLiteral("Front, Back")));
         QVERIFY(!pages.front().texts.join(u' ').contains(QStringLiteral("Stair")));
         QVERIFY(pages.back().texts.join(u' ').contains(QStringLiteral("Stair")));
+        // Each strip counts its own pages: the stair's last page is its page N of N.
+        const QRegularExpressionMatch footer =
+            QRegularExpression(QStringLiteral("page (\\d+) of (\\d+)")).match(pages.back().texts.join(u' '));
+        QVERIFY(footer.hasMatch());
+        QCOMPARE(footer.captured(1), footer.captured(2));
+        QVERIFY(footer.captured(2).toInt() < int(pages.size()));
     }
 
     // A run's equal bays share one strip; a bay beside a wall is longer and gets its own.
