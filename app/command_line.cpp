@@ -86,9 +86,10 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
     request.svg = parser.isSet(options.svg);
     request.dxf = parser.isSet(options.dxf);
     request.order = parser.isSet(options.order);
-    // Every option takes one value: a second one would silently win over the first.
+    // Every option takes one value, but for the sections of a template: a
+    // second one would silently win over the first.
     for (const QString &name : parser.optionNames()) {
-        if (parser.values(name).size() > 1)
+        if (parser.values(name).size() > 1 && name != options.templateSection.names().constFirst())
             return Failure{command_line::kBadArguments,
                            CommandLine::tr("--%1 is given more than once: give it one value").arg(name)};
     }
@@ -113,6 +114,8 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
             return Failure{command_line::kBadArguments,
                            CommandLine::tr("--%1 is used with --order or --pdf").arg(option->names().constFirst())};
     }
+    if (parser.isSet(options.templateSection) && !request.templatePdf)
+        return Failure{command_line::kBadArguments, CommandLine::tr("--section is used with --template")};
     if (parser.isSet(options.csvDecimal) && !request.csv)
         return Failure{command_line::kBadArguments, CommandLine::tr("--csv-decimal is used with --csv")};
     // A spreadsheet in a language that writes "95,158" reads ";" between fields.
@@ -173,6 +176,33 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
     return std::nullopt;
 }
 
+// Keeps only the sections named (all of them when none is), with their
+// layouts; a name the job does not have is refused.
+std::optional<command_line::Failure> keepTemplateSections(layout::Job &job, std::vector<layout::SectionLayout> &layouts,
+                                                          const QStringList &names)
+{
+    if (names.isEmpty())
+        return std::nullopt;
+    for (const QString &name : names) {
+        if (std::none_of(job.sections.begin(), job.sections.end(),
+                         [&name](const layout::Section &section) { return section.name == name; }))
+            return command_line::Failure{
+                command_line::kBadArguments,
+                CommandLine::tr("--section \"%1\": the job has no section of that name").arg(name)};
+    }
+    std::vector<layout::Section> sections;
+    std::vector<layout::SectionLayout> kept;
+    for (std::size_t index = 0; index < job.sections.size() && index < layouts.size(); ++index) {
+        if (names.contains(job.sections[index].name)) {
+            sections.push_back(job.sections[index]);
+            kept.push_back(std::move(layouts[index]));
+        }
+    }
+    job.sections = std::move(sections);
+    layouts = std::move(kept);
+    return std::nullopt;
+}
+
 int fail(QTextStream &err, const QString &program, const command_line::Failure &failure)
 {
     // A message may quote a job file's text: no control character reaches the terminal.
@@ -222,7 +252,8 @@ bool asksForCommandLine(const QStringList &arguments)
     if (parser.isSet(options.pdf) || parser.isSet(options.marks) || parser.isSet(options.order) ||
         parser.isSet(options.help) || parser.isSet(options.version) || parser.isSet(options.decimals) ||
         parser.isSet(options.paper) || parser.isSet(options.csv) || parser.isSet(options.csvDecimal) ||
-        parser.isSet(options.templatePdf) || parser.isSet(options.svg) || parser.isSet(options.dxf))
+        parser.isSet(options.templatePdf) || parser.isSet(options.templateSection) || parser.isSet(options.svg) ||
+        parser.isSet(options.dxf))
         return true;
     const auto sectionOptions = options.sectionOptions();
     return std::any_of(sectionOptions.begin(), sectionOptions.end(),
@@ -300,7 +331,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (request.svg || request.dxf || request.templatePdf) {
         QByteArray bytes;
         if (request.templatePdf) {
-            const sheets::TemplatePdf made = sheets::templatePdf(job, laidOut.sections, request.paper);
+            const std::optional<Failure> unknown =
+                keepTemplateSections(job, laidOut.sections, options.parser.values(options.templateSection));
+            if (unknown)
+                return fail(err, program, *unknown);
+            const sheets::TemplatePdf made =
+                sheets::templatePdf(job, laidOut.sections, request.paper, number_text::localeDecimalPoint());
             if (!made.failure.isEmpty())
                 return fail(err, program, {made.tooLarge ? kBadArguments : kCannotReadOrWrite, made.failure});
             bytes = made.bytes;

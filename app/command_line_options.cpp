@@ -33,6 +33,10 @@ CommandLineOptions::CommandLineOptions()
       templatePdf(valueOption(QStringLiteral("template"),
                               CommandLine::tr("Writes a full-size template to lay on the rail as a PDF to FILE."),
                               CommandLine::tr("FILE"))),
+      templateSection(valueOption(QStringLiteral("section"),
+                                  CommandLine::tr("With --template: only the sections of this name; give it once "
+                                                  "for each section (default: every section)."),
+                                  CommandLine::tr("NAME"))),
       svg(valueOption(QStringLiteral("svg"), CommandLine::tr("Writes a full-size drawing as SVG to FILE."),
                       CommandLine::tr("FILE"))),
       dxf(valueOption(QStringLiteral("dxf"), CommandLine::tr("Writes a full-size drawing as DXF to FILE."),
@@ -164,7 +168,7 @@ CommandLineOptions::CommandLineOptions()
          {&help, &version, &pdf, &marks, &decimals, &paper, &length, &width, &maximumGap, &maximumGapStairs, &increment,
           &count, &ends, &rise, &run, &angle, &name, &unit, &markStep})
         parser.addOption(*option);
-    for (const QCommandLineOption *option : {&csv, &csvDecimal, &templatePdf, &svg, &dxf})
+    for (const QCommandLineOption *option : {&csv, &csvDecimal, &templatePdf, &templateSection, &svg, &dxf})
         parser.addOption(*option);
     for (const QCommandLineOption *option : {&designGap, &spacing, &centre, &between, &postWidth, &order})
         parser.addOption(*option);

@@ -28,6 +28,7 @@ struct CommandLineOptions
     QCommandLineOption csv;
     QCommandLineOption csvDecimal;
     QCommandLineOption templatePdf;
+    QCommandLineOption templateSection;
     QCommandLineOption svg;
     QCommandLineOption dxf;
     QCommandLineOption length;

@@ -127,6 +127,9 @@ private slots:
         QTest::newRow("template") << QStringList{"--template", "OUT"} + section << 0 << "";
         QTest::newRow("template of a job on A4")
             << QStringList{"--template", "OUT", "--paper", "a4", "JOBS/deck.railpin"} << 0 << "";
+        QTest::newRow("template of two sections")
+            << QStringList{"--template", "OUT", "--section", "Stair", "--section", "Side", "JOBS/deck.railpin"} << 0
+            << "";
         QTest::newRow("svg of a job") << QStringList{"--svg", "OUT", "JOBS/deck.railpin"} << 0 << "";
         QTest::newRow("dxf") << QStringList{"--dxf", "OUT"} + section << 0 << "";
         const QStringList run{"--length", "17' 3\"", "--max-post-spacing", "6'", "--post-width", "3 1/2",
@@ -147,6 +150,10 @@ private slots:
         QTest::newRow("svg and dxf") << QStringList{"--svg", "OUT", "--dxf", "OUT"} + section << 2 << "--dxf";
         QTest::newRow("template and pdf") << pdf + QStringList{"--template", "OUT"} + section << 2 << "--template";
         QTest::newRow("csv without marks") << pdf + section + QStringList{"--csv"} << 2 << "--csv";
+        QTest::newRow("section without a template")
+            << pdf + QStringList{"--section", "Front", "JOBS/deck.railpin"} << 2 << "--section";
+        QTest::newRow("section the job has not")
+            << QStringList{"--template", "OUT", "--section", "Back", "JOBS/deck.railpin"} << 2 << "\"Back\"";
         QTest::newRow("csv with decimals")
             << section + QStringList{"--marks", "--csv", "--decimals"} << 2 << "--decimals";
         QTest::newRow("paper of a drawing") << QStringList{"--svg", "OUT", "--paper", "a4"} + section << 2 << "--paper";
@@ -771,6 +778,42 @@ private slots:
 
     // A run drawn for CAD: its bays end to end on one row, its posts at their
     // width on the posts layer, x from the start reference.
+    // The template holds the sections named, or every one; a strip names
+    // the sections it serves.
+    void templateOfNamedSections_data()
+    {
+        QTest::addColumn<QStringList>("sections");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("every section") << QStringList{} << QStringList{"Front", "Stair", "Side"} << QStringList{};
+        QTest::newRow("one") << QStringList{"Stair"} << QStringList{"Stair"} << QStringList{"Front", "Side"};
+        QTest::newRow("two") << QStringList{"Side", "Front"} << QStringList{"Front", "Side"} << QStringList{"Stair"};
+    }
+    void templateOfNamedSections()
+    {
+        QFETCH(QStringList, sections);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, left);
+        if (!havePdfToText())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("template.pdf"));
+        QStringList arguments{"--template", path, jobs.filePath(QStringLiteral("deck.railpin"))};
+        for (const QString &name : sections)
+            arguments << QStringLiteral("--section") << name;
+        const Outcome outcome = runCommandLine(arguments);
+        QCOMPARE(outcome.exitCode, 0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = pdfText(file.readAll()).value_or(QString());
+        for (const QString &name : shown)
+            QVERIFY2(text.contains(QStringLiteral("template: %1").arg(name)) ||
+                         text.contains(QStringLiteral("template along the rail: %1").arg(name)),
+                     qPrintable(name));
+        for (const QString &name : left)
+            QVERIFY2(!text.contains(name), qPrintable(name));
+    }
+
     void runDrawing_data()
     {
         QTest::addColumn<QStringList>("arguments");
