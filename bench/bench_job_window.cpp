@@ -201,7 +201,7 @@ int main(int argc, char *argv[])
                 runs, jobRuns);
     std::printf("| %-40s | %8s | %8s |\n", "step (ms)", "median", "max");
     std::printf("|------------------------------------------|----------|----------|\n");
-    printRow("File > Layout Sheet to first drawing", fromCalculator);
+    printRow("File > New Job from Calculator to first drawing", fromCalculator);
     const std::pair<const char *, const JobFigures *> jobs[] = {{"10", &small}, {"1,000", &large}};
     for (const auto &[count, figures] : jobs) {
         const std::string prefix = std::string(count) + " sections: ";

@@ -10,13 +10,17 @@ namespace calculator_section {
 
 namespace {
 
-// The calculator's fields as an inch job of one section.
+// The calculator's fields as an inch job of one section. A field left empty
+// in the calculator keeps a new job's default, so that an empty calculator
+// opens an empty job rather than one flagged for what it lacks.
 layout::Job inchJob(const layout::CalculatorSnapshot &shown, QChar decimalPoint)
 {
     layout::Job job;
     job.unit = layout::Unit::Inches;
-    job.railpinWidth = cell_text::stored(shown.width, decimalPoint);
-    job.maximumGap = cell_text::stored(shown.maximumGap, decimalPoint);
+    if (!shown.width.trimmed().isEmpty())
+        job.railpinWidth = cell_text::stored(shown.width, decimalPoint);
+    if (!shown.maximumGap.trimmed().isEmpty())
+        job.maximumGap = cell_text::stored(shown.maximumGap, decimalPoint);
     if (increments::isIncrement(shown.denominator))
         job.increment = shown.denominator;
     layout::Section section;
@@ -61,9 +65,9 @@ layout::Section section(const layout::CalculatorSnapshot &shown, const layout::J
     }
     layout::Section section = calculator.sections.front();
     section.name = layout::numberedSectionName(qsizetype(job.sections.size()) + 1);
-    if (calculator.railpinWidth != job.railpinWidth)
+    if (!shown.width.trimmed().isEmpty() && calculator.railpinWidth != job.railpinWidth)
         section.railpinWidth = calculator.railpinWidth;
-    if (calculator.maximumGap != job.maximumGap)
+    if (!shown.maximumGap.trimmed().isEmpty() && calculator.maximumGap != job.maximumGap)
         section.maximumGap = calculator.maximumGap;
     keepCountOnlyWhenFixed(job, section);
     return section;

@@ -35,7 +35,7 @@ public:
     void setExitCheck(std::function<bool()> readyToExit);
 
 signals:
-    // File > Layout Sheet: a new job of one section from what is shown.
+    // File > New Job from Calculator: a new job of one section from what is shown.
     void newJobRequested(const layout::CalculatorSnapshot &calculator);
     // File > Open Job.
     void openJobRequested();

@@ -167,6 +167,23 @@ private slots:
         QVERIFY(!job.sections[0].railpinWidth && !job.sections[0].maximumGap);
     }
 
+    // An empty calculator opens an empty job: the new job's width and
+    // maximum gap, one section waiting for its length.
+    void fromEmptyCalculator()
+    {
+        const layout::CalculatorSnapshot empty{"", "", "", 16, std::nullopt};
+        const layout::Job job = calculator_section::newJob(empty, u'.');
+        QCOMPARE(job.railpinWidth, layout::Job().railpinWidth);
+        QCOMPARE(job.maximumGap, layout::Job().maximumGap);
+        QCOMPARE(job.sections.size(), size_t(1));
+        QVERIFY(job.sections[0].length.isEmpty());
+        layout::Job metric;
+        metric.unit = layout::Unit::Millimetres;
+        metric.railpinWidth = QStringLiteral("35");
+        const layout::Section added = calculator_section::section(empty, metric, u'.');
+        QVERIFY(!added.railpinWidth && !added.maximumGap);
+    }
+
     void fromCalculatorIntoAnotherJob()
     {
         const layout::CalculatorSnapshot shown{"36", "1 1/2", "4", 16, std::nullopt};

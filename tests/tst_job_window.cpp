@@ -73,7 +73,7 @@ private slots:
         for (const QAction *action : actions)
             names.append(action->objectName());
         QCOMPARE(names, QStringList({"mnuFilePrint", "mnuFileLayout", "mnuFileOpenJob", "mnuFileSep1", "mnuFileExit"}));
-        QCOMPARE(actions[1]->text(), QStringLiteral("&Layout Sheet…"));
+        QCOMPARE(actions[1]->text(), QStringLiteral("&New Job from Calculator…"));
         QCOMPARE(actions[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
         QCOMPARE(actions[2]->text(), QStringLiteral("&Open Job…"));
         QCOMPARE(actions[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));

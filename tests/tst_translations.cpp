@@ -226,7 +226,8 @@ private slots:
         const QStringList texts = entryTexts(*file);
         QCOMPARE(texts.size(), 4);
         QCOMPARE(app.get<QAction>("mnuFileLayout")->text(),
-                 expectedIn(language, "&Layout Sheet…", "&Hoja de replanteo…", "&Feuille de traçage…"));
+                 expectedIn(language, "&New Job from Calculator…", "&Nueva obra desde la calculadora…",
+                            "&Nouveau chantier depuis la calculatrice…"));
         QCOMPARE(app.get<QAction>("mnuFileOpenJob")->text(),
                  expectedIn(language, "&Open Job…", "&Abrir obra…", "&Ouvrir un chantier…"));
         verifyUniqueAccessKeys(QStringLiteral("frmMain File"), texts);
