@@ -104,7 +104,8 @@ QString JobDocument::suggestedFileName(const QString &suffix, const QString &unt
 
 QString JobDocument::changeJob(const layout::Job &after, const QString &text, int mergeId)
 {
-    layout::Job derived = after;
+    // A field typed where a misspelt key of the job stood mends it.
+    layout::Job derived = layout::withoutSetMisspellings(job_, after);
     // A job field (the unit, the post width, the maximum post spacing) may
     // move a run's posts; a job without runs keeps its sections as they are.
     if (!derived.runs.empty() || bayCount() > 0)
@@ -158,17 +159,19 @@ QString JobDocument::changeSection(int row, const layout::Section &after, const 
 {
     if (row < 0 || row >= sectionCount())
         return {};
+    // A cell typed where a misspelt key of the section stood mends it.
+    const layout::Section mended = layout::withoutSetMisspellings(job_.sections[size_t(row)], after);
     layout::Job candidate = job_;
-    candidate.sections[size_t(row)] = after;
+    candidate.sections[size_t(row)] = mended;
     // Only the edited section's railpins change: the others are counted as laid out.
-    const layout::SectionLayout edited = layout::layOut(candidate, after);
+    const layout::SectionLayout edited = layout::layOut(candidate, mended);
     qint64 railpins = edited.laidOut() ? edited.count : 0;
     for (int other = 0; other < sectionCount(); ++other)
         if (other != row && layouts[size_t(other)].laidOut())
             railpins += layouts[size_t(other)].count;
     if (QString problem = layout::limitProblem(candidate, railpins); !problem.isEmpty())
         return problem;
-    undoStack_.push(new SetSectionCommand(*this, row, job_.sections[size_t(row)], after, text));
+    undoStack_.push(new SetSectionCommand(*this, row, job_.sections[size_t(row)], mended, text));
     return {};
 }
 
@@ -219,6 +222,17 @@ void JobDocument::automaticCount(const std::vector<int> &rows, const QString &te
         undoStack_.push(new SetSectionCommand(*this, row, before, after, text));
     }
     undoStack_.endMacro();
+}
+
+QString JobDocument::renameField(const layout::MisspeltKey &key, const QString &text)
+{
+    const layout::RenamedField renamed = layout::renamedField(job_, key);
+    if (!renamed.job)
+        return renamed.problem;
+    if (QString problem = layout::limitProblem(*renamed.job); !problem.isEmpty())
+        return problem;
+    undoStack_.push(new SetJobCommand(*this, job_, *renamed.job, text));
+    return {};
 }
 
 bool JobDocument::unitChangeAsks(layout::Unit unit) const

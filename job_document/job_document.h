@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "field_mending.h"
 #include "file_state.h"
 #include "job.h"
 #include "job_fields.h"
@@ -87,6 +88,12 @@ public:
     int runCount() const { return int(job_.runs.size()); }
     // How many of the sections are the runs' bays: the rows before the job's own.
     int bayCount() const;
+
+    // A misspelt key renamed to the field it resembles, taking its value, as
+    // one command; or why not (its value is not one that field can have).
+    // Typing the field itself in a section or the job's fields drops the
+    // misspelt key in the same command as the edit.
+    QString renameField(const layout::MisspeltKey &key, const QString &text);
 
     // Which of the rows have a fixed count, first row first, each once.
     std::vector<int> withFixedCount(std::vector<int> rows) const;

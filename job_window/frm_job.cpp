@@ -15,6 +15,7 @@
 #include "job_sheet.h"
 #include "marks_model.h"
 #include "measurement.h"
+#include "misspelt_field_actions.h"
 #include "number_text.h"
 #include "row_number_header.h"
 #include "runs_panel.h"
@@ -52,6 +53,7 @@ frmJob::frmJob(CalculatorFields calculatorFields, QWidget *parent)
       fields(std::make_unique<JobFieldsPanel>(*this, *ui, *document, sections->decimalPoint())),
       runs(std::make_unique<RunsPanel>(*this, *ui, *document, sections->decimalPoint())),
       sectionActions(std::make_unique<SectionActions>(*this, *ui, *document, std::move(calculatorFields))),
+      misspeltFields(std::make_unique<MisspeltFieldActions>(*this, *ui, *document)),
       outputs(std::make_unique<JobOutputs>(*this, *ui, *document, sections->decimalPoint())),
       fileWatch(std::make_unique<JobFileWatch>(*this, *document))
 {
@@ -216,6 +218,7 @@ void frmJob::connectHandlers()
     connect(&undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
 
     sectionActions->connectActions();
+    misspeltFields->connectActions();
     connect(ui->mnuEditConvert, &QAction::triggered, this, [this] { fields->convert(); });
     connect(ui->mnuWindowCalculator, &QAction::triggered, this, &frmJob::calculatorRequested);
     connect(ui->mnuHelpAbout, &QAction::triggered, this, [this] {

@@ -22,6 +22,7 @@ class JobFieldsPanel;
 class JobFileWatch;
 class JobOutputs;
 class MarksModel;
+class MisspeltFieldActions;
 class RunsPanel;
 class SectionActions;
 class SectionsModel;
@@ -69,6 +70,7 @@ private:
     friend class JobOutputs;
     friend class RunsPanel;
     friend class SectionActions;
+    friend class MisspeltFieldActions;
 
     void setUpViews();
     void setUpActions();
@@ -112,6 +114,7 @@ private:
     std::unique_ptr<JobFieldsPanel> fields;
     std::unique_ptr<RunsPanel> runs;
     std::unique_ptr<SectionActions> sectionActions;
+    std::unique_ptr<MisspeltFieldActions> misspeltFields;
     std::unique_ptr<JobOutputs> outputs;
     std::unique_ptr<JobFileWatch> fileWatch;
 };

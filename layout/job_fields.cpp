@@ -145,23 +145,29 @@ QString unknownWarning(const QString &key)
 
 }  // namespace
 
-QString misspeltField(const QString &key, FieldLevel level)
+QString resembledField(const QString &key, FieldLevel level)
 {
     if (isOwnField(key))
         return {};
     const QList<QLatin1StringView> &known = knownKeys(level);
     if (known.contains(key))
         return {};
-    const auto suggest = [&key](QLatin1StringView meant) {
-        return QCoreApplication::translate("layout", "unknown field \"%1\" (did you mean \"%2\"?)").arg(key, meant);
-    };
     for (const QLatin1StringView candidate : known)
         if (nearMiss(key, candidate))
-            return suggest(candidate);
+            return candidate;
     for (const ShortForm &form : kShortForms) {
         if (key == form.written && known.contains(form.meant))
-            return suggest(form.meant);
+            return form.meant;
     }
+    return {};
+}
+
+QString misspeltField(const QString &key, FieldLevel level)
+{
+    if (isOwnField(key) || knownKeys(level).contains(key))
+        return {};
+    if (const QString meant = resembledField(key, level); !meant.isEmpty())
+        return QCoreApplication::translate("layout", "unknown field \"%1\" (did you mean \"%2\"?)").arg(key, meant);
     // A known field in the wrong place, such as a job's "unit" in a section.
     for (const FieldLevel other :
          {FieldLevel::Job, FieldLevel::Section, FieldLevel::Stair, FieldLevel::Order, FieldLevel::Run}) {

@@ -18,6 +18,10 @@ namespace layout {
 
 enum class FieldLevel { Job, Section, Stair, Order, Run };
 
+// The known field of the same object that `key` is a near miss or a short
+// form of ("stair" for "stiar", "maximumGap" for "maxGap"); empty when none.
+QString resembledField(const QString &key, FieldLevel level);
+
 // The known field that `key` resembles at `level` (or the level a known
 // field belongs to), as a sentence: "unknown field \"stiar\" (did you mean
 // \"stair\"?)". Empty when the key is no mistake.

@@ -328,6 +328,95 @@ private slots:
                  QStringLiteral("oak"));
     }
 
+    // A misspelt field of an opened job is mended from the window: through
+    // Edit > Rename Field, the same command on the flagged row's context menu,
+    // or by typing the field it resembles. Saved, the job reopens unflagged.
+    void misspeltFieldMended_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("rename");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("typed");
+
+        const QByteArray stiar = R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8",
+            "maximumGap": "4", "sections": [{"name": "Stair", "length": "60", "stiar": {"rise": "7", "run": "11"}}]})";
+        const QByteArray maxGap = R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8",
+            "maxGap": "3 1/2", "sections": [{"name": "Deck", "length": "36"}]})";
+        const QString renameStiar = QStringLiteral("Rename Field \"stiar\" to \"stair\"");
+        const QString renameMaxGap = QStringLiteral("Rename Field \"maxGap\" to \"maximumGap\"");
+        QTest::newRow("section, Edit menu") << stiar << renameStiar << "menu"
+                                            << "";
+        QTest::newRow("section, context menu") << stiar << renameStiar << "context"
+                                               << "";
+        QTest::newRow("section, cell typed") << stiar << renameStiar << "cell"
+                                             << "7 : 11";
+        QTest::newRow("job, Edit menu") << maxGap << renameMaxGap << "menu"
+                                        << "";
+        QTest::newRow("job, field typed") << maxGap << renameMaxGap << "field"
+                                          << "3 1/2";
+    }
+    void misspeltFieldMended()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, rename);
+        QFETCH(QString, way);
+        QFETCH(QString, typed);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("job.railpin"));
+        {
+            QFile written(path);
+            QVERIFY(written.open(QIODevice::WriteOnly));
+            written.write(file);
+        }
+        const JobWindowFixture job;
+        QVERIFY(job.window->openFile(path));
+        const auto flag = [&job] { return job.cell(0, SectionsModel::Gap, SectionsModel::ProblemRole).toString(); };
+        const auto offered = [&job](QWidget *where) {
+            QStringList texts;
+            for (const QAction *action : where->actions())
+                if (action->objectName() == QLatin1String("mnuEditRenameField") && action->isVisible())
+                    texts << action->text();
+            return texts;
+        };
+        QWidget *menu = job.get<QMenu>("mnuEdit");
+        QVERIFY(flag().contains(QStringLiteral("did you mean")));
+        QCOMPARE(offered(menu), QStringList{rename});
+        QCOMPARE(offered(job.table()), QStringList{rename});
+
+        if (way == QLatin1String("cell")) {
+            job.editCell(0, SectionsModel::Slope, typed);
+        } else if (way == QLatin1String("field")) {
+            auto *gap = job.get<QLineEdit>("txtMaximumGap");
+            gap->setFocus();
+            gap->selectAll();
+            QTest::keyClicks(gap, typed);
+            QTest::keyClick(gap, Qt::Key_Return);
+        } else {
+            for (QAction *action : (way == QLatin1String("menu") ? menu : job.table())->actions())
+                if (action->text() == rename)
+                    action->trigger();
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(flag(), QString());
+        QVERIFY(offered(menu).isEmpty());
+        QVERIFY(offered(job.table()).isEmpty());
+        QVERIFY(job.window->isModified());
+
+        job.action("mnuEditUndo")->trigger();
+        QVERIFY(flag().contains(QStringLiteral("did you mean")));
+        QCOMPARE(offered(menu), QStringList{rename});
+        job.action("mnuEditRedo")->trigger();
+        QCOMPARE(flag(), QString());
+        job.action("mnuFileSave")->trigger();
+        QVERIFY(!job.window->isModified());
+        QVERIFY(job.watcher->messages.isEmpty());
+
+        const JobWindowFixture reopened;
+        QVERIFY(reopened.window->openFile(path));
+        QCOMPARE(reopened.cell(0, SectionsModel::Gap, SectionsModel::ProblemRole).toString(), QString());
+        QVERIFY(offered(reopened.get<QMenu>("mnuEdit")).isEmpty());
+    }
+
     // The name field shows the name as it may be shown (control characters
     // replaced) and the name as read is saved back unless the user edits it.
     void nameIsKeptAsRead_data()
