@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "job_file.h"
 
+#include "job_fields.h"
 #include "job_file_keys.h"
 #include "job_words.h"
 #include "run_end_words.h"
@@ -51,6 +52,20 @@ bool usesStairTreads(const Job &job)
     });
 }
 
+// A field that is always written stands beside a near miss of it ("Ends"
+// for "ends") only at its default, which nobody typed: the file keeps the
+// near miss alone, as it was read and flagged until it is mended, rather
+// than holding both.
+void leaveNearMissesAlone(QJsonObject &object, const QJsonObject &defaults, const QJsonObject &unknownFields,
+                          FieldLevel level)
+{
+    for (auto field = unknownFields.begin(); field != unknownFields.end(); ++field) {
+        const QString meant = resembledField(field.key(), level);
+        if (!meant.isEmpty() && object.contains(meant) && object.value(meant) == defaults.value(meant))
+            object.remove(meant);
+    }
+}
+
 QJsonObject stairObject(const Stair &stair)
 {
     QJsonObject object = stair.unknownFields;
@@ -71,6 +86,8 @@ QJsonObject stairObject(const Stair &stair)
     for (const auto &[key, text] : stairLengths(stair))
         if (text)
             object.insert(key, *text);
+    if (!stair.unknownFields.isEmpty())
+        leaveNearMissesAlone(object, stairObject(Stair{}), stair.unknownFields, FieldLevel::Stair);
     return object;
 }
 
@@ -94,6 +111,8 @@ QJsonObject orderObject(const OrderSettings &order)
         object.insert(keys::kScrewsPerRailpin, order.screwsPerRailpin);
     if (order.screwsPerRailEnd != defaults.screwsPerRailEnd)
         object.insert(keys::kScrewsPerRailEnd, order.screwsPerRailEnd);
+    if (!order.unknownFields.isEmpty())
+        leaveNearMissesAlone(object, orderObject(OrderSettings{}), order.unknownFields, FieldLevel::Order);
     return object;
 }
 
@@ -124,6 +143,8 @@ QJsonObject sectionObject(const Section &section)
         object.insert(keys::kCentre, job_words::wordOf(job_words::kCentres, *section.centre));
     if (section.measuredBetween)
         object.insert(keys::kMeasuredBetween, job_words::wordOf(job_words::kBetweens, *section.measuredBetween));
+    if (!section.unknownFields.isEmpty())
+        leaveNearMissesAlone(object, sectionObject(Section{}), section.unknownFields, FieldLevel::Section);
     return object;
 }
 
@@ -148,6 +169,8 @@ QJsonObject runObject(const Run &run)
         object.insert(keys::kSpacing, job_words::wordOf(job_words::kSpacings, *run.spacing));
     if (run.centre)
         object.insert(keys::kCentre, job_words::wordOf(job_words::kCentres, *run.centre));
+    if (!run.unknownFields.isEmpty())
+        leaveNearMissesAlone(object, runObject(Run{}), run.unknownFields, FieldLevel::Run);
     return object;
 }
 
@@ -273,6 +296,8 @@ QJsonObject jobFieldsObject(const Job &job)
         object.insert(keys::kMaxPostSpacing, *job.maxPostSpacing);
     if (!job.runs.empty())
         object.insert(keys::kRuns, runsArray(job));
+    if (!job.unknownFields.isEmpty())
+        leaveNearMissesAlone(object, jobFieldsObject(Job{}), job.unknownFields, FieldLevel::Job);
     return object;
 }
 
