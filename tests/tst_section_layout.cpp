@@ -409,6 +409,15 @@ private slots:
             << balanced(makeCase(in, "72 1/2", "1 1/2", "4", full, 13), "3 1/2", Spacing::Same) << qint64(13)
             << "3.5" << "5 1/2" << QStringList{"6 1/4", "11 1/4", "16 1/4"} << QStringList{"\u221230", "0"}
             << QStringList{"the end gaps of 5 1/2 with 13 railpins are wider than the maximum gap of 4"};
+        // A given count can leave slivers at the posts; 1/2 in just is not one (above).
+        QTest::newRow("given count: end gaps a sliver")
+            << balanced(makeCase(in, "92", "1 1/2", "4", full, 19), "3 1/2", Spacing::Same) << qint64(19)
+            << "3.5" << "1/4" << QStringList{"1", "6", "11"} << QStringList{"\u221245", "0"}
+            << QStringList{"the end gaps of 1/4 in are narrower than 1/2 in: too close to the post to fix a railpin"};
+        QTest::newRow("metric given count: end gaps a sliver")
+            << balanced(makeCase(mm, "1709", "38", "100", full, 14), "89", Spacing::Same, Centre::Gap) << qint64(14)
+            << "89" << "10" << QStringList{"29", "156", "283"} << QStringList{"\u2212825", "\u221263"}
+            << QStringList{"the end gaps of 10 mm are narrower than 12 mm: too close to the post to fix a railpin"};
         QTest::newRow("given count of the other parity")
             << balanced(makeCase(in, "36", "1 3/8", "4", full, 6), {}, Spacing::Equal, Centre::Railpin)
             << qint64(6) << "3.964286" << "3 15/16" << QStringList{"4 5/8", "10", "15 5/16"}
