@@ -77,6 +77,10 @@ CommandLineOptions::CommandLineOptions()
       between(valueOption(QStringLiteral("between"),
                           CommandLine::tr("The length is between post faces or post centres (default faces)."),
                           CommandLine::tr("POSTS"))),
+      marksFrom(valueOption(QStringLiteral("marks-from"),
+                            CommandLine::tr("With --between centres: marks from the post faces or the post centres "
+                                            "(default faces)."),
+                            CommandLine::tr("POSTS"))),
       postWidth(valueOption(QStringLiteral("post-width"),
                             CommandLine::tr("The width of a post, with --between centres or --max-post-spacing."),
                             CommandLine::tr("P"))),
@@ -166,7 +170,7 @@ CommandLineOptions::CommandLineOptions()
         parser.addOption(*option);
     for (const QCommandLineOption *option : {&csv, &csvDecimal, &templatePdf, &svg, &dxf})
         parser.addOption(*option);
-    for (const QCommandLineOption *option : {&designGap, &spacing, &centre, &between, &postWidth, &order})
+    for (const QCommandLineOption *option : {&designGap, &spacing, &centre, &between, &marksFrom, &postWidth, &order})
         parser.addOption(*option);
     for (const QCommandLineOption *option : orderOptions())
         parser.addOption(*option);
@@ -189,29 +193,12 @@ QList<const QCommandLineOption *> CommandLineOptions::outputOptions() const
 
 QList<const QCommandLineOption *> CommandLineOptions::sectionOptions() const
 {
-    return QList<const QCommandLineOption *>{&length,
-                                             &width,
-                                             &maximumGap,
-                                             &maximumGapStairs,
-                                             &increment,
-                                             &count,
-                                             &ends,
-                                             &rise,
-                                             &run,
-                                             &angle,
-                                             &name,
-                                             &unit,
-                                             &markStep,
-                                             &designGap,
-                                             &spacing,
-                                             &centre,
-                                             &between,
-                                             &postWidth,
-                                             &railDepth,
-                                             &bottomRail,
-                                             &triangleSphere,
-                                             &maxPostSpacing,
-                                             &start,
+    return QList<const QCommandLineOption *>{&length,     &width,          &maximumGap,     &maximumGapStairs,
+                                             &increment,  &count,          &ends,           &rise,
+                                             &run,        &angle,          &name,           &unit,
+                                             &markStep,   &designGap,      &spacing,        &centre,
+                                             &between,    &marksFrom,      &postWidth,      &railDepth,
+                                             &bottomRail, &triangleSphere, &maxPostSpacing, &start,
                                              &end} +
            treadsOptions();
 }
