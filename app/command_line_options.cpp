@@ -193,13 +193,31 @@ QList<const QCommandLineOption *> CommandLineOptions::outputOptions() const
 
 QList<const QCommandLineOption *> CommandLineOptions::sectionOptions() const
 {
-    return QList<const QCommandLineOption *>{&length,     &width,          &maximumGap,     &maximumGapStairs,
-                                             &increment,  &count,          &ends,           &rise,
-                                             &run,        &angle,          &name,           &unit,
-                                             &markStep,   &designGap,      &spacing,        &centre,
-                                             &between,    &marksFrom,      &postWidth,      &railDepth,
-                                             &bottomRail, &triangleSphere, &maxPostSpacing, &start,
-                                             &end} +
+    return QList<const QCommandLineOption *>{&length,
+                                             &width,
+                                             &maximumGap,
+                                             &maximumGapStairs,
+                                             &increment,
+                                             &count,
+                                             &ends,
+                                             &rise,
+                                             &run,
+                                             &angle,
+                                             &name,
+                                             &unit,
+                                             &markStep,
+                                             &designGap,
+                                             &spacing,
+                                             &centre,
+                                             &between,
+                                             &postWidth,
+                                             &railDepth,
+                                             &bottomRail,
+                                             &triangleSphere,
+                                             &maxPostSpacing,
+                                             &start,
+                                             &end,
+                                             &marksFrom} +
            treadsOptions();
 }
 

@@ -16,12 +16,29 @@ namespace {
 
 const QList<QLatin1StringView> &knownKeys(FieldLevel level)
 {
-    static const QList<QLatin1StringView> job{
-        keys::kFormat,          keys::kVersion,          keys::kName,      keys::kUnit,     keys::kRailpinWidth,
-        keys::kMaximumGap,      keys::kMaximumGapStairs, keys::kIncrement, keys::kMarkStep, keys::kExtraStockPercent,
-        keys::kPackSize,        keys::kSections,         keys::kDesignGap, keys::kSpacing,  keys::kCentre,
-        keys::kMeasuredBetween, keys::kPostWidth,        keys::kMarksFrom, keys::kOrder,    keys::kMinPerTread,
-        keys::kTriangleSphere,  keys::kMaxPostSpacing,   keys::kRuns};
+    static const QList<QLatin1StringView> job{keys::kFormat,
+                                              keys::kVersion,
+                                              keys::kName,
+                                              keys::kUnit,
+                                              keys::kRailpinWidth,
+                                              keys::kMaximumGap,
+                                              keys::kMaximumGapStairs,
+                                              keys::kIncrement,
+                                              keys::kMarkStep,
+                                              keys::kExtraStockPercent,
+                                              keys::kPackSize,
+                                              keys::kSections,
+                                              keys::kDesignGap,
+                                              keys::kSpacing,
+                                              keys::kCentre,
+                                              keys::kMeasuredBetween,
+                                              keys::kPostWidth,
+                                              keys::kOrder,
+                                              keys::kMinPerTread,
+                                              keys::kTriangleSphere,
+                                              keys::kMaxPostSpacing,
+                                              keys::kRuns,
+                                              keys::kMarksFrom};
     static const QList<QLatin1StringView> section{
         keys::kName,  keys::kLength,    keys::kRailpinWidth, keys::kMaximumGap, keys::kEnds,           keys::kCount,
         keys::kStair, keys::kDesignGap, keys::kSpacing,      keys::kCentre,     keys::kMeasuredBetween};
