@@ -158,7 +158,14 @@ std::optional<Failure> readBalance(const CommandLineOptions &options, layout::Jo
     if (auto failure = readChoice(options, options.between, layout::job_words::kBetweens,
                                   CommandLine::tr("lengths are between faces or centres"), job.measuredBetween))
         return failure;
+    if (auto failure = readChoice(options, options.marksFrom, layout::job_words::kMarksFrom,
+                                  CommandLine::tr("marks are from the post faces or the post centres"), job.marksFrom))
+        return failure;
     const bool centres = job.measuredBetween == MeasuredBetween::Centres;
+    // Between post faces there is only one face to measure from: a choice
+    // that would change nothing is refused rather than seeming to apply.
+    if (parser.isSet(options.marksFrom) && !centres)
+        return Failure{command_line::kBadArguments, CommandLine::tr("--marks-from is used with --between centres")};
     if (job.spacing == Spacing::Same && !parser.isSet(options.designGap))
         return Failure{command_line::kBadArguments,
                        CommandLine::tr("--spacing same needs --design-gap: the gap between railpins")};

@@ -81,6 +81,10 @@ CommandLineOptions::CommandLineOptions()
       between(valueOption(QStringLiteral("between"),
                           CommandLine::tr("The length is between post faces or post centres (default faces)."),
                           CommandLine::tr("POSTS"))),
+      marksFrom(valueOption(QStringLiteral("marks-from"),
+                            CommandLine::tr("With --between centres: marks from the post faces or the post centres "
+                                            "(default faces)."),
+                            CommandLine::tr("POSTS"))),
       postWidth(valueOption(QStringLiteral("post-width"),
                             CommandLine::tr("The width of a post, with --between centres or --max-post-spacing."),
                             CommandLine::tr("P"))),
@@ -170,7 +174,7 @@ CommandLineOptions::CommandLineOptions()
         parser.addOption(*option);
     for (const QCommandLineOption *option : {&csv, &csvDecimal, &templatePdf, &templateSection, &svg, &dxf})
         parser.addOption(*option);
-    for (const QCommandLineOption *option : {&designGap, &spacing, &centre, &between, &postWidth, &order})
+    for (const QCommandLineOption *option : {&designGap, &spacing, &centre, &between, &marksFrom, &postWidth, &order})
         parser.addOption(*option);
     for (const QCommandLineOption *option : orderOptions())
         parser.addOption(*option);
@@ -216,7 +220,8 @@ QList<const QCommandLineOption *> CommandLineOptions::sectionOptions() const
                                              &triangleSphere,
                                              &maxPostSpacing,
                                              &start,
-                                             &end} +
+                                             &end,
+                                             &marksFrom} +
            treadsOptions();
 }
 

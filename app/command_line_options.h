@@ -48,6 +48,7 @@ struct CommandLineOptions
     QCommandLineOption spacing;
     QCommandLineOption centre;
     QCommandLineOption between;
+    QCommandLineOption marksFrom;
     QCommandLineOption postWidth;
     QCommandLineOption order;
     QCommandLineOption railRows;

@@ -5,6 +5,7 @@
 #include "measurement.h"
 #include "output_names.h"
 #include "run.h"
+#include "section_layout.h"
 
 #include <QStringList>
 
@@ -107,8 +108,14 @@ QString marksText(const layout::Job &job, const std::vector<layout::SectionLayou
         if (job.sections[index].stair)
             output += QStringLiteral("Along the rail\t%1\n")
                           .arg(layout::outputName(job.sections[index].name, layout::NameOutput::Terminal));
+        // Between post centres a line before the heading says what the marks
+        // are from; a section between faces is printed as it always was.
+        const layout::SectionLayout &section = sections[index];
+        if (const QString from = layout::markReferenceWord(section.reference); !from.isEmpty())
+            output += QStringLiteral("Marks from\t%1\n").arg(from);
         output += headings.join(u'\t') + u'\n';
-        for (const layout::RailpinMarks &railpin : sections[index].marks) {
+        for (const layout::RailpinMarks &given : section.marks) {
+            const layout::RailpinMarks railpin = layout::referencedMarks(section, given);
             output += QStringList{QString::number(railpin.railpin), text(railpin.leftEdge), text(railpin.centre),
                                   text(railpin.rightEdge), text(railpin.centreFromRightPost)}
                           .join(u'\t') +

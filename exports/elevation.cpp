@@ -58,7 +58,8 @@ double treadsProfile(const layout::SectionLayout &section, double y, double band
 
 void addRailpins(const layout::SectionLayout &section, double x, double y, const Sizes &size, Elevation &out)
 {
-    for (const layout::RailpinMarks &railpin : section.marks) {
+    for (const layout::RailpinMarks &given : section.marks) {
+        const layout::RailpinMarks railpin = layout::referencedMarks(section, given);
         out.rectangles.push_back(
             {Layer::Railpins, QRectF(x + railpin.leftEdge, y, railpin.rightEdge - railpin.leftEdge, size.band)});
         const double centre = x + railpin.centre;
@@ -153,7 +154,14 @@ Elevation elevation(const layout::Job &job, const std::vector<layout::SectionLay
                 //: A section without a name in exported drawings, which other programs read; the sheets have their own.
                 ? QCoreApplication::translate("exports", "Unnamed section")
                 : job.sections[index].name;
-        out.labels.push_back({QPointF(0, y + size.text), size.text, name});
+        // Between post centres the name says what x is from: the left post
+        // face, or its centre, where x is then 0 and the posts are drawn
+        // at their width.
+        const QString from = section.reference == layout::MarkReference::Post
+                                 ? name
+                                 : QCoreApplication::translate("exports", "%1, marks %2")
+                                       .arg(name, layout::fromLeftPostText(section.reference));
+        out.labels.push_back({QPointF(0, y + size.text), size.text, from});
         y += size.text * 1.5;
         if (section.treads) {
             widest = std::max(widest, section.horizontalRun);
@@ -161,8 +169,15 @@ Elevation elevation(const layout::Job &job, const std::vector<layout::SectionLay
             continue;
         }
 
-        out.rectangles.push_back({Layer::Posts, QRectF(-size.post, y, size.post, size.band)});
-        out.rectangles.push_back({Layer::Posts, QRectF(length, y, size.post, size.band)});
+        const double shift = section.referenceShift;
+        if (shift > 0) {
+            widest = std::max(widest, length + 3 * shift);
+            out.rectangles.push_back({Layer::Posts, QRectF(-shift, y, 2 * shift, size.band)});
+            out.rectangles.push_back({Layer::Posts, QRectF(length + shift, y, 2 * shift, size.band)});
+        } else {
+            out.rectangles.push_back({Layer::Posts, QRectF(-size.post, y, size.post, size.band)});
+            out.rectangles.push_back({Layer::Posts, QRectF(length, y, size.post, size.band)});
+        }
         addRailpins(section, 0, y, size, out);
         y += size.band + size.text * 1.5 + size.spacing;
     }

@@ -14,7 +14,9 @@
 // laid flat along the rail (as a router drills it), one below the other with
 // its name, posts on both ends and every railpin with its centre line.
 // Coordinates grow rightwards and downwards; x is 0 at the left post's face,
-// so that a centre's x is its distance from the post. A run's bays lie end to
+// so that a centre's x is its distance from the post (with marks from the
+// post centres, 0 at the left post's centre, the posts at their width, and
+// the name saying so). A run's bays lie end to
 // end on one row, x from its start reference, with every post at its width.
 namespace exports {
 

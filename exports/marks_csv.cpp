@@ -160,6 +160,13 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
     // Every row says how it is measured: a stair gives its railpins along the
     // rail, then again level, as its sheet does.
     headings << QStringLiteral("Measured");
+    // A job with a section between post centres says what each row's marks
+    // are from; one without keeps its columns.
+    const bool anyFromCentres = std::any_of(sections.begin(), sections.end(), [](const layout::SectionLayout &section) {
+        return section.reference != layout::MarkReference::Post;
+    });
+    if (anyFromCentres)
+        headings << QStringLiteral("Marks from");
 
     // Built as the UTF-8 it is written as, a row at a time, so that the
     // largest job holds its file once rather than again as wider text.
@@ -167,8 +174,11 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
     const int places = inches ? 6 : 3;
     const auto rows = [&](std::size_t index, const std::vector<layout::RailpinMarks> &marks, const QString &measured) {
         const std::optional<layout::StairTreads> &treads = sections[index].treads;
+        const bool level = &marks == &sections[index].horizontalMarks;
+        const QString from = layout::markReferenceWord(sections[index].reference);
         std::size_t number = 0;
-        for (const layout::RailpinMarks &railpin : marks) {
+        for (const layout::RailpinMarks &given : marks) {
+            const layout::RailpinMarks railpin = layout::referencedMarks(sections[index], given, level);
             const double values[] = {railpin.leftEdge, railpin.centre, railpin.rightEdge, railpin.centreFromRightPost};
             QStringList row{layout::outputName(job.sections[index].name, layout::NameOutput::Csv),
                             QString::number(railpin.railpin)};
@@ -182,6 +192,8 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
             if (anyTreads)
                 row << treadFields(job, treads, number++, places, style);
             row << measured;
+            if (anyFromCentres)
+                row << (from.isEmpty() ? layout::markReferenceWord(layout::MarkReference::PostFace) : from);
             text += style.row(row).toUtf8();
         }
     };

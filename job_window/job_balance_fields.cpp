@@ -83,6 +83,10 @@ void JobFieldsPanel::connectBalanceFields()
     QObject::connect(ui.cboSpacing, &QComboBox::activated, &window, [this] { cboSpacing_Click(); });
     QObject::connect(ui.cboCentre, &QComboBox::activated, &window, [this] { cboCentre_Click(); });
     QObject::connect(ui.cboMeasuredBetween, &QComboBox::activated, &window, [this] { cboMeasuredBetween_Click(); });
+
+    ui.cboMarksFrom->addItem(tr("post faces"), int(layout::MarksFrom::Faces));
+    ui.cboMarksFrom->addItem(tr("post centres"), int(layout::MarksFrom::Centres));
+    QObject::connect(ui.cboMarksFrom, &QComboBox::activated, &window, [this] { cboMarksFrom_Click(); });
 }
 
 // A section that has values of its own shows their columns.
@@ -124,6 +128,18 @@ void JobFieldsPanel::showBalanceFields()
     selectData(*ui.cboSpacing, shown.spacing);
     selectData(*ui.cboCentre, shown.centre);
     selectData(*ui.cboMeasuredBetween, shown.measuredBetween);
+    {
+        const QSignalBlocker marksFromQuiet(ui.cboMarksFrom);
+        selectData(*ui.cboMarksFrom, shown.marksFrom);
+        // Between post faces there is only the face to measure from.
+        const bool centres =
+            shown.measuredBetween == layout::MeasuredBetween::Centres ||
+            std::any_of(shown.sections.begin(), shown.sections.end(), [](const layout::Section &section) {
+                return section.measuredBetween == layout::MeasuredBetween::Centres;
+            });
+        ui.cboMarksFrom->setEnabled(centres);
+        ui.lblMarksFrom->setEnabled(centres);
+    }
     showFieldProblem(ui.txtDesignGap, shown.designGap.value_or(QString()), true);
     showFieldProblem(ui.txtPostWidth, shown.postWidth.value_or(QString()), true);
     showOwnBalanceColumns();
@@ -175,4 +191,11 @@ void JobFieldsPanel::cboMeasuredBetween_Click()
     if (between != document.job().measuredBetween)
         setJobField([between](layout::Job &changed) { changed.measuredBetween = between; },
                     tr("Change Lengths Measured Between"));
+}
+
+void JobFieldsPanel::cboMarksFrom_Click()
+{
+    const auto from = layout::MarksFrom(ui.cboMarksFrom->currentData().toInt());
+    if (from != document.job().marksFrom)
+        setJobField([from](layout::Job &changed) { changed.marksFrom = from; }, tr("Change Marks From"));
 }

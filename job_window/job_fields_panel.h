@@ -59,6 +59,7 @@ private:
     void cboSpacing_Click();
     void cboCentre_Click();
     void cboMeasuredBetween_Click();
+    void cboMarksFrom_Click();
 
     // Stairs: the least railpins per tread and the triangle sphere.
     void connectStairFields();

@@ -67,11 +67,15 @@ QVariant MarksModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::TextAlignmentRole)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::ToolTipRole)
+        return byTreads() ? QVariant() : referenceTip();
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     if (byTreads())
         return treadRows[size_t(index.row())].value(index.column());
-    const layout::RailpinMarks &marks = shownMarks()[size_t(index.row())];
+    const layout::SectionLayout &laidOut = sections.sectionLayout(row);
+    const layout::RailpinMarks marks = layout::referencedMarks(laidOut, shownMarks()[size_t(index.row())],
+                                                               laidOut.stair && measured_ == Measured::Level);
     const auto text = [this](double value) { return layout::markText(value, sections.job(), sections.decimalPoint()); };
     switch (index.column()) {
     case Railpin:
@@ -91,8 +95,18 @@ QVariant MarksModel::data(const QModelIndex &index, int role) const
     }
 }
 
+// What the marks shown are measured from, in words for a tooltip.
+QString MarksModel::referenceTip() const
+{
+    const layout::MarkReference reference = sections.sectionLayout(row).reference;
+    return tr("Marks %1; centres also %2")
+        .arg(layout::fromLeftPostText(reference), layout::fromRightPostText(reference));
+}
+
 QVariant MarksModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && valid() && !byTreads())
+        return referenceTip();
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
     if (byTreads())
@@ -103,5 +117,7 @@ QVariant MarksModel::headerData(int section, Qt::Orientation orientation, int ro
         return marks_headings::shown(marks_headings::kFromMidSpan);
     if (section < 0 || std::size_t(section) >= marks_headings::kColumns.size())
         return {};
+    if (section == CentreFromRightPost && valid())
+        return layout::centreFromRightPostHeading(sections.sectionLayout(row).reference);
     return marks_headings::shown(marks_headings::kColumns[std::size_t(section)]);
 }

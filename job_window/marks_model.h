@@ -42,6 +42,7 @@ private:
     bool valid() const;
     bool byTreads() const { return !treadRows.empty(); }
     const std::vector<layout::RailpinMarks> &shownMarks() const;
+    QString referenceTip() const;
 
     const SectionsModel &sections;
     int row = -1;

@@ -36,6 +36,12 @@ enum class Centre { Either, Railpin, Gap };
 // centres (the clear span is then the length less one post width).
 enum class MeasuredBetween { Faces, Centres };
 
+// What the marks of a section measured between post centres are given
+// from: the post faces, where the clear span starts, or the post centres,
+// where the builder snapped his lines (each mark is then half a post
+// further from its post).
+enum class MarksFrom { Faces, Centres };
+
 // Which treads of a stair given by its treads carry a newel post: a newel
 // on the bottom tread stands where its front railpin would, one on the top
 // tread where its back railpin would.
@@ -152,8 +158,9 @@ struct Job
     Spacing spacing = Spacing::Equal;
     Centre centre = Centre::Either;
     MeasuredBetween measuredBetween = MeasuredBetween::Faces;
-    std::optional<QString> postWidth;       // needed when lengths are between post centres, and by runs
-    std::optional<QString> maxPostSpacing;  // runs: the most from post centre to post centre
+    MarksFrom marksFrom = MarksFrom::Faces;  // sections between post faces are marked from them whatever it says
+    std::optional<QString> postWidth;        // needed when lengths are between post centres, and by runs
+    std::optional<QString> maxPostSpacing;   // runs: the most from post centre to post centre
     // Runs come before the sections of their own: their bays lead job.sections.
     std::vector<Run> runs;
     std::optional<OrderSettings> order;  // absent: the job has no order list

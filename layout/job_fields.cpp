@@ -37,7 +37,8 @@ const QList<QLatin1StringView> &knownKeys(FieldLevel level)
                                               keys::kMinPerTread,
                                               keys::kTriangleSphere,
                                               keys::kMaxPostSpacing,
-                                              keys::kRuns};
+                                              keys::kRuns,
+                                              keys::kMarksFrom};
     static const QList<QLatin1StringView> section{
         keys::kName,  keys::kLength,    keys::kRailpinWidth, keys::kMaximumGap, keys::kEnds,           keys::kCount,
         keys::kStair, keys::kDesignGap, keys::kSpacing,      keys::kCentre,     keys::kMeasuredBetween};

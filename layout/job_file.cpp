@@ -405,6 +405,8 @@ void readJobSettings(Reader &reader, const QJsonObject &object, Job &job)
     job.centre = reader.centre(object, topPlace(keys::kCentre)).value_or(Centre::Either);
     job.measuredBetween =
         reader.measuredBetween(object, topPlace(keys::kMeasuredBetween)).value_or(MeasuredBetween::Faces);
+    job.marksFrom = reader.choice(object, keys::kMarksFrom, topPlace(keys::kMarksFrom), job_words::kMarksFrom)
+                        .value_or(MarksFrom::Faces);
     job.postWidth = reader.measurement(object, keys::kPostWidth, topPlace(keys::kPostWidth));
     job.minPerTread =
         reader.whole(object, keys::kMinPerTread, topPlace(keys::kMinPerTread), -kLargestCount, kLargestCount);
@@ -518,8 +520,8 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
                                         keys::kExtraStockPercent, keys::kPackSize, keys::kSections})
         job.unknownFields.remove(key);
     for (const QLatin1StringView key :
-         {keys::kDesignGap, keys::kSpacing, keys::kCentre, keys::kMeasuredBetween, keys::kPostWidth, keys::kMinPerTread,
-          keys::kTriangleSphere, keys::kOrder, keys::kMaxPostSpacing, keys::kRuns})
+         {keys::kDesignGap, keys::kSpacing, keys::kCentre, keys::kMeasuredBetween, keys::kMarksFrom, keys::kPostWidth,
+          keys::kMinPerTread, keys::kTriangleSphere, keys::kOrder, keys::kMaxPostSpacing, keys::kRuns})
         job.unknownFields.remove(key);
     if (writtenSizeExceedsLimit(job))
         return refused(fileName, QCoreApplication::translate(

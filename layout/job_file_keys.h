@@ -44,6 +44,7 @@ inline constexpr QLatin1StringView kSpacing("spacing");
 inline constexpr QLatin1StringView kCentre("centre");
 inline constexpr QLatin1StringView kMeasuredBetween("measuredBetween");
 inline constexpr QLatin1StringView kPostWidth("postWidth");
+inline constexpr QLatin1StringView kMarksFrom("marksFrom");
 inline constexpr QLatin1StringView kOrder("order");
 inline constexpr QLatin1StringView kRailRows("railRows");
 inline constexpr QLatin1StringView kRailStock("railStock");

@@ -284,6 +284,8 @@ QJsonObject jobFieldsObject(const Job &job)
         object.insert(keys::kCentre, job_words::wordOf(job_words::kCentres, job.centre));
     if (job.measuredBetween != MeasuredBetween::Faces)
         object.insert(keys::kMeasuredBetween, job_words::wordOf(job_words::kBetweens, job.measuredBetween));
+    if (job.marksFrom != MarksFrom::Faces)
+        object.insert(keys::kMarksFrom, job_words::wordOf(job_words::kMarksFrom, job.marksFrom));
     if (given(job.postWidth))
         object.insert(keys::kPostWidth, *job.postWidth);
     if (job.minPerTread)

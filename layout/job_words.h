@@ -34,6 +34,8 @@ inline constexpr std::array<Word<Centre>, 3> kCentres{{{QLatin1StringView("eithe
                                                        {QLatin1StringView("gap"), Centre::Gap}}};
 inline constexpr std::array<Word<MeasuredBetween>, 2> kBetweens{
     {{QLatin1StringView("faces"), MeasuredBetween::Faces}, {QLatin1StringView("centres"), MeasuredBetween::Centres}}};
+inline constexpr std::array<Word<MarksFrom>, 2> kMarksFrom{
+    {{QLatin1StringView("faces"), MarksFrom::Faces}, {QLatin1StringView("centres"), MarksFrom::Centres}}};
 
 // The value a word stands for; nothing for a word not in the table (the
 // comparison is exact: "MM" is not "mm").

@@ -573,11 +573,32 @@ SectionLayout settledLayout(const Job &job, const Section &section)
 
 }  // namespace
 
+RailpinMarks referencedMarks(const SectionLayout &section, const RailpinMarks &marks, bool level)
+{
+    const double shift = level ? section.horizontalReferenceShift : section.referenceShift;
+    RailpinMarks shifted = marks;
+    shifted.leftEdge += shift;
+    shifted.centre += shift;
+    shifted.rightEdge += shift;
+    shifted.centreFromRightPost += shift;
+    return shifted;
+}
+
 SectionLayout layOut(const Job &job, const Section &section)
 {
     SectionLayout out = settledLayout(job, section);
     if (!out.laidOut() || out.treads)
         return out;
+    // Between post centres the marks say which part of the post they are
+    // from; from the centres each is half a post further, along the rail
+    // the post's slanted cut.
+    if (out.postWidth > 0) {
+        out.reference = job.marksFrom == MarksFrom::Centres ? MarkReference::PostCentre : MarkReference::PostFace;
+        if (out.reference == MarkReference::PostCentre) {
+            out.horizontalReferenceShift = double(out.postWidth) / 2;
+            out.referenceShift = out.horizontalReferenceShift / out.cosine;
+        }
+    }
     out.marks.reserve(size_t(out.count));
     if (out.stair)
         out.horizontalMarks.reserve(size_t(out.count));

@@ -3,6 +3,7 @@
 
 #include "job.h"
 #include "job_limits.h"
+#include "mark_reference.h"
 #include "stair_treads.h"
 #include "stair_triangle.h"
 
@@ -57,6 +58,15 @@ struct SectionLayout
     float lengthBetweenCentres = 0;
     float postWidth = 0;
 
+    // What the marks are measured from, and how far that stands outside
+    // each post face, along the rail and level: half a post with marks
+    // from the post centres, else 0. `marks` and `horizontalMarks` stay
+    // measured from the post faces, where the drawings place the railpins;
+    // every list of marks shows them through referencedMarks().
+    MarkReference reference = MarkReference::Post;
+    double referenceShift = 0;
+    double horizontalReferenceShift = 0;
+
     // Stair geometry; for a level section slopeDegrees is 0 and cosine 1.
     bool stair = false;
     double slopeDegrees = 0;
@@ -92,6 +102,12 @@ SectionLayout levelGeometry(float length, float railpinWidth, qint64 count);
 // Where one railpin (1-based) of a laid-out section stands, exact, measured
 // horizontally from the left post. The one railpin geometry of the program.
 RailpinMarks railpinMarks(const SectionLayout &section, qint64 railpin);
+
+// One railpin's marks of `section` as the builder measures them: from the
+// section's reference, each position (and its centre from the right post)
+// further by the shift; its distance from mid-span is the same. `level`
+// for a stair's horizontal marks, whose shift is level too.
+RailpinMarks referencedMarks(const SectionLayout &section, const RailpinMarks &marks, bool level = false);
 
 // A mark's signed distance from mid-span as builders write it: "−3 1/2"
 // left of the middle, "3 1/2" right, "0" for what rounds to the middle.

@@ -98,7 +98,9 @@ private:
     {
         return double(2 + std::min<std::size_t>(rows, kRowsUnderHeading)) * pages.lineStep();
     }
-    void marksTable(const QString &title, const std::vector<RailpinMarks> &marks, const QString &continued);
+    enum class Marked { Section, AlongTheRail, Level };
+    QString marksTitle(layout::MarkReference reference, Marked marked) const;
+    void marksTable(const QString &title, const SectionLayout &laidOut, bool level, const QString &continued);
     void writeTable(const QString &title, SheetTable &table, std::size_t rows, const QString &continued);
     void table(const tread_sheet::Table &table, const QString &continued);
     void postsTable(const layout::RunPlan &plan, const QString &continued);
@@ -175,13 +177,11 @@ void SheetContent::section(const Section &section, const SectionLayout &laidOut,
         table(tread_sheet::lengthTable(job, laidOut, decimalPoint), continued);
         table(tread_sheet::marksTable(job, laidOut, decimalPoint), continued);
     } else if (laidOut.stair) {
-        marksTable(JobSheet::tr("Marks along the rail, from the left post, %1:").arg(unitPhrase()), laidOut.marks,
-                   continued);
+        marksTable(marksTitle(laidOut.reference, Marked::AlongTheRail), laidOut, false, continued);
         pages.skip(0.5);
-        marksTable(JobSheet::tr("Horizontal marks, from the left post, %1:").arg(unitPhrase()), laidOut.horizontalMarks,
-                   continued);
+        marksTable(marksTitle(laidOut.reference, Marked::Level), laidOut, true, continued);
     } else {
-        marksTable(JobSheet::tr("Marks from the left post, %1:").arg(unitPhrase()), laidOut.marks, continued);
+        marksTable(marksTitle(laidOut.reference, Marked::Section), laidOut, false, continued);
     }
     pages.setContinuation({});
 }
@@ -282,13 +282,48 @@ std::vector<SheetContent::Line> SheetContent::results(const Section &section, co
     return lines;
 }
 
-void SheetContent::marksTable(const QString &title, const std::vector<RailpinMarks> &marks, const QString &continued)
+// The title of a marks table, naming what the marks are from: a section
+// between post faces keeps the words it always had.
+QString SheetContent::marksTitle(layout::MarkReference reference, Marked marked) const
 {
+    using layout::MarkReference;
+    switch (marked) {
+    case Marked::AlongTheRail:
+        if (reference == MarkReference::PostFace)
+            return JobSheet::tr("Marks along the rail, from the left post face, %1:").arg(unitPhrase());
+        if (reference == MarkReference::PostCentre)
+            return JobSheet::tr("Marks along the rail, from the left post centre, %1:").arg(unitPhrase());
+        return JobSheet::tr("Marks along the rail, from the left post, %1:").arg(unitPhrase());
+    case Marked::Level:
+        if (reference == MarkReference::PostFace)
+            return JobSheet::tr("Horizontal marks, from the left post face, %1:").arg(unitPhrase());
+        if (reference == MarkReference::PostCentre)
+            return JobSheet::tr("Horizontal marks, from the left post centre, %1:").arg(unitPhrase());
+        return JobSheet::tr("Horizontal marks, from the left post, %1:").arg(unitPhrase());
+    case Marked::Section:
+        break;
+    }
+    if (reference == MarkReference::PostFace)
+        return JobSheet::tr("Marks from the left post face, %1:").arg(unitPhrase());
+    if (reference == MarkReference::PostCentre)
+        return JobSheet::tr("Marks from the left post centre, %1:").arg(unitPhrase());
+    return JobSheet::tr("Marks from the left post, %1:").arg(unitPhrase());
+}
+
+void SheetContent::marksTable(const QString &title, const SectionLayout &laidOut, bool level, const QString &continued)
+{
+    const std::vector<RailpinMarks> &marks = level ? laidOut.horizontalMarks : laidOut.marks;
     QStringList headings;
     for (const char *column : marks_headings::kColumns)
         headings.append(column == marks_headings::kRailpin ? marks_headings::shown(column) : heading(column));
+    if (laidOut.reference != layout::MarkReference::Post) {
+        const QString fromRight = layout::centreFromRightPostHeading(laidOut.reference);
+        headings.last() =
+            job.unit == layout::Unit::Millimetres ? JobSheet::tr("%1 (%2)").arg(fromRight, unit) : fromRight;
+    }
     headings.append(heading(marks_headings::kFromMidSpan));
-    const auto cells = [this](const RailpinMarks &railpin) {
+    const auto cells = [this, &laidOut, level](const RailpinMarks &given) {
+        const RailpinMarks railpin = layout::referencedMarks(laidOut, given, level);
         return QStringList{QString::number(railpin.railpin),
                            both(railpin.leftEdge),
                            both(railpin.centre),

@@ -38,12 +38,13 @@ constexpr double kCheckBarTop = kStripBottom + 1.3;
 constexpr double kCheckBarHeight = 0.12;
 
 // Sections that would be marked the same share one strip.
-using LayoutKey = std::tuple<float, float, int, double, qint64, double, double>;
+// Marked from another reference, the same strip carries other numbers.
+using LayoutKey = std::tuple<float, float, int, double, qint64, double, double, int, double>;
 
 LayoutKey keyOf(const SectionLayout &layout)
 {
-    return {layout.length, layout.railpinWidth, int(layout.ends), layout.cosine,
-            layout.count,  layout.exactGap,     layout.endGap};
+    return {layout.length,   layout.railpinWidth, int(layout.ends),      layout.cosine,        layout.count,
+            layout.exactGap, layout.endGap,       int(layout.reference), layout.referenceShift};
 }
 
 // A stair by its treads shares one tread's strip with every section of the
@@ -51,8 +52,38 @@ LayoutKey keyOf(const SectionLayout &layout)
 LayoutKey treadKeyOf(const SectionLayout &layout)
 {
     const layout::StairTreads &treads = *layout.treads;
-    return {float(treads.run), layout.railpinWidth,  -1, treads.nosing, treads.perTread,
-            treads.onCentre,   treads.firstFromRiser};
+    return {float(treads.run),
+            layout.railpinWidth,
+            -1,
+            treads.nosing,
+            treads.perTread,
+            treads.onCentre,
+            treads.firstFromRiser,
+            0,
+            0};
+}
+
+// The words at a post face line: "left post" for a section between faces,
+// "left post face" between centres, where the strip still begins at the face.
+QString postLabel(layout::MarkReference reference, bool left)
+{
+    if (reference == layout::MarkReference::Post)
+        return left ? TemplateSheet::tr("left post") : TemplateSheet::tr("right post");
+    return left ? TemplateSheet::tr("left post face") : TemplateSheet::tr("right post face");
+}
+
+// The words beside a railpin's centre, "%1" its distance, saying what it is from.
+QString markLabel(layout::MarkReference reference, bool left)
+{
+    switch (reference) {
+    case layout::MarkReference::PostFace:
+        return left ? TemplateSheet::tr("%1 from left face") : TemplateSheet::tr("%1 from right face");
+    case layout::MarkReference::PostCentre:
+        return left ? TemplateSheet::tr("%1 from left centre") : TemplateSheet::tr("%1 from right centre");
+    case layout::MarkReference::Post:
+        break;
+    }
+    return left ? TemplateSheet::tr("%1 from left") : TemplateSheet::tr("%1 from right");
 }
 
 // The railpins of one tread, from its riser face.
@@ -166,6 +197,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
     const int pageOfStrip = index - strip.firstPage;
     const bool inches = job.unit == layout::Unit::Inches;
     const bool tread = !strip.treadMarks.empty();
+    const layout::MarkReference reference = strip.layout->reference;
     const double dpi = painter.device()->logicalDpiX();
     const double start = pageStart(strip, pageOfStrip);
     const double end = start + span;
@@ -208,7 +240,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
         } else {
             painter.drawText(QRectF(0, stripTop, x(0) - gapInches, stripBottom - stripTop),
                              Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap,
-                             tread ? TemplateSheet::tr("riser face") : TemplateSheet::tr("left post"));
+                             tread ? TemplateSheet::tr("riser face") : postLabel(reference, true));
         }
     }
     if (strip.length >= start && strip.length <= end) {
@@ -217,7 +249,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
         painter.setPen(thin);
         painter.drawText(QRectF(x(strip.length) + gapInches, stripTop, right, stripBottom - stripTop),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                         tread ? TemplateSheet::tr("next riser") : TemplateSheet::tr("right post"));
+                         tread ? TemplateSheet::tr("next riser") : postLabel(reference, false));
     }
 
     // Every railpin on this page: its outline and centre line across the
@@ -247,17 +279,17 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
                       textLine * 1.5),
                Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, QString::number(railpin->railpin));
         painter.setFont(small);
-        const QString fromLeft = layout::markText(railpin->centre, job, decimalPoint);
-        const QString fromRight = layout::markText(railpin->centreFromRightPost, job, decimalPoint);
+        const RailpinMarks shown = tread ? *railpin : layout::referencedMarks(*strip.layout, *railpin);
+        const QString fromLeft = layout::markText(shown.centre, job, decimalPoint);
+        const QString fromRight = layout::markText(shown.centreFromRightPost, job, decimalPoint);
         const double textLeft = x(railpin->rightEdge) + y(0.04);
         wordAt(QRectF(textLeft, stripBottom - 2.4 * textLine, y(1.5), textLine),
                Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-               tread ? TemplateSheet::tr("%1 from the riser").arg(fromLeft)
-                     : TemplateSheet::tr("%1 from left").arg(fromLeft));
+               tread ? TemplateSheet::tr("%1 from the riser").arg(fromLeft) : markLabel(reference, true).arg(fromLeft));
         wordAt(QRectF(textLeft, stripBottom - 1.3 * textLine, y(1.5), textLine),
                Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
                tread ? TemplateSheet::tr("%1 from the next riser").arg(fromRight)
-                     : TemplateSheet::tr("%1 from right").arg(fromRight));
+                     : markLabel(reference, false).arg(fromRight));
     }
 
     // The ruler under the strip from the left post face: sixteenths of an inch
@@ -286,14 +318,26 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
                    Qt::AlignHCenter | Qt::AlignVCenter, QString::number(inches ? tick / perNumber : tick));
     }
     const bool sloped = !tread && strip.layout->cosine < 1;
+    const bool fromFace = reference != layout::MarkReference::Post;
+    QString rulerCaption;
+    if (tread)
+        rulerCaption = inches ? TemplateSheet::tr("inches from the riser face")
+                              : TemplateSheet::tr("millimetres from the riser face");
+    else if (sloped && fromFace)
+        rulerCaption = inches ? TemplateSheet::tr("inches along the rail from the left post face")
+                              : TemplateSheet::tr("millimetres along the rail from the left post face");
+    else if (sloped)
+        rulerCaption = inches ? TemplateSheet::tr("inches along the rail from the left post")
+                              : TemplateSheet::tr("millimetres along the rail from the left post");
+    else if (fromFace)
+        rulerCaption = inches ? TemplateSheet::tr("inches from the left post face")
+                              : TemplateSheet::tr("millimetres from the left post face");
+    else
+        rulerCaption = inches ? TemplateSheet::tr("inches from the left post")
+                              : TemplateSheet::tr("millimetres from the left post");
     // Written past the first page's trim line and any join line.
     wordAt(QRectF(y(1.25), y(kRulerNumbers) + textLine * 0.2, right, textLine), Qt::AlignLeft | Qt::AlignVCenter,
-           tread    ? (inches ? TemplateSheet::tr("inches from the riser face")
-                              : TemplateSheet::tr("millimetres from the riser face"))
-           : sloped ? (inches ? TemplateSheet::tr("inches along the rail from the left post")
-                              : TemplateSheet::tr("millimetres along the rail from the left post"))
-           : inches ? TemplateSheet::tr("inches from the left post")
-                    : TemplateSheet::tr("millimetres from the left post"));
+           rulerCaption);
 
     // Pages are counted within the strip, by the footer and the join lines.
     const int pageNumber = pageOfStrip + 1;

@@ -200,6 +200,14 @@ private slots:
                                                     << "--post-width is used with --between centres";
         QTest::newRow("centres without a post width")
             << pdf + section + QStringList{"--between", "centres"} << 2 << "--between centres needs --post-width";
+        QTest::newRow("marks from an unknown reference")
+            << pdf + section + QStringList{"--between", "centres", "--post-width", "3 1/2", "--marks-from", "middle"}
+            << 2 << "--marks-from \"middle\": marks are from the post faces or the post centres";
+        QTest::newRow("marks from centres between faces") << pdf + section + QStringList{"--marks-from", "centres"} << 2
+                                                          << "--marks-from is used with --between centres";
+        QTest::newRow("marks from centres")
+            << pdf + section + QStringList{"--between", "centres", "--post-width", "3 1/2", "--marks-from", "centres"}
+            << 0 << "";
         QTest::newRow("unknown centre") << pdf + section + QStringList{"--centre", "middle"} << 2 << "middle";
         QTest::newRow("same spacing, no count fits")
             << pdf + QStringList{"--length",     "96",    "--width",   "1 1/2", "--max-gap", "4",
@@ -484,10 +492,42 @@ private slots:
                            "4",     "--between", "centres", "--post-width", "3 1/2"}
             << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
                "\"Left edge, fraction\",\"Centre, fraction\",\"Right edge, fraction\","
-               "\"Centre from right post, fraction\",From mid-span (in),Measured\r\n"
+               "\"Centre from right post, fraction\",From mid-span (in),Measured,Marks from\r\n"
                ",1,3.884615,4.634615,5.384615,63.865385,3 7\u20448,4 5\u20448,5 3\u20448,63 "
-               "7\u20448,-29.615385,level\r\n"
+               "7\u20448,-29.615385,level,post faces\r\n"
             << 13;
+        // The worked example: 3 1/2 in posts, marks from their centres are
+        // each 1 3/4 in further than from their faces, from either end.
+        QTest::newRow("csv, marks from post centres")
+            << QStringList{"--csv",     "--length", "72",           "--width", "1 1/2",        "--max-gap", "4",
+                           "--between", "centres",  "--post-width", "3 1/2",   "--marks-from", "centres"}
+            << "Section,Railpin,Left edge (in),Centre (in),Right edge (in),Centre from right post (in),"
+               "\"Left edge, fraction\",\"Centre, fraction\",\"Right edge, fraction\","
+               "\"Centre from right post, fraction\",From mid-span (in),Measured,Marks from\r\n"
+               ",1,5.634615,6.384615,7.134615,65.615385,5 5\u20448,6 3\u20448,7 1\u20448,65 "
+               "5\u20448,-29.615385,level,post centres\r\n"
+            << 13;
+        QTest::newRow("between post centres, marks from faces")
+            << QStringList{"--length",  "72",      "--width",      "1 1/2", "--max-gap",    "4",
+                           "--between", "centres", "--post-width", "3 1/2", "--marks-from", "faces"}
+            << "Marks from\tpost faces\n"
+               "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+               "1\t3 7/8\t4 5/8\t5 3/8\t63 7/8\n"
+            << 14;
+        QTest::newRow("between post centres, marks from centres")
+            << QStringList{"--length",  "72",      "--width",      "1 1/2", "--max-gap",    "4",
+                           "--between", "centres", "--post-width", "3 1/2", "--marks-from", "centres"}
+            << "Marks from\tpost centres\n"
+               "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+               "1\t5 5/8\t6 3/8\t7 1/8\t65 5/8\n"
+            << 14;
+        QTest::newRow("stair between post centres, marks from centres")
+            << QStringList{"--length", "48", "--width",   "1 1/2",   "--max-gap",    "4",     "--rise",       "7 1/2",
+                           "--run",    "10", "--between", "centres", "--post-width", "3 1/2", "--marks-from", "centres"}
+            << "Along the rail\t\n"
+               "Marks from\tpost centres\n"
+               "Railpin\tLeft edge\tCentre\tRight edge\tCentre from right post\n"
+            << 9;
         // The tab-separated marks keep their five columns in every layout.
         QTest::newRow("same spacing, railpin at mid-span")
             << QStringList{"--length",     "72 1/2", "--width",   "1 1/2", "--max-gap", "4",

@@ -522,6 +522,54 @@ private slots:
         QVERIFY(*std::min_element(railpins.begin(), railpins.end()) > 0);
     }
 
+    // Between post centres the drawing's name line says what x is from; from
+    // the post centres x is 0 at the left post's centre, the posts drawn at
+    // their width, so that a railpin's x is its mark.
+    void drawingNamesTheReference_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("fromCentres");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("SVG, from faces") << int(job_exports::DrawingFormat::Svg) << "a.svg" << false
+                                         << "marks from the left post face";
+        QTest::newRow("SVG, from centres")
+            << int(job_exports::DrawingFormat::Svg) << "a.svg" << true << "marks from the left post centre";
+        QTest::newRow("DXF, from faces") << int(job_exports::DrawingFormat::Dxf) << "a.dxf" << false
+                                         << "marks from the left post face";
+        QTest::newRow("DXF, from centres")
+            << int(job_exports::DrawingFormat::Dxf) << "a.dxf" << true << "marks from the left post centre";
+    }
+    void drawingNamesTheReference()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, file);
+        QFETCH(bool, fromCentres);
+        QFETCH(QString, label);
+        layout::Job job = sampleJob();
+        job.sections.resize(1);
+        job.measuredBetween = layout::MeasuredBetween::Centres;
+        job.postWidth = QStringLiteral("3 1/2");
+        job.marksFrom = fromCentres ? layout::MarksFrom::Centres : layout::MarksFrom::Faces;
+        const job_exports::LaidOut laid = job_exports::laidOutSections(job);
+        QVERIFY(laid.ok());
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(file);
+        QCOMPARE(job_exports::writeDrawing(job, laid.layouts, path, job_exports::DrawingFormat(format)), QString());
+        const QByteArray written = contents(path);
+        QVERIFY2(written.contains(label.toUtf8()), written.constData());
+        const std::map<QString, std::vector<double>> xs = outlineXs(written);
+        const std::vector<double> &posts = xs.at(QStringLiteral("posts"));
+        const std::vector<double> &railpins = xs.at(QStringLiteral("railpins"));
+        const auto at = [](const std::vector<double> &xs, double expected) {
+            return std::any_of(xs.begin(), xs.end(), [expected](double x) { return std::abs(x - expected) < 1e-3; });
+        };
+        const double shift = fromCentres ? 1.75 : 0;
+        QVERIFY(at(posts, fromCentres ? -1.75 : 0));
+        QVERIFY(at(railpins, laid.layouts[0].marks.front().leftEdge + shift));
+        QVERIFY(at(railpins, laid.layouts[0].marks.back().rightEdge + shift));
+    }
+
     // A section's name may hold any line break: the CSV still has one record
     // per railpin and way of measuring, each of twelve fields, and the name comes back whole.
     void csvRecordPerRailpin_data()

@@ -78,6 +78,7 @@ void compareJobs(const Job &actual, const Job &expected)
     QCOMPARE(actual.spacing, expected.spacing);
     QCOMPARE(actual.centre, expected.centre);
     QCOMPARE(actual.measuredBetween, expected.measuredBetween);
+    QCOMPARE(actual.marksFrom, expected.marksFrom);
     QCOMPARE(actual.postWidth, expected.postWidth);
     QCOMPARE(actual.unknownFields, expected.unknownFields);
     QCOMPARE(actual.sections.size(), expected.sections.size());
@@ -134,6 +135,7 @@ private slots:
         QTest::newRow("inches, balanced job") << int(Unit::Inches) << "" << qint64(7) << 3 << "job";
         QTest::newRow("millimetres, balanced job") << int(Unit::Millimetres) << "" << qint64(7) << 3 << "job";
         QTest::newRow("inches, one balanced section") << int(Unit::Inches) << "" << qint64(7) << 3 << "section";
+        QTest::newRow("inches, marks from post centres") << int(Unit::Inches) << "" << qint64(7) << 3 << "centres";
     }
     void roundTrip()
     {
@@ -143,13 +145,15 @@ private slots:
         QFETCH(int, version);
         QFETCH(QString, balanced);
         Job job = fullJob(Unit(unit));
-        if (balanced == QLatin1String("job")) {
+        if (balanced == QLatin1String("job") || balanced == QLatin1String("centres")) {
             job.designGap = QStringLiteral("3 1/2");
             job.spacing = layout::Spacing::Same;
             job.centre = layout::Centre::Gap;
             job.measuredBetween = layout::MeasuredBetween::Centres;
             job.postWidth = QStringLiteral("3 1/2");
             job.sections[0].spacing = layout::Spacing::Equal;  // a section's own wins
+            if (balanced == QLatin1String("centres"))
+                job.marksFrom = layout::MarksFrom::Centres;
         } else if (balanced == QLatin1String("section")) {
             job.sections[1].designGap = QStringLiteral("3 1/4");
             job.sections[1].centre = layout::Centre::Railpin;
@@ -164,6 +168,9 @@ private slots:
         QCOMPARE(written.value(QStringLiteral("version")).toInt(), version);
         QCOMPARE(written.value(QStringLiteral("unit")).toString(), Unit(unit) == Unit::Millimetres ? "mm" : "");
         QCOMPARE(written.value(QStringLiteral("customer")).toString(), QStringLiteral("Smith"));
+        // Marks from the post faces, the default, is not written: an older file saves unchanged.
+        QCOMPARE(written.value(QStringLiteral("marksFrom")).toString(),
+                 balanced == QLatin1String("centres") ? "centres" : "");
 
         const layout::JobReadResult read = layout::parseJob(bytes, QStringLiteral("job.railpin"));
         QVERIFY2(read.job.has_value(), qPrintable(read.error));
@@ -320,6 +327,8 @@ private slots:
             << start + "\"centre\": must be \"either\", \"railpin\" or \"gap\"";
         QTest::newRow("measured between a number") << withSections("[]", R"("measuredBetween": 2, )")
             << start + "\"measuredBetween\": must be a text in quotes";
+        QTest::newRow("marks from unknown") << withSections("[]", R"("marksFrom": "edges", )")
+            << start + "\"marksFrom\": must be \"faces\" or \"centres\"";
         QTest::newRow("increment") << withSections("[]", R"("increment": 10, )")
             << start + "\"increment\": must be 4, 8, 16 or 32";
         QTest::newRow("unit") << withSections("[]", R"("unit": "cm", )")

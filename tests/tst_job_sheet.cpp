@@ -198,7 +198,28 @@ private slots:
         centres.measuredBetween = layout::MeasuredBetween::Centres;
         centres.postWidth = QStringLiteral("89");
         QTest::newRow("between post centres")
-            << centres << QStringList{"Layout: equal gaps, between post centres, posts 89 mm, clear span 825 mm"};
+            << centres
+            << QStringList{"Layout: equal gaps, between post centres, posts 89 mm, clear span 825 mm",
+                           "Marks from the left post face, in millimetres", "From right post face (mm)"};
+        // The worked example: 3 1/2 in posts, marks from their centres, each
+        // 1 3/4 in further than from the faces; a stair's both ways.
+        layout::Job fromCentres;
+        fromCentres.name = QStringLiteral("Deck");
+        fromCentres.railpinWidth = QStringLiteral("1 1/2");
+        fromCentres.measuredBetween = layout::MeasuredBetween::Centres;
+        fromCentres.postWidth = QStringLiteral("3 1/2");
+        fromCentres.marksFrom = layout::MarksFrom::Centres;
+        fromCentres.sections.push_back(section(QStringLiteral("Front"), QStringLiteral("72")));
+        layout::Section stair = section(QStringLiteral("Stair"), QStringLiteral("48"));
+        stair.stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt, {}};
+        fromCentres.sections.push_back(stair);
+        QTest::newRow("marks from post centres")
+            << fromCentres
+            << QStringList{"Marks from the left post centre, in inches",
+                           "Railpin Left edge Centre Right edge From right post centre From mid-span",
+                           "1 5 5/8 (5.634615) 6 3/8 (6.384615) 7 1/8 (7.134615) 65 5/8",
+                           "Marks along the rail, from the left post centre, in inches",
+                           "Horizontal marks, from the left post centre, in inches"};
     }
 
     void sheetShowsEverySection()
@@ -209,6 +230,10 @@ private slots:
         QVERIFY(!text.isEmpty());
         for (const QString &line : expected)
             QVERIFY2(text.contains(line), qPrintable(QStringLiteral("missing \"%1\" in:\n%2").arg(line, text)));
+        // A job between post faces keeps its words: no face or centre named.
+        if (job.measuredBetween == layout::MeasuredBetween::Faces)
+            QVERIFY2(!text.contains(QStringLiteral("post face")) && !text.contains(QStringLiteral("post centre")),
+                     qPrintable(text));
 
         std::vector<layout::SectionLayout> layouts;
         for (const layout::Section &each : job.sections)

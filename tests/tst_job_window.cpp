@@ -2,6 +2,7 @@
 #include "job_file.h"
 #include "job_file_watch.h"
 #include "job_window_fixture.h"
+#include "marks_model.h"
 #include "measurement.h"
 #include "run.h"
 #include "runs_model.h"
@@ -987,6 +988,72 @@ private slots:
         QCOMPARE(job.get<QLineEdit>("txtDesignGap")->text(), QString());
         QCOMPARE(job.get<QComboBox>("cboCentre")->currentIndex(), 0);
         QVERIFY(!job.window->isModified());
+    }
+
+    // Marks from: offered with lengths between post centres only, one
+    // undoable step; the marks panel shows the marks from the reference
+    // chosen and its heading and tooltip name it.
+    void marksFromField_data()
+    {
+        QTest::addColumn<bool>("centres");     // lengths between post centres
+        QTest::addColumn<bool>("fromCentre");  // Marks from: post centres
+        QTest::addColumn<QString>("heading");  // the column of centres from the right post
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("between faces") << false << false << "Centre from right post"
+                                       << "from the left post;";
+        QTest::newRow("between centres, from faces") << true << false << "From right post face"
+                                                     << "from the left post face";
+        QTest::newRow("between centres, from centres") << true << true << "From right post centre"
+                                                       << "from the left post centre";
+    }
+    void marksFromField()
+    {
+        QFETCH(bool, centres);
+        QFETCH(bool, fromCentre);
+        QFETCH(QString, heading);
+        QFETCH(QString, tip);
+        const JobWindowFixture job;
+        const auto choose = [&job](const char *name, int index) {
+            auto *box = job.get<QComboBox>(name);
+            box->setCurrentIndex(index);
+            emit box->activated(index);
+        };
+        auto *marksFrom = job.get<QComboBox>("cboMarksFrom");
+        QCOMPARE(marksFrom->count(), 2);
+        QCOMPARE(marksFrom->itemText(0), QStringLiteral("post faces"));
+        QCOMPARE(marksFrom->itemText(1), QStringLiteral("post centres"));
+        QVERIFY(!marksFrom->isEnabled());
+        if (centres) {
+            auto *posts = job.get<QLineEdit>("txtPostWidth");
+            posts->setFocus();
+            QTest::keyClicks(posts, QStringLiteral("3 1/2"));
+            QTest::keyClick(posts, Qt::Key_Tab);
+            choose("cboMeasuredBetween", 1);
+        }
+        QCOMPARE(marksFrom->isEnabled(), centres);
+        const layout::Job before = job.window->job();
+        if (fromCentre) {
+            choose("cboMarksFrom", 1);
+            QCOMPARE(job.window->job().marksFrom, layout::MarksFrom::Centres);
+        }
+        job.table()->setCurrentIndex(job.sections()->index(0, SectionsModel::Name));
+        const layout::Job &shown = job.window->job();
+        const layout::SectionLayout laidOut = layout::layOut(shown, shown.sections[0]);
+        // From the post centres each mark is half the 3 1/2 in post further.
+        const double shift = fromCentre ? 1.75 : 0;
+        const QAbstractItemModel *marks = job.table("tblMarks")->model();
+        QCOMPARE(marks->index(0, MarksModel::Centre).data().toString(),
+                 layout::markText(laidOut.marks.front().centre + shift, shown));
+        QCOMPARE(marks->index(0, MarksModel::CentreFromRightPost).data().toString(),
+                 layout::markText(laidOut.marks.front().centreFromRightPost + shift, shown));
+        QCOMPARE(marks->headerData(MarksModel::CentreFromRightPost, Qt::Horizontal).toString(), heading);
+        const QString shownTip = marks->headerData(MarksModel::Centre, Qt::Horizontal, Qt::ToolTipRole).toString();
+        QVERIFY2(shownTip.contains(tip), qPrintable(shownTip));
+        if (fromCentre) {
+            job.action("mnuEditUndo")->trigger();
+            QCOMPARE(job.window->job(), before);
+            QCOMPARE(marksFrom->currentIndex(), 0);
+        }
     }
 
     // A section's own values: columns hidden until the header's menu shows

@@ -576,6 +576,72 @@ private slots:
         QCOMPARE(lines, warnings);
     }
 
+    // What the marks are measured from, and how far: between post faces
+    // "the left post" as always, whatever the job's Marks from says;
+    // between post centres the face, or the centre half a post further
+    // (along the rail the post's slanted cut). The worked example: 3 1/2 in
+    // posts 72 in apart centre to centre, every mark 1 3/4 in further.
+    void markReferences_data()
+    {
+        QTest::addColumn<Case>("given");
+        QTest::addColumn<int>("reference");  // layout::MarkReference
+        QTest::addColumn<double>("shift");   // along the rail
+        QTest::addColumn<double>("levelShift");
+        QTest::addColumn<QString>("firstCentre");  // from the left reference, as marked
+        const Case level = makeCase(Unit::Inches, "72", "1 1/2", "4", Ends::Full);
+        const Case stair = makeCase(Unit::Inches, "72", "1 1/2", "4", Ends::Full, 0, "7 1/2", "10");
+        const auto from = [](Case c, layout::MarksFrom marksFrom) {
+            c.job.marksFrom = marksFrom;
+            return c;
+        };
+        using layout::MarkReference;
+        using layout::MarksFrom;
+        QTest::newRow("between faces") << level << int(MarkReference::Post) << 0.0 << 0.0 << "4 1/2";
+        QTest::newRow("between faces, from centres asked")
+            << from(level, MarksFrom::Centres) << int(MarkReference::Post) << 0.0 << 0.0 << "4 1/2";
+        QTest::newRow("between centres, from faces")
+            << betweenCentres(level, "3 1/2") << int(MarkReference::PostFace) << 0.0 << 0.0 << "4 5/8";
+        QTest::newRow("between centres, from centres") << from(betweenCentres(level, "3 1/2"), MarksFrom::Centres)
+                                                       << int(MarkReference::PostCentre) << 1.75 << 1.75 << "6 3/8";
+        Case own = from(level, MarksFrom::Centres);
+        own.job.postWidth = QStringLiteral("3 1/2");
+        own.section.measuredBetween = layout::MeasuredBetween::Centres;
+        QTest::newRow("section's own centres, from centres")
+            << own << int(MarkReference::PostCentre) << 1.75 << 1.75 << "6 3/8";
+        // A slope of 7 1/2 : 10 has a cosine of 0.8: the post is 4 3/8 wide along the rail.
+        QTest::newRow("stair between centres, from centres")
+            << from(betweenCentres(stair, "3 1/2"), MarksFrom::Centres) << int(MarkReference::PostCentre) << 2.1875
+            << 1.75 << "7 9/16";
+        QTest::newRow("stair between centres, from faces")
+            << betweenCentres(stair, "3 1/2") << int(MarkReference::PostFace) << 0.0 << 0.0 << "5 3/8";
+    }
+    void markReferences()
+    {
+        QFETCH(Case, given);
+        QFETCH(int, reference);
+        QFETCH(double, shift);
+        QFETCH(double, levelShift);
+        QFETCH(QString, firstCentre);
+        const SectionLayout laid = layout::layOut(given.job, given.section);
+        QVERIFY2(laid.laidOut(), qPrintable(laid.problems.join(u'\n')));
+        QCOMPARE(int(laid.reference), reference);
+        QCOMPARE(laid.referenceShift, shift);
+        QCOMPARE(laid.horizontalReferenceShift, levelShift);
+        const layout::RailpinMarks first = layout::referencedMarks(laid, laid.marks.front());
+        const layout::RailpinMarks last = layout::referencedMarks(laid, laid.marks.back());
+        QCOMPARE(layout::markText(first.centre, given.job), firstCentre);
+        // Every position moves by the shift, the distance from mid-span not at all.
+        QCOMPARE(first.leftEdge, laid.marks.front().leftEdge + shift);
+        QCOMPARE(first.rightEdge, laid.marks.front().rightEdge + shift);
+        QCOMPARE(first.fromMidSpan, laid.marks.front().fromMidSpan);
+        // From either reference the ends mirror each other.
+        QVERIFY(qAbs(last.centreFromRightPost - first.centre) < 1e-9);
+        if (!laid.horizontalMarks.empty()) {
+            const layout::RailpinMarks level = layout::referencedMarks(laid, laid.horizontalMarks.front(), true);
+            QCOMPARE(level.centre, laid.horizontalMarks.front().centre + levelShift);
+        }
+    }
+
     void totals_data()
     {
         QTest::addColumn<QList<qint64>>("counts");  // 0: a section with a problem

@@ -328,6 +328,69 @@ private slots:
         QVERIFY(footer.captured(2).toInt() < int(pages.size()));
     }
 
+    // The strip starts at the post face whatever the marks are from; its
+    // words say what each railpin's numbers are from, and a section marked
+    // from another reference gets a strip of its own.
+    void marksNameTheirReference_data()
+    {
+        QTest::addColumn<int>("between");    // layout::MeasuredBetween
+        QTest::addColumn<int>("marksFrom");  // layout::MarksFrom
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("absent");
+        using layout::MarksFrom;
+        using layout::MeasuredBetween;
+        QTest::newRow("between faces") << int(MeasuredBetween::Faces) << int(MarksFrom::Faces)
+                                       << QStringList{"left post", "4 1/2 from left", "inches from the left post"}
+                                       << "from left face";
+        QTest::newRow("between centres, from faces")
+            << int(MeasuredBetween::Centres) << int(MarksFrom::Faces)
+            << QStringList{"left post face", "4 5/8 from left face", "4 5/8 from right face",
+                           "inches from the left post face"}
+            << "centre";
+        // The worked example: each 1 3/4 in further than from the faces.
+        QTest::newRow("between centres, from centres")
+            << int(MeasuredBetween::Centres) << int(MarksFrom::Centres)
+            << QStringList{"left post face", "6 3/8 from left centre", "6 3/8 from right centre",
+                           "inches from the left post face"}
+            << "from left face";
+    }
+    void marksNameTheirReference()
+    {
+        QFETCH(int, between);
+        QFETCH(int, marksFrom);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, absent);
+        Job job;
+        job.railpinWidth = QStringLiteral("1 1/2");
+        job.measuredBetween = layout::MeasuredBetween(between);
+        job.postWidth = QStringLiteral("3 1/2");
+        job.marksFrom = layout::MarksFrom(marksFrom);
+        job.sections = {sectionOf(QStringLiteral("Front"), QStringLiteral("72"))};
+        std::vector<SectionLayout> layouts{layout::layOut(job, job.sections.front())};
+        const QSizeF page = letterLandscape();
+        const sheets::TemplatePlan plan(job, layouts, page);
+        const std::vector<RecordingPaintDevice::Recording> pages = paintAll(plan, page);
+        QString text;
+        for (const RecordingPaintDevice::Recording &recorded : pages)
+            text += recorded.texts.join(u'|') + u'|';
+        for (const QString &words : expected)
+            QVERIFY2(text.contains(words), qPrintable(words + QStringLiteral(" not in ") + text));
+        QVERIFY2(!text.contains(absent), qPrintable(text));
+
+        // Beside one between faces, the same clear span marked from the centres is a strip of its own.
+        Job both = job;
+        both.sections.push_back(both.sections.front());
+        both.sections.back().measuredBetween = layout::MeasuredBetween::Faces;
+        both.sections.back().length = QString::number(layouts.front().length);
+        std::vector<SectionLayout> bothLayouts;
+        for (const Section &section : both.sections)
+            bothLayouts.push_back(layout::layOut(both, section));
+        QCOMPARE(bothLayouts[0].length, bothLayouts[1].length);
+        const bool same = bothLayouts[0].reference == bothLayouts[1].reference &&
+                          bothLayouts[0].referenceShift == bothLayouts[1].referenceShift;
+        QCOMPARE(sheets::TemplatePlan(both, bothLayouts, page).stripCount(), same ? 1 : 2);
+    }
+
     // A run's equal bays share one strip; a bay beside a wall is longer and gets its own.
     void equalBaysShareAStrip_data()
     {
