@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
+#include "drawing_bytes.h"
 #include "drawing_files.h"
 #include "elevation.h"
 #include "job_file.h"
@@ -8,6 +9,8 @@
 #include <QFile>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <limits>
 
 // The SVG and DXF of a fixed set of jobs, byte for byte as they were written
 // when the files under tests/data/drawings were made: how the writers build
@@ -102,6 +105,42 @@ private slots:
         while (!svg.atEnd())
             svg.readNext();
         QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+    }
+
+    // The drawings' numbers are appended as Qt's own formatting wrote them.
+    void numbersAsQtWritesThem_data()
+    {
+        QTest::addColumn<double>("value");
+        const std::pair<const char *, double> values[] = {
+            {"zero", 0.0},
+            {"negative zero", -0.0},
+            {"whole", 36.0},
+            {"sixteenths", -47.1875},
+            {"a third", 1.0 / 3},
+            {"15 digits", 123456789012345.0},
+            {"16 digits", 1234567890123456.0},
+            {"a hairline", 1.0 / 64},
+            {"tiny", 1.5e-7},
+            {"huge", -2.5e21},
+            {"subnormal", std::numeric_limits<double>::denorm_min()},
+            {"largest", std::numeric_limits<double>::max()},
+            {"infinity", -std::numeric_limits<double>::infinity()},
+            {"not a number", -std::numeric_limits<double>::quiet_NaN()},
+        };
+        for (const auto &[row, value] : values)
+            QTest::newRow(row) << value;
+        // Centres as a long section gives them: a pitch of many digits, added up.
+        double centre = 0;
+        for (int index = 0; index < 200; ++index, centre += 5.31944444444444 * 37)
+            QTest::newRow(qPrintable(QStringLiteral("centre %1").arg(index))) << centre;
+    }
+    void numbersAsQtWritesThem()
+    {
+        QFETCH(double, value);
+        QByteArray bytes("x=");
+        exports::appendNumber(bytes, value);
+        QCOMPARE(bytes, "x=" + QByteArray::number(value, 'g', 15));
+        QCOMPARE(QString::fromLatin1(bytes.mid(2)), QString::number(value, 'g', 15));
     }
 };
 
