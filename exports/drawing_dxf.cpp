@@ -22,25 +22,25 @@ namespace {
 class DxfText
 {
 public:
-    explicit DxfText(qsizetype expected) { text.reserve(expected); }
+    explicit DxfText(qsizetype expected) : text(expected) {}
 
     void pair(int code, QByteArrayView value)
     {
         startPair(code);
         text.append(value);
-        text.append("\r\n", 2);
+        text.append(QByteArrayView("\r\n"));
     }
     void pair(int code, int value)
     {
         startPair(code);
-        appendNumber(text, value);
-        text.append("\r\n", 2);
+        text.appendNumber(value);
+        text.append(QByteArrayView("\r\n"));
     }
     void pair(int code, double value)
     {
         startPair(code);
-        appendNumber(text, value);
-        text.append("\r\n", 2);
+        text.appendNumber(value);
+        text.append(QByteArrayView("\r\n"));
     }
     // Release 12 is ASCII: other characters are written as \U+XXXX.
     void textPair(int code, const QString &value)
@@ -58,12 +58,12 @@ public:
                                        kHex[(character >> 8) & 0xf],
                                        kHex[(character >> 4) & 0xf],
                                        kHex[character & 0xf]};
-                text.append(escape, sizeof escape);
+                text.append(QByteArrayView(escape, sizeof escape));
             } else {
                 text.append('?');  // a control character, or beyond what the escape can name
             }
         }
-        text.append("\r\n", 2);
+        text.append(QByteArrayView("\r\n"));
     }
     void point(double x, double y, int first = 10)
     {
@@ -71,19 +71,19 @@ public:
         pair(first + 10, y);
         pair(first + 20, 0.0);
     }
-    QByteArray bytes() && { return std::move(text); }
+    QByteArray bytes() && { return std::move(text).take(); }
 
 private:
     // The code right-aligned in three columns, as release 12 writers do.
     void startPair(int code)
     {
         if (code < 100)
-            text.append(code < 10 ? "  " : " ", code < 10 ? 2 : 1);
-        appendNumber(text, code);
-        text.append("\r\n", 2);
+            text.append(code < 10 ? QByteArrayView("  ") : QByteArrayView(" "));
+        text.appendNumber(code);
+        text.append(QByteArrayView("\r\n"));
     }
 
-    QByteArray text;
+    DrawingBytes text;
 };
 
 // Enough for the whole file, from the longest each entity can be written:

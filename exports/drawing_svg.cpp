@@ -19,14 +19,14 @@ namespace {
 class SvgText
 {
 public:
-    explicit SvgText(qsizetype expected) { text.reserve(expected); }
+    explicit SvgText(qsizetype expected) : text(expected) {}
 
     void raw(QByteArrayView bytes) { text.append(bytes); }
     void attribute(QByteArrayView name, QByteArrayView value)
     {
         text.append(' ');
         text.append(name);
-        text.append("=\"", 2);
+        text.append(QByteArrayView("=\""));
         text.append(value);
         text.append('"');
     }
@@ -34,8 +34,8 @@ public:
     {
         text.append(' ');
         text.append(name);
-        text.append("=\"", 2);
-        appendNumber(text, value);
+        text.append(QByteArrayView("=\""));
+        text.appendNumber(value);
         text.append(suffix);
         text.append('"');
     }
@@ -46,16 +46,16 @@ public:
         for (const char byte : utf8) {
             switch (byte) {
             case '<':
-                text.append("&lt;", 4);
+                text.append(QByteArrayView("&lt;"));
                 break;
             case '>':
-                text.append("&gt;", 4);
+                text.append(QByteArrayView("&gt;"));
                 break;
             case '&':
-                text.append("&amp;", 5);
+                text.append(QByteArrayView("&amp;"));
                 break;
             case '"':
-                text.append("&quot;", 6);
+                text.append(QByteArrayView("&quot;"));
                 break;
             default:
                 text.append(byte);
@@ -83,10 +83,10 @@ public:
     }
     void endLayer() { text.append(empty ? QByteArrayView("/>") : QByteArrayView("\n    </g>")); }
 
-    QByteArray bytes() && { return std::move(text); }
+    QByteArray bytes() && { return std::move(text).take(); }
 
 private:
-    QByteArray text;
+    DrawingBytes text;
     bool empty = true;  // the open layer has no element yet
 };
 
