@@ -46,6 +46,7 @@ private:
             grow(size);
     }
     void grow(qsizetype size);
+    static bool mayBeHalfway(double value);
 
     QByteArray bytes;
     char *end = nullptr;  // where the next byte goes

@@ -7,9 +7,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <cmath>
 #include <limits>
 
 // The SVG and DXF of a fixed set of jobs, byte for byte as they were written
@@ -122,6 +124,7 @@ private slots:
             {"a hairline", 1.0 / 64},
             {"tiny", 1.5e-7},
             {"huge", -2.5e21},
+            {"halfway between two", 858896683345472.5},
             {"subnormal", std::numeric_limits<double>::denorm_min()},
             {"largest", std::numeric_limits<double>::max()},
             {"infinity", -std::numeric_limits<double>::infinity()},
@@ -133,6 +136,20 @@ private slots:
         double centre = 0;
         for (int index = 0; index < 200; ++index, centre += 5.31944444444444 * 37)
             QTest::newRow(qPrintable(QStringLiteral("centre %1").arg(index))) << centre;
+    }
+    // Values of every size, with as many digits as a double holds.
+    void randomNumbersAsQtWritesThem()
+    {
+        QRandomGenerator random(29);
+        for (int index = 0; index < 200000; ++index) {
+            const double value = (random.generateDouble() - 0.5) * std::pow(10.0, random.bounded(-8, 24));
+            QByteArray bytes;
+            exports::appendNumber(bytes, value);
+            const QByteArray qt = QByteArray::number(value, 'g', 15);
+            if (bytes != qt)
+                QFAIL(qPrintable(
+                    QStringLiteral("%1 written as %2").arg(QString::fromLatin1(qt), QString::fromLatin1(bytes))));
+        }
     }
     void numbersAsQtWritesThem()
     {
