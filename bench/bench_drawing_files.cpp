@@ -22,8 +22,6 @@
 #include <string>
 #include <vector>
 
-extern char **environ;
-
 namespace {
 
 struct Run
@@ -33,11 +31,22 @@ struct Run
     double peakMiB = 0;
 };
 
+// `folder`/`name``suffix`.
+std::string inFolder(const std::string &folder, const char *name, const std::string &suffix)
+{
+    std::string path = folder;
+    path += '/';
+    path += name;
+    path += suffix;
+    return path;
+}
+
 // Runs the program with its standard error to `errorFile` (or /dev/null) and
 // gives its time and peak resident memory.
 Run run(std::vector<std::string> arguments, const std::string &errorFile = "/dev/null")
 {
     std::vector<char *> argv;
+    argv.reserve(arguments.size() + 1);
     for (std::string &argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
@@ -121,8 +130,8 @@ int main(int argc, char *argv[])
 
     int status = 0;
     for (const std::string format : {"dxf", "svg"}) {
-        const std::string written = folder + "/budget." + format;
-        const std::string copy = folder + "/copy." + format;
+        const std::string written = inFolder(folder, "budget.", format);
+        const std::string copy = inFolder(folder, "copy.", format);
         const Run made = run({railpin, "--" + format, written, budget});
         const Run bare = run({writeBytes, written, copy});
         const double size = megabytes(written);
@@ -137,7 +146,7 @@ int main(int argc, char *argv[])
                     made.peakMiB * 1024 * 1024 / (size * 1e6));
         if (!valgrind)
             continue;
-        const std::string largeWritten = folder + "/large." + format;
+        const std::string largeWritten = inFolder(folder, "large.", format);
         const double ours = instructions({railpin, "--" + format, largeWritten, large}, folder);
         const double floor = instructions({writeBytes, largeWritten, copy}, folder);
         if (ours > 0 && floor > 0)
