@@ -10,9 +10,8 @@
 #include <functional>
 
 // A window-modal progress dialog with Cancel for painting a job sheet or a
-// template. It
-// shows itself when painting takes longer than a moment, and keeps the
-// window answering between sections.
+// template. It shows itself when painting takes longer than a moment, and
+// keeps the window answering between sections or pages.
 class SheetProgressDialog
 {
     Q_DECLARE_TR_FUNCTIONS(SheetProgressDialog)
