@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: LicenseRef-proprietary
-# Prints the start-up, Auto and job file figures of a build (make bench). These are
+# Prints the start-up, Auto, job file and drawing export figures of a build (make bench). These are
 # measurements, not tests: nothing here passes or fails on a time.
 #
 # Start-up is measured offscreen and under a private Xvfb. Where the start-up
@@ -72,5 +72,10 @@ echo
 "$build_dir/bench/bench_job_file"
 echo
 "$build_dir/bench/bench_job_sheet"
+echo
+"$build_dir/bench/bench_drawing_files" "$build_dir/railpin" "$build_dir/bench/bench_write_bytes"
+for format in dxf svg; do
+    "$build_dir/bench/bench_drawing_export" "$format"
+done
 echo
 "$build_dir/bench/bench_job_window" "$start_up_runs"

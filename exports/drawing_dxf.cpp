@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "drawing_files.h"
 
+#include "drawing_bytes.h"
 #include "output_names.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
+#include <array>
+#include <cstddef>
 #include <utility>
 
 namespace exports {
@@ -13,33 +17,53 @@ namespace exports {
 namespace {
 
 // A release 12 DXF file is pairs of lines: a group code, then its value. The
-// file is built as the bytes it is written as, never as a second, wider copy.
+// file is built as the bytes it is written as, straight into one array
+// reserved for the whole drawing, never through a string per value.
 class DxfText
 {
 public:
-    void pair(int code, const QByteArray &value)
+    explicit DxfText(qsizetype expected) : text(expected) {}
+
+    void pair(int code, QByteArrayView value)
     {
-        text += QByteArray::number(code).rightJustified(3, ' ');
-        text += "\r\n";
-        text += value;
-        text += "\r\n";
+        startPair(code);
+        text.append(value);
+        text.append(QByteArrayView("\r\n"));
     }
-    void pair(int code, const QString &value) { pair(code, value.toLatin1()); }
-    void pair(int code, int value) { pair(code, QByteArray::number(value)); }
-    void pair(int code, double value) { pair(code, QByteArray::number(value, 'g', 15)); }
+    void pair(int code, int value)
+    {
+        startPair(code);
+        text.appendNumber(value);
+        text.append(QByteArrayView("\r\n"));
+    }
+    void pair(int code, double value)
+    {
+        startPair(code);
+        text.appendNumber(value);
+        text.append(QByteArrayView("\r\n"));
+    }
     // Release 12 is ASCII: other characters are written as \U+XXXX.
     void textPair(int code, const QString &value)
     {
-        QString ascii;
+        startPair(code);
+        static constexpr char kHex[] = "0123456789ABCDEF";
         for (const char32_t character : value.toUcs4()) {
-            if (character >= 0x20 && character < 0x7f)
-                ascii += QChar(char16_t(character));
-            else if (character > 0x7f && character <= 0xffff)
-                ascii += QStringLiteral("\\U+%1").arg(uint(character), 4, 16, QLatin1Char('0')).toUpper();
-            else
-                ascii += u'?';  // a control character, or beyond what the escape can name
+            if (character >= 0x20 && character < 0x7f) {
+                text.append(char(character));
+            } else if (character > 0x7f && character <= 0xffff) {
+                const char escape[] = {'\\',
+                                       'U',
+                                       '+',
+                                       kHex[(character >> 12) & 0xf],
+                                       kHex[(character >> 8) & 0xf],
+                                       kHex[(character >> 4) & 0xf],
+                                       kHex[character & 0xf]};
+                text.append(QByteArrayView(escape, sizeof escape));
+            } else {
+                text.append('?');  // a control character, or beyond what the escape can name
+            }
         }
-        pair(code, ascii);
+        text.append(QByteArrayView("\r\n"));
     }
     void point(double x, double y, int first = 10)
     {
@@ -47,11 +71,32 @@ public:
         pair(first + 10, y);
         pair(first + 20, 0.0);
     }
-    QByteArray bytes() && { return std::move(text); }
+    QByteArray bytes() && { return std::move(text).take(); }
 
 private:
-    QByteArray text;
+    // The code right-aligned in three columns, as release 12 writers do.
+    void startPair(int code)
+    {
+        if (code < 100)
+            text.append(code < 10 ? QByteArrayView("  ") : QByteArrayView(" "));
+        text.appendNumber(code);
+        text.append(QByteArrayView("\r\n"));
+    }
+
+    DrawingBytes text;
 };
+
+// Enough for the whole file, from the longest each entity can be written:
+// reserved once, so that the array is never copied to grow.
+qsizetype expectedSize(const Elevation &drawing)
+{
+    qsizetype size = 4096;
+    size += qsizetype(drawing.rectangles.size()) * 640;
+    size += qsizetype(drawing.lines.size()) * 200;
+    for (const Elevation::Label &label : drawing.labels)
+        size += 160 + label.text.size() * 7;
+    return size;
+}
 
 }  // namespace
 
@@ -59,102 +104,110 @@ QByteArray drawingDxf(const Elevation &drawing, layout::Unit unit)
 {
     // DXF's y grows upwards: the drawing is turned over about its top edge.
     const auto flip = [](double y) { return -y; };
-    DxfText dxf;
+    DxfText dxf(expectedSize(drawing));
+    const auto layer = [names = std::array{layerName(Layer::Posts).toLatin1(), layerName(Layer::Railpins).toLatin1(),
+                                           layerName(Layer::Centres).toLatin1(), layerName(Layer::Labels).toLatin1(),
+                                           layerName(Layer::Stair).toLatin1()}](Layer which) -> const QByteArray & {
+        return names[std::size_t(which)];
+    };
 
-    dxf.pair(0, QStringLiteral("SECTION"));
-    dxf.pair(2, QStringLiteral("HEADER"));
-    dxf.pair(9, QStringLiteral("$ACADVER"));
-    dxf.pair(1, QStringLiteral("AC1009"));
-    dxf.pair(9, QStringLiteral("$INSUNITS"));
+    dxf.pair(0, "SECTION");
+    dxf.pair(2, "HEADER");
+    dxf.pair(9, "$ACADVER");
+    dxf.pair(1, "AC1009");
+    dxf.pair(9, "$INSUNITS");
     dxf.pair(70, unit == layout::Unit::Millimetres ? 4 : 1);
-    dxf.pair(9, QStringLiteral("$MEASUREMENT"));
+    dxf.pair(9, "$MEASUREMENT");
     dxf.pair(70, unit == layout::Unit::Millimetres ? 1 : 0);
-    dxf.pair(9, QStringLiteral("$EXTMIN"));
+    dxf.pair(9, "$EXTMIN");
     dxf.point(drawing.bounds.left(), flip(drawing.bounds.bottom()));
-    dxf.pair(9, QStringLiteral("$EXTMAX"));
+    dxf.pair(9, "$EXTMAX");
     dxf.point(drawing.bounds.right(), flip(drawing.bounds.top()));
-    dxf.pair(0, QStringLiteral("ENDSEC"));
+    dxf.pair(0, "ENDSEC");
 
-    dxf.pair(0, QStringLiteral("SECTION"));
-    dxf.pair(2, QStringLiteral("TABLES"));
-    dxf.pair(0, QStringLiteral("TABLE"));
-    dxf.pair(2, QStringLiteral("LTYPE"));
+    dxf.pair(0, "SECTION");
+    dxf.pair(2, "TABLES");
+    dxf.pair(0, "TABLE");
+    dxf.pair(2, "LTYPE");
     dxf.pair(70, 1);
-    dxf.pair(0, QStringLiteral("LTYPE"));
-    dxf.pair(2, QStringLiteral("CONTINUOUS"));
+    dxf.pair(0, "LTYPE");
+    dxf.pair(2, "CONTINUOUS");
     dxf.pair(70, 0);
-    dxf.pair(3, QStringLiteral("Solid line"));
+    dxf.pair(3, "Solid line");
     dxf.pair(72, 65);
     dxf.pair(73, 0);
     dxf.pair(40, 0.0);
-    dxf.pair(0, QStringLiteral("ENDTAB"));
-    dxf.pair(0, QStringLiteral("TABLE"));
-    dxf.pair(2, QStringLiteral("LAYER"));
+    dxf.pair(0, "ENDTAB");
+    dxf.pair(0, "TABLE");
+    dxf.pair(2, "LAYER");
     dxf.pair(70, 6);
     // Colours: posts white, railpins blue, centres red, labels green, a stair's profile grey.
-    const std::pair<QString, int> layers[] = {{QStringLiteral("0"), 7},        {layerName(Layer::Posts), 7},
-                                              {layerName(Layer::Railpins), 5}, {layerName(Layer::Centres), 1},
-                                              {layerName(Layer::Labels), 3},   {layerName(Layer::Stair), 8}};
+    const std::pair<QByteArray, int> layers[] = {{"0", 7},
+                                                 {layer(Layer::Posts), 7},
+                                                 {layer(Layer::Railpins), 5},
+                                                 {layer(Layer::Centres), 1},
+                                                 {layer(Layer::Labels), 3},
+                                                 {layer(Layer::Stair), 8}};
     for (const auto &[name, colour] : layers) {
-        dxf.pair(0, QStringLiteral("LAYER"));
+        dxf.pair(0, "LAYER");
         dxf.pair(2, name);
         dxf.pair(70, 0);
         dxf.pair(62, colour);
-        dxf.pair(6, QStringLiteral("CONTINUOUS"));
+        dxf.pair(6, "CONTINUOUS");
     }
-    dxf.pair(0, QStringLiteral("ENDTAB"));
-    dxf.pair(0, QStringLiteral("TABLE"));
-    dxf.pair(2, QStringLiteral("STYLE"));
+    dxf.pair(0, "ENDTAB");
+    dxf.pair(0, "TABLE");
+    dxf.pair(2, "STYLE");
     dxf.pair(70, 1);
-    dxf.pair(0, QStringLiteral("STYLE"));
-    dxf.pair(2, QStringLiteral("STANDARD"));
+    dxf.pair(0, "STYLE");
+    dxf.pair(2, "STANDARD");
     dxf.pair(70, 0);
     dxf.pair(40, 0.0);
     dxf.pair(41, 1.0);
     dxf.pair(50, 0.0);
     dxf.pair(71, 0);
     dxf.pair(42, 1.0);
-    dxf.pair(3, QStringLiteral("txt"));
-    dxf.pair(4, QString());
-    dxf.pair(0, QStringLiteral("ENDTAB"));
-    dxf.pair(0, QStringLiteral("ENDSEC"));
+    dxf.pair(3, "txt");
+    dxf.pair(4, "");
+    dxf.pair(0, "ENDTAB");
+    dxf.pair(0, "ENDSEC");
 
-    dxf.pair(0, QStringLiteral("SECTION"));
-    dxf.pair(2, QStringLiteral("BLOCKS"));
-    dxf.pair(0, QStringLiteral("ENDSEC"));
+    dxf.pair(0, "SECTION");
+    dxf.pair(2, "BLOCKS");
+    dxf.pair(0, "ENDSEC");
 
-    dxf.pair(0, QStringLiteral("SECTION"));
-    dxf.pair(2, QStringLiteral("ENTITIES"));
+    dxf.pair(0, "SECTION");
+    dxf.pair(2, "ENTITIES");
     for (const Elevation::Rectangle &rectangle : drawing.rectangles) {
         const QRectF &rect = rectangle.rect;
-        dxf.pair(0, QStringLiteral("POLYLINE"));
-        dxf.pair(8, layerName(rectangle.layer));
+        dxf.pair(0, "POLYLINE");
+        dxf.pair(8, layer(rectangle.layer));
         dxf.pair(66, 1);
         dxf.point(0, 0);
         dxf.pair(70, 1);  // closed
         for (const QPointF &corner : {rect.topLeft(), rect.topRight(), rect.bottomRight(), rect.bottomLeft()}) {
-            dxf.pair(0, QStringLiteral("VERTEX"));
-            dxf.pair(8, layerName(rectangle.layer));
+            dxf.pair(0, "VERTEX");
+            dxf.pair(8, layer(rectangle.layer));
             dxf.point(corner.x(), flip(corner.y()));
         }
-        dxf.pair(0, QStringLiteral("SEQEND"));
-        dxf.pair(8, layerName(rectangle.layer));
+        dxf.pair(0, "SEQEND");
+        dxf.pair(8, layer(rectangle.layer));
     }
     for (const Elevation::Line &line : drawing.lines) {
-        dxf.pair(0, QStringLiteral("LINE"));
-        dxf.pair(8, layerName(line.layer));
+        dxf.pair(0, "LINE");
+        dxf.pair(8, layer(line.layer));
         dxf.point(line.line.x1(), flip(line.line.y1()));
         dxf.point(line.line.x2(), flip(line.line.y2()), 11);
     }
     for (const Elevation::Label &label : drawing.labels) {
-        dxf.pair(0, QStringLiteral("TEXT"));
-        dxf.pair(8, layerName(Layer::Labels));
+        dxf.pair(0, "TEXT");
+        dxf.pair(8, layer(Layer::Labels));
         dxf.point(label.baseline.x(), flip(label.baseline.y()));
         dxf.pair(40, label.height);
         dxf.textPair(1, layout::outputName(label.text, layout::NameOutput::Dxf));
     }
-    dxf.pair(0, QStringLiteral("ENDSEC"));
-    dxf.pair(0, QStringLiteral("EOF"));
+    dxf.pair(0, "ENDSEC");
+    dxf.pair(0, "EOF");
     return std::move(dxf).bytes();
 }
 

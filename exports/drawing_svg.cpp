@@ -1,30 +1,105 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
+#include "drawing_bytes.h"
 #include "drawing_files.h"
 
 #include "output_names.h"
 
-#include <QXmlStreamWriter>
+#include <QByteArrayView>
 
 #include <algorithm>
+#include <utility>
 
 namespace exports {
 
 namespace {
 
-QString number(double value)
+// The SVG is written as its bytes, straight into one array reserved for the
+// whole drawing: an element per line of the file, indented four spaces a
+// level, each empty group closed in its own tag.
+class SvgText
 {
-    return QString::number(value, 'g', 15);
-}
+public:
+    explicit SvgText(qsizetype expected) : text(expected) {}
 
-const QString kSvgNamespace = QStringLiteral("http://www.w3.org/2000/svg");
-const QString kInkscapeNamespace = QStringLiteral("http://www.inkscape.org/namespaces/inkscape");
+    void raw(QByteArrayView bytes) { text.append(bytes); }
+    void attribute(QByteArrayView name, QByteArrayView value)
+    {
+        text.append(' ');
+        text.append(name);
+        text.append(QByteArrayView("=\""));
+        text.append(value);
+        text.append('"');
+    }
+    void attribute(QByteArrayView name, double value, QByteArrayView suffix = {})
+    {
+        text.append(' ');
+        text.append(name);
+        text.append(QByteArrayView("=\""));
+        text.appendNumber(value);
+        text.append(suffix);
+        text.append('"');
+    }
+    // Text of an element: < & > and " escaped, the rest as UTF-8.
+    void characters(const QString &value)
+    {
+        const QByteArray utf8 = value.toUtf8();
+        for (const char byte : utf8) {
+            switch (byte) {
+            case '<':
+                text.append(QByteArrayView("&lt;"));
+                break;
+            case '>':
+                text.append(QByteArrayView("&gt;"));
+                break;
+            case '&':
+                text.append(QByteArrayView("&amp;"));
+                break;
+            case '"':
+                text.append(QByteArrayView("&quot;"));
+                break;
+            default:
+                text.append(byte);
+            }
+        }
+    }
+    // A layer's group, opened; closed by endLayer().
+    void startLayer(Layer layer)
+    {
+        const QByteArray name = layerName(layer).toLatin1();
+        text.append(QByteArrayView("\n    <g"));
+        attribute("id", name);
+        attribute("inkscape:groupmode", "layer");
+        attribute("inkscape:label", name);
+        empty = true;
+    }
+    // Opens an element of the open layer, closing the layer's tag first.
+    void startChild(QByteArrayView name)
+    {
+        if (empty)
+            text.append('>');
+        empty = false;
+        text.append(QByteArrayView("\n        <"));
+        text.append(name);
+    }
+    void endLayer() { text.append(empty ? QByteArrayView("/>") : QByteArrayView("\n    </g>")); }
 
-void startLayer(QXmlStreamWriter &xml, Layer layer)
+    QByteArray bytes() && { return std::move(text).take(); }
+
+private:
+    DrawingBytes text;
+    bool empty = true;  // the open layer has no element yet
+};
+
+// Enough for the whole file, from the longest each element can be written:
+// reserved once, so that the array is never copied to grow.
+qsizetype expectedSize(const Elevation &drawing)
 {
-    xml.writeStartElement(kSvgNamespace, QStringLiteral("g"));
-    xml.writeAttribute(QStringLiteral("id"), layerName(layer));
-    xml.writeAttribute(kInkscapeNamespace, QStringLiteral("groupmode"), QStringLiteral("layer"));
-    xml.writeAttribute(kInkscapeNamespace, QStringLiteral("label"), layerName(layer));
+    qsizetype size = 4096;
+    size += qsizetype(drawing.rectangles.size()) * 140;
+    size += qsizetype(drawing.lines.size()) * 130;
+    for (const Elevation::Label &label : drawing.labels)
+        size += 120 + label.text.size() * 6;
+    return size;
 }
 
 }  // namespace
@@ -32,39 +107,41 @@ void startLayer(QXmlStreamWriter &xml, Layer layer)
 QByteArray drawingSvg(const Elevation &drawing, layout::Unit unit)
 {
     const bool inches = unit == layout::Unit::Inches;
-    const QString unitSuffix = inches ? QStringLiteral("in") : QStringLiteral("mm");
+    const QByteArrayView unitSuffix = inches ? "in" : "mm";
     // Strokes a hairline wide at full size: 1/64 in or 0.4 mm.
-    const QString stroke = number(inches ? 1.0 / 64 : 0.4);
+    const double stroke = inches ? 1.0 / 64 : 0.4;
 
-    QByteArray bytes;
-    QXmlStreamWriter xml(&bytes);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeDefaultNamespace(kSvgNamespace);
-    xml.writeNamespace(kInkscapeNamespace, QStringLiteral("inkscape"));
-    xml.writeStartElement(kSvgNamespace, QStringLiteral("svg"));
+    SvgText svg(expectedSize(drawing));
+    svg.raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
+            "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\"");
     const QRectF &bounds = drawing.bounds;
-    xml.writeAttribute(QStringLiteral("width"), number(bounds.width()) + unitSuffix);
-    xml.writeAttribute(QStringLiteral("height"), number(bounds.height()) + unitSuffix);
-    xml.writeAttribute(QStringLiteral("viewBox"), QStringLiteral("%1 %2 %3 %4")
-                                                      .arg(number(bounds.x()), number(bounds.y()),
-                                                           number(bounds.width()), number(bounds.height())));
+    svg.attribute("width", bounds.width(), unitSuffix);
+    svg.attribute("height", bounds.height(), unitSuffix);
+    QByteArray viewBox;
+    for (const double value : {bounds.x(), bounds.y(), bounds.width(), bounds.height()}) {
+        if (!viewBox.isEmpty())
+            viewBox += ' ';
+        appendNumber(viewBox, value);
+    }
+    svg.attribute("viewBox", viewBox);
+    svg.raw(">");
 
     for (const Layer layer : {Layer::Posts, Layer::Railpins}) {
-        startLayer(xml, layer);
-        xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
-        xml.writeAttribute(QStringLiteral("stroke"), QStringLiteral("black"));
-        xml.writeAttribute(QStringLiteral("stroke-width"), stroke);
+        svg.startLayer(layer);
+        svg.attribute("fill", "none");
+        svg.attribute("stroke", "black");
+        svg.attribute("stroke-width", stroke);
         for (const Elevation::Rectangle &rectangle : drawing.rectangles) {
             if (rectangle.layer != layer)
                 continue;
-            xml.writeEmptyElement(kSvgNamespace, QStringLiteral("rect"));
-            xml.writeAttribute(QStringLiteral("x"), number(rectangle.rect.x()));
-            xml.writeAttribute(QStringLiteral("y"), number(rectangle.rect.y()));
-            xml.writeAttribute(QStringLiteral("width"), number(rectangle.rect.width()));
-            xml.writeAttribute(QStringLiteral("height"), number(rectangle.rect.height()));
+            svg.startChild("rect");
+            svg.attribute("x", rectangle.rect.x());
+            svg.attribute("y", rectangle.rect.y());
+            svg.attribute("width", rectangle.rect.width());
+            svg.attribute("height", rectangle.rect.height());
+            svg.raw("/>");
         }
-        xml.writeEndElement();
+        svg.endLayer();
     }
 
     // A stair's profile in a layer of its own, only where the drawing has one.
@@ -73,37 +150,37 @@ QByteArray drawingSvg(const Elevation &drawing, layout::Unit unit)
     for (const Layer layer : {Layer::Stair, Layer::Centres}) {
         if (layer == Layer::Stair && !profile)
             continue;
-        startLayer(xml, layer);
-        xml.writeAttribute(QStringLiteral("stroke"),
-                           layer == Layer::Centres ? QStringLiteral("red") : QStringLiteral("black"));
-        xml.writeAttribute(QStringLiteral("stroke-width"), stroke);
+        svg.startLayer(layer);
+        svg.attribute("stroke", layer == Layer::Centres ? "red" : "black");
+        svg.attribute("stroke-width", stroke);
         for (const Elevation::Line &line : drawing.lines) {
             if (line.layer != layer)
                 continue;
-            xml.writeEmptyElement(kSvgNamespace, QStringLiteral("line"));
-            xml.writeAttribute(QStringLiteral("x1"), number(line.line.x1()));
-            xml.writeAttribute(QStringLiteral("y1"), number(line.line.y1()));
-            xml.writeAttribute(QStringLiteral("x2"), number(line.line.x2()));
-            xml.writeAttribute(QStringLiteral("y2"), number(line.line.y2()));
+            svg.startChild("line");
+            svg.attribute("x1", line.line.x1());
+            svg.attribute("y1", line.line.y1());
+            svg.attribute("x2", line.line.x2());
+            svg.attribute("y2", line.line.y2());
+            svg.raw("/>");
         }
-        xml.writeEndElement();
+        svg.endLayer();
     }
 
-    startLayer(xml, Layer::Labels);
-    xml.writeAttribute(QStringLiteral("font-family"), QStringLiteral("sans-serif"));
+    svg.startLayer(Layer::Labels);
+    svg.attribute("font-family", "sans-serif");
     for (const Elevation::Label &label : drawing.labels) {
-        xml.writeStartElement(kSvgNamespace, QStringLiteral("text"));
-        xml.writeAttribute(QStringLiteral("x"), number(label.baseline.x()));
-        xml.writeAttribute(QStringLiteral("y"), number(label.baseline.y()));
-        xml.writeAttribute(QStringLiteral("font-size"), number(label.height));
-        xml.writeCharacters(layout::outputName(label.text, layout::NameOutput::Xml));
-        xml.writeEndElement();
+        svg.startChild("text");
+        svg.attribute("x", label.baseline.x());
+        svg.attribute("y", label.baseline.y());
+        svg.attribute("font-size", label.height);
+        svg.raw(">");
+        svg.characters(layout::outputName(label.text, layout::NameOutput::Xml));
+        svg.raw("</text>");
     }
-    xml.writeEndElement();
+    svg.endLayer();
 
-    xml.writeEndElement();
-    xml.writeEndDocument();
-    return bytes;
+    svg.raw("\n</svg>\n");
+    return std::move(svg).bytes();
 }
 
 }  // namespace exports

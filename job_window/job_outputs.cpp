@@ -357,7 +357,15 @@ void JobOutputs::printTemplate()
     PrintToFile file(printer);
     if (printFileRefused(file, QStringLiteral("msgExportFailed"), tr("Print Template")))
         return;
-    const QString error = sheets::paintTemplate(printer, document.job(), layouts, decimalPoint);
+    SheetProgressDialog progress(&window, tr("Painting the template…"), SheetProgressDialog::Counting::TemplatePages);
+    progress.setOnCancel([&printer] { printer.abort(); });
+    bool cancelled = false;
+    const QString error =
+        sheets::paintTemplate(printer, document.job(), layouts, decimalPoint, progress.progress(), cancelled);
+    if (cancelled) {
+        window.statusBar()->showMessage(tr("Print Template cancelled: the print run was aborted."));
+        return;
+    }
     if (!error.isEmpty()) {
         showExportFailure(tr("Print Template"), tr("The template could not be printed.\n\n%1").arg(error));
         return;

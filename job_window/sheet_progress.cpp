@@ -7,11 +7,11 @@ int showDelay = 500;
 
 }  // namespace
 
-SheetProgressDialog::SheetProgressDialog(QWidget *parent, const QString &label)
-    : dialog(new QProgressDialog(label, tr("Cancel"), 0, 1, parent))
+SheetProgressDialog::SheetProgressDialog(QWidget *parent, const QString &label, Counting counting)
+    : dialog(new QProgressDialog(label, tr("Cancel"), 0, 1, parent)), counting(counting)
 {
     dialog->setObjectName(QStringLiteral("dlgSheetProgress"));
-    dialog->setWindowTitle(tr("Job Sheet"));
+    dialog->setWindowTitle(counting == Counting::TemplatePages ? tr("Template") : tr("Job Sheet"));
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setMinimumDuration(showDelay);
     dialog->setAutoReset(false);
@@ -47,7 +47,9 @@ sheets::SheetProgress SheetProgressDialog::progress()
         dialog->setValue(done);
         if (showDelay == 0 && !dialog->isVisible())
             dialog->show();
-        dialog->setLabelText(tr("Painting section %1 of %2…").arg(done + 1).arg(total));
+        dialog->setLabelText(counting == Counting::TemplatePages
+                                 ? tr("Painting page %1 of %2…").arg(done + 1).arg(total)
+                                 : tr("Painting section %1 of %2…").arg(done + 1).arg(total));
         QCoreApplication::processEvents();
         if (dialog != nullptr && !dialog->wasCanceled())
             return true;

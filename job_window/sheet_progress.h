@@ -9,15 +9,18 @@
 
 #include <functional>
 
-// A window-modal progress dialog with Cancel for painting a job sheet. It
-// shows itself when painting takes longer than a moment, and keeps the
-// window answering between sections.
+// A window-modal progress dialog with Cancel for painting a job sheet or a
+// template. It shows itself when painting takes longer than a moment, and
+// keeps the window answering between sections or pages.
 class SheetProgressDialog
 {
     Q_DECLARE_TR_FUNCTIONS(SheetProgressDialog)
 
 public:
-    SheetProgressDialog(QWidget *parent, const QString &label);
+    // What painting is counted in: a job sheet's sections or a template's pages.
+    enum class Counting { Sections, TemplatePages };
+
+    SheetProgressDialog(QWidget *parent, const QString &label, Counting counting = Counting::Sections);
     ~SheetProgressDialog();
     SheetProgressDialog(const SheetProgressDialog &) = delete;
     SheetProgressDialog &operator=(const SheetProgressDialog &) = delete;
@@ -35,4 +38,5 @@ public:
 private:
     QPointer<QProgressDialog> dialog;
     std::function<void()> cancelAction;
+    Counting counting;
 };

@@ -446,6 +446,14 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
 QString paintTemplate(QPagedPaintDevice &device, const layout::Job &job, const std::vector<SectionLayout> &sections,
                       QChar decimalPoint)
 {
+    bool cancelled = false;
+    return paintTemplate(device, job, sections, decimalPoint, {}, cancelled);
+}
+
+QString paintTemplate(QPagedPaintDevice &device, const layout::Job &job, const std::vector<SectionLayout> &sections,
+                      QChar decimalPoint, const SheetProgress &progress, bool &cancelled)
+{
+    cancelled = false;
     const QSizeF page = device.pageLayout().paintRect(QPageLayout::Inch).size();
     const TemplatePlan plan(job, sections, page, decimalPoint);
     if (plan.pageCount() > kMaximumTemplatePages)
@@ -454,12 +462,20 @@ QString paintTemplate(QPagedPaintDevice &device, const layout::Job &job, const s
     if (!painter.begin(&device))
         return TemplateSheet::tr("the template could not be started");
     for (int index = 0; index < plan.pageCount(); ++index) {
+        // Asked before each page, so that a cancelled print run stops between pages.
+        if (progress && !progress(index, plan.pageCount())) {
+            cancelled = true;
+            painter.end();
+            return TemplateSheet::tr("cancelled");
+        }
         if (index > 0 && !device.newPage()) {
             painter.end();
             return TemplateSheet::tr("page %1 of the template could not be started").arg(index + 1);
         }
         plan.paintPage(painter, index);
     }
+    if (progress)
+        progress(plan.pageCount(), plan.pageCount());
     if (plan.pageCount() == 0)
         painter.drawText(QRectF(0, 0, device.width(), device.height()), Qt::AlignCenter,
                          TemplateSheet::tr("This job has no section to lay out."));

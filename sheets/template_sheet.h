@@ -2,6 +2,7 @@
 #pragma once
 
 #include "job.h"
+#include "job_sheet.h"
 #include "section_layout.h"
 
 #include <QByteArray>
@@ -75,6 +76,14 @@ private:
 // (landscape); returns an empty string or why it could not.
 QString paintTemplate(QPagedPaintDevice &device, const layout::Job &job,
                       const std::vector<layout::SectionLayout> &sections, QChar decimalPoint = u'.');
+
+// Paints the template as above, asking `progress` before each page (pages
+// painted, pages in all) and once more when all are painted. When it stops
+// painting, `cancelled` is set and the pages are incomplete: the caller must
+// not keep them (a printer aborts its print run).
+QString paintTemplate(QPagedPaintDevice &device, const layout::Job &job,
+                      const std::vector<layout::SectionLayout> &sections, QChar decimalPoint,
+                      const SheetProgress &progress, bool &cancelled);
 
 struct TemplatePdf
 {

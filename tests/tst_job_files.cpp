@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSemaphore>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -490,6 +491,65 @@ private slots:
             QVERIFY(contents(path).startsWith("%PDF-"));
         }
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"porch.pdf"});
+    }
+
+    // Print Template to a file paints with progress; Cancel aborts the print
+    // run between pages: the old file stays and no temporary file is left.
+    void printTemplateWithProgress_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("runs to the end") << false;
+        QTest::newRow("cancelled") << true;
+    }
+    void printTemplateWithProgress()
+    {
+        QFETCH(bool, cancel);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("porch.pdf"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old template") == 12);
+        old.close();
+        const QStringList temporaryBefore = QDir::temp().entryList({QStringLiteral("railpin-print-*")});
+
+        SheetProgressDialog::setShowDelay(0);
+        const JobWindowFixture job;
+        job.watcher->onNextDialog([path](QDialog *dialog) {
+            QPrinter *printer = qobject_cast<QPrintDialog *>(dialog)->printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(path);
+            dialog->done(QDialog::Accepted);
+        });
+        QString progressName;
+        QString label;
+        job.watcher->onNextDialog([&](QDialog *dialog) {
+            progressName = dialog->objectName();
+            auto *progress = qobject_cast<QProgressDialog *>(dialog);
+            if (progress == nullptr)
+                return;
+            label = progress->labelText();
+            if (cancel)
+                progress->cancel();
+        });
+        job.action("mnuFilePrintTemplate")->trigger();
+        SheetProgressDialog::setShowDelay(500);
+
+        QVERIFY(job.watcher->unexpectedDialogs.isEmpty());
+        QVERIFY(job.watcher->messages.isEmpty());
+        QCOMPARE(progressName, QStringLiteral("dlgSheetProgress"));
+        // Seen once painting runs, a page or two in.
+        const QRegularExpressionMatch page =
+            QRegularExpression(QStringLiteral("^Painting page (\\d+) of (\\d+)…$")).match(label);
+        QVERIFY2(page.hasMatch() && page.captured(1).toInt() < page.captured(2).toInt(), qPrintable(label));
+        const QString status = job.window->statusBar()->currentMessage();
+        if (cancel) {
+            QCOMPARE(status, QStringLiteral("Print Template cancelled: the print run was aborted."));
+            QCOMPARE(contents(path), QByteArray("old template"));
+        } else {
+            QCOMPARE(status, QStringLiteral("Printed to %1").arg(QDir::toNativeSeparators(path)));
+            QVERIFY(pdfComplete(contents(path)));
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"porch.pdf"});
+        QCOMPARE(QDir::temp().entryList({QStringLiteral("railpin-print-*")}), temporaryBefore);
     }
 
     // An export's bytes are made away from the window: Cancel answers while

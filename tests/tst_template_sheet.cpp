@@ -4,8 +4,10 @@
 #include "section_layout.h"
 #include "template_sheet.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -429,6 +431,52 @@ private slots:
         QVERIFY(made.tooLarge);
         QVERIFY(made.bytes.isEmpty());
         QVERIFY2(made.failure.contains(QStringLiteral("500")), qPrintable(made.failure));
+    }
+
+    // Progress is asked before each page and once at the end; a stop ends
+    // painting between pages, with only the pages before it painted.
+    void stopsBetweenPages_data()
+    {
+        QTest::addColumn<int>("stopAt");  // -1: never
+        QTest::newRow("runs to the end") << -1;
+        QTest::newRow("before the first page") << 0;
+        QTest::newRow("before the third page") << 2;
+    }
+    void stopsBetweenPages()
+    {
+        QFETCH(int, stopAt);
+        Job job;
+        job.sections = {sectionOf(QStringLiteral("Front"), QStringLiteral("60"))};
+        const std::vector<SectionLayout> layouts{layout::layOut(job, job.sections[0])};
+        QByteArray pdf;
+        QBuffer buffer(&pdf);
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QList<QPair<int, int>> asked;
+        bool cancelled = false;
+        QString error;
+        int pages = 0;
+        {
+            QPdfWriter writer(&buffer);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
+                                             QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+            pages = sheets::TemplatePlan(job, layouts, letterLandscape()).pageCount();
+            QVERIFY(pages > 3);
+            error = sheets::paintTemplate(
+                writer, job, layouts, u'.',
+                [&](int done, int total) {
+                    asked.append({done, total});
+                    return done != stopAt;
+                },
+                cancelled);
+        }
+        QCOMPARE(cancelled, stopAt >= 0);
+        QCOMPARE(error.isEmpty(), stopAt < 0);
+        QList<QPair<int, int>> expected;
+        for (int done = 0; done <= (stopAt < 0 ? pages : stopAt); ++done)
+            expected.append({done, pages});
+        QCOMPARE(asked, expected);
+        if (stopAt < 0)
+            QCOMPARE(pdf.count("/Type /Page\n"), pages);
     }
 };
 

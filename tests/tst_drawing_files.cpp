@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "drawing_bytes.h"
+#include "drawing_files.h"
+#include "elevation.h"
+#include "job_file.h"
+#include "job_layout.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <cmath>
+#include <limits>
+
+// The SVG and DXF of a fixed set of jobs, byte for byte as they were written
+// when the files under tests/data/drawings were made: how the writers build
+// their bytes may change, what they write may not, as drawings already made
+// are compared and diffed by the users' own tools.
+namespace {
+
+const QString kHostile = QStringLiteral("<&\"'> \u00e9t\u00e9 \U0001F6AA") + QChar(char16_t(0xd800)) +
+                         QStringLiteral("\u0007\u202e]]> &amp;");
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestDrawingFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sameBytesAsBefore_data()
+    {
+        QTest::addColumn<QByteArray>("jobFile");
+        QTest::addColumn<QString>("name");  // given to every section and run, when not empty
+        QTest::newRow("level") << QByteArray(R"({"format": "railpin-job", "version": 1, "name": "Porch",
+            "railpinWidth": "1 3/8", "maximumGap": "4", "sections": [{"name": "Front", "length": "36 5/32"},
+            {"name": "Side", "length": "47 3/16", "ends": "half", "count": 11}]})")
+                               << QString();
+        QTest::newRow("stair by its length") << QByteArray(R"({"format": "railpin-job", "version": 1,
+            "railpinWidth": "1 1/2", "maximumGap": "4", "sections": [{"name": "Stair", "length": "61 7/16",
+            "stair": {"rise": "7 1/2", "run": "10 1/4"}}]})")
+                                             << QString();
+        QTest::newRow("stair by its treads") << QByteArray(R"({"format": "railpin-job", "version": 4,
+            "railpinWidth": "1 1/2", "maximumGap": "4", "sections": [{"name": "Treads", "length": "",
+            "stair": {"rise": "7 1/4", "run": "10 1/2", "treads": 5, "nosing": "1", "newels": "both"}}]})")
+                                             << QString();
+        QTest::newRow("metric") << QByteArray(R"({"format": "railpin-job", "version": 2, "unit": "mm",
+            "railpinWidth": "35", "maximumGap": "100", "sections": [{"name": "Balcony", "length": "2417.5"},
+            {"name": "Stair", "length": "1500", "stair": {"angle": 33.5}}]})")
+                                << QString();
+        QTest::newRow("runs with bays") << QByteArray(R"({"format": "railpin-job", "version": 4,
+            "railpinWidth": "1 1/2", "maximumGap": "4", "postWidth": "3 1/2", "maxPostSpacing": "6'",
+            "runs": [{"name": "Left", "length": "12'", "start": "wall", "end": "post"},
+            {"name": "Front", "length": "207", "start": "corner", "end": "post"}],
+            "sections": [{"name": "Gate", "length": "40"}]})")
+                                        << QString();
+        QTest::newRow("hostile names") << QByteArray(R"({"format": "railpin-job", "version": 4,
+            "railpinWidth": "1 3/8", "maximumGap": "4", "postWidth": "3 1/2", "maxPostSpacing": "6'",
+            "runs": [{"name": "R", "length": "100", "start": "post", "end": "post"}],
+            "sections": [{"name": "S", "length": "20"}, {"name": "T", "length": "12"}]})")
+                                       << kHostile;
+    }
+    void sameBytesAsBefore()
+    {
+        QFETCH(QByteArray, jobFile);
+        QFETCH(QString, name);
+        layout::JobReadResult read = layout::parseJob(jobFile, QStringLiteral("drawing.railpin"));
+        QVERIFY2(read.job, qPrintable(read.error));
+        layout::Job job = *read.job;
+        if (!name.isEmpty()) {
+            for (layout::Section &section : job.sections)
+                section.name = name;
+            for (layout::Run &run : job.runs)
+                run.name = name;
+        }
+        const layout::JobLayout laid = layout::layOutForOutput(job);
+        QVERIFY2(laid.laidOut(), qPrintable(laid.refusal));
+        const exports::Elevation drawing = exports::elevation(job, laid.sections);
+        QVERIFY(!drawing.labels.empty());
+
+        const QDir expected(QStringLiteral(RAILPIN_SOURCE_DIR "/tests/data/drawings"));
+        const QString row = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
+        const std::pair<const char *, QByteArray> files[] = {{".svg", exports::drawingSvg(drawing, job.unit)},
+                                                             {".dxf", exports::drawingDxf(drawing, job.unit)}};
+        QStringList differing;
+        for (const auto &[suffix, bytes] : files) {
+            const QString file = row + QLatin1String(suffix);
+            if (bytes == contents(expected.filePath(file)))
+                continue;
+            // Left where the test ran, to be compared with the expected file.
+            QFile actual(QStringLiteral("actual-") + file);
+            QVERIFY(actual.open(QIODevice::WriteOnly) && actual.write(bytes) == bytes.size());
+            differing << actual.fileName();
+        }
+        QVERIFY2(differing.isEmpty(),
+                 qPrintable(differing.join(u' ') + QStringLiteral(" differ from ") + expected.path()));
+
+        QXmlStreamReader svg(files[0].second);
+        while (!svg.atEnd())
+            svg.readNext();
+        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+    }
+
+    // The drawings' numbers are appended as Qt's own formatting wrote them.
+    void numbersAsQtWritesThem_data()
+    {
+        QTest::addColumn<double>("value");
+        const std::pair<const char *, double> values[] = {
+            {"zero", 0.0},
+            {"negative zero", -0.0},
+            {"whole", 36.0},
+            {"sixteenths", -47.1875},
+            {"a third", 1.0 / 3},
+            {"15 digits", 123456789012345.0},
+            {"16 digits", 1234567890123456.0},
+            {"a hairline", 1.0 / 64},
+            {"tiny", 1.5e-7},
+            {"huge", -2.5e21},
+            {"halfway between two", 858896683345472.5},
+            {"subnormal", std::numeric_limits<double>::denorm_min()},
+            {"largest", std::numeric_limits<double>::max()},
+            {"infinity", -std::numeric_limits<double>::infinity()},
+            {"not a number", -std::numeric_limits<double>::quiet_NaN()},
+        };
+        for (const auto &[row, value] : values)
+            QTest::newRow(row) << value;
+        // Centres as a long section gives them: a pitch of many digits, added up.
+        double centre = 0;
+        for (int index = 0; index < 200; ++index, centre += 5.31944444444444 * 37)
+            QTest::newRow(qPrintable(QStringLiteral("centre %1").arg(index))) << centre;
+    }
+    // Values of every size, with as many digits as a double holds.
+    void randomNumbersAsQtWritesThem()
+    {
+        QRandomGenerator random(29);
+        for (int index = 0; index < 200000; ++index) {
+            const double value = (random.generateDouble() - 0.5) * std::pow(10.0, random.bounded(-8, 24));
+            QByteArray bytes;
+            exports::appendNumber(bytes, value);
+            const QByteArray qt = QByteArray::number(value, 'g', 15);
+            if (bytes != qt)
+                QFAIL(qPrintable(
+                    QStringLiteral("%1 written as %2").arg(QString::fromLatin1(qt), QString::fromLatin1(bytes))));
+        }
+    }
+    void numbersAsQtWritesThem()
+    {
+        QFETCH(double, value);
+        QByteArray bytes("x=");
+        exports::appendNumber(bytes, value);
+        QCOMPARE(bytes, "x=" + QByteArray::number(value, 'g', 15));
+        QCOMPARE(QString::fromLatin1(bytes.mid(2)), QString::number(value, 'g', 15));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDrawingFiles)
+#include "tst_drawing_files.moc"
