@@ -17,6 +17,7 @@
 #include "measurement.h"
 #include "misspelt_field_actions.h"
 #include "number_text.h"
+#include "problem_colours.h"
 #include "row_number_header.h"
 #include "runs_panel.h"
 #include "section_actions.h"
@@ -349,7 +350,9 @@ void frmJob::currentSectionChanged()
     showMarksMeasured();
 }
 
-// A stair offers its marks both ways; a level section's are level.
+// A stair offers its marks both ways; a level section's are level. With the
+// same spacing the heading gives the end gaps too, in red when they are too
+// narrow to fix a railpin (the layout's warning says why).
 void frmJob::showMarksMeasured()
 {
     const int row = currentSectionRow();
@@ -358,6 +361,16 @@ void frmJob::showMarksMeasured()
     const MarksModel::Measured shown = stair ? marks->measured() : MarksModel::Measured::Level;
     ui->cboMarksMeasured->setCurrentIndex(ui->cboMarksMeasured->findData(int(shown)));
     ui->cboMarksMeasured->setEnabled(stair);
+
+    const layout::SectionLayout *laid = row >= 0 ? &sections->sectionLayouts()[size_t(row)] : nullptr;
+    const bool sameSpacing = laid && laid->laidOut() && laid->spacing == layout::Spacing::Same && laid->count > 0;
+    ui->lblMarksEndGaps->setText(sameSpacing ? tr("End gaps: %1 %2 at each post")
+                                                   .arg(layout::markText(laid->endGap, job(), sections->decimalPoint()),
+                                                        layout::unitName(job().unit))
+                                             : QString());
+    ui->lblMarksEndGaps->setStyleSheet(sameSpacing && laid->endGap < layout::narrowestEndGap(job().unit)
+                                           ? QStringLiteral("color: %1").arg(problem_colours::kText.name())
+                                           : QString());
 }
 
 void frmJob::showCellProblem()

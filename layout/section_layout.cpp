@@ -400,6 +400,11 @@ QString fromMidSpanText(double value, const Job &job, QChar decimalPoint)
     return QChar(0x2212) + magnitude;
 }
 
+double narrowestEndGap(Unit unit)
+{
+    return unit == Unit::Millimetres ? 12 : 0.5;
+}
+
 QString layoutDescription(const Job &job, const Section &section, const SectionLayout &laid, QChar decimalPoint)
 {
     if (!laid.laidOut())
@@ -555,14 +560,13 @@ SectionLayout settledLayout(const Job &job, const Section &section)
                             .arg(gapFigure(job, out), QString::number(out.count), sectionMaximumGap(job, section));
     // With the same spacing the end gaps take what is left: a sliver beside
     // the post leaves no room to fix a railpin, so it is said.
-    const double narrowestEndGap = job.unit == Unit::Millimetres ? 12 : 0.5;
-    if (out.spacing == Spacing::Same && out.count > 0 && out.endGap < narrowestEndGap) {
+    if (out.spacing == Spacing::Same && out.count > 0 && out.endGap < narrowestEndGap(job.unit)) {
         const auto withUnit = [&job](double value) {
             return QCoreApplication::translate("layout", "%1 %2").arg(markText(value, job), unitName(job.unit));
         };
         out.warnings << QCoreApplication::translate("layout", "the end gaps of %1 are narrower than %2: too close to "
                                                               "the post to fix a railpin")
-                            .arg(withUnit(out.endGap), withUnit(narrowestEndGap));
+                            .arg(withUnit(out.endGap), withUnit(narrowestEndGap(job.unit)));
     }
     if (out.countGiven && !parityFits(out.centre, out.count))
         out.warnings << QCoreApplication::translate("layout", "%1 railpins do not put %2")

@@ -113,6 +113,10 @@ RailpinMarks referencedMarks(const SectionLayout &section, const RailpinMarks &m
 // left of the middle, "3 1/2" right, "0" for what rounds to the middle.
 QString fromMidSpanText(double value, const Job &job, QChar decimalPoint = u'.');
 
+// With the same spacing, end gaps narrower than this (1/2 in, 12 mm) leave
+// no room to fix a railpin at the post: the layout warns of them.
+double narrowestEndGap(Unit unit);
+
 // The layout in words for a sheet: "equal gaps, design gap 3 1/2 in, limit 4 in",
 // "same spacing 3 1/2 in, end gaps 2 1/4 in, railpin at mid-span".
 // Empty for equal gaps within the limit between post faces, as every job laid out before.

@@ -990,6 +990,42 @@ private slots:
         QVERIFY(!job.window->isModified());
     }
 
+    // With the same spacing the marks panel gives the section's end gaps,
+    // in red when they are too narrow to fix a railpin at the post.
+    void marksHeadingGivesEndGaps_data()
+    {
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<int>("spacing");  // layout::Spacing
+        QTest::addColumn<int>("count");    // 0 for the automatic count
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("red");
+        QTest::newRow("equal gaps") << "96" << int(layout::Spacing::Equal) << 0 << "" << false;
+        QTest::newRow("same spacing") << "96" << int(layout::Spacing::Same) << 0 << "End gaps: 2 1/4 in at each post"
+                                      << false;
+        QTest::newRow("a sliver at the posts")
+            << "92" << int(layout::Spacing::Same) << 19 << "End gaps: 1/4 in at each post" << true;
+    }
+    void marksHeadingGivesEndGaps()
+    {
+        QFETCH(QString, length);
+        QFETCH(int, spacing);
+        QFETCH(int, count);
+        QFETCH(QString, shown);
+        QFETCH(bool, red);
+        layout::Job deck = layout::newJob();
+        deck.railpinWidth = QStringLiteral("1 1/2");
+        deck.designGap = QStringLiteral("3 1/2");
+        deck.spacing = layout::Spacing(spacing);
+        deck.sections.front().length = length;
+        if (count > 0)
+            deck.sections.front().count = count;
+        const JobWindowFixture job(deck);
+        QVERIFY(job.active);
+        const QLabel *endGaps = job.get<QLabel>("lblMarksEndGaps");
+        QCOMPARE(endGaps->text(), shown);
+        QCOMPARE(endGaps->styleSheet().contains(QStringLiteral("color")), red);
+    }
+
     // Marks from: offered with lengths between post centres only, one
     // undoable step; the marks panel shows the marks from the reference
     // chosen and its heading and tooltip name it.
