@@ -3304,11 +3304,11 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
     </message>
     <message>
         <source>post faces</source>
-        <translation>caras de los postes</translation>
+        <translation>caras de poste</translation>
     </message>
     <message>
         <source>post centres</source>
-        <translation>ejes de los postes</translation>
+        <translation>ejes de poste</translation>
     </message>
     <message>
         <source>Change Marks From</source>
