@@ -602,6 +602,34 @@
         <source>point|comma</source>
         <translation>point|comma</translation>
     </message>
+    <message>
+        <source>--section is used with --template</source>
+        <translation>--section se usa con --template</translation>
+    </message>
+    <message>
+        <source>--section &quot;%1&quot;: the job has no section of that name</source>
+        <translation>--section &quot;%1&quot;: la obra no tiene ningún tramo con ese nombre</translation>
+    </message>
+    <message>
+        <source>marks are from the post faces or the post centres</source>
+        <translation>las marcas se miden desde las caras de los postes (faces) o desde sus ejes (centres)</translation>
+    </message>
+    <message>
+        <source>--marks-from is used with --between centres</source>
+        <translation>--marks-from se usa con --between centres</translation>
+    </message>
+    <message>
+        <source>With --template: only the sections of this name; give it once for each section (default: every section).</source>
+        <translation>Con --template: solo los tramos con este nombre; indíquelo una vez por cada tramo (por omisión: todos los tramos).</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>With --between centres: marks from the post faces or the post centres (default faces).</source>
+        <translation>Con --between centres: marcas desde las caras de los postes (faces) o desde sus ejes (centres) (por omisión faces).</translation>
+    </message>
 </context>
 <context>
     <name>EndsDelegate</name>
@@ -814,6 +842,30 @@
         <extracomment>A run&apos;s first post, shared with the run before and counted there.</extracomment>
         <translation>%1 (esquina)</translation>
     </message>
+    <message>
+        <source>Marks along the rail, from the left post face, %1:</source>
+        <translation>Marcas a lo largo del pasamanos, desde la cara del poste izquierdo, %1:</translation>
+    </message>
+    <message>
+        <source>Marks along the rail, from the left post centre, %1:</source>
+        <translation>Marcas a lo largo del pasamanos, desde el eje del poste izquierdo, %1:</translation>
+    </message>
+    <message>
+        <source>Horizontal marks, from the left post face, %1:</source>
+        <translation>Marcas en horizontal, desde la cara del poste izquierdo, %1:</translation>
+    </message>
+    <message>
+        <source>Horizontal marks, from the left post centre, %1:</source>
+        <translation>Marcas en horizontal, desde el eje del poste izquierdo, %1:</translation>
+    </message>
+    <message>
+        <source>Marks from the left post face, %1:</source>
+        <translation>Marcas desde la cara del poste izquierdo, %1:</translation>
+    </message>
+    <message>
+        <source>Marks from the left post centre, %1:</source>
+        <translation>Marcas desde el eje del poste izquierdo, %1:</translation>
+    </message>
 </context>
 <context>
     <name>JobWindows</name>
@@ -878,6 +930,33 @@
     </message>
 </context>
 <context>
+    <name>MarkReference</name>
+    <message>
+        <source>from the left post face</source>
+        <translation>desde la cara del poste izquierdo</translation>
+    </message>
+    <message>
+        <source>from the left post centre</source>
+        <translation>desde el eje del poste izquierdo</translation>
+    </message>
+    <message>
+        <source>from the left post</source>
+        <translation>desde el poste izquierdo</translation>
+    </message>
+    <message>
+        <source>from the right post face</source>
+        <translation>desde la cara del poste derecho</translation>
+    </message>
+    <message>
+        <source>from the right post centre</source>
+        <translation>desde el eje del poste derecho</translation>
+    </message>
+    <message>
+        <source>from the right post</source>
+        <translation>desde el poste derecho</translation>
+    </message>
+</context>
+<context>
     <name>Marks</name>
     <message>
         <source>Railpin</source>
@@ -938,6 +1017,21 @@
     <message>
         <source>Right face</source>
         <translation>Cara derecha</translation>
+    </message>
+    <message>
+        <source>From right post face</source>
+        <translation>Desde cara poste dcho.</translation>
+    </message>
+    <message>
+        <source>From right post centre</source>
+        <translation>Desde eje poste dcho.</translation>
+    </message>
+</context>
+<context>
+    <name>MarksModel</name>
+    <message>
+        <source>Marks %1; centres also %2</source>
+        <translation>Marcas %1; ejes también %2</translation>
     </message>
 </context>
 <context>
@@ -1697,6 +1791,14 @@
         <source>Painting section %1 of %2…</source>
         <translation>Dibujando el tramo %1 de %2…</translation>
     </message>
+    <message>
+        <source>Template</source>
+        <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>Painting page %1 of %2…</source>
+        <translation>Dibujando la página %1 de %2…</translation>
+    </message>
 </context>
 <context>
     <name>TemplateSheet</name>
@@ -1724,14 +1826,6 @@
     <message>
         <source>inches from the left post</source>
         <translation>pulgadas desde el poste izquierdo</translation>
-    </message>
-    <message>
-        <source>centimetres from the left post</source>
-        <translation>centímetros desde el poste izquierdo</translation>
-    </message>
-    <message>
-        <source>page %1 ◂ ▸ page %2</source>
-        <translation>página %1 ◂ ▸ página %2</translation>
     </message>
     <message>
         <source>This bar must measure exactly 6 in. Print at actual size (100 %), not fit to page.</source>
@@ -1803,12 +1897,96 @@
         <translation>pulgadas desde la cara de la contrahuella</translation>
     </message>
     <message>
-        <source>centimetres from the riser face</source>
-        <translation>centímetros desde la cara de la contrahuella</translation>
-    </message>
-    <message>
         <source>Full-size template of one tread: %1 — lay against the riser face of every tread</source>
         <translation>Plantilla a tamaño real de un peldaño: %1 — apóyela contra la cara de la contrahuella de cada peldaño</translation>
+    </message>
+    <message>
+        <source>left post face</source>
+        <translation>cara del poste izquierdo</translation>
+    </message>
+    <message>
+        <source>right post face</source>
+        <translation>cara del poste derecho</translation>
+    </message>
+    <message>
+        <source>%1 from left face</source>
+        <translation>%1 desde la cara izquierda</translation>
+    </message>
+    <message>
+        <source>%1 from right face</source>
+        <translation>%1 desde la cara derecha</translation>
+    </message>
+    <message>
+        <source>%1 from left centre</source>
+        <translation>%1 desde el eje izquierdo</translation>
+    </message>
+    <message>
+        <source>%1 from right centre</source>
+        <translation>%1 desde el eje derecho</translation>
+    </message>
+    <message>
+        <source>millimetres from the riser face</source>
+        <translation>milímetros desde la cara de la contrahuella</translation>
+    </message>
+    <message>
+        <source>inches along the rail from the left post face</source>
+        <translation>pulgadas por el pasamanos desde la cara del poste izquierdo</translation>
+    </message>
+    <message>
+        <source>millimetres along the rail from the left post face</source>
+        <translation>milímetros por el pasamanos desde la cara del poste izquierdo</translation>
+    </message>
+    <message>
+        <source>inches along the rail from the left post</source>
+        <translation>pulgadas por el pasamanos desde el poste izquierdo</translation>
+    </message>
+    <message>
+        <source>millimetres along the rail from the left post</source>
+        <translation>milímetros por el pasamanos desde el poste izquierdo</translation>
+    </message>
+    <message>
+        <source>inches from the left post face</source>
+        <translation>pulgadas desde la cara del poste izquierdo</translation>
+    </message>
+    <message>
+        <source>millimetres from the left post face</source>
+        <translation>milímetros desde la cara del poste izquierdo</translation>
+    </message>
+    <message>
+        <source>millimetres from the left post</source>
+        <translation>milímetros desde el poste izquierdo</translation>
+    </message>
+    <message>
+        <source>Full-size template along the rail: %1 — slope %2°</source>
+        <translation>Plantilla a tamaño real por el pasamanos: %1 — pendiente %2°</translation>
+    </message>
+    <message>
+        <source>Trim along this dashed line, lay it on the dashed line of page %1, tape</source>
+        <translation>Corte por esta línea de trazos, póngala sobre la de la página %1, fije con cinta</translation>
+    </message>
+    <message>
+        <source>Page %1 is laid here: its trimmed edge on this dashed line</source>
+        <translation>Aquí va la página %1: su borde cortado sobre esta línea de trazos</translation>
+    </message>
+    <message>
+        <source>Trim along this line and butt it against the post face</source>
+        <translation>Corte por esta línea y apóyela contra la cara del poste</translation>
+    </message>
+    <message>
+        <source>Trim along this line and lay it on the front edge of the tread</source>
+        <translation>Corte por esta línea y póngala en el borde delantero del peldaño</translation>
+    </message>
+    <message>
+        <source>Trim along this line and butt it against the riser</source>
+        <translation>Corte por esta línea y apóyela contra la contrahuella</translation>
+    </message>
+    <message>
+        <source>Trim along this line: it meets the right post face</source>
+        <translation>Corte por esta línea: coincide con la cara del poste derecho</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelada</translation>
     </message>
 </context>
 <context>
@@ -1943,6 +2121,10 @@
         <source>Unnamed section</source>
         <extracomment>A section without a name in exported drawings, which other programs read; the sheets have their own.</extracomment>
         <translation>Tramo sin nombre</translation>
+    </message>
+    <message>
+        <source>%1, marks %2</source>
+        <translation>%1, marcas %2</translation>
     </message>
 </context>
 <context>
@@ -3104,6 +3286,50 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <source>Exporting the template…</source>
         <translation>Exportando la plantilla…</translation>
     </message>
+    <message>
+        <source>Marks from:</source>
+        <translation>Marcas desde:</translation>
+    </message>
+    <message>
+        <source>Marks from</source>
+        <translation>Marcas desde</translation>
+    </message>
+    <message>
+        <source>With lengths between post centres: whether marks are measured from the post faces or the post centres</source>
+        <translation>Con largos entre ejes de postes: si las marcas se miden desde las caras de los postes o desde sus ejes</translation>
+    </message>
+    <message>
+        <source>With lengths between post centres: marks from the post faces, or from the post centres (each half a post further)</source>
+        <translation>Con largos entre ejes de postes: marcas desde las caras de los postes, o desde sus ejes (cada marca medio poste más allá)</translation>
+    </message>
+    <message>
+        <source>post faces</source>
+        <translation>caras de poste</translation>
+    </message>
+    <message>
+        <source>post centres</source>
+        <translation>ejes de poste</translation>
+    </message>
+    <message>
+        <source>Change Marks From</source>
+        <translation>Cambiar desde dónde se miden las marcas</translation>
+    </message>
+    <message>
+        <source>Painting the template…</source>
+        <translation>Dibujando la plantilla…</translation>
+    </message>
+    <message>
+        <source>Print Template cancelled: the print run was aborted.</source>
+        <translation>Impresión de la plantilla cancelada: se interrumpió el trabajo de impresión.</translation>
+    </message>
+    <message>
+        <source>Rename Field &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>Cambiar el nombre del campo &quot;%1&quot; a &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>The field was not renamed: %1</source>
+        <translation>No se cambió el nombre del campo: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -3301,10 +3527,6 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Leído como %1: escriba 36, %2 o 36 1/2</translation>
     </message>
     <message>
-        <source>&amp;Layout Sheet…</source>
-        <translation>&amp;Hoja de replanteo…</translation>
-    </message>
-    <message>
         <source>Open a railing job with this section, to add sections, save and print it</source>
         <translation>Abrir una obra de barandilla con este tramo, para añadirle tramos, guardarla e imprimirla</translation>
     </message>
@@ -3315,6 +3537,10 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
     <message>
         <source>Open a saved railing job</source>
         <translation>Abrir una obra de barandilla guardada</translation>
+    </message>
+    <message>
+        <source>&amp;New Job from Calculator…</source>
+        <translation>&amp;Nueva obra desde la calculadora…</translation>
     </message>
 </context>
 <context>
@@ -4029,6 +4255,22 @@ A line of the totals, then why it is short (&quot;42 railpins (1 of 3 sections n
     <message>
         <source>1 tread × %2, less %3 for the newels = %4 railpins</source>
         <translation>1 peldaño × %2, menos %3 por los postes de escalera = %4 balaustres</translation>
+    </message>
+    <message>
+        <source>there is no such section</source>
+        <translation>no existe ese tramo</translation>
+    </message>
+    <message>
+        <source>there is no such run</source>
+        <translation>no existe esa alineación</translation>
+    </message>
+    <message>
+        <source>there is no field &quot;%1&quot; to rename</source>
+        <translation>no hay ningún campo &quot;%1&quot; al que cambiar el nombre</translation>
+    </message>
+    <message>
+        <source>the end gaps of %1 are narrower than %2: too close to the post to fix a railpin</source>
+        <translation>los huecos extremos de %1 son más estrechos que %2: demasiado cerca del poste para fijar un balaustre</translation>
     </message>
 </context>
 </TS>

@@ -602,6 +602,34 @@
         <source>point|comma</source>
         <translation>point|comma</translation>
     </message>
+    <message>
+        <source>--section is used with --template</source>
+        <translation>--section s’utilise avec --template</translation>
+    </message>
+    <message>
+        <source>--section &quot;%1&quot;: the job has no section of that name</source>
+        <translation>--section &quot;%1&quot;&#xa0;: le chantier n’a aucune travée de ce nom</translation>
+    </message>
+    <message>
+        <source>marks are from the post faces or the post centres</source>
+        <translation>les repères se mesurent depuis les faces des poteaux (faces) ou depuis leurs axes (centres)</translation>
+    </message>
+    <message>
+        <source>--marks-from is used with --between centres</source>
+        <translation>--marks-from s’utilise avec --between centres</translation>
+    </message>
+    <message>
+        <source>With --template: only the sections of this name; give it once for each section (default: every section).</source>
+        <translation>Avec --template&#xa0;: seulement les travées de ce nom&#xa0;; à donner une fois pour chaque travée (par défaut&#xa0;: toutes les travées).</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>With --between centres: marks from the post faces or the post centres (default faces).</source>
+        <translation>Avec --between centres&#xa0;: repères depuis les faces des poteaux (faces) ou depuis leurs axes (centres) (par défaut faces).</translation>
+    </message>
 </context>
 <context>
     <name>EndsDelegate</name>
@@ -814,6 +842,30 @@
         <extracomment>A run&apos;s first post, shared with the run before and counted there.</extracomment>
         <translation>%1 (angle)</translation>
     </message>
+    <message>
+        <source>Marks along the rail, from the left post face, %1:</source>
+        <translation>Repères le long de la lisse, depuis la face du poteau gauche, %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Marks along the rail, from the left post centre, %1:</source>
+        <translation>Repères le long de la lisse, depuis l’axe du poteau gauche, %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Horizontal marks, from the left post face, %1:</source>
+        <translation>Repères à l’horizontale, depuis la face du poteau gauche, %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Horizontal marks, from the left post centre, %1:</source>
+        <translation>Repères à l’horizontale, depuis l’axe du poteau gauche, %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Marks from the left post face, %1:</source>
+        <translation>Repères depuis la face du poteau gauche, %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Marks from the left post centre, %1:</source>
+        <translation>Repères depuis l’axe du poteau gauche, %1&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>JobWindows</name>
@@ -878,6 +930,33 @@
     </message>
 </context>
 <context>
+    <name>MarkReference</name>
+    <message>
+        <source>from the left post face</source>
+        <translation>depuis la face du poteau gauche</translation>
+    </message>
+    <message>
+        <source>from the left post centre</source>
+        <translation>depuis l’axe du poteau gauche</translation>
+    </message>
+    <message>
+        <source>from the left post</source>
+        <translation>depuis le poteau gauche</translation>
+    </message>
+    <message>
+        <source>from the right post face</source>
+        <translation>depuis la face du poteau droit</translation>
+    </message>
+    <message>
+        <source>from the right post centre</source>
+        <translation>depuis l’axe du poteau droit</translation>
+    </message>
+    <message>
+        <source>from the right post</source>
+        <translation>depuis le poteau droit</translation>
+    </message>
+</context>
+<context>
     <name>Marks</name>
     <message>
         <source>Railpin</source>
@@ -938,6 +1017,21 @@
     <message>
         <source>Right face</source>
         <translation>Face droite</translation>
+    </message>
+    <message>
+        <source>From right post face</source>
+        <translation>Depuis face poteau droit</translation>
+    </message>
+    <message>
+        <source>From right post centre</source>
+        <translation>Depuis axe poteau droit</translation>
+    </message>
+</context>
+<context>
+    <name>MarksModel</name>
+    <message>
+        <source>Marks %1; centres also %2</source>
+        <translation>Repères %1&#xa0;; axes aussi %2</translation>
     </message>
 </context>
 <context>
@@ -1697,6 +1791,14 @@
         <source>Painting section %1 of %2…</source>
         <translation>Dessin de la travée %1 sur %2…</translation>
     </message>
+    <message>
+        <source>Template</source>
+        <translation>Gabarit</translation>
+    </message>
+    <message>
+        <source>Painting page %1 of %2…</source>
+        <translation>Dessin de la page %1 sur %2…</translation>
+    </message>
 </context>
 <context>
     <name>TemplateSheet</name>
@@ -1724,14 +1826,6 @@
     <message>
         <source>inches from the left post</source>
         <translation>pouces depuis le poteau gauche</translation>
-    </message>
-    <message>
-        <source>centimetres from the left post</source>
-        <translation>centimètres depuis le poteau gauche</translation>
-    </message>
-    <message>
-        <source>page %1 ◂ ▸ page %2</source>
-        <translation>page %1 ◂ ▸ page %2</translation>
     </message>
     <message>
         <source>This bar must measure exactly 6 in. Print at actual size (100 %), not fit to page.</source>
@@ -1803,12 +1897,96 @@
         <translation>pouces depuis la face de la contremarche</translation>
     </message>
     <message>
-        <source>centimetres from the riser face</source>
-        <translation>centimètres depuis la face de la contremarche</translation>
-    </message>
-    <message>
         <source>Full-size template of one tread: %1 — lay against the riser face of every tread</source>
         <translation>Gabarit grandeur nature d’une marche&#xa0;: %1 — à appuyer contre la face de la contremarche de chaque marche</translation>
+    </message>
+    <message>
+        <source>left post face</source>
+        <translation>face du poteau gauche</translation>
+    </message>
+    <message>
+        <source>right post face</source>
+        <translation>face du poteau droit</translation>
+    </message>
+    <message>
+        <source>%1 from left face</source>
+        <translation>%1 depuis la face gauche</translation>
+    </message>
+    <message>
+        <source>%1 from right face</source>
+        <translation>%1 depuis la face droite</translation>
+    </message>
+    <message>
+        <source>%1 from left centre</source>
+        <translation>%1 depuis l’axe gauche</translation>
+    </message>
+    <message>
+        <source>%1 from right centre</source>
+        <translation>%1 depuis l’axe droit</translation>
+    </message>
+    <message>
+        <source>millimetres from the riser face</source>
+        <translation>millimètres depuis la face de la contremarche</translation>
+    </message>
+    <message>
+        <source>inches along the rail from the left post face</source>
+        <translation>pouces le long de la lisse depuis la face du poteau gauche</translation>
+    </message>
+    <message>
+        <source>millimetres along the rail from the left post face</source>
+        <translation>millimètres le long de la lisse depuis la face du poteau gauche</translation>
+    </message>
+    <message>
+        <source>inches along the rail from the left post</source>
+        <translation>pouces le long de la lisse depuis le poteau gauche</translation>
+    </message>
+    <message>
+        <source>millimetres along the rail from the left post</source>
+        <translation>millimètres le long de la lisse depuis le poteau gauche</translation>
+    </message>
+    <message>
+        <source>inches from the left post face</source>
+        <translation>pouces depuis la face du poteau gauche</translation>
+    </message>
+    <message>
+        <source>millimetres from the left post face</source>
+        <translation>millimètres depuis la face du poteau gauche</translation>
+    </message>
+    <message>
+        <source>millimetres from the left post</source>
+        <translation>millimètres depuis le poteau gauche</translation>
+    </message>
+    <message>
+        <source>Full-size template along the rail: %1 — slope %2°</source>
+        <translation>Gabarit grandeur nature le long de la lisse&#xa0;: %1 — pente %2°</translation>
+    </message>
+    <message>
+        <source>Trim along this dashed line, lay it on the dashed line of page %1, tape</source>
+        <translation>Coupez sur ce pointillé, posez-le sur celui de la page %1, fixez au ruban</translation>
+    </message>
+    <message>
+        <source>Page %1 is laid here: its trimmed edge on this dashed line</source>
+        <translation>Ici se pose la page %1&#xa0;: son bord coupé sur ce pointillé</translation>
+    </message>
+    <message>
+        <source>Trim along this line and butt it against the post face</source>
+        <translation>Coupez sur cette ligne et appuyez-la contre la face du poteau</translation>
+    </message>
+    <message>
+        <source>Trim along this line and lay it on the front edge of the tread</source>
+        <translation>Coupez sur cette ligne et posez-la sur le bord avant de la marche</translation>
+    </message>
+    <message>
+        <source>Trim along this line and butt it against the riser</source>
+        <translation>Coupez sur cette ligne et appuyez-la contre la contremarche</translation>
+    </message>
+    <message>
+        <source>Trim along this line: it meets the right post face</source>
+        <translation>Coupez sur cette ligne&#xa0;: elle rejoint la face du poteau droit</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
     </message>
 </context>
 <context>
@@ -1943,6 +2121,10 @@
         <source>Unnamed section</source>
         <extracomment>A section without a name in exported drawings, which other programs read; the sheets have their own.</extracomment>
         <translation>Travée sans nom</translation>
+    </message>
+    <message>
+        <source>%1, marks %2</source>
+        <translation>%1, repères %2</translation>
     </message>
 </context>
 <context>
@@ -3104,6 +3286,50 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <source>Exporting the template…</source>
         <translation>Exportation du gabarit…</translation>
     </message>
+    <message>
+        <source>Marks from:</source>
+        <translation>Repères depuis&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Marks from</source>
+        <translation>Repères depuis</translation>
+    </message>
+    <message>
+        <source>With lengths between post centres: whether marks are measured from the post faces or the post centres</source>
+        <translation>Avec des longueurs entre axes des poteaux&#xa0;: si les repères se mesurent depuis les faces des poteaux ou depuis leurs axes</translation>
+    </message>
+    <message>
+        <source>With lengths between post centres: marks from the post faces, or from the post centres (each half a post further)</source>
+        <translation>Avec des longueurs entre axes des poteaux&#xa0;: repères depuis les faces des poteaux, ou depuis leurs axes (chaque repère un demi-poteau plus loin)</translation>
+    </message>
+    <message>
+        <source>post faces</source>
+        <translation>faces des poteaux</translation>
+    </message>
+    <message>
+        <source>post centres</source>
+        <translation>axes des poteaux</translation>
+    </message>
+    <message>
+        <source>Change Marks From</source>
+        <translation>Modifier l’origine des repères</translation>
+    </message>
+    <message>
+        <source>Painting the template…</source>
+        <translation>Dessin du gabarit…</translation>
+    </message>
+    <message>
+        <source>Print Template cancelled: the print run was aborted.</source>
+        <translation>Impression du gabarit annulée&#xa0;: le travail d’impression a été interrompu.</translation>
+    </message>
+    <message>
+        <source>Rename Field &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation>Renommer le champ &quot;%1&quot; en &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>The field was not renamed: %1</source>
+        <translation>Le champ n’a pas été renommé&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -3301,10 +3527,6 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Lu comme %1&#xa0;: écrivez 36, %2 ou 36 1/2</translation>
     </message>
     <message>
-        <source>&amp;Layout Sheet…</source>
-        <translation>&amp;Feuille de traçage…</translation>
-    </message>
-    <message>
         <source>Open a railing job with this section, to add sections, save and print it</source>
         <translation>Ouvrir un chantier de garde-corps avec cette travée, pour y ajouter des travées, l’enregistrer et l’imprimer</translation>
     </message>
@@ -3315,6 +3537,10 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
     <message>
         <source>Open a saved railing job</source>
         <translation>Ouvrir un chantier de garde-corps enregistré</translation>
+    </message>
+    <message>
+        <source>&amp;New Job from Calculator…</source>
+        <translation>&amp;Nouveau chantier depuis la calculatrice…</translation>
     </message>
 </context>
 <context>
@@ -4029,6 +4255,22 @@ A line of the totals, then why it is short (&quot;42 railpins (1 of 3 sections n
     <message>
         <source>1 tread × %2, less %3 for the newels = %4 railpins</source>
         <translation>1 marche × %2, moins %3 pour les poteaux d’escalier = %4 barreaux</translation>
+    </message>
+    <message>
+        <source>there is no such section</source>
+        <translation>cette travée n’existe pas</translation>
+    </message>
+    <message>
+        <source>there is no such run</source>
+        <translation>cet alignement n’existe pas</translation>
+    </message>
+    <message>
+        <source>there is no field &quot;%1&quot; to rename</source>
+        <translation>il n’y a aucun champ &quot;%1&quot; à renommer</translation>
+    </message>
+    <message>
+        <source>the end gaps of %1 are narrower than %2: too close to the post to fix a railpin</source>
+        <translation>les écarts d’extrémité de %1 sont plus étroits que %2&#xa0;: trop près du poteau pour fixer un barreau</translation>
     </message>
 </context>
 </TS>
