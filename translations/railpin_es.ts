@@ -3330,6 +3330,14 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <source>The field was not renamed: %1</source>
         <translation>No se cambió el nombre del campo: %1</translation>
     </message>
+    <message>
+        <source>With the same spacing the end gaps take what is left at the posts</source>
+        <translation>Con el mismo espaciado, los huecos extremos se quedan con lo que sobra junto a los postes</translation>
+    </message>
+    <message>
+        <source>End gaps: %1 %2 at each post</source>
+        <translation>Huecos extremos: %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

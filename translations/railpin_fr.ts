@@ -3330,6 +3330,14 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <source>The field was not renamed: %1</source>
         <translation>Le champ n’a pas été renommé&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>With the same spacing the end gaps take what is left at the posts</source>
+        <translation>Avec le même espacement, les écarts d’extrémité prennent ce qui reste près des poteaux</translation>
+    </message>
+    <message>
+        <source>End gaps: %1 %2 at each post</source>
+        <translation>Écarts d’extrémité&#xa0;: %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
