@@ -21,6 +21,9 @@ public:
 
     void append(QByteArrayView text)
     {
+        // An empty view may hold no pointer at all, which memcpy may not be given.
+        if (text.isEmpty())
+            return;
         room(text.size());
         std::memcpy(end, text.data(), size_t(text.size()));
         end += text.size();
