@@ -323,6 +323,11 @@ Reading readMeasurement(const QString &text, Unit unit, QChar decimalPoint)
     return {single, {}};
 }
 
+QString markWithUnit(double value, const Job &job, QChar decimalPoint)
+{
+    return QCoreApplication::translate("layout", "%1 %2").arg(markText(value, job, decimalPoint), unitName(job.unit));
+}
+
 QString markText(double value, const Job &job, QChar decimalPoint)
 {
     if (job.unit == Unit::Millimetres) {

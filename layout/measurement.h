@@ -44,6 +44,8 @@ std::optional<ExactMeasurement> exactMeasurement(const QString &text, Unit unit,
 // 1/increment with the calculator's rules ("4 5/8"), millimetres rounded to the
 // mark step, halves down ("101", "101.5"). Rounded from the exact value given.
 QString markText(double value, const Job &job, QChar decimalPoint = u'.');
+// The same with the job's unit after it: "4 5/8 in", "101 mm".
+QString markWithUnit(double value, const Job &job, QChar decimalPoint = u'.');
 
 // A limit as a mark is written, rounded down to the job's increment or mark
 // step, never up: a limit shown must never be more than the true one.

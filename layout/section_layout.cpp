@@ -560,14 +560,10 @@ SectionLayout settledLayout(const Job &job, const Section &section)
                             .arg(gapFigure(job, out), QString::number(out.count), sectionMaximumGap(job, section));
     // With the same spacing the end gaps take what is left: a sliver beside
     // the post leaves no room to fix a railpin, so it is said.
-    if (out.spacing == Spacing::Same && out.count > 0 && out.endGap < narrowestEndGap(job.unit)) {
-        const auto withUnit = [&job](double value) {
-            return QCoreApplication::translate("layout", "%1 %2").arg(markText(value, job), unitName(job.unit));
-        };
+    if (out.spacing == Spacing::Same && out.count > 0 && out.endGap < narrowestEndGap(job.unit))
         out.warnings << QCoreApplication::translate("layout", "the end gaps of %1 are narrower than %2: too close to "
                                                               "the post to fix a railpin")
-                            .arg(withUnit(out.endGap), withUnit(narrowestEndGap(job.unit)));
-    }
+                            .arg(markWithUnit(out.endGap, job), markWithUnit(narrowestEndGap(job.unit), job));
     if (out.countGiven && !parityFits(out.centre, out.count))
         out.warnings << QCoreApplication::translate("layout", "%1 railpins do not put %2")
                             .arg(QString::number(out.count), centreWords(out.centre));

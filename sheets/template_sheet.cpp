@@ -280,8 +280,9 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
                Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, QString::number(railpin->railpin));
         painter.setFont(small);
         const RailpinMarks shown = tread ? *railpin : layout::referencedMarks(*strip.layout, *railpin);
-        const QString fromLeft = layout::markText(shown.centre, job, decimalPoint);
-        const QString fromRight = layout::markText(shown.centreFromRightPost, job, decimalPoint);
+        // Each label carries its unit: a metric strip's "96" alone could be read as inches.
+        const QString fromLeft = layout::markWithUnit(shown.centre, job, decimalPoint);
+        const QString fromRight = layout::markWithUnit(shown.centreFromRightPost, job, decimalPoint);
         const double textLeft = x(railpin->rightEdge) + y(0.04);
         wordAt(QRectF(textLeft, stripBottom - 2.4 * textLine, y(1.5), textLine),
                Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,

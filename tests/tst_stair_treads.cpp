@@ -413,8 +413,8 @@ private slots:
             << QStringList{"Warning: the opening under the bottom rail passes a sphere of 6.086, more than 6:"};
         QTest::newRow("template of one tread")
             << QStringList{"--template", "OUT"} + twelve
-            << QStringList{"lay against the riser face of every tread", "3/8 from the riser", "3 11/16 from the riser",
-                           "7 1/16 from the riser"};
+            << QStringList{"lay against the riser face of every tread", "3/8 in from the riser",
+                           "3 11/16 in from the riser", "7 1/16 in from the riser"};
         QTest::newRow("svg profile") << QStringList{"--svg", "OUT"} + twelve
                                      << QStringList{"id=\"stair\"", "inkscape:label=\"stair\""};
         QTest::newRow("dxf profile") << QStringList{"--dxf", "OUT"} + twelve << QStringList{"\r\nstair\r\n"};

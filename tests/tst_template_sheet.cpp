@@ -342,17 +342,17 @@ private slots:
         using layout::MarksFrom;
         using layout::MeasuredBetween;
         QTest::newRow("between faces") << int(MeasuredBetween::Faces) << int(MarksFrom::Faces)
-                                       << QStringList{"left post", "4 1/2 from left", "inches from the left post"}
+                                       << QStringList{"left post", "4 1/2 in from left", "inches from the left post"}
                                        << "from left face";
         QTest::newRow("between centres, from faces")
             << int(MeasuredBetween::Centres) << int(MarksFrom::Faces)
-            << QStringList{"left post face", "4 5/8 from left face", "4 5/8 from right face",
+            << QStringList{"left post face", "4 5/8 in from left face", "4 5/8 in from right face",
                            "inches from the left post face"}
             << "centre";
         // The worked example: each 1 3/4 in further than from the faces.
         QTest::newRow("between centres, from centres")
             << int(MeasuredBetween::Centres) << int(MarksFrom::Centres)
-            << QStringList{"left post face", "6 3/8 from left centre", "6 3/8 from right centre",
+            << QStringList{"left post face", "6 3/8 in from left centre", "6 3/8 in from right centre",
                            "inches from the left post face"}
             << "from left face";
     }
