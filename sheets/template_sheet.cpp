@@ -403,7 +403,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
         const double room = y(4);
         const QRectF box = wordsAfter ? QRectF(x(position) + y(0.2), y(kGlueArrows), room, textLine * 2.5)
                                       : QRectF(x(position) - y(0.2) - room, y(kGlueArrows), room, textLine * 2.5);
-        wordAt(box, (wordsAfter ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop | Qt::TextWordWrap, how);
+        wordAt(box, int((wordsAfter ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop | Qt::TextWordWrap), how);
         arrowAt(painter, QPointF(x(position) + (wordsAfter ? y(0.04) : -y(0.04)), y(kGlueArrows) + textLine * 0.5),
                 y(0.1), !wordsAfter);
     };
@@ -427,7 +427,7 @@ void TemplatePlan::paintPage(QPainter &painter, int index) const
         const double wordsTop = y(kCheckBarTop + 0.8);
         wordAt(wordsAfter ? QRectF(x(position) + y(0.1), wordsTop, room, textLine * 3)
                           : QRectF(x(position) - y(0.1) - room, wordsTop, room, textLine * 3),
-               (wordsAfter ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop | Qt::TextWordWrap, how);
+               int((wordsAfter ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop | Qt::TextWordWrap), how);
         dashedLines.push_back({x(position), y(0.35), page.height() * dpi - textLine * 2});
     };
     const double front = -strip.nosing;
