@@ -255,6 +255,23 @@ qint64 indentedBytesAtMost(const QJsonValue &value, int depth)
 }
 
 // The job's own fields, all but its sections.
+QJsonObject jobFieldsObject(const Job &job);
+
+// The job's fields as a file without them reads: no width and no gap (the
+// reader leaves them for the user to give) and no file marker, which is
+// never left out. A field is left out beside its near miss only where the
+// file reads the same without it.
+QJsonObject jobFieldsAsReadWhenMissing()
+{
+    Job missing;
+    missing.railpinWidth.clear();
+    missing.maximumGap.clear();
+    QJsonObject object = jobFieldsObject(missing);
+    object.remove(keys::kFormat);
+    object.remove(keys::kVersion);
+    return object;
+}
+
 QJsonObject jobFieldsObject(const Job &job)
 {
     QJsonObject object = job.unknownFields;
@@ -299,7 +316,7 @@ QJsonObject jobFieldsObject(const Job &job)
     if (!job.runs.empty())
         object.insert(keys::kRuns, runsArray(job));
     if (!job.unknownFields.isEmpty())
-        leaveNearMissesAlone(object, jobFieldsObject(Job{}), job.unknownFields, FieldLevel::Job);
+        leaveNearMissesAlone(object, jobFieldsAsReadWhenMissing(), job.unknownFields, FieldLevel::Job);
     return object;
 }
 
