@@ -45,6 +45,27 @@ constexpr int kMaximumGapPresets = 3;
 // view first, then their neighbours.
 constexpr int kSampledRows = 24;
 
+// Room for the widest of `texts` in a cell of `table`, every digit counted
+// as the font's widest, so that no mark of the column is cut.
+int cellWidthFor(const QTableView &table, const QStringList &texts)
+{
+    const QFontMetrics metrics = table.fontMetrics();
+    QChar widestDigit = u'0';
+    for (char16_t digit = u'1'; digit <= u'9'; ++digit)
+        if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widestDigit))
+            widestDigit = QChar(digit);
+    int widest = 0;
+    for (QString text : texts) {
+        for (QChar &character : text)
+            if (character.isDigit())
+                character = widestDigit;
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    }
+    // The item view's own margin on each side of a cell's text.
+    const int margin = table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1;
+    return widest + 2 * margin;
+}
+
 }  // namespace
 
 frmJob::frmJob(CalculatorFields calculatorFields, QWidget *parent)
@@ -100,7 +121,9 @@ void frmJob::setUpViews()
     ui->cboMarksMeasured->addItem(tr("along the rail"), int(MarksModel::Measured::AlongTheRail));
     ui->cboMarksMeasured->addItem(tr("level"), int(MarksModel::Measured::Level));
     ui->tblMarks->setModel(marks.get());
-    ui->tblMarks->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized from each column's widest text whenever the marks change, never
+    // by measuring every row.
+    ui->tblMarks->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     ui->tblMarks->verticalHeader()->hide();
     ui->tblMarks->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui->tblMarks->verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -183,7 +206,10 @@ void frmJob::fitSectionColumns()
 void frmJob::fitMarksTable()
 {
     QTableView &table = *ui->tblMarks;
-    const QHeaderView &header = *table.horizontalHeader();
+    QHeaderView &header = *table.horizontalHeader();
+    for (int column = 0; column < marks->columnCount(); ++column)
+        header.resizeSection(column,
+                             std::max(header.sectionSizeHint(column), cellWidthFor(table, marks->widestTexts(column))));
     // Room for the scroll bar as well, so that a long list does not push
     // the last column out of sight.
     const int needed = header.length() + 2 * table.frameWidth() + table.verticalScrollBar()->sizeHint().width();

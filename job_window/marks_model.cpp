@@ -6,6 +6,8 @@
 #include "sections_model.h"
 #include "tread_sheet_lines.h"
 
+#include <cmath>
+
 MarksModel::MarksModel(const SectionsModel &sections, QObject *parent) : QAbstractTableModel(parent), sections(sections)
 {
     connect(&sections, &QAbstractItemModel::dataChanged, this, &MarksModel::sectionsChanged);
@@ -41,6 +43,60 @@ const std::vector<layout::RailpinMarks> &MarksModel::shownMarks() const
     return laidOut.stair && measured_ == Measured::Level ? laidOut.horizontalMarks : laidOut.marks;
 }
 
+// One railpin's marks as shown: from the section's reference.
+layout::RailpinMarks MarksModel::shownRow(qsizetype index) const
+{
+    const layout::SectionLayout &laidOut = sections.sectionLayout(row);
+    return layout::referencedMarks(laidOut, shownMarks()[size_t(index)], laidOut.stair && measured_ == Measured::Level);
+}
+
+QStringList MarksModel::widestTexts(int column) const
+{
+    if (!valid() || column < 0 || column >= columnCount() || rowCount() == 0)
+        return {};
+    if (byTreads()) {
+        QStringList texts;
+        for (const QStringList &treadRow : treadRows)
+            texts << treadRow.value(column);
+        texts.removeDuplicates();
+        return texts;
+    }
+    const qsizetype count = qsizetype(shownMarks().size());
+    if (column == Railpin)
+        return {QString::number(count)};
+    // Every column runs one way from the first railpin to the last (from
+    // mid-span, from one side of the middle to the other): its largest
+    // magnitude is at one end.
+    const layout::RailpinMarks first = shownRow(0);
+    const layout::RailpinMarks last = shownRow(count - 1);
+    const auto value = [column](const layout::RailpinMarks &marks) {
+        switch (column) {
+        case LeftEdge:
+            return marks.leftEdge;
+        case Centre:
+            return marks.centre;
+        case RightEdge:
+            return marks.rightEdge;
+        case CentreFromRightPost:
+            return marks.centreFromRightPost;
+        default:
+            return marks.fromMidSpan;
+        }
+    };
+    const double largest = std::max(std::abs(value(first)), std::abs(value(last)));
+    const layout::Job &job = sections.job();
+    // The largest rounded, and its whole part with the widest fraction the
+    // increment writes ("469 15/16"): a smaller value may show a wider one.
+    const double widestFraction =
+        job.unit == layout::Unit::Inches && job.increment > 1 ? double(job.increment - 1) / job.increment : 0;
+    QStringList texts;
+    for (const double candidate : {largest, std::floor(largest) + widestFraction}) {
+        const QString text = layout::markText(candidate, job, sections.decimalPoint());
+        texts << (column == FromMidSpan ? QChar(0x2212) + text : text);
+    }
+    return texts;
+}
+
 void MarksModel::sectionsChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight)
 {
     if (row >= topLeft.row() && row <= bottomRight.row())
@@ -73,9 +129,7 @@ QVariant MarksModel::data(const QModelIndex &index, int role) const
         return {};
     if (byTreads())
         return treadRows[size_t(index.row())].value(index.column());
-    const layout::SectionLayout &laidOut = sections.sectionLayout(row);
-    const layout::RailpinMarks marks = layout::referencedMarks(laidOut, shownMarks()[size_t(index.row())],
-                                                               laidOut.stair && measured_ == Measured::Level);
+    const layout::RailpinMarks marks = shownRow(index.row());
     const auto text = [this](double value) { return layout::markText(value, sections.job(), sections.decimalPoint()); };
     switch (index.column()) {
     case Railpin:

@@ -37,11 +37,18 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    // Texts at least as wide as any the column shows, digit for digit: the
+    // column's largest whole part with the widest fraction, or a tread
+    // table's own texts. The view sizes the column from them without
+    // measuring its rows, which a section of 10,000 railpins makes slow.
+    QStringList widestTexts(int column) const;
+
 private:
     void sectionsChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
     bool valid() const;
     bool byTreads() const { return !treadRows.empty(); }
     const std::vector<layout::RailpinMarks> &shownMarks() const;
+    layout::RailpinMarks shownRow(qsizetype index) const;
     QString referenceTip() const;
 
     const SectionsModel &sections;

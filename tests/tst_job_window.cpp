@@ -1211,6 +1211,63 @@ private slots:
         QCOMPARE(marks->index(0, 1).data().toString(), QStringLiteral("84"));
     }
 
+    // The marks' columns are sized from each column's widest text without
+    // measuring its rows; every mark of every row still shows whole.
+    void marksColumnsHoldEveryMark_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<bool>("level");  // a stair's marks shown level
+        QTest::newRow("long, sixteenths") << QByteArray("inches") << "3000 15/16" << false;
+        QTest::newRow("thirty-seconds") << QByteArray("32nds") << "197 31/32" << false;
+        QTest::newRow("half ends") << QByteArray("half") << "130 15/16" << false;
+        QTest::newRow("stair along the rail") << QByteArray("stair") << "240 1/8" << false;
+        QTest::newRow("stair level") << QByteArray("stair") << "240 1/8" << true;
+        QTest::newRow("millimetres in halves") << QByteArray("mm") << "25000.5" << false;
+        QTest::newRow("from the post centres") << QByteArray("centres") << "1000 1/16" << false;
+        QTest::newRow("stair by treads") << QByteArray("treads") << QString() << false;
+    }
+    void marksColumnsHoldEveryMark()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(QString, length);
+        QFETCH(bool, level);
+        layout::Job given;
+        layout::Section section;
+        section.length = length;
+        if (kind == "32nds")
+            given.increment = 32;
+        if (kind == "half")
+            section.ends = layout::Ends::Half;
+        if (kind == "stair" || kind == "treads")
+            section.stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt};
+        if (kind == "treads")
+            section.stair->treads = 40;
+        if (kind == "mm") {
+            given.unit = layout::Unit::Millimetres;
+            given.railpinWidth = QStringLiteral("35");
+            given.maximumGap = QStringLiteral("100");
+            given.markStep = 0.5;
+        }
+        if (kind == "centres") {
+            given.measuredBetween = layout::MeasuredBetween::Centres;
+            given.marksFrom = layout::MarksFrom::Centres;
+            given.postWidth = QStringLiteral("3 1/2");
+        }
+        given.sections = {section};
+        const JobWindowFixture job(given);
+        QVERIFY(job.active);
+        if (level) {
+            auto *measured = job.get<QComboBox>("cboMarksMeasured");
+            measured->setCurrentIndex(1);
+            emit measured->activated(1);
+        }
+        QTest::qWait(0);
+        QVERIFY(job.table("tblMarks")->model()->rowCount() > 20);
+        const QString cut = cutColumn(*job.table("tblMarks"));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut));
+    }
+
     void maximumGapPresets_data()
     {
         QTest::addColumn<bool>("metric");

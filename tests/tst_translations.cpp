@@ -340,44 +340,6 @@ private slots:
         verifyCaptionsFit(*job.window);
     }
 
-    // Why a column of the table does not show its values whole at the size
-    // it has now, or empty: a value or heading wider than its column, or a
-    // column that lies beyond the table's visible width.
-    static QString cutColumn(const QTableView &table)
-    {
-        const QAbstractItemModel *model = table.model();
-        const QHeaderView *header = table.horizontalHeader();
-        const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1);
-        const int icon = table.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &table);
-        for (int column = 0; column < model->columnCount(); ++column) {
-            if (table.isColumnHidden(column))
-                continue;  // shown on demand, from the header's menu
-            const QString heading = model->headerData(column, Qt::Horizontal).toString();
-            int needed = header->sectionSizeHint(column);
-            for (int row = 0; row < model->rowCount(); ++row) {
-                const QModelIndex index = model->index(row, column);
-                QFont font = table.font();
-                if (const QVariant own = index.data(Qt::FontRole); own.isValid())
-                    font = own.value<QFont>();
-                int width = QFontMetrics(font).horizontalAdvance(index.data().toString()) + margins;
-                if (index.data(Qt::DecorationRole).isValid())
-                    width += icon + margins;
-                needed = std::max(needed, width);
-            }
-            if (table.columnWidth(column) < needed)
-                return QStringLiteral("%1 \"%2\": %3 px wide, needs %4")
-                    .arg(table.objectName(), heading)
-                    .arg(table.columnWidth(column))
-                    .arg(needed);
-            const int left = header->sectionViewportPosition(column);
-            if (left < 0 || left + table.columnWidth(column) > table.viewport()->width())
-                return QStringLiteral("%1 \"%2\": beyond the visible %3 px")
-                    .arg(table.objectName(), heading)
-                    .arg(table.viewport()->width());
-        }
-        return {};
-    }
-
     // At the window's opening size every column of the sections and of the
     // marks shows its values whole, for a level section with long marks, a
     // stair and a metric section alike.
