@@ -79,3 +79,9 @@ for format in dxf svg; do
 done
 echo
 "$build_dir/bench/bench_job_window" "$start_up_runs"
+echo
+if command -v valgrind >/dev/null; then
+    "$build_dir/bench/bench_long_sections"
+else
+    echo "The job window with long sections skipped: valgrind is not installed"
+fi
