@@ -6,7 +6,22 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
 #include <utility>
+
+namespace {
+
+bool everyDigitAlike(const QFontMetricsF &metrics)
+{
+    const double zero = metrics.horizontalAdvance(u'0');
+    for (char16_t digit = u'1'; digit <= u'9'; ++digit) {
+        if (metrics.horizontalAdvance(QChar(digit)) != zero)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 QFont sheetFont(double points, bool bold)
 {
@@ -22,7 +37,8 @@ SheetPages::SheetPages(QPainter &painter, QPagedPaintDevice &device, QString foo
     : painter(painter), device(device), footer(std::move(footer)), dpi(device.logicalDpiY()),
       body(sheetFont(style.bodyPoints, false)), bold(sheetFont(style.bodyPoints, true)), title(sheetFont(12, true)),
       bodyMetrics(body, &device), boldMetrics(bold, &device), titleMetrics(title, &device),
-      lineHeight(bodyMetrics.lineSpacing() * style.lineSpacing)
+      lineHeight(bodyMetrics.lineSpacing() * style.lineSpacing),
+      digitsAlike(everyDigitAlike(bodyMetrics) && everyDigitAlike(boldMetrics))
 {
 }
 
@@ -187,18 +203,44 @@ void SheetPages::drawFooter()
              Qt::AlignRight | Qt::AlignVCenter);
 }
 
+double SheetPages::textWidth(const QString &text, bool isBold)
+{
+    // Beside a letter a digit may be kerned as no other digit is: only texts
+    // of figures alone are measured by their shape.
+    const auto figure = [](QChar character) {
+        return character.isDigit() || QStringView(u" /.,()\u2212-").contains(character);
+    };
+    if (!digitsAlike || !std::all_of(text.begin(), text.end(), figure))
+        return metrics(isBold).horizontalAdvance(text);
+    QString shape = text;
+    for (QChar &character : shape) {
+        if (character.isDigit())
+            character = u'0';
+    }
+    QHash<QString, double> &known = widths[isBold ? 1 : 0];
+    if (const auto found = known.constFind(shape); found != known.cend())
+        return *found;
+    const double width = metrics(isBold).horizontalAdvance(shape);
+    known.insert(shape, width);
+    return width;
+}
+
 void SheetPages::drawText(const QRectF &rect, const QString &text, const QFont &font, const QFontMetricsF &metrics,
                           Qt::Alignment alignment)
 {
     if (painter.font() != font)
         painter.setFont(font);
-    // Eliding measures the text again; most texts fit and are drawn as they are.
-    const double width = metrics.horizontalAdvance(text);
-    const QString fitting = width <= rect.width() ? text : metrics.elidedText(text, Qt::ElideRight, rect.width());
+    // The body's texts are measured by their shape; eliding measures the
+    // text again, but most texts fit and are drawn as they are.
+    const bool body = &metrics == &bodyMetrics || &metrics == &boldMetrics;
+    const double width = body ? textWidth(text, &metrics == &boldMetrics) : metrics.horizontalAdvance(text);
+    const bool fits = width <= rect.width();
+    const QString fitting = fits ? text : metrics.elidedText(text, Qt::ElideRight, rect.width());
     // Drawn at a computed baseline rather than laid out in the rectangle: a
     // sheet has thousands of cells and a text layout for each is slow.
-    const double x =
-        alignment.testFlag(Qt::AlignRight) ? rect.right() - metrics.horizontalAdvance(fitting) : rect.left();
+    const double x = alignment.testFlag(Qt::AlignRight)
+                         ? rect.right() - (fits ? width : metrics.horizontalAdvance(fitting))
+                         : rect.left();
     const double baseline = rect.top() + (rect.height() + metrics.ascent() - metrics.descent()) / 2;
     painter.drawText(QPointF(x, baseline), fitting);
 }

@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -89,6 +90,10 @@ public:
     double inch() const { return dpi; }
     // How the body's text measures, bold or not, on this sheet's device.
     const QFontMetricsF &metrics(bool isBold) const { return isBold ? boldMetrics : bodyMetrics; }
+    // How wide the body's text is, bold or not: a sheet of thousands of
+    // marks holds only a few shapes of text (with every digit one width, a
+    // text measures as its digits all made 0), each measured once.
+    double textWidth(const QString &text, bool isBold);
     const QString &error() const { return failure; }
 
 private:
@@ -119,4 +124,6 @@ private:
     std::function<bool()> pageCheck;
     bool stoppedByCheck = false;
     QString failure;
+    bool digitsAlike;  // every digit of the body's fonts has one width
+    QHash<QString, double> widths[2];
 };

@@ -9,21 +9,10 @@ namespace {
 // Room between two columns, in inches of paper: cells never touch.
 constexpr double kColumnGapInches = 0.12;
 
-bool everyDigitAlike(const QFontMetricsF &metrics)
-{
-    const double zero = metrics.horizontalAdvance(u'0');
-    for (char16_t digit = u'1'; digit <= u'9'; ++digit) {
-        if (metrics.horizontalAdvance(QChar(digit)) != zero)
-            return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 SheetTable::SheetTable(SheetPages &pages, QStringList headings)
     : pages(pages), headings(std::move(headings)), columnGap(kColumnGapInches * pages.inch()),
-      digitsAlike(everyDigitAlike(pages.metrics(false)) && everyDigitAlike(pages.metrics(true))),
       wholeCells(std::size_t(this->headings.size())), markParts(wholeCells.size()), bracketParts(wholeCells.size())
 {
 }
@@ -36,36 +25,16 @@ std::pair<QString, QString> SheetTable::splitBrackets(const QString &cell)
     return {cell.left(open), cell.mid(open + 1)};
 }
 
-// A table of thousands of marks holds only a few shapes of text: with every
-// digit one width, a text measures as its digits all made 0, and each shape
-// is measured once.
-double SheetTable::textWidth(const QString &text, bool bold)
-{
-    QString shape = text;
-    if (digitsAlike) {
-        for (QChar &character : shape) {
-            if (character.isDigit())
-                character = u'0';
-        }
-    }
-    QHash<QString, double> &known = widths[bold ? 1 : 0];
-    if (const auto found = known.constFind(shape); found != known.cend())
-        return *found;
-    const double width = pages.metrics(bold).horizontalAdvance(shape);
-    known.insert(shape, width);
-    return width;
-}
-
 void SheetTable::measure(const QStringList &cells)
 {
     for (qsizetype column = 0; column < cells.size() && std::size_t(column) < wholeCells.size(); ++column) {
         const auto index = std::size_t(column);
         const QString &cell = cells[column];
-        wholeCells[index] = std::max(wholeCells[index], textWidth(cell, false));
+        wholeCells[index] = std::max(wholeCells[index], pages.textWidth(cell, false));
         const auto [mark, exact] = splitBrackets(cell);
-        markParts[index] = std::max(markParts[index], textWidth(mark, false));
+        markParts[index] = std::max(markParts[index], pages.textWidth(mark, false));
         if (!exact.isEmpty())
-            bracketParts[index] = std::max(bracketParts[index], textWidth(exact, false));
+            bracketParts[index] = std::max(bracketParts[index], pages.textWidth(exact, false));
     }
 }
 
@@ -115,7 +84,7 @@ void SheetTable::arrange()
         for (std::size_t column = 0; column < count; ++column) {
             double widest = below ? std::max(markParts[column], bracketParts[column]) : wholeCells[column];
             for (const QString &line : headingLines(qsizetype(column), wrapped))
-                widest = std::max(widest, textWidth(line, true));
+                widest = std::max(widest, pages.textWidth(line, true));
             widths[column] = widest;
         }
         if (std::accumulate(widths.begin(), widths.end(), 0.0) <= room)

@@ -3,7 +3,6 @@
 
 #include "sheet_pages.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -41,7 +40,6 @@ public:
     static std::pair<QString, QString> splitBrackets(const QString &cell);
 
 private:
-    double textWidth(const QString &text, bool bold);
     // The lines a heading is written on in its column: one, or two broken
     // at the blank that makes the wider of them narrowest.
     QStringList headingLines(qsizetype column, bool wrapped) const;
@@ -50,8 +48,6 @@ private:
     SheetPages &pages;
     QStringList headings;
     double columnGap;
-    bool digitsAlike;  // every digit of the font has one width
-    QHash<QString, double> widths[2];
     std::vector<double> wholeCells;  // per column, the widest whole cell
     std::vector<double> markParts;   // and the widest without its brackets
     std::vector<double> bracketParts;
