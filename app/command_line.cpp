@@ -17,6 +17,7 @@
 #include "order_csv.h"
 #include "order_list.h"
 #include "order_text.h"
+#include "section_choice.h"
 #include "template_sheet.h"
 #include "translator_setup.h"
 
@@ -181,8 +182,6 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
 std::optional<command_line::Failure> keepTemplateSections(layout::Job &job, std::vector<layout::SectionLayout> &layouts,
                                                           const QStringList &names)
 {
-    if (names.isEmpty())
-        return std::nullopt;
     for (const QString &name : names) {
         if (std::none_of(job.sections.begin(), job.sections.end(),
                          [&name](const layout::Section &section) { return section.name == name; }))
@@ -190,16 +189,7 @@ std::optional<command_line::Failure> keepTemplateSections(layout::Job &job, std:
                 command_line::kBadArguments,
                 CommandLine::tr("--section \"%1\": the job has no section of that name").arg(name)};
     }
-    std::vector<layout::Section> sections;
-    std::vector<layout::SectionLayout> kept;
-    for (std::size_t index = 0; index < job.sections.size() && index < layouts.size(); ++index) {
-        if (names.contains(job.sections[index].name)) {
-            sections.push_back(job.sections[index]);
-            kept.push_back(std::move(layouts[index]));
-        }
-    }
-    job.sections = std::move(sections);
-    layouts = std::move(kept);
+    layout::keepSections(job, layouts, layout::rowsNamed(job, names));
     return std::nullopt;
 }
 

@@ -109,6 +109,16 @@ void frmJob::setUpViews()
     ui->cboMarkStep->addItem(tr("%1 mm").arg(cell_text::shown(QStringLiteral("0.5"), point)), 0.5);
 
     ui->tblSections->setVerticalHeader(new RowNumberHeader(ui->tblSections));
+    // Rows may be selected together (for a template of some sections); a
+    // removed current row still hands on to the row after it. Connected
+    // before the view, whose selection would otherwise go to the row before.
+    connect(sections.get(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex &, int first, int last) {
+                const QModelIndex current = ui->tblSections->currentIndex();
+                if (current.row() >= first && current.row() <= last && last + 1 < sections->rowCount())
+                    ui->tblSections->selectionModel()->setCurrentIndex(sections->index(last + 1, current.column()),
+                                                                       QItemSelectionModel::ClearAndSelect);
+            });
     ui->tblSections->setModel(sections.get());
     ui->tblSections->setItemDelegateForColumn(SectionsModel::Ends, new EndsDelegate(ui->tblSections));
     // Columns fit the rows in view and a sample around them, not every row,

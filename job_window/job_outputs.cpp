@@ -13,14 +13,18 @@
 #include "order_list_dialog.h"
 #include "print_server.h"
 #include "print_to_file.h"
+#include "section_choice.h"
 #include "sheet_progress.h"
 #include "template_sheet.h"
 #include "ui_frm_job.h"
 
 #include <QDir>
+#include <QItemSelectionModel>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
+
+#include <algorithm>
 
 JobOutputs::JobOutputs(frmJob &window, Ui::frmJob &ui, JobDocument &document, QChar decimalPoint)
     : window(window), ui(ui), document(document), decimalPoint(decimalPoint)
@@ -314,18 +318,44 @@ void JobOutputs::exportDrawing()
     reportMade(title, target, made);
 }
 
+// The rows whole selected in the sections table, none when every row is:
+// a template of them alone, or of the whole job.
+QList<int> JobOutputs::templateRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : ui.tblSections->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    if (rows.size() >= int(document.job().sections.size()))
+        rows.clear();
+    return rows;
+}
+
+// The title of a template's dialogs, saying how many sections it holds when
+// it is not the whole job's.
+QString JobOutputs::templateTitle(const QString &title, const QList<int> &rows) const
+{
+    if (rows.isEmpty())
+        return title;
+    //: A dialog's title: "Print Template: 2 of 5 sections", the selected ones.
+    return tr("%1: %2 of %3 sections").arg(title).arg(rows.size()).arg(document.job().sections.size());
+}
+
 void JobOutputs::exportTemplate()
 {
-    const QString title = tr("Export Template");
+    const QList<int> rows = templateRows();
+    const QString title = templateTitle(tr("Export Template"), rows);
     std::vector<layout::SectionLayout> layouts;
     if (!laidOut(title, layouts))
         return;
     const QString target = askExportPath(title, {tr("PDF files (*.pdf)")});
     if (target.isEmpty())
         return;
+    layout::Job job = document.job();
+    layout::keepSections(job, layouts, rows);
     const std::optional<sheets::TemplatePdf> made = BackgroundWork::make<sheets::TemplatePdf>(
         &window, tr("Exporting the template…"),
-        [job = document.job(), layouts = std::move(layouts), paper = sheets::defaultPaperSize(), point = decimalPoint] {
+        [job = std::move(job), layouts = std::move(layouts), paper = sheets::defaultPaperSize(), point = decimalPoint] {
             return sheets::templatePdf(job, layouts, paper, point);
         });
     if (!made) {
@@ -341,9 +371,13 @@ void JobOutputs::exportTemplate()
 
 void JobOutputs::printTemplate()
 {
+    const QList<int> rows = templateRows();
+    const QString title = templateTitle(tr("Print Template"), rows);
     std::vector<layout::SectionLayout> layouts;
-    if (!laidOut(tr("Print Template"), layouts) || !printServerAnswers())
+    if (!laidOut(title, layouts) || !printServerAnswers())
         return;
+    layout::Job job = document.job();
+    layout::keepSections(job, layouts, rows);
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer);
     // Full size: landscape pages painted at the printer's own resolution,
@@ -352,23 +386,23 @@ void JobOutputs::printTemplate()
                                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
     CheckedPrintDialog dialog(&printer, &window);
     dialog.setObjectName(QStringLiteral("dlgPrintTemplate"));
+    dialog.setWindowTitle(title);
     if (dialogs::exec(dialog) != QDialog::Accepted)
         return;
     PrintToFile file(printer);
-    if (printFileRefused(file, QStringLiteral("msgExportFailed"), tr("Print Template")))
+    if (printFileRefused(file, QStringLiteral("msgExportFailed"), title))
         return;
     SheetProgressDialog progress(&window, tr("Painting the template…"), SheetProgressDialog::Counting::TemplatePages);
     progress.setOnCancel([&printer] { printer.abort(); });
     bool cancelled = false;
-    const QString error =
-        sheets::paintTemplate(printer, document.job(), layouts, decimalPoint, progress.progress(), cancelled);
+    const QString error = sheets::paintTemplate(printer, job, layouts, decimalPoint, progress.progress(), cancelled);
     if (cancelled) {
         window.statusBar()->showMessage(tr("Print Template cancelled: the print run was aborted."));
         return;
     }
     if (!error.isEmpty()) {
-        showExportFailure(tr("Print Template"), tr("The template could not be printed.\n\n%1").arg(error));
+        showExportFailure(title, tr("The template could not be printed.\n\n%1").arg(error));
         return;
     }
-    reportPrintedFile(file, QStringLiteral("msgExportFailed"), tr("Print Template"));
+    reportPrintedFile(file, QStringLiteral("msgExportFailed"), title);
 }

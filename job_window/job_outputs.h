@@ -39,6 +39,8 @@ private:
     void exportPdf();
     void exportMarksCsv();
     void exportDrawing();
+    QList<int> templateRows() const;
+    QString templateTitle(const QString &title, const QList<int> &rows) const;
     void exportTemplate();
     void printTemplate();
     // The order settings in a dialog; the job then has an order list, which

@@ -3,6 +3,7 @@
 #include "job_file.h"
 #include "job_window_fixture.h"
 #include "job_windows.h"
+#include "pdf_text.h"
 #include "print_to_file.h"
 #include "sheet_progress.h"
 #include "small_disk.h"
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QPrintDialog>
@@ -550,6 +552,79 @@ private slots:
         }
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"porch.pdf"});
         QCOMPARE(QDir::temp().entryList({QStringLiteral("railpin-print-*")}), temporaryBefore);
+    }
+
+    // The template, exported or printed, holds the sections whose rows are
+    // selected, or every section when none is or all are; sections laid out
+    // alike share a strip.
+    void templateOfSelectedSections_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<QStringList>("shown");  // the strips' headings
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QString>("title");  // of the dialog asking where
+        const QStringList everyStrip{"template: Deck, Side", "along the rail: Stair"};
+        for (const char *action : {"mnuFileExportTemplate", "mnuFilePrintTemplate"}) {
+            const QString verb = QString::fromLatin1(action + 7).startsWith(QLatin1String("Print"))
+                                     ? QStringLiteral("Print Template")
+                                     : QStringLiteral("Export Template");
+            const auto row = [action](const char *name) { return &QTest::addRow("%s, %s", action + 7, name); };
+            *row("none selected") << action << QList<int>{} << everyStrip << QStringList{} << verb;
+            *row("every row") << action << QList<int>{0, 1, 2} << everyStrip << QStringList{} << verb;
+            *row("the stair") << action << QList<int>{1} << QStringList{"along the rail: Stair"}
+                              << QStringList{"Deck", "Side"} << verb + QStringLiteral(": 1 of 3 sections");
+            *row("two alike") << action << QList<int>{2, 0} << QStringList{"template: Deck, Side"}
+                              << QStringList{"Stair"} << verb + QStringLiteral(": 2 of 3 sections");
+            *row("one of two alike") << action << QList<int>{2}
+                                     << QStringList{"template: Side", "Porch \u2014 Side \u2014 page 1 of"}
+                                     << QStringList{"Deck", "Stair"} << verb + QStringLiteral(": 1 of 3 sections");
+        }
+    }
+    void templateOfSelectedSections()
+    {
+        QFETCH(QString, action);
+        QFETCH(QList<int>, selected);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, left);
+        QFETCH(QString, title);
+        if (!havePdfToText())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        layout::Job porch = sampleJob();
+        layout::Section side = porch.sections[0];
+        side.name = QStringLiteral("Side");
+        porch.sections.push_back(side);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("porch.pdf"));
+        const JobWindowFixture job(porch);
+        QItemSelectionModel *selection = job.table()->selectionModel();
+        selection->clearSelection();
+        for (int row : selected)
+            selection->select(job.sections()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QString asked;
+        if (action == QLatin1String("mnuFileExportTemplate")) {
+            job.watcher->chooseNextFile(path);
+        } else {
+            job.watcher->onNextDialog([path, &asked](QDialog *dialog) {
+                asked = dialog->windowTitle();
+                QPrinter *printer = qobject_cast<QPrintDialog *>(dialog)->printer();
+                printer->setOutputFormat(QPrinter::PdfFormat);
+                printer->setOutputFileName(path);
+                dialog->done(QDialog::Accepted);
+            });
+        }
+        job.action(action.toLatin1())->trigger();
+        QVERIFY(job.watcher->unexpectedDialogs.isEmpty());
+        QVERIFY(job.watcher->messages.isEmpty());
+        if (action == QLatin1String("mnuFileExportTemplate"))
+            asked = job.watcher->fileRequests.value(0).title;
+        QCOMPARE(asked, title);
+        const QString text = pdfText(contents(path)).value_or(QString());
+        QVERIFY(!text.isEmpty());
+        for (const QString &words : shown)
+            QVERIFY2(text.contains(words), qPrintable(words));
+        for (const QString &name : left)
+            QVERIFY2(!text.contains(name), qPrintable(name));
     }
 
     // An export's bytes are made away from the window: Cancel answers while

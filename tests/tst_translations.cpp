@@ -107,6 +107,27 @@ class TestTranslations : public QObject
         }
     }
 
+    // The tables' headings (Sections, Marks, Runs) stand apart from the job
+    // fields: the fields' keys are unique among themselves, the buttons and
+    // the menus, and so are the headings'.
+    enum class Headings { Left, Only };
+    static QStringList accessKeyTexts(const JobWindowFixture &job, Headings headings)
+    {
+        const QStringList tableHeadings{"lblSections", "lblMarks", "lblRuns"};
+        QStringList texts;
+        for (const QLabel *label : job.window->findChildren<QLabel *>())
+            if (label->buddy() != nullptr &&
+                tableHeadings.contains(label->objectName()) == (headings == Headings::Only))
+                texts.append(label->text());
+        if (headings == Headings::Only)
+            return texts;
+        for (const QAbstractButton *button : job.window->findChildren<QAbstractButton *>())
+            texts.append(button->text());
+        for (const QAction *menu : job.get<QMenuBar>("menubar")->actions())
+            texts.append(menu->text());
+        return texts;
+    }
+
     static QStringList entryTexts(const QMenu &menu)
     {
         QStringList texts;
@@ -416,8 +437,10 @@ private slots:
         QVERIFY2(!text.contains(u'\u2026'), qPrintable(text.mid(text.indexOf(u'\u2026') - 300, 400)));
     }
 
-    // No two entries of a menu share a key, nor two captions or menus of the
-    // window its Alt keys.
+    // No two entries of a menu share a key, nor two of the job fields'
+    // captions, the buttons and the menus their Alt keys, nor two of the
+    // tables' headings and the menus. Every key of the alphabet is taken in
+    // Spanish: a heading may share one with a field, outside the fields' area.
     void jobWindowKeepsUniqueAccessKeys()
     {
         const JobWindowFixture job;
@@ -433,18 +456,87 @@ private slots:
         job.action("mnuEditRemoveSection")->trigger();
         verifyUniqueAccessKeys(QStringLiteral("mnuEdit with undo and redo"), entryTexts(*job.get<QMenu>("mnuEdit")));
 
-        QStringList windowKeys;
-        for (const QLabel *label : job.window->findChildren<QLabel *>())
-            if (label->buddy() != nullptr)
-                windowKeys.append(label->text());
-        for (const QAbstractButton *button : job.window->findChildren<QAbstractButton *>())
-            windowKeys.append(button->text());
-        for (const QAction *menu : job.get<QMenuBar>("menubar")->actions()) {
+        for (const QAction *menu : job.get<QMenuBar>("menubar")->actions())
             QVERIFY2(!QKeySequence::mnemonic(menu->text()).isEmpty(), qPrintable(menu->text()));
-            windowKeys.append(menu->text());
-        }
-        QVERIFY(windowKeys.size() >= 12);
-        verifyUniqueAccessKeys(QStringLiteral("frmJob"), windowKeys);
+        const QStringList fieldArea = accessKeyTexts(job, Headings::Left);
+        QVERIFY(fieldArea.size() >= 24);
+        verifyUniqueAccessKeys(QStringLiteral("frmJob's fields"), fieldArea);
+        QStringList headings = accessKeyTexts(job, Headings::Only);
+        QCOMPARE(headings.size(), 3);
+        for (const QAction *menu : job.get<QMenuBar>("menubar")->actions())
+            headings.append(menu->text());
+        verifyUniqueAccessKeys(QStringLiteral("frmJob's tables"), headings);
+    }
+
+    // Every caption of a job field has one access key whose Alt press puts
+    // the cursor in its own field, and with the menus' and the window's
+    // other keys no two share one.
+    void jobFieldsHaveAccessKeys_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("field");
+        const char *const pairs[][2] = {
+            {"lblJobName", "txtJobName"},
+            {"lblUnit", "cboUnit"},
+            {"lblExtraStock", "spnExtraStock"},
+            {"lblRailpinWidth", "txtRailpinWidth"},
+            {"lblMaximumGap", "txtMaximumGap"},
+            {"lblIncrement", "cboIncrement"},
+            {"lblPackSize", "spnPackSize"},
+            {"lblMaximumGapStairs", "txtMaximumGapStairs"},
+            {"lblMarkStep", "cboMarkStep"},
+            {"lblDesignGap", "txtDesignGap"},
+            {"lblSpacing", "cboSpacing"},
+            {"lblCentre", "cboCentre"},
+            {"lblMeasuredBetween", "cboMeasuredBetween"},
+            {"lblPostWidth", "txtPostWidth"},
+            {"lblMaxPostSpacing", "txtMaxPostSpacing"},
+            {"lblMinPerTread", "spnMinPerTread"},
+            {"lblTriangleSphere", "txtTriangleSphere"},
+            {"lblMarksFrom", "cboMarksFrom"},
+        };
+        for (const auto &[label, field] : pairs)
+            QTest::newRow(label) << QString::fromLatin1(label) << QString::fromLatin1(field);
+    }
+    void jobFieldsHaveAccessKeys()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, field);
+        // Between post centres, so that Marks from is enabled too.
+        layout::Job centres = sampleJob();
+        centres.measuredBetween = layout::MeasuredBetween::Centres;
+        centres.postWidth = QStringLiteral("3 1/2");
+        // The mark step is a metric job's, the increment an imperial one's.
+        if (field == u"cboMarkStep")
+            centres.unit = layout::Unit::Millimetres;
+        const JobWindowFixture job(centres);
+        const auto *caption = job.window->findChild<QLabel *>(label);
+        QWidget *input = job.window->findChild<QWidget *>(field);
+        QVERIFY(caption != nullptr && input != nullptr);
+        QCOMPARE(caption->buddy(), input);
+        const QString text = caption->text();
+        QCOMPARE(text.count(u'&') - 2 * text.count(QStringLiteral("&&")), 1);
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        QVERIFY2(!key.isEmpty(), qPrintable(text));
+
+        QStringList fieldArea = accessKeyTexts(job, Headings::Left);
+        QCOMPARE(fieldArea.removeAll(text), 1);
+        for (const QString &other : fieldArea)
+            QVERIFY2(QKeySequence::mnemonic(other) != key,
+                     qPrintable(QStringLiteral("\"%1\" and \"%2\" share %3").arg(text, other, key.toString())));
+
+        // A heading of a table may share the key: Qt then moves between the
+        // two on each press.
+        const QStringList headings = accessKeyTexts(job, Headings::Only);
+        const auto sharing = std::count_if(headings.begin(), headings.end(), [&key](const QString &heading) {
+            return QKeySequence::mnemonic(heading) == key;
+        });
+        QVERIFY(input->isEnabled());
+        job.get("txtJobName")->setFocus();
+        const auto pressed = Qt::Key(key[0].key() & ~Qt::KeyboardModifierMask);
+        for (qsizetype press = 0; press <= sharing && QApplication::focusWidget() != input; ++press)
+            QTest::keyClick(job.window.data(), pressed, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), input);
     }
 
     // The box title is translated; the report line stays English for the

@@ -2951,8 +2951,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Ninguno</translation>
     </message>
     <message>
-        <source>Design gap:</source>
-        <translation>Hueco objetivo:</translation>
+        <source>Design gap, if an&amp;y:</source>
+        <translation>Hueco ob&amp;jetivo:</translation>
     </message>
     <message>
         <source>Design gap</source>
@@ -2967,8 +2967,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>como el máximo</translation>
     </message>
     <message>
-        <source>Spacing:</source>
-        <translation>Espaciado:</translation>
+        <source>Sp&amp;acing:</source>
+        <translation>Espac&amp;iado:</translation>
     </message>
     <message>
         <source>Spacing</source>
@@ -2979,8 +2979,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Huecos iguales de poste a poste, o el hueco objetivo entre balaustres en todos los tramos con huecos extremos iguales</translation>
     </message>
     <message>
-        <source>Centre:</source>
-        <translation>Centro:</translation>
+        <source>&amp;Centre:</source>
+        <translation>Pie&amp;za central:</translation>
     </message>
     <message>
         <source>Centre</source>
@@ -2991,8 +2991,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Lo que queda en el centro de cada tramo: indistinto, un balaustre o un hueco</translation>
     </message>
     <message>
-        <source>Lengths between:</source>
-        <translation>Largos entre:</translation>
+        <source>Lengths &amp;between:</source>
+        <translation>Lar&amp;gos entre:</translation>
     </message>
     <message>
         <source>Lengths measured between</source>
@@ -3003,8 +3003,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Si los largos de los tramos se miden entre las caras de los postes o entre sus ejes</translation>
     </message>
     <message>
-        <source>Post width:</source>
-        <translation>Ancho del poste:</translation>
+        <source>Po&amp;st width:</source>
+        <translation>Ancho del pos&amp;te:</translation>
     </message>
     <message>
         <source>Post width</source>
@@ -3187,8 +3187,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Eliminar alineación</translation>
     </message>
     <message>
-        <source>Per tread at least:</source>
-        <translation>Mín. por peldaño:</translation>
+        <source>Pe&amp;r tread at least:</source>
+        <translation>Mín. por pelda&amp;ño:</translation>
     </message>
     <message>
         <source>Railpins per tread at least</source>
@@ -3203,8 +3203,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Las escaleras dadas por sus peldaños llevan al menos estos balaustres en cada peldaño</translation>
     </message>
     <message>
-        <source>Triangle sphere:</source>
-        <translation>Esfera del triángulo:</translation>
+        <source>Triang&amp;le sphere:</source>
+        <translation>Es&amp;fera del triángulo:</translation>
     </message>
     <message>
         <source>Triangle sphere</source>
@@ -3287,8 +3287,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Exportando la plantilla…</translation>
     </message>
     <message>
-        <source>Marks from:</source>
-        <translation>Marcas desde:</translation>
+        <source>Marks gi&amp;ven from:</source>
+        <translation>Mar&amp;cas desde:</translation>
     </message>
     <message>
         <source>Marks from</source>

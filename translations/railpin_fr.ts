@@ -2951,8 +2951,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Aucun</translation>
     </message>
     <message>
-        <source>Design gap:</source>
-        <translation>Écart visé&#xa0;:</translation>
+        <source>Design gap, if an&amp;y:</source>
+        <translation>Écart ob&amp;jectif&#xa0;:</translation>
     </message>
     <message>
         <source>Design gap</source>
@@ -2967,8 +2967,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>comme le maximum</translation>
     </message>
     <message>
-        <source>Spacing:</source>
-        <translation>Espacement&#xa0;:</translation>
+        <source>Sp&amp;acing:</source>
+        <translation>T&amp;ype d’espacement&#xa0;:</translation>
     </message>
     <message>
         <source>Spacing</source>
@@ -2979,8 +2979,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Des écarts égaux d’un poteau à l’autre, ou l’écart visé entre barreaux sur chaque travée avec des écarts d’extrémité égaux</translation>
     </message>
     <message>
-        <source>Centre:</source>
-        <translation>Milieu&#xa0;:</translation>
+        <source>&amp;Centre:</source>
+        <translation>Cen&amp;trage&#xa0;:</translation>
     </message>
     <message>
         <source>Centre</source>
@@ -2991,8 +2991,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Ce qui se trouve au milieu de chaque travée&#xa0;: indifférent, un barreau ou un écart</translation>
     </message>
     <message>
-        <source>Lengths between:</source>
-        <translation>Longueurs entre&#xa0;:</translation>
+        <source>Lengths &amp;between:</source>
+        <translation>L&amp;ongueurs entre&#xa0;:</translation>
     </message>
     <message>
         <source>Lengths measured between</source>
@@ -3003,8 +3003,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Si les longueurs des travées se mesurent entre les faces des poteaux ou entre leurs axes</translation>
     </message>
     <message>
-        <source>Post width:</source>
-        <translation>Largeur du poteau&#xa0;:</translation>
+        <source>Po&amp;st width:</source>
+        <translation>Lar&amp;geur du poteau&#xa0;:</translation>
     </message>
     <message>
         <source>Post width</source>
@@ -3187,8 +3187,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Supprimer l’alignement</translation>
     </message>
     <message>
-        <source>Per tread at least:</source>
-        <translation>Min. par marche&#xa0;:</translation>
+        <source>Pe&amp;r tread at least:</source>
+        <translation>N&amp;b min. par marche&#xa0;:</translation>
     </message>
     <message>
         <source>Railpins per tread at least</source>
@@ -3203,8 +3203,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Les escaliers donnés par leurs marches portent au moins ce nombre de barreaux sur chaque marche</translation>
     </message>
     <message>
-        <source>Triangle sphere:</source>
-        <translation>Sphère du triangle&#xa0;:</translation>
+        <source>Triang&amp;le sphere:</source>
+        <translation>Sp&amp;hère du triangle&#xa0;:</translation>
     </message>
     <message>
         <source>Triangle sphere</source>
@@ -3287,8 +3287,8 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
         <translation>Exportation du gabarit…</translation>
     </message>
     <message>
-        <source>Marks from:</source>
-        <translation>Repères depuis&#xa0;:</translation>
+        <source>Marks gi&amp;ven from:</source>
+        <translation>Repères &amp;depuis&#xa0;:</translation>
     </message>
     <message>
         <source>Marks from</source>
