@@ -5,26 +5,34 @@
 #include <QByteArrayView>
 
 #include <cstring>
+#include <functional>
+#include <memory>
 
-// The bytes of a drawing file, written straight into one array: a drawing of
-// the largest job holds millions of values, and a string made for each one,
-// or an append that checks the array each time, would cost more than the
-// file itself.
+// The bytes of a drawing file, gathered a piece at a time and handed on
+// whole pieces: a drawing of the largest job holds millions of values, and a
+// string made for each one, or the whole file held in memory, would cost
+// more than the file itself.
 namespace exports {
+
+// Where a drawing's bytes go, a piece at a time: a file being written, an
+// array. False refuses the piece (a failed write, a cancelled export), and
+// the drawing stops there.
+using PieceSink = std::function<bool(QByteArrayView piece)>;
 
 class DrawingBytes
 {
 public:
-    // `expected`: room for the whole file, reserved at once. Pages of it never
-    // written take no memory; a file larger still makes the array grow.
-    explicit DrawingBytes(qsizetype expected);
+    explicit DrawingBytes(PieceSink sink);
 
     void append(QByteArrayView text)
     {
         // An empty view may hold no pointer at all, which memcpy may not be given.
         if (text.isEmpty())
             return;
-        room(text.size());
+        if (text.size() > limit - end) {
+            spill(text);
+            return;
+        }
         std::memcpy(end, text.data(), size_t(text.size()));
         end += text.size();
     }
@@ -38,23 +46,46 @@ public:
     void appendNumber(double value);
     void appendNumber(int value);
 
-    QByteArray take() &&;
+    // Room for `size` bytes that the caller writes itself, from the pointer
+    // given, then passes their end to wrote().
+    char *claim(qsizetype size)
+    {
+        room(size);
+        return end;
+    }
+    void wrote(char *to) { end = to; }
+
+    // Hands on what is left; false when the sink refused any piece.
+    bool finish();
+    // Whether the sink refused a piece: what is appended then is dropped.
+    bool stopped() const { return refused; }
+
+    // A piece as handed on; a whole multiple of the disk's pages.
+    static constexpr qsizetype kPiece = qsizetype{64} * 1024;
 
 private:
-    static constexpr qsizetype kLongestNumber = 32;
+    // A number's text, and the bytes its writing may fill past it.
+    static constexpr qsizetype kLongestNumber = 48;
 
     void room(qsizetype size)
     {
         if (size > limit - end)
-            grow(size);
+            handOn();
     }
-    void grow(qsizetype size);
+    void handOn();
+    void spill(QByteArrayView text);
+    bool appendShortNumber(double value);
     static bool mayBeHalfway(double value);
 
-    QByteArray bytes;
+    PieceSink sink;
+    std::unique_ptr<char[]> piece;
     char *end = nullptr;  // where the next byte goes
     char *limit = nullptr;
+    bool refused = false;
 };
+
+// The bytes a drawing writer hands on, gathered in one array.
+PieceSink appendTo(QByteArray &bytes);
 
 // One number as DrawingBytes writes it, for a test or a short value.
 void appendNumber(QByteArray &bytes, double value);
