@@ -34,11 +34,10 @@ void writeEightDigits(char *out, std::uint32_t value)
 {
     const std::uint32_t high = value / 10000;
     const std::uint32_t low = value % 10000;
-    for (const std::uint32_t four : {high, low}) {
-        std::memcpy(out, &kDigitPairs[std::size_t(four / 100) * 2], 2);
-        std::memcpy(out + 2, &kDigitPairs[std::size_t(four % 100) * 2], 2);
-        out += 4;
-    }
+    std::memcpy(out, &kDigitPairs[std::size_t(high / 100) * 2], 2);
+    std::memcpy(out + 2, &kDigitPairs[std::size_t(high % 100) * 2], 2);
+    std::memcpy(out + 4, &kDigitPairs[std::size_t(low / 100) * 2], 2);
+    std::memcpy(out + 6, &kDigitPairs[std::size_t(low % 100) * 2], 2);
 }
 
 }  // namespace
@@ -87,8 +86,23 @@ void DrawingBytes::appendNumber(double value)
         return;
     }
     room(kLongestNumber);
-    if (appendShortNumber(value))
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    for (const Recent &seen : recent) {
+        if (seen.bits == bits) {
+            std::memcpy(end, seen.text.data(), seen.text.size());
+            end += seen.size;
+            return;
+        }
+    }
+    char *const start = end;
+    if (appendShortNumber(value)) {
+        Recent &kept = recent[nextRecent];
+        nextRecent = (nextRecent + 1) % recent.size();
+        kept.bits = bits;
+        kept.size = end - start;
+        std::memcpy(kept.text.data(), start, kept.text.size());
         return;
+    }
     if (mayBeHalfway(value))
         append(QByteArray::number(value, 'g', 15));
     else
@@ -122,11 +136,12 @@ bool DrawingBytes::appendShortNumber(double value)
             break;
         ++exponent;
     }
-    const Wide remainder = scaled & ((Wide(1) << shift) - 1);
-    const Wide half = Wide(1) << (shift - 1);
-    if (remainder == half)
+    // The bits below the last digit, moved to the top: half is the top bit alone.
+    const Wide remainder = scaled << (128 - shift);
+    constexpr Wide kHalf = Wide(1) << 127;
+    if (remainder == kHalf)
         return false;
-    if (remainder > half && ++digits == kFifteenDigits * 10) {
+    if (remainder > kHalf && ++digits == kFifteenDigits * 10) {
         digits = kFifteenDigits;
         if (++exponent >= 15)
             return false;
@@ -139,6 +154,12 @@ bool DrawingBytes::appendShortNumber(double value)
     writeEightDigits(&text[8], std::uint32_t(digits % 100'000'000));
     std::memset(&text[16], '0', 16);
     std::size_t last = 15;  // of the digits that count
+    constexpr std::uint64_t kEightZeros = 0x3030303030303030;
+    for (std::uint64_t eight = 0; last > 8; last -= 8) {
+        std::memcpy(&eight, &text[last - 7], 8);
+        if (eight != kEightZeros)
+            break;
+    }
     while (text[last] == '0')
         --last;
 

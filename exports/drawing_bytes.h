@@ -3,7 +3,10 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QStringView>
 
+#include <array>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -77,12 +80,35 @@ private:
     bool appendShortNumber(double value);
     static bool mayBeHalfway(double value);
 
+    // The last few numbers written, with their text: a drawing's numbers
+    // repeat within a row (its top, its height, a line's x at both ends), and
+    // copying the text again costs a fraction of finding it.
+    struct Recent
+    {
+        std::uint64_t bits = 0;  // of the value; 0, never kept, marks an empty slot
+        qsizetype size = 0;
+        std::array<char, 24> text{};
+    };
+    std::array<Recent, 4> recent{};
+    std::size_t nextRecent = 0;
+
     PieceSink sink;
     std::unique_ptr<char[]> piece;
     char *end = nullptr;  // where the next byte goes
     char *limit = nullptr;
     bool refused = false;
 };
+
+// Whether every character of `text` is printable ASCII, which every drawing
+// carries as it is: most labels are, and skip the cleaning and encoding that
+// other characters need.
+inline bool plainAscii(QStringView text)
+{
+    for (const QChar character : text)
+        if (character.unicode() < 0x20 || character.unicode() > 0x7e)
+            return false;
+    return true;
+}
 
 // The bytes a drawing writer hands on, gathered in one array.
 PieceSink appendTo(QByteArray &bytes);

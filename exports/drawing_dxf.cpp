@@ -43,6 +43,17 @@ public:
         text.appendNumber(value);
         text.append(QByteArrayView("\r\n"));
     }
+    // Printable ASCII as it is, one byte a character.
+    void plainTextPair(int code, QStringView value)
+    {
+        startPair(code);
+        char *out = text.claim(value.size() + 2);
+        for (const QChar character : value)
+            *out++ = char(character.unicode());
+        *out++ = '\r';
+        *out++ = '\n';
+        text.wrote(out);
+    }
     // Release 12 is ASCII: other characters are written as \U+XXXX.
     void textPair(int code, const QString &value)
     {
@@ -211,7 +222,10 @@ bool writeDxf(const DrawingSource &drawing, layout::Unit unit, const PieceSink &
             dxf.pair(8, layer(Layer::Labels));
             dxf.point(label.baseline.x(), flip(label.baseline.y()));
             dxf.pair(40, label.height);
-            dxf.textPair(1, layout::outputName(label.text, layout::NameOutput::Dxf));
+            if (plainAscii(label.text))
+                dxf.plainTextPair(1, label.text);
+            else
+                dxf.textPair(1, layout::outputName(label.text, layout::NameOutput::Dxf));
         }
         return !dxf.stopped();
     });

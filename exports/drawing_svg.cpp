@@ -8,6 +8,7 @@
 #include <QByteArrayView>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace exports {
@@ -31,7 +32,7 @@ public:
         text.append(value);
         text.append('"');
     }
-    void attribute(QByteArrayView name, double value, QByteArrayView suffix = {})
+    void attribute(QByteArrayView name, double value, QByteArrayView suffix)
     {
         text.append(' ');
         text.append(name);
@@ -40,28 +41,30 @@ public:
         text.append(suffix);
         text.append('"');
     }
+    // The same without a unit, for every coordinate: the name's length is
+    // known here, so that it is copied without a call.
+    template <std::size_t size> void attribute(const char (&name)[size], double value)
+    {
+        char *out = text.claim(qsizetype(size) + 2);
+        *out = ' ';
+        std::memcpy(out + 1, name, size - 1);
+        std::memcpy(out + size, "=\"", 2);
+        text.wrote(out + size + 2);
+        text.appendNumber(value);
+        text.append('"');
+    }
+    // Printable ASCII, with < & > and " escaped.
+    void plainCharacters(QStringView value)
+    {
+        for (const QChar character : value)
+            escaped(char(character.unicode()));
+    }
     // Text of an element: < & > and " escaped, the rest as UTF-8.
     void characters(const QString &value)
     {
         const QByteArray utf8 = value.toUtf8();
-        for (const char byte : utf8) {
-            switch (byte) {
-            case '<':
-                text.append(QByteArrayView("&lt;"));
-                break;
-            case '>':
-                text.append(QByteArrayView("&gt;"));
-                break;
-            case '&':
-                text.append(QByteArrayView("&amp;"));
-                break;
-            case '"':
-                text.append(QByteArrayView("&quot;"));
-                break;
-            default:
-                text.append(byte);
-            }
-        }
+        for (const char byte : utf8)
+            escaped(byte);
     }
     // A layer's group, opened; closed by endLayer().
     void startLayer(Layer layer)
@@ -88,6 +91,26 @@ public:
     bool stopped() const { return text.stopped(); }
 
 private:
+    void escaped(char byte)
+    {
+        switch (byte) {
+        case '<':
+            text.append(QByteArrayView("&lt;"));
+            break;
+        case '>':
+            text.append(QByteArrayView("&gt;"));
+            break;
+        case '&':
+            text.append(QByteArrayView("&amp;"));
+            break;
+        case '"':
+            text.append(QByteArrayView("&quot;"));
+            break;
+        default:
+            text.append(byte);
+        }
+    }
+
     DrawingBytes text;
     bool empty = true;  // the open layer has no element yet
 };
@@ -173,7 +196,10 @@ bool writeSvg(const DrawingSource &drawing, layout::Unit unit, const PieceSink &
             svg.attribute("y", label.baseline.y());
             svg.attribute("font-size", label.height);
             svg.raw(">");
-            svg.characters(layout::outputName(label.text, layout::NameOutput::Xml));
+            if (plainAscii(label.text))
+                svg.plainCharacters(label.text);
+            else
+                svg.characters(layout::outputName(label.text, layout::NameOutput::Xml));
             svg.raw("</text>");
         }
         return !svg.stopped();

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 
 namespace exports {
 
@@ -27,6 +29,15 @@ Sizes sizesFor(layout::Unit unit)
     if (unit == layout::Unit::Millimetres)
         return {25, 89, 150, 12, 50};
     return {1, 3.5, 6, 0.5, 2};
+}
+
+// A railpin's number as its label: as QString::number writes it, without
+// the locale machinery, as there is one for every railpin.
+QString numberText(qint64 number)
+{
+    std::array<char, 24> digits{};
+    const char *end = std::to_chars(digits.begin(), digits.end(), number).ptr;
+    return QString::fromLatin1(digits.data(), end - digits.data());
 }
 
 // Where the items drawn go: those of the layers wanted are gathered in `out`,
@@ -105,8 +116,7 @@ double treadsProfile(const layout::SectionLayout &section, double y, double band
         out.rectangle(Layer::Railpins, QRectF(railpin.level - width / 2, base - height, width, height));
         out.line(Layer::Centres, QLineF(railpin.level, base - height, railpin.level, base));
         if (out.wants(Layer::Labels))
-            out.label(QPointF(railpin.level - width / 2, base + text * 1.2), text * 0.8,
-                      QString::number(railpin.railpin));
+            out.label(QPointF(railpin.level - width / 2, base + text * 1.2), text * 0.8, numberText(railpin.railpin));
         if (!out.handOnSome())
             break;
     }
@@ -126,7 +136,7 @@ void addRailpins(const layout::SectionLayout &section, double x, double y, const
         out.line(Layer::Centres, QLineF(centre, y, centre, y + size.band));
         if (labels)
             out.label(QPointF(x + railpin.leftEdge, y + size.band + size.text * 1.2), size.text * 0.8,
-                      QString::number(railpin.railpin));
+                      numberText(railpin.railpin));
         if (!out.handOnSome())
             return;
     }

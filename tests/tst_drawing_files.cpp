@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 // The SVG and DXF of a fixed set of jobs, byte for byte as they were written
 // when the files under tests/data/drawings were made: how the writers build
@@ -211,6 +212,7 @@ private slots:
     {
         QFETCH(bool, fractions);
         QRandomGenerator random(29);
+        std::vector<double> values;
         for (int index = 0; index < 200000; ++index) {
             const double value = fractions
                                      ? std::ldexp(double(random.bounded(qint64(1) << 53)) - double(qint64(1) << 52),
@@ -222,7 +224,24 @@ private slots:
             if (bytes != qt)
                 QFAIL(qPrintable(
                     QStringLiteral("%1 written as %2").arg(QString::fromLatin1(qt), QString::fromLatin1(bytes))));
+            values.push_back(value);
         }
+        // All in one drawing, each value again after one and after five
+        // others: a number written before is copied, never another's text.
+        QByteArray drawn;
+        QByteArray expected;
+        {
+            exports::DrawingBytes drawing(exports::appendTo(drawn));
+            for (std::size_t index = 0; index < values.size(); ++index) {
+                for (const double value : {values[index], values[index / 2 * 2], values[index / 6 * 6]}) {
+                    drawing.appendNumber(value);
+                    drawing.append(' ');
+                    expected += QByteArray::number(value, 'g', 15) + ' ';
+                }
+            }
+            QVERIFY(drawing.finish());
+        }
+        QVERIFY(drawn == expected);
     }
     void numbersAsQtWritesThem()
     {
