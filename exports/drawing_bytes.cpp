@@ -73,16 +73,11 @@ bool DrawingBytes::finish()
     return !refused;
 }
 
-void DrawingBytes::appendNumber(double value)
+void DrawingBytes::appendNonZero(double value)
 {
-    // Qt writes every NaN alike and a negative zero as 0, where the library
-    // would keep their signs; a flipped 0 is common in a drawing.
+    // Qt writes every NaN alike, where the library would keep its sign.
     if (std::isnan(value)) {
         append(QByteArrayView("nan"));
-        return;
-    }
-    if (value == 0) {
-        append('0');
         return;
     }
     room(kLongestNumber);

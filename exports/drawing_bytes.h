@@ -46,7 +46,15 @@ public:
     }
     // As QByteArray::number(value, 'g', 15) writes it: 15 significant digits,
     // no trailing zeros, an exponent only for very large or very small values.
-    void appendNumber(double value);
+    void appendNumber(double value)
+    {
+        // Qt writes a negative zero as 0, where the library would keep its
+        // sign; a flipped 0 is common in a drawing.
+        if (value == 0)
+            append('0');
+        else
+            appendNonZero(value);
+    }
     void appendNumber(int value);
 
     // Room for `size` bytes that the caller writes itself, from the pointer
@@ -77,6 +85,7 @@ private:
     }
     void handOn();
     void spill(QByteArrayView text);
+    void appendNonZero(double value);
     bool appendShortNumber(double value);
     static bool mayBeHalfway(double value);
 

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <utility>
 
 namespace exports {
@@ -30,6 +31,16 @@ public:
         startPair(code);
         text.append(value);
         text.append(QByteArrayView("\r\n"));
+    }
+    // A word of the format: its length is known here, so that it is copied
+    // without a call.
+    template <std::size_t size> void pair(int code, const char (&value)[size])
+    {
+        startPair(code);
+        char *out = text.claim(qsizetype(size) + 1);
+        std::memcpy(out, value, size - 1);
+        std::memcpy(out + size - 1, "\r\n", 2);
+        text.wrote(out + size + 1);
     }
     void pair(int code, int value)
     {
@@ -81,7 +92,9 @@ public:
     {
         pair(first, x);
         pair(first + 10, y);
-        pair(first + 20, 0.0);
+        // The drawing is flat: every z is 0.
+        startPair(first + 20);
+        text.append(QByteArrayView("0\r\n"));
     }
     bool finish() { return text.finish(); }
     bool stopped() const { return text.stopped(); }
