@@ -318,23 +318,30 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
                                : orderText(job, list);
         });
     }
-    if (request.svg || request.dxf || request.templatePdf) {
-        QByteArray bytes;
-        if (request.templatePdf) {
-            const std::optional<Failure> unknown =
-                keepTemplateSections(job, laidOut.sections, options.parser.values(options.templateSection));
-            if (unknown)
-                return fail(err, program, *unknown);
-            const sheets::TemplatePdf made =
-                sheets::templatePdf(job, laidOut.sections, request.paper, number_text::localeDecimalPoint());
-            if (!made.failure.isEmpty())
-                return fail(err, program, {made.tooLarge ? kBadArguments : kCannotReadOrWrite, made.failure});
-            bytes = made.bytes;
-        } else {
-            const exports::Elevation drawing = exports::elevation(job, laidOut.sections);
-            bytes = request.svg ? exports::drawingSvg(drawing, job.unit) : exports::drawingDxf(drawing, job.unit);
-        }
-        const QString failure = file_writer::writeFile(request.pdfPath, bytes);
+    if (request.svg || request.dxf) {
+        // Written as it is made: the drawing of the largest job, held whole,
+        // would take more memory than the file itself.
+        file_writer::FileSink file(request.pdfPath);
+        const exports::PieceSink sink = [&file](QByteArrayView piece) { return file.append(piece); };
+        if (request.svg)
+            exports::writeDrawingSvg(job, laidOut.sections, sink);
+        else
+            exports::writeDrawingDxf(job, laidOut.sections, sink);
+        const QString failure = file.commit();
+        if (!failure.isEmpty())
+            return fail(err, program, {kCannotReadOrWrite, failure});
+        return kWritten;
+    }
+    if (request.templatePdf) {
+        const std::optional<Failure> unknown =
+            keepTemplateSections(job, laidOut.sections, options.parser.values(options.templateSection));
+        if (unknown)
+            return fail(err, program, *unknown);
+        const sheets::TemplatePdf made =
+            sheets::templatePdf(job, laidOut.sections, request.paper, number_text::localeDecimalPoint());
+        if (!made.failure.isEmpty())
+            return fail(err, program, {made.tooLarge ? kBadArguments : kCannotReadOrWrite, made.failure});
+        const QString failure = file_writer::writeFile(request.pdfPath, made.bytes);
         if (!failure.isEmpty())
             return fail(err, program, {kCannotReadOrWrite, failure});
         return kWritten;

@@ -3,7 +3,8 @@
 // `--svg` at the work budget (200,000 railpins) against the file written, and
 // their cost against bench_write_bytes writing the same bytes: time at the
 // budget, and instructions (callgrind, when valgrind is installed) for a
-// large job of 20 long sections, as they are stable from run to run.
+// large job of 20 long sections, as they are stable from run to run; and
+// that count above what starting the program costs, per byte written.
 //
 // usage: bench_drawing_files RAILPIN BENCH_WRITE_BYTES
 #include <sys/resource.h>
@@ -127,6 +128,10 @@ int main(int argc, char *argv[])
     writeJob(budget, 20, "120000", 10'000);  // 200,000 railpins, the work budget
     writeJob(large, 20, "4000", 0);          // about 15,000 railpins at a 4 in gap
     const bool valgrind = std::system("command -v valgrind >/dev/null 2>&1") == 0;
+    // What starting the program costs alone: one section's marks on standard output.
+    const double start =
+        valgrind ? instructions({railpin, "--marks", "--length", "36", "--width", "1 3/8", "--max-gap", "4"}, folder)
+                 : 0;
 
     int status = 0;
     for (const std::string format : {"dxf", "svg"}) {
@@ -153,6 +158,11 @@ int main(int argc, char *argv[])
             std::printf("railpin --%s, 20 sections of 4000 in (%.1f MB): %.0f M instructions, %.2fx bench_write_bytes "
                         "(%.1f M) (goal <= 6x)\n",
                         format.c_str(), megabytes(largeWritten), ours / 1e6, ours / floor, floor / 1e6);
+        if (ours > 0 && start > 0)
+            std::printf("railpin --%s, the same: %.1f M instructions above a railpin --marks start-up (%.1f M) = %.1f "
+                        "instructions per byte written\n",
+                        format.c_str(), (ours - start) / 1e6, start / 1e6,
+                        (ours - start) / (megabytes(largeWritten) * 1e6));
     }
     if (!valgrind)
         std::printf("Instructions of the drawing exports skipped: valgrind is not installed\n");

@@ -2,6 +2,7 @@
 #include "drawing_files.h"
 
 #include "drawing_bytes.h"
+#include "drawing_source.h"
 #include "output_names.h"
 
 #include <QByteArray>
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <utility>
 
 namespace exports {
@@ -17,18 +19,28 @@ namespace exports {
 namespace {
 
 // A release 12 DXF file is pairs of lines: a group code, then its value. The
-// file is built as the bytes it is written as, straight into one array
-// reserved for the whole drawing, never through a string per value.
+// file is built as the bytes it is written as, never through a string per
+// value, and handed on a piece at a time.
 class DxfText
 {
 public:
-    explicit DxfText(qsizetype expected) : text(expected) {}
+    explicit DxfText(PieceSink sink) : text(std::move(sink)) {}
 
     void pair(int code, QByteArrayView value)
     {
         startPair(code);
         text.append(value);
         text.append(QByteArrayView("\r\n"));
+    }
+    // A word of the format: its length is known here, so that it is copied
+    // without a call.
+    template <std::size_t size> void pair(int code, const char (&value)[size])
+    {
+        startPair(code);
+        char *out = text.claim(qsizetype(size) + 1);
+        std::memcpy(out, value, size - 1);
+        std::memcpy(out + size - 1, "\r\n", 2);
+        text.wrote(out + size + 1);
     }
     void pair(int code, int value)
     {
@@ -41,6 +53,17 @@ public:
         startPair(code);
         text.appendNumber(value);
         text.append(QByteArrayView("\r\n"));
+    }
+    // Printable ASCII as it is, one byte a character.
+    void plainTextPair(int code, QStringView value)
+    {
+        startPair(code);
+        char *out = text.claim(value.size() + 2);
+        for (const QChar character : value)
+            *out++ = char(character.unicode());
+        *out++ = '\r';
+        *out++ = '\n';
+        text.wrote(out);
     }
     // Release 12 is ASCII: other characters are written as \U+XXXX.
     void textPair(int code, const QString &value)
@@ -69,42 +92,43 @@ public:
     {
         pair(first, x);
         pair(first + 10, y);
-        pair(first + 20, 0.0);
+        // The drawing is flat: every z is 0.
+        startPair(first + 20);
+        text.append(QByteArrayView("0\r\n"));
     }
-    QByteArray bytes() && { return std::move(text).take(); }
+    bool finish() { return text.finish(); }
+    bool stopped() const { return text.stopped(); }
 
 private:
     // The code right-aligned in three columns, as release 12 writers do.
+    // Written digit by digit, as there is one before every value.
     void startPair(int code)
     {
-        if (code < 100)
-            text.append(code < 10 ? QByteArrayView("  ") : QByteArrayView(" "));
-        text.appendNumber(code);
-        text.append(QByteArrayView("\r\n"));
+        if (code < 0 || code > 999) {
+            if (code < 10)
+                text.append(QByteArrayView("  "));
+            text.appendNumber(code);
+            text.append(QByteArrayView("\r\n"));
+            return;
+        }
+        char *out = text.claim(5);
+        out[0] = code < 100 ? ' ' : char('0' + code / 100);
+        out[1] = code < 10 ? ' ' : char('0' + code / 10 % 10);
+        out[2] = char('0' + code % 10);
+        out[3] = '\r';
+        out[4] = '\n';
+        text.wrote(out + 5);
     }
 
     DrawingBytes text;
 };
 
-// Enough for the whole file, from the longest each entity can be written:
-// reserved once, so that the array is never copied to grow.
-qsizetype expectedSize(const Elevation &drawing)
-{
-    qsizetype size = 4096;
-    size += qsizetype(drawing.rectangles.size()) * 640;
-    size += qsizetype(drawing.lines.size()) * 200;
-    for (const Elevation::Label &label : drawing.labels)
-        size += 160 + label.text.size() * 7;
-    return size;
-}
-
-}  // namespace
-
-QByteArray drawingDxf(const Elevation &drawing, layout::Unit unit)
+bool writeDxf(const DrawingSource &drawing, layout::Unit unit, const PieceSink &sink)
 {
     // DXF's y grows upwards: the drawing is turned over about its top edge.
     const auto flip = [](double y) { return -y; };
-    DxfText dxf(expectedSize(drawing));
+    DxfText dxf(sink);
+    const QRectF bounds = drawing.bounds();
     const auto layer = [names = std::array{layerName(Layer::Posts).toLatin1(), layerName(Layer::Railpins).toLatin1(),
                                            layerName(Layer::Centres).toLatin1(), layerName(Layer::Labels).toLatin1(),
                                            layerName(Layer::Stair).toLatin1()}](Layer which) -> const QByteArray & {
@@ -120,9 +144,9 @@ QByteArray drawingDxf(const Elevation &drawing, layout::Unit unit)
     dxf.pair(9, "$MEASUREMENT");
     dxf.pair(70, unit == layout::Unit::Millimetres ? 1 : 0);
     dxf.pair(9, "$EXTMIN");
-    dxf.point(drawing.bounds.left(), flip(drawing.bounds.bottom()));
+    dxf.point(bounds.left(), flip(bounds.bottom()));
     dxf.pair(9, "$EXTMAX");
-    dxf.point(drawing.bounds.right(), flip(drawing.bounds.top()));
+    dxf.point(bounds.right(), flip(bounds.top()));
     dxf.pair(0, "ENDSEC");
 
     dxf.pair(0, "SECTION");
@@ -178,37 +202,63 @@ QByteArray drawingDxf(const Elevation &drawing, layout::Unit unit)
 
     dxf.pair(0, "SECTION");
     dxf.pair(2, "ENTITIES");
-    for (const Elevation::Rectangle &rectangle : drawing.rectangles) {
-        const QRectF &rect = rectangle.rect;
-        dxf.pair(0, "POLYLINE");
-        dxf.pair(8, layer(rectangle.layer));
-        dxf.pair(66, 1);
-        dxf.point(0, 0);
-        dxf.pair(70, 1);  // closed
-        for (const QPointF &corner : {rect.topLeft(), rect.topRight(), rect.bottomRight(), rect.bottomLeft()}) {
-            dxf.pair(0, "VERTEX");
+    drawing.items({Layer::Posts, Layer::Railpins}, [&](const Elevation &part) {
+        for (const Elevation::Rectangle &rectangle : part.rectangles) {
+            const QRectF &rect = rectangle.rect;
+            dxf.pair(0, "POLYLINE");
             dxf.pair(8, layer(rectangle.layer));
-            dxf.point(corner.x(), flip(corner.y()));
+            dxf.pair(66, 1);
+            dxf.point(0, 0);
+            dxf.pair(70, 1);  // closed
+            for (const QPointF &corner : {rect.topLeft(), rect.topRight(), rect.bottomRight(), rect.bottomLeft()}) {
+                dxf.pair(0, "VERTEX");
+                dxf.pair(8, layer(rectangle.layer));
+                dxf.point(corner.x(), flip(corner.y()));
+            }
+            dxf.pair(0, "SEQEND");
+            dxf.pair(8, layer(rectangle.layer));
         }
-        dxf.pair(0, "SEQEND");
-        dxf.pair(8, layer(rectangle.layer));
-    }
-    for (const Elevation::Line &line : drawing.lines) {
-        dxf.pair(0, "LINE");
-        dxf.pair(8, layer(line.layer));
-        dxf.point(line.line.x1(), flip(line.line.y1()));
-        dxf.point(line.line.x2(), flip(line.line.y2()), 11);
-    }
-    for (const Elevation::Label &label : drawing.labels) {
-        dxf.pair(0, "TEXT");
-        dxf.pair(8, layer(Layer::Labels));
-        dxf.point(label.baseline.x(), flip(label.baseline.y()));
-        dxf.pair(40, label.height);
-        dxf.textPair(1, layout::outputName(label.text, layout::NameOutput::Dxf));
-    }
+        return !dxf.stopped();
+    });
+    drawing.items({Layer::Centres, Layer::Stair}, [&](const Elevation &part) {
+        for (const Elevation::Line &line : part.lines) {
+            dxf.pair(0, "LINE");
+            dxf.pair(8, layer(line.layer));
+            dxf.point(line.line.x1(), flip(line.line.y1()));
+            dxf.point(line.line.x2(), flip(line.line.y2()), 11);
+        }
+        return !dxf.stopped();
+    });
+    drawing.items({Layer::Labels}, [&](const Elevation &part) {
+        for (const Elevation::Label &label : part.labels) {
+            dxf.pair(0, "TEXT");
+            dxf.pair(8, layer(Layer::Labels));
+            dxf.point(label.baseline.x(), flip(label.baseline.y()));
+            dxf.pair(40, label.height);
+            if (plainAscii(label.text))
+                dxf.plainTextPair(1, label.text);
+            else
+                dxf.textPair(1, layout::outputName(label.text, layout::NameOutput::Dxf));
+        }
+        return !dxf.stopped();
+    });
     dxf.pair(0, "ENDSEC");
     dxf.pair(0, "EOF");
-    return std::move(dxf).bytes();
+    return dxf.finish();
+}
+
+}  // namespace
+
+QByteArray drawingDxf(const Elevation &drawing, layout::Unit unit)
+{
+    QByteArray bytes;
+    writeDxf(WholeDrawing(drawing), unit, appendTo(bytes));
+    return bytes;
+}
+
+bool writeDrawingDxf(const layout::Job &job, const std::vector<layout::SectionLayout> &sections, const PieceSink &sink)
+{
+    return writeDxf(JobDrawing(job, sections), job.unit, sink);
 }
 
 }  // namespace exports

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "drawing_bytes.h"
 #include "elevation.h"
 
 #include <QByteArray>
@@ -16,5 +17,12 @@ QByteArray drawingSvg(const Elevation &drawing, layout::Unit unit);
 
 // DXF: ASCII release 12 with $INSUNITS naming the unit, each layer a DXF layer.
 QByteArray drawingDxf(const Elevation &drawing, layout::Unit unit);
+
+// The same files of a job's drawing (of `sections`, its layouts), handed to
+// `sink` a piece at a time as the drawing is made, so that neither the file
+// nor the drawing is ever held whole. False when the sink refused a piece:
+// the drawing stopped there.
+bool writeDrawingSvg(const layout::Job &job, const std::vector<layout::SectionLayout> &sections, const PieceSink &sink);
+bool writeDrawingDxf(const layout::Job &job, const std::vector<layout::SectionLayout> &sections, const PieceSink &sink);
 
 }  // namespace exports

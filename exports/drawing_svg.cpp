@@ -1,25 +1,27 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "drawing_bytes.h"
 #include "drawing_files.h"
+#include "drawing_source.h"
 
 #include "output_names.h"
 
 #include <QByteArrayView>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace exports {
 
 namespace {
 
-// The SVG is written as its bytes, straight into one array reserved for the
-// whole drawing: an element per line of the file, indented four spaces a
-// level, each empty group closed in its own tag.
+// The SVG is written as its bytes, handed on a piece at a time: an element
+// per line of the file, indented four spaces a level, each empty group
+// closed in its own tag.
 class SvgText
 {
 public:
-    explicit SvgText(qsizetype expected) : text(expected) {}
+    explicit SvgText(PieceSink sink) : text(std::move(sink)) {}
 
     void raw(QByteArrayView bytes) { text.append(bytes); }
     void attribute(QByteArrayView name, QByteArrayView value)
@@ -30,7 +32,7 @@ public:
         text.append(value);
         text.append('"');
     }
-    void attribute(QByteArrayView name, double value, QByteArrayView suffix = {})
+    void attribute(QByteArrayView name, double value, QByteArrayView suffix)
     {
         text.append(' ');
         text.append(name);
@@ -39,28 +41,30 @@ public:
         text.append(suffix);
         text.append('"');
     }
+    // The same without a unit, for every coordinate: the name's length is
+    // known here, so that it is copied without a call.
+    template <std::size_t size> void attribute(const char (&name)[size], double value)
+    {
+        char *out = text.claim(qsizetype(size) + 2);
+        *out = ' ';
+        std::memcpy(out + 1, name, size - 1);
+        std::memcpy(out + size, "=\"", 2);
+        text.wrote(out + size + 2);
+        text.appendNumber(value);
+        text.append('"');
+    }
+    // Printable ASCII, with < & > and " escaped.
+    void plainCharacters(QStringView value)
+    {
+        for (const QChar character : value)
+            escaped(char(character.unicode()));
+    }
     // Text of an element: < & > and " escaped, the rest as UTF-8.
     void characters(const QString &value)
     {
         const QByteArray utf8 = value.toUtf8();
-        for (const char byte : utf8) {
-            switch (byte) {
-            case '<':
-                text.append(QByteArrayView("&lt;"));
-                break;
-            case '>':
-                text.append(QByteArrayView("&gt;"));
-                break;
-            case '&':
-                text.append(QByteArrayView("&amp;"));
-                break;
-            case '"':
-                text.append(QByteArrayView("&quot;"));
-                break;
-            default:
-                text.append(byte);
-            }
-        }
+        for (const char byte : utf8)
+            escaped(byte);
     }
     // A layer's group, opened; closed by endLayer().
     void startLayer(Layer layer)
@@ -83,38 +87,45 @@ public:
     }
     void endLayer() { text.append(empty ? QByteArrayView("/>") : QByteArrayView("\n    </g>")); }
 
-    QByteArray bytes() && { return std::move(text).take(); }
+    bool finish() { return text.finish(); }
+    bool stopped() const { return text.stopped(); }
 
 private:
+    void escaped(char byte)
+    {
+        switch (byte) {
+        case '<':
+            text.append(QByteArrayView("&lt;"));
+            break;
+        case '>':
+            text.append(QByteArrayView("&gt;"));
+            break;
+        case '&':
+            text.append(QByteArrayView("&amp;"));
+            break;
+        case '"':
+            text.append(QByteArrayView("&quot;"));
+            break;
+        default:
+            text.append(byte);
+        }
+    }
+
     DrawingBytes text;
     bool empty = true;  // the open layer has no element yet
 };
 
-// Enough for the whole file, from the longest each element can be written:
-// reserved once, so that the array is never copied to grow.
-qsizetype expectedSize(const Elevation &drawing)
-{
-    qsizetype size = 4096;
-    size += qsizetype(drawing.rectangles.size()) * 140;
-    size += qsizetype(drawing.lines.size()) * 130;
-    for (const Elevation::Label &label : drawing.labels)
-        size += 120 + label.text.size() * 6;
-    return size;
-}
-
-}  // namespace
-
-QByteArray drawingSvg(const Elevation &drawing, layout::Unit unit)
+bool writeSvg(const DrawingSource &drawing, layout::Unit unit, const PieceSink &sink)
 {
     const bool inches = unit == layout::Unit::Inches;
     const QByteArrayView unitSuffix = inches ? "in" : "mm";
     // Strokes a hairline wide at full size: 1/64 in or 0.4 mm.
     const double stroke = inches ? 1.0 / 64 : 0.4;
 
-    SvgText svg(expectedSize(drawing));
+    SvgText svg(sink);
     svg.raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
             "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\"");
-    const QRectF &bounds = drawing.bounds;
+    const QRectF bounds = drawing.bounds();
     svg.attribute("width", bounds.width(), unitSuffix);
     svg.attribute("height", bounds.height(), unitSuffix);
     QByteArray viewBox;
@@ -131,56 +142,86 @@ QByteArray drawingSvg(const Elevation &drawing, layout::Unit unit)
         svg.attribute("fill", "none");
         svg.attribute("stroke", "black");
         svg.attribute("stroke-width", stroke);
-        for (const Elevation::Rectangle &rectangle : drawing.rectangles) {
-            if (rectangle.layer != layer)
-                continue;
-            svg.startChild("rect");
-            svg.attribute("x", rectangle.rect.x());
-            svg.attribute("y", rectangle.rect.y());
-            svg.attribute("width", rectangle.rect.width());
-            svg.attribute("height", rectangle.rect.height());
-            svg.raw("/>");
-        }
+        drawing.items({layer}, [&](const Elevation &part) {
+            for (const Elevation::Rectangle &rectangle : part.rectangles) {
+                if (rectangle.layer != layer)
+                    continue;
+                svg.startChild("rect");
+                svg.attribute("x", rectangle.rect.x());
+                svg.attribute("y", rectangle.rect.y());
+                svg.attribute("width", rectangle.rect.width());
+                svg.attribute("height", rectangle.rect.height());
+                svg.raw("/>");
+            }
+            return !svg.stopped();
+        });
         svg.endLayer();
     }
 
     // A stair's profile in a layer of its own, only where the drawing has one.
-    const bool profile = std::any_of(drawing.lines.begin(), drawing.lines.end(),
-                                     [](const Elevation::Line &line) { return line.layer == Layer::Stair; });
+    bool profile = false;
+    drawing.items({Layer::Stair}, [&profile](const Elevation &part) {
+        profile = std::any_of(part.lines.begin(), part.lines.end(),
+                              [](const Elevation::Line &line) { return line.layer == Layer::Stair; });
+        return !profile;
+    });
     for (const Layer layer : {Layer::Stair, Layer::Centres}) {
         if (layer == Layer::Stair && !profile)
             continue;
         svg.startLayer(layer);
         svg.attribute("stroke", layer == Layer::Centres ? "red" : "black");
         svg.attribute("stroke-width", stroke);
-        for (const Elevation::Line &line : drawing.lines) {
-            if (line.layer != layer)
-                continue;
-            svg.startChild("line");
-            svg.attribute("x1", line.line.x1());
-            svg.attribute("y1", line.line.y1());
-            svg.attribute("x2", line.line.x2());
-            svg.attribute("y2", line.line.y2());
-            svg.raw("/>");
-        }
+        drawing.items({layer}, [&](const Elevation &part) {
+            for (const Elevation::Line &line : part.lines) {
+                if (line.layer != layer)
+                    continue;
+                svg.startChild("line");
+                svg.attribute("x1", line.line.x1());
+                svg.attribute("y1", line.line.y1());
+                svg.attribute("x2", line.line.x2());
+                svg.attribute("y2", line.line.y2());
+                svg.raw("/>");
+            }
+            return !svg.stopped();
+        });
         svg.endLayer();
     }
 
     svg.startLayer(Layer::Labels);
     svg.attribute("font-family", "sans-serif");
-    for (const Elevation::Label &label : drawing.labels) {
-        svg.startChild("text");
-        svg.attribute("x", label.baseline.x());
-        svg.attribute("y", label.baseline.y());
-        svg.attribute("font-size", label.height);
-        svg.raw(">");
-        svg.characters(layout::outputName(label.text, layout::NameOutput::Xml));
-        svg.raw("</text>");
-    }
+    drawing.items({Layer::Labels}, [&](const Elevation &part) {
+        for (const Elevation::Label &label : part.labels) {
+            svg.startChild("text");
+            svg.attribute("x", label.baseline.x());
+            svg.attribute("y", label.baseline.y());
+            svg.attribute("font-size", label.height);
+            svg.raw(">");
+            if (plainAscii(label.text))
+                svg.plainCharacters(label.text);
+            else
+                svg.characters(layout::outputName(label.text, layout::NameOutput::Xml));
+            svg.raw("</text>");
+        }
+        return !svg.stopped();
+    });
     svg.endLayer();
 
     svg.raw("\n</svg>\n");
-    return std::move(svg).bytes();
+    return svg.finish();
+}
+
+}  // namespace
+
+QByteArray drawingSvg(const Elevation &drawing, layout::Unit unit)
+{
+    QByteArray bytes;
+    writeSvg(WholeDrawing(drawing), unit, appendTo(bytes));
+    return bytes;
+}
+
+bool writeDrawingSvg(const layout::Job &job, const std::vector<layout::SectionLayout> &sections, const PieceSink &sink)
+{
+    return writeSvg(JobDrawing(job, sections), job.unit, sink);
 }
 
 }  // namespace exports

@@ -8,6 +8,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
+#include <initializer_list>
 #include <vector>
 
 // What a drawing for CAD shows, in the job's unit at full size: each section
@@ -23,6 +25,23 @@ namespace exports {
 // A stair given by its treads is drawn as its profile instead: treads and
 // risers on the stair layer, each railpin standing on its tread to its length.
 enum class Layer { Posts, Railpins, Centres, Labels, Stair };
+
+// Some of the layers. Each layer holds one kind of item: posts and railpins
+// are rectangles, centres and a stair's profile lines, labels labels.
+class Layers
+{
+public:
+    constexpr Layers(std::initializer_list<Layer> layers)
+    {
+        for (const Layer layer : layers)
+            bits |= 1U << unsigned(layer);
+    }
+    constexpr bool has(Layer layer) const { return (bits >> unsigned(layer) & 1U) != 0; }
+    constexpr bool any() const { return bits != 0; }
+
+private:
+    unsigned bits = 0;
+};
 
 // The layer's name as drawings show it: "posts", "railpins", "centres", "labels", "stair".
 QString layerName(Layer layer);
@@ -54,6 +73,16 @@ struct Elevation
 
 // `sections` are the layouts of job.sections; sections not laid out are left out.
 Elevation elevation(const layout::Job &job, const std::vector<layout::SectionLayout> &sections);
+
+// The same drawing made again for each layer a file writes, a part at a time,
+// so that a drawing of the largest job is never held whole: the items of the
+// layers asked for, in the order elevation() gives them, go to `part` a few
+// thousand at a time (the part's bounds are not set) and are dropped when it
+// returns; false stops the drawing. Returns the whole drawing's bounds, which
+// do not depend on the layers (with none, the bounds are all it makes).
+using ElevationPart = std::function<bool(const Elevation &part)>;
+QRectF elevationParts(const layout::Job &job, const std::vector<layout::SectionLayout> &sections, Layers layers,
+                      const ElevationPart &part);
 
 // The profile of one stair given by its treads alone, as elevation() draws
 // it, with its margins: for the job window's drawing. Empty for any other

@@ -102,7 +102,7 @@ QString refusalOf(const QString &path)
     return tr("it is not a regular file (a device, a FIFO or a socket)");
 }
 
-QString writeAll(int descriptor, const QByteArray &bytes)
+QString writeAll(int descriptor, QByteArrayView bytes)
 {
     const char *next = bytes.constData();
     qsizetype left = bytes.size();
@@ -119,22 +119,6 @@ QString writeAll(int descriptor, const QByteArray &bytes)
         left -= written;
     }
     return {};
-}
-
-QString writeStandardOutput(const QByteArray &bytes)
-{
-    if (outputClosed)
-        return standardOutputCause(EBADF);
-    // Whatever the C library still holds must come first.
-    std::fflush(stdout);
-    QString cause = writeAll(STDOUT_FILENO, bytes);
-    struct stat status
-    {
-    };
-    if (cause.isEmpty() && ::fstat(STDOUT_FILENO, &status) == 0 && S_ISREG(status.st_mode) &&
-        ::fsync(STDOUT_FILENO) != 0 && errno != EINVAL)
-        cause = causeOf(errno);
-    return cause;
 }
 
 // The file's mode, owner and group go to the new file before it replaces the
@@ -160,44 +144,6 @@ QString syncFolder(const QString &filePath)
         cause = causeOf(errno);
     ::close(descriptor);
     return cause;
-}
-
-QString writeRegularFile(const QString &path, const QByteArray &bytes)
-{
-    if (QString refusal = targetRefusal(path); !refusal.isEmpty())
-        return refusal;
-
-    struct stat old
-    {
-    };
-    const bool replacing = ::stat(QFile::encodeName(path).constData(), &old) == 0;
-    if (replacing && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
-        return causeOf(errno);
-
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const int error = errno;
-        return error != 0 ? causeOf(error) : file.errorString();
-    }
-    // Written straight to the descriptor, so that every failure is seen with
-    // its cause here, before anything is renamed.
-    const int descriptor = file.handle();
-    if (replacing)
-        keepOwnerAndMode(descriptor, old);
-    QString cause = writeAll(descriptor, bytes);
-    if (cause.isEmpty() && ::fsync(descriptor) != 0)
-        cause = causeOf(errno);
-    if (!cause.isEmpty()) {
-        file.cancelWriting();
-        return cause;
-    }
-    errno = 0;
-    if (!file.commit()) {
-        const int error = errno;
-        return error != 0 ? causeOf(error) : file.errorString();
-    }
-    return syncFolder(file.fileName());
 }
 
 }  // namespace
@@ -255,19 +201,125 @@ QString failureMessage(const QString &path, const QString &cause)
 
 QString writeFileCause(const QString &path, const QByteArray &bytes)
 {
-    if (path == QLatin1String("-"))
-        return writeStandardOutput(bytes);
-    return writeRegularFile(path, bytes);
+    FileSink sink(path);
+    sink.append(bytes);
+    return sink.commitCause();
 }
 
 QString writeFile(const QString &path, const QByteArray &bytes)
 {
-    const QString cause = writeFileCause(path, bytes);
-    if (cause.isEmpty())
+    FileSink sink(path);
+    sink.append(bytes);
+    return sink.commit();
+}
+
+FileSink::FileSink(const QString &path) : path(path)
+{
+    if (path == QLatin1String("-")) {
+        if (outputClosed) {
+            cause = standardOutputCause(EBADF);
+            return;
+        }
+        // Whatever the C library still holds must come first.
+        std::fflush(stdout);
+        descriptor = STDOUT_FILENO;
+        return;
+    }
+    if (QString refusal = targetRefusal(path); !refusal.isEmpty()) {
+        cause = refusal;
+        return;
+    }
+    struct stat old
+    {
+    };
+    const bool replacing = ::stat(QFile::encodeName(path).constData(), &old) == 0;
+    if (replacing && ::access(QFile::encodeName(path).constData(), W_OK) != 0) {
+        cause = causeOf(errno);
+        return;
+    }
+    file = std::make_unique<QSaveFile>(path);
+    // It receives no events: tied to no thread, it may end in the thread
+    // that wrote the pieces, when that one lets go of the sink last.
+    file->moveToThread(nullptr);
+    errno = 0;
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const int error = errno;
+        cause = error != 0 ? causeOf(error) : file->errorString();
+        file.reset();
+        return;
+    }
+    // Written straight to the descriptor, so that every failure is seen with
+    // its cause here, before anything is renamed.
+    descriptor = file->handle();
+    if (replacing)
+        keepOwnerAndMode(descriptor, old);
+}
+
+FileSink::~FileSink()
+{
+    cancel();
+}
+
+bool FileSink::append(QByteArrayView bytes)
+{
+    if (!cause.isEmpty() || descriptor < 0)
+        return false;
+    cause = writeAll(descriptor, bytes);
+    return cause.isEmpty();
+}
+
+QString FileSink::commitCause()
+{
+    if (descriptor == STDOUT_FILENO && !file) {
+        descriptor = -1;
+        struct stat status
+        {
+        };
+        if (cause.isEmpty() && ::fstat(STDOUT_FILENO, &status) == 0 && S_ISREG(status.st_mode) &&
+            ::fsync(STDOUT_FILENO) != 0 && errno != EINVAL)
+            cause = causeOf(errno);
+        return cause;
+    }
+    if (!file)
+        return cause;  // the file could not be opened
+    descriptor = -1;
+    if (cause.isEmpty() && ::fsync(file->handle()) != 0)
+        cause = causeOf(errno);
+    if (!cause.isEmpty()) {
+        cancel();
+        return cause;
+    }
+    errno = 0;
+    const bool committed = file->commit();
+    const int error = errno;
+    const QString fileName = file->fileName();
+    const QString commitError = file->errorString();
+    file.reset();
+    if (!committed) {
+        cause = error != 0 ? causeOf(error) : commitError;
+        return cause;
+    }
+    cause = syncFolder(fileName);
+    return cause;
+}
+
+QString FileSink::commit()
+{
+    const QString failure = commitCause();
+    if (failure.isEmpty())
         return {};
     if (path == QLatin1String("-"))
-        return tr("cannot write to standard output: %1").arg(cause);
-    return failureMessage(path, cause);
+        return tr("cannot write to standard output: %1").arg(failure);
+    return failureMessage(path, failure);
+}
+
+void FileSink::cancel()
+{
+    descriptor = -1;
+    if (!file)
+        return;
+    file->cancelWriting();
+    file.reset();  // a save file closed without its commit removes its temporary file
 }
 
 }  // namespace file_writer

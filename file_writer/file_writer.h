@@ -2,7 +2,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <memory>
+
+class QSaveFile;
 
 // Every file the program writes goes through here. The bytes go to a
 // temporary file beside the target, unbuffered, are synced to the disk and
@@ -21,6 +26,43 @@ QString writeFile(const QString &path, const QByteArray &bytes);
 // The same, returning only the cause ("the disk is full"), for a caller that
 // names the path in words of its own.
 QString writeFileCause(const QString &path, const QByteArray &bytes);
+
+// A file written in pieces, for an output too large to hold whole in memory,
+// with every check and the same all-or-nothing promise as writeFile(): the
+// pieces go to the temporary file as they come, and nothing replaces the
+// target until commit(). A sink cancelled, or destroyed before commit(),
+// leaves the old file as it was and no temporary file behind. append() only
+// writes to the file's descriptor, so another thread may hand over the pieces
+// while the thread that made the sink waits; commit() and cancel() belong to
+// the thread that made it.
+class FileSink
+{
+public:
+    explicit FileSink(const QString &path);  // "-": standard output, written as the pieces come
+    ~FileSink();
+    FileSink(const FileSink &) = delete;
+    FileSink &operator=(const FileSink &) = delete;
+
+    // False once any step has failed: nothing more is written, and the cause
+    // is kept for commit() to give.
+    bool append(QByteArrayView bytes);
+    bool failed() const { return !cause.isEmpty(); }
+
+    // Syncs the bytes to the disk and renames them over the target. Empty
+    // when every byte reached the disk, else one line naming the path and the
+    // cause, as writeFile() gives it.
+    QString commit();
+    // The same, giving only the cause, as writeFileCause() does.
+    QString commitCause();
+    // Drops what was written; the target stays as it was.
+    void cancel();
+
+private:
+    QString path;
+    std::unique_ptr<QSaveFile> file;
+    int descriptor = -1;
+    QString cause;  // why the file cannot be written, once something failed
+};
 
 // Why writeFile() would refuse `path` before writing a byte (a folder, a
 // FIFO, a device, another user's link in a shared folder), found without

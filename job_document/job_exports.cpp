@@ -39,11 +39,14 @@ QByteArray marksCsvBytes(const layout::Job &job, const std::vector<layout::Secti
     return exports::marksCsv(job, layouts, exports::CsvStyle::forDecimalPoint(decimalPoint));
 }
 
-QByteArray drawingBytes(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, DrawingFormat format)
+bool streamDrawing(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, DrawingFormat format,
+                   file_writer::FileSink &file, const std::stop_token &stop)
 {
-    const exports::Elevation drawing = exports::elevation(job, layouts);
-    return format == DrawingFormat::Dxf ? exports::drawingDxf(drawing, job.unit)
-                                        : exports::drawingSvg(drawing, job.unit);
+    const exports::PieceSink sink = [&file, &stop](QByteArrayView piece) {
+        return !stop.stop_requested() && file.append(piece);
+    };
+    return format == DrawingFormat::Dxf ? exports::writeDrawingDxf(job, layouts, sink)
+                                        : exports::writeDrawingSvg(job, layouts, sink);
 }
 
 QString writeMarksCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, const QString &target)
@@ -54,7 +57,9 @@ QString writeMarksCsv(const layout::Job &job, const std::vector<layout::SectionL
 QString writeDrawing(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, const QString &target,
                      DrawingFormat format)
 {
-    return file_writer::writeFile(target, drawingBytes(job, layouts, format));
+    file_writer::FileSink file(target);
+    streamDrawing(job, layouts, format, file);
+    return file.commit();
 }
 
 }  // namespace job_exports

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "file_writer.h"
 #include "job.h"
 #include "job_sheet.h"
 #include "section_layout.h"
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <stop_token>
 #include <vector>
 
 // What an open job writes where: the job sheet as a PDF, the full-size
@@ -41,8 +43,12 @@ DrawingFormat drawingFormat(const QString &target, DrawingFormat chosen);
 // user's language reads it.
 QByteArray marksCsvBytes(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts,
                          QChar decimalPoint = u'.');
-QByteArray drawingBytes(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts,
-                        DrawingFormat format);
+
+// The drawing written into `file` as it is made, never held whole; the file
+// is left to commit. Stops early once `stop` is requested. False when the
+// file refused a piece or the drawing stopped.
+bool streamDrawing(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, DrawingFormat format,
+                   file_writer::FileSink &file, const std::stop_token &stop = {});
 
 QString writeMarksCsv(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, const QString &target);
 QString writeDrawing(const layout::Job &job, const std::vector<layout::SectionLayout> &layouts, const QString &target,

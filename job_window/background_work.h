@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stop_token>
 
 class QWidget;
 
@@ -27,6 +28,22 @@ public:
         auto made = std::make_shared<Result>();
         if (!run(parent, label, [made, work = std::move(work)] { *made = work(); }))
             return std::nullopt;
+        return std::move(*made);
+    }
+
+    // The same for work that can stop early: once the user cancels, `stop`
+    // is requested, so that the work ends soon and drops what it made (a
+    // file half written) instead of finishing it for nobody.
+    template <typename Result>
+    static std::optional<Result> make(QWidget *parent, const QString &label,
+                                      std::function<Result(const std::stop_token &)> work)
+    {
+        auto made = std::make_shared<Result>();
+        std::stop_source stop;
+        if (!run(parent, label, [made, work = std::move(work), token = stop.get_token()] { *made = work(token); })) {
+            stop.request_stop();
+            return std::nullopt;
+        }
         return std::move(*made);
     }
 

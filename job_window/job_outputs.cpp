@@ -311,11 +311,25 @@ void JobOutputs::exportDrawing()
         return;
     const job_exports::DrawingFormat format = job_exports::drawingFormat(
         target, filter == dxfFilter ? job_exports::DrawingFormat::Dxf : job_exports::DrawingFormat::Svg);
-    const std::optional<QByteArray> made = BackgroundWork::make<QByteArray>(
-        &window, tr("Exporting the drawing…"), [job = document.job(), layouts = std::move(layouts), format] {
-            return job_exports::drawingBytes(job, layouts, format);
+    // Written as it is made, away from the window: the drawing of a large job
+    // held whole would take more memory than the file. Only this thread
+    // commits it, once the work is done; after Cancel the work stops at its
+    // next piece and drops the file, and the old one stays whole.
+    auto file = std::make_shared<file_writer::FileSink>(target);
+    if (file->failed()) {
+        reportWritten(title, target, file->commit());
+        return;
+    }
+    const std::optional<bool> made = BackgroundWork::make<bool>(
+        &window, tr("Exporting the drawing…"),
+        [job = document.job(), layouts = std::move(layouts), format, file](const std::stop_token &stop) {
+            return job_exports::streamDrawing(job, layouts, format, *file, stop);
         });
-    reportMade(title, target, made);
+    if (!made) {
+        showCancelled(target);
+        return;
+    }
+    reportWritten(title, target, file->commit());
 }
 
 // The rows whole selected in the sections table, none when every row is:

@@ -11,8 +11,10 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 // The SVG and DXF of a fixed set of jobs, byte for byte as they were written
 // when the files under tests/data/drawings were made: how the writers build
@@ -88,8 +90,15 @@ private slots:
 
         const QDir expected(QStringLiteral(RAILPIN_SOURCE_DIR "/tests/data/drawings"));
         const QString row = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
+        // Made whole, and made again a part at a time as the files are written.
+        QByteArray streamedSvg;
+        QByteArray streamedDxf;
+        QVERIFY(exports::writeDrawingSvg(job, laid.sections, exports::appendTo(streamedSvg)));
+        QVERIFY(exports::writeDrawingDxf(job, laid.sections, exports::appendTo(streamedDxf)));
         const std::pair<const char *, QByteArray> files[] = {{".svg", exports::drawingSvg(drawing, job.unit)},
-                                                             {".dxf", exports::drawingDxf(drawing, job.unit)}};
+                                                             {".dxf", exports::drawingDxf(drawing, job.unit)},
+                                                             {".svg", streamedSvg},
+                                                             {".dxf", streamedDxf}};
         QStringList differing;
         for (const auto &[suffix, bytes] : files) {
             const QString file = row + QLatin1String(suffix);
@@ -107,6 +116,48 @@ private slots:
         while (!svg.atEnd())
             svg.readNext();
         QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+    }
+
+    // A long job's drawing goes on in pieces, each of them bounded, the same
+    // bytes as made whole; a piece refused stops it, and nothing more comes.
+    void piecesStopWhenRefused_data()
+    {
+        QTest::addColumn<bool>("svg");
+        QTest::newRow("SVG") << true;
+        QTest::newRow("DXF") << false;
+    }
+    void piecesStopWhenRefused()
+    {
+        QFETCH(bool, svg);
+        QByteArray file = R"({"format": "railpin-job", "version": 1, "railpinWidth": "1 3/8", "maximumGap": "4",
+                              "sections": [)";
+        for (int index = 0; index < 12; ++index)
+            file += QByteArray(index == 0 ? "" : ",") + R"({"name": "Long", "length": "4000"})";
+        const layout::JobReadResult read = layout::parseJob(file + "]}");
+        QVERIFY2(read.job, qPrintable(read.error));
+        const layout::JobLayout laid = layout::layOutForOutput(*read.job);
+        QVERIFY(laid.laidOut());
+        const auto write = [&](const exports::PieceSink &sink) {
+            return svg ? exports::writeDrawingSvg(*read.job, laid.sections, sink)
+                       : exports::writeDrawingDxf(*read.job, laid.sections, sink);
+        };
+
+        QList<qsizetype> sizes;
+        QByteArray whole;
+        QVERIFY(write([&](QByteArrayView piece) {
+            sizes.append(piece.size());
+            whole += piece;
+            return true;
+        }));
+        QVERIFY2(sizes.size() > 10, qPrintable(QString::number(sizes.size())));
+        QVERIFY(*std::max_element(sizes.begin(), sizes.end()) <= exports::DrawingBytes::kPiece);
+        const exports::Elevation drawing = exports::elevation(*read.job, laid.sections);
+        QVERIFY(whole ==
+                (svg ? exports::drawingSvg(drawing, read.job->unit) : exports::drawingDxf(drawing, read.job->unit)));
+
+        int calls = 0;
+        QVERIFY(!write([&calls](QByteArrayView) { return ++calls < 2; }));
+        QCOMPARE(calls, 2);
     }
 
     // The drawings' numbers are appended as Qt's own formatting wrote them.
@@ -129,6 +180,17 @@ private slots:
             {"largest", std::numeric_limits<double>::max()},
             {"infinity", -std::numeric_limits<double>::infinity()},
             {"not a number", -std::numeric_limits<double>::quiet_NaN()},
+            // Where the digits are found in whole numbers: its edges, and
+            // values that round up to the next power of ten.
+            {"a ten-thousandth", 1e-4},
+            {"just under a ten-thousandth", 0.99999999999999e-4},
+            {"a tenth", -0.1},
+            {"rounds up to 10", 9.9999999999999999},
+            {"rounds up to 1000", 999.99999999999996},
+            {"largest without an exponent", 999999999999999.0},
+            {"rounds up to 10^15", 999999999999999.94},
+            {"one decimal after 15 digits", 100000000000000.1},
+            {"sixteenths with zeros between", 1000000.0625},
         };
         for (const auto &[row, value] : values)
             QTest::newRow(row) << value;
@@ -137,19 +199,49 @@ private slots:
         for (int index = 0; index < 200; ++index, centre += 5.31944444444444 * 37)
             QTest::newRow(qPrintable(QStringLiteral("centre %1").arg(index))) << centre;
     }
-    // Values of every size, with as many digits as a double holds.
+    // Values of every size, with as many digits as a double holds; and binary
+    // fractions, whose decimals end, many of them exactly halfway between two
+    // numbers of 15 digits.
+    void randomNumbersAsQtWritesThem_data()
+    {
+        QTest::addColumn<bool>("fractions");
+        QTest::newRow("every size") << false;
+        QTest::newRow("binary fractions") << true;
+    }
     void randomNumbersAsQtWritesThem()
     {
+        QFETCH(bool, fractions);
         QRandomGenerator random(29);
+        std::vector<double> values;
         for (int index = 0; index < 200000; ++index) {
-            const double value = (random.generateDouble() - 0.5) * std::pow(10.0, random.bounded(-8, 24));
+            const double value = fractions
+                                     ? std::ldexp(double(random.bounded(qint64(1) << 53)) - double(qint64(1) << 52),
+                                                  -random.bounded(0, 64))
+                                     : (random.generateDouble() - 0.5) * std::pow(10.0, random.bounded(-8, 24));
             QByteArray bytes;
             exports::appendNumber(bytes, value);
             const QByteArray qt = QByteArray::number(value, 'g', 15);
             if (bytes != qt)
                 QFAIL(qPrintable(
                     QStringLiteral("%1 written as %2").arg(QString::fromLatin1(qt), QString::fromLatin1(bytes))));
+            values.push_back(value);
         }
+        // All in one drawing, each value again after one and after five
+        // others: a number written before is copied, never another's text.
+        QByteArray drawn;
+        QByteArray expected;
+        {
+            exports::DrawingBytes drawing(exports::appendTo(drawn));
+            for (std::size_t index = 0; index < values.size(); ++index) {
+                for (const double value : {values[index], values[index / 2 * 2], values[index / 6 * 6]}) {
+                    drawing.appendNumber(value);
+                    drawing.append(' ');
+                    expected += QByteArray::number(value, 'g', 15) + ' ';
+                }
+            }
+            QVERIFY(drawing.finish());
+        }
+        QVERIFY(drawn == expected);
     }
     void numbersAsQtWritesThem()
     {

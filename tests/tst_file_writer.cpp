@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
+#include "drawing_files.h"
 #include "file_writer.h"
 #include "job_file.h"
+#include "job_layout.h"
 #include "job_sheet.h"
 #include "small_disk.h"
 
@@ -41,11 +43,21 @@ layout::Job largeJob(int sections)
     return job;
 }
 
-// Writes the job file or its PDF, as Save and Export PDF do.
+// Writes the job file, its PDF, or its drawing in pieces as it is made, as
+// Save, Export PDF and --dxf do.
 QString writeOutput(const QString &kind, const QString &path)
 {
     if (kind == QLatin1String("job"))
         return layout::writeJobFile(largeJob(400), path);
+    if (kind == QLatin1String("dxf")) {
+        const layout::Job job = largeJob(60);
+        const layout::JobLayout laid = layout::layOutForOutput(job);
+        if (!laid.laidOut())
+            return laid.refusal;
+        file_writer::FileSink file(path);
+        exports::writeDrawingDxf(job, laid.sections, [&file](QByteArrayView piece) { return file.append(piece); });
+        return file.commit();
+    }
     return sheets::writeJobPdf(largeJob(20), path, QPageSize(QPageSize::A4));
 }
 
@@ -99,13 +111,15 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<qint64>("freeBytes");  // -1: just enough for the new file
         QTest::addColumn<bool>("written");
-        for (const char *name : {"job", "pdf"}) {
+        for (const char *name : {"job", "pdf", "dxf"}) {
             const QString kind = QString::fromLatin1(name);
             QTest::newRow(QByteArray(name) + ", disk full") << kind << qint64(0) << false;
             QTest::newRow(QByteArray(name) + ", 4 KiB free") << kind << qint64(4096) << false;
             QTest::newRow(QByteArray(name) + ", 16 KiB free") << kind << qint64(16384) << false;
             QTest::newRow(QByteArray(name) + ", just enough") << kind << qint64(-1) << true;
         }
+        // The drawing goes in pieces of 64 KiB: two are written before the disk fills.
+        QTest::newRow("dxf, full after two pieces") << QStringLiteral("dxf") << qint64(160 * 1024) << false;
     }
 
     void fullDiskKeepsTheOldFile()
@@ -123,7 +137,7 @@ private slots:
         const QString measured = roomy.filePath(QStringLiteral("measured"));
         QCOMPARE(writeOutput(kind, measured), QString());
         const qint64 newSize = QFileInfo(measured).size();
-        QVERIFY2(newSize > 16384 + 4096, qPrintable(QString::number(newSize)));
+        QVERIFY2(newSize > std::max<qint64>(16384, freeBytes) + 4096, qPrintable(QString::number(newSize)));
 
         const QString path = disk.filePath(QStringLiteral("out.") + kind);
         const QByteArray old = "the old file, which must survive\n";
@@ -135,7 +149,7 @@ private slots:
         QCOMPARE(left, QStringList({QStringLiteral("filler"), QStringLiteral("out.") + kind}));
         if (written) {
             QCOMPARE(error, QString());
-            if (kind == QLatin1String("job"))
+            if (kind != QLatin1String("pdf"))
                 QCOMPARE(contents(path), contents(measured));
             else
                 QVERIFY(contents(path).startsWith("%PDF-") && contents(path).trimmed().endsWith("%%EOF"));
@@ -143,6 +157,51 @@ private slots:
             QVERIFY2(error.contains(path) && error.contains(QStringLiteral("the disk is full")), qPrintable(error));
             QCOMPARE(contents(path), old);
         }
+    }
+
+    // A file written in pieces replaces the old one only when committed whole;
+    // cancelled, dropped or refused, the old file stays and no temporary file
+    // is left beside it.
+    void sinkIsAllOrNothing_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("committed") << "commit" << true;
+        QTest::newRow("cancelled") << "cancel" << false;
+        QTest::newRow("dropped unfinished") << "drop" << false;
+        QTest::newRow("target is a folder") << "folder" << false;
+    }
+    void sinkIsAllOrNothing()
+    {
+        QFETCH(QString, end);
+        QFETCH(bool, written);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("drawing.dxf"));
+        const QByteArray old = "the old drawing\n";
+        QCOMPARE(file_writer::writeFile(path, old), QString());
+        const QString target = end == QLatin1String("folder") ? folder.path() : path;
+        const QByteArray piece(100'000, 'x');
+        QString error;
+        {
+            file_writer::FileSink sink(target);
+            for (int count = 0; count < 5; ++count)
+                QCOMPARE(sink.append(piece), end != QLatin1String("folder"));
+            QCOMPARE(sink.failed(), end == QLatin1String("folder"));
+            if (end == QLatin1String("commit") || end == QLatin1String("folder"))
+                error = sink.commit();
+            else if (end == QLatin1String("cancel"))
+                sink.cancel();
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"drawing.dxf"});
+        if (written) {
+            QCOMPARE(error, QString());
+            QCOMPARE(contents(path), piece.repeated(5));
+        } else {
+            QCOMPARE(contents(path), old);
+        }
+        if (end == QLatin1String("folder"))
+            QVERIFY2(error.startsWith(QStringLiteral("cannot write \"%1\": it is a folder").arg(folder.path())),
+                     qPrintable(error));
     }
 
     // A device, a FIFO or a folder at the target is never replaced by a file.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
+#include "file_writer.h"
 #include "job_document.h"
 #include "job_exports.h"
 #include "job_file.h"
@@ -483,6 +484,48 @@ private slots:
         const QString dxf = folder.filePath(QStringLiteral("elevation.dxf"));
         QCOMPARE(job_exports::writeDrawing(job, laid.layouts, dxf, job_exports::DrawingFormat::Dxf), QString());
         QVERIFY(contents(dxf).contains("SECTION"));
+    }
+
+    // An export stopped (the window's Cancel) while the drawing goes to its
+    // file leaves the old file whole and no temporary file; one run to the end
+    // writes the same bytes as the drawing made whole.
+    void drawingStoppedKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("stop");
+        for (const auto &[name, format] :
+             {std::pair{"SVG", job_exports::DrawingFormat::Svg}, std::pair{"DXF", job_exports::DrawingFormat::Dxf}}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, stopped").arg(QLatin1String(name)))) << int(format) << true;
+            QTest::newRow(qPrintable(QStringLiteral("%1, to the end").arg(QLatin1String(name))))
+                << int(format) << false;
+        }
+    }
+    void drawingStoppedKeepsTheOldFile()
+    {
+        QFETCH(int, format);
+        QFETCH(bool, stop);
+        layout::Job job = sampleJob();
+        job.sections.resize(100, job.sections.front());
+        const job_exports::LaidOut laid = job_exports::laidOutSections(job);
+        QVERIFY(laid.ok());
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("deck.drawing"));
+        QCOMPARE(file_writer::writeFile(path, "old drawing"), QString());
+        std::stop_source source;
+        if (stop)
+            source.request_stop();
+        {
+            file_writer::FileSink file(path);
+            QCOMPARE(job_exports::streamDrawing(job, laid.layouts, job_exports::DrawingFormat(format), file,
+                                                source.get_token()),
+                     !stop);
+            if (!stop)
+                QCOMPARE(file.commit(), QString());
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"deck.drawing"});
+        const QString whole = folder.filePath(QStringLiteral("whole.drawing"));
+        QCOMPARE(job_exports::writeDrawing(job, laid.layouts, whole, job_exports::DrawingFormat(format)), QString());
+        QCOMPARE(contents(path), stop ? QByteArray("old drawing") : contents(whole));
     }
 
     // A stair of 48 in along the rail is drawn 48 in long, whatever its
