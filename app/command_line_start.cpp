@@ -59,6 +59,7 @@ std::optional<int> runIfAsked(int &argc, char **argv)
                 return Failure{kCannotReadOrWrite, loaded.failure};
             writePaged = reinterpret_cast<WritePagedEntry>(loaded.entry);
             paged = std::move(output);
+            paged->standardOutputClosed = file_writer::standardOutputClosed();
             return std::nullopt;
         });
         if (!paged)

@@ -23,8 +23,7 @@ class QTextStream;
 namespace command_line {
 
 // The paper of --paper; the locale's own when none is given.
-enum class Paper
-{
+enum class Paper {
     Locale,
     Letter,
     A4,
@@ -38,6 +37,7 @@ struct PagedOutput
     Paper paper = Paper::Locale;
     layout::Job job;
     std::vector<layout::SectionLayout> sections;  // the template's sections, laid out
+    bool standardOutputClosed = false;            // "-" then names the cause
 };
 
 // Writes the sheet, or says why it was not written; nothing is written then.

@@ -2,6 +2,7 @@
 // The sheets of --pdf and --template, built as a module that the program
 // loads only to paint them: Qt Gui and its fonts, no widgets, no print server.
 #include "command_line.h"
+#include "file_writer.h"
 #include "module_entries.h"
 #include "paged_output.h"
 
@@ -13,6 +14,9 @@ extern "C" Q_DECL_EXPORT int railpinWritePaged(int argc, char **argv, command_li
     static_assert(std::is_same_v<decltype(&railpinWritePaged), WritePagedEntry>);
     // Painting needs fonts and a GUI application, but never a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The program guarded the standard streams at its start; this module's
+    // writer learns what it found.
+    file_writer::adoptClosedStandardOutput(output->standardOutputClosed);
     int count = argc;
     QGuiApplication application(count, argv);
     command_line::identifyApplication(application);
