@@ -28,13 +28,14 @@ namespace command_line {
 
 std::optional<int> runIfAsked(int &argc, char **argv)
 {
-    // Before any file is opened, for the windows as for the command line.
-    file_writer::guardStandardStreams();
     // The calculator started from the desktop reads no option at all: the
     // options and their parser stay out of its start-up, in instructions and
-    // in the program's pages that it touches.
+    // in the program's pages that it touches. The windows' module guards the
+    // standard streams itself.
     if (argc <= 1)
         return std::nullopt;
+    // Before any file is opened, for the windows as for the command line.
+    file_writer::guardStandardStreams();
     const QStringList arguments = argumentsOf(argc, argv);
     if (!asksForCommandLine(arguments))
         return std::nullopt;

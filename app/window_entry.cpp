@@ -3,6 +3,7 @@
 #include "app_info.h"
 #include "calculator_job_windows.h"
 #include "display_check.h"
+#include "file_writer.h"
 #include "first_frame_report.h"
 #include "frm_main.h"
 #include "job_windows.h"
@@ -16,6 +17,9 @@
 extern "C" Q_DECL_EXPORT int railpinRunWindow(int argc, char **argv)
 {
     static_assert(std::is_same_v<decltype(&railpinRunWindow), RunWindowEntry>);
+    // Before any file is opened: the program does it only when it reads
+    // options, and the windows' writer keeps what it finds.
+    file_writer::guardStandardStreams();
     if (!displayAvailable(argc, argv))
         return 1;
 
