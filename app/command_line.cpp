@@ -10,23 +10,20 @@
 #include "drawing_files.h"
 #include "file_writer.h"
 #include "job_file.h"
-#include "job_sheet.h"
 #include "marks_csv.h"
 #include "marks_text.h"
 #include "number_text.h"
 #include "order_csv.h"
 #include "order_list.h"
 #include "order_text.h"
+#include "paged_output.h"
 #include "section_choice.h"
-#include "template_sheet.h"
 #include "translator_setup.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
@@ -36,18 +33,12 @@
 
 namespace {
 
-QString programName(const QStringList &arguments)
-{
-    const QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
-    return name.isEmpty() ? QStringLiteral("railpin") : name;
-}
-
-std::optional<QPageSize> paperNamed(const QString &name)
+std::optional<command_line::Paper> paperNamed(const QString &name)
 {
     if (name.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0)
-        return QPageSize(QPageSize::Letter);
+        return command_line::Paper::Letter;
     if (name.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0)
-        return QPageSize(QPageSize::A4);
+        return command_line::Paper::A4;
     return std::nullopt;
 }
 
@@ -63,7 +54,7 @@ struct Request
 {
     bool pdf = false;
     QString pdfPath;  // the file of --pdf, --template, --svg or --dxf
-    QPageSize paper;
+    command_line::Paper paper = command_line::Paper::Locale;
     bool marks = false;
     bool decimals = false;
     bool csv = false;
@@ -145,14 +136,12 @@ std::optional<command_line::Failure> checkRequest(const CommandLineOptions &opti
     }
     if (paged) {
         if (parser.isSet(options.paper)) {
-            const std::optional<QPageSize> paper = paperNamed(parser.value(options.paper));
+            const std::optional<command_line::Paper> paper = paperNamed(parser.value(options.paper));
             if (!paper)
                 return Failure{
                     command_line::kBadArguments,
                     CommandLine::tr("--paper \"%1\" is neither letter nor a4").arg(parser.value(options.paper))};
             request.paper = *paper;
-        } else {
-            request.paper = sheets::defaultPaperSize();
         }
     }
 
@@ -195,10 +184,7 @@ std::optional<command_line::Failure> keepTemplateSections(layout::Job &job, std:
 
 int fail(QTextStream &err, const QString &program, const command_line::Failure &failure)
 {
-    // A message may quote a job file's text: no control character reaches the terminal.
-    err << program << ": " << layout::displayText(failure.message, layout::LineBreaks::Replaced) << '\n';
-    err.flush();
-    return failure.exitCode;
+    return command_line::reportFailure(err, program, failure);
 }
 
 // A warning may quote a job file's name: one clean line each.
@@ -250,9 +236,9 @@ bool asksForCommandLine(const QStringList &arguments)
                        [&parser](const QCommandLineOption *option) { return parser.isSet(*option); });
 }
 
-int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int runWith(const QStringList &arguments, QTextStream &out, QTextStream &err, const PagedWriter &writePaged)
 {
-    const QString program = programName(arguments);
+    const QString program = command_line::programName(arguments);
     CommandLineOptions options;
     if (!options.parser.parse(arguments))
         return fail(err, program, {kBadArguments, options.parser.errorText()});
@@ -318,6 +304,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
                                : orderText(job, list);
         });
     }
+    if (request.templatePdf) {
+        const std::optional<Failure> unknown =
+            keepTemplateSections(job, laidOut.sections, options.parser.values(options.templateSection));
+        if (unknown)
+            return fail(err, program, *unknown);
+    }
     if (request.svg || request.dxf) {
         // Written as it is made: the drawing of the largest job, held whole,
         // would take more memory than the file itself.
@@ -332,64 +324,31 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return fail(err, program, {kCannotReadOrWrite, failure});
         return kWritten;
     }
-    if (request.templatePdf) {
-        const std::optional<Failure> unknown =
-            keepTemplateSections(job, laidOut.sections, options.parser.values(options.templateSection));
-        if (unknown)
-            return fail(err, program, *unknown);
-        const sheets::TemplatePdf made =
-            sheets::templatePdf(job, laidOut.sections, request.paper, number_text::localeDecimalPoint());
-        if (!made.failure.isEmpty())
-            return fail(err, program, {made.tooLarge ? kBadArguments : kCannotReadOrWrite, made.failure});
-        const QString failure = file_writer::writeFile(request.pdfPath, made.bytes);
-        if (!failure.isEmpty())
-            return fail(err, program, {kCannotReadOrWrite, failure});
-        return kWritten;
-    }
-    const QString failure = sheets::writeJobPdf(job, request.pdfPath, request.paper, number_text::localeDecimalPoint());
-    if (!failure.isEmpty())
-        return fail(err, program, {kCannotReadOrWrite, failure});
+    PagedOutput paged{request.templatePdf, request.pdfPath, request.paper, std::move(job), std::move(laidOut.sections)};
+    if (const std::optional<Failure> failure = writePaged(paged))
+        return fail(err, program, *failure);
     return kWritten;
 }
 
-std::optional<int> runIfAsked(int &argc, char **argv)
+QString programName(const QStringList &arguments)
 {
-    QStringList arguments;
-    for (int index = 0; index < argc; ++index)
-        arguments << QString::fromLocal8Bit(argv[index]);
-    // Before any file is opened, for the windows as for the command line.
-    file_writer::guardStandardStreams();
-    if (!asksForCommandLine(arguments))
-        return std::nullopt;
+    const QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
+    return name.isEmpty() ? QStringLiteral("railpin") : name;
+}
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    // Help and messages in the user's language; the marks stay as they are.
-    const auto identify = [](QCoreApplication &application) {
-        QCoreApplication::setApplicationName(QString::fromUtf8(app_info::kTitle));
-        QCoreApplication::setApplicationVersion(app_info::versionNumbers());
-        translations::install(application);
-    };
-    // Without a login session Qt warns on standard error that it has no
-    // runtime folder; a private one for this run keeps the output clean.
-    std::optional<QTemporaryDir> runtimeFolder;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        runtimeFolder.emplace();
-        if (runtimeFolder->isValid())
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
-    }
-    CommandLineOptions options;
-    options.parser.parse(arguments);
-    if (!options.parser.isSet(options.pdf) && !options.parser.isSet(options.templatePdf)) {
-        QCoreApplication application(argc, argv);
-        identify(application);
-        return run(arguments, out, err);
-    }
-    // Painting a PDF needs fonts and a GUI application, but never a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    identify(application);
-    return run(arguments, out, err);
+int reportFailure(QTextStream &err, const QString &program, const Failure &failure)
+{
+    // A message may quote a job file's text: no control character reaches the terminal.
+    err << program << ": " << layout::displayText(failure.message, layout::LineBreaks::Replaced) << '\n';
+    err.flush();
+    return failure.exitCode;
+}
+
+void identifyApplication(QCoreApplication &application)
+{
+    QCoreApplication::setApplicationName(QString::fromUtf8(app_info::kTitle));
+    QCoreApplication::setApplicationVersion(app_info::versionNumbers());
+    translations::install(application);
 }
 
 }  // namespace command_line

@@ -58,11 +58,22 @@ else
 fi
 echo
 if command -v valgrind >/dev/null; then
-    # One section's marks on standard output: no window, no display.
-    marks_instructions=$(valgrind --tool=callgrind --callgrind-out-file=/dev/null \
-        "$build_dir/railpin" --marks --length 36 --width "1 3/8" --max-gap 4 2>&1 >/dev/null |
-        sed -n 's/.*Collected : \([0-9]*\).*/\1/p')
-    echo "railpin --marks for one section: ${marks_instructions:-?} instructions (goal <= 20 M)"
+    # One section's marks on standard output, no window, no display, against a
+    # bare Qt Core program that prints the same text read from a file.
+    instructions() {
+        valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+            sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
+    }
+    marks=(--marks --length 36 --width "1 3/8" --max-gap 4)
+    marks_text=$(mktemp)
+    "$build_dir/railpin" "${marks[@]}" >"$marks_text"
+    marks_instructions=$(instructions "$build_dir/railpin" "${marks[@]}")
+    print_instructions=$(instructions "$build_dir/bench/bench_print_text" "$marks_text")
+    rm -f "$marks_text"
+    echo "railpin --marks for one section: ${marks_instructions:-?} instructions," \
+        "bench_print_text ${print_instructions:-?}:" \
+        "$(awk -v a="${marks_instructions:-0}" -v b="${print_instructions:-0}" \
+            'BEGIN { if (b > 0) printf "%.2fx", a / b; else print "?" }') (goal <= 1.5x)"
 else
     echo "railpin --marks instructions skipped: valgrind is not installed"
 fi

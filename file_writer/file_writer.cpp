@@ -172,6 +172,11 @@ bool standardOutputClosed()
     return outputClosed;
 }
 
+void adoptClosedStandardOutput(bool closed)
+{
+    outputClosed = closed;
+}
+
 QString standardOutputCause(int error)
 {
     if (outputClosed || error == EBADF)

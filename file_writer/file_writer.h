@@ -83,6 +83,10 @@ QString systemCause(int error);
 void guardStandardStreams();
 bool standardOutputClosed();
 
+// For code loaded after the program's start (a module with a writer of its
+// own): what guardStandardStreams() found there, which it cannot see again.
+void adoptClosedStandardOutput(bool closed);
+
 // Why writing to standard output failed with `error` (errno, 0 when none was
 // set): that it was closed, when it was, else the system's cause.
 QString standardOutputCause(int error);

@@ -113,6 +113,30 @@ for size in 32 48 64 128; do
     check_icon "$icon_dir/${size}x${size}/apps/$app_id.png" "PNG image data, $size x $size"
 done
 
+# The program loads its windows and its sheets from modules installed beside
+# it; the marks need neither. A module the program cannot find would show
+# only when a window or a sheet is asked for, so both are asked for here.
+for module in librailpin_window.so librailpin_print_outputs.so; do
+    if dpkg -L "$package" | grep -q "^$prefix/lib/.*railpin/$module\$"; then
+        echo "ok: $module installed"
+    else
+        fail "$module is not installed under $prefix/lib"
+    fi
+done
+work=$(mktemp -d)
+if "$prefix/bin/railpin" --marks --length 36 --width "1 3/8" --max-gap 4 | grep -qP "^1\t3 15/16\t4 5/8"; then
+    echo "ok: $prefix/bin/railpin --marks"
+else
+    fail "$prefix/bin/railpin --marks did not write the marks"
+fi
+if "$prefix/bin/railpin" --pdf "$work/sheet.pdf" --length 36 --width "1 3/8" --max-gap 4 &&
+    head -c 5 "$work/sheet.pdf" | grep -q "^%PDF-"; then
+    echo "ok: $prefix/bin/railpin --pdf"
+else
+    fail "$prefix/bin/railpin --pdf did not write a sheet"
+fi
+rm -rf "$work"
+
 # The program runs until it is closed, so still running when the timeout
 # stops it (exit 124) is success; any earlier exit is a failed start.
 set +e
