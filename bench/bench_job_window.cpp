@@ -10,6 +10,7 @@
 #include "job_windows.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,7 +24,8 @@
 
 namespace {
 
-// Notes when the widget given, or any widget of the name given, paints.
+// Notes when the widget given, or any widget of the name given, paints; a
+// scroll area of that name paints in its viewport.
 class PaintWatch : public QObject
 {
 public:
@@ -33,7 +35,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && (widget ? watched == widget : watched->objectName() == name))
+        const auto *area = qobject_cast<const QAbstractScrollArea *>(watched->parent());
+        const QObject *named = area != nullptr && area->viewport() == watched ? area : watched;
+        if (event->type() == QEvent::Paint &&
+            (widget ? watched == widget : named != nullptr && named->objectName() == name))
             painted = true;
         return QObject::eventFilter(watched, event);
     }

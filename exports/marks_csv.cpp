@@ -43,6 +43,18 @@ QString CsvStyle::row(const QStringList &fields) const
     return quoted.join(separator) + QStringLiteral("\r\n");
 }
 
+QString CsvStyle::headingRow(const QStringList &headings) const
+{
+    if (separator == u',')
+        return row(headings);
+    QStringList quoted;
+    quoted.reserve(headings.size());
+    for (const QString &heading : headings)
+        quoted << (quoted.isEmpty() ? csvField(heading, separator)
+                                    : u'"' + QString(heading).replace(u'"', QStringLiteral("\"\"")) + u'"');
+    return quoted.join(separator) + QStringLiteral("\r\n");
+}
+
 QString CsvStyle::number(double value, int places) const
 {
     QString text = QString::number(value, 'f', places);
@@ -103,7 +115,7 @@ QString postsCsv(const layout::Job &job, const CsvStyle &style)
         for (auto column = positions; column != marks_headings::kPostColumns.end(); ++column)
             headings << QStringLiteral("%1, fraction").arg(QLatin1StringView(*column));
     }
-    QString text = QStringLiteral("\r\n") + style.row(headings);
+    QString text = QStringLiteral("\r\n") + style.headingRow(headings);
     const int places = inches ? 6 : 3;
     for (std::size_t index = 0; index < job.runs.size(); ++index) {
         for (const layout::PostPosition &post : layout::planRun(job, index).posts) {
@@ -170,7 +182,7 @@ QByteArray marksCsv(const layout::Job &job, const std::vector<layout::SectionLay
 
     // Built as the UTF-8 it is written as, a row at a time, so that the
     // largest job holds its file once rather than again as wider text.
-    QByteArray text = style.row(headings).toUtf8();
+    QByteArray text = style.headingRow(headings).toUtf8();
     const int places = inches ? 6 : 3;
     const auto rows = [&](std::size_t index, const std::vector<layout::RailpinMarks> &marks, const QString &measured) {
         const std::optional<layout::StairTreads> &treads = sections[index].treads;

@@ -26,6 +26,11 @@ struct CsvStyle
     // One row of RFC 4180 text ending in CRLF: a field is quoted when it holds
     // a separator, a quote or a line break, its quotes doubled.
     QString row(const QStringList &fields) const;
+    // The heading row: as row(), but with ";" between fields every heading
+    // after the first is quoted. Gnumeric takes the separator of a .csv from
+    // beside the first quoted field it meets, else ","; a ";" before that
+    // quote makes it split on ";" rather than on the decimal comma.
+    QString headingRow(const QStringList &headings) const;
     // A decimal with this style's separator.
     QString number(double value, int places) const;
     // A fraction mark ("3 1/16") that a spreadsheet keeps as text rather than

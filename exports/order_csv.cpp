@@ -25,7 +25,7 @@ QByteArray orderCsv(const layout::Job &job, const layout::OrderList &list, const
     };
     const auto number = [](std::optional<qint64> value) { return value ? QString::number(*value) : QString(); };
 
-    QString text = style.row(headings);
+    QString text = style.headingRow(headings);
     for (const layout::OrderRow &row : layout::orderRows(list)) {
         QStringList fields{row.item,           decimal(row.length), number(row.count), number(row.withExtra),
                            decimal(row.stock), number(row.buy)};

@@ -31,6 +31,9 @@ test=(
     python3-ezdxf
     # a spreadsheet reader (ssconvert) for the exported CSV
     gnumeric
+    # the sources of the es_ES and fr_FR locales that the CSV test generates
+    # for its run with localedef (libc-bin)
+    locales
 )
 
 dev=(

@@ -456,11 +456,12 @@ private slots:
             << 21;
         // Where numbers take a decimal comma a spreadsheet reads ";" between
         // fields; a field that holds a ";" is quoted, one with a "," is not.
+        // Every heading after the first is quoted: before a quote Gnumeric finds the ";".
         QTest::newRow("csv, decimal comma")
             << QStringList{"--csv", "--csv-decimal", "comma", "JOBS/quoted.railpin"}
-            << "Section;Railpin;Left edge (in);Centre (in);Right edge (in);Centre from right post (in);"
-               "Left edge, fraction;Centre, fraction;Right edge, fraction;"
-               "Centre from right post, fraction;From mid-span (in);Measured\r\n"
+            << "Section;\"Railpin\";\"Left edge (in)\";\"Centre (in)\";\"Right edge (in)\";"
+               "\"Centre from right post (in)\";\"Left edge, fraction\";\"Centre, fraction\";\"Right edge, fraction\";"
+               "\"Centre from right post, fraction\";\"From mid-span (in)\";\"Measured\"\r\n"
                "\"Deck, \"\"east\"\"\";1;3,964286;4,651786;5,339286;31,348214;3 15\u204416;4 5\u20448;5 5\u204416;31 "
                "3\u20448;-13,348214;level\r\n"
             << 21;

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
@@ -625,6 +626,33 @@ private slots:
             QVERIFY2(text.contains(words), qPrintable(words));
         for (const QString &name : left)
             QVERIFY2(!text.contains(name), qPrintable(name));
+    }
+
+    // Rows are selected for a template by their numbers: a click takes one,
+    // Ctrl and a click adds another; a click in a cell selects no row.
+    void rowNumbersSelectSections()
+    {
+        const JobWindowFixture job;
+        QHeaderView *numbers = job.table()->verticalHeader();
+        const auto clickRow = [numbers](int row, Qt::KeyboardModifiers modifiers) {
+            const QPoint middle(numbers->width() / 2,
+                                numbers->sectionViewportPosition(row) + numbers->sectionSize(row) / 2);
+            QTest::mouseClick(numbers->viewport(), Qt::LeftButton, modifiers, middle);
+        };
+        const auto selectedRows = [&job] {
+            QList<int> rows;
+            for (const QModelIndex &index : job.table()->selectionModel()->selectedRows())
+                rows.append(index.row());
+            std::sort(rows.begin(), rows.end());
+            return rows;
+        };
+        clickRow(1, Qt::NoModifier);
+        QCOMPARE(selectedRows(), QList<int>{1});
+        clickRow(0, Qt::ControlModifier);
+        QCOMPARE(selectedRows(), (QList<int>{0, 1}));
+        const QRect cell = job.table()->visualRect(job.sections()->index(0, SectionsModel::Length));
+        QTest::mouseClick(job.table()->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        QCOMPARE(selectedRows(), QList<int>{});
     }
 
     // An export's bytes are made away from the window: Cancel answers while
