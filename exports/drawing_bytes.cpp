@@ -171,7 +171,9 @@ bool DrawingBytes::appendShortNumber(double value)
             out += last - whole;
         }
     } else {
-        std::memcpy(out, "0.000", 5);
+        // "0." and up to three zeros; those past the value's are written over.
+        std::memset(out, '0', 5);
+        out[1] = '.';
         out += 2 + (-exponent - 1);
         std::memcpy(out, &text[1], 16);
         out += last;

@@ -39,7 +39,8 @@ public:
         startPair(code);
         char *out = text.claim(qsizetype(size) + 1);
         std::memcpy(out, value, size - 1);
-        std::memcpy(out + size - 1, "\r\n", 2);
+        out[size - 1] = '\r';
+        out[size] = '\n';
         text.wrote(out + size + 1);
     }
     void pair(int code, int value)

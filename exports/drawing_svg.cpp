@@ -48,7 +48,8 @@ public:
         char *out = text.claim(qsizetype(size) + 2);
         *out = ' ';
         std::memcpy(out + 1, name, size - 1);
-        std::memcpy(out + size, "=\"", 2);
+        out[size] = '=';
+        out[size + 1] = '"';
         text.wrote(out + size + 2);
         text.appendNumber(value);
         text.append('"');

@@ -33,8 +33,9 @@ QString writeFileCause(const QString &path, const QByteArray &bytes);
 // target until commit(). A sink cancelled, or destroyed before commit(),
 // leaves the old file as it was and no temporary file behind. append() only
 // writes to the file's descriptor, so another thread may hand over the pieces
-// while the thread that made the sink waits; commit() and cancel() belong to
-// the thread that made it.
+// while the thread that made the sink waits; the file is tied to no thread,
+// so whichever thread lets go of the sink last may end it, but only one at a
+// time may use it.
 class FileSink
 {
 public:

@@ -24,6 +24,7 @@
 #include <QSemaphore>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <sys/stat.h>
@@ -681,6 +682,25 @@ private slots:
         QVERIFY(!*ended);
         release->release();
         QTRY_VERIFY(*ended);
+
+        // Work that can stop early is asked to on Cancel, and ends without
+        // being released.
+        auto stopped = std::make_shared<std::atomic<bool>>(false);
+        job.watcher->onNextDialog([](QDialog *dialog) {
+            if (auto *cancel = dialog->findChild<QPushButton *>(); cancel != nullptr)
+                cancel->click();
+        });
+        BackgroundWork::setShowDelay(0);
+        const std::optional<bool> stoppable = BackgroundWork::make<bool>(
+            job.window, QStringLiteral("Exporting…"), [stopped](const std::stop_token &stop) {
+                for (int waited = 0; waited < 30000 && !stop.stop_requested(); ++waited)
+                    QThread::msleep(1);
+                *stopped = stop.stop_requested();
+                return true;
+            });
+        BackgroundWork::setShowDelay(500);
+        QVERIFY(!stoppable);
+        QTRY_VERIFY(*stopped);
 
         // Work done within the delay shows no dialog and gives its bytes.
         const std::optional<QByteArray> quick = BackgroundWork::make<QByteArray>(
