@@ -109,6 +109,8 @@ private slots:
         QTest::newRow("dxf") << QStringList{"--dxf", "OUT"} + kSection << 0 << QStringList{kCore} << coreOnly;
         QTest::newRow("help") << QStringList{"--help"} << 0 << QStringList{kCore} << coreOnly;
         QTest::newRow("version") << QStringList{"--version"} << 0 << QStringList{kCore} << coreOnly;
+        QTest::newRow("help with a sheet named")
+            << QStringList{"--help", "--pdf", "OUT"} << 0 << QStringList{kCore} << coreOnly;
         QTest::newRow("bad value") << QStringList{"--marks", "--length", "abc", "--width", "1", "--max-gap", "4"} << 2
                                    << QStringList{kCore} << coreOnly;
         // A sheet that cannot be made is refused before anything is painted.
