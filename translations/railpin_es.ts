@@ -630,6 +630,14 @@
         <source>With --between centres: marks from the post faces or the post centres (default faces).</source>
         <translation>Con --between centres: marcas desde las caras de los postes (faces) o desde sus ejes (centres) (por omisión faces).</translation>
     </message>
+    <message>
+        <source>%1 is in neither %2 nor %3: the program is not installed whole</source>
+        <translation>%1 no está ni en %2 ni en %3: el programa no está instalado completo</translation>
+    </message>
+    <message>
+        <source>cannot load %1: %2</source>
+        <translation>no se puede cargar %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>EndsDelegate</name>
@@ -2182,16 +2190,19 @@
         <translation>no se puede escribir &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>cannot write to standard output: %1</source>
-        <translation>no se puede escribir en la salida estándar: %1</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is a link owned by another user in a shared folder, which could point at any file; remove it or choose another name</source>
         <translation>&quot;%1&quot; es un enlace de otro usuario en una carpeta compartida, que podría apuntar a cualquier archivo; elimínelo o elija otro nombre</translation>
     </message>
     <message>
         <source>it was closed before the program started</source>
         <translation>se cerró antes de que empezara el programa</translation>
+    </message>
+</context>
+<context>
+    <name>file_writer::FileSink</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
     </message>
 </context>
 <context>
@@ -3337,6 +3348,11 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
     <message>
         <source>End gaps: %1 %2 at each post</source>
         <translation>Huecos extremos: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 sections</source>
+        <extracomment>A dialog&apos;s title: &quot;Print Template: 2 of 5 sections&quot;, the selected ones.</extracomment>
+        <translation>%1: %2 de %3 secciones</translation>
     </message>
 </context>
 <context>

@@ -630,6 +630,14 @@
         <source>With --between centres: marks from the post faces or the post centres (default faces).</source>
         <translation>Avec --between centres&#xa0;: repères depuis les faces des poteaux (faces) ou depuis leurs axes (centres) (par défaut faces).</translation>
     </message>
+    <message>
+        <source>%1 is in neither %2 nor %3: the program is not installed whole</source>
+        <translation>%1 n’est ni dans %2 ni dans %3&#xa0;: le programme n’est pas installé en entier</translation>
+    </message>
+    <message>
+        <source>cannot load %1: %2</source>
+        <translation>impossible de charger %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>EndsDelegate</name>
@@ -2182,16 +2190,19 @@
         <translation>impossible d’écrire &quot;%1&quot;&#xa0;: %2</translation>
     </message>
     <message>
-        <source>cannot write to standard output: %1</source>
-        <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is a link owned by another user in a shared folder, which could point at any file; remove it or choose another name</source>
         <translation>&quot;%1&quot; est un lien appartenant à un autre utilisateur dans un dossier partagé, qui pourrait pointer vers n’importe quel fichier&#xa0;; supprimez-le ou choisissez un autre nom</translation>
     </message>
     <message>
         <source>it was closed before the program started</source>
         <translation>elle a été fermée avant le démarrage du programme</translation>
+    </message>
+</context>
+<context>
+    <name>file_writer::FileSink</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -3337,6 +3348,11 @@ The triangle sphere field when empty: the usual sphere, with its unit (&quot;6 i
     <message>
         <source>End gaps: %1 %2 at each post</source>
         <translation>Écarts d’extrémité&#xa0;: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 sections</source>
+        <extracomment>A dialog&apos;s title: &quot;Print Template: 2 of 5 sections&quot;, the selected ones.</extracomment>
+        <translation>%1&#xa0;: %2 sections sur %3</translation>
     </message>
 </context>
 <context>
