@@ -34,6 +34,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 
 namespace {
@@ -46,24 +47,31 @@ constexpr int kMaximumGapPresets = 3;
 constexpr int kSampledRows = 24;
 
 // Room for the widest of `texts` in a cell of `table`, every digit counted
-// as the font's widest, so that no mark of the column is cut.
+// as the font's widest, measured as the view measures a cell, so that no
+// mark of the column is cut.
 int cellWidthFor(const QTableView &table, const QStringList &texts)
 {
-    const QFontMetrics metrics = table.fontMetrics();
+    const QFontMetricsF metrics(table.font());
     QChar widestDigit = u'0';
     for (char16_t digit = u'1'; digit <= u'9'; ++digit)
         if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widestDigit))
             widestDigit = QChar(digit);
+    QStyleOptionViewItem cell;
+    cell.initFrom(&table);
+    cell.font = table.font();
+    cell.features = QStyleOptionViewItem::HasDisplay;
+    cell.displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
     int widest = 0;
     for (QString text : texts) {
         for (QChar &character : text)
             if (character.isDigit())
                 character = widestDigit;
-        widest = std::max(widest, metrics.horizontalAdvance(text));
+        cell.text = text;
+        widest =
+            std::max(widest, table.style()->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), &table).width());
     }
-    // The item view's own margin on each side of a cell's text.
-    const int margin = table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1;
-    return widest + 2 * margin;
+    // The grid line takes a pixel of the column.
+    return widest + (table.showGrid() ? 1 : 0);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,8 +118,12 @@ inline QString cutColumn(const QTableView &table)
 {
     const QAbstractItemModel *model = table.model();
     const QHeaderView *header = table.horizontalHeader();
-    const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1);
-    const int icon = table.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &table);
+    // Each cell measured by its delegate, as the view measures and elides it.
+    QStyleOptionViewItem option;
+    option.initFrom(&table);
+    option.font = table.font();
+    option.widget = &table;
+    const int grid = table.showGrid() ? 1 : 0;  // the grid line takes a pixel of each column
     for (int column = 0; column < model->columnCount(); ++column) {
         if (table.isColumnHidden(column))
             continue;  // shown on demand, from the header's menu
@@ -126,13 +131,7 @@ inline QString cutColumn(const QTableView &table)
         int needed = header->sectionSizeHint(column);
         for (int row = 0; row < model->rowCount(); ++row) {
             const QModelIndex index = model->index(row, column);
-            QFont font = table.font();
-            if (const QVariant own = index.data(Qt::FontRole); own.isValid())
-                font = own.value<QFont>();
-            int width = QFontMetrics(font).horizontalAdvance(index.data().toString()) + margins;
-            if (index.data(Qt::DecorationRole).isValid())
-                width += icon + margins;
-            needed = std::max(needed, width);
+            needed = std::max(needed, table.itemDelegateForIndex(index)->sizeHint(option, index).width() + grid);
         }
         if (table.columnWidth(column) < needed)
             return QStringLiteral("%1 \"%2\": %3 px wide, needs %4")
