@@ -116,6 +116,31 @@ void frmJob::setUpViews()
     ui->cboMarkStep->addItem(tr("1 mm"), 1.0);
     ui->cboMarkStep->addItem(tr("%1 mm").arg(cell_text::shown(QStringLiteral("0.5"), point)), 0.5);
 
+    setUpTables();
+
+    // Qt's default of 32,767 characters would cut a longer name from a file
+    // without a word; the file's own limit is the one that counts.
+    ui->txtJobName->setMaxLength(int(layout::kMaximumFileBytes));
+    ui->spnPackSize->setMaximum(layout::kLargestPackSize);
+    for (QLineEdit *field : {ui->txtRailpinWidth, ui->txtMaximumGap, ui->txtMaximumGapStairs, ui->txtDesignGap,
+                             ui->txtPostWidth, ui->txtMaxPostSpacing}) {
+        QAction *problem =
+            field->addAction(style()->standardIcon(QStyle::SP_MessageBoxCritical), QLineEdit::TrailingPosition);
+        problem->setObjectName(QString::fromLatin1(kProblemActionName));
+        problem->setVisible(false);
+    }
+    auto *presets = new QMenu(ui->btnMaximumGapPresets);
+    presets->setObjectName(QStringLiteral("mnuMaximumGapPresets"));
+    for (int number = 1; number <= kMaximumGapPresets; ++number) {
+        QAction *preset = presets->addAction(QString());
+        preset->setObjectName(QStringLiteral("actMaximumGapPreset%1").arg(number));
+    }
+    ui->btnMaximumGapPresets->setMenu(presets);
+}
+
+// The sections, marks and runs tables and the splitters between them.
+void frmJob::setUpTables()
+{
     ui->tblSections->setVerticalHeader(new RowNumberHeader(ui->tblSections));
     // Rows may be selected together (for a template of some sections); a
     // removed current row still hands on to the row after it. Connected
@@ -156,25 +181,6 @@ void frmJob::setUpViews()
     ui->tblRuns->verticalHeader()->setDefaultSectionSize(rowHeight);
     ui->splSection->setStretchFactor(0, 1);
     ui->splSection->setStretchFactor(1, 1);
-
-    // Qt's default of 32,767 characters would cut a longer name from a file
-    // without a word; the file's own limit is the one that counts.
-    ui->txtJobName->setMaxLength(int(layout::kMaximumFileBytes));
-    ui->spnPackSize->setMaximum(layout::kLargestPackSize);
-    for (QLineEdit *field : {ui->txtRailpinWidth, ui->txtMaximumGap, ui->txtMaximumGapStairs, ui->txtDesignGap,
-                             ui->txtPostWidth, ui->txtMaxPostSpacing}) {
-        QAction *problem =
-            field->addAction(style()->standardIcon(QStyle::SP_MessageBoxCritical), QLineEdit::TrailingPosition);
-        problem->setObjectName(QString::fromLatin1(kProblemActionName));
-        problem->setVisible(false);
-    }
-    auto *presets = new QMenu(ui->btnMaximumGapPresets);
-    presets->setObjectName(QStringLiteral("mnuMaximumGapPresets"));
-    for (int number = 1; number <= kMaximumGapPresets; ++number) {
-        QAction *preset = presets->addAction(QString());
-        preset->setObjectName(QStringLiteral("actMaximumGapPreset%1").arg(number));
-    }
-    ui->btnMaximumGapPresets->setMenu(presets);
 }
 
 void frmJob::setUpActions()

@@ -73,6 +73,7 @@ private:
     friend class MisspeltFieldActions;
 
     void setUpViews();
+    void setUpTables();
     void setUpActions();
     void connectHandlers();
     void connectSections();
