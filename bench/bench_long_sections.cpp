@@ -31,15 +31,15 @@
 
 namespace {
 
-// Everyday sections of assorted lengths, a stair among them.
-layout::Job smallJob()
+// A job of `count` sections, every fifth a stair, the lengths from `lengthOf`.
+layout::Job benchJob(const QString &name, int count, const std::function<QString(int)> &lengthOf)
 {
     layout::Job job;
-    job.name = QStringLiteral("Deck");
-    for (int i = 0; i < 10; ++i) {
+    job.name = name;
+    for (int i = 0; i < count; ++i) {
         layout::Section section;
         section.name = QStringLiteral("Section %1").arg(i + 1);
-        section.length = QStringLiteral("%1 %2/16").arg(36 + 7 * i).arg(1 + 2 * (i % 8));
+        section.length = lengthOf(i);
         if (i % 5 == 0)
             section.stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt};
         job.sections.push_back(section);
@@ -47,21 +47,19 @@ layout::Job smallJob()
     return job;
 }
 
-// 20 sections of 10,000 railpins each: the work budget in full.
+// Everyday sections of assorted lengths.
+layout::Job smallJob()
+{
+    return benchJob(QStringLiteral("Deck"), 10,
+                    [](int i) { return QStringLiteral("%1 %2/16").arg(36 + 7 * i).arg(1 + 2 * (i % 8)); });
+}
+
+// 20 sections of 10,000 railpins each: the work budget in full. 10,001 gaps
+// of 3 1/2 and 10,000 railpins of 1 3/8, a little more each.
 layout::Job longJob()
 {
-    layout::Job job;
-    job.name = QStringLiteral("Long");
-    for (int i = 0; i < 20; ++i) {
-        layout::Section section;
-        section.name = QStringLiteral("Section %1").arg(i + 1);
-        // 10,001 gaps of 3 1/2 and 10,000 railpins of 1 3/8, a little more each.
-        section.length = QStringLiteral("%1").arg(10'001 * 3.5 + 10'000 * 1.375 + i);
-        if (i % 5 == 0)
-            section.stair = layout::Stair{QStringLiteral("7 1/2"), QStringLiteral("10"), std::nullopt};
-        job.sections.push_back(section);
-    }
-    return job;
+    return benchJob(QStringLiteral("Long"), 20,
+                    [](int i) { return QStringLiteral("%1").arg(10'001 * 3.5 + 10'000 * 1.375 + i); });
 }
 
 // Runs `step`, then events until the watched widget has painted and the
