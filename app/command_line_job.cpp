@@ -7,11 +7,10 @@
 #include "command_line_options.h"
 #include "job_fields.h"
 #include "job_layout.h"
+#include "job_limits.h"
 #include "job_words.h"
 #include "measurement.h"
 #include "run.h"
-#include "run_end_words.h"
-#include "stair_words.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -207,7 +206,6 @@ Failure refusal(const QString &message)
 // A stair by its treads and a stair's rails; the slope is read already.
 std::optional<Failure> readTreads(const CommandLineOptions &options, layout::Job &job, layout::Section &section)
 {
-    namespace words = layout::stair_words;
     const QCommandLineParser &parser = options.parser;
     const bool byTreads = parser.isSet(options.treads);
     if (!byTreads) {
@@ -243,17 +241,17 @@ std::optional<Failure> readTreads(const CommandLineOptions &options, layout::Job
         return std::nullopt;
 
     layout::Stair &stair = *section.stair;
-    if (auto failure = readWhole(options, options.treads, 1, words::kMostTreads, stair.treads))
+    if (auto failure = readWhole(options, options.treads, 1, layout::kMostTreads, stair.treads))
         return failure;
-    if (parser.isSet(options.perTread) && parser.value(options.perTread) != words::kAutomatic) {
-        if (auto failure = readWhole(options, options.perTread, 1, words::kMostPerTread, stair.perTread))
+    if (parser.isSet(options.perTread) && parser.value(options.perTread) != layout::job_words::kAutomaticPerTread) {
+        if (auto failure = readWhole(options, options.perTread, 1, layout::kMostPerTread, stair.perTread))
             return failure;
     }
-    if (auto failure = readWhole(options, options.minPerTread, 1, words::kMostMinimumPerTread, job.minPerTread))
+    if (auto failure = readWhole(options, options.minPerTread, 1, layout::kMostMinimumPerTread, job.minPerTread))
         return failure;
     if (parser.isSet(options.newels)) {
         const QString text = parser.value(options.newels);
-        stair.newels = words::newelsNamed(text);
+        stair.newels = layout::job_words::valueOf(layout::job_words::kNewels, text);
         if (!stair.newels)
             return badValue(options.newels, text, CommandLine::tr("the newels are none, bottom, top or both"));
     }
@@ -280,7 +278,7 @@ std::optional<Failure> readRunEnd(const CommandLineOptions &options, const QComm
     if (!options.parser.isSet(option))
         return std::nullopt;
     const QString text = options.parser.value(option);
-    const std::optional<layout::RunEnd> value = layout::run_end_words::fromWord(text, layout::run_end_words::kEndWords);
+    const std::optional<layout::RunEnd> value = layout::job_words::valueOf(layout::job_words::kRunEnds, text);
     if (!value)
         return badValue(option, text, CommandLine::tr("a run starts or ends at a post or a wall"));
     into = *value;

@@ -7,9 +7,9 @@
 #include "cell_text.h"
 #include "frm_job.h"
 #include "job_document.h"
+#include "job_limits.h"
 #include "measurement.h"
 #include "stair_triangle.h"
-#include "stair_words.h"
 #include "ui_frm_job.h"
 
 #include <QSignalBlocker>
@@ -23,7 +23,7 @@ constexpr int kMinPerTreadMergeId = 3;
 
 void JobFieldsPanel::connectStairFields()
 {
-    ui.spnMinPerTread->setRange(1, int(layout::stair_words::kMostMinimumPerTread));
+    ui.spnMinPerTread->setRange(1, int(layout::kMostMinimumPerTread));
     QObject::connect(ui.spnMinPerTread, &QSpinBox::valueChanged, &window, [this] { spnMinPerTread_Change(); });
     QObject::connect(ui.txtTriangleSphere, &QLineEdit::editingFinished, &window,
                      [this] { txtTriangleSphere_Change(); });
@@ -34,7 +34,7 @@ void JobFieldsPanel::showStairFields()
     const layout::Job &shown = document.job();
     const QSignalBlocker leastQuiet(ui.spnMinPerTread);
     const QSignalBlocker sphereQuiet(ui.txtTriangleSphere);
-    ui.spnMinPerTread->setValue(int(shown.minPerTread.value_or(layout::stair_words::kDefaultMinimumPerTread)));
+    ui.spnMinPerTread->setValue(int(shown.minPerTread.value_or(layout::kDefaultMinimumPerTread)));
     ui.txtTriangleSphere->setText(cell_text::shown(shown.triangleSphere.value_or(QString()), decimalPoint));
     // Empty follows the building code's sphere in the job's unit.
     layout::Job standard = shown;
@@ -51,7 +51,7 @@ void JobFieldsPanel::spnMinPerTread_Change()
 {
     const qint64 least = ui.spnMinPerTread->value();
     const std::optional<qint64> given =
-        least == layout::stair_words::kDefaultMinimumPerTread ? std::nullopt : std::optional<qint64>(least);
+        least == layout::kDefaultMinimumPerTread ? std::nullopt : std::optional<qint64>(least);
     if (given != document.job().minPerTread)
         setJobField([given](layout::Job &changed) { changed.minPerTread = given; }, tr("Change Railpins per Tread"),
                     kMinPerTreadMergeId);

@@ -5,8 +5,9 @@
 #include "sections_model.h"
 
 #include "cell_text.h"
+#include "job_limits.h"
+#include "job_words.h"
 #include "measurement.h"
-#include "stair_words.h"
 #include "tread_sheet_lines.h"
 
 #include <array>
@@ -230,10 +231,10 @@ QVariant SectionsModel::stairHint(int row, int column) const
         return tr("A stair's value: give the section a slope first");
     if (column == Treads)
         return tr("How many treads the stair has, 1 to %1; empty for a stair given by its length")
-            .arg(layout::stair_words::kMostTreads);
+            .arg(layout::kMostTreads);
     if (column == PerTread && !section.stair->perTread)
         return tr("The fewest railpins per tread within the maximum gap; type 1 to %1 to fix it")
-            .arg(layout::stair_words::kMostPerTread);
+            .arg(layout::kMostPerTread);
     if (column == FirstFromRiser && !givenText(section.stair->firstFromRiser))
         return tr("Half a railpin width from the riser face; type a distance to set it");
     if (column == BottomRail && laidOut.laidOut() && laidOut.triangle)
@@ -263,12 +264,12 @@ std::optional<layout::Section> SectionsModel::editedStair(const layout::Section 
             stair.treads.reset();
             break;
         }
-        stair.treads = wholeIn(text, layout::stair_words::kMostTreads);
+        stair.treads = wholeIn(text, layout::kMostTreads);
         if (!stair.treads) {
             emit editRefused(tr("Treads \"%1\" is not a whole number from 1 to %2; leave it empty for a stair given "
                                 "by its length")
                                  .arg(text)
-                                 .arg(layout::stair_words::kMostTreads));
+                                 .arg(layout::kMostTreads));
             return std::nullopt;
         }
         // The treads give the stair's length: a length typed before goes, to
@@ -276,16 +277,16 @@ std::optional<layout::Section> SectionsModel::editedStair(const layout::Section 
         changed.length.clear();
         break;
     case PerTread:
-        if (text.isEmpty() || text == layout::stair_words::kAutomatic || text == tr("auto")) {
+        if (text.isEmpty() || text == layout::job_words::kAutomaticPerTread || text == tr("auto")) {
             stair.perTread.reset();
             break;
         }
-        stair.perTread = wholeIn(text, layout::stair_words::kMostPerTread);
+        stair.perTread = wholeIn(text, layout::kMostPerTread);
         if (!stair.perTread) {
             emit editRefused(tr("Per tread \"%1\" is not a whole number from 1 to %2; leave it empty for the fewest "
                                 "within the maximum gap")
                                  .arg(text)
-                                 .arg(layout::stair_words::kMostPerTread));
+                                 .arg(layout::kMostPerTread));
             return std::nullopt;
         }
         break;

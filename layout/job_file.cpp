@@ -5,8 +5,6 @@
 #include "job_file_keys.h"
 #include "job_words.h"
 #include "run.h"
-#include "run_end_words.h"
-#include "stair_words.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -138,24 +136,6 @@ public:
         return choice(object, keys::kMeasuredBetween, place, job_words::kBetweens);
     }
 
-    // What a run starts or ends at, among the first `allowed` words of the table.
-    std::optional<RunEnd> runEnd(const QJsonObject &object, QLatin1StringView key, const QString &place,
-                                 std::size_t allowed)
-    {
-        const std::optional<QString> written = text(object, key, place);
-        if (!written)
-            return std::nullopt;
-        if (const std::optional<RunEnd> value = run_end_words::fromWord(*written, allowed))
-            return value;
-        QStringList quoted;
-        for (std::size_t index = 0; index < allowed; ++index)
-            quoted << QStringLiteral("\"%1\"").arg(run_end_words::kAll[index].word);
-        const QString last = quoted.takeLast();
-        fail(place,
-             QCoreApplication::translate("layout", "must be %1 or %2").arg(quoted.join(QStringLiteral(", ")), last));
-        return std::nullopt;
-    }
-
     QString problem;
 };
 
@@ -181,19 +161,13 @@ void readTreads(Reader &reader, const QJsonObject &object, qsizetype index, Stai
 {
     stair.treads = reader.whole(object, keys::kTreads, stairPlace(index, keys::kTreads), -kLargestCount, kLargestCount);
     const QJsonValue perTread = object.value(keys::kPerTread);
-    if (perTread.isString() && perTread.toString() != stair_words::kAutomatic)
+    if (perTread.isString() && perTread.toString() != job_words::kAutomaticPerTread)
         reader.fail(stairPlace(index, keys::kPerTread),
                     QCoreApplication::translate("layout", "must be \"auto\" or a whole number"));
     else if (!perTread.isString())
         stair.perTread =
             reader.whole(object, keys::kPerTread, stairPlace(index, keys::kPerTread), -kLargestCount, kLargestCount);
-    const std::optional<QString> newels = reader.text(object, keys::kNewels, stairPlace(index, keys::kNewels));
-    if (newels) {
-        stair.newels = stair_words::newelsNamed(*newels);
-        if (!stair.newels)
-            reader.fail(stairPlace(index, keys::kNewels),
-                        QCoreApplication::translate("layout", "must be \"none\", \"bottom\", \"top\" or \"both\""));
-    }
+    stair.newels = reader.choice(object, keys::kNewels, stairPlace(index, keys::kNewels), job_words::kNewels);
     const auto measurement = [&](QLatin1StringView key) {
         return reader.measurement(object, key, stairPlace(index, key));
     };
@@ -319,10 +293,10 @@ Run readRun(Reader &reader, const QJsonValue &value, qsizetype index)
     const QJsonObject object = value.toObject();
     run.name = reader.text(object, keys::kName, runPlace(index, keys::kName)).value_or(QString());
     run.length = reader.measurement(object, keys::kLength, runPlace(index, keys::kLength)).value_or(QString());
-    run.start = reader.runEnd(object, keys::kStart, runPlace(index, keys::kStart), run_end_words::kStartWords)
+    run.start = reader.choice(object, keys::kStart, runPlace(index, keys::kStart), job_words::kRunStarts)
                     .value_or(RunEnd::Post);
     run.end =
-        reader.runEnd(object, keys::kEnd, runPlace(index, keys::kEnd), run_end_words::kEndWords).value_or(RunEnd::Post);
+        reader.choice(object, keys::kEnd, runPlace(index, keys::kEnd), job_words::kRunEnds).value_or(RunEnd::Post);
     run.maxPostSpacing = reader.measurement(object, keys::kMaxPostSpacing, runPlace(index, keys::kMaxPostSpacing));
     run.railpinWidth = reader.measurement(object, keys::kRailpinWidth, runPlace(index, keys::kRailpinWidth));
     run.maximumGap = reader.measurement(object, keys::kMaximumGap, runPlace(index, keys::kMaximumGap));

@@ -4,9 +4,7 @@
 #include "job_fields.h"
 #include "job_file_keys.h"
 #include "job_words.h"
-#include "run_end_words.h"
 #include "section_layout.h"
-#include "stair_words.h"
 
 #include "file_writer.h"
 
@@ -82,7 +80,7 @@ QJsonObject stairObject(const Stair &stair)
     if (stair.perTread)
         object.insert(keys::kPerTread, *stair.perTread);
     if (stair.newels)
-        object.insert(keys::kNewels, stair_words::newelsWord(*stair.newels));
+        object.insert(keys::kNewels, job_words::wordOf(job_words::kNewels, *stair.newels));
     for (const auto &[key, text] : stairLengths(stair))
         if (text)
             object.insert(key, *text);
@@ -153,8 +151,8 @@ QJsonObject runObject(const Run &run)
     QJsonObject object = run.unknownFields;
     object.insert(keys::kName, run.name);
     object.insert(keys::kLength, run.length);
-    object.insert(keys::kStart, run_end_words::word(run.start));
-    object.insert(keys::kEnd, run_end_words::word(run.end));
+    object.insert(keys::kStart, job_words::wordOf(job_words::kRunStarts, run.start));
+    object.insert(keys::kEnd, job_words::wordOf(job_words::kRunEnds, run.end));
     if (given(run.maxPostSpacing))
         object.insert(keys::kMaxPostSpacing, *run.maxPostSpacing);
     if (run.railpinWidth)

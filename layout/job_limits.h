@@ -33,4 +33,11 @@ inline constexpr qint64 kMaximumRailpins = 10000;
 // that cannot be laid out.
 inline constexpr qint64 kMaximumJobRailpins = 200'000;
 
+// A stair given by its treads: its treads, railpins on each tread, and the
+// least per tread a job may ask for (and asks for when it says nothing).
+inline constexpr qint64 kMostTreads = 200;
+inline constexpr qint64 kMostPerTread = 10;
+inline constexpr qint64 kMostMinimumPerTread = 4;
+inline constexpr qint64 kDefaultMinimumPerTread = 2;
+
 }  // namespace layout

@@ -36,6 +36,19 @@ inline constexpr std::array<Word<MeasuredBetween>, 2> kBetweens{
     {{QLatin1StringView("faces"), MeasuredBetween::Faces}, {QLatin1StringView("centres"), MeasuredBetween::Centres}}};
 inline constexpr std::array<Word<MarksFrom>, 2> kMarksFrom{
     {{QLatin1StringView("faces"), MarksFrom::Faces}, {QLatin1StringView("centres"), MarksFrom::Centres}}};
+inline constexpr std::array<Word<Newels>, 4> kNewels{{{QLatin1StringView("none"), Newels::None},
+                                                      {QLatin1StringView("bottom"), Newels::Bottom},
+                                                      {QLatin1StringView("top"), Newels::Top},
+                                                      {QLatin1StringView("both"), Newels::Both}}};
+// A run may start at a corner, the end post of the run before it, but never end at one.
+inline constexpr std::array<Word<RunEnd>, 3> kRunStarts{{{QLatin1StringView("post"), RunEnd::Post},
+                                                         {QLatin1StringView("wall"), RunEnd::Wall},
+                                                         {QLatin1StringView("corner"), RunEnd::Corner}}};
+inline constexpr std::array<Word<RunEnd>, 2> kRunEnds{
+    {{QLatin1StringView("post"), RunEnd::Post}, {QLatin1StringView("wall"), RunEnd::Wall}}};
+
+// A stair's railpins per tread when the fewest within the gap are laid out.
+inline constexpr QLatin1StringView kAutomaticPerTread("auto");
 
 // The value a word stands for; nothing for a word not in the table (the
 // comparison is exact: "MM" is not "mm").

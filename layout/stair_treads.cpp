@@ -3,9 +3,9 @@
 
 #include "field_reading.h"
 #include "job_file_keys.h"
+#include "job_limits.h"
 #include "measurement.h"
 #include "section_layout.h"
-#include "stair_words.h"
 
 #include <QCoreApplication>
 
@@ -19,7 +19,7 @@ namespace {
 
 qint64 jobMinimumPerTread(const Job &job)
 {
-    return job.minPerTread.value_or(stair_words::kDefaultMinimumPerTread);
+    return job.minPerTread.value_or(kDefaultMinimumPerTread);
 }
 
 // An optional length of the stair that is 0 when absent and may not be below 0.
@@ -180,20 +180,20 @@ QStringList treadsShapeProblems(const Job &job, const Section &section)
         problems << QCoreApplication::translate(
             "layout", "a stair is given by its length or by its treads, not both: leave the length empty");
     const qint64 treads = stair.treads.value_or(0);
-    if (treads < 1 || treads > stair_words::kMostTreads)
+    if (treads < 1 || treads > kMostTreads)
         problems << QCoreApplication::translate("layout", "a stair of %1 treads is not possible: give 1 to %2")
                         .arg(treads)
-                        .arg(stair_words::kMostTreads);
-    if (stair.perTread && (*stair.perTread < 1 || *stair.perTread > stair_words::kMostPerTread))
+                        .arg(kMostTreads);
+    if (stair.perTread && (*stair.perTread < 1 || *stair.perTread > kMostPerTread))
         problems << QCoreApplication::translate("layout", "%1 railpins per tread is not possible: give 1 to %2 or auto")
                         .arg(*stair.perTread)
-                        .arg(stair_words::kMostPerTread);
+                        .arg(kMostPerTread);
     const qint64 minimum = jobMinimumPerTread(job);
-    if (minimum < 1 || minimum > stair_words::kMostMinimumPerTread)
+    if (minimum < 1 || minimum > kMostMinimumPerTread)
         problems << QCoreApplication::translate(
                         "layout", "the job's least of %1 railpins per tread is not possible: give 1 to %2")
                         .arg(minimum)
-                        .arg(stair_words::kMostMinimumPerTread);
+                        .arg(kMostMinimumPerTread);
     return problems;
 }
 
