@@ -110,7 +110,6 @@ private:
         return JobSheet::tr("%1 (%2)").arg(layout::signedMarkText(value, job, false, decimalPoint), decimal(value));
     }
     // Bold lines of at most the page's width, broken between words.
-    QStringList wrapped(const QString &text, const QPainter &painter) const;
     QString heading(const char *plain) const;
     // How the marks tables name their unit, the exact decimals beside the marks.
     QString unitPhrase() const
@@ -370,35 +369,6 @@ void SheetContent::table(const tread_sheet::Table &table, const QString &continu
     pages.setContinuation([this, continued] { pages.line(continued, true); });
 }
 
-QStringList SheetContent::wrapped(const QString &text, const QPainter &painter) const
-{
-    const QFontMetricsF metrics(sheetFont(SheetPages::Style().bodyPoints, true), painter.device());
-    const auto fits = [&metrics, this](const QString &line) {
-        return metrics.horizontalAdvance(line) <= pages.width();
-    };
-    // Broken after a comma where it can be, so that a measurement stays whole.
-    static const QRegularExpression afterComma(QStringLiteral("(?<=, )"));
-    QStringList pieces;
-    for (const QString &part : text.split(afterComma)) {
-        if (fits(part))
-            pieces << part;
-        else
-            for (const QString &word : part.split(u' '))
-                pieces << word + u' ';
-    }
-    QStringList lines;
-    QString current;
-    for (const QString &piece : pieces) {
-        if (!current.isEmpty() && !fits((current + piece).trimmed())) {
-            lines << current.trimmed();
-            current.clear();
-        }
-        current += piece;
-    }
-    lines << current.trimmed();
-    return lines;
-}
-
 void SheetContent::postPlan(std::size_t index, const QString &jobName, QPainter &painter)
 {
     const layout::RunPlan plan = layout::planRun(job, index);
@@ -408,7 +378,7 @@ void SheetContent::postPlan(std::size_t index, const QString &jobName, QPainter 
     const layout::Run &run = job.runs[index];
     const QString name = layout::runName(job, index);
     const QString continued = JobSheet::tr("%1 \u2014 run %2, continued").arg(jobName, name);
-    const QStringList sentence = wrapped(layout::postPlanSentence(job, index, plan, decimalPoint), painter);
+    const QStringList sentence = pages.wrapped(layout::postPlanSentence(job, index, plan, decimalPoint), true, true);
     const double drawing = kPostPlanInches * pages.inch();
     pages.keepTogether(pages.headingHeight() + double(sentence.size() + 1) * pages.lineStep() + drawing +
                        tableStart(plan.posts.size()));

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <utility>
@@ -83,18 +84,34 @@ void SheetPages::line(const QString &text, bool isBold)
 
 void SheetPages::paragraph(const QString &text, bool isBold)
 {
+    for (const QString &piece : wrapped(text, isBold))
+        line(piece, isBold);
+}
+
+QStringList SheetPages::wrapped(const QString &text, bool isBold, bool keepClauses) const
+{
     const QFontMetricsF &metrics = isBold ? boldMetrics : bodyMetrics;
-    QString current;
-    for (const QString &word : text.split(u' ')) {
-        const QString longer = current.isEmpty() ? word : current + u' ' + word;
-        if (!current.isEmpty() && metrics.horizontalAdvance(longer) > content.width()) {
-            line(current, isBold);
-            current = word;
-        } else {
-            current = longer;
-        }
+    const auto fits = [&](const QString &line) { return metrics.horizontalAdvance(line) <= content.width(); };
+    static const QRegularExpression afterComma(QStringLiteral("(?<=, )"));
+    QStringList pieces;
+    for (const QString &clause : keepClauses ? text.split(afterComma) : QStringList{text}) {
+        if (keepClauses && fits(clause))
+            pieces << clause;
+        else
+            for (const QString &word : clause.split(u' '))
+                pieces << word + u' ';
     }
-    line(current, isBold);
+    QStringList lines;
+    QString current;
+    for (const QString &piece : pieces) {
+        if (!current.isEmpty() && !fits((current + piece).trimmed())) {
+            lines << current.trimmed();
+            current.clear();
+        }
+        current += piece;
+    }
+    lines << current.trimmed();
+    return lines;
 }
 
 void SheetPages::skip(double lines)

@@ -55,6 +55,10 @@ public:
     // A line too long for the page goes on over as many as it needs, broken
     // between words, where line() would cut it short.
     void paragraph(const QString &text, bool bold = false);
+    // `text` broken into lines as wide as the page, between words; with
+    // `keepClauses`, after a comma first wherever what follows it fits a
+    // line, so that a measurement in a list stays whole.
+    QStringList wrapped(const QString &text, bool bold, bool keepClauses = false) const;
     void skip(double lines);
 
     // A table row: one cell per column, the columns' widths as parts of the page's.
