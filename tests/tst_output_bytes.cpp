@@ -23,7 +23,7 @@ QByteArray contents(const QString &path)
 
 // A PDF's bytes less the moment it was made, the one thing that differs from
 // one run to the next.
-QByteArray withoutDates(QByteArray pdf)
+QByteArray withoutDates(const QByteArray &pdf)
 {
     static const QRegularExpression date(QStringLiteral(R"(/(CreationDate|ModDate) \(D:[^)]*\))"));
     return QString::fromLatin1(pdf).remove(date).toLatin1();
