@@ -4073,10 +4073,6 @@ A line of the totals, then why it is short (&quot;42 railpins (1 of 3 sections n
         <translation>debe ser &quot;auto&quot; o un número entero</translation>
     </message>
     <message>
-        <source>must be &quot;none&quot;, &quot;bottom&quot;, &quot;top&quot; or &quot;both&quot;</source>
-        <translation>debe ser &quot;none&quot;, &quot;bottom&quot;, &quot;top&quot; o &quot;both&quot;</translation>
-    </message>
-    <message>
         <source>run %1</source>
         <translation>alineación %1</translation>
     </message>

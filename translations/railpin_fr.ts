@@ -4073,10 +4073,6 @@ A line of the totals, then why it is short (&quot;42 railpins (1 of 3 sections n
         <translation>doit être &quot;auto&quot; ou un nombre entier</translation>
     </message>
     <message>
-        <source>must be &quot;none&quot;, &quot;bottom&quot;, &quot;top&quot; or &quot;both&quot;</source>
-        <translation>doit être &quot;none&quot;, &quot;bottom&quot;, &quot;top&quot; ou &quot;both&quot;</translation>
-    </message>
-    <message>
         <source>run %1</source>
         <translation>alignement %1</translation>
     </message>
