@@ -12,7 +12,10 @@
 // line's headings; shown() gives the user's language.
 namespace marks_headings {
 
-inline constexpr const char *kRailpin = QT_TRANSLATE_NOOP("Marks", "Railpin");
+// The columns that number railpins and posts are told apart by address:
+// each is one array, at one address in every file, never a pointer to a
+// literal that a build may or may not merge with its twin.
+inline constexpr char kRailpin[] = QT_TRANSLATE_NOOP("Marks", "Railpin");
 inline constexpr std::array<const char *, 5> kColumns{
     kRailpin, QT_TRANSLATE_NOOP("Marks", "Left edge"), QT_TRANSLATE_NOOP("Marks", "Centre"),
     QT_TRANSLATE_NOOP("Marks", "Right edge"), QT_TRANSLATE_NOOP("Marks", "Centre from right post")};
@@ -36,7 +39,7 @@ inline constexpr std::array<const char *, 7> kTreadColumns{kRailpin,
 inline constexpr std::size_t kFirstTreadLengthColumn = 2;
 // The columns of a run's post table: each post's number from the run's start
 // reference, its centre and its faces.
-inline constexpr const char *kPost = QT_TRANSLATE_NOOP("Marks", "Post");
+inline constexpr char kPost[] = QT_TRANSLATE_NOOP("Marks", "Post");
 inline constexpr std::array<const char *, 4> kPostColumns{kPost, QT_TRANSLATE_NOOP("Marks", "Centre"),
                                                           QT_TRANSLATE_NOOP("Marks", "Left face"),
                                                           QT_TRANSLATE_NOOP("Marks", "Right face")};
