@@ -8,6 +8,8 @@
 #include <QByteArrayView>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstring>
 #include <utility>
 
@@ -88,6 +90,36 @@ public:
     }
     void endLayer() { text.append(empty ? QByteArrayView("/>") : QByteArrayView("\n    </g>")); }
 
+    // The elements of which a drawing has one or more for every railpin:
+    // their text between values is copied as runs made once, and each value
+    // is found once, however often it is written (the same y, width and
+    // height for every railpin of a row).
+    void rectangle(const QRectF &rect)
+    {
+        first.set(rect.x());
+        second.set(rect.y());
+        third.set(rect.width());
+        fourth.set(rect.height());
+        element(rectangleRuns, {&first, &second, &third, &fourth});
+    }
+    void line(const QLineF &line)
+    {
+        first.set(line.x1());
+        second.set(line.y1());
+        element(lineRuns,
+                {&first, &second, &third.setOrShare(first, line.x2()), &fourth.setOrShare(second, line.y2())});
+    }
+    void railpinLabel(const Elevation::Label &label)
+    {
+        first.set(label.baseline.x());
+        second.set(label.baseline.y());
+        third.set(label.height);
+        element(labelRuns, {&first, &second, &third});
+        char *out = text.claim(kLongestInteger + labelEnd.size() + ByteRun::kBlock);
+        out = std::to_chars(out, out + kLongestInteger, label.railpin).ptr;
+        text.wrote(labelEnd.copyTo(out));
+    }
+
     bool finish() { return text.finish(); }
     bool stopped() const { return text.stopped(); }
 
@@ -112,8 +144,40 @@ private:
         }
     }
 
+    // An element of the open layer: each run but the last followed by a value.
+    template <std::size_t runCount>
+    void element(const std::array<ByteRun, runCount> &runs, const std::array<const NumberText *, runCount - 1> &numbers)
+    {
+        constexpr std::size_t values = runCount - 1;
+        if (empty)
+            text.append('>');
+        empty = false;
+        qsizetype room = qsizetype(values) * NumberText::kCopy + ByteRun::kBlock;
+        for (const ByteRun &run : runs)
+            room += run.size();
+        char *out = text.claim(room);
+        for (std::size_t index = 0; index < values; ++index) {
+            out = runs[index].copyTo(out);
+            out = numbers[index]->copyTo(out);
+        }
+        text.wrote(runs[values].copyTo(out));
+    }
+
+    static constexpr qsizetype kLongestInteger = 20;  // a railpin's number
+
     DrawingBytes text;
     bool empty = true;  // the open layer has no element yet
+    const std::array<ByteRun, 5> rectangleRuns{ByteRun("\n        <rect x=\""), ByteRun("\" y=\""),
+                                               ByteRun("\" width=\""), ByteRun("\" height=\""), ByteRun("\"/>")};
+    const std::array<ByteRun, 5> lineRuns{ByteRun("\n        <line x1=\""), ByteRun("\" y1=\""), ByteRun("\" x2=\""),
+                                          ByteRun("\" y2=\""), ByteRun("\"/>")};
+    const std::array<ByteRun, 4> labelRuns{ByteRun("\n        <text x=\""), ByteRun("\" y=\""),
+                                           ByteRun("\" font-size=\""), ByteRun("\">")};
+    const ByteRun labelEnd{"</text>"};
+    NumberText first;
+    NumberText second;
+    NumberText third;
+    NumberText fourth;
 };
 
 bool writeSvg(const DrawingSource &drawing, layout::Unit unit, const PieceSink &sink)
@@ -145,14 +209,8 @@ bool writeSvg(const DrawingSource &drawing, layout::Unit unit, const PieceSink &
         svg.attribute("stroke-width", stroke);
         drawing.items({layer}, [&](const Elevation &part) {
             for (const Elevation::Rectangle &rectangle : part.rectangles) {
-                if (rectangle.layer != layer)
-                    continue;
-                svg.startChild("rect");
-                svg.attribute("x", rectangle.rect.x());
-                svg.attribute("y", rectangle.rect.y());
-                svg.attribute("width", rectangle.rect.width());
-                svg.attribute("height", rectangle.rect.height());
-                svg.raw("/>");
+                if (rectangle.layer == layer)
+                    svg.rectangle(rectangle.rect);
             }
             return !svg.stopped();
         });
@@ -174,14 +232,8 @@ bool writeSvg(const DrawingSource &drawing, layout::Unit unit, const PieceSink &
         svg.attribute("stroke-width", stroke);
         drawing.items({layer}, [&](const Elevation &part) {
             for (const Elevation::Line &line : part.lines) {
-                if (line.layer != layer)
-                    continue;
-                svg.startChild("line");
-                svg.attribute("x1", line.line.x1());
-                svg.attribute("y1", line.line.y1());
-                svg.attribute("x2", line.line.x2());
-                svg.attribute("y2", line.line.y2());
-                svg.raw("/>");
+                if (line.layer == layer)
+                    svg.line(line.line);
             }
             return !svg.stopped();
         });
@@ -192,6 +244,10 @@ bool writeSvg(const DrawingSource &drawing, layout::Unit unit, const PieceSink &
     svg.attribute("font-family", "sans-serif");
     drawing.items({Layer::Labels}, [&](const Elevation &part) {
         for (const Elevation::Label &label : part.labels) {
+            if (label.railpin > 0) {
+                svg.railpinLabel(label);
+                continue;
+            }
             svg.startChild("text");
             svg.attribute("x", label.baseline.x());
             svg.attribute("y", label.baseline.y());
