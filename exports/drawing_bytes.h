@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 // The bytes of a drawing file, gathered a piece at a time and handed on
@@ -95,18 +96,28 @@ class ByteRun
 {
 public:
     ByteRun() = default;
-    explicit ByteRun(QByteArrayView text) : bytes(text.toByteArray()), length(text.size())
+    explicit ByteRun(QByteArrayView text) { assign({text}); }
+    // The run of `pieces` one after the other; its memory is kept, as a run
+    // holding a value that changes (a row's top) is made again each time.
+    void assign(std::initializer_list<QByteArrayView> pieces)
     {
-        bytes.append(QByteArray(kBlock, '\0'));  // what the last block copies past the run
+        bytes.resize(0);
+        for (const QByteArrayView piece : pieces)
+            bytes.append(piece);
+        length = bytes.size();
+        bytes.append(kBlock, '\0');  // what the last block copies past the run
     }
     // Writes the run at `out`, which has room for size() + kBlock bytes
     // (those past the run are written over later), and returns its end.
     char *copyTo(char *out) const
     {
+        // Read once: the bytes written could alias the members, as far as
+        // the compiler knows.
         const char *from = bytes.constData();
-        for (qsizetype at = 0; at < length; at += kBlock)
+        const qsizetype size = length;
+        for (qsizetype at = 0; at < size; at += kBlock)
             std::memcpy(out + at, from + at, kBlock);
-        return out + length;
+        return out + size;
     }
     qsizetype size() const { return length; }
 

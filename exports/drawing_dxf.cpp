@@ -14,33 +14,11 @@
 #include <cstddef>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace exports {
 
 namespace {
-
-// A railpin's number, at most.
-constexpr qsizetype kLongestInteger = 20;
-
-// The text of one layer's rectangles, lines and labels between their values,
-// and the room each entity may take, its numbers at their longest.
-struct Entities
-{
-    ByteRun polyline;  // to the first corner's x
-    ByteRun xToY;
-    ByteRun vertex;  // from a corner's y to the next one's x
-    ByteRun seqend;  // from the last corner's y to the end
-    ByteRun line;    // to its first x
-    ByteRun lineEnd;
-    ByteRun lineEndY;
-    ByteRun lineDone;
-    ByteRun label;  // to its x
-    ByteRun labelHeight;
-    ByteRun labelText;
-    qsizetype rectangleRoom = 0;
-    qsizetype lineRoom = 0;
-    qsizetype labelRoom = 0;
-};
 
 // A release 12 DXF file is pairs of lines: a group code, then its value. The
 // file is built as the bytes it is written as, never through a string per
@@ -124,67 +102,8 @@ public:
     bool finish() { return text.finish(); }
     bool stopped() const { return text.stopped(); }
 
-    // The entities of which a drawing has one or more for every railpin:
-    // each entity's text between its values is copied as a run made once for
-    // its layer, and each of its values is found once, however many times it
-    // is written (a corner's x twice, the same top for every railpin of a row).
-    void rectangle(const Entities &runs, const QRectF &rect)
-    {
-        // DXF's y grows upwards: the drawing is turned over about its top edge.
-        left.set(rect.left());
-        right.set(rect.right());
-        top.set(-rect.top());
-        bottom.set(-rect.bottom());
-        char *out = text.claim(runs.rectangleRoom);
-        out = runs.polyline.copyTo(out);
-        for (const auto &[x, y] :
-             {std::pair(&left, &top), std::pair(&right, &top), std::pair(&right, &bottom), std::pair(&left, &bottom)}) {
-            out = x->copyTo(out);
-            out = runs.xToY.copyTo(out);
-            out = y->copyTo(out);
-            out = (y == &bottom && x == &left ? runs.seqend : runs.vertex).copyTo(out);
-        }
-        text.wrote(out);
-    }
-    void line(const Entities &runs, const QLineF &line)
-    {
-        left.set(line.x1());
-        top.set(-line.y1());
-        const NumberText &x2 = right.setOrShare(left, line.x2());
-        const NumberText &y2 = bottom.setOrShare(top, -line.y2());
-        char *out = text.claim(runs.lineRoom);
-        out = runs.line.copyTo(out);
-        out = left.copyTo(out);
-        out = runs.xToY.copyTo(out);
-        out = top.copyTo(out);
-        out = runs.lineEnd.copyTo(out);
-        out = x2.copyTo(out);
-        out = runs.lineEndY.copyTo(out);
-        out = y2.copyTo(out);
-        out = runs.lineDone.copyTo(out);
-        text.wrote(out);
-    }
-    void railpinLabel(const Entities &runs, const Elevation::Label &label)
-    {
-        left.set(label.baseline.x());
-        top.set(-label.baseline.y());
-        height.set(label.height);
-        char *out = text.claim(runs.labelRoom);
-        out = runs.label.copyTo(out);
-        out = left.copyTo(out);
-        out = runs.xToY.copyTo(out);
-        out = top.copyTo(out);
-        out = runs.labelHeight.copyTo(out);
-        out = height.copyTo(out);
-        out = runs.labelText.copyTo(out);
-        out = std::to_chars(out, out + kLongestInteger, label.railpin).ptr;
-        *out++ = '\r';
-        *out++ = '\n';
-        text.wrote(out);
-    }
+    DrawingBytes &bytes() { return text; }
 
-private:
-public:
     // The code right-aligned in three columns, as release 12 writers do.
     // Written digit by digit, as there is one before every value.
     void startPair(int code)
@@ -207,92 +126,164 @@ public:
 
 private:
     DrawingBytes text;
-    NumberText left;
-    NumberText right;
-    NumberText top;
-    NumberText bottom;
-    NumberText height;
 };
 
-// The runs of `layer`'s entities, written as DxfText writes them.
-Entities entitiesOf(const QByteArray &layer)
+// The bytes DxfText writes through `write`.
+template <typename Write> QByteArray dxfBytes(const Write &write)
 {
-    const auto run = [](const auto &write) {
-        QByteArray bytes;
-        DxfText dxf(appendTo(bytes));
-        write(dxf);
-        dxf.finish();
-        return ByteRun(bytes);
-    };
-    Entities runs;
-    runs.polyline = run([&](DxfText &dxf) {
-        dxf.pair(0, "POLYLINE");
-        dxf.pair(8, layer);
-        dxf.pair(66, 1);
-        dxf.point(0, 0);
-        dxf.pair(70, 1);  // closed
-        dxf.pair(0, "VERTEX");
-        dxf.pair(8, layer);
-        dxf.startPair(10);
-    });
-    runs.xToY = run([](DxfText &dxf) {
-        dxf.endValue();
-        dxf.startPair(20);
-    });
-    runs.vertex = run([&](DxfText &dxf) {
-        dxf.endValue();
-        dxf.pair(30, "0");  // the drawing is flat: every z is 0
-        dxf.pair(0, "VERTEX");
-        dxf.pair(8, layer);
-        dxf.startPair(10);
-    });
-    runs.seqend = run([&](DxfText &dxf) {
-        dxf.endValue();
-        dxf.pair(30, "0");
-        dxf.pair(0, "SEQEND");
-        dxf.pair(8, layer);
-    });
-    runs.line = run([&](DxfText &dxf) {
-        dxf.pair(0, "LINE");
-        dxf.pair(8, layer);
-        dxf.startPair(10);
-    });
-    runs.lineEnd = run([](DxfText &dxf) {
-        dxf.endValue();
-        dxf.pair(30, "0");
-        dxf.startPair(11);
-    });
-    runs.lineEndY = run([](DxfText &dxf) {
-        dxf.endValue();
-        dxf.startPair(21);
-    });
-    runs.lineDone = run([](DxfText &dxf) {
-        dxf.endValue();
-        dxf.pair(31, "0");
-    });
-    runs.label = run([&](DxfText &dxf) {
-        dxf.pair(0, "TEXT");
-        dxf.pair(8, layer);
-        dxf.startPair(10);
-    });
-    runs.labelHeight = run([](DxfText &dxf) {
-        dxf.endValue();
-        dxf.pair(30, "0");
-        dxf.startPair(40);
-    });
-    runs.labelText = run([](DxfText &dxf) {
-        dxf.endValue();
-        dxf.startPair(1);
-    });
-    constexpr qsizetype kNumber = NumberText::kCopy;
-    runs.rectangleRoom = runs.polyline.size() + 4 * runs.xToY.size() + 3 * runs.vertex.size() + runs.seqend.size() +
-                         8 * kNumber + ByteRun::kBlock;
-    runs.lineRoom = runs.line.size() + runs.xToY.size() + runs.lineEnd.size() + runs.lineEndY.size() +
-                    runs.lineDone.size() + 4 * kNumber + ByteRun::kBlock;
-    runs.labelRoom = runs.label.size() + runs.xToY.size() + runs.labelHeight.size() + runs.labelText.size() +
-                     3 * kNumber + kLongestInteger + 2 + ByteRun::kBlock;
-    return runs;
+    QByteArray bytes;
+    DxfText dxf(appendTo(bytes));
+    write(dxf);
+    dxf.finish();
+    return bytes;
 }
+
+// The entities of one layer of which a drawing has one or more for every
+// railpin. The text between an entity's values is copied as runs made once;
+// those holding a value that seldom changes (a row's top, a label's height)
+// are made again when it does. The caller keeps the values that change from
+// one entity to the next, so that each is found once however often it is
+// written (a corner's x twice, a centre line's at both ends).
+class LayerEntities
+{
+public:
+    explicit LayerEntities(const QByteArray &layer)
+        : polyline(dxfBytes([&](DxfText &dxf) {
+              dxf.pair(0, "POLYLINE");
+              dxf.pair(8, layer);
+              dxf.pair(66, 1);
+              dxf.point(0, 0);
+              dxf.pair(70, 1);  // closed
+              dxf.pair(0, "VERTEX");
+              dxf.pair(8, layer);
+              dxf.startPair(10);
+          })),
+          lineStart(dxfBytes([&](DxfText &dxf) {
+              dxf.pair(0, "LINE");
+              dxf.pair(8, layer);
+              dxf.startPair(10);
+          })),
+          labelStart(dxfBytes([&](DxfText &dxf) {
+              dxf.pair(0, "TEXT");
+              dxf.pair(8, layer);
+              dxf.startPair(10);
+          })),
+          // Each value ends its line; every z is 0, as the drawing is flat.
+          xToY(valueThen(20)), vertex(dxfBytes([&](DxfText &dxf) {
+              dxf.pair(30, "0");
+              dxf.pair(0, "VERTEX");
+              dxf.pair(8, layer);
+              dxf.startPair(10);
+          })),
+          seqend(dxfBytes([&](DxfText &dxf) {
+              dxf.pair(30, "0");
+              dxf.pair(0, "SEQEND");
+              dxf.pair(8, layer);
+          })),
+          lineEnd(dxfBytes([](DxfText &dxf) {
+              dxf.pair(30, "0");
+              dxf.startPair(11);
+          })),
+          lineEndY(valueThen(21)), lineDone(dxfBytes([](DxfText &dxf) { dxf.pair(31, "0"); })),
+          labelHeight(dxfBytes([](DxfText &dxf) {
+              dxf.pair(30, "0");
+              dxf.startPair(40);
+          })),
+          labelText(valueThen(1))
+    {
+    }
+
+    // DXF's y grows upwards: each y is turned over about the drawing's top edge.
+    void rectangle(DrawingBytes &text, const QRectF &rect, NumberText &left, NumberText &right)
+    {
+        left.set(rect.left());
+        right.set(rect.right());
+        const bool topMoved = top.set(-rect.top());
+        if (bottom.set(-rect.bottom()) || topMoved) {
+            atTop.assign({"\r\n", xToY, top.view(), "\r\n", vertex});
+            atBottom.assign({"\r\n", xToY, bottom.view(), "\r\n", vertex});
+            last.assign({"\r\n", xToY, bottom.view(), "\r\n", seqend});
+        }
+        char *out = text.claim(polyline.size() + 2 * atTop.size() + atBottom.size() + last.size() +
+                               4 * NumberText::kCopy + ByteRun::kBlock);
+        out = polyline.copyTo(out);
+        out = left.copyTo(out);
+        out = atTop.copyTo(out);
+        out = right.copyTo(out);
+        out = atTop.copyTo(out);
+        out = right.copyTo(out);
+        out = atBottom.copyTo(out);
+        out = left.copyTo(out);
+        text.wrote(last.copyTo(out));
+    }
+    void line(DrawingBytes &text, const QLineF &line, NumberText &x1, NumberText &x2)
+    {
+        x1.set(line.x1());
+        const NumberText &end = x2.setOrShare(x1, line.x2());
+        const bool y1Moved = y1.set(-line.y1());
+        if (y2.set(-line.y2()) || y1Moved) {
+            atY1.assign({"\r\n", xToY, y1.view(), "\r\n", lineEnd});
+            atY2.assign({"\r\n", lineEndY, y2.view(), "\r\n", lineDone});
+        }
+        char *out = text.claim(lineStart.size() + atY1.size() + atY2.size() + 2 * NumberText::kCopy + ByteRun::kBlock);
+        out = lineStart.copyTo(out);
+        out = x1.copyTo(out);
+        out = atY1.copyTo(out);
+        out = end.copyTo(out);
+        text.wrote(atY2.copyTo(out));
+    }
+    // A railpin's label, its number.
+    void label(DrawingBytes &text, const Elevation::Label &label, NumberText &x)
+    {
+        x.set(label.baseline.x());
+        const bool yMoved = labelY.set(-label.baseline.y());
+        if (height.set(label.height) || yMoved)
+            toText.assign({"\r\n", xToY, labelY.view(), "\r\n", labelHeight, height.view(), "\r\n", labelText});
+        constexpr qsizetype kLongestInteger = 20;
+        char *out =
+            text.claim(labelStart.size() + toText.size() + NumberText::kCopy + kLongestInteger + 2 + ByteRun::kBlock);
+        out = labelStart.copyTo(out);
+        out = x.copyTo(out);
+        out = toText.copyTo(out);
+        out = std::to_chars(out, out + kLongestInteger, label.railpin).ptr;
+        *out++ = '\r';
+        *out++ = '\n';
+        text.wrote(out);
+    }
+
+private:
+    // The group code of the next value, after the line of one.
+    static QByteArray valueThen(int code)
+    {
+        return dxfBytes([code](DxfText &dxf) { dxf.startPair(code); });
+    }
+
+    const ByteRun polyline;  // to the first corner's x
+    const ByteRun lineStart;
+    const ByteRun labelStart;
+    // Between values, each after the "\r\n" that ends one.
+    const QByteArray xToY;
+    const QByteArray vertex;  // from a corner's y to the next one's x
+    const QByteArray seqend;  // from the last corner's y to the end
+    const QByteArray lineEnd;
+    const QByteArray lineEndY;
+    const QByteArray lineDone;
+    const QByteArray labelHeight;
+    const QByteArray labelText;
+    // Made again when the values they hold change.
+    NumberText top;
+    NumberText bottom;
+    ByteRun atTop;  // from the first two corners' y to the next x
+    ByteRun atBottom;
+    ByteRun last;
+    NumberText y1;
+    NumberText y2;
+    ByteRun atY1;  // from the line's first y to its second x
+    ByteRun atY2;  // to its end
+    NumberText labelY;
+    NumberText height;
+    ByteRun toText;  // from the label's x to its text
+};
 
 bool writeDxf(const DrawingSource &drawing, layout::Unit unit, const PieceSink &sink)
 {
@@ -373,24 +364,26 @@ bool writeDxf(const DrawingSource &drawing, layout::Unit unit, const PieceSink &
 
     dxf.pair(0, "SECTION");
     dxf.pair(2, "ENTITIES");
-    std::array<Entities, 5> entities;
+    std::vector<LayerEntities> entities;
     for (const Layer which : {Layer::Posts, Layer::Railpins, Layer::Centres, Layer::Labels, Layer::Stair})
-        entities[std::size_t(which)] = entitiesOf(layer(which));
-    const auto runsOf = [&entities](Layer which) -> const Entities & { return entities[std::size_t(which)]; };
+        entities.emplace_back(layer(which));
+    const auto of = [&entities](Layer which) -> LayerEntities & { return entities[std::size_t(which)]; };
+    NumberText first;
+    NumberText second;
     drawing.items({Layer::Posts, Layer::Railpins}, [&](const Elevation &part) {
         for (const Elevation::Rectangle &rectangle : part.rectangles)
-            dxf.rectangle(runsOf(rectangle.layer), rectangle.rect);
+            of(rectangle.layer).rectangle(dxf.bytes(), rectangle.rect, first, second);
         return !dxf.stopped();
     });
     drawing.items({Layer::Centres, Layer::Stair}, [&](const Elevation &part) {
         for (const Elevation::Line &line : part.lines)
-            dxf.line(runsOf(line.layer), line.line);
+            of(line.layer).line(dxf.bytes(), line.line, first, second);
         return !dxf.stopped();
     });
     drawing.items({Layer::Labels}, [&](const Elevation &part) {
         for (const Elevation::Label &label : part.labels) {
             if (label.railpin > 0) {
-                dxf.railpinLabel(runsOf(Layer::Labels), label);
+                of(Layer::Labels).label(dxf.bytes(), label, first);
                 continue;
             }
             dxf.pair(0, "TEXT");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
-#include <QtGlobal>
+#include <QByteArrayView>
 
 #include <array>
 #include <bit>
@@ -30,15 +30,16 @@ class NumberText
 {
 public:
     // Holds `value`; its text is found again only when the value differs
-    // from the one held.
-    void set(double value)
+    // from the one held. True when it did.
+    bool set(double value)
     {
         const auto bits = std::bit_cast<std::uint64_t>(value);
         if (held && bits == heldBits)
-            return;
+            return false;
         size = writeNumber(text.data(), value) - text.data();
         heldBits = bits;
         held = true;
+        return true;
     }
     // `value`'s text: that of `other` when it holds the value, else this
     // one's, set to it.
@@ -56,6 +57,7 @@ public:
         std::memcpy(out, text.data(), kCopy);
         return out + size;
     }
+    QByteArrayView view() const { return {text.data(), size}; }
     // The bytes copyTo writes: the longest text Qt writes, and more.
     static constexpr qsizetype kCopy = 32;
 

@@ -90,32 +90,55 @@ public:
     }
     void endLayer() { text.append(empty ? QByteArrayView("/>") : QByteArrayView("\n    </g>")); }
 
-    // The elements of which a drawing has one or more for every railpin:
-    // their text between values is copied as runs made once, and each value
-    // is found once, however often it is written (the same y, width and
-    // height for every railpin of a row).
+    // The elements of which a drawing has one or more for every railpin.
     void rectangle(const QRectF &rect)
     {
-        first.set(rect.x());
-        second.set(rect.y());
-        third.set(rect.width());
-        fourth.set(rect.height());
-        element(rectangleRuns, {&first, &second, &third, &fourth});
+        x.set(rect.x());
+        // A railpin's width is its right edge less its left, which varies in
+        // its last digits from one railpin to the next.
+        width.set(rect.width());
+        const bool yMoved = y.set(rect.y());
+        if (height.set(rect.height()) || yMoved) {
+            rectangleMiddle.assign({"\" y=\"", y.view(), "\" width=\""});
+            rectangleEnd.assign({"\" height=\"", height.view(), "\"/>"});
+        }
+        char *out =
+            startElement(rectangleStart.size() + rectangleMiddle.size() + rectangleEnd.size() + 2 * NumberText::kCopy);
+        out = rectangleStart.copyTo(out);
+        out = x.copyTo(out);
+        out = rectangleMiddle.copyTo(out);
+        out = width.copyTo(out);
+        text.wrote(rectangleEnd.copyTo(out));
     }
     void line(const QLineF &line)
     {
-        first.set(line.x1());
-        second.set(line.y1());
-        element(lineRuns,
-                {&first, &second, &third.setOrShare(first, line.x2()), &fourth.setOrShare(second, line.y2())});
+        x.set(line.x1());
+        const NumberText &x2 = otherX.setOrShare(x, line.x2());
+        const bool yMoved = y.set(line.y1());
+        if (otherY.set(line.y2()) || yMoved) {
+            lineMiddle.assign({"\" y1=\"", y.view(), "\" x2=\""});
+            lineEnd.assign({"\" y2=\"", otherY.view(), "\"/>"});
+        }
+        char *out = startElement(lineStart.size() + lineMiddle.size() + lineEnd.size() + 2 * NumberText::kCopy);
+        out = lineStart.copyTo(out);
+        out = x.copyTo(out);
+        out = lineMiddle.copyTo(out);
+        out = x2.copyTo(out);
+        text.wrote(lineEnd.copyTo(out));
     }
+    // A railpin's label, its number.
     void railpinLabel(const Elevation::Label &label)
     {
-        first.set(label.baseline.x());
-        second.set(label.baseline.y());
-        third.set(label.height);
-        element(labelRuns, {&first, &second, &third});
-        char *out = text.claim(kLongestInteger + labelEnd.size() + ByteRun::kBlock);
+        x.set(label.baseline.x());
+        const bool yMoved = y.set(label.baseline.y());
+        if (height.set(label.height) || yMoved)
+            labelMiddle.assign({"\" y=\"", y.view(), "\" font-size=\"", height.view(), "\">"});
+        constexpr qsizetype kLongestInteger = 20;
+        char *out = startElement(labelStart.size() + labelMiddle.size() + NumberText::kCopy + kLongestInteger +
+                                 labelEnd.size());
+        out = labelStart.copyTo(out);
+        out = x.copyTo(out);
+        out = labelMiddle.copyTo(out);
         out = std::to_chars(out, out + kLongestInteger, label.railpin).ptr;
         text.wrote(labelEnd.copyTo(out));
     }
@@ -144,40 +167,38 @@ private:
         }
     }
 
-    // An element of the open layer: each run but the last followed by a value.
-    template <std::size_t runCount>
-    void element(const std::array<ByteRun, runCount> &runs, const std::array<const NumberText *, runCount - 1> &numbers)
+    // Opens an element of the open layer, closing the layer's tag first, and
+    // claims room for the `size` bytes of its runs and values.
+    char *startElement(qsizetype size)
     {
-        constexpr std::size_t values = runCount - 1;
         if (empty)
             text.append('>');
         empty = false;
-        qsizetype room = qsizetype(values) * NumberText::kCopy + ByteRun::kBlock;
-        for (const ByteRun &run : runs)
-            room += run.size();
-        char *out = text.claim(room);
-        for (std::size_t index = 0; index < values; ++index) {
-            out = runs[index].copyTo(out);
-            out = numbers[index]->copyTo(out);
-        }
-        text.wrote(runs[values].copyTo(out));
+        return text.claim(size + ByteRun::kBlock);
     }
-
-    static constexpr qsizetype kLongestInteger = 20;  // a railpin's number
 
     DrawingBytes text;
     bool empty = true;  // the open layer has no element yet
-    const std::array<ByteRun, 5> rectangleRuns{ByteRun("\n        <rect x=\""), ByteRun("\" y=\""),
-                                               ByteRun("\" width=\""), ByteRun("\" height=\""), ByteRun("\"/>")};
-    const std::array<ByteRun, 5> lineRuns{ByteRun("\n        <line x1=\""), ByteRun("\" y1=\""), ByteRun("\" x2=\""),
-                                          ByteRun("\" y2=\""), ByteRun("\"/>")};
-    const std::array<ByteRun, 4> labelRuns{ByteRun("\n        <text x=\""), ByteRun("\" y=\""),
-                                           ByteRun("\" font-size=\""), ByteRun("\">")};
+    // The elements of which a drawing has one or more for every railpin:
+    // the text between their values is copied as runs made once, those
+    // holding values that seldom change (a row's y, a label's height) made
+    // again when one does; each value is found once, however often it is
+    // written (a centre line's x at both ends).
+    const ByteRun rectangleStart{"\n        <rect x=\""};
+    const ByteRun lineStart{"\n        <line x1=\""};
+    const ByteRun labelStart{"\n        <text x=\""};
     const ByteRun labelEnd{"</text>"};
-    NumberText first;
-    NumberText second;
-    NumberText third;
-    NumberText fourth;
+    NumberText x;
+    NumberText otherX;
+    NumberText y;
+    NumberText otherY;
+    NumberText width;
+    NumberText height;
+    ByteRun rectangleMiddle;  // from its x to its width
+    ByteRun rectangleEnd;
+    ByteRun lineMiddle;  // from its first x to its second
+    ByteRun lineEnd;
+    ByteRun labelMiddle;  // from its x to its text
 };
 
 bool writeSvg(const DrawingSource &drawing, layout::Unit unit, const PieceSink &sink)
