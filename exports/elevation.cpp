@@ -72,7 +72,8 @@ public:
     // Hands on what has gathered once it is many; false when the drawing is to stop.
     bool handOnSome()
     {
-        if (part != nullptr && out.rectangles.size() + out.lines.size() + out.labels.size() >= kPartItems)
+        // Asked after each railpin: the rows are counted there, not added up.
+        if (part != nullptr && ++rows >= kPartRows)
             handOn();
         return !stopped;
     }
@@ -86,11 +87,14 @@ public:
         out.rectangles.clear();
         out.lines.clear();
         out.labels.clear();
+        rows = 0;
     }
     bool stoppedEarly() const { return stopped; }
 
 private:
-    static constexpr std::size_t kPartItems = 4096;
+    // Each row (a railpin, a tread) draws at most three items.
+    static constexpr std::size_t kPartRows = 4096 / 3;
+    std::size_t rows = 0;
 
     Layers layers;
     Elevation &out;
