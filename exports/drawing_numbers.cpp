@@ -6,6 +6,10 @@
 #include <charconv>
 #include <cmath>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace exports {
 
 namespace {
@@ -25,19 +29,68 @@ constexpr std::uint64_t kFifteenDigits = 100'000'000'000'000;  // 10^14, the lea
 
 __extension__ using Wide = unsigned __int128;
 
-// `value` (under 10^8) as eight digits, leading zeros included, the first in
-// the lowest byte; each digit is 0 to 9, not yet a character. Four digits in
-// each half, then two in each quarter, then one in each byte, each step a
-// multiply that divides every part at once (exact for parts this small).
-inline __attribute__((always_inline)) std::uint64_t eightDigits(std::uint32_t value)
+// `digits` (under 10^16) as its 16 digits, leading zeros included, at
+// `text`, which has 32 bytes: zeros follow them. Returns how many of the 16
+// are zeros at the end.
+std::size_t writeSixteenDigits(char *text, std::uint64_t digits)
 {
+    const auto high = std::uint32_t(digits / 100'000'000);
+    const auto low = std::uint32_t(digits % 100'000'000);
+    std::memset(text + 16, '0', 16);
+#if defined(__SSE2__)
+    // Both halves at once, in 16-bit lanes: each half split into two parts
+    // of four digits, each part spread over four lanes (times four, so that
+    // each multiply keeps the bits it needs) and divided by 1000, 100, 10
+    // and 1; each digit is then its lane less ten times the lane before.
+    const __m128i halves = _mm_set_epi64x(low, high);
+    const __m128i firstFour = _mm_srli_epi64(_mm_mul_epu32(halves, _mm_set1_epi32(int(0xd1b71759))), 45);
+    const __m128i lastFour = _mm_sub_epi32(halves, _mm_mul_epu32(firstFour, _mm_set1_epi32(10000)));
+    // [high's first four, high's last four, low's first four, low's last four], times four.
+    const __m128i parts = _mm_slli_epi16(
+        _mm_packs_epi32(_mm_unpacklo_epi32(_mm_shuffle_epi32(firstFour, 0x08), _mm_shuffle_epi32(lastFour, 0x08)),
+                        _mm_setzero_si128()),
+        2);
+    const __m128i pairs = _mm_unpacklo_epi16(parts, parts);
+    const __m128i divisors = _mm_set_epi16(-32768, 13108, 5243, 8389, -32768, 13108, 5243, 8389);
+    const __m128i shifts = _mm_set_epi16(-32768, 1 << 13, 1 << 11, 1 << 7, -32768, 1 << 13, 1 << 11, 1 << 7);
+    const auto spelt = [&](__m128i four) {
+        const __m128i prefixes = _mm_mulhi_epu16(_mm_mulhi_epu16(four, divisors), shifts);
+        return _mm_sub_epi16(prefixes, _mm_slli_epi64(_mm_mullo_epi16(prefixes, _mm_set1_epi16(10)), 16));
+    };
+    const __m128i spread =
+        _mm_packus_epi16(spelt(_mm_unpacklo_epi32(pairs, pairs)), spelt(_mm_unpackhi_epi32(pairs, pairs)));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(text), _mm_add_epi8(spread, _mm_set1_epi8('0')));
+    const auto zeros = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(spread, _mm_setzero_si128())));
+    return std::size_t(std::countl_one(std::uint16_t(zeros)));
+#else
     static_assert(std::endian::native == std::endian::little, "the digits are read in memory order");
-    const std::uint64_t halves = value / 10000 | std::uint64_t(value % 10000) << 32;
-    const std::uint64_t hundreds = (halves * 10486 >> 20) & 0x0000'007f'0000'007f;
-    const std::uint64_t quarters = hundreds | (halves - hundreds * 100) << 16;
-    const std::uint64_t tens = (quarters * 103 >> 10) & 0x000f'000f'000f'000f;
-    return tens | (quarters - tens * 10) << 8;
+    // Eight digits in a word, the first in its lowest byte: four in each
+    // half, then two in each quarter, then one in each byte, each step a
+    // multiply that divides every part at once (exact for parts this small).
+    const auto eight = [](std::uint32_t value) {
+        const std::uint64_t halves = value / 10000 | std::uint64_t(value % 10000) << 32;
+        const std::uint64_t hundreds = (halves * 10486 >> 20) & 0x0000'007f'0000'007f;
+        const std::uint64_t quarters = hundreds | (halves - hundreds * 100) << 16;
+        const std::uint64_t tens = (quarters * 103 >> 10) & 0x000f'000f'000f'000f;
+        return tens | (quarters - tens * 10) << 8;
+    };
+    const std::uint64_t first = eight(high);
+    const std::uint64_t last = eight(low);
+    constexpr std::uint64_t kZeros = 0x3030'3030'3030'3030;
+    const std::array<std::uint64_t, 2> words{first | kZeros, last | kZeros};
+    std::memcpy(text, words.data(), 16);
+    // The last digit is in the top byte of `last`.
+    if (last != 0)
+        return std::size_t(std::countl_zero(last) / 8);
+    return first != 0 ? std::size_t(8 + std::countl_zero(first) / 8) : 16;
+#endif
 }
+
+// 10^-4 to 10^15 as doubles. Those under 1 are each just above the power
+// they stand for, so that a value compares as at least one exactly when it
+// is at least the power itself.
+constexpr std::array<double, 20> kPowersAsDoubles = {1e-4, 1e-3, 1e-2, 1e-1, 1e0,  1e1,  1e2,  1e3,  1e4,  1e5,
+                                                     1e6,  1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 // A drawing's numbers lie between 10^-4 and 10^15, where Qt writes them
 // without an exponent: their 15 digits are found in whole numbers, exactly,
@@ -54,46 +107,30 @@ char *writeShortNumber(char *out, double value)
     const std::uint64_t mantissa = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
     // magnitude = mantissa / 2^shift; shift lies between 3 and 66 here.
     const int shift = 1075 - biased;
-    // The power of ten of the first digit: this or one more (78913 / 2^18 is
-    // just under log10(2), and exact enough over this range).
+    // The power of ten of the first digit: this or one more, as 78913 / 2^18
+    // is just under log10(2) (and exact enough over this range).
     int exponent = ((biased - 1023) * 78913) >> 18;
-    // The value's digits to 15 places after its first, if the first is at
-    // `exponent`; 16 digits when it is one place further.
+    exponent += magnitude >= kPowersAsDoubles[std::size_t(exponent + 5)] ? 1 : 0;
+    // The value times 10^(14 - exponent), which has 15 digits before its point.
     const Wide scaled = Wide(mantissa) * kPowersOfTen[std::size_t(14 - exponent)];
     std::uint64_t digits = 0;
-    bool up = false;
-    bool exact = false;  // nothing below the digits
-    bool halfway = false;
     if (shift < 64) {
         // The common case, in 64-bit halves: the digits fit in 64 bits.
-        const auto high = std::uint64_t(scaled >> 64);
         const auto low = std::uint64_t(scaled);
-        digits = high << (64 - shift) | low >> shift;
         const std::uint64_t below = low & ((std::uint64_t(1) << shift) - 1);
         const std::uint64_t half = std::uint64_t(1) << (shift - 1);
-        up = below > half;
-        exact = below == 0;
-        halfway = below == half;
+        if (below == half)
+            return nullptr;
+        digits = (std::uint64_t(scaled >> 64) << (64 - shift) | low >> shift) + (below > half ? 1 : 0);
     } else {
-        digits = std::uint64_t(scaled >> shift);
         const Wide below = scaled & ((Wide(1) << shift) - 1);
         const Wide half = Wide(1) << (shift - 1);
-        up = below > half;
-        exact = below == 0;
-        halfway = below == half;
-    }
-    if (digits >= kFifteenDigits * 10) {
-        // The 16th digit, and what lies below it, decide the rounding.
-        ++exponent;
-        const std::uint64_t last = digits % 10;
-        digits /= 10;
-        if (last == 5 && exact)
+        if (below == half)
             return nullptr;
-        up = last >= 5;
-    } else if (digits < kFifteenDigits || halfway) {
-        return nullptr;
+        digits = std::uint64_t(scaled >> shift) + (below > half ? 1 : 0);
     }
-    if (up && ++digits == kFifteenDigits * 10) {
+    if (digits == kFifteenDigits * 10) {
+        // Rounded up to the next power of ten.
         digits = kFifteenDigits;
         if (++exponent >= 15)
             return nullptr;
@@ -101,16 +138,9 @@ char *writeShortNumber(char *out, double value)
 
     // "0" and the 15 digits, then zeros: every copy below is of 16 bytes,
     // whatever part of them counts.
-    const std::uint64_t high = eightDigits(std::uint32_t(digits / 100'000'000));
-    const std::uint64_t low = eightDigits(std::uint32_t(digits % 100'000'000));
-    constexpr std::uint64_t kZeros = 0x3030'3030'3030'3030;
     std::array<char, 32> text{};
-    const std::array<std::uint64_t, 4> words{high | kZeros, low | kZeros, kZeros, kZeros};
-    std::memcpy(text.data(), words.data(), text.size());
+    const std::size_t significant = 16 - writeSixteenDigits(text.data(), digits) - 1;
     const char *const first = text.data() + 1;
-    // The digits that count: the last digit is in the top byte of `low`.
-    const auto trailingZeros = std::size_t(low != 0 ? std::countl_zero(low) / 8 : 8 + std::countl_zero(high) / 8);
-    const std::size_t significant = 15 - trailingZeros;
 
     *out = '-';
     out += value < 0 ? 1 : 0;
