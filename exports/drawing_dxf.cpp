@@ -10,7 +10,6 @@
 #include <QString>
 
 #include <array>
-#include <charconv>
 #include <cstddef>
 #include <cstring>
 #include <utility>
@@ -239,13 +238,12 @@ public:
         const bool yMoved = labelY.set(-label.baseline.y());
         if (height.set(label.height) || yMoved)
             toText.assign({"\r\n", xToY, labelY.view(), "\r\n", labelHeight, height.view(), "\r\n", labelText});
-        constexpr qsizetype kLongestInteger = 20;
         char *out =
-            text.claim(labelStart.size() + toText.size() + NumberText::kCopy + kLongestInteger + 2 + ByteRun::kBlock);
+            text.claim(labelStart.size() + toText.size() + NumberText::kCopy + kCountRoom + 2 + ByteRun::kBlock);
         out = labelStart.copyTo(out);
         out = x.copyTo(out);
         out = toText.copyTo(out);
-        out = std::to_chars(out, out + kLongestInteger, label.railpin).ptr;
+        out = writeCount(out, label.railpin);
         *out++ = '\r';
         *out++ = '\n';
         text.wrote(out);

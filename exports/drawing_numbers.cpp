@@ -189,16 +189,33 @@ bool mayBeHalfway(double value)
 
 }  // namespace
 
+char *writeCount(char *out, qint64 count)
+{
+    if (count < 0 || count >= 10000)
+        return std::to_chars(out, out + kCountRoom, count).ptr;
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                     "8081828384858687888990919293949596979899";
+    // Four digits, leading zeros included, then those zeros skipped.
+    const auto value = std::uint32_t(count);
+    std::array<char, 4> digits{};
+    std::memcpy(digits.data(), &kPairs[std::size_t(value / 100) * 2], 2);
+    std::memcpy(digits.data() + 2, &kPairs[std::size_t(value % 100) * 2], 2);
+    const std::size_t length = value >= 1000 ? 4 : value >= 100 ? 3 : value >= 10 ? 2 : 1;
+    std::memcpy(out, digits.data() + 4 - length, 4);
+    return out + length;
+}
+
 char *writeNumber(char *out, double value)
 {
+    if (char *const end = writeShortNumber(out, value))
+        return end;
     // Qt writes a negative zero as 0, where the library would keep its sign;
     // a flipped 0 is common in a drawing.
     if (value == 0) {
         *out = '0';
         return out + 1;
     }
-    if (char *const end = writeShortNumber(out, value))
-        return end;
     // Qt writes every NaN alike, where the library would keep its sign.
     if (std::isnan(value)) {
         std::memcpy(out, "nan", 3);

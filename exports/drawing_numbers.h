@@ -23,6 +23,12 @@ inline constexpr qsizetype kNumberRoom = 48;
 // kNumberRoom bytes; returns the end of the text.
 char *writeNumber(char *out, double value);
 
+// A railpin's number at `out`, which has kCountRoom bytes, as std::to_chars
+// writes it; returns its end. Most are under 10,000: those are spelt from
+// pairs of digits, as there is one for every railpin.
+inline constexpr qsizetype kCountRoom = 24;
+char *writeCount(char *out, qint64 count);
+
 // One value's text, found once and copied each time the value is written:
 // a drawing writer knows which of its values repeat (a rectangle's left x at
 // two corners, the same top for every railpin of a section).

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstring>
 #include <utility>
 
@@ -133,13 +132,12 @@ public:
         const bool yMoved = y.set(label.baseline.y());
         if (height.set(label.height) || yMoved)
             labelMiddle.assign({"\" y=\"", y.view(), "\" font-size=\"", height.view(), "\">"});
-        constexpr qsizetype kLongestInteger = 20;
-        char *out = startElement(labelStart.size() + labelMiddle.size() + NumberText::kCopy + kLongestInteger +
-                                 labelEnd.size());
+        char *out =
+            startElement(labelStart.size() + labelMiddle.size() + NumberText::kCopy + kCountRoom + labelEnd.size());
         out = labelStart.copyTo(out);
         out = x.copyTo(out);
         out = labelMiddle.copyTo(out);
-        out = std::to_chars(out, out + kLongestInteger, label.railpin).ptr;
+        out = writeCount(out, label.railpin);
         text.wrote(labelEnd.copyTo(out));
     }
 
