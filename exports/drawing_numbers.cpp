@@ -110,7 +110,8 @@ char *writeShortNumber(char *out, double value)
     // The power of ten of the first digit: this or one more, as 78913 / 2^18
     // is just under log10(2) (and exact enough over this range).
     int exponent = ((biased - 1023) * 78913) >> 18;
-    exponent += magnitude >= kPowersAsDoubles[std::size_t(exponent + 5)] ? 1 : 0;
+    const int nextPower = exponent + 5;  // 10^(exponent + 1) in the table
+    exponent += magnitude >= kPowersAsDoubles[std::size_t(nextPower)] ? 1 : 0;
     // The value times 10^(14 - exponent), which has 15 digits before its point.
     const Wide scaled = Wide(mantissa) * kPowersOfTen[std::size_t(14 - exponent)];
     std::uint64_t digits = 0;
@@ -218,7 +219,9 @@ char *writeNumber(char *out, double value)
     }
     // Qt writes every NaN alike, where the library would keep its sign.
     if (std::isnan(value)) {
-        std::memcpy(out, "nan", 3);
+        out[0] = 'n';
+        out[1] = 'a';
+        out[2] = 'n';
         return out + 3;
     }
     if (mayBeHalfway(value)) {
