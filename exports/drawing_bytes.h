@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "drawing_numbers.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QStringView>
 
-#include <array>
-#include <cstdint>
 #include <cstring>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 // The bytes of a drawing file, gathered a piece at a time and handed on
@@ -44,16 +45,11 @@ public:
         room(1);
         *end++ = character;
     }
-    // As QByteArray::number(value, 'g', 15) writes it: 15 significant digits,
-    // no trailing zeros, an exponent only for very large or very small values.
+    // As QByteArray::number(value, 'g', 15) writes it (see writeNumber).
     void appendNumber(double value)
     {
-        // Qt writes a negative zero as 0, where the library would keep its
-        // sign; a flipped 0 is common in a drawing.
-        if (value == 0)
-            append('0');
-        else
-            appendNonZero(value);
+        room(kNumberRoom);
+        end = writeNumber(end, value);
     }
     void appendNumber(int value);
 
@@ -75,8 +71,8 @@ public:
     static constexpr qsizetype kPiece = qsizetype{64} * 1024;
 
 private:
-    // A number's text, and the bytes its writing may fill past it.
-    static constexpr qsizetype kLongestNumber = 48;
+    // An integer's text, at most.
+    static constexpr qsizetype kLongestInteger = 24;
 
     void room(qsizetype size)
     {
@@ -85,27 +81,51 @@ private:
     }
     void handOn();
     void spill(QByteArrayView text);
-    void appendNonZero(double value);
-    bool appendShortNumber(double value);
-    static bool mayBeHalfway(double value);
-
-    // The last few numbers written, with their text: a drawing's numbers
-    // repeat within a row (its top, its height, a line's x at both ends), and
-    // copying the text again costs a fraction of finding it.
-    struct Recent
-    {
-        std::uint64_t bits = 0;  // of the value; 0, never kept, marks an empty slot
-        qsizetype size = 0;
-        std::array<char, 24> text{};
-    };
-    std::array<Recent, 4> recent{};
-    std::size_t nextRecent = 0;
 
     PieceSink sink;
     std::unique_ptr<char[]> piece;
     char *end = nullptr;  // where the next byte goes
     char *limit = nullptr;
     bool refused = false;
+};
+
+// Bytes of a format that always come together, the same each time (the
+// text between two values of an entity, naming its layer), copied whole in
+// blocks of a fixed size rather than a byte or a call at a time.
+class ByteRun
+{
+public:
+    ByteRun() = default;
+    explicit ByteRun(QByteArrayView text) { assign({text}); }
+    // The run of `pieces` one after the other; its memory is kept, as a run
+    // holding a value that changes (a row's top) is made again each time.
+    void assign(std::initializer_list<QByteArrayView> pieces)
+    {
+        bytes.resize(0);
+        for (const QByteArrayView piece : pieces)
+            bytes.append(piece);
+        length = bytes.size();
+        bytes.append(kBlock, '\0');  // what the last block copies past the run
+    }
+    // Writes the run at `out`, which has room for size() + kBlock bytes
+    // (those past the run are written over later), and returns its end.
+    char *copyTo(char *out) const
+    {
+        // Read once: the bytes written could alias the members, as far as
+        // the compiler knows.
+        const char *from = bytes.constData();
+        const qsizetype size = length;
+        for (qsizetype at = 0; at < size; at += kBlock)
+            std::memcpy(out + at, from + at, kBlock);
+        return out + size;
+    }
+    qsizetype size() const { return length; }
+
+    static constexpr qsizetype kBlock = 16;
+
+private:
+    QByteArray bytes;
+    qsizetype length = 0;
 };
 
 // Whether every character of `text` is printable ASCII, which every drawing

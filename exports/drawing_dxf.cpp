@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace exports {
 
@@ -59,12 +60,10 @@ public:
     void plainTextPair(int code, QStringView value)
     {
         startPair(code);
-        char *out = text.claim(value.size() + 2);
-        for (const QChar character : value)
-            *out++ = char(character.unicode());
-        *out++ = '\r';
-        *out++ = '\n';
-        text.wrote(out);
+        // A name may be longer than a piece: it is appended, never written
+        // into room claimed for it.
+        text.append(value.toLatin1());
+        text.append(QByteArrayView("\r\n"));
     }
     // Release 12 is ASCII: other characters are written as \U+XXXX.
     void textPair(int code, const QString &value)
@@ -97,10 +96,13 @@ public:
         startPair(first + 20);
         text.append(QByteArrayView("0\r\n"));
     }
+    // Ends a value written by the caller after startPair().
+    void endValue() { text.append(QByteArrayView("\r\n")); }
     bool finish() { return text.finish(); }
     bool stopped() const { return text.stopped(); }
 
-private:
+    DrawingBytes &bytes() { return text; }
+
     // The code right-aligned in three columns, as release 12 writers do.
     // Written digit by digit, as there is one before every value.
     void startPair(int code)
@@ -121,7 +123,164 @@ private:
         text.wrote(out + 5);
     }
 
+private:
     DrawingBytes text;
+};
+
+// The bytes DxfText writes through `write`.
+template <typename Write> QByteArray dxfBytes(const Write &write)
+{
+    QByteArray bytes;
+    DxfText dxf(appendTo(bytes));
+    write(dxf);
+    dxf.finish();
+    return bytes;
+}
+
+// The entities of one layer of which a drawing has one or more for every
+// railpin. The text between an entity's values is copied as runs made once;
+// those holding a value that seldom changes (a row's top, a label's height)
+// are made again when it does. The caller keeps the values that change from
+// one entity to the next, so that each is found once however often it is
+// written (a corner's x twice, a centre line's at both ends).
+class LayerEntities
+{
+public:
+    explicit LayerEntities(const QByteArray &layer)
+        : polyline(dxfBytes([&](DxfText &dxf) {
+              dxf.pair(0, "POLYLINE");
+              dxf.pair(8, layer);
+              dxf.pair(66, 1);
+              dxf.point(0, 0);
+              dxf.pair(70, 1);  // closed
+              dxf.pair(0, "VERTEX");
+              dxf.pair(8, layer);
+              dxf.startPair(10);
+          })),
+          lineStart(dxfBytes([&](DxfText &dxf) {
+              dxf.pair(0, "LINE");
+              dxf.pair(8, layer);
+              dxf.startPair(10);
+          })),
+          labelStart(dxfBytes([&](DxfText &dxf) {
+              dxf.pair(0, "TEXT");
+              dxf.pair(8, layer);
+              dxf.startPair(10);
+          })),
+          // Each value ends its line; every z is 0, as the drawing is flat.
+          xToY(valueThen(20)), vertex(dxfBytes([&](DxfText &dxf) {
+              dxf.pair(30, "0");
+              dxf.pair(0, "VERTEX");
+              dxf.pair(8, layer);
+              dxf.startPair(10);
+          })),
+          seqend(dxfBytes([&](DxfText &dxf) {
+              dxf.pair(30, "0");
+              dxf.pair(0, "SEQEND");
+              dxf.pair(8, layer);
+          })),
+          lineEnd(dxfBytes([](DxfText &dxf) {
+              dxf.pair(30, "0");
+              dxf.startPair(11);
+          })),
+          lineEndY(valueThen(21)), lineDone(dxfBytes([](DxfText &dxf) { dxf.pair(31, "0"); })),
+          labelHeight(dxfBytes([](DxfText &dxf) {
+              dxf.pair(30, "0");
+              dxf.startPair(40);
+          })),
+          labelText(valueThen(1))
+    {
+    }
+
+    // DXF's y grows upwards: each y is turned over about the drawing's top edge.
+    void rectangle(DrawingBytes &text, const QRectF &rect, NumberText &left, NumberText &right)
+    {
+        left.set(rect.left());
+        right.set(rect.right());
+        const bool topMoved = top.set(-rect.top());
+        if (bottom.set(-rect.bottom()) || topMoved) {
+            atTop.assign({"\r\n", xToY, top.view(), "\r\n", vertex});
+            atBottom.assign({"\r\n", xToY, bottom.view(), "\r\n", vertex});
+            last.assign({"\r\n", xToY, bottom.view(), "\r\n", seqend});
+        }
+        char *out = text.claim(polyline.size() + 2 * atTop.size() + atBottom.size() + last.size() +
+                               4 * NumberText::kCopy + ByteRun::kBlock);
+        out = polyline.copyTo(out);
+        out = left.copyTo(out);
+        out = atTop.copyTo(out);
+        out = right.copyTo(out);
+        out = atTop.copyTo(out);
+        out = right.copyTo(out);
+        out = atBottom.copyTo(out);
+        out = left.copyTo(out);
+        text.wrote(last.copyTo(out));
+    }
+    void line(DrawingBytes &text, const QLineF &line, NumberText &x1, NumberText &x2)
+    {
+        x1.set(line.x1());
+        const NumberText &end = x2.setOrShare(x1, line.x2());
+        const bool y1Moved = y1.set(-line.y1());
+        if (y2.set(-line.y2()) || y1Moved) {
+            atY1.assign({"\r\n", xToY, y1.view(), "\r\n", lineEnd});
+            atY2.assign({"\r\n", lineEndY, y2.view(), "\r\n", lineDone});
+        }
+        char *out = text.claim(lineStart.size() + atY1.size() + atY2.size() + 2 * NumberText::kCopy + ByteRun::kBlock);
+        out = lineStart.copyTo(out);
+        out = x1.copyTo(out);
+        out = atY1.copyTo(out);
+        out = end.copyTo(out);
+        text.wrote(atY2.copyTo(out));
+    }
+    // A railpin's label, its number.
+    void label(DrawingBytes &text, const Elevation::Label &label, NumberText &x)
+    {
+        x.set(label.baseline.x());
+        const bool yMoved = labelY.set(-label.baseline.y());
+        if (height.set(label.height) || yMoved)
+            toText.assign({"\r\n", xToY, labelY.view(), "\r\n", labelHeight, height.view(), "\r\n", labelText});
+        char *out =
+            text.claim(labelStart.size() + toText.size() + NumberText::kCopy + kCountRoom + 2 + ByteRun::kBlock);
+        out = labelStart.copyTo(out);
+        out = x.copyTo(out);
+        out = toText.copyTo(out);
+        out = writeCount(out, label.railpin);
+        *out++ = '\r';
+        *out++ = '\n';
+        text.wrote(out);
+    }
+
+private:
+    // The group code of the next value, after the line of one.
+    static QByteArray valueThen(int code)
+    {
+        return dxfBytes([code](DxfText &dxf) { dxf.startPair(code); });
+    }
+
+    const ByteRun polyline;  // to the first corner's x
+    const ByteRun lineStart;
+    const ByteRun labelStart;
+    // Between values, each after the "\r\n" that ends one.
+    const QByteArray xToY;
+    const QByteArray vertex;  // from a corner's y to the next one's x
+    const QByteArray seqend;  // from the last corner's y to the end
+    const QByteArray lineEnd;
+    const QByteArray lineEndY;
+    const QByteArray lineDone;
+    const QByteArray labelHeight;
+    const QByteArray labelText;
+    // Made again when the values they hold change.
+    NumberText top;
+    NumberText bottom;
+    ByteRun atTop;  // from the first two corners' y to the next x
+    ByteRun atBottom;
+    ByteRun last;
+    NumberText y1;
+    NumberText y2;
+    ByteRun atY1;  // from the line's first y to its second x
+    ByteRun atY2;  // to its end
+    NumberText labelY;
+    NumberText height;
+    ByteRun toText;  // from the label's x to its text
 };
 
 bool writeDxf(const DrawingSource &drawing, layout::Unit unit, const PieceSink &sink)
@@ -203,35 +362,28 @@ bool writeDxf(const DrawingSource &drawing, layout::Unit unit, const PieceSink &
 
     dxf.pair(0, "SECTION");
     dxf.pair(2, "ENTITIES");
+    std::vector<LayerEntities> entities;
+    for (const Layer which : {Layer::Posts, Layer::Railpins, Layer::Centres, Layer::Labels, Layer::Stair})
+        entities.emplace_back(layer(which));
+    const auto of = [&entities](Layer which) -> LayerEntities & { return entities[std::size_t(which)]; };
+    NumberText first;
+    NumberText second;
     drawing.items({Layer::Posts, Layer::Railpins}, [&](const Elevation &part) {
-        for (const Elevation::Rectangle &rectangle : part.rectangles) {
-            const QRectF &rect = rectangle.rect;
-            dxf.pair(0, "POLYLINE");
-            dxf.pair(8, layer(rectangle.layer));
-            dxf.pair(66, 1);
-            dxf.point(0, 0);
-            dxf.pair(70, 1);  // closed
-            for (const QPointF &corner : {rect.topLeft(), rect.topRight(), rect.bottomRight(), rect.bottomLeft()}) {
-                dxf.pair(0, "VERTEX");
-                dxf.pair(8, layer(rectangle.layer));
-                dxf.point(corner.x(), flip(corner.y()));
-            }
-            dxf.pair(0, "SEQEND");
-            dxf.pair(8, layer(rectangle.layer));
-        }
+        for (const Elevation::Rectangle &rectangle : part.rectangles)
+            of(rectangle.layer).rectangle(dxf.bytes(), rectangle.rect, first, second);
         return !dxf.stopped();
     });
     drawing.items({Layer::Centres, Layer::Stair}, [&](const Elevation &part) {
-        for (const Elevation::Line &line : part.lines) {
-            dxf.pair(0, "LINE");
-            dxf.pair(8, layer(line.layer));
-            dxf.point(line.line.x1(), flip(line.line.y1()));
-            dxf.point(line.line.x2(), flip(line.line.y2()), 11);
-        }
+        for (const Elevation::Line &line : part.lines)
+            of(line.layer).line(dxf.bytes(), line.line, first, second);
         return !dxf.stopped();
     });
     drawing.items({Layer::Labels}, [&](const Elevation &part) {
         for (const Elevation::Label &label : part.labels) {
+            if (label.railpin > 0) {
+                of(Layer::Labels).label(dxf.bytes(), label, first);
+                continue;
+            }
             dxf.pair(0, "TEXT");
             dxf.pair(8, layer(Layer::Labels));
             dxf.point(label.baseline.x(), flip(label.baseline.y()));

@@ -8,6 +8,7 @@
 #include <QByteArrayView>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <utility>
 
@@ -88,6 +89,58 @@ public:
     }
     void endLayer() { text.append(empty ? QByteArrayView("/>") : QByteArrayView("\n    </g>")); }
 
+    // The elements of which a drawing has one or more for every railpin.
+    void rectangle(const QRectF &rect)
+    {
+        x.set(rect.x());
+        // A railpin's width is its right edge less its left, which varies in
+        // its last digits from one railpin to the next.
+        width.set(rect.width());
+        const bool yMoved = y.set(rect.y());
+        if (height.set(rect.height()) || yMoved) {
+            rectangleMiddle.assign({"\" y=\"", y.view(), "\" width=\""});
+            rectangleEnd.assign({"\" height=\"", height.view(), "\"/>"});
+        }
+        char *out =
+            startElement(rectangleStart.size() + rectangleMiddle.size() + rectangleEnd.size() + 2 * NumberText::kCopy);
+        out = rectangleStart.copyTo(out);
+        out = x.copyTo(out);
+        out = rectangleMiddle.copyTo(out);
+        out = width.copyTo(out);
+        text.wrote(rectangleEnd.copyTo(out));
+    }
+    void line(const QLineF &line)
+    {
+        x.set(line.x1());
+        const NumberText &x2 = otherX.setOrShare(x, line.x2());
+        const bool yMoved = y.set(line.y1());
+        if (otherY.set(line.y2()) || yMoved) {
+            lineMiddle.assign({"\" y1=\"", y.view(), "\" x2=\""});
+            lineEnd.assign({"\" y2=\"", otherY.view(), "\"/>"});
+        }
+        char *out = startElement(lineStart.size() + lineMiddle.size() + lineEnd.size() + 2 * NumberText::kCopy);
+        out = lineStart.copyTo(out);
+        out = x.copyTo(out);
+        out = lineMiddle.copyTo(out);
+        out = x2.copyTo(out);
+        text.wrote(lineEnd.copyTo(out));
+    }
+    // A railpin's label, its number.
+    void railpinLabel(const Elevation::Label &label)
+    {
+        x.set(label.baseline.x());
+        const bool yMoved = y.set(label.baseline.y());
+        if (height.set(label.height) || yMoved)
+            labelMiddle.assign({"\" y=\"", y.view(), "\" font-size=\"", height.view(), "\">"});
+        char *out =
+            startElement(labelStart.size() + labelMiddle.size() + NumberText::kCopy + kCountRoom + labelEnd.size());
+        out = labelStart.copyTo(out);
+        out = x.copyTo(out);
+        out = labelMiddle.copyTo(out);
+        out = writeCount(out, label.railpin);
+        text.wrote(labelEnd.copyTo(out));
+    }
+
     bool finish() { return text.finish(); }
     bool stopped() const { return text.stopped(); }
 
@@ -112,8 +165,38 @@ private:
         }
     }
 
+    // Opens an element of the open layer, closing the layer's tag first, and
+    // claims room for the `size` bytes of its runs and values.
+    char *startElement(qsizetype size)
+    {
+        if (empty)
+            text.append('>');
+        empty = false;
+        return text.claim(size + ByteRun::kBlock);
+    }
+
     DrawingBytes text;
     bool empty = true;  // the open layer has no element yet
+    // The elements of which a drawing has one or more for every railpin:
+    // the text between their values is copied as runs made once, those
+    // holding values that seldom change (a row's y, a label's height) made
+    // again when one does; each value is found once, however often it is
+    // written (a centre line's x at both ends).
+    const ByteRun rectangleStart{"\n        <rect x=\""};
+    const ByteRun lineStart{"\n        <line x1=\""};
+    const ByteRun labelStart{"\n        <text x=\""};
+    const ByteRun labelEnd{"</text>"};
+    NumberText x;
+    NumberText otherX;
+    NumberText y;
+    NumberText otherY;
+    NumberText width;
+    NumberText height;
+    ByteRun rectangleMiddle;  // from its x to its width
+    ByteRun rectangleEnd;
+    ByteRun lineMiddle;  // from its first x to its second
+    ByteRun lineEnd;
+    ByteRun labelMiddle;  // from its x to its text
 };
 
 bool writeSvg(const DrawingSource &drawing, layout::Unit unit, const PieceSink &sink)
@@ -145,14 +228,8 @@ bool writeSvg(const DrawingSource &drawing, layout::Unit unit, const PieceSink &
         svg.attribute("stroke-width", stroke);
         drawing.items({layer}, [&](const Elevation &part) {
             for (const Elevation::Rectangle &rectangle : part.rectangles) {
-                if (rectangle.layer != layer)
-                    continue;
-                svg.startChild("rect");
-                svg.attribute("x", rectangle.rect.x());
-                svg.attribute("y", rectangle.rect.y());
-                svg.attribute("width", rectangle.rect.width());
-                svg.attribute("height", rectangle.rect.height());
-                svg.raw("/>");
+                if (rectangle.layer == layer)
+                    svg.rectangle(rectangle.rect);
             }
             return !svg.stopped();
         });
@@ -174,14 +251,8 @@ bool writeSvg(const DrawingSource &drawing, layout::Unit unit, const PieceSink &
         svg.attribute("stroke-width", stroke);
         drawing.items({layer}, [&](const Elevation &part) {
             for (const Elevation::Line &line : part.lines) {
-                if (line.layer != layer)
-                    continue;
-                svg.startChild("line");
-                svg.attribute("x1", line.line.x1());
-                svg.attribute("y1", line.line.y1());
-                svg.attribute("x2", line.line.x2());
-                svg.attribute("y2", line.line.y2());
-                svg.raw("/>");
+                if (line.layer == layer)
+                    svg.line(line.line);
             }
             return !svg.stopped();
         });
@@ -192,6 +263,10 @@ bool writeSvg(const DrawingSource &drawing, layout::Unit unit, const PieceSink &
     svg.attribute("font-family", "sans-serif");
     drawing.items({Layer::Labels}, [&](const Elevation &part) {
         for (const Elevation::Label &label : part.labels) {
+            if (label.railpin > 0) {
+                svg.railpinLabel(label);
+                continue;
+            }
             svg.startChild("text");
             svg.attribute("x", label.baseline.x());
             svg.attribute("y", label.baseline.y());

@@ -63,10 +63,17 @@ public:
         if (layers.has(Layer::Labels))
             out.labels.push_back({baseline, height, text});
     }
+    // A railpin's number as its label; its text only in a drawing made whole.
+    void label(const QPointF &baseline, double height, qint64 railpin)
+    {
+        if (layers.has(Layer::Labels))
+            out.labels.push_back({baseline, height, part == nullptr ? numberText(railpin) : QString(), railpin});
+    }
     // Hands on what has gathered once it is many; false when the drawing is to stop.
     bool handOnSome()
     {
-        if (part != nullptr && out.rectangles.size() + out.lines.size() + out.labels.size() >= kPartItems)
+        // Asked after each railpin: the rows are counted there, not added up.
+        if (part != nullptr && ++rows >= kPartRows)
             handOn();
         return !stopped;
     }
@@ -80,11 +87,14 @@ public:
         out.rectangles.clear();
         out.lines.clear();
         out.labels.clear();
+        rows = 0;
     }
     bool stoppedEarly() const { return stopped; }
 
 private:
-    static constexpr std::size_t kPartItems = 4096;
+    // Each row (a railpin, a tread) draws at most three items.
+    static constexpr std::size_t kPartRows = 4096 / 3;
+    std::size_t rows = 0;
 
     Layers layers;
     Elevation &out;
@@ -116,7 +126,7 @@ double treadsProfile(const layout::SectionLayout &section, double y, double band
         out.rectangle(Layer::Railpins, QRectF(railpin.level - width / 2, base - height, width, height));
         out.line(Layer::Centres, QLineF(railpin.level, base - height, railpin.level, base));
         if (out.wants(Layer::Labels))
-            out.label(QPointF(railpin.level - width / 2, base + text * 1.2), text * 0.8, numberText(railpin.railpin));
+            out.label(QPointF(railpin.level - width / 2, base + text * 1.2), text * 0.8, railpin.railpin);
         if (!out.handOnSome())
             break;
     }
@@ -135,8 +145,7 @@ void addRailpins(const layout::SectionLayout &section, double x, double y, const
         const double centre = x + railpin.centre;
         out.line(Layer::Centres, QLineF(centre, y, centre, y + size.band));
         if (labels)
-            out.label(QPointF(x + railpin.leftEdge, y + size.band + size.text * 1.2), size.text * 0.8,
-                      numberText(railpin.railpin));
+            out.label(QPointF(x + railpin.leftEdge, y + size.band + size.text * 1.2), size.text * 0.8, railpin.railpin);
         if (!out.handOnSome())
             return;
     }

@@ -62,7 +62,11 @@ struct Elevation
     {
         QPointF baseline;  // the left end of the text's baseline
         double height;
-        QString text;  // as the job gives it: each file cleans it for its own syntax
+        // As the job gives it: each file cleans it for its own syntax. A
+        // railpin's label, one for every railpin, leaves it empty in a part
+        // handed on by elevationParts, which gives its number alone.
+        QString text;
+        qint64 railpin = 0;  // a railpin's label: its number; 0 for a name
     };
 
     QRectF bounds;  // the whole drawing, margins included

@@ -573,17 +573,6 @@ SectionLayout settledLayout(const Job &job, const Section &section)
 
 }  // namespace
 
-RailpinMarks referencedMarks(const SectionLayout &section, const RailpinMarks &marks, bool level)
-{
-    const double shift = level ? section.horizontalReferenceShift : section.referenceShift;
-    RailpinMarks shifted = marks;
-    shifted.leftEdge += shift;
-    shifted.centre += shift;
-    shifted.rightEdge += shift;
-    shifted.centreFromRightPost += shift;
-    return shifted;
-}
-
 SectionLayout layOut(const Job &job, const Section &section)
 {
     SectionLayout out = settledLayout(job, section);

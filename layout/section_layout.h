@@ -107,7 +107,17 @@ RailpinMarks railpinMarks(const SectionLayout &section, qint64 railpin);
 // section's reference, each position (and its centre from the right post)
 // further by the shift; its distance from mid-span is the same. `level`
 // for a stair's horizontal marks, whose shift is level too.
-RailpinMarks referencedMarks(const SectionLayout &section, const RailpinMarks &marks, bool level = false);
+// Inline, as the drawings ask it of every railpin of a job.
+inline RailpinMarks referencedMarks(const SectionLayout &section, const RailpinMarks &marks, bool level = false)
+{
+    const double shift = level ? section.horizontalReferenceShift : section.referenceShift;
+    RailpinMarks shifted = marks;
+    shifted.leftEdge += shift;
+    shifted.centre += shift;
+    shifted.rightEdge += shift;
+    shifted.centreFromRightPost += shift;
+    return shifted;
+}
 
 // A mark's signed distance from mid-span as builders write it: "−3 1/2"
 // left of the middle, "3 1/2" right, "0" for what rounds to the middle.

@@ -12,6 +12,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -191,6 +192,30 @@ private slots:
             {"rounds up to 10^15", 999999999999999.94},
             {"one decimal after 15 digits", 100000000000000.1},
             {"sixteenths with zeros between", 1000000.0625},
+            // The first digit's power found by comparing with the powers of
+            // ten as doubles, those under 1 just above the powers themselves.
+            {"the double nearest a thousandth", 0.001},
+            {"just under a thousandth", std::nextafter(0.001, 0.0)},
+            {"just under a tenth", std::nextafter(0.1, 0.0)},
+            {"one", 1.0},
+            {"just under one", std::nextafter(1.0, 0.0)},
+            {"just under 10^5, rounds up to it", std::nextafter(100000.0, 0.0)},
+            {"10^14", 1e14},
+            {"just under 10^14", std::nextafter(1e14, 0.0)},
+            {"just under 10^15, rounds up past the digits", std::nextafter(1e15, 0.0)},
+            // Below 2^-11 the bits below the digits pass 64.
+            {"2^-11", std::ldexp(1.0, -11)},
+            {"just under 2^-11", std::nextafter(std::ldexp(1.0, -11), 0.0)},
+            {"below 2^-11", -0.000314159265358979},
+            // The last eight digits all zeros, and all but one.
+            {"seven whole digits", 1234567.0},
+            {"eight whole digits", -12345678.0},
+            {"a negative centre", -1234.56789012345678},
+            {"negative, under a ten-thousandth", -9.5e-5},
+            // Exactly halfway between two numbers of 15 digits: Qt rounds up.
+            {"halfway, a quarter", 12345678901234.25},
+            {"halfway, negative eighths", -1234567890123.125},
+            {"halfway, negative", -858896683345472.5},
         };
         for (const auto &[row, value] : values)
             QTest::newRow(row) << value;
@@ -243,6 +268,55 @@ private slots:
         }
         QVERIFY(drawn == expected);
     }
+    // A railpin's number in its label, as Qt writes a whole number.
+    void countsAsQtWritesThem_data()
+    {
+        QTest::addColumn<qint64>("count");
+        for (const qint64 count : {qint64(1), qint64(9), qint64(10), qint64(99), qint64(100), qint64(999), qint64(1000),
+                                   qint64(9999), qint64(10000), qint64(123456), qint64(0), qint64(-7),
+                                   std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::min()})
+            QTest::newRow(qPrintable(QString::number(count))) << count;
+    }
+    void countsAsQtWritesThem()
+    {
+        QFETCH(qint64, count);
+        std::array<char, exports::kCountRoom> text{};
+        const char *end = exports::writeCount(text.data(), count);
+        QCOMPARE(QByteArray(text.data(), end - text.data()), QByteArray::number(count));
+    }
+
+    // A name longer than a piece of the file goes on whole, in both files
+    // and in the DXF's plain and escaped texts, the same as made whole.
+    void namesLongerThanAPiece_data()
+    {
+        QTest::addColumn<QString>("name");
+        const auto length = qsizetype(exports::DrawingBytes::kPiece + 5000);
+        QTest::newRow("plain") << QString(length, u'a');
+        QTest::newRow("escaped") << QString(length, QChar(0xe9));
+    }
+    void namesLongerThanAPiece()
+    {
+        QFETCH(QString, name);
+        const layout::JobReadResult read = layout::parseJob(R"({"format": "railpin-job", "version": 1,
+            "railpinWidth": "1 3/8", "maximumGap": "4", "sections": [{"name": "", "length": "40"}]})");
+        QVERIFY2(read.job, qPrintable(read.error));
+        layout::Job job = *read.job;
+        job.sections.front().name = name;
+        const layout::JobLayout laid = layout::layOutForOutput(job);
+        QVERIFY(laid.laidOut());
+        const exports::Elevation drawing = exports::elevation(job, laid.sections);
+        QByteArray dxf;
+        QByteArray svg;
+        QVERIFY(exports::writeDrawingDxf(job, laid.sections, exports::appendTo(dxf)));
+        QVERIFY(exports::writeDrawingSvg(job, laid.sections, exports::appendTo(svg)));
+        QVERIFY(dxf == exports::drawingDxf(drawing, job.unit));
+        QVERIFY(svg == exports::drawingSvg(drawing, job.unit));
+        const QByteArray dxfName =
+            name.front() == u'a' ? name.toLatin1() : QByteArray("\\U+00E9").repeated(name.size());
+        QVERIFY(dxf.contains("\r\n  1\r\n" + dxfName + "\r\n"));
+        QVERIFY(svg.contains(">" + name.toUtf8() + "</text>"));
+    }
+
     void numbersAsQtWritesThem()
     {
         QFETCH(double, value);
