@@ -38,7 +38,8 @@ SheetPages::SheetPages(QPainter &painter, QPagedPaintDevice &device, QString foo
       body(sheetFont(style.bodyPoints, false)), bold(sheetFont(style.bodyPoints, true)), title(sheetFont(12, true)),
       bodyMetrics(body, &device), boldMetrics(bold, &device), titleMetrics(title, &device),
       lineHeight(bodyMetrics.lineSpacing() * style.lineSpacing),
-      digitsAlike(everyDigitAlike(bodyMetrics) && everyDigitAlike(boldMetrics))
+      digitsAlike(everyDigitAlike(bodyMetrics) && everyDigitAlike(boldMetrics)), bodyFigures(body, &device),
+      boldFigures(bold, &device)
 {
 }
 
@@ -207,10 +208,7 @@ double SheetPages::textWidth(const QString &text, bool isBold)
 {
     // Beside a letter a digit may be kerned as no other digit is: only texts
     // of figures alone are measured by their shape.
-    const auto figure = [](QChar character) {
-        return character.isDigit() || QStringView(u" /.,()\u2212-").contains(character);
-    };
-    if (!digitsAlike || !std::all_of(text.begin(), text.end(), figure))
+    if (!digitsAlike || !std::all_of(text.begin(), text.end(), isFigure))
         return metrics(isBold).horizontalAdvance(text);
     QString shape = text;
     for (QChar &character : shape) {
@@ -241,6 +239,8 @@ void SheetPages::drawText(const QRectF &rect, const QString &text, const QFont &
     const double x = alignment.testFlag(Qt::AlignRight)
                          ? rect.right() - (fits ? width : metrics.horizontalAdvance(fitting))
                          : rect.left();
-    const double baseline = rect.top() + (rect.height() + metrics.ascent() - metrics.descent()) / 2;
-    painter.drawText(QPointF(x, baseline), fitting);
+    const QPointF start(x, rect.top() + (rect.height() + metrics.ascent() - metrics.descent()) / 2);
+    // Most cells of a table are figures alone, drawn without shaping each.
+    if (!body || !(&metrics == &boldMetrics ? boldFigures : bodyFigures).draw(painter, start, fitting))
+        painter.drawText(start, fitting);
 }

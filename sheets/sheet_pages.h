@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "figure_glyphs.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
@@ -126,4 +128,6 @@ private:
     QString failure;
     bool digitsAlike;  // every digit of the body's fonts has one width
     QHash<QString, double> widths[2];
+    FigureGlyphs bodyFigures;
+    FigureGlyphs boldFigures;
 };
