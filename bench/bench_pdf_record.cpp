@@ -6,7 +6,7 @@
 // writer does, but writes down each page, text, line, rectangle and polygon
 // with the pen, brush and font they are drawn in.
 //
-// usage: bench_pdf_record RECORD RAILPIN_ARGUMENTS...   (the pages to RECORD)
+// usage: bench_pdf_record RECORD RAILPIN_ARGUMENTS...   (the pages to RECORD; prints their count)
 //        bench_pdf_record --twenty-sections JOB_FILE   (the sheet benchmarks' job)
 #include "command_line.h"
 #include "job_file.h"
@@ -174,9 +174,11 @@ public:
     bool newPage() override
     {
         out.put('p');
+        ++pages;
         return true;
     }
     bool failed() const { return engine.failed(); }
+    int pageCount() const { return pages; }
 
 protected:
     QPaintEngine *paintEngine() const override { return &engine; }
@@ -184,6 +186,7 @@ protected:
 private:
     Record &out;
     mutable RecordingEngine engine;
+    int pages = 1;
 };
 
 std::optional<command_line::Failure> record(const QString &path, command_line::PagedOutput &output)
@@ -215,6 +218,7 @@ std::optional<command_line::Failure> record(const QString &path, command_line::P
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(out.data()) != out.data().size() ||
         !file.flush())
         return failure(file.errorString());
+    std::printf("%d\n", writer.pageCount());
     return std::nullopt;
 }
 

@@ -108,11 +108,11 @@ if command -v valgrind >/dev/null; then
     "$build_dir/bench/bench_pdf_record" --twenty-sections "$pdf_folder/twenty.railpin"
     for output in pdf template; do
         sheet=(--"$output" "$pdf_folder/railpin.pdf" --paper letter "$pdf_folder/twenty.railpin")
-        "$build_dir/bench/bench_pdf_record" "$pdf_folder/pages" "${sheet[@]}"
+        pages=$("$build_dir/bench/bench_pdf_record" "$pdf_folder/pages" "${sheet[@]}")
         ours=$(instructions "$build_dir/railpin" "${sheet[@]}")
         floor=$(instructions "$build_dir/bench/bench_pdf_writer" "$pdf_folder/pages" "$pdf_folder/minimal.pdf")
         goal=$([ "$output" = pdf ] && echo 1.5 || echo 1.3)
-        echo "railpin --$output, the 20-section job of bench_job_sheet ($(($(grep -c '^p$' "$pdf_folder/pages") + 1)) pages): $((${ours:-0} / 1000000)) M instructions," \
+        echo "railpin --$output, the 20-section job of bench_job_sheet ($pages pages): $((${ours:-0} / 1000000)) M instructions," \
             "bench_pdf_writer $((${floor:-0} / 1000000)) M: $(ratio "$ours" "$floor") (goal <= ${goal}x)"
     done
     # One section of 2,000 railpins less one of 1,000 at the same gap.

@@ -79,8 +79,9 @@ QString magnitudeText(float magnitude, qint32 d)
     if (n == d)
         return QString::number(whole + 1);
     const qint32 g = GreatestCommonDivisor(qint32(n), d);
-    const QString fraction = QStringLiteral("%1/%2").arg(n / g).arg(d / g);
-    return whole > 0 ? QStringLiteral("%1 %2").arg(whole).arg(fraction) : fraction;
+    // Numbers joined rather than QString::arg(): a sheet writes thousands of marks.
+    const QString fraction = QString::number(n / g) + u'/' + QString::number(d / g);
+    return whole > 0 ? QString::number(whole) + u' ' + fraction : fraction;
 }
 
 }  // namespace

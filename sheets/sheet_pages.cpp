@@ -204,16 +204,18 @@ void SheetPages::drawFooter()
              Qt::AlignRight | Qt::AlignVCenter);
 }
 
-double SheetPages::textWidth(const QString &text, bool isBold)
+double SheetPages::textWidth(QStringView text, bool isBold)
 {
     // Beside a letter a digit may be kerned as no other digit is: only texts
     // of figures alone are measured by their shape.
-    if (!digitsAlike || !std::all_of(text.begin(), text.end(), isFigure))
-        return metrics(isBold).horizontalAdvance(text);
-    QString shape = text;
-    for (QChar &character : shape) {
-        if (character.isDigit())
-            character = u'0';
+    if (!digitsAlike)
+        return metrics(isBold).horizontalAdvance(text.toString());
+    shape.resize(text.size());
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const QChar character = text[index];
+        if (!isFigure(character))
+            return metrics(isBold).horizontalAdvance(text.toString());
+        shape[index] = character.isDigit() ? QChar(u'0') : character;
     }
     QHash<QString, double> &known = widths[isBold ? 1 : 0];
     if (const auto found = known.constFind(shape); found != known.cend())

@@ -95,7 +95,7 @@ public:
     // How wide the body's text is, bold or not: a sheet of thousands of
     // marks holds only a few shapes of text (with every digit one width, a
     // text measures as its digits all made 0), each measured once.
-    double textWidth(const QString &text, bool isBold);
+    double textWidth(QStringView text, bool isBold);
     const QString &error() const { return failure; }
 
 private:
@@ -128,6 +128,7 @@ private:
     QString failure;
     bool digitsAlike;  // every digit of the body's fonts has one width
     QHash<QString, double> widths[2];
+    QString shape;  // of the text textWidth() measures last
     FigureGlyphs bodyFigures;
     FigureGlyphs boldFigures;
 };
