@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "figure_glyphs.h"
 
+#include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <optional>
-#include <utility>
 
 namespace {
 
@@ -33,8 +36,9 @@ bool isFigure(QChar character)
     return figureIndex(character) >= 0;
 }
 
-FigureGlyphs::FigureGlyphs(QFont font, const QPaintDevice *device) : font(std::move(font)), device(device)
+FigureGlyphs::FigureGlyphs(const QFont &font, const QPaintDevice *device)
 {
+    check(font, device);
     static_assert(sizeof kFigureCharacters / sizeof kFigureCharacters[0] == kFigures + 1);
 }
 
@@ -68,8 +72,9 @@ QString everyTwoFigures()
 }
 
 // The glyphs of `text` laid out on one line in `font` on `device`, when they
-// are of one font.
-std::optional<QGlyphRun> shaped(const QString &text, const QFont &font, const QPaintDevice *device)
+// are of one font; `advance`, when given, receives the line's.
+std::optional<QGlyphRun> shaped(const QString &text, const QFont &font, const QPaintDevice *device,
+                                double *advance = nullptr)
 {
     QTextLayout layout(text, font, device);
     QTextOption option;
@@ -80,6 +85,8 @@ std::optional<QGlyphRun> shaped(const QString &text, const QFont &font, const QP
     layout.endLayout();
     if (!line.isValid() || line.textLength() != text.size())
         return std::nullopt;
+    if (advance != nullptr)
+        *advance = line.horizontalAdvance();
     const QList<QGlyphRun> runs = layout.glyphRuns();
     if (runs.size() != 1 || runs.front().glyphIndexes().size() != text.size() ||
         runs.front().positions().size() != text.size())
@@ -87,17 +94,23 @@ std::optional<QGlyphRun> shaped(const QString &text, const QFont &font, const QP
     return runs.front();
 }
 
-void FigureGlyphs::check()
+void FigureGlyphs::check(const QFont &font, const QPaintDevice *device)
 {
-    checked = true;
-    // A figure alone, as a text starts, stands where the text starts.
+    // A figure alone, as a text starts, stands where the text starts; and
+    // last in a text, nothing follows it to change its advance.
     for (const QChar figure : QStringView(kFigureCharacters)) {
-        const std::optional<QGlyphRun> alone = shaped(QString(figure), font, device);
-        if (!alone || alone->positions().front().x() != 0)
+        double alone = 0;
+        const std::optional<QGlyphRun> glyphRun = shaped(QString(figure), font, device, &alone);
+        if (!glyphRun || glyphRun->positions().front().x() != 0)
             return;
+        advance[std::size_t(figureIndex(figure))] = alone;
     }
+    const QFontMetricsF metrics(font, device);
+    ascent = metrics.ascent();
+    descent = metrics.descent();
     const QString text = everyTwoFigures();
-    const std::optional<QGlyphRun> run = shaped(text, font, device);
+    double textAdvance = 0;
+    const std::optional<QGlyphRun> run = shaped(text, font, device, &textAdvance);
     if (!run)
         return;
     const QList<quint32> glyphs = run->glyphIndexes();
@@ -126,14 +139,78 @@ void FigureGlyphs::check()
         }
     }
     this->run.setRawFont(run->rawFont());
-    usable = this->run.rawFont().isValid();
+    // The text's advance is its figures' steps and the last one's own: no
+    // glyph is moved off its advance.
+    usable = this->run.rawFont().isValid() && width(text) == textAdvance;
+}
+
+std::shared_ptr<FigureGlyphs> FigureGlyphs::of(const QPainter &painter)
+{
+    return of(painter.font(), painter.device());
+}
+
+std::shared_ptr<FigureGlyphs> FigureGlyphs::of(const QFont &font, const QPaintDevice *device)
+{
+    // Fonts are equal whatever their resolution: the device's is kept beside.
+    struct Known
+    {
+        QFont font;
+        int dpi;
+        std::shared_ptr<FigureGlyphs> glyphs;
+    };
+    constexpr std::size_t kFonts = 8;
+    thread_local std::vector<Known> known;
+    const int dpi = device->logicalDpiY();
+    for (const Known &entry : known) {
+        if (entry.dpi == dpi && entry.font == font)
+            return entry.glyphs;
+    }
+    if (known.size() >= kFonts)
+        known.clear();
+    known.push_back({font, dpi, std::make_shared<FigureGlyphs>(font, device)});
+    return known.back().glyphs;
+}
+
+std::optional<double> FigureGlyphs::width(QStringView text) const
+{
+    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), isFigure))
+        return std::nullopt;
+    double width = advance[std::size_t(figureIndex(text.back()))];
+    for (qsizetype index = 0; index + 1 < text.size(); ++index)
+        width += steps[std::size_t(figureIndex(text[index]) * kFigures + figureIndex(text[index + 1]))];
+    return width;
+}
+
+bool FigureGlyphs::drawable(const QPainter &painter, const QString &text)
+{
+    // On other devices a glyph run is drawn by other means than a text:
+    // a print preview would record it without its characters.
+    if (painter.paintEngine() == nullptr || painter.paintEngine()->type() != QPaintEngine::Pdf)
+        return false;
+    return usable && !text.isEmpty() && painter.pen().style() != Qt::NoPen &&
+           painter.layoutDirection() != Qt::RightToLeft &&
+           std::all_of(text.begin(), text.end(), [](QChar character) { return figureIndex(character) >= 0; });
+}
+
+bool FigureGlyphs::drawCentredAtBottom(QPainter &painter, const QRectF &box, const QString &text)
+{
+    if (!drawable(painter, text))
+        return false;
+    // As drawText lays the text out on one line at the top of its box
+    // (ascent and descent high) and moves that line to the box's foot and
+    // centre; a text that does not fit would be clipped.
+    const double width = *this->width(text);
+    const double height = ascent + descent;
+    const QPointF start(box.x() + (box.width() - width) / 2, box.y() + (box.height() - height));
+    if (!box.contains(QRectF(start.x(), start.y(), width, height)))
+        return false;
+    // The line's top in whole 64ths, cut towards zero, and its baseline below.
+    return draw(painter, QPointF(start.x(), std::trunc(start.y() * 64) / 64 + ascent), text);
 }
 
 bool FigureGlyphs::draw(QPainter &painter, const QPointF &point, const QString &text)
 {
-    if (!checked)
-        check();
-    if (!usable || text.isEmpty() || painter.pen().style() == Qt::NoPen || painter.layoutDirection() == Qt::RightToLeft)
+    if (!drawable(painter, text))
         return false;
     const auto count = std::size_t(text.size());
     glyphs.resize(count);
@@ -141,14 +218,10 @@ bool FigureGlyphs::draw(QPainter &painter, const QPointF &point, const QString &
     double x = 0;
     for (std::size_t index = 0; index < count; ++index) {
         const int figure = figureIndex(text[qsizetype(index)]);
-        if (figure < 0)
-            return false;
         glyphs[index] = glyph[std::size_t(figure)];
         positions[index] = QPointF(x, 0);
         if (index + 1 < count) {
             const int next = figureIndex(text[qsizetype(index + 1)]);
-            if (next < 0)
-                return false;
             x += steps[std::size_t(figure * kFigures + next)];
         }
     }

@@ -4,9 +4,12 @@
 #include <QFont>
 #include <QGlyphRun>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 #include <array>
+#include <memory>
+#include <optional>
 #include <vector>
 
 class QPaintDevice;
@@ -18,34 +21,47 @@ bool isFigure(QChar character);
 
 // Draws texts of figures in one font from glyphs shaped once, where
 // QPainter::drawText shapes every text anew: a marks table is thousands of
-// such texts. Only where the font shapes the figures one glyph each, each
-// placed from the one before by a step that depends on those two alone (a
-// kerned "11" is closer than "10"), as a text holding every three figures
-// together proves when the first is drawn; there the painter is handed the
-// very glyphs at the very points drawText would hand it, so the page is byte
-// for byte what drawText makes.
+// such texts. Only on a PDF, and only where the font shapes the figures one
+// glyph each, each placed from the one before by a step that depends on
+// those two alone (a kerned "11" is closer than "10"), as a text holding
+// every two figures together and each figure alone prove; there the PDF writer is handed the very glyphs at the very
+// points drawText would hand it, so the page is byte for byte what drawText makes.
 class FigureGlyphs
 {
 public:
-    // The font as the painter draws it on `device`.
-    FigureGlyphs(QFont font, const QPaintDevice *device);
+    // The font as a painter draws it on `device`, checked at once.
+    FigureGlyphs(const QFont &font, const QPaintDevice *device);
+
+    // The one of a painter's font on its device, kept for the thread: a
+    // sheet draws in a few fonts, and each is checked once.
+    static std::shared_ptr<FigureGlyphs> of(const QPainter &painter);
+    static std::shared_ptr<FigureGlyphs> of(const QFont &font, const QPaintDevice *device);
 
     // Draws `text` with its baseline starting at `point` as
     // painter.drawText(point, text) would, in this font, and returns true;
     // returns false, having drawn nothing, for a text that is not figures
-    // alone or a font that shapes figures otherwise.
+    // alone, a font that shapes figures otherwise or a painter on another
+    // device than a PDF.
     bool draw(QPainter &painter, const QPointF &point, const QString &text);
+
+    // Draws `text` as painter.drawText(box, Qt::AlignHCenter | Qt::AlignBottom,
+    // text) would, and returns true; returns false, having drawn nothing, as
+    // draw() does and for a text that does not fit the box.
+    bool drawCentredAtBottom(QPainter &painter, const QRectF &box, const QString &text);
 
     static constexpr int kFigures = 18;
 
 private:
-    void check();
+    void check(const QFont &font, const QPaintDevice *device);
+    // How far a text of figures advances on its line.
+    std::optional<double> width(QStringView text) const;
+    bool drawable(const QPainter &painter, const QString &text);
 
-    QFont font;
-    const QPaintDevice *device;
-    bool checked = false;
     bool usable = false;
+    double ascent = 0;
+    double descent = 0;
     std::array<quint32, kFigures> glyph{};
+    std::array<double, kFigures> advance{};                        // of a figure last in its text
     std::array<double, std::size_t(kFigures) * kFigures> steps{};  // from a figure to the next
     std::vector<quint32> glyphs;
     std::vector<QPointF> positions;

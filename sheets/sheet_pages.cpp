@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "sheet_pages.h"
 
+#include "figure_glyphs.h"
+
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -38,8 +40,7 @@ SheetPages::SheetPages(QPainter &painter, QPagedPaintDevice &device, QString foo
       body(sheetFont(style.bodyPoints, false)), bold(sheetFont(style.bodyPoints, true)), title(sheetFont(12, true)),
       bodyMetrics(body, &device), boldMetrics(bold, &device), titleMetrics(title, &device),
       lineHeight(bodyMetrics.lineSpacing() * style.lineSpacing),
-      digitsAlike(everyDigitAlike(bodyMetrics) && everyDigitAlike(boldMetrics)), bodyFigures(body, &device),
-      boldFigures(bold, &device)
+      digitsAlike(everyDigitAlike(bodyMetrics) && everyDigitAlike(boldMetrics))
 {
 }
 
@@ -211,11 +212,11 @@ double SheetPages::textWidth(QStringView text, bool isBold)
     if (!digitsAlike)
         return metrics(isBold).horizontalAdvance(text.toString());
     shape.resize(text.size());
-    for (qsizetype index = 0; index < text.size(); ++index) {
-        const QChar character = text[index];
+    QChar *out = shape.data();
+    for (const QChar character : text) {
         if (!isFigure(character))
             return metrics(isBold).horizontalAdvance(text.toString());
-        shape[index] = character.isDigit() ? QChar(u'0') : character;
+        *out++ = character >= u'0' && character <= u'9' ? QChar(u'0') : character;
     }
     QHash<QString, double> &known = widths[isBold ? 1 : 0];
     if (const auto found = known.constFind(shape); found != known.cend())
@@ -243,6 +244,9 @@ void SheetPages::drawText(const QRectF &rect, const QString &text, const QFont &
                          : rect.left();
     const QPointF start(x, rect.top() + (rect.height() + metrics.ascent() - metrics.descent()) / 2);
     // Most cells of a table are figures alone, drawn without shaping each.
-    if (!body || !(&metrics == &boldMetrics ? boldFigures : bodyFigures).draw(painter, start, fitting))
-        painter.drawText(start, fitting);
+    std::shared_ptr<FigureGlyphs> *figuresOfFont = body ? &figures[&metrics == &boldMetrics ? 1 : 0] : nullptr;
+    if (figuresOfFont != nullptr && !*figuresOfFont)
+        *figuresOfFont = FigureGlyphs::of(painter);
+    if (figuresOfFont == nullptr || !(*figuresOfFont)->draw(painter, start, fitting))
+        repeated[&metrics == &titleMetrics ? 2 : &metrics == &boldMetrics ? 1 : 0].draw(painter, start, fitting);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
-#include "figure_glyphs.h"
+#include "shaped_texts.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -11,9 +11,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
+class FigureGlyphs;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -128,7 +130,7 @@ private:
     QString failure;
     bool digitsAlike;  // every digit of the body's fonts has one width
     QHash<QString, double> widths[2];
-    QString shape;  // of the text textWidth() measures last
-    FigureGlyphs bodyFigures;
-    FigureGlyphs boldFigures;
+    QString shape;                             // of the text textWidth() measures last
+    std::shared_ptr<FigureGlyphs> figures[2];  // of the body's fonts, plain and bold, once asked for
+    ShapedTexts repeated[3];                   // in the body's fonts and the title's
 };
