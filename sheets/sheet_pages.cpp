@@ -121,7 +121,8 @@ void SheetPages::row(const QStringList &cells, const std::vector<Column> &column
     rowLines({cells}, columns, isBold);
 }
 
-void SheetPages::rowLines(const std::vector<QStringList> &lines, const std::vector<Column> &columns, bool isBold)
+void SheetPages::rowLines(const std::vector<QStringList> &lines, const std::vector<Column> &columns, bool isBold,
+                          bool measured)
 {
     if (!makeRoom(lineHeight * double(lines.size())))
         return;
@@ -129,7 +130,8 @@ void SheetPages::rowLines(const std::vector<QStringList> &lines, const std::vect
         for (qsizetype index = 0; index < cells.size() && std::size_t(index) < columns.size(); ++index) {
             const Column &column = columns[std::size_t(index)];
             drawText(QRectF(content.left() + column.left, y, column.width, lineHeight), cells[index],
-                     isBold ? bold : body, isBold ? boldMetrics : bodyMetrics, column.alignment | Qt::AlignVCenter);
+                     isBold ? bold : body, isBold ? boldMetrics : bodyMetrics, column.alignment | Qt::AlignVCenter,
+                     measured);
         }
         y += lineHeight;
     }
@@ -227,15 +229,18 @@ double SheetPages::textWidth(QStringView text, bool isBold)
 }
 
 void SheetPages::drawText(const QRectF &rect, const QString &text, const QFont &font, const QFontMetricsF &metrics,
-                          Qt::Alignment alignment)
+                          Qt::Alignment alignment, bool knownToFit)
 {
     if (painter.font() != font)
         painter.setFont(font);
     // The body's texts are measured by their shape; eliding measures the
     // text again, but most texts fit and are drawn as they are.
     const bool body = &metrics == &bodyMetrics || &metrics == &boldMetrics;
-    const double width = body ? textWidth(text, &metrics == &boldMetrics) : metrics.horizontalAdvance(text);
-    const bool fits = width <= rect.width();
+    const bool measured = knownToFit && !alignment.testFlag(Qt::AlignRight);
+    const double width = measured ? 0
+                         : body   ? textWidth(text, &metrics == &boldMetrics)
+                                  : metrics.horizontalAdvance(text);
+    const bool fits = measured || width <= rect.width();
     const QString fitting = fits ? text : metrics.elidedText(text, Qt::ElideRight, rect.width());
     // Drawn at a computed baseline rather than laid out in the rectangle: a
     // sheet has thousands of cells and a text layout for each is slow.

@@ -66,7 +66,10 @@ public:
     // A table row in columns placed by the caller.
     void row(const QStringList &cells, const std::vector<Column> &columns, bool bold = false);
     // A table row of several lines, kept on one page.
-    void rowLines(const std::vector<QStringList> &lines, const std::vector<Column> &columns, bool bold = false);
+    // `measured`: the caller sized the columns to what it writes in them, by
+    // textWidth(), and left-aligned them, so no cell is measured again.
+    void rowLines(const std::vector<QStringList> &lines, const std::vector<Column> &columns, bool bold = false,
+                  bool measured = false);
 
     // Painted again at the top of every further page, e.g. a table's heading;
     // an empty function stops it.
@@ -106,7 +109,7 @@ private:
     bool startPage();
     void drawFooter();
     void drawText(const QRectF &rect, const QString &text, const QFont &font, const QFontMetricsF &metrics,
-                  Qt::Alignment alignment);
+                  Qt::Alignment alignment, bool knownToFit = false);
 
     QPainter &painter;
     QPagedPaintDevice &device;

@@ -103,6 +103,8 @@ void SheetTable::arrange()
     // not fit is narrowed alike, the one case where a cell may be cut.
     const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
     const double share = count > 0 ? (room - total) / double(count) : 0;
+    // Every cell, and every line of a heading, as wide as its column at most.
+    allFit = total <= room;
     placed.clear();
     headingRows.clear();
     double left = 0;
@@ -115,7 +117,7 @@ void SheetTable::arrange()
 
 void SheetTable::writeLines(const std::vector<QStringList> &lines, bool bold)
 {
-    pages.rowLines(lines, placed, bold);
+    pages.rowLines(lines, placed, bold, allFit);
 }
 
 void SheetTable::writeHeading()

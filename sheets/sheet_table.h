@@ -55,4 +55,5 @@ private:
     std::vector<QStringList> headingRows;  // as writeHeading() writes them, once arranged
     bool wrapHeadings = false;
     bool exactBelow = false;
+    bool allFit = false;  // no column narrowed below its widest cell
 };
