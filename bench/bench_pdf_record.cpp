@@ -240,7 +240,7 @@ int main(int argc, char *argv[])
                              "       bench_pdf_record --twenty-sections JOB_FILE\n");
         return 2;
     }
-    const QString recordPath = arguments[1];
+    const QString &recordPath = arguments[1];
     QStringList railpinArguments = arguments.mid(2);
     railpinArguments.prepend(QStringLiteral("railpin"));
     command_line::identifyApplication(application);

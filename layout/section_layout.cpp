@@ -394,7 +394,7 @@ GapText gapText(const SectionLayout &section, const Job &job, QChar decimalPoint
 
 QString fromMidSpanText(double value, const Job &job, QChar decimalPoint)
 {
-    const QString magnitude = markText(std::abs(value), job, decimalPoint);
+    QString magnitude = markText(std::abs(value), job, decimalPoint);
     if (value >= 0)
         return magnitude;
     // A value that rounds to no distance at all takes no sign.

@@ -85,7 +85,7 @@ QString magnitudeText(float magnitude, qint32 d)
     char16_t text[64];
     int length = 0;
     const auto put = [&text, &length](qint64 number) {
-        char digits[24];
+        char digits[24] = {};
         const auto written = std::to_chars(std::begin(digits), std::end(digits), number);
         for (const char *digit = digits; digit < written.ptr; ++digit)
             text[length++] = char16_t(*digit);

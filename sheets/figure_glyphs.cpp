@@ -29,25 +29,12 @@ int figureIndex(QChar character)
     return -1;
 }
 
-}  // namespace
-
-bool isFigure(QChar character)
-{
-    return figureIndex(character) >= 0;
-}
-
-FigureGlyphs::FigureGlyphs(const QFont &font, const QPaintDevice *device)
-{
-    check(font, device);
-    static_assert(sizeof kFigureCharacters / sizeof kFigureCharacters[0] == kFigures + 1);
-}
-
-// A text in which every two figures stand together once, each one before
-// the other (a de Bruijn sequence): whatever the font does to a figure beside
-// another shows in it.
+// A text in which every two figures stand together once, in either order
+// (a de Bruijn sequence): whatever the font does to a figure beside another
+// shows in it.
 QString everyTwoFigures()
 {
-    constexpr int figures = FigureGlyphs::kFigures;
+    constexpr int figures = int(FigureGlyphs::kFigures);
     constexpr int length = 2;
     std::array<int, length + 1> word{};
     QString text;
@@ -94,20 +81,35 @@ std::optional<QGlyphRun> shaped(const QString &text, const QFont &font, const QP
     return runs.front();
 }
 
+}  // namespace
+
+bool isFigure(QChar character)
+{
+    return figureIndex(character) >= 0;
+}
+
+FigureGlyphs::FigureGlyphs(const QFont &font, const QPaintDevice *device)
+{
+    check(font, device);
+    static_assert(sizeof kFigureCharacters / sizeof kFigureCharacters[0] == kFigures + 1);
+}
+
 void FigureGlyphs::check(const QFont &font, const QPaintDevice *device)
 {
     // A figure alone, as a text starts, stands where the text starts; and
     // last in a text, nothing follows it to change its advance.
-    for (const QChar figure : QStringView(kFigureCharacters)) {
-        double alone = 0;
-        const std::optional<QGlyphRun> glyphRun = shaped(QString(figure), font, device, &alone);
-        if (!glyphRun || glyphRun->positions().front().x() != 0)
-            return;
-        advance[std::size_t(figureIndex(figure))] = alone;
-    }
+    // Laid out on a line at the top, a glyph on the baseline stands its
+    // ascent down.
     const QFontMetricsF metrics(font, device);
     ascent = metrics.ascent();
     descent = metrics.descent();
+    for (const QChar figure : QStringView(kFigureCharacters)) {
+        double alone = 0;
+        const std::optional<QGlyphRun> glyphRun = shaped(QString(figure), font, device, &alone);
+        if (!glyphRun || glyphRun->positions().front() != QPointF(0, ascent))
+            return;
+        advance[std::size_t(figureIndex(figure))] = alone;
+    }
     const QString text = everyTwoFigures();
     double textAdvance = 0;
     const std::optional<QGlyphRun> run = shaped(text, font, device, &textAdvance);
@@ -119,7 +121,7 @@ void FigureGlyphs::check(const QFont &font, const QPaintDevice *device)
     std::array<bool, kFigures * kFigures> knownStep{};
     for (qsizetype index = 0; index < text.size(); ++index) {
         const auto figure = std::size_t(figureIndex(text[index]));
-        if (points[index].y() != points.front().y())
+        if (points[index].y() != ascent)
             return;
         if (!knownGlyph[figure]) {
             knownGlyph[figure] = true;
@@ -129,7 +131,7 @@ void FigureGlyphs::check(const QFont &font, const QPaintDevice *device)
         }
         if (index + 1 == text.size())
             break;
-        const std::size_t pair = figure * kFigures + std::size_t(figureIndex(text[index + 1]));
+        const std::size_t pair = pairIndex(text[index], text[index + 1]);
         const double step = points[index + 1].x() - points[index].x();
         if (!knownStep[pair]) {
             knownStep[pair] = true;
@@ -171,13 +173,18 @@ std::shared_ptr<FigureGlyphs> FigureGlyphs::of(const QFont &font, const QPaintDe
     return known.back().glyphs;
 }
 
+std::size_t FigureGlyphs::pairIndex(QChar first, QChar second)
+{
+    return std::size_t(figureIndex(first)) * kFigures + std::size_t(figureIndex(second));
+}
+
 std::optional<double> FigureGlyphs::width(QStringView text) const
 {
     if (text.isEmpty() || !std::all_of(text.begin(), text.end(), isFigure))
         return std::nullopt;
     double width = advance[std::size_t(figureIndex(text.back()))];
     for (qsizetype index = 0; index + 1 < text.size(); ++index)
-        width += steps[std::size_t(figureIndex(text[index]) * kFigures + figureIndex(text[index + 1]))];
+        width += steps[pairIndex(text[index], text[index + 1])];
     return width;
 }
 
@@ -216,14 +223,11 @@ bool FigureGlyphs::draw(QPainter &painter, const QPointF &point, const QString &
     glyphs.resize(count);
     positions.resize(count);
     double x = 0;
-    for (std::size_t index = 0; index < count; ++index) {
-        const int figure = figureIndex(text[qsizetype(index)]);
-        glyphs[index] = glyph[std::size_t(figure)];
-        positions[index] = QPointF(x, 0);
-        if (index + 1 < count) {
-            const int next = figureIndex(text[qsizetype(index + 1)]);
-            x += steps[std::size_t(figure * kFigures + next)];
-        }
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        glyphs[std::size_t(index)] = glyph[std::size_t(figureIndex(text[index]))];
+        positions[std::size_t(index)] = QPointF(x, 0);
+        if (index + 1 < text.size())
+            x += steps[pairIndex(text[index], text[index + 1])];
     }
     run.setRawData(glyphs.data(), positions.data(), int(count));
     // drawText places a text at its start in whole 64ths of a unit, cut

@@ -49,10 +49,11 @@ public:
     // draw() does and for a text that does not fit the box.
     bool drawCentredAtBottom(QPainter &painter, const QRectF &box, const QString &text);
 
-    static constexpr int kFigures = 18;
+    static constexpr std::size_t kFigures = 18;
 
 private:
     void check(const QFont &font, const QPaintDevice *device);
+    static std::size_t pairIndex(QChar first, QChar second);
     // How far a text of figures advances on its line.
     std::optional<double> width(QStringView text) const;
     bool drawable(const QPainter &painter, const QString &text);
@@ -61,8 +62,8 @@ private:
     double ascent = 0;
     double descent = 0;
     std::array<quint32, kFigures> glyph{};
-    std::array<double, kFigures> advance{};                        // of a figure last in its text
-    std::array<double, std::size_t(kFigures) * kFigures> steps{};  // from a figure to the next
+    std::array<double, kFigures> advance{};           // of a figure last in its text
+    std::array<double, kFigures * kFigures> steps{};  // from a figure to the next, by pairIndex()
     std::vector<quint32> glyphs;
     std::vector<QPointF> positions;
     QGlyphRun run;

@@ -10,7 +10,7 @@
 namespace {
 
 // A sheet of a thousand pages repeats a few dozen texts; most others are
-// seen once, and are only counted up to this many.
+// seen once. At most this many are kept.
 constexpr qsizetype kTextsKept = 512;
 
 // The glyphs of `text` as drawText places them from a start at (0, 0), or
@@ -52,8 +52,14 @@ void ShapedTexts::draw(QPainter &painter, const QPointF &point, const QString &t
     const bool pdf = painter.paintEngine() != nullptr && painter.paintEngine()->type() == QPaintEngine::Pdf;
     const auto found = pdf ? seen.find(text) : seen.end();
     if (found == seen.end() || painter.pen().style() == Qt::NoPen || painter.layoutDirection() == Qt::RightToLeft) {
-        if (pdf && found == seen.end() && seen.size() < kTextsKept)
-            seen.insert(text, std::nullopt);
+        if (pdf && found == seen.end()) {
+            // A page's footer is seen once: those seen once make way.
+            if (seen.size() >= kTextsKept)
+                seen.removeIf(
+                    [](const std::pair<const QString &, std::optional<QGlyphRun> &> &entry) { return !entry.second; });
+            if (seen.size() < kTextsKept)
+                seen.insert(text, std::nullopt);
+        }
         painter.drawText(point, text);
         return;
     }

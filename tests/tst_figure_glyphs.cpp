@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "figure_glyphs.h"
+#include "shaped_texts.h"
 #include "sheet_pages.h"
 
 #include <QBuffer>
@@ -100,6 +101,44 @@ private slots:
                         if (!withGlyphs || !glyphs.draw(painter, point, texts[index]))
                             painter.drawText(point, texts[index]);
                     }
+                }
+            });
+        };
+        QCOMPARE(paint(true), paint(false));
+    }
+
+    // A text drawn again and again, as a long table's title and heading are
+    // on every page, is drawn as drawText draws it: the first time, when it
+    // is shaped, and after.
+    void repeatedTextsAsDrawTextDraws_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("bold");
+        // clang-format off
+        QTest::newRow("continued line") << "Porch \u2014 Long side, continued" << true;
+        QTest::newRow("kerned capitals") << "AVAWATA To Ty" << false;
+        QTest::newRow("accents") << "Hauteur de marche : \u00e9t\u00e9 \u00e0 1,5" << false;
+        QTest::newRow("ligature letters") << "fi fl ffi office" << false;
+        QTest::newRow("a glyph of another font") << "Marks \u2192 \u6f22\u5b57" << false;
+        // clang-format on
+    }
+    void repeatedTextsAsDrawTextDraws()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, bold);
+        const QFont font = sheetFont(9, bold);
+        const auto paint = [&](bool shaped) {
+            return pdfOf([&](QPainter &painter, QPdfWriter &writer) {
+                painter.setFont(font);
+                ShapedTexts texts;
+                for (int page = 0; page < 4; ++page) {
+                    if (page > 0)
+                        writer.newPage();
+                    const QPointF point(12.3456 + page, 1000.0 / 3 + 77.7 * page);
+                    if (shaped)
+                        texts.draw(painter, point, text);
+                    else
+                        painter.drawText(point, text);
                 }
             });
         };
