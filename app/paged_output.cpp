@@ -9,24 +9,20 @@
 
 #include <QPageSize>
 
-namespace {
+namespace command_line {
 
-QPageSize pageSize(command_line::Paper paper)
+QPageSize pageSize(Paper paper)
 {
     switch (paper) {
-    case command_line::Paper::Letter:
+    case Paper::Letter:
         return QPageSize(QPageSize::Letter);
-    case command_line::Paper::A4:
+    case Paper::A4:
         return QPageSize(QPageSize::A4);
-    case command_line::Paper::Locale:
+    case Paper::Locale:
         break;
     }
     return sheets::defaultPaperSize();
 }
-
-}  // namespace
-
-namespace command_line {
 
 std::optional<Failure> writePaged(PagedOutput &output)
 {

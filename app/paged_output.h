@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+class QPageSize;
 class QTextStream;
 
 // The sheets of --pdf and --template need Qt Gui to paint, the other outputs
@@ -39,6 +40,9 @@ struct PagedOutput
     std::vector<layout::SectionLayout> sections;  // the template's sections, laid out
     bool standardOutputClosed = false;            // "-" then names the cause
 };
+
+// The paper's size; the locale's own for Paper::Locale. Needs Qt Gui.
+QPageSize pageSize(Paper paper);
 
 // Writes the sheet, or says why it was not written; nothing is written then.
 using PagedWriter = std::function<std::optional<Failure>(PagedOutput &output)>;

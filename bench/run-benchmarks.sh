@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: LicenseRef-proprietary
-# Prints the start-up, Auto, job file and drawing export figures of a build (make bench). These are
+# Prints the start-up, Auto, job file, drawing export and PDF figures of a build (make bench). These are
 # measurements, not tests: nothing here passes or fails on a time.
 #
 # Start-up is measured offscreen and under a private Xvfb. Where the start-up
@@ -95,4 +95,38 @@ if command -v valgrind >/dev/null; then
     "$build_dir/bench/bench_long_sections"
 else
     echo "The job window with long sections skipped: valgrind is not installed"
+fi
+echo
+if command -v valgrind >/dev/null; then
+    # The PDFs of the command line against bench_pdf_writer, a minimal
+    # QPdfWriter program drawing the same pages (bench_pdf_record writes them
+    # down from the command line's own sheet), and --pdf's cost per railpin.
+    # Qt's hash seed is fixed for these runs alone: the order of a few hash
+    # tables otherwise moves each figure by up to 1 %.
+    pdf_folder=$(mktemp -d)
+    ratio() {
+        awk -v a="${1:-0}" -v b="${2:-0}" 'BEGIN { if (b > 0) printf "%.2fx", a / b; else print "?" }'
+    }
+    "$build_dir/bench/bench_pdf_record" --twenty-sections "$pdf_folder/twenty.railpin"
+    for output in pdf template; do
+        sheet=(--"$output" "$pdf_folder/railpin.pdf" --paper letter "$pdf_folder/twenty.railpin")
+        pages=$("$build_dir/bench/bench_pdf_record" "$pdf_folder/pages" "${sheet[@]}")
+        ours=$(QT_HASH_SEED=0 instructions "$build_dir/railpin" "${sheet[@]}")
+        floor=$(QT_HASH_SEED=0 instructions "$build_dir/bench/bench_pdf_writer" "$pdf_folder/pages" \
+            "$pdf_folder/minimal.pdf")
+        goal=$([ "$output" = pdf ] && echo 1.5 || echo 1.3)
+        echo "railpin --$output, the 20-section job of bench_job_sheet ($pages pages):" \
+            "$((${ours:-0} / 1000000)) M instructions," \
+            "bench_pdf_writer $((${floor:-0} / 1000000)) M: $(ratio "$ours" "$floor") (goal <= ${goal}x)"
+    done
+    # One section of 2,000 railpins less one of 1,000 at the same gap.
+    long=$(QT_HASH_SEED=0 instructions "$build_dir/railpin" --pdf "$pdf_folder/railpin.pdf" --length 9503.5 \
+        --width 1.5 --max-gap 4 --count 2000)
+    short=$(QT_HASH_SEED=0 instructions "$build_dir/railpin" --pdf "$pdf_folder/railpin.pdf" --length 4753.375 \
+        --width 1.5 --max-gap 4 --count 1000)
+    echo "railpin --pdf, instructions per added railpin (2,000 railpins less 1,000, / 1,000):" \
+        "$(awk -v a="${long:-0}" -v b="${short:-0}" 'BEGIN { printf "%.3f M", (a - b) / 1e9 }') (goal <= 0.6 M)"
+    rm -rf "$pdf_folder"
+else
+    echo "railpin --pdf and --template against bench_pdf_writer skipped: valgrind is not installed"
 fi

@@ -394,10 +394,12 @@ GapText gapText(const SectionLayout &section, const Job &job, QChar decimalPoint
 
 QString fromMidSpanText(double value, const Job &job, QChar decimalPoint)
 {
-    const QString magnitude = markText(std::abs(value), job, decimalPoint);
-    if (value >= 0 || magnitude == markText(0, job, decimalPoint))
-        return value >= 0 ? magnitude : markText(0, job, decimalPoint);
-    return QChar(0x2212) + magnitude;
+    QString magnitude = markText(std::abs(value), job, decimalPoint);
+    if (value >= 0)
+        return magnitude;
+    // A value that rounds to no distance at all takes no sign.
+    QString zero = markText(0, job, decimalPoint);
+    return magnitude == zero ? zero : QChar(0x2212) + magnitude;
 }
 
 double narrowestEndGap(Unit unit)

@@ -4,7 +4,9 @@
 #include "number_text.h"
 #include "run_time_error.h"
 
+#include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace modMath {
@@ -79,8 +81,23 @@ QString magnitudeText(float magnitude, qint32 d)
     if (n == d)
         return QString::number(whole + 1);
     const qint32 g = GreatestCommonDivisor(qint32(n), d);
-    const QString fraction = QStringLiteral("%1/%2").arg(n / g).arg(d / g);
-    return whole > 0 ? QStringLiteral("%1 %2").arg(whole).arg(fraction) : fraction;
+    // "whole n/d" written in place: a sheet writes thousands of marks.
+    char16_t text[64];
+    int length = 0;
+    const auto put = [&text, &length](qint64 number) {
+        char digits[24] = {};
+        const auto written = std::to_chars(std::begin(digits), std::end(digits), number);
+        for (const char *digit = digits; digit < written.ptr; ++digit)
+            text[length++] = char16_t(*digit);
+    };
+    if (whole > 0) {
+        put(whole);
+        text[length++] = u' ';
+    }
+    put(n / g);
+    text[length++] = u'/';
+    put(d / g);
+    return QString(reinterpret_cast<const QChar *>(text), length);
 }
 
 }  // namespace

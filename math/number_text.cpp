@@ -111,13 +111,6 @@ struct NumberScanner
     }
 };
 
-QString trimmedAsciiZeros(QString digits)
-{
-    while (digits.size() > 1 && digits.endsWith(u'0'))
-        digits.chop(1);
-    return digits;
-}
-
 }  // namespace
 
 QString decimalText(float value)
@@ -141,35 +134,67 @@ QString decimalText(double value, int significantDigits, QChar decimalPoint)
 
     // Scientific form gives the correctly rounded significant digits and the
     // exponent of the rounded number ("9.999999e+06" vs "1.000000e+07").
+    // A sheet writes thousands of these: the text is made in place.
     char buffer[64];
     const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::scientific,
                                       significantDigits - 1);
-    const std::string scientific(buffer, result.ptr);
-    const bool negative = scientific.front() == '-';
-    const std::size_t ePos = scientific.find('e');
-    QString digits;
-    for (std::size_t i = negative ? 1 : 0; i < ePos; ++i)
-        if (scientific[i] != '.')
-            digits += QChar(scientific[i]);
-    digits = trimmedAsciiZeros(digits);
-    const int exponent = std::stoi(scientific.substr(ePos + 1));
+    const char *at = buffer;
+    const bool negative = *at == '-';
+    if (negative)
+        ++at;
+    char digits[64];
+    int count = 0;
+    for (; at < result.ptr && *at != 'e'; ++at) {
+        if (*at != '.')
+            digits[count++] = *at;
+    }
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+    int exponent = 0;
+    const char *power = at + 1;
+    if (power < result.ptr && *power == '+')
+        ++power;
+    std::from_chars(power, result.ptr, exponent);
 
-    QString text = negative ? QStringLiteral("-") : QString();
+    char16_t text[160];
+    int length = 0;
+    const auto put = [&text, &length](char16_t character) { text[length++] = character; };
+    const auto putDigits = [&](int from, int to) {
+        for (int index = from; index < to; ++index)
+            put(char16_t(digits[index]));
+    };
+    if (negative)
+        put(u'-');
     const int largestPlainExponent = significantDigits - 1;
     if (exponent < -4 || exponent > largestPlainExponent) {
-        text += digits.front();
-        if (digits.size() > 1)
-            text += decimalPoint + digits.mid(1);
-        text += exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
-        text += QString::number(std::abs(exponent)).rightJustified(2, u'0');
+        putDigits(0, 1);
+        if (count > 1) {
+            put(decimalPoint.unicode());
+            putDigits(1, count);
+        }
+        put(u'E');
+        put(exponent < 0 ? u'-' : u'+');
+        const int magnitude = std::abs(exponent);
+        if (magnitude >= 100)
+            put(char16_t(u'0' + magnitude / 100));
+        put(char16_t(u'0' + magnitude / 10 % 10));
+        put(char16_t(u'0' + magnitude % 10));
     } else if (exponent < 0) {
-        text += QStringLiteral("0") + decimalPoint + QString(-exponent - 1, u'0') + digits;
-    } else if (digits.size() <= exponent + 1) {
-        text += digits + QString(exponent + 1 - digits.size(), u'0');
+        put(u'0');
+        put(decimalPoint.unicode());
+        for (int zero = 0; zero < -exponent - 1; ++zero)
+            put(u'0');
+        putDigits(0, count);
+    } else if (count <= exponent + 1) {
+        putDigits(0, count);
+        for (int zero = 0; zero < exponent + 1 - count; ++zero)
+            put(u'0');
     } else {
-        text += digits.left(exponent + 1) + decimalPoint + digits.mid(exponent + 1);
+        putDigits(0, exponent + 1);
+        put(decimalPoint.unicode());
+        putDigits(exponent + 1, count);
     }
-    return text;
+    return QString(reinterpret_cast<const QChar *>(text), length);
 }
 
 double leadingNumberValue(const QString &text, QChar decimalPoint)

@@ -60,6 +60,10 @@ public:
     SheetContent(SheetPages &pages, const Job &job, QChar decimalPoint)
         : pages(pages), job(job), decimalPoint(decimalPoint), unit(layout::unitName(job.unit))
     {
+        // Translated once: a marks table writes it thousands of times.
+        //: On the printed sheet: a value, then another form of it or its unit in brackets ("36 1/8 (36.125)", "Railpin
+        //: (mm)"); printed, so kept apart from the window's texts.
+        valueAndForm = JobSheet::tr("%1 (%2)");
     }
 
     void section(const Section &section, const SectionLayout &laidOut, const QString &jobName, QPainter &painter);
@@ -75,9 +79,7 @@ private:
     QString withUnit(const QString &value) const { return JobSheet::tr("%1 %2").arg(value, unit); }
     QString measured(const QString &text) const;
     // An exact length: the mark (a fraction in inches) and the decimal behind it.
-    //: On the printed sheet: a value, then another form of it or its unit in brackets ("36 1/8 (36.125)", "Railpin
-    //: (mm)"); printed, so kept apart from the window's texts.
-    QString both(double value) const { return JobSheet::tr("%1 (%2)").arg(mark(value), decimal(value)); }
+    QString both(double value) const { return valueAndForm.arg(mark(value), decimal(value)); }
 
     // A line of the block at the head of a section.
     struct Line
@@ -91,7 +93,7 @@ private:
     QString fromMidSpan(double value) const
     {
         const QString exact = decimal(value).replace(u'-', QChar(0x2212));
-        return JobSheet::tr("%1 (%2)").arg(layout::fromMidSpanText(value, job, decimalPoint), exact);
+        return valueAndForm.arg(layout::fromMidSpanText(value, job, decimalPoint), exact);
     }
     // The height of a table's title, its heading and its first rows.
     double tableStart(std::size_t rows) const
@@ -107,7 +109,7 @@ private:
     // A position that may lie before the start reference, as the mark and the decimal behind it.
     QString signedBoth(double value) const
     {
-        return JobSheet::tr("%1 (%2)").arg(layout::signedMarkText(value, job, false, decimalPoint), decimal(value));
+        return valueAndForm.arg(layout::signedMarkText(value, job, false, decimalPoint), decimal(value));
     }
     // Bold lines of at most the page's width, broken between words.
     QString heading(const char *plain) const;
@@ -122,6 +124,7 @@ private:
     const Job &job;
     QChar decimalPoint;
     QString unit;
+    QString valueAndForm;  // "%1 (%2)" as translated
 };
 
 QString SheetContent::heading(const char *plain) const

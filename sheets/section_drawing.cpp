@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "section_drawing.h"
 
+#include "figure_glyphs.h"
+
 #include "measurement.h"
 #include "units.h"
 
@@ -326,6 +328,7 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
     // Each railpin, numbered above as in the marks table where the numbers
     // fit between their neighbours'.
     const bool numbered = frame.numbersFit();
+    const std::shared_ptr<FigureGlyphs> figures = numbered ? FigureGlyphs::of(painter) : nullptr;
     for (qsizetype index = frame.pieces.first(piece); index < frame.pieces.end(piece); ++index) {
         const RailpinMarks &mark = marks[std::size_t(index)];
         const double left = mark.leftEdge;
@@ -340,9 +343,10 @@ DrawingScale drawSection(QPainter &painter, const QRectF &area, const layout::Jo
         }
         if (numbered) {
             const QPointF top = plan.at(mark.centre, std::max(left, right) * tangent + railpinHeight);
-            painter.drawText(
-                QRectF(top.x() - frame.numberWidth / 2, top.y() - lineHeight, frame.numberWidth, lineHeight),
-                Qt::AlignHCenter | Qt::AlignBottom, QString::number(mark.railpin));
+            const QRectF box(top.x() - frame.numberWidth / 2, top.y() - lineHeight, frame.numberWidth, lineHeight);
+            const QString number = QString::number(mark.railpin);
+            if (!figures->drawCentredAtBottom(painter, box, number))
+                painter.drawText(box, Qt::AlignHCenter | Qt::AlignBottom, number);
         }
     }
 

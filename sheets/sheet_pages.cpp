@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "sheet_pages.h"
 
+#include "figure_glyphs.h"
+
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -136,7 +138,8 @@ void SheetPages::row(const QStringList &cells, const std::vector<Column> &column
     rowLines({cells}, columns, isBold);
 }
 
-void SheetPages::rowLines(const std::vector<QStringList> &lines, const std::vector<Column> &columns, bool isBold)
+void SheetPages::rowLines(const std::vector<QStringList> &lines, const std::vector<Column> &columns, bool isBold,
+                          bool measured)
 {
     if (!makeRoom(lineHeight * double(lines.size())))
         return;
@@ -144,7 +147,8 @@ void SheetPages::rowLines(const std::vector<QStringList> &lines, const std::vect
         for (qsizetype index = 0; index < cells.size() && std::size_t(index) < columns.size(); ++index) {
             const Column &column = columns[std::size_t(index)];
             drawText(QRectF(content.left() + column.left, y, column.width, lineHeight), cells[index],
-                     isBold ? bold : body, isBold ? boldMetrics : bodyMetrics, column.alignment | Qt::AlignVCenter);
+                     isBold ? bold : body, isBold ? boldMetrics : bodyMetrics, column.alignment | Qt::AlignVCenter,
+                     measured);
         }
         y += lineHeight;
     }
@@ -220,19 +224,18 @@ void SheetPages::drawFooter()
              Qt::AlignRight | Qt::AlignVCenter);
 }
 
-double SheetPages::textWidth(const QString &text, bool isBold)
+double SheetPages::textWidth(QStringView text, bool isBold)
 {
     // Beside a letter a digit may be kerned as no other digit is: only texts
     // of figures alone are measured by their shape.
-    const auto figure = [](QChar character) {
-        return character.isDigit() || QStringView(u" /.,()\u2212-").contains(character);
-    };
-    if (!digitsAlike || !std::all_of(text.begin(), text.end(), figure))
-        return metrics(isBold).horizontalAdvance(text);
-    QString shape = text;
-    for (QChar &character : shape) {
-        if (character.isDigit())
-            character = u'0';
+    if (!digitsAlike)
+        return metrics(isBold).horizontalAdvance(text.toString());
+    shape.resize(text.size());
+    QChar *out = shape.data();
+    for (const QChar character : text) {
+        if (!isFigure(character))
+            return metrics(isBold).horizontalAdvance(text.toString());
+        *out++ = character >= u'0' && character <= u'9' ? QChar(u'0') : character;
     }
     QHash<QString, double> &known = widths[isBold ? 1 : 0];
     if (const auto found = known.constFind(shape); found != known.cend())
@@ -243,21 +246,29 @@ double SheetPages::textWidth(const QString &text, bool isBold)
 }
 
 void SheetPages::drawText(const QRectF &rect, const QString &text, const QFont &font, const QFontMetricsF &metrics,
-                          Qt::Alignment alignment)
+                          Qt::Alignment alignment, bool knownToFit)
 {
     if (painter.font() != font)
         painter.setFont(font);
     // The body's texts are measured by their shape; eliding measures the
     // text again, but most texts fit and are drawn as they are.
     const bool body = &metrics == &bodyMetrics || &metrics == &boldMetrics;
-    const double width = body ? textWidth(text, &metrics == &boldMetrics) : metrics.horizontalAdvance(text);
-    const bool fits = width <= rect.width();
+    const bool measured = knownToFit && !alignment.testFlag(Qt::AlignRight);
+    const double width = measured ? 0
+                         : body   ? textWidth(text, &metrics == &boldMetrics)
+                                  : metrics.horizontalAdvance(text);
+    const bool fits = measured || width <= rect.width();
     const QString fitting = fits ? text : metrics.elidedText(text, Qt::ElideRight, rect.width());
     // Drawn at a computed baseline rather than laid out in the rectangle: a
     // sheet has thousands of cells and a text layout for each is slow.
     const double x = alignment.testFlag(Qt::AlignRight)
                          ? rect.right() - (fits ? width : metrics.horizontalAdvance(fitting))
                          : rect.left();
-    const double baseline = rect.top() + (rect.height() + metrics.ascent() - metrics.descent()) / 2;
-    painter.drawText(QPointF(x, baseline), fitting);
+    const QPointF start(x, rect.top() + (rect.height() + metrics.ascent() - metrics.descent()) / 2);
+    // Most cells of a table are figures alone, drawn without shaping each.
+    std::shared_ptr<FigureGlyphs> *figuresOfFont = body ? &figures[&metrics == &boldMetrics ? 1 : 0] : nullptr;
+    if (figuresOfFont != nullptr && !*figuresOfFont)
+        *figuresOfFont = FigureGlyphs::of(painter);
+    if (figuresOfFont == nullptr || !(*figuresOfFont)->draw(painter, start, fitting))
+        repeated[&metrics == &titleMetrics ? 2 : &metrics == &boldMetrics ? 1 : 0].draw(painter, start, fitting);
 }

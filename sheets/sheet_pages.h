@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "shaped_texts.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
@@ -9,9 +11,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
+class FigureGlyphs;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -66,7 +70,10 @@ public:
     // A table row in columns placed by the caller.
     void row(const QStringList &cells, const std::vector<Column> &columns, bool bold = false);
     // A table row of several lines, kept on one page.
-    void rowLines(const std::vector<QStringList> &lines, const std::vector<Column> &columns, bool bold = false);
+    // `measured`: the caller sized the columns to what it writes in them, by
+    // textWidth(), and left-aligned them, so no cell is measured again.
+    void rowLines(const std::vector<QStringList> &lines, const std::vector<Column> &columns, bool bold = false,
+                  bool measured = false);
 
     // Painted again at the top of every further page, e.g. a table's heading;
     // an empty function stops it.
@@ -97,7 +104,7 @@ public:
     // How wide the body's text is, bold or not: a sheet of thousands of
     // marks holds only a few shapes of text (with every digit one width, a
     // text measures as its digits all made 0), each measured once.
-    double textWidth(const QString &text, bool isBold);
+    double textWidth(QStringView text, bool isBold);
     const QString &error() const { return failure; }
 
 private:
@@ -106,7 +113,7 @@ private:
     bool startPage();
     void drawFooter();
     void drawText(const QRectF &rect, const QString &text, const QFont &font, const QFontMetricsF &metrics,
-                  Qt::Alignment alignment);
+                  Qt::Alignment alignment, bool knownToFit = false);
 
     QPainter &painter;
     QPagedPaintDevice &device;
@@ -130,4 +137,7 @@ private:
     QString failure;
     bool digitsAlike;  // every digit of the body's fonts has one width
     QHash<QString, double> widths[2];
+    QString shape;                             // of the text textWidth() measures last
+    std::shared_ptr<FigureGlyphs> figures[2];  // of the body's fonts, plain and bold, once asked for
+    ShapedTexts repeated[3];                   // in the body's fonts and the title's
 };

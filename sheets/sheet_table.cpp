@@ -9,6 +9,14 @@ namespace {
 // Room between two columns, in inches of paper: cells never touch.
 constexpr double kColumnGapInches = 0.12;
 
+// Where the bracketed exact value at the end of a cell starts (at the blank
+// before it), or -1 when the cell has none.
+qsizetype bracketsStart(QStringView cell)
+{
+    const qsizetype open = cell.lastIndexOf(QLatin1String(" ("));
+    return open > 0 && cell.endsWith(u')') ? open : -1;
+}
+
 }  // namespace
 
 SheetTable::SheetTable(SheetPages &pages, QStringList headings)
@@ -19,8 +27,8 @@ SheetTable::SheetTable(SheetPages &pages, QStringList headings)
 
 std::pair<QString, QString> SheetTable::splitBrackets(const QString &cell)
 {
-    const qsizetype open = cell.lastIndexOf(QLatin1String(" ("));
-    if (open <= 0 || !cell.endsWith(u')'))
+    const qsizetype open = bracketsStart(cell);
+    if (open < 0)
         return {cell, QString()};
     return {cell.left(open), cell.mid(open + 1)};
 }
@@ -29,12 +37,13 @@ void SheetTable::measure(const QStringList &cells)
 {
     for (qsizetype column = 0; column < cells.size() && std::size_t(column) < wholeCells.size(); ++column) {
         const auto index = std::size_t(column);
-        const QString &cell = cells[column];
+        const QStringView cell = cells[column];
         wholeCells[index] = std::max(wholeCells[index], pages.textWidth(cell, false));
-        const auto [mark, exact] = splitBrackets(cell);
-        markParts[index] = std::max(markParts[index], pages.textWidth(mark, false));
-        if (!exact.isEmpty())
-            bracketParts[index] = std::max(bracketParts[index], pages.textWidth(exact, false));
+        // As splitBrackets() cuts it, without copying the parts.
+        const qsizetype open = bracketsStart(cell);
+        markParts[index] = std::max(markParts[index], pages.textWidth(open < 0 ? cell : cell.left(open), false));
+        if (open >= 0)
+            bracketParts[index] = std::max(bracketParts[index], pages.textWidth(cell.mid(open + 1), false));
     }
 }
 
@@ -94,7 +103,10 @@ void SheetTable::arrange()
     // not fit is narrowed alike, the one case where a cell may be cut.
     const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
     const double share = count > 0 ? (room - total) / double(count) : 0;
+    // Every cell, and every line of a heading, as wide as its column at most.
+    allFit = total <= room;
     placed.clear();
+    headingRows.clear();
     double left = 0;
     for (const double width : widths) {
         const double fitted = total > room ? width * room / total : width + share;
@@ -105,18 +117,21 @@ void SheetTable::arrange()
 
 void SheetTable::writeLines(const std::vector<QStringList> &lines, bool bold)
 {
-    pages.rowLines(lines, placed, bold);
+    pages.rowLines(lines, placed, bold, allFit);
 }
 
 void SheetTable::writeHeading()
 {
-    std::vector<QStringList> lines(wrapHeadings ? 2 : 1);
-    for (qsizetype column = 0; column < headings.size(); ++column) {
-        const QStringList parts = headingLines(column, wrapHeadings);
-        for (std::size_t line = 0; line < lines.size(); ++line)
-            lines[line] << (line < std::size_t(parts.size()) ? parts[qsizetype(line)] : QString());
+    // Written again at the top of every page of a long table: broken once.
+    if (headingRows.empty()) {
+        headingRows.resize(wrapHeadings ? 2 : 1);
+        for (qsizetype column = 0; column < headings.size(); ++column) {
+            const QStringList parts = headingLines(column, wrapHeadings);
+            for (std::size_t line = 0; line < headingRows.size(); ++line)
+                headingRows[line] << (line < std::size_t(parts.size()) ? parts[qsizetype(line)] : QString());
+        }
     }
-    writeLines(lines, true);
+    writeLines(headingRows, true);
 }
 
 void SheetTable::writeRow(const QStringList &cells)

@@ -52,6 +52,8 @@ private:
     std::vector<double> markParts;   // and the widest without its brackets
     std::vector<double> bracketParts;
     std::vector<SheetPages::Column> placed;
+    std::vector<QStringList> headingRows;  // as writeHeading() writes them, once arranged
     bool wrapHeadings = false;
     bool exactBelow = false;
+    bool allFit = false;  // no column narrowed below its widest cell
 };

@@ -485,6 +485,11 @@ QString paintTemplate(QPagedPaintDevice &device, const layout::Job &job, const s
     return {};
 }
 
+QPageLayout templatePageLayout(const QPageSize &paper)
+{
+    return QPageLayout(paper, QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+}
+
 TemplatePdf templatePdf(const layout::Job &job, const std::vector<SectionLayout> &sections, const QPageSize &paper,
                         QChar decimalPoint)
 {
@@ -493,8 +498,7 @@ TemplatePdf templatePdf(const layout::Job &job, const std::vector<SectionLayout>
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(
-            QPageLayout(paper, QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        writer.setPageLayout(templatePageLayout(paper));
         writer.setTitle(layout::outputName(job.name, layout::NameOutput::Paper));
         writer.setCreator(QCoreApplication::applicationName());
         const QSizeF page = writer.pageLayout().paintRect(QPageLayout::Inch).size();

@@ -6,6 +6,7 @@
 #include "section_layout.h"
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QSizeF>
 #include <QString>
@@ -91,6 +92,9 @@ struct TemplatePdf
     QString failure;        // empty when made
     bool tooLarge = false;  // refused for its page count, not for a fault
 };
+
+// The page of every template on this paper: landscape, with narrow margins.
+QPageLayout templatePageLayout(const QPageSize &paper);
 
 // The template as a PDF in memory on landscape pages of the given paper.
 TemplatePdf templatePdf(const layout::Job &job, const std::vector<layout::SectionLayout> &sections,

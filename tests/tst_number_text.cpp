@@ -60,6 +60,10 @@ private slots:
         QTest::newRow("small") << 0.00001 << "1E-05";
         QTest::newRow("negative one") << -1.0 << "-1";
         QTest::newRow("fifteen significant") << 1.0 / 3 << "0.333333333333333";
+        QTest::newRow("exponent of three digits") << -1e-300 << "-1E-300";
+        QTest::newRow("zeros up to the point") << 1200.0 << "1200";
+        QTest::newRow("zeros after the point") << 0.00125 << "0.00125";
+        QTest::newRow("point inside the digits") << 36.125 << "36.125";
         // clang-format on
     }
     void doubleText()
