@@ -197,9 +197,11 @@ char *writeCount(char *out, qint64 count)
     static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
                                      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                      "8081828384858687888990919293949596979899";
-    // Four digits, leading zeros included, then those zeros skipped.
+    // Four digits, leading zeros included, then those zeros skipped. The
+    // copy is always of four bytes, so the array has room past the digits
+    // for a copy that starts after leading zeros.
     const auto value = std::uint32_t(count);
-    std::array<char, 4> digits{};
+    std::array<char, 8> digits{};
     std::memcpy(digits.data(), &kPairs[std::size_t(value / 100) * 2], 2);
     std::memcpy(digits.data() + 2, &kPairs[std::size_t(value % 100) * 2], 2);
     const std::size_t length = value >= 1000 ? 4 : value >= 100 ? 3 : value >= 10 ? 2 : 1;
