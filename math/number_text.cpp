@@ -142,7 +142,7 @@ QString decimalText(double value, int significantDigits, QChar decimalPoint)
     const bool negative = *at == '-';
     if (negative)
         ++at;
-    char digits[64];
+    char digits[64]{};  // zeroed, so that no path can read a digit to_chars did not write
     int count = 0;
     for (; at < result.ptr && *at != 'e'; ++at) {
         if (*at != '.')
