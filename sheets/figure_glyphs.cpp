@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "figure_glyphs.h"
 
+#include "one_line_layout.h"
+
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
@@ -64,13 +66,8 @@ std::optional<QGlyphRun> shaped(const QString &text, const QFont &font, const QP
                                 double *advance = nullptr)
 {
     QTextLayout layout(text, font, device);
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    if (!line.isValid() || line.textLength() != text.size())
+    const QTextLine line = layOutOnOneLine(layout);
+    if (!line.isValid())
         return std::nullopt;
     if (advance != nullptr)
         *advance = line.horizontalAdvance();

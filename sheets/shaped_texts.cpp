@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "shaped_texts.h"
 
+#include "one_line_layout.h"
+
 #include <QPaintEngine>
 #include <QPainter>
 #include <QTextLayout>
@@ -18,13 +20,8 @@ constexpr qsizetype kTextsKept = 512;
 QGlyphRun shaped(const QPainter &painter, const QString &text)
 {
     QTextLayout layout(text, painter.font(), painter.device());
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    if (!line.isValid() || line.textLength() != text.size())
+    const QTextLine line = layOutOnOneLine(layout);
+    if (!line.isValid())
         return {};
     const QList<QGlyphRun> runs = layout.glyphRuns();
     if (runs.size() != 1)
