@@ -51,6 +51,13 @@ std::optional<int> runIfAsked(int &argc, char **argv)
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
     }
 
+    // A run reads a few short measurements: compiling their pattern to
+    // machine code on first use (about a million instructions) costs more
+    // than PCRE's interpreter matching them all, even for hundreds of
+    // sections. A choice the user made stands.
+    if (!qEnvironmentVariableIsSet("QT_ENABLE_REGEXP_JIT"))
+        qputenv("QT_ENABLE_REGEXP_JIT", "0");
+
     std::optional<PagedOutput> paged;
     WritePagedEntry writePaged = nullptr;
     {

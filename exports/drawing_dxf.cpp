@@ -231,10 +231,9 @@ public:
         out = end.copyTo(out);
         text.wrote(atY2.copyTo(out));
     }
-    // A railpin's label, its number.
-    void label(DrawingBytes &text, const Elevation::Label &label, NumberText &x)
+    // A railpin's label, its number; `x` holds its baseline's x.
+    void label(DrawingBytes &text, const Elevation::Label &label, const NumberText &x)
     {
-        x.set(label.baseline.x());
         const bool yMoved = labelY.set(-label.baseline.y());
         if (height.set(label.height) || yMoved)
             toText.assign({"\r\n", xToY, labelY.view(), "\r\n", labelHeight, height.view(), "\r\n", labelText});
@@ -368,9 +367,14 @@ bool writeDxf(const DrawingSource &drawing, layout::Unit unit, const PieceSink &
     const auto of = [&entities](Layer which) -> LayerEntities & { return entities[std::size_t(which)]; };
     NumberText first;
     NumberText second;
+    // Each railpin's left edge again as its label's x.
+    KeptNumbers leftEdges;
     drawing.items({Layer::Posts, Layer::Railpins}, [&](const Elevation &part) {
-        for (const Elevation::Rectangle &rectangle : part.rectangles)
+        for (const Elevation::Rectangle &rectangle : part.rectangles) {
             of(rectangle.layer).rectangle(dxf.bytes(), rectangle.rect, first, second);
+            if (rectangle.layer == Layer::Railpins)
+                leftEdges.keep(first);
+        }
         return !dxf.stopped();
     });
     drawing.items({Layer::Centres, Layer::Stair}, [&](const Elevation &part) {
@@ -381,6 +385,7 @@ bool writeDxf(const DrawingSource &drawing, layout::Unit unit, const PieceSink &
     drawing.items({Layer::Labels}, [&](const Elevation &part) {
         for (const Elevation::Label &label : part.labels) {
             if (label.railpin > 0) {
+                leftEdges.setNext(first, label.baseline.x());
                 of(Layer::Labels).label(dxf.bytes(), label, first);
                 continue;
             }

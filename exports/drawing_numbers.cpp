@@ -234,4 +234,9 @@ char *writeNumber(char *out, double value)
     return std::to_chars(out, out + kNumberRoom, value, std::chars_format::general, 15).ptr;
 }
 
+void KeptNumbers::addBlock()
+{
+    blocks.push_back(std::make_unique_for_overwrite<std::array<Kept, kBlock>>());
+}
+
 }  // namespace exports

@@ -125,10 +125,16 @@ public:
         out = x2.copyTo(out);
         text.wrote(lineEnd.copyTo(out));
     }
+    // A railpin's outline, its left edge kept for its label.
+    void railpinRectangle(const QRectF &rect)
+    {
+        rectangle(rect);
+        leftEdges.keep(x);
+    }
     // A railpin's label, its number.
     void railpinLabel(const Elevation::Label &label)
     {
-        x.set(label.baseline.x());
+        leftEdges.setNext(x, label.baseline.x());
         const bool yMoved = y.set(label.baseline.y());
         if (height.set(label.height) || yMoved)
             labelMiddle.assign({"\" y=\"", y.view(), "\" font-size=\"", height.view(), "\">"});
@@ -196,7 +202,8 @@ private:
     ByteRun rectangleEnd;
     ByteRun lineMiddle;  // from its first x to its second
     ByteRun lineEnd;
-    ByteRun labelMiddle;  // from its x to its text
+    ByteRun labelMiddle;    // from its x to its text
+    KeptNumbers leftEdges;  // each railpin's, again as its label's x
 };
 
 bool writeSvg(const DrawingSource &drawing, layout::Unit unit, const PieceSink &sink)
@@ -228,7 +235,11 @@ bool writeSvg(const DrawingSource &drawing, layout::Unit unit, const PieceSink &
         svg.attribute("stroke-width", stroke);
         drawing.items({layer}, [&](const Elevation &part) {
             for (const Elevation::Rectangle &rectangle : part.rectangles) {
-                if (rectangle.layer == layer)
+                if (rectangle.layer != layer)
+                    continue;
+                if (layer == Layer::Railpins)
+                    svg.railpinRectangle(rectangle.rect);
+                else
                     svg.rectangle(rectangle.rect);
             }
             return !svg.stopped();

@@ -23,25 +23,62 @@ namespace keys = job_file_keys;
 
 namespace {
 
-// Where in the file a value stands, as a user would name it.
-QString topPlace(QLatin1StringView key)
+// Where in the file a value stands. Named in words only where something is
+// wrong: a file holds thousands of values, and nearly all of them are right.
+class Place
 {
-    return QCoreApplication::translate("layout", "\"%1\"").arg(key);
+public:
+    enum class Within { Job, Section, Stair, Run, Order };
+
+    Place(Within within, QLatin1StringView key, qsizetype index = 0) : within(within), key(key), index(index) {}
+
+    // As a user would name it.
+    QString text() const
+    {
+        switch (within) {
+        case Within::Job:
+            break;
+        case Within::Section:
+            return QCoreApplication::translate("layout", "section %1, \"%2\"").arg(index + 1).arg(key);
+        case Within::Stair:
+            return QCoreApplication::translate("layout", "section %1, stair, \"%2\"").arg(index + 1).arg(key);
+        case Within::Run:
+            return QCoreApplication::translate("layout", "run %1, \"%2\"").arg(index + 1).arg(key);
+        case Within::Order:
+            return QCoreApplication::translate("layout", "order, \"%1\"").arg(key);
+        }
+        return QCoreApplication::translate("layout", "\"%1\"").arg(key);
+    }
+
+private:
+    Within within;
+    QLatin1StringView key;
+    qsizetype index;
+};
+
+Place topPlace(QLatin1StringView key)
+{
+    return {Place::Within::Job, key};
 }
 
-QString sectionPlace(qsizetype index, QLatin1StringView key)
+Place sectionPlace(qsizetype index, QLatin1StringView key)
 {
-    return QCoreApplication::translate("layout", "section %1, \"%2\"").arg(index + 1).arg(key);
+    return {Place::Within::Section, key, index};
 }
 
-QString runPlace(qsizetype index, QLatin1StringView key)
+Place runPlace(qsizetype index, QLatin1StringView key)
 {
-    return QCoreApplication::translate("layout", "run %1, \"%2\"").arg(index + 1).arg(key);
+    return {Place::Within::Run, key, index};
 }
 
-QString stairPlace(qsizetype index, QLatin1StringView key)
+Place stairPlace(qsizetype index, QLatin1StringView key)
 {
-    return QCoreApplication::translate("layout", "section %1, stair, \"%2\"").arg(index + 1).arg(key);
+    return {Place::Within::Stair, key, index};
+}
+
+Place orderPlace(QLatin1StringView key)
+{
+    return {Place::Within::Order, key};
 }
 
 // The first problem found ends the reading; it is kept here with its place.
@@ -50,6 +87,11 @@ class Reader
 public:
     bool failed() const { return !problem.isEmpty(); }
 
+    void fail(const Place &place, const QString &what)
+    {
+        if (!failed())
+            fail(place.text(), what);
+    }
     void fail(const QString &place, const QString &what)
     {
         if (!failed())
@@ -59,7 +101,7 @@ public:
     }
 
     // A measurement: text as typed, or a number written without quotes by hand.
-    std::optional<QString> measurement(const QJsonObject &object, QLatin1StringView key, const QString &place)
+    std::optional<QString> measurement(const QJsonObject &object, QLatin1StringView key, const Place &place)
     {
         const QJsonValue value = object.value(key);
         if (value.isUndefined() || value.isNull())
@@ -72,7 +114,7 @@ public:
         return std::nullopt;
     }
 
-    std::optional<QString> text(const QJsonObject &object, QLatin1StringView key, const QString &place)
+    std::optional<QString> text(const QJsonObject &object, QLatin1StringView key, const Place &place)
     {
         const QJsonValue value = object.value(key);
         if (value.isUndefined() || value.isNull())
@@ -84,7 +126,7 @@ public:
     }
 
     // A whole number within [lowest, highest].
-    std::optional<qint64> whole(const QJsonObject &object, QLatin1StringView key, const QString &place, qint64 lowest,
+    std::optional<qint64> whole(const QJsonObject &object, QLatin1StringView key, const Place &place, qint64 lowest,
                                 qint64 highest)
     {
         const QJsonValue value = object.value(key);
@@ -103,7 +145,7 @@ public:
 
     // One of a few words, as the value it stands for.
     template <typename Value, std::size_t Size>
-    std::optional<Value> choice(const QJsonObject &object, QLatin1StringView key, const QString &place,
+    std::optional<Value> choice(const QJsonObject &object, QLatin1StringView key, const Place &place,
                                 const std::array<job_words::Word<Value>, Size> &words)
     {
         const std::optional<QString> written = text(object, key, place);
@@ -121,17 +163,17 @@ public:
         return std::nullopt;
     }
 
-    std::optional<Spacing> spacing(const QJsonObject &object, const QString &place)
+    std::optional<Spacing> spacing(const QJsonObject &object, const Place &place)
     {
         return choice(object, keys::kSpacing, place, job_words::kSpacings);
     }
 
-    std::optional<Centre> centre(const QJsonObject &object, const QString &place)
+    std::optional<Centre> centre(const QJsonObject &object, const Place &place)
     {
         return choice(object, keys::kCentre, place, job_words::kCentres);
     }
 
-    std::optional<MeasuredBetween> measuredBetween(const QJsonObject &object, const QString &place)
+    std::optional<MeasuredBetween> measuredBetween(const QJsonObject &object, const Place &place)
     {
         return choice(object, keys::kMeasuredBetween, place, job_words::kBetweens);
     }
@@ -244,11 +286,6 @@ Section readSection(Reader &reader, const QJsonValue &value, qsizetype index)
     for (const QLatin1StringView key : {keys::kDesignGap, keys::kSpacing, keys::kCentre, keys::kMeasuredBetween})
         section.unknownFields.remove(key);
     return section;
-}
-
-QString orderPlace(QLatin1StringView key)
-{
-    return QCoreApplication::translate("layout", "order, \"%1\"").arg(key);
 }
 
 // What the job asks the lumber yard for: the stock lists and lengths as
@@ -454,10 +491,11 @@ JobReadResult parseJob(const QByteArray &bytes, const QString &fileName)
     const std::optional<qint64> version =
         reader.whole(object, keys::kVersion, topPlace(keys::kVersion), 1, std::numeric_limits<qint32>::max());
     if (reader.failed() || !version)
-        return refused(fileName,
-                       reader.failed()
-                           ? reader.problem
-                           : QCoreApplication::translate("layout", "%1: is missing").arg(topPlace(keys::kVersion)));
+        return refused(
+            fileName,
+            reader.failed()
+                ? reader.problem
+                : QCoreApplication::translate("layout", "%1: is missing").arg(topPlace(keys::kVersion).text()));
     if (*version > keys::kNewestVersion)
         return refused(fileName, QCoreApplication::translate(
                                      "layout", "the job file is of version %1, written by a newer version of this "

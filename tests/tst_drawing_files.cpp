@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "drawing_bytes.h"
 #include "drawing_files.h"
+#include "drawing_numbers.h"
 #include "elevation.h"
 #include "job_file.h"
 #include "job_layout.h"
@@ -268,6 +269,56 @@ private slots:
         }
         QVERIFY(drawn == expected);
     }
+    // Texts kept from one pass for the next: each value asked for gets its
+    // own text, whether the kept one is of the same value or not, across
+    // the blocks the kept texts are held in.
+    void keptNumbersGiveEachValueItsOwn_data()
+    {
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("differentEvery");  // 0: never
+        QTest::newRow("the same values in order") << 10000 << 10000 << 0;
+        QTest::newRow("every seventh another value") << 10000 << 10000 << 7;
+        QTest::newRow("more asked than kept") << 5000 << 9000 << 0;
+        QTest::newRow("none kept") << 0 << 100 << 0;
+    }
+    void keptNumbersGiveEachValueItsOwn()
+    {
+        QFETCH(int, kept);
+        QFETCH(int, asked);
+        QFETCH(int, differentEvery);
+        // Left edges as a long section gives them, among the longest texts
+        // there are and values whose bits are alike but not the same.
+        const auto valueAt = [](int index) {
+            switch (index % 500) {
+            case 1:
+                return -1.23456789012345e-300;
+            case 2:
+                return -0.0;
+            case 3:
+                return std::numeric_limits<double>::quiet_NaN();
+            default:
+                return 1.25 + index * 5.31944444444444;
+            }
+        };
+        exports::KeptNumbers texts;
+        exports::NumberText number;
+        for (int index = 0; index < kept; ++index) {
+            number.set(valueAt(index));
+            texts.keep(number);
+        }
+        for (int index = 0; index < asked; ++index) {
+            const bool different = differentEvery > 0 && index % differentEvery == 0;
+            const double value = different ? valueAt(index) / 3 : valueAt(index);
+            texts.setNext(number, value);
+            const QByteArray text = number.view().toByteArray();
+            if (text != QByteArray::number(value, 'g', 15))
+                QFAIL(qPrintable(
+                    QStringLiteral("value %1 written as %2")
+                        .arg(QString::fromLatin1(QByteArray::number(value, 'g', 15)), QString::fromLatin1(text))));
+        }
+    }
+
     // A railpin's number in its label, as Qt writes a whole number.
     void countsAsQtWritesThem_data()
     {
